@@ -1,0 +1,79 @@
+#pragma once
+// A dialog window driven by a message table, with a modal loop of our own so that every message passes
+// PreTranslateMessage first (used to keep Enter and Escape from reaching skinned windows).
+#include <windows.h>
+
+#include <optional>
+#include <span>
+
+namespace quendar::win32 {
+
+// A handler's answer: the message's result, or nullopt for the default dialog handling.
+using MessageResult = std::optional<INT_PTR>;
+
+class DialogWindow {
+ public:
+  DialogWindow() = default;
+  virtual ~DialogWindow();
+  DialogWindow(const DialogWindow&) = delete;
+  DialogWindow& operator=(const DialogWindow&) = delete;
+
+  // Creates the dialog from its template and runs it modally: the owner is disabled and this loop
+  // runs until EndModal is called or the window is destroyed. Returns the EndModal result, or -1 when
+  // the dialog could not be created.
+  INT_PTR RunModal(HINSTANCE instance, int templateId, HWND owner = nullptr);
+  // Creates the dialog without a loop of its own (for modeless windows).
+  HWND CreateModeless(HINSTANCE instance, int templateId, HWND owner = nullptr);
+  void EndModal(INT_PTR result);
+
+  HWND hwnd() const { return hwnd_; }
+
+ protected:
+  // Return true to swallow a message before the dialog manager sees it.
+  virtual bool PreTranslateMessage(MSG& message) { return false; }
+  virtual MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static bool ReturnsResultDirectly(UINT message);
+
+  HWND hwnd_ = nullptr;
+  bool inModalLoop_ = false;
+  INT_PTR modalResult_ = 0;
+};
+
+// Handler tables. A dialog class lists its handlers once:
+//   std::span<const MessageEntry<MyDlg>> MyDlg::Messages() { static const MessageEntry<MyDlg> t[] = {...}; }
+template <class Derived>
+struct MessageEntry {
+  UINT message;
+  MessageResult (Derived::*handler)(WPARAM wParam, LPARAM lParam);
+};
+
+template <class Derived>
+struct CommandEntry {
+  WORD id;
+  void (Derived::*handler)();
+};
+
+template <class Derived>
+class MessageTableDialog : public DialogWindow {
+ protected:
+  MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    auto* self = static_cast<Derived*>(this);
+    if (message == WM_COMMAND) {
+      for (const auto& entry : Derived::Commands()) {
+        if (entry.id == LOWORD(wParam)) {
+          (self->*entry.handler)();
+          return 0;
+        }
+      }
+    }
+    for (const auto& entry : Derived::Messages()) {
+      if (entry.message == message) return (self->*entry.handler)(wParam, lParam);
+    }
+    return std::nullopt;
+  }
+};
+
+}  // namespace quendar::win32
