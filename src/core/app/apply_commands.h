@@ -1,0 +1,37 @@
+#pragma once
+// "Save", "Reset" and "Cancel" of the main window: the order of their steps, the debounce of "Save",
+// the wait cursor, and the flag that makes the next show reload the profile after "Cancel".
+#include "core/app/app_ports.h"
+
+namespace quendar::app {
+
+class ApplyCommands {
+ public:
+  ApplyCommands(MainWindowPort& window, ProfilePort& profile, DevicePort& device,
+                SystemParametersPort& systemParameters, WarningPort& warnings);
+
+  // The "Save" button: at most one apply per debounce period.
+  void OnSaveClicked();
+  void ApplyProfile();
+  void ResetProfile();
+  void CancelEdits();
+  void ApplyHostPointerSettings();
+  // One of the main window's one-shot timers fired (the window has already stopped it).
+  void OnTimer(AppTimer timer);
+
+  bool applyDebounce() const { return applyDebounce_; }
+  bool reloadOnShow() const { return reloadOnShow_; }
+  // The tray takes the reload request when it shows the window.
+  bool TakeReloadOnShow();
+
+ private:
+  MainWindowPort& window_;
+  ProfilePort& profile_;
+  DevicePort& device_;
+  SystemParametersPort& systemParameters_;
+  WarningPort& warnings_;
+  bool applyDebounce_ = false;
+  bool reloadOnShow_ = false;
+};
+
+}  // namespace quendar::app

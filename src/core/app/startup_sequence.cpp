@@ -1,0 +1,47 @@
+#include "core/app/startup_sequence.h"
+
+#include "core/app/app_messages.h"
+#include "core/ui/interface_language.h"
+
+namespace quendar::app {
+
+std::wstring SkinFolderPath(const std::wstring& programFolder, const std::wstring& skinSubfolder) {
+  // The folder keeps the separator it came with, so the result reads "C:\dir\/Skins/Default": the
+  // platform takes both separators, and the image names that follow begin with "/".
+  return programFolder + L"/Skins/" + skinSubfolder;
+}
+
+bool RunStartupSequence(StartupPort& port, ProfilePort& profile, MainWindowPort& window) {
+  const bool present = port.DiscoverDevice();
+  if (present) port.ConnectSequence();
+
+  if (!port.CreateReaderEvent()) {
+    port.ShowMessage(L"CreateEvent failed.");
+    return false;
+  }
+  // The reader must not read before the mouse is found; an arrival releases it later.
+  port.CreateHeldReader();
+  if (present) port.ReleaseReader();
+
+  if (!port.RegisterDeviceNotices()) {
+    port.ShowMessage(L"RegisterDeviceNotification failed!!!");
+    return false;
+  }
+
+  profile.LoadProfile();
+  profile.SnapshotRecord();
+
+  ui::ApplyLanguage(port.ReadLanguageCode());
+  const ProfileTexts texts = profile.ReadProfileTexts();
+
+  port.LoadBackground(SkinFolderPath(port.ProgramFolder(), texts.skinSubfolder));
+  port.SetTextColor(texts.red, texts.green, texts.blue);
+  port.CreateFonts(ui::MainWindowFontsFor(ui::CurrentLanguage().language(), port.PlatformVersion()));
+
+  port.AddTrayIcon(ui::CurrentLanguage().text(ui::TextSlot::WindowTitle));
+  window.DrawMainPage();
+  if (present) port.SetReaderReleased();
+  return true;
+}
+
+}  // namespace quendar::app

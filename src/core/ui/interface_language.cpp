@@ -1,0 +1,178 @@
+#include "core/ui/interface_language.h"
+
+#include <utility>
+
+namespace quendar::ui {
+
+namespace {
+
+struct SlotTexts {
+  TextSlot slot;  // checked against the position at compile time
+  const wchar_t* english;
+  const wchar_t* simplified;
+  const wchar_t* traditional;
+};
+
+constexpr const wchar_t* kWindowTitleText = L"VELMARK QUENDAR 2017";
+// The maker's site, on a domain reserved for examples: it must never lead anywhere real.
+constexpr const wchar_t* kWebSiteText = L"http://www.velmark.example.com";
+
+constexpr SlotTexts kTable[] = {
+    {TextSlot::Load, L"LOAD", L"LOAD", L"LOAD"},
+    {TextSlot::SaveProfile, L"SAVE", L"SAVE", L"SAVE"},
+    {TextSlot::ResetProfile, L"RESET", L"RESET", L"RESET"},
+    {TextSlot::WindowTitle, kWindowTitleText, kWindowTitleText, kWindowTitleText},
+
+    {TextSlot::Reset, L"Reset", L"恢复", L"恢復"},
+    {TextSlot::Cancel, L"Cancel", L"取消", L"取消"},
+    {TextSlot::Save, L"Save", L"保存", L"儲存"},
+    {TextSlot::Config, L"Config", L"配置", L"設定"},
+    {TextSlot::Top, L"Top", L"正面", L"正面"},
+    {TextSlot::Side, L"Side", L"侧面", L"側面"},
+    {TextSlot::WebSite, kWebSiteText, kWebSiteText, kWebSiteText},
+
+    {TextSlot::ButtonAssignmentTitle, L"Button Assignment", L"按钮分配", L"按鈕分配"},
+    {TextSlot::MacroManagerTitle, L"Macro Manager", L"宏管理器", L"宏管理器"},
+    {TextSlot::SensitivityTitle, L"X/Y Sensitivity Setting", L"X/Y灵敏度设置", L"X/Y靈敏度設定"},
+    {TextSlot::LightButtonTitle, L"M1-M5 Light Button ", L"M1-M5灯光按钮", L"M1-M5燈光按鈕"},
+    {TextSlot::CpiSettingTitle, L"CPI Setting", L"CPI设置", L"CPI設定"},
+    {TextSlot::LightingTitle, L"Lighting", L"灯光", L"燈光"},
+    {TextSlot::ReportRateTitle, L"USB Report Rate", L"USB回报率", L"USB回報率"},
+    {TextSlot::MouseSpeedTitle, L"Mouse Speed", L"鼠标速度", L"滑鼠移動速度"},
+    {TextSlot::DoubleClickSpeedTitle, L"Double Click Speed", L"双击速度", L"滑鼠雙擊速度"},
+    {TextSlot::ScrollSpeedTitle, L"Scroll Speed", L"滚轮速度", L"滾輪速度"},
+
+    {TextSlot::On, L"ON", L"开", L"開"},
+    {TextSlot::Off, L"OFF", L"关", L"關"},
+    {TextSlot::XAxis, L"X axis", L"X轴", L"X軸"},
+    {TextSlot::YAxis, L"Y axis", L"Y轴", L"Y軸"},
+    {TextSlot::Button1, L"Button 1", L"按钮1", L"按鈕1"},
+    {TextSlot::Button2, L"Button 2", L"按钮2", L"按鈕2"},
+    {TextSlot::Button3, L"Button 3", L"按钮3", L"按鈕3"},
+    {TextSlot::Button4, L"Button 4", L"按钮4", L"按鈕4"},
+    {TextSlot::Button5, L"Button 5", L"按钮5", L"按鈕5"},
+    {TextSlot::Button6, L"Button 6", L"按钮6", L"按鈕6"},
+    {TextSlot::Button7, L"Button 7", L"按钮7", L"按鈕7"},
+    {TextSlot::Button8, L"Button 8", L"按钮8", L"按鈕8"},
+    {TextSlot::Button9, L"Button 9", L"按钮9", L"按鈕9"},
+    {TextSlot::Button10, L"Button 10", L"按钮10", L"按鈕10"},
+    {TextSlot::Button11, L"Button 11", L"按钮11", L"按鈕11"},
+    {TextSlot::Button12, L"Button 12", L"按钮12", L"按鈕12"},
+    {TextSlot::CpiPlus, L"CPI +", L"CPI +", L"CPI +"},
+    {TextSlot::CpiMinus, L"CPI -", L"CPI -", L"CPI -"},
+    {TextSlot::Slow, L"Slow", L"慢", L"慢"},
+    {TextSlot::Fast, L"Fast", L"快", L"快"},
+    {TextSlot::NumberOfRows, L"The number of rows", L"滚动行数", L"捲動行數"},
+    {TextSlot::ScrollOneScreen, L"Scroll one screen", L"一次滚动一个屏幕", L"一次捲動一個畫面"},
+    {TextSlot::SingleColor, L"Single color", L"标准模式", L"標準模式"},
+    {TextSlot::Pulsating, L"Pulsating", L"呼吸模式", L"呼吸模式"},
+    {TextSlot::MultiColor, L"Multi-color ", L"霓虹模式", L"霓虹模式"},
+
+    {TextSlot::Click, L"Click", L"左键", L"左鍵"},
+    {TextSlot::Menu, L"Menu", L"右键", L"右鍵"},
+    {TextSlot::ScrollSelect, L"Scroll Select", L"滚轮选择", L"滾輪選擇"},
+    {TextSlot::IeForward, L"IE Forward", L"前进", L"前進"},
+    {TextSlot::IeBackward, L"IE Backward", L"后退", L"後退"},
+    // The traditional text is written in simplified characters, as the product has always shown it.
+    {TextSlot::DoubleClick, L"Double Click", L"双击", L"双击"},
+    {TextSlot::CpiCycle, L"CPI Cycle", L"CPI循环", L"CPI循環"},
+    {TextSlot::Windows, L"Windows", L"系统功能", L"系統功能"},
+    {TextSlot::Multimedia, L"Multimedia", L"多媒体", L"多媒體"},
+    {TextSlot::HotKey, L"HotKey", L"快捷键", L"快速鍵"},
+    {TextSlot::SingleKey, L"Single Key", L"单键", L"單鍵"},
+    {TextSlot::ComboKey, L"Combo Key", L"组合键", L"組合鍵"},
+    {TextSlot::MacroKey, L"Macro Key", L"宏", L"巨集"},
+    {TextSlot::ButtonOff, L"Button Off", L"禁用", L"停用"},
+    {TextSlot::MouseMButton, L"Mouse M Button", L"滚轮", L"滾輪"},
+    {TextSlot::LeftTiltScroll, L"Left Title Scroll", L"左摇摆滚轮", L"左搖擺滾輪"},
+    {TextSlot::RightTiltScroll, L"Right Title Scroll", L"右摇摆滚轮", L"右搖擺滾輪"},
+    {TextSlot::LeftKeyMustBeSelected, L"Left key must be selected!", L"左键功能必须选择！", L"左鍵功能必須選擇！"},
+
+    {TextSlot::CpiStage1, L"Switch CPI into the first stage ", L"CPI切换到第一段 ", L"CPI切換到第一段 "},
+    {TextSlot::CpiStage2, L"Switch CPI into the second stage ", L"CPI切换到第二段 ", L"CPI切換到第二段 "},
+    {TextSlot::CpiStage3, L"Switch CPI into the third stage ", L"CPI切换到第三段 ", L"CPI切換到第三段 "},
+    {TextSlot::CpiStage4, L"Switch CPI into the fourth stage ", L"CPI切换到第四段 ", L"CPI切換到第四段 "},
+    {TextSlot::CpiStage5, L"Switch CPI into the fifth stage ", L"CPI切换到第五段 ", L"CPI切換到第五段 "},
+    {TextSlot::CpiStage6, L"Switch CPI into the sixth stage ", L"CPI切换到第六段 ", L"CPI切換到第六段 "},
+    {TextSlot::CpiStage7, L"Switch CPI into the seventh stage ", L"CPI切换到第七段 ", L"CPI切換到第七段 "},
+    {TextSlot::SwitchToMacroKey, L"Switch to macro key", L"切换到宏", L"切換到巨集"},
+    {TextSlot::Exit, L"Exit", L"退出", L"結束"},
+    {TextSlot::MouseNotDetected, L"The system did not detect the gaming mouse!", L"系统没有检测到游戏鼠标！",
+     L"系統沒有檢測到遊戲滑鼠！"},
+    {TextSlot::MouseDetected, L"The system detect the gaming mouse.", L"系统检测到游戏鼠标。",
+     L"系統檢測到遊戲滑鼠。"},
+};
+
+constexpr bool TableFollowsSlotOrder() {
+  if (std::size(kTable) != kTextSlotCount) return false;
+  for (std::size_t i = 0; i < std::size(kTable); ++i) {
+    if (static_cast<std::size_t>(kTable[i].slot) != i) return false;
+  }
+  return true;
+}
+static_assert(TableFollowsSlotOrder(), "one row per text slot, in slot order");
+
+constexpr TextSlot Offset(TextSlot first, int steps) {
+  return static_cast<TextSlot>(static_cast<std::size_t>(first) + static_cast<std::size_t>(steps));
+}
+
+}  // namespace
+
+LanguageClass ClassifyLanguage(std::wstring_view code) {
+  if (code == L"CHS") return LanguageClass::SimplifiedChinese;
+  if (code == L"CHT") return LanguageClass::TraditionalChinese;
+  return LanguageClass::English;
+}
+
+std::wstring_view SettingsSectionName(LanguageClass language) {
+  switch (language) {
+    case LanguageClass::SimplifiedChinese:
+      return L"Setting-CHS";
+    case LanguageClass::TraditionalChinese:
+      return L"Setting-CHT";
+    case LanguageClass::English:
+      break;
+  }
+  return L"Setting-EN";
+}
+
+std::wstring_view Text(LanguageClass language, TextSlot slot) {
+  const auto index = static_cast<std::size_t>(slot);
+  if (index >= kTextSlotCount) return {};
+  const SlotTexts& row = kTable[index];
+  switch (language) {
+    case LanguageClass::SimplifiedChinese:
+      return row.simplified;
+    case LanguageClass::TraditionalChinese:
+      return row.traditional;
+    case LanguageClass::English:
+      break;
+  }
+  return row.english;
+}
+
+std::wstring_view CpiStageText(LanguageClass language, int stage) {
+  if (stage < 1 || stage > kCpiStageCount) return {};
+  return Text(language, Offset(TextSlot::CpiStage1, stage - 1));
+}
+
+std::wstring_view ButtonText(LanguageClass language, int button) {
+  if (button < 1 || button > 12) return {};
+  return Text(language, Offset(TextSlot::Button1, button - 1));
+}
+
+InterfaceLanguage::InterfaceLanguage(std::wstring code)
+    : code_(std::move(code)), language_(ClassifyLanguage(code_)) {}
+
+namespace {
+InterfaceLanguage& ProcessLanguage() {
+  static InterfaceLanguage language;
+  return language;
+}
+}  // namespace
+
+const InterfaceLanguage& CurrentLanguage() { return ProcessLanguage(); }
+
+void ApplyLanguage(std::wstring code) { ProcessLanguage() = InterfaceLanguage(std::move(code)); }
+
+}  // namespace quendar::ui

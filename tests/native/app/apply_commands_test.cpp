@@ -1,0 +1,78 @@
+// "Save", "Reset" and "Cancel": the order of their steps with the mouse present and absent, the
+// debounce of "Save", and the wait cursor's timers.
+#include "core/app/apply_commands.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app_fakes.h"
+#include "core/app/tray_commands.h"
+
+namespace quendar::app {
+namespace {
+
+using ::testing::ElementsAre;
+
+class ApplyCommandsTest : public ::testing::Test {
+ protected:
+  test::RecordingPorts ports;
+  ApplyCommands commands{ports, ports, ports, ports, ports};
+};
+
+TEST_F(ApplyCommandsTest, SaveDownloadsSnapshotsAndAppliesHostSettingsUnderAWaitCursor) {
+  commands.OnSaveClicked();
+  EXPECT_THAT(ports.log, ElementsAre("wait cursor", "timer 3 6000", "download", "snapshot", "spi 4", "spi 113",
+                                     "spi 105", "spi 32", "timer 1 2000"));
+}
+
+TEST_F(ApplyCommandsTest, SaveIsDebouncedUntilItsTimerFires) {
+  commands.OnSaveClicked();
+  ports.log.clear();
+  commands.OnSaveClicked();
+  EXPECT_TRUE(ports.log.empty()) << "a second click within the period starts nothing";
+  commands.OnTimer(AppTimer::ApplyDebounce);
+  EXPECT_FALSE(commands.applyDebounce());
+  commands.OnSaveClicked();
+  EXPECT_EQ(std::count(ports.log.begin(), ports.log.end(), "download"), 1);
+}
+
+TEST_F(ApplyCommandsTest, SaveWithoutTheMouseDoesNothingButStillDebounces) {
+  ports.present = false;
+  commands.OnSaveClicked();
+  EXPECT_THAT(ports.log, ElementsAre("timer 1 2000"));
+  EXPECT_TRUE(commands.applyDebounce());
+}
+
+TEST_F(ApplyCommandsTest, ResetWithTheMouseLoadsDefaultsThenAppliesAndRedraws) {
+  commands.ResetProfile();
+  EXPECT_THAT(ports.log, ElementsAre("wait cursor", "timer 2 6000", "load defaults", "download", "snapshot",
+                                     "spi 4", "spi 113", "spi 105", "spi 32", "close popups", "redraw"));
+}
+
+TEST_F(ApplyCommandsTest, ResetWithoutTheMouseOnlyLoadsDefaultsAndRedraws) {
+  ports.present = false;
+  commands.ResetProfile();
+  EXPECT_THAT(ports.log, ElementsAre("wait cursor", "timer 2 6000", "load defaults", "close popups", "redraw"));
+}
+
+TEST_F(ApplyCommandsTest, BothWaitCursorTimersRestoreTheArrow) {
+  commands.OnTimer(AppTimer::ResetWaitCursor);
+  commands.OnTimer(AppTimer::ApplyWaitCursor);
+  EXPECT_THAT(ports.log, ElementsAre("arrow cursor", "arrow cursor"));
+}
+
+TEST_F(ApplyCommandsTest, CancelRevertsHidesAndTheNextShowReloadsOnce) {
+  TrayCommands tray(ports, ports, ports, commands);
+  commands.CancelEdits();
+  EXPECT_THAT(ports.log, ElementsAre("revert", "hide"));
+  ports.log.clear();
+  tray.OnTrayCallback(kTrayLeftButtonUp);
+  EXPECT_THAT(ports.log, ElementsAre("close popups", "read texts", "load profile", "redraw", "show"));
+  ports.log.clear();
+  ports.mainPageDrawn = true;
+  tray.OnTrayCallback(kTrayLeftDoubleClick);
+  EXPECT_THAT(ports.log, ElementsAre("redraw", "show"));
+}
+
+}  // namespace
+}  // namespace quendar::app

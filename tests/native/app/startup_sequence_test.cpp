@@ -1,0 +1,64 @@
+// The main dialog's initialisation order with the mouse present and absent, and where it stops when
+// the platform refuses the reader's event or the device notices.
+#include "core/app/startup_sequence.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app_fakes.h"
+#include "core/ui/interface_language.h"
+
+namespace quendar::app {
+namespace {
+
+using ::testing::ElementsAre;
+
+class StartupSequenceTest : public ::testing::Test {
+ protected:
+  void TearDown() override { ui::ApplyLanguage(L""); }
+  bool Run() { return RunStartupSequence(ports, ports, ports); }
+  test::RecordingPorts ports;
+};
+
+TEST_F(StartupSequenceTest, MousePresentConnectsAndReleasesTheReader) {
+  EXPECT_TRUE(Run());
+  EXPECT_THAT(ports.log,
+              ElementsAre("discover", "connect", "create event", "create held reader", "release reader",
+                          "register notices", "load profile", "snapshot", "read language", "read texts",
+                          "background C:\\Q\\/Skins/Default", "text colour 10,200,30", "fonts Segoe UI",
+                          "tray icon VELMARK QUENDAR 2017", "draw main page", "reader released flag"));
+}
+
+TEST_F(StartupSequenceTest, MouseAbsentKeepsTheReaderHeld) {
+  ports.present = false;
+  EXPECT_TRUE(Run());
+  EXPECT_THAT(ports.log, ElementsAre("discover", "create event", "create held reader", "register notices",
+                                     "load profile", "snapshot", "read language", "read texts",
+                                     "background C:\\Q\\/Skins/Default", "text colour 10,200,30",
+                                     "fonts Segoe UI", "tray icon VELMARK QUENDAR 2017", "draw main page"));
+}
+
+TEST_F(StartupSequenceTest, RefusedEventOrNoticesStopsWithItsMessage) {
+  ports.readerEventCreated = false;
+  EXPECT_FALSE(Run());
+  EXPECT_THAT(ports.log, ElementsAre("discover", "connect", "create event", "message"));
+  EXPECT_EQ(ports.messages, std::vector<std::wstring>{L"CreateEvent failed."});
+
+  test::RecordingPorts refused;
+  refused.noticesRegistered = false;
+  EXPECT_FALSE(RunStartupSequence(refused, refused, refused));
+  EXPECT_EQ(refused.log.back(), "message");
+  EXPECT_EQ(refused.messages, std::vector<std::wstring>{L"RegisterDeviceNotification failed!!!"});
+  EXPECT_EQ(std::count(refused.log.begin(), refused.log.end(), "load profile"), 0);
+}
+
+TEST_F(StartupSequenceTest, LanguageCodeChoosesTextsAndFonts) {
+  ports.languageCode = L"CHS";
+  Run();
+  EXPECT_EQ(ui::CurrentLanguage().language(), ui::LanguageClass::SimplifiedChinese);
+  EXPECT_EQ(ui::CurrentLanguage().settingsSection(), L"Setting-CHS");
+  EXPECT_THAT(ports.log, ::testing::Contains("fonts ??") );  // the Song face on version 6.1
+}
+
+}  // namespace
+}  // namespace quendar::app

@@ -1,0 +1,119 @@
+// The notification icon: showing the window, the exit menu, and the balloons of the two device
+// notices, with their exact records.
+#include "core/app/tray_commands.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app_fakes.h"
+#include "core/app/balloon.h"
+
+namespace quendar::app {
+namespace {
+
+using ::testing::ElementsAre;
+
+class TrayCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ui::ApplyLanguage(L""); }
+  void TearDown() override { ui::ApplyLanguage(L""); }
+
+  test::RecordingPorts ports;
+  ApplyCommands apply{ports, ports, ports, ports, ports};
+  TrayCommands tray{ports, ports, ports, apply};
+};
+
+TEST_F(TrayCommandsTest, FirstShowDrawsTheMainPageLaterShowsRedraw) {
+  tray.OnTrayCallback(kTrayLeftButtonUp);
+  tray.OnTrayCallback(kTrayLeftDoubleClick);
+  EXPECT_THAT(ports.log, ElementsAre("draw main page", "show", "redraw", "show"));
+}
+
+TEST_F(TrayCommandsTest, ShowingWithoutTheMouseShowsThenAsksForTheWarning) {
+  ports.present = false;
+  ports.mainPageDrawn = true;
+  tray.OnTrayCallback(kTrayLeftButtonUp);
+  EXPECT_THAT(ports.log, ElementsAre("redraw", "show", "notice 15 0"));
+}
+
+TEST_F(TrayCommandsTest, RightClickOffersOnlyExitAndOtherMessagesDoNothing) {
+  tray.OnTrayCallback(kTrayRightButtonUp);
+  for (unsigned other : {0x200u, 0x201u, 0x204u, 0x206u, 0x207u}) tray.OnTrayCallback(other);
+  EXPECT_THAT(ports.log, ElementsAre("menu Exit"));
+}
+
+TEST_F(TrayCommandsTest, StageSwitchReadsStagesAndShowsTheStageValue) {
+  ports.sensorType = 3;
+  ports.stageCodes[2] = 0x0A;
+  tray.OnDeviceNotice(kNoticeStageSwitched, 3);
+  EXPECT_THAT(ports.log, ElementsAre("read stages", "balloon"));
+  ASSERT_EQ(ports.balloons.size(), 1u);
+  const BalloonRecord& b = ports.balloons[0];
+  EXPECT_EQ(b.text, L"Switch CPI into the third stage 1100");
+  EXPECT_EQ(b.title, L"CPI stage switch");
+  EXPECT_EQ(b.iconFlags, 0x17u);
+  EXPECT_EQ(b.infoIcon, 1u);
+  EXPECT_EQ(b.timeoutMs, 5000u);
+}
+
+TEST_F(TrayCommandsTest, StageOutsideOneToSevenReadsButShowsNothing) {
+  for (std::intptr_t stage : {0, 8, -1, 255}) tray.OnDeviceNotice(kNoticeStageSwitched, stage);
+  EXPECT_THAT(ports.log, ElementsAre("read stages", "read stages", "read stages", "read stages"));
+}
+
+TEST_F(TrayCommandsTest, NotDetectedIsAShortWarningBalloonInTheInterfaceLanguage) {
+  ui::ApplyLanguage(L"CHT");
+  tray.OnDeviceNotice(kNoticeNotDetected, 0);
+  tray.OnDeviceNotice(3, 0);
+  ASSERT_EQ(ports.balloons.size(), 1u);
+  EXPECT_EQ(ports.balloons[0].text, L"系統沒有檢測到遊戲滑鼠！");
+  EXPECT_EQ(ports.balloons[0].title, L"Warning");
+  EXPECT_EQ(ports.balloons[0].iconFlags, 0x17u);
+  EXPECT_EQ(ports.balloons[0].timeoutMs, 100u);
+}
+
+TEST(CpiCodeText, LaserSensorUsesTheLevelTable) {
+  EXPECT_EQ(CpiCodeText(0x0A, 3), L"1100");
+  EXPECT_EQ(CpiCodeText(1, 3), L"200");
+  EXPECT_EQ(CpiCodeText(49, 3), L"5000");
+  EXPECT_EQ(CpiCodeText(89, 3), L"5200");
+  EXPECT_EQ(CpiCodeText(113, 3), L"10000");
+  EXPECT_EQ(CpiCodeText(50, 3), L"") << "codes 50..88 belong to no level";
+  EXPECT_EQ(CpiCodeText(0x8A, 3), L"") << "a disabled stage finds nothing";
+  EXPECT_EQ(CpiCodeText(0, 3), L"");
+}
+
+TEST(CpiCodeText, OtherSensorsUseTheFixedList) {
+  EXPECT_EQ(CpiCodeText(0x25, 0), L"2500");
+  EXPECT_EQ(CpiCodeText(0x0A, 0), L"");
+  EXPECT_EQ(CpiCodeText(1, 2), L"250");
+  EXPECT_EQ(CpiCodeText(8, 4), L"2000");
+  EXPECT_EQ(CpiCodeText(0x28, 1), L"4000");
+  EXPECT_EQ(CpiCodeText(0x29, 1), L"");
+}
+
+TEST(BalloonText, NeverExceedsTheRecordFieldAndKeepsSurrogatePairsWhole) {
+  const std::wstring longText(300, L'x');
+  EXPECT_EQ(FitToField(longText, kBalloonTextCapacity).size(), 255u);
+  EXPECT_EQ(FitToField(L"short", kBalloonTextCapacity), L"short");
+  std::wstring pairAtEdge(254, L'x');
+  pairAtEdge += L"\xD83D\xDDB1tail";
+  EXPECT_EQ(FitToField(pairAtEdge, kBalloonTextCapacity), std::wstring(254, L'x'));
+  EXPECT_EQ(FitToField(L"abc", 0), L"");
+}
+
+TEST(StageSwitchBalloon, EveryLanguageAndStageFitsAndEndsWithTheValue) {
+  for (auto language : {ui::LanguageClass::English, ui::LanguageClass::SimplifiedChinese,
+                        ui::LanguageClass::TraditionalChinese}) {
+    for (int stage = 1; stage <= 7; ++stage) {
+      const auto balloon = StageSwitchBalloon(language, stage, 113, 3);
+      ASSERT_TRUE(balloon.has_value());
+      EXPECT_LT(balloon->text.size(), kBalloonTextCapacity);
+      EXPECT_TRUE(balloon->text.ends_with(L" 10000")) << stage;
+    }
+  }
+  EXPECT_FALSE(StageSwitchBalloon(ui::LanguageClass::English, 8, 1, 3).has_value());
+}
+
+}  // namespace
+}  // namespace quendar::app
