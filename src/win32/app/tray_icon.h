@@ -1,9 +1,11 @@
 #pragma once
-// The notification-area icon of the main window.
+// The notification-area icon of the main window: its tooltip, its balloons and its one-item menu.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <string_view>
+
+#include "core/app/balloon.h"
 
 namespace quendar::win32 {
 
@@ -16,9 +18,15 @@ class TrayIcon {
 
   // Adds the icon with its callback message and tooltip. Returns the shell's answer.
   bool Add(HWND owner, UINT callbackMessage, HICON icon, std::wstring_view tooltip);
+  // Fills the balloon fields of the icon record and modifies the icon. Returns the shell's answer.
+  bool ShowBalloon(const app::BalloonRecord& balloon);
   // Deletes the icon; does nothing when it is not there.
   void Remove();
   bool added() const { return added_; }
+
+  // The menu with its single "Exit" item (command `exitCommand`), at the cursor. The owner is
+  // brought to the foreground first so that the menu closes when the user clicks elsewhere.
+  static void TrackExitMenu(HWND owner, std::wstring_view exitText, UINT exitCommand);
 
  private:
   NOTIFYICONDATAW data_{};
