@@ -132,6 +132,14 @@ bool IniDocument::Contains(std::wstring_view section, std::wstring_view key) con
   return std::ranges::any_of(found->keys, [&](const Key& k) { return EqualsIgnoringCase(k.name, key); });
 }
 
+std::vector<std::wstring> IniDocument::KeyNames(std::wstring_view section) const {
+  std::vector<std::wstring> names;
+  if (const Section* found = FindSection(section)) {
+    for (const Key& k : found->keys) names.push_back(k.name);
+  }
+  return names;
+}
+
 bool IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
   if (Trim(section).empty()) return false;
   // The platform drops leading blanks of the names and the value it writes; trailing ones stay in the
