@@ -32,7 +32,7 @@ class MainWindowPort {
 
 // What the profile text file supplies besides the captions.
 struct ProfileTexts {
-  std::wstring skinSubfolder;
+  std::wstring skinFolder;  // the skin's folder, without a trailing separator
   std::uint8_t red = 0, green = 0, blue = 0;  // the text colour
 };
 

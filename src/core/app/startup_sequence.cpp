@@ -5,12 +5,6 @@
 
 namespace quendar::app {
 
-std::wstring SkinFolderPath(const std::wstring& programFolder, const std::wstring& skinSubfolder) {
-  // The folder keeps the separator it came with, so the result reads "C:\dir\/Skins/Default": the
-  // platform takes both separators, and the image names that follow begin with "/".
-  return programFolder + L"/Skins/" + skinSubfolder;
-}
-
 bool RunStartupSequence(StartupPort& port, ProfilePort& profile, MainWindowPort& window) {
   const bool present = port.DiscoverDevice();
   if (present) port.ConnectSequence();
@@ -34,7 +28,7 @@ bool RunStartupSequence(StartupPort& port, ProfilePort& profile, MainWindowPort&
   ui::ApplyLanguage(port.ReadLanguageCode());
   const ProfileTexts texts = profile.ReadProfileTexts();
 
-  port.LoadBackground(SkinFolderPath(port.ProgramFolder(), texts.skinSubfolder));
+  port.LoadBackground(texts.skinFolder);
   port.SetTextColor(texts.red, texts.green, texts.blue);
   port.CreateFonts(ui::MainWindowFontsFor(ui::CurrentLanguage().language(), port.PlatformVersion()));
 

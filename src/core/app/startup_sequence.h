@@ -20,8 +20,8 @@ class StartupPort {
   virtual void ReleaseReader() = 0;
   virtual bool RegisterDeviceNotices() = 0;
   virtual std::wstring ReadLanguageCode() = 0;
-  // The skin folder ("<program folder>/Skins/<subfolder>"): loads "/main.png" from it and sizes the
-  // window to the image. Returns whether the image was there.
+  // Loads "/main.png" from the skin folder and sizes the window to the image. Returns whether the
+  // image was there.
   virtual bool LoadBackground(const std::wstring& skinFolder) = 0;
   virtual void SetTextColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) = 0;
   virtual ui::PlatformVersion PlatformVersion() const = 0;
@@ -29,12 +29,7 @@ class StartupPort {
   virtual void AddTrayIcon(std::wstring_view tooltip) = 0;
   virtual void SetReaderReleased() = 0;
   virtual void ShowMessage(std::wstring_view text) = 0;
-  // The program's folder, with its trailing separator.
-  virtual std::wstring ProgramFolder() const = 0;
 };
-
-// The skin folder below the program's folder.
-std::wstring SkinFolderPath(const std::wstring& programFolder, const std::wstring& skinSubfolder);
 
 // Returns true after a complete initialisation, false when it stopped early (the dialog still runs).
 bool RunStartupSequence(StartupPort& port, ProfilePort& profile, MainWindowPort& window);

@@ -32,7 +32,7 @@ class RecordingPorts : public MainWindowPort,
   bool readerEventCreated = true;
   bool noticesRegistered = true;
   std::wstring languageCode;
-  ProfileTexts texts{L"Default", 10, 200, 30};
+  ProfileTexts texts{L"C:/Q/Skins/Default", 10, 200, 30};
 
   // MainWindowPort
   void ShowWaitCursor() override { log.push_back("wait cursor"); }
@@ -122,7 +122,6 @@ class RecordingPorts : public MainWindowPort,
     messages.emplace_back(text);
     log.push_back("message");
   }
-  std::wstring ProgramFolder() const override { return L"C:\\Q\\"; }
 
   static std::string Narrow(std::wstring_view text) {
     std::string out;

@@ -25,7 +25,7 @@ TEST_F(StartupSequenceTest, MousePresentConnectsAndReleasesTheReader) {
   EXPECT_THAT(ports.log,
               ElementsAre("discover", "connect", "create event", "create held reader", "release reader",
                           "register notices", "load profile", "snapshot", "read language", "read texts",
-                          "background C:\\Q\\/Skins/Default", "text colour 10,200,30", "fonts Segoe UI",
+                          "background C:/Q/Skins/Default", "text colour 10,200,30", "fonts Segoe UI",
                           "tray icon VELMARK QUENDAR 2017", "draw main page", "reader released flag"));
 }
 
@@ -34,7 +34,7 @@ TEST_F(StartupSequenceTest, MouseAbsentKeepsTheReaderHeld) {
   EXPECT_TRUE(Run());
   EXPECT_THAT(ports.log, ElementsAre("discover", "create event", "create held reader", "register notices",
                                      "load profile", "snapshot", "read language", "read texts",
-                                     "background C:\\Q\\/Skins/Default", "text colour 10,200,30",
+                                     "background C:/Q/Skins/Default", "text colour 10,200,30",
                                      "fonts Segoe UI", "tray icon VELMARK QUENDAR 2017", "draw main page"));
 }
 

@@ -1,0 +1,69 @@
+#pragma once
+// The program's state behind the main window: the current profile with its files, the mouse's image
+// and command set, and the Save/Reset/Cancel and tray logic on top of them. Portable: the Win32 main
+// dialog supplies the window, the platform settings and the message boxes; tests supply fakes and a
+// simulated mouse.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "core/app/app_ports.h"
+#include "core/app/apply_commands.h"
+#include "core/app/host_services.h"
+#include "core/app/tray_commands.h"
+#include "core/device/device_image.h"
+#include "core/device/device_link.h"
+#include "core/profiles/profile_files.h"
+#include "core/profiles/profile_state.h"
+
+namespace quendar::app {
+
+class AppSession final : public ProfilePort, public DevicePort {
+ public:
+  struct Dependencies {
+    device::DeviceLink& link;
+    HostServices& host;
+    MainWindowPort& window;
+    SystemParametersPort& systemParameters;
+    WarningPort& warnings;
+  };
+  // `modulePath` is the executable's full path: the profile files live beside it.
+  AppSession(Dependencies dependencies, std::filesystem::path modulePath);
+
+  ApplyCommands& apply() { return apply_; }
+  TrayCommands& tray() { return tray_; }
+  profiles::ProfileState& state() { return state_; }
+  profiles::ProfileFiles& files() { return files_; }
+  const device::DeviceImage& image() const { return image_; }
+
+  // The connection reads and writes of a mouse just found; keeps its sensor type.
+  void ConnectSequence();
+  // An arrival connected the mouse: connect, then reload the current profile and its texts.
+  void RunConnectionSteps();
+  std::wstring ReadLanguageCode() const;
+
+  // ProfilePort
+  void LoadProfile() override;
+  ProfileTexts ReadProfileTexts() override;
+  void LoadDefaultSettings() override;
+  void SnapshotRecord() override;
+  void RevertToSnapshot() override;
+  profiles::HostPointerSettings HostSettings() const override;
+
+  // DevicePort
+  bool DevicePresent() const override;
+  void DownloadProfile() override;
+  void ReadCpiStages() override;
+  std::uint8_t StageCode(int stage) const override;
+  std::uint8_t SensorType() const override;
+
+ private:
+  device::DeviceLink& link_;
+  profiles::ProfileState state_;
+  profiles::ProfileFiles files_;
+  device::DeviceImage image_;
+  ApplyCommands apply_;
+  TrayCommands tray_;
+};
+
+}  // namespace quendar::app

@@ -1,0 +1,181 @@
+// The session over the real profile files (the installed defaults, copied into a scratch folder) and a
+// simulated mouse: what Save, Reset, Cancel and the stage balloon do to the files, the record, the
+// mouse and the host settings.
+#include "core/app/app_session.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "app_fakes.h"
+#include "core/profiles/profile_paths.h"
+#include "sim/sim_hid_backend.h"
+#include "sim/simulated_mouse.h"
+
+namespace quendar::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ScriptedHost final : public HostServices {
+ public:
+  std::vector<std::wstring> messages;
+  void ShowMessage(std::wstring_view text, std::wstring_view) override { messages.emplace_back(text); }
+  std::optional<fs::path> ChooseFileToOpen(const FileDialogOptions&) override { return std::nullopt; }
+  std::optional<fs::path> ChooseFileToSave(const FileDialogOptions&) override { return std::nullopt; }
+};
+
+std::vector<std::uint8_t> Bytes(const profiles::ProfileRecord& record) {
+  return {record.bytes().begin(), record.bytes().end()};
+}
+
+std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class AppSessionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("quendar_session_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    for (const auto& entry : fs::directory_iterator(QUENDAR_RUNTIME_DIR)) {
+      if (entry.is_regular_file()) fs::copy_file(entry.path(), folder_ / entry.path().filename());
+    }
+    mouse_ = sim::SimulatedMouse::Create();
+    backend_ = std::make_unique<sim::SimHidBackend>(mouse_);
+    link_ = std::make_unique<device::DeviceLink>(*backend_);
+    session_ = std::make_unique<AppSession>(AppSession::Dependencies{*link_, host_, ports_, ports_, ports_},
+                                            folder_ / profiles::kExecutableFileName);
+    ui::ApplyLanguage(L"");
+  }
+  void TearDown() override {
+    session_.reset();
+    link_.reset();
+    fs::remove_all(folder_);
+  }
+
+  // The start-up part that matters here: the mouse, the profile and its snapshot.
+  void Start(bool withMouse) {
+    if (withMouse) {
+      ASSERT_TRUE(link_->DiscoverDevice());
+      session_->ConnectSequence();
+    }
+    session_->LoadProfile();
+    session_->SnapshotRecord();
+    session_->ReadProfileTexts();
+    mouse_->ClearWireLog();
+  }
+
+  int PacketsSent() const {
+    int count = 0;
+    for (const auto& entry : mouse_->WireLog()) count += entry.kind == sim::WireKind::FeatureOut;
+    return count;
+  }
+
+  profiles::ProfileRecord& record() { return session_->state().record; }
+
+  fs::path folder_;
+  ScriptedHost host_;
+  test::RecordingPorts ports_;
+  std::shared_ptr<sim::SimulatedMouse> mouse_;
+  std::unique_ptr<sim::SimHidBackend> backend_;
+  std::unique_ptr<device::DeviceLink> link_;
+  std::unique_ptr<AppSession> session_;
+};
+
+TEST_F(AppSessionTest, SaveSendsTheProfileStoresItSnapshotsAndAppliesHostSettings) {
+  Start(true);
+  record().PointerSpeed() = 11;
+  record().SensitivityX() = 7;
+  session_->apply().OnSaveClicked();
+
+  EXPECT_EQ(PacketsSent(), 31);
+  const auto stored = ReadBytes(folder_ / "config0.bin");
+  ASSERT_EQ(stored.size(), 1840u);
+  EXPECT_EQ(stored[0], 1) << "the flag of a saved profile";
+  EXPECT_TRUE(std::equal(record().bytes().begin(), record().bytes().end(), stored.begin() + 1));
+  EXPECT_EQ(session_->state().savedRecord.bytes()[0x3D], 7);
+  ASSERT_EQ(ports_.spiCalls.size(), 4u);
+  EXPECT_EQ(ports_.spiCalls[1].value, 20u);
+  EXPECT_TRUE(host_.messages.empty());
+}
+
+TEST_F(AppSessionTest, SaveWithoutTheMouseTouchesNothing) {
+  Start(false);
+  const auto before = ReadBytes(folder_ / "config0.bin");
+  record().SensitivityX() = 9;
+  session_->apply().OnSaveClicked();
+  EXPECT_EQ(ReadBytes(folder_ / "config0.bin"), before);
+  EXPECT_TRUE(ports_.spiCalls.empty());
+  EXPECT_NE(session_->state().savedRecord.SensitivityX(), 9);
+}
+
+TEST_F(AppSessionTest, ResetWithoutTheMouseLoadsDefaultsKeepingMacrosAndNumberAndAppliesNothing) {
+  Start(false);
+  record().ProfileNumber() = 4;
+  record().SensitivityX() = 1;
+  for (std::size_t i = 0; i < profiles::kMacroTableSize; ++i) record().MacroTable()[i] = static_cast<std::uint8_t>(i);
+  const auto macros = std::vector<std::uint8_t>(record().MacroTable().begin(), record().MacroTable().end());
+  const auto savedBefore = session_->state().savedRecord;
+  const auto defaults = ReadBytes(folder_ / "config.bin");
+
+  session_->apply().ResetProfile();
+
+  EXPECT_EQ(record().ProfileNumber(), 4);
+  EXPECT_EQ(std::vector<std::uint8_t>(record().MacroTable().begin(), record().MacroTable().end()), macros);
+  EXPECT_TRUE(std::equal(record().bytes().begin() + 1, record().bytes().begin() + profiles::kSettingsPartSize,
+                         defaults.begin() + 2))
+      << "every settings byte but the number comes from the default profile";
+  EXPECT_EQ(PacketsSent(), 0);
+  EXPECT_TRUE(ports_.spiCalls.empty());
+  EXPECT_EQ(Bytes(session_->state().savedRecord), Bytes(savedBefore)) << "no snapshot without an apply";
+  EXPECT_FALSE(session_->state().defaultsMode);
+}
+
+TEST_F(AppSessionTest, ResetWithTheMouseDownloadsTheDefaultsIntoTheCurrentProfile) {
+  Start(true);
+  record().SensitivityX() = 1;
+  session_->apply().ResetProfile();
+  EXPECT_EQ(PacketsSent(), 31);
+  EXPECT_EQ(Bytes(session_->state().savedRecord), Bytes(record()));
+  EXPECT_EQ(ReadBytes(folder_ / "config0.bin")[1 + 0x3D], record().SensitivityX());
+  EXPECT_EQ(ports_.spiCalls.size(), 4u);
+}
+
+TEST_F(AppSessionTest, CancelRestoresTheSnapshotExactlyAndTheNextShowReloadsTheFiles) {
+  Start(true);
+  const auto snapshot = session_->state().savedRecord;
+  for (std::size_t i = 0; i < profiles::kRecordSize; i += 3) record().bytes()[i] ^= 0x5A;
+  session_->apply().CancelEdits();
+  EXPECT_EQ(Bytes(record()), Bytes(snapshot));
+
+  // The file changes behind the program's back; the next show from the tray picks it up.
+  auto stored = ReadBytes(folder_ / "config0.bin");
+  stored[1 + 0x3E] = 3;
+  std::ofstream(folder_ / "config0.bin", std::ios::binary).write(reinterpret_cast<const char*>(stored.data()),
+                                                                   static_cast<std::streamsize>(stored.size()));
+  session_->tray().OnTrayCallback(kTrayLeftButtonUp);
+  EXPECT_EQ(record().SensitivityY(), 3);
+  EXPECT_FALSE(session_->apply().reloadOnShow());
+}
+
+TEST_F(AppSessionTest, CpiButtonStageIsReadBackFromTheMouseForTheBalloon) {
+  Start(true);
+  const std::uint8_t stage = mouse_->PressCpiButton();
+  session_->tray().OnDeviceNotice(kNoticeStageSwitched, stage);
+  ASSERT_EQ(ports_.balloons.size(), 1u);
+  const std::uint8_t code = mouse_->State().stageBytes[stage - 1];
+  EXPECT_EQ(ports_.balloons[0].text,
+            std::wstring(ui::CpiStageText(ui::LanguageClass::English, stage)) + CpiCodeText(code, link_->SensorType()));
+  EXPECT_EQ(ports_.balloons[0].title, L"CPI stage switch");
+}
+
+}  // namespace
+}  // namespace quendar::app
