@@ -1,18 +1,68 @@
 #include "win32/app/tolvane_dlg.h"
 
+#include <windowsx.h>
+
+#include <array>
+#include <vector>
+
+#include "core/app/command_buttons.h"
+#include "core/device/device_change.h"
+#include "core/ui/interface_language.h"
 #include "win32/app/resource_ids.h"
+#include "win32/app/win32_host_services.h"
 
 namespace quendar::win32 {
 
 namespace {
+
 constexpr LONG_PTR kAppWindowStyleBit = WS_EX_APPWINDOW;   // 0x40000
 constexpr LONG_PTR kToolWindowStyleBit = WS_EX_TOOLWINDOW;  // 0x80
+
+std::wstring ModulePath() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length < buffer.size()) return std::wstring(buffer.data(), length);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+// A machine without a HID stack the program can use: discovery finds nothing.
+class NoHidStack final : public device::HidBackend {
+ public:
+  std::unique_ptr<device::HidInterfaceList> ListInterfaces() override { return nullptr; }
+  std::unique_ptr<device::HidProbe> OpenProbe(const std::wstring&) override { return nullptr; }
+  std::unique_ptr<device::HidChannel> OpenCommandChannel(const std::wstring&) override { return nullptr; }
+  std::unique_ptr<device::EventChannel> OpenEventChannel(const std::wstring&) override { return nullptr; }
+  std::unique_ptr<device::ReaderSignal> CreateReaderSignal() override;
+  device::Pacer& GetPacer() override { return pacer_; }
+
+ private:
+  device::SteadyPacer pacer_;
+};
+
+class EventSignal final : public device::ReaderSignal {
+ public:
+  EventSignal() : event_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+  void Set() override { ::SetEvent(event_.get()); }
+  void Reset() override { ::ResetEvent(event_.get()); }
+  void Wait() override { ::WaitForSingleObject(event_.get(), INFINITE); }
+
+ private:
+  UniqueKernelHandle event_;
+};
+
+std::unique_ptr<device::ReaderSignal> NoHidStack::CreateReaderSignal() { return std::make_unique<EventSignal>(); }
+
 }  // namespace
 
 CTolvaneDlg::CTolvaneDlg(HINSTANCE instance, AppEnvironment environment)
-    : instance_(instance), environment_(environment) {}
+    : instance_(instance), environment_(std::move(environment)) {}
 
-CTolvaneDlg::~CTolvaneDlg() = default;
+CTolvaneDlg::~CTolvaneDlg() {
+  if (hwnd() != nullptr) ::DestroyWindow(hwnd());
+  StopReader();
+}
 
 std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
   static const MessageEntry<CTolvaneDlg> table[] = {
@@ -21,7 +71,13 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {WM_DESTROY, &CTolvaneDlg::OnDestroy},
       {WM_TIMER, &CTolvaneDlg::OnTimer},
       {WM_PAINT, &CTolvaneDlg::OnPaint},
+      {WM_ERASEBKGND, &CTolvaneDlg::OnEraseBackground},
       {WM_QUERYDRAGICON, &CTolvaneDlg::OnQueryDragIcon},
+      {app::kTrayCallbackMessage, &CTolvaneDlg::OnTrayCallback},
+      {app::kDeviceNoticeMessage, &CTolvaneDlg::OnDeviceNotice},
+      {app::kProfileRequestMessage, &CTolvaneDlg::OnProfileRequest},
+      {WM_DEVICECHANGE, &CTolvaneDlg::OnDeviceChange},
+      {WM_LBUTTONUP, &CTolvaneDlg::OnLeftButtonUp},
   };
   return table;
 }
@@ -53,15 +109,29 @@ bool CTolvaneDlg::Initialize() {
   const DWORD mutexError = ::GetLastError();
   if (mutexError == ERROR_ALREADY_EXISTS || mutexError == ERROR_ACCESS_DENIED) ::ExitProcess(0);
 
-  // 2-3. Title (the frameless template has no caption; the title is the tooltip), icons, and a tool
-  //      window: no task-bar button.
-  ::SetWindowTextW(hwnd(), app::kWindowTitle);
+  // 2-4. Title (the frameless template has no caption; the title is the tooltip), icons, a tool
+  //      window without a task-bar button, and the handle the reader's notices go to.
+  window_ = hwnd();
+  ::SetWindowTextW(window_, app::kWindowTitle);
   LoadIcons();
   BecomeToolWindow();
 
-  // 15. The notification-area icon, with the window title as tooltip.
-  trayIcon_.Add(hwnd(), app::kTrayCallbackMessage, smallIcon_, app::kWindowTitle);
-  return true;
+  hostServices_ = std::make_unique<Win32HostServices>(window_);
+  CreateDeviceLink();
+  if (environment_.createCompanion) companion_ = environment_.createCompanion(instance_, window_);
+
+  // 5-16: the mouse, the reader, notices, the profile, the language, the skin, fonts, icon, page.
+  const bool complete = app::RunStartupSequence(*this, *session_, *this);
+  RefreshCompanion();
+  return complete;
+}
+
+void CTolvaneDlg::CreateDeviceLink() {
+  hidBackend_ = environment_.createHidBackend ? environment_.createHidBackend() : nullptr;
+  if (!hidBackend_) hidBackend_ = std::make_unique<NoHidStack>();
+  link_ = std::make_unique<device::DeviceLink>(*hidBackend_);
+  session_ = std::make_unique<app::AppSession>(
+      app::AppSession::Dependencies{*link_, *hostServices_, *this, systemParameters_, warnings_}, ModulePath());
 }
 
 void CTolvaneDlg::LoadIcons() {
@@ -81,8 +151,73 @@ void CTolvaneDlg::BecomeToolWindow() {
   ::SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, style);
 }
 
-void CTolvaneDlg::StartTimer(app::AppTimer timer, unsigned milliseconds) {
-  ::SetTimer(hwnd(), static_cast<UINT_PTR>(timer), milliseconds, nullptr);
+// --- Start-up steps ---------------------------------------------------------------------------
+
+bool CTolvaneDlg::DiscoverDevice() { return link_->DiscoverDevice(); }
+
+void CTolvaneDlg::ConnectSequence() { session_->ConnectSequence(); }
+
+bool CTolvaneDlg::CreateReaderEvent() {
+  // The link made its event with the HID stack when it was created.
+  return link_ != nullptr;
+}
+
+void CTolvaneDlg::CreateHeldReader() { reader_ = std::make_unique<device::InputReportThread>(*link_, *this); }
+
+void CTolvaneDlg::ReleaseReader() { link_->ReleaseReader(); }
+
+bool CTolvaneDlg::RegisterDeviceNotices() { return deviceNotices_.Register(hwnd()); }
+
+std::wstring CTolvaneDlg::ReadLanguageCode() { return session_->ReadLanguageCode(); }
+
+bool CTolvaneDlg::LoadBackground(const std::wstring& skinFolder) {
+  skinFolder_ = skinFolder;
+  if (!background_.Load(skinFolder + L"/main.png")) return false;
+  ResizeWindowToClient(hwnd(), background_.size());
+  return true;
+}
+
+void CTolvaneDlg::SetTextColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+  textColor_ = RGB(red, green, blue);
+}
+
+ui::PlatformVersion CTolvaneDlg::PlatformVersion() const {
+  // The version the platform reports to this program (its manifest names the systems it knows).
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof(info);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  if (!::GetVersionExW(&info)) return {};
+#pragma GCC diagnostic pop
+  return {info.dwMajorVersion, info.dwMinorVersion};
+}
+
+void CTolvaneDlg::CreateFonts(const ui::MainWindowFonts& fonts) {
+  auto create = [](const ui::FontSpec& spec) {
+    const std::wstring face(spec.face);
+    return UniqueFont(::CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE,
+                                    static_cast<DWORD>(spec.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                    DEFAULT_QUALITY, static_cast<DWORD>(spec.pitchAndFamily), face.c_str()));
+  };
+  labelFont_ = create(fonts.label);
+  titleFont_ = create(fonts.title);
+  arialFont_ = create(fonts.arial);
+}
+
+void CTolvaneDlg::AddTrayIcon(std::wstring_view tooltip) {
+  trayIcon_.Add(hwnd(), app::kTrayCallbackMessage, smallIcon_, tooltip);
+}
+
+void CTolvaneDlg::ShowMessage(std::wstring_view text) {
+  hostServices_->ShowMessage(text, ui::CurrentLanguage().text(ui::TextSlot::WindowTitle));
+}
+
+// --- The window as the core sees it -----------------------------------------------------------
+
+void CTolvaneDlg::ShowWaitCursor() {
+  HCURSOR wait = ::LoadCursorW(nullptr, IDC_WAIT);
+  ::SetClassLongPtrW(hwnd(), GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(wait));
+  ::SetCursor(wait);
 }
 
 void CTolvaneDlg::RestoreArrowCursor() {
@@ -91,13 +226,111 @@ void CTolvaneDlg::RestoreArrowCursor() {
   ::SetCursor(arrow);
 }
 
-void CTolvaneDlg::ReleaseExternalResources() {
-  trayIcon_.Remove();
+void CTolvaneDlg::StartTimer(app::AppTimer timer, unsigned milliseconds) {
+  ::SetTimer(hwnd(), static_cast<UINT_PTR>(timer), milliseconds, nullptr);
+}
+
+void CTolvaneDlg::ClosePopupLists() {
+  // The main window opens no popup lists of its own yet; the button menus will close theirs here.
+}
+
+void CTolvaneDlg::DrawMainPage() {
+  mainPageDrawn_ = true;
+  ::InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void CTolvaneDlg::RedrawCurrentPage() { ::InvalidateRect(hwnd(), nullptr, TRUE); }
+
+void CTolvaneDlg::Hide() { ::ShowWindow(hwnd(), SW_HIDE); }
+
+void CTolvaneDlg::ShowInForeground() {
+  ::SetForegroundWindow(hwnd());
+  ::ShowWindow(hwnd(), SW_SHOW);
+}
+
+void CTolvaneDlg::ShowTrayMenu(std::wstring_view exitText) {
+  TrayIcon::TrackExitMenu(hwnd(), exitText, app::kExitCommand);
+}
+
+void CTolvaneDlg::ShowBalloon(const app::BalloonRecord& balloon) {
+  trayIcon_.ShowBalloon(balloon);
+  if (companion_) companion_->OnBalloonShown(balloon);
+}
+
+void CTolvaneDlg::SendDeviceNotice(unsigned code, std::intptr_t argument) {
+  noticeGate_.Send(window_, app::kDeviceNoticeMessage, code, static_cast<LPARAM>(argument));
+}
+
+void CTolvaneDlg::RunConnectionSteps() {
+  session_->RunConnectionSteps();
+  RedrawCurrentPage();
+}
+
+void CTolvaneDlg::RefreshCompanion() {
+  if (companion_) companion_->Refresh();
+}
+
+// --- Messages -----------------------------------------------------------------------------------
+
+MessageResult CTolvaneDlg::OnTrayCallback(WPARAM, LPARAM lParam) {
+  session_->tray().OnTrayCallback(static_cast<unsigned>(lParam));
+  return 0;
+}
+
+MessageResult CTolvaneDlg::OnDeviceNotice(WPARAM code, LPARAM argument) {
+  session_->tray().OnDeviceNotice(static_cast<unsigned>(code), static_cast<std::intptr_t>(argument));
+  RefreshCompanion();
+  return 0;
+}
+
+MessageResult CTolvaneDlg::OnProfileRequest(WPARAM request, LPARAM) {
+  switch (request) {
+    case app::kProfileImport:
+      session_->files().ImportProfile();
+      break;
+    case app::kProfileExport:
+      session_->files().ExportProfile();
+      break;
+    case app::kProfileReload:
+      session_->LoadProfile();
+      session_->ReadProfileTexts();
+      ClosePopupLists();
+      RedrawCurrentPage();
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+MessageResult CTolvaneDlg::OnDeviceChange(WPARAM eventCode, LPARAM lParam) {
+  const std::optional<device::DeviceChangeNotice> notice = ReadDeviceChangeNotice(lParam);
+  device::OnDeviceChange(*link_, *this, static_cast<std::uint32_t>(eventCode), notice ? &*notice : nullptr);
+  RefreshCompanion();
+  return TRUE;
+}
+
+MessageResult CTolvaneDlg::OnLeftButtonUp(WPARAM, LPARAM lParam) {
+  const app::CommandButton button = app::HitCommandButton(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+  if (button == app::CommandButton::None) return std::nullopt;
+  session_->apply().OnCommandButton(button);
+  RefreshCompanion();
+  return 0;
 }
 
 MessageResult CTolvaneDlg::OnClose(WPARAM, LPARAM) {
-  ::ShowWindow(hwnd(), SW_HIDE);  // the program lives on in the notification area
+  Hide();  // the program lives on in the notification area
   return 0;
+}
+
+void CTolvaneDlg::ReleaseExternalResources() {
+  if (link_) link_->MarkAbsent();  // closes the command and event interfaces
+  trayIcon_.Remove();
+}
+
+void CTolvaneDlg::StopReader() {
+  noticeGate_.CloseAndDrain();
+  reader_.reset();
 }
 
 void CTolvaneDlg::OnExit() {
@@ -107,6 +340,7 @@ void CTolvaneDlg::OnExit() {
 
 MessageResult CTolvaneDlg::OnDestroy(WPARAM, LPARAM) {
   ReleaseExternalResources();
+  companion_.reset();
   return std::nullopt;
 }
 
@@ -114,14 +348,20 @@ MessageResult CTolvaneDlg::OnTimer(WPARAM timerId, LPARAM) {
   ::KillTimer(hwnd(), timerId);  // all timers are one-shot
   switch (static_cast<app::AppTimer>(timerId)) {
     case app::AppTimer::ApplyDebounce:
-      applyDebounce_ = false;
-      break;
     case app::AppTimer::ResetWaitCursor:
     case app::AppTimer::ApplyWaitCursor:
-      RestoreArrowCursor();
+      session_->apply().OnTimer(static_cast<app::AppTimer>(timerId));
       break;
+    default:
+      return std::nullopt;
   }
   return 0;
+}
+
+MessageResult CTolvaneDlg::OnEraseBackground(WPARAM dc, LPARAM) {
+  if (!background_.loaded() || ::IsIconic(hwnd())) return std::nullopt;
+  background_.Paint(reinterpret_cast<HDC>(dc));
+  return TRUE;
 }
 
 MessageResult CTolvaneDlg::OnPaint(WPARAM, LPARAM) {

@@ -1,19 +1,36 @@
 #pragma once
 // The main dialog: the program's one window and the owner of its start-up order, its exit rules and
-// the messages that belong to the application core.
+// the messages that belong to the application core. The decisions live in the portable session; this
+// class supplies the window, the platform and the mouse's HID stack.
 #include <windows.h>
 
+#include <memory>
 #include <span>
+#include <string>
 
 #include "core/app/app_messages.h"
+#include "core/app/app_ports.h"
+#include "core/app/app_session.h"
+#include "core/app/host_services.h"
+#include "core/app/startup_sequence.h"
+#include "core/device/device_host.h"
+#include "core/device/device_link.h"
+#include "core/device/input_report_thread.h"
 #include "win32/app/app_environment.h"
+#include "win32/app/background_image.h"
+#include "win32/app/device_notices.h"
+#include "win32/app/notice_gate.h"
+#include "win32/app/system_parameters.h"
 #include "win32/app/tray_icon.h"
 #include "win32/framework/dialog_window.h"
 #include "win32/framework/unique_handle.h"
 
 namespace quendar::win32 {
 
-class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg> {
+class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
+                    private app::MainWindowPort,
+                    private app::StartupPort,
+                    private device::DeviceHost {
  public:
   CTolvaneDlg(HINSTANCE instance, AppEnvironment environment);
   ~CTolvaneDlg() override;
@@ -31,27 +48,86 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg> {
   bool Initialize();
   void LoadIcons();
   void BecomeToolWindow();
-
-  void StartTimer(app::AppTimer timer, unsigned milliseconds);
-  void RestoreArrowCursor();
+  void CreateDeviceLink();
   // Releases what the process holds outside itself: device handles, the notification icon.
   void ReleaseExternalResources();
+  void StopReader();
+  void RefreshCompanion();
 
   MessageResult OnInitDialog(WPARAM, LPARAM);
   MessageResult OnClose(WPARAM, LPARAM);
   MessageResult OnDestroy(WPARAM, LPARAM);
   MessageResult OnTimer(WPARAM, LPARAM);
   MessageResult OnPaint(WPARAM, LPARAM);
+  MessageResult OnEraseBackground(WPARAM, LPARAM);
   MessageResult OnQueryDragIcon(WPARAM, LPARAM);
+  MessageResult OnTrayCallback(WPARAM, LPARAM);
+  MessageResult OnDeviceNotice(WPARAM, LPARAM);
+  MessageResult OnProfileRequest(WPARAM, LPARAM);
+  MessageResult OnDeviceChange(WPARAM, LPARAM);
+  MessageResult OnLeftButtonUp(WPARAM, LPARAM);
   void OnExit();
+
+  // app::MainWindowPort
+  void ShowWaitCursor() override;
+  void RestoreArrowCursor() override;
+  void StartTimer(app::AppTimer timer, unsigned milliseconds) override;
+  void ClosePopupLists() override;
+  bool MainPageDrawn() const override { return mainPageDrawn_; }
+  void DrawMainPage() override;
+  void RedrawCurrentPage() override;
+  void Hide() override;
+  void ShowInForeground() override;
+  void ShowTrayMenu(std::wstring_view exitText) override;
+  void ShowBalloon(const app::BalloonRecord& balloon) override;
+  // Also device::DeviceHost's: any thread.
+  void SendDeviceNotice(unsigned code, std::intptr_t argument) override;
+
+  // app::StartupPort
+  bool DiscoverDevice() override;
+  void ConnectSequence() override;
+  bool CreateReaderEvent() override;
+  void CreateHeldReader() override;
+  void ReleaseReader() override;
+  bool RegisterDeviceNotices() override;
+  std::wstring ReadLanguageCode() override;
+  bool LoadBackground(const std::wstring& skinFolder) override;
+  void SetTextColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
+  ui::PlatformVersion PlatformVersion() const override;
+  void CreateFonts(const ui::MainWindowFonts& fonts) override;
+  void AddTrayIcon(std::wstring_view tooltip) override;
+  void ShowMessage(std::wstring_view text) override;
+
+  // device::DeviceHost
+  void HideWindow() override { Hide(); }
+  void RunConnectionSteps() override;
 
   HINSTANCE instance_;
   AppEnvironment environment_;
+  HWND window_ = nullptr;  // stays valid for the reader's notices until the gate closes
   UniqueKernelHandle instanceMutex_;
   HICON bigIcon_ = nullptr;  // shared resource icons: not destroyed
   HICON smallIcon_ = nullptr;
   TrayIcon trayIcon_;
-  bool applyDebounce_ = false;
+
+  std::unique_ptr<app::HostServices> hostServices_;
+  Win32SystemParameters systemParameters_;
+  WarningBoxes warnings_{window_};
+  std::unique_ptr<device::HidBackend> hidBackend_;
+  std::unique_ptr<device::DeviceLink> link_;
+  std::unique_ptr<app::AppSession> session_;
+  NoticeGate noticeGate_;
+  std::unique_ptr<device::InputReportThread> reader_;  // after link_ and session_: stopped first
+  DeviceNoticeRegistration deviceNotices_;
+
+  BackgroundImage background_;
+  std::wstring skinFolder_;
+  COLORREF textColor_ = RGB(0, 255, 0);
+  UniqueFont labelFont_;
+  UniqueFont titleFont_;
+  UniqueFont arialFont_;
+  bool mainPageDrawn_ = false;
+  std::unique_ptr<AppCompanion> companion_;
 };
 
 }  // namespace quendar::win32

@@ -1,11 +1,34 @@
 // The demo build of "QUENDAR 2017.exe": the same program wired to the simulated mouse, for the demo run
-// and the end-to-end tests on machines without the mouse.
+// and the end-to-end tests on machines without the mouse. Started with "/unplugged", the mouse is not
+// plugged in when the program starts.
 #include <windows.h>
 
-#include "win32/app/tolvane_app.h"
+#include <memory>
+#include <string_view>
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  quendar::win32::RestrictDllSearchToSystemFolder();
-  quendar::win32::CTolvaneApp app(instance, quendar::win32::AppEnvironment{.simulatedMouse = true});
+#include "core/device/pacer.h"
+#include "sim/sim_hid_backend.h"
+#include "sim/simulated_mouse.h"
+#include "win32/app/tolvane_app.h"
+#include "win32/demo/simulated_mouse_window.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+  using namespace quendar;
+  win32::RestrictDllSearchToSystemFolder();
+
+  // Pauses between exchanges last what they say, as with the real mouse.
+  static device::SteadyPacer pacer;
+  sim::SimOptions options;
+  options.pacer = &pacer;
+  options.plugged = std::wstring_view(commandLine).find(L"/unplugged") == std::wstring_view::npos;
+  std::shared_ptr<sim::SimulatedMouse> mouse = sim::SimulatedMouse::Create(std::move(options));
+
+  win32::AppEnvironment environment;
+  environment.simulatedMouse = true;
+  environment.createHidBackend = [mouse] { return std::make_unique<sim::SimHidBackend>(mouse); };
+  environment.createCompanion = [mouse](HINSTANCE program, HWND mainWindow) -> std::unique_ptr<win32::AppCompanion> {
+    return std::make_unique<win32::SimulatedMouseWindow>(program, mainWindow, mouse);
+  };
+  win32::CTolvaneApp app(instance, std::move(environment));
   return app.Run();
 }
