@@ -27,7 +27,7 @@ def check_keymatrix():
     check(result.returncode == 0, "keymatrix exit code")
     check(len(lines) == 16, "keymatrix prints 16 lines")
     check(all(re.fullmatch(r"[0-9A-F]{8}", line) for line in lines), "keymatrix lines are 8 hex digits")
-    check(lines[12:] == ["00000000", "00000000", "0100F700", "0100F800"], "keymatrix fixed slots 12..15")
+    check(lines[12:16] == ["00000000", "00000000", "0100F700", "0100F800"], "keymatrix fixed slots 12..15")
 
 
 def check_trace():
@@ -45,10 +45,9 @@ def check_trace():
     check(count("F>") == 31, "trace has 31 packets sent")
     check(count("wait 2") == 24 and count("wait 3") == 59, "trace pauses: 24 x 2 ms, 59 x 3 ms")
     check(count("O>") == 59, "trace has 59 written chunks")
-    check(lines[0] == "F> 01 %s 00 00 00 00 00 %s" % tuple(lines[0].split()[2:3] + lines[0].split()[8:9]),
-          "trace starts with the report rate")
-    last_packet = [line for line in lines if line.startswith("F>")][-1]
-    check(last_packet.startswith("F> 12 04 40"), "trace ends with key matrix 4")
+    check(bool(lines) and lines[0].startswith("F> 01 "), "trace starts with the report rate")
+    packets = [line for line in lines if line.startswith("F>")]
+    check(bool(packets) and packets[-1].startswith("F> 12 04 40"), "trace ends with key matrix 4")
 
 
 def check_macros():
