@@ -1,5 +1,6 @@
 #include "core/ini/ini_store.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "core/ini/ini_document.h"
@@ -87,8 +88,8 @@ long ParseDecimal(std::wstring_view text) {
   constexpr unsigned long long kLimit = static_cast<unsigned long long>(LONG_MAX) + 1;
   unsigned long long magnitude = 0;
   for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
-    magnitude = magnitude * 10 + static_cast<unsigned long long>(text[i] - L'0');
-    if (magnitude > kLimit) magnitude = kLimit;
+    const auto digit = static_cast<unsigned long long>(text[i] - L'0');
+    magnitude = magnitude > (kLimit - digit) / 10 ? kLimit : magnitude * 10 + digit;
   }
   if (negative) return magnitude == kLimit ? LONG_MIN : -static_cast<long>(magnitude);
   return magnitude >= kLimit ? LONG_MAX : static_cast<long>(magnitude);

@@ -143,20 +143,23 @@ void MacroStore::StoreLoopCount(MacroEditorState& state) {
 
 bool MacroStore::RemoveMacroSection(std::wstring_view name) { return ini::DeleteSection(file_, name); }
 
-std::vector<StoredMacro> MacroStore::ReadMacros() const {
+std::vector<StoredMacro> ReadStoredMacros(const ini::IniDocument& document) {
   std::vector<StoredMacro> macros;
-  const auto document = ini::IniDocument::Load(file_);
   if (!document.existed()) return macros;
   const auto sections = document.SectionNames();
   for (const auto& name : MacroNamesFromSections(sections)) macros.push_back(ReadStoredMacro(document, name));
   return macros;
 }
 
-BuiltMacroTable MacroStore::BuildMacroTable() const {
-  auto macros = ReadMacros();
+BuiltMacroTable BuildMacroTableFrom(const ini::IniDocument& document) {
+  auto macros = ReadStoredMacros(document);
   if (macros.size() > kMacroCount) macros.resize(kMacroCount);
   EncodedTable encoded = EncodeMacroTable(macros);
   return BuiltMacroTable{encoded.table, std::move(encoded.cutMacros)};
 }
+
+std::vector<StoredMacro> MacroStore::ReadMacros() const { return ReadStoredMacros(ini::IniDocument::Load(file_)); }
+
+BuiltMacroTable MacroStore::BuildMacroTable() const { return BuildMacroTableFrom(ini::IniDocument::Load(file_)); }
 
 }  // namespace quendar::macros

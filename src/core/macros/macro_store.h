@@ -85,4 +85,8 @@ class MacroStore {
 // One macro section as the encoder sees it.
 StoredMacro ReadStoredMacro(const ini::IniDocument& document, const std::wstring& name);
 
+// The macros of a parsed store, in store order, and the table they make.
+std::vector<StoredMacro> ReadStoredMacros(const ini::IniDocument& document);
+BuiltMacroTable BuildMacroTableFrom(const ini::IniDocument& document);
+
 }  // namespace quendar::macros
