@@ -13,7 +13,8 @@ bool RunStartupSequence(StartupPort& port, ProfilePort& profile, MainWindowPort&
     port.ShowMessage(L"CreateEvent failed.");
     return false;
   }
-  // The reader must not read before the mouse is found; an arrival releases it later.
+  // The reader must not read before the mouse is found; an arrival releases it later. A release
+  // here is what marks the reader as released at start-up.
   port.CreateHeldReader();
   if (present) port.ReleaseReader();
 
@@ -34,7 +35,6 @@ bool RunStartupSequence(StartupPort& port, ProfilePort& profile, MainWindowPort&
 
   port.AddTrayIcon(ui::CurrentLanguage().text(ui::TextSlot::WindowTitle));
   window.DrawMainPage();
-  if (present) port.SetReaderReleased();
   return true;
 }
 

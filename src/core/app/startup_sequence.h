@@ -27,7 +27,6 @@ class StartupPort {
   virtual ui::PlatformVersion PlatformVersion() const = 0;
   virtual void CreateFonts(const ui::MainWindowFonts& fonts) = 0;
   virtual void AddTrayIcon(std::wstring_view tooltip) = 0;
-  virtual void SetReaderReleased() = 0;
   virtual void ShowMessage(std::wstring_view text) = 0;
 };
 

@@ -117,7 +117,6 @@ class RecordingPorts : public MainWindowPort,
   ui::PlatformVersion PlatformVersion() const override { return {6, 1}; }
   void CreateFonts(const ui::MainWindowFonts& fonts) override { log.push_back("fonts " + Narrow(fonts.label.face)); }
   void AddTrayIcon(std::wstring_view tooltip) override { log.push_back("tray icon " + Narrow(tooltip)); }
-  void SetReaderReleased() override { log.push_back("reader released flag"); }
   void ShowMessage(std::wstring_view text) override {
     messages.emplace_back(text);
     log.push_back("message");

@@ -76,3 +76,37 @@ TEST_F(ApplyCommandsTest, CancelRevertsHidesAndTheNextShowReloadsOnce) {
 
 }  // namespace
 }  // namespace quendar::app
+
+namespace quendar::app {
+namespace {
+
+TEST(CommandButtons, EdgesOfTheThreeRectanglesAndTheGapsBetween) {
+  EXPECT_EQ(HitCommandButton(798, 604), CommandButton::Reset);
+  EXPECT_EQ(HitCommandButton(854, 633), CommandButton::Reset);
+  EXPECT_EQ(HitCommandButton(855, 620), CommandButton::None);
+  EXPECT_EQ(HitCommandButton(858, 620), CommandButton::None);
+  EXPECT_EQ(HitCommandButton(860, 620), CommandButton::Cancel);
+  EXPECT_EQ(HitCommandButton(923, 604), CommandButton::Save);
+  EXPECT_EQ(HitCommandButton(979, 633), CommandButton::Save);
+  EXPECT_EQ(HitCommandButton(950, 634), CommandButton::None);
+  EXPECT_EQ(HitCommandButton(950, 603), CommandButton::None);
+}
+
+TEST(CommandButtons, EachButtonStartsItsOperation) {
+  test::RecordingPorts ports;
+  ports.present = false;
+  ApplyCommands commands(ports, ports, ports, ports, ports);
+  commands.OnCommandButton(CommandButton::Cancel);
+  EXPECT_TRUE(commands.reloadOnShow());
+  commands.OnCommandButton(CommandButton::Save);
+  EXPECT_TRUE(commands.applyDebounce());
+  ports.log.clear();
+  commands.OnCommandButton(CommandButton::Reset);
+  EXPECT_EQ(ports.log.at(2), "load defaults");
+  ports.log.clear();
+  commands.OnCommandButton(CommandButton::None);
+  EXPECT_TRUE(ports.log.empty());
+}
+
+}  // namespace
+}  // namespace quendar::app

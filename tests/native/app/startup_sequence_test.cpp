@@ -26,7 +26,7 @@ TEST_F(StartupSequenceTest, MousePresentConnectsAndReleasesTheReader) {
               ElementsAre("discover", "connect", "create event", "create held reader", "release reader",
                           "register notices", "load profile", "snapshot", "read language", "read texts",
                           "background C:/Q/Skins/Default", "text colour 10,200,30", "fonts Segoe UI",
-                          "tray icon VELMARK QUENDAR 2017", "draw main page", "reader released flag"));
+                          "tray icon VELMARK QUENDAR 2017", "draw main page"));
 }
 
 TEST_F(StartupSequenceTest, MouseAbsentKeepsTheReaderHeld) {
