@@ -46,8 +46,9 @@ BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam) {
 std::wstring AppExePath() { return PathFromEnvironment(L"QUENDAR_APP_EXE"); }
 std::wstring DemoExePath() { return PathFromEnvironment(L"QUENDAR_DEMO_EXE"); }
 
-ProgramProcess::ProgramProcess(const std::wstring& exePath) {
+ProgramProcess::ProgramProcess(const std::wstring& exePath, const std::wstring& arguments) {
   std::wstring commandLine = L"\"" + exePath + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   std::wstring folder = exePath.substr(0, exePath.find_last_of(L"\\/"));
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);

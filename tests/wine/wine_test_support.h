@@ -22,7 +22,8 @@ std::wstring DemoExePath();
 // A started program; ended (forcibly, if still running) when the object goes.
 class ProgramProcess {
  public:
-  explicit ProgramProcess(const std::wstring& exePath);
+  // `arguments` follow the quoted program path on the command line.
+  explicit ProgramProcess(const std::wstring& exePath, const std::wstring& arguments = {});
   ~ProgramProcess();
   ProgramProcess(const ProgramProcess&) = delete;
   ProgramProcess& operator=(const ProgramProcess&) = delete;

@@ -31,7 +31,7 @@ std::wstring Hex(std::span<const std::uint8_t> bytes) {
 }
 
 std::wstring DescribeState(const sim::MouseState& state, bool plugged,
-                           const std::optional<std::chrono::microseconds>& lastDownload) {
+                           const std::optional<std::chrono::microseconds>& lastDownload, int downloadPackets) {
   std::wstring text = plugged ? L"Plugged in" : L"Unplugged";
   text += L"\r\nSensor (type, rate, option 1, option 2): " + Hex(state.sensorSettings);
   text += L"\r\nReport rate code: " + std::to_wstring(state.reportRateCode);
@@ -49,7 +49,7 @@ std::wstring DescribeState(const sim::MouseState& state, bool plugged,
   if (lastDownload) {
     wchar_t ms[32];
     std::swprintf(ms, 32, L"%.1f ms", static_cast<double>(lastDownload->count()) / 1000.0);
-    text += ms;
+    text += std::to_wstring(downloadPackets) + L" exchanges, " + ms;
   } else {
     text += L"none";
   }
@@ -197,6 +197,8 @@ void SimulatedMouseWindow::UpdateDownloadDuration() {
     while (end + 1 < log.size() && log[end + 1].kind != sim::WireKind::FeatureOut) ++end;
     const auto& last = log[end];
     lastDownload_ = last.at + last.pause - log[*completeStart].at;
+    lastDownloadPackets_ = 0;
+    for (std::size_t i = *completeStart; i <= end; ++i) lastDownloadPackets_ += log[i].kind == sim::WireKind::FeatureOut;
   }
   if (log.size() > kWireLogLimit) mouse_->ClearWireLog();
 }
@@ -204,7 +206,7 @@ void SimulatedMouseWindow::UpdateDownloadDuration() {
 void SimulatedMouseWindow::Refresh() {
   if (stateView_ == nullptr) return;
   UpdateDownloadDuration();
-  const std::wstring text = DescribeState(mouse_->State(), mouse_->Plugged(), lastDownload_);
+  const std::wstring text = DescribeState(mouse_->State(), mouse_->Plugged(), lastDownload_, lastDownloadPackets_);
   std::vector<wchar_t> shown(static_cast<std::size_t>(::GetWindowTextLengthW(stateView_)) + 1);
   ::GetWindowTextW(stateView_, shown.data(), static_cast<int>(shown.size()));
   if (text != shown.data()) ::SetWindowTextW(stateView_, text.c_str());

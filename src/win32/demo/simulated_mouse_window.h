@@ -53,6 +53,7 @@ class SimulatedMouseWindow final : public AppCompanion {
   HWND lastBalloon_ = nullptr;
   UniqueFont font_;
   std::optional<std::chrono::microseconds> lastDownload_;
+  int lastDownloadPackets_ = 0;
   std::wstring lastBalloonText_ = L"Last balloon: none";
 };
 

@@ -1,0 +1,185 @@
+// The program on the simulated mouse, end to end: starting with the mouse present and absent, the
+// mouse's CPI button, unplugging and plugging it back, and "Save" with the files it writes and the host
+// settings it changes (restored afterwards).
+#include <gtest/gtest.h>
+
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "core/app/balloon.h"
+#include "core/ui/interface_language.h"
+#include "wine/demo/demo_program.h"
+
+namespace quendar::test {
+namespace {
+
+constexpr int kPressCpiButton = 101;
+constexpr int kUnplug = 102;
+constexpr int kPlug = 103;
+constexpr int kSaveX = 950, kSaveY = 620;
+constexpr std::size_t kSensitivityXOffset = 1 + 0x3D;  // flag byte, then the record
+constexpr std::size_t kPointerSpeedOffset = 1 + 0x38;
+
+std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteFileBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The program starts in the background under Wine; the notification icon's left click shows it.
+void ShowFromTray(const DemoProgram& demo) {
+  ::PostMessageW(demo.mainWindow(), WM_USER + 1, 0, WM_LBUTTONUP);
+}
+
+std::wstring ExpectedStageBalloon(const DemoProgram& demo, int stage) {
+  const int sensorType = demo.StateByte(L"Sensor", 0);
+  const int code = demo.StateByte(L"Stages", stage - 1);
+  return L"CPI stage switch | " + std::wstring(ui::CpiStageText(ui::LanguageClass::English, stage)) +
+         app::CpiCodeText(static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(sensorType)) +
+         L"  [flags 0x17, icon 1, 5000 ms]";
+}
+
+TEST(DemoStart, WithTheMouseConnectsAndSizesTheWindowToTheSkin) {
+  DemoProgram demo;
+  ASSERT_TRUE(demo.ready());
+  EXPECT_TRUE(demo.WaitForState(L"Plugged in"));
+  // The connection marks the mouse as driven by the program (bit 6 of sensor option 2).
+  EXPECT_TRUE(WaitFor([&] { return (demo.StateByte(L"Sensor", 3) & 0x40) != 0; }));
+  RECT client{};
+  ::GetClientRect(demo.mainWindow(), &client);
+  EXPECT_EQ(client.right, 1000);
+  EXPECT_EQ(client.bottom, 640);
+  EXPECT_EQ(demo.Exit(), 0u);
+}
+
+TEST(DemoStart, WithoutTheMouseTheReaderWaitsForTheFirstArrival) {
+  DemoProgram demo(/*unplugged=*/true);
+  ASSERT_TRUE(demo.ready());
+  EXPECT_TRUE(demo.WaitForState(L"Unplugged"));
+  EXPECT_TRUE(::IsWindow(demo.mainWindow()));
+  ShowFromTray(demo);
+  EXPECT_TRUE(demo.WaitForBalloon(L"Warning | The system did not detect the gaming mouse!  [flags 0x17, icon 1, 100 ms]"));
+
+  demo.Click(kPlug);
+  ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
+  EXPECT_TRUE(WaitFor([&] { return (demo.StateByte(L"Sensor", 3) & 0x40) != 0; })) << "the arrival connected";
+  demo.Click(kPressCpiButton);
+  EXPECT_TRUE(demo.WaitForBalloon(L"CPI stage switch | ")) << "the reader runs once the mouse arrived";
+  EXPECT_EQ(demo.Exit(), 0u);
+}
+
+TEST(DemoMouse, CpiButtonShowsTheStageBalloon) {
+  DemoProgram demo;
+  ASSERT_TRUE(demo.ready());
+  ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
+  for (int press = 0; press < 2; ++press) {
+    const int before = demo.StateByte(L"Current stage", 0);
+    demo.Click(kPressCpiButton);
+    ASSERT_TRUE(WaitFor([&] { return demo.StateByte(L"Current stage", 0) != before; }));
+    const int stage = demo.StateByte(L"Current stage", 0);
+    EXPECT_TRUE(WaitFor([&] { return demo.LastBalloon() == L"Last balloon: " + ExpectedStageBalloon(demo, stage); }))
+        << "stage " << stage << ": " << std::string(demo.LastBalloon().begin(), demo.LastBalloon().end());
+  }
+  EXPECT_EQ(demo.Exit(), 0u);
+}
+
+TEST(DemoMouse, UnplugWarnsAndReplugReconnectsAndReloadsTheProfile) {
+  DemoProgram demo;
+  ASSERT_TRUE(demo.ready());
+  ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
+  demo.Click(kUnplug);
+  EXPECT_TRUE(demo.WaitForState(L"Unplugged"));
+  EXPECT_TRUE(demo.WaitForBalloon(L"Warning | The system did not detect the gaming mouse!"));
+
+  // Changed behind the program's back while the mouse is away: the arrival reloads it, and the next
+  // "Save" sends what the file now holds.
+  const auto profile = demo.folder() / L"config0.bin";
+  auto bytes = ReadFileBytes(profile);
+  ASSERT_EQ(bytes.size(), 1840u);
+  const std::uint8_t sensitivity = bytes[kSensitivityXOffset] == 3 ? 4 : 3;
+  bytes[kSensitivityXOffset] = sensitivity;
+  WriteFileBytes(profile, bytes);
+
+  demo.Click(kPlug);
+  ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
+  demo.ClickMain(kSaveX, kSaveY);
+  EXPECT_TRUE(demo.WaitForState(L"exchanges"));
+  EXPECT_TRUE(WaitFor([&] { return demo.StateByte(L"Sensitivity X, Y", 0) != -1 &&
+                                   ReadFileBytes(profile)[kSensitivityXOffset] == sensitivity; }));
+  EXPECT_EQ(demo.Exit(), 0u);
+}
+
+// The host settings as the platform holds them, to compare and to put back.
+struct HostSettings {
+  std::array<int, 3> mouse{};
+  int speed = 0;
+  UINT wheelLines = 0;
+  UINT doubleClickTime = 0;
+
+  static HostSettings Read() {
+    HostSettings s;
+    ::SystemParametersInfoW(SPI_GETMOUSE, 0, s.mouse.data(), 0);
+    ::SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &s.speed, 0);
+    ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &s.wheelLines, 0);
+    s.doubleClickTime = ::GetDoubleClickTime();
+    return s;
+  }
+  void Restore() const {
+    std::array<int, 3> triple = mouse;
+    ::SystemParametersInfoW(SPI_SETMOUSE, 0, triple.data(), SPIF_SENDCHANGE);
+    ::SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(speed)), SPIF_SENDCHANGE);
+    ::SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, wheelLines, nullptr, SPIF_SENDCHANGE);
+    ::SystemParametersInfoW(SPI_SETDOUBLECLICKTIME, doubleClickTime, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+  }
+};
+
+class DemoSave : public ::testing::Test {
+ protected:
+  void SetUp() override { original_ = HostSettings::Read(); }
+  void TearDown() override { original_.Restore(); }
+  HostSettings original_;
+};
+
+TEST_F(DemoSave, SendsTheProfileWritesTheFilesAndChangesTheHostSettings) {
+  DemoProgram demo;
+  ASSERT_TRUE(demo.ready());
+  ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
+  const auto profile = demo.folder() / L"config0.bin";
+  auto bytes = ReadFileBytes(profile);
+  ASSERT_EQ(bytes.size(), 1840u);
+  // Values that differ from what the platform holds now, so the change is seen.
+  bytes[kPointerSpeedOffset] = original_.speed == 14 ? 6 : 8;  // speed 14 or 10
+  bytes[1 + 0x37] = 0;                                          // lines, not screens
+  bytes[1 + 0x39] = static_cast<std::uint8_t>(original_.wheelLines == 7 ? 5 : 7);
+  bytes[1 + 0x3A] = static_cast<std::uint8_t>(original_.doubleClickTime == 550 ? 3 : 6);  // 760 or 550 ms
+  bytes[1 + 0x36] = original_.mouse[2] == 1 ? 0 : 1;
+  bytes[0] = 0;
+  WriteFileBytes(profile, bytes);
+  // The program reads the changed file when it is next shown after a "Cancel".
+  demo.ClickMain(880, 620);
+  ShowFromTray(demo);
+
+  demo.ClickMain(kSaveX, kSaveY);
+  ASSERT_TRUE(demo.WaitForState(L"Last download: 31 exchanges")) << std::string(demo.MouseState().size(), ' ');
+  const auto saved = ReadFileBytes(profile);
+  ASSERT_EQ(saved.size(), 1840u);
+  EXPECT_EQ(saved[0], 1) << "a saved profile's flag";
+  EXPECT_TRUE(std::equal(saved.begin() + 1, saved.end(), bytes.begin() + 1)) << "the record as loaded";
+
+  const HostSettings now = HostSettings::Read();
+  EXPECT_EQ(now.speed, 2 * bytes[kPointerSpeedOffset] - 2);
+  EXPECT_EQ(now.wheelLines, bytes[1 + 0x39]);
+  EXPECT_EQ(now.doubleClickTime, static_cast<UINT>(900 - (bytes[1 + 0x3A] - 1) * 70));
+  EXPECT_EQ(now.mouse, (bytes[1 + 0x36] == 1 ? std::array<int, 3>{6, 10, 1} : std::array<int, 3>{0, 0, 0}));
+  EXPECT_EQ(demo.WarningBox(), nullptr) << "the platform accepted every setting";
+  EXPECT_EQ(demo.Exit(), 0u);
+}
+
+}  // namespace
+}  // namespace quendar::test

@@ -1,0 +1,54 @@
+#pragma once
+// The demo build started from a scratch copy of its folder (so saves never touch the build tree),
+// with its main window and its "Simulated mouse" window, driven the way a user would drive them.
+#include <windows.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "wine/wine_test_support.h"
+
+namespace quendar::test {
+
+class DemoProgram {
+ public:
+  // Copies the demo's folder and starts it; `unplugged` starts it without the mouse.
+  explicit DemoProgram(bool unplugged = false);
+  ~DemoProgram();
+  DemoProgram(const DemoProgram&) = delete;
+  DemoProgram& operator=(const DemoProgram&) = delete;
+
+  bool ready() const { return mainWindow_ != nullptr && mouseWindow_ != nullptr; }
+  HWND mainWindow() const { return mainWindow_; }
+  const std::filesystem::path& folder() const { return folder_; }
+  ProgramProcess& process() { return *process_; }
+
+  // Clicks a button of the "Simulated mouse" window.
+  void Click(int control);
+  // The live view of the mouse, and the last balloon line.
+  std::wstring MouseState() const;
+  std::wstring LastBalloon() const;
+  // Waits until the live view or the balloon line contains `text`.
+  bool WaitForState(const std::wstring& text) const;
+  bool WaitForBalloon(const std::wstring& text) const;
+  // A byte of the live view's line that starts with `label`, e.g. ("Sensitivity X, Y", 0).
+  int StateByte(const std::wstring& label, int index) const;
+
+  // Left click in the main window's client area (posted, as the pointer would).
+  void ClickMain(int x, int y);
+  // Ends the program with its "Exit" command; returns its exit code.
+  DWORD Exit();
+  // A top-level "Warning" box of the program, if one is open.
+  HWND WarningBox() const;
+
+ private:
+  std::wstring ControlText(int control) const;
+
+  std::filesystem::path folder_;
+  std::unique_ptr<ProgramProcess> process_;
+  HWND mainWindow_ = nullptr;
+  HWND mouseWindow_ = nullptr;
+};
+
+}  // namespace quendar::test
