@@ -53,8 +53,9 @@ bool InputReportThread::ReadOneReport(EventChannel& channel) {
   if (length == 0 || !channel.StartRead(std::span(report.data(), length), readerEvent)) return false;
   // A discovery that replaced the channel just before the read started could not cancel it: the
   // read would hold the old handle open until the mouse happened to report.
+  // Likewise a stop that came just before: starting a read may reset the signal it had set.
   const bool replaced = link_.EventReader().get() != &channel;
-  if (!replaced) readerEvent.Wait();
+  if (!replaced && !stopping_.load()) readerEvent.Wait();
   if (replaced || stopping_.load() || !link_.DevicePresent()) {
     // Never leave a read pending into this pass's buffer.
     channel.CancelPendingRead();
