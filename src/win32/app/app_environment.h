@@ -24,7 +24,7 @@ class AppCompanion {
 struct AppEnvironment {
   bool simulatedMouse = false;
   // The HID stack the device link discovers the mouse through.
-  std::function<std::unique_ptr<device::HidBackend>()> createHidBackend;
+  std::shared_ptr<device::HidBackend> hidBackend;
   // Called once the main window exists; may return nothing.
   std::function<std::unique_ptr<AppCompanion>(HINSTANCE instance, HWND mainWindow)> createCompanion;
 };

@@ -127,8 +127,8 @@ bool CTolvaneDlg::Initialize() {
 }
 
 void CTolvaneDlg::CreateDeviceLink() {
-  hidBackend_ = environment_.createHidBackend ? environment_.createHidBackend() : nullptr;
-  if (!hidBackend_) hidBackend_ = std::make_unique<NoHidStack>();
+  hidBackend_ = environment_.hidBackend;
+  if (!hidBackend_) hidBackend_ = std::make_shared<NoHidStack>();
   link_ = std::make_unique<device::DeviceLink>(*hidBackend_);
   session_ = std::make_unique<app::AppSession>(
       app::AppSession::Dependencies{*link_, *hostServices_, *this, systemParameters_, warnings_}, ModulePath());
@@ -162,11 +162,17 @@ bool CTolvaneDlg::CreateReaderEvent() {
   return link_ != nullptr;
 }
 
-void CTolvaneDlg::CreateHeldReader() { reader_ = std::make_unique<device::InputReportThread>(*link_, *this); }
+void CTolvaneDlg::CreateHeldReader() {
+  device::DeviceHost& host = *this;
+  reader_ = std::make_unique<device::InputReportThread>(*link_, host);
+}
 
 void CTolvaneDlg::ReleaseReader() { link_->ReleaseReader(); }
 
-bool CTolvaneDlg::RegisterDeviceNotices() { return deviceNotices_.Register(hwnd()); }
+bool CTolvaneDlg::RegisterDeviceNotices() {
+  deviceNotices_ = std::make_unique<DeviceNotificationRegistration>(hwnd());
+  return deviceNotices_->valid();
+}
 
 std::wstring CTolvaneDlg::ReadLanguageCode() { return session_->ReadLanguageCode(); }
 

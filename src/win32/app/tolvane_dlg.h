@@ -18,10 +18,10 @@
 #include "core/device/input_report_thread.h"
 #include "win32/app/app_environment.h"
 #include "win32/app/background_image.h"
-#include "win32/app/device_notices.h"
 #include "win32/app/notice_gate.h"
 #include "win32/app/system_parameters.h"
 #include "win32/app/tray_icon.h"
+#include "win32/device/device_notification.h"
 #include "win32/framework/dialog_window.h"
 #include "win32/framework/unique_handle.h"
 
@@ -113,12 +113,12 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   std::unique_ptr<app::HostServices> hostServices_;
   Win32SystemParameters systemParameters_;
   WarningBoxes warnings_{window_};
-  std::unique_ptr<device::HidBackend> hidBackend_;
+  std::shared_ptr<device::HidBackend> hidBackend_;
   std::unique_ptr<device::DeviceLink> link_;
   std::unique_ptr<app::AppSession> session_;
   NoticeGate noticeGate_;
   std::unique_ptr<device::InputReportThread> reader_;  // after link_ and session_: stopped first
-  DeviceNoticeRegistration deviceNotices_;
+  std::unique_ptr<DeviceNotificationRegistration> deviceNotices_;
 
   BackgroundImage background_;
   std::wstring skinFolder_;

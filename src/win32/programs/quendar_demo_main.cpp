@@ -6,26 +6,22 @@
 #include <memory>
 #include <string_view>
 
-#include "core/device/pacer.h"
 #include "sim/sim_hid_backend.h"
-#include "sim/simulated_mouse.h"
 #include "win32/app/tolvane_app.h"
 #include "win32/demo/simulated_mouse_window.h"
+#include "win32/device/high_resolution_pacer.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   using namespace quendar;
   win32::RestrictDllSearchToSystemFolder();
-
-  // Pauses between exchanges last what they say, as with the real mouse.
-  static device::SteadyPacer pacer;
+  // The simulated mouse pauses for real, so the demo feels like the hardware.
+  win32::HighResolutionPacer pacer;
   sim::SimOptions options;
   options.pacer = &pacer;
   options.plugged = std::wstring_view(commandLine).find(L"/unplugged") == std::wstring_view::npos;
   std::shared_ptr<sim::SimulatedMouse> mouse = sim::SimulatedMouse::Create(std::move(options));
 
-  win32::AppEnvironment environment;
-  environment.simulatedMouse = true;
-  environment.createHidBackend = [mouse] { return std::make_unique<sim::SimHidBackend>(mouse); };
+  win32::AppEnvironment environment{.simulatedMouse = true, .hidBackend = std::make_shared<sim::SimHidBackend>(mouse)};
   environment.createCompanion = [mouse](HINSTANCE program, HWND mainWindow) -> std::unique_ptr<win32::AppCompanion> {
     return std::make_unique<win32::SimulatedMouseWindow>(program, mainWindow, mouse);
   };
