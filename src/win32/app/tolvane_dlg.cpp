@@ -27,32 +27,6 @@ std::wstring ModulePath() {
   }
 }
 
-// A machine without a HID stack the program can use: discovery finds nothing.
-class NoHidStack final : public device::HidBackend {
- public:
-  std::unique_ptr<device::HidInterfaceList> ListInterfaces() override { return nullptr; }
-  std::unique_ptr<device::HidProbe> OpenProbe(const std::wstring&) override { return nullptr; }
-  std::unique_ptr<device::HidChannel> OpenCommandChannel(const std::wstring&) override { return nullptr; }
-  std::unique_ptr<device::EventChannel> OpenEventChannel(const std::wstring&) override { return nullptr; }
-  std::unique_ptr<device::ReaderSignal> CreateReaderSignal() override;
-  device::Pacer& GetPacer() override { return pacer_; }
-
- private:
-  device::SteadyPacer pacer_;
-};
-
-class EventSignal final : public device::ReaderSignal {
- public:
-  EventSignal() : event_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
-  void Set() override { ::SetEvent(event_.get()); }
-  void Reset() override { ::ResetEvent(event_.get()); }
-  void Wait() override { ::WaitForSingleObject(event_.get(), INFINITE); }
-
- private:
-  UniqueKernelHandle event_;
-};
-
-std::unique_ptr<device::ReaderSignal> NoHidStack::CreateReaderSignal() { return std::make_unique<EventSignal>(); }
 
 }  // namespace
 
@@ -127,8 +101,8 @@ bool CTolvaneDlg::Initialize() {
 }
 
 void CTolvaneDlg::CreateDeviceLink() {
+  // Every build supplies its HID stack: the platform's or the simulated mouse's.
   hidBackend_ = environment_.hidBackend;
-  if (!hidBackend_) hidBackend_ = std::make_shared<NoHidStack>();
   link_ = std::make_unique<device::DeviceLink>(*hidBackend_);
   session_ = std::make_unique<app::AppSession>(
       app::AppSession::Dependencies{*link_, *hostServices_, *this, systemParameters_, warnings_}, ModulePath());
@@ -158,7 +132,8 @@ bool CTolvaneDlg::DiscoverDevice() { return link_->DiscoverDevice(); }
 void CTolvaneDlg::ConnectSequence() { session_->ConnectSequence(); }
 
 bool CTolvaneDlg::CreateReaderEvent() {
-  // The link made its event with the HID stack when it was created.
+  // The link made its event through the HID stack when it was created; the stack reports no
+  // failure of that creation, so there is nothing to refuse here.
   return link_ != nullptr;
 }
 

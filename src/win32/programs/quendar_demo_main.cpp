@@ -21,7 +21,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   options.plugged = std::wstring_view(commandLine).find(L"/unplugged") == std::wstring_view::npos;
   std::shared_ptr<sim::SimulatedMouse> mouse = sim::SimulatedMouse::Create(std::move(options));
 
-  win32::AppEnvironment environment{.simulatedMouse = true, .hidBackend = std::make_shared<sim::SimHidBackend>(mouse)};
+  win32::AppEnvironment environment;
+  environment.simulatedMouse = true;
+  environment.hidBackend = std::make_shared<sim::SimHidBackend>(mouse);
   environment.createCompanion = [mouse](HINSTANCE program, HWND mainWindow) -> std::unique_ptr<win32::AppCompanion> {
     return std::make_unique<win32::SimulatedMouseWindow>(program, mainWindow, mouse);
   };
