@@ -8,7 +8,8 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   quendar::win32::RestrictDllSearchToSystemFolder();
-  quendar::win32::CTolvaneApp app(
-      instance, quendar::win32::AppEnvironment{.hidBackend = std::make_shared<quendar::win32::Win32HidBackend>()});
+  quendar::win32::AppEnvironment environment;
+  environment.hidBackend = std::make_shared<quendar::win32::Win32HidBackend>();
+  quendar::win32::CTolvaneApp app(instance, std::move(environment));
   return app.Run();
 }
