@@ -56,6 +56,20 @@ std::wstring DescribeState(const sim::MouseState& state, bool plugged,
   return text;
 }
 
+// The host pointer settings as this process now sees them: what the last apply left.
+std::wstring DescribeHostSettings() {
+  int mouse[3] = {};
+  int speed = 0;
+  UINT wheelLines = 0;
+  ::SystemParametersInfoW(SPI_GETMOUSE, 0, mouse, 0);
+  ::SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &speed, 0);
+  ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &wheelLines, 0);
+  wchar_t text[160];
+  std::swprintf(text, 160, L"\r\nHost acceleration, speed, wheel lines, double-click: %d %d %d, %d, %u, %u", mouse[0],
+                mouse[1], mouse[2], speed, wheelLines, ::GetDoubleClickTime());
+  return text;
+}
+
 }  // namespace
 
 SimulatedMouseWindow::SimulatedMouseWindow(HINSTANCE instance, HWND mainWindow,
@@ -206,7 +220,8 @@ void SimulatedMouseWindow::UpdateDownloadDuration() {
 void SimulatedMouseWindow::Refresh() {
   if (stateView_ == nullptr) return;
   UpdateDownloadDuration();
-  const std::wstring text = DescribeState(mouse_->State(), mouse_->Plugged(), lastDownload_, lastDownloadPackets_);
+  const std::wstring text =
+      DescribeState(mouse_->State(), mouse_->Plugged(), lastDownload_, lastDownloadPackets_) + DescribeHostSettings();
   std::vector<wchar_t> shown(static_cast<std::size_t>(::GetWindowTextLengthW(stateView_)) + 1);
   ::GetWindowTextW(stateView_, shown.data(), static_cast<int>(shown.size()));
   if (text != shown.data()) ::SetWindowTextW(stateView_, text.c_str());
