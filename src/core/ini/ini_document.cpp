@@ -108,9 +108,10 @@ IniDocument::Section* IniDocument::FindSection(std::wstring_view name) {
 }
 
 const IniDocument::Section* IniDocument::FindSection(std::wstring_view name) const {
+  // An empty name finds the keys before the first header, as the platform's reader does.
   name = Trim(name);
   for (const Section& section : sections_) {
-    if (!section.name.empty() && EqualsIgnoringCase(section.name, name)) return &section;
+    if (EqualsIgnoringCase(section.name, name)) return &section;
   }
   return nullptr;
 }

@@ -28,7 +28,7 @@ class IniDocument {
   std::wstring Get(std::wstring_view section, std::wstring_view key, std::size_t bufferChars) const;
   bool Contains(std::wstring_view section, std::wstring_view key) const;
 
-  // Returns false only for an empty section name, which no reader could find again.
+  // Returns false only for an empty section name: keys written there could land under another header.
   bool Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
   void RemoveKey(std::wstring_view section, std::wstring_view key);
   void RemoveSection(std::wstring_view section);

@@ -23,7 +23,7 @@ class IniStoreTest : public ::testing::Test {
 
 TEST_F(IniStoreTest, ReadsAsThePlatformDoes) {
   WriteBytes(file,
-             "; note\r\n\r\n[Sec]\r\n  Key1 =  value one  \r\nkey1=second\r\nbare\r\n[ Other ]\r\nq=\"quoted\"\r\n"
+             "; note\r\npre=1\r\n\r\n[Sec]\r\n  Key1 =  value one  \r\nkey1=second\r\nbare\r\n[ Other ]\r\nq=\"quoted\"\r\n"
              "half='x\r\ninner=\" a \"\r\n[sec]\r\nKey1=later section\r\n[Broken\r\nx=y\n");
   EXPECT_EQ(ReadString(file, L"SEC", L"KEY1"), L"value one");  // case, blanks, first key and section win
   EXPECT_EQ(ReadString(file, L"  Other ", L"q"), L"quoted");
@@ -35,6 +35,7 @@ TEST_F(IniStoreTest, ReadsAsThePlatformDoes) {
   EXPECT_EQ(ReadString(file, L"sec", L"x"), L"");  // "[Broken" is no header: x belongs to the second [sec]
   EXPECT_EQ(ReadString(folder / "absent.ini", L"Sec", L"Key1"), L"");
   EXPECT_EQ(ReadString(file, L"Sec", L"Key1", 4), L"val");
+  EXPECT_EQ(ReadString(file, L"", L"pre"), L"1");  // keys before the first header
 }
 
 TEST_F(IniStoreTest, LongValuesAreCutToTheBuffer) {
