@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "core/ini/ini_store.h"
+#include "core/ini/text_encoding.h"
 #include "win32/app/win32_host_services.h"
 
 namespace quendar::ini {
@@ -50,10 +52,28 @@ void WriteFileBytes(const std::wstring& file, const std::string& bytes) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+// The file's bytes as readable text (line ends shown), with its encoding marker, for comparisons whose
+// failures a person has to read.
+std::wstring FileText(const std::wstring& file) {
+  const std::vector<unsigned char> bytes = ReadBytes(file);
+  const TextEncoding encoding = DetectEncoding(bytes);
+  std::optional<std::vector<unsigned char>> again = EncodeText(DecodeText(bytes, encoding), encoding);
+  std::wstring text = L"<" + std::to_wstring(static_cast<int>(encoding)) + L">";
+  if (!again || *again != bytes) text += L"<not round-trip>";
+  for (wchar_t c : DecodeText(bytes, encoding)) text += c == L'\r' ? std::wstring(L"\\r") : c == L'\n' ? std::wstring(L"\\n") : std::wstring(1, c);
+  return text;
+}
+
 std::wstring Printable(const std::wstring& s) {
   std::wstring out;
   for (wchar_t c : s) out += c == 0 ? std::wstring(L"|") : std::wstring(1, c);
   return out;
+}
+
+std::string Describe(const Step& step) {
+  static const char* const kOps[] = {"get", "write", "remove key", "remove section", "names"};
+  return std::string(kOps[static_cast<int>(step.op)]) + " [" + ToUtf8(step.section) + "] '" + ToUtf8(step.key) +
+         "' '" + ToUtf8(step.value) + "' buffer " + std::to_string(step.buffer);
 }
 
 class IniDifferentialTest : public ::testing::Test {
@@ -74,7 +94,7 @@ class IniDifferentialTest : public ::testing::Test {
     WriteFileBytes(storeFile, scenario.initialBytes);
     int stepNumber = 0;
     for (const Step& step : scenario.steps) {
-      SCOPED_TRACE(std::string(scenario.name) + ", step " + std::to_string(stepNumber++));
+      SCOPED_TRACE(std::string(scenario.name) + ", step " + std::to_string(stepNumber++) + ": " + Describe(step));
       switch (step.op) {
         case Op::Get: {
           std::vector<wchar_t> buffer(step.buffer + 8, L'#');
@@ -94,7 +114,7 @@ class IniDifferentialTest : public ::testing::Test {
                           : step.op == Op::RemoveKey     ? DeleteKey(storeFile, step.section, step.key)
                                                          : DeleteSection(storeFile, step.section);
           EXPECT_TRUE(ok);
-          EXPECT_EQ(ReadBytes(platformFile), ReadBytes(storeFile));
+          EXPECT_EQ(FileText(platformFile), FileText(storeFile));
           break;
         }
         case Op::Names: {
@@ -159,6 +179,29 @@ TEST_F(IniDifferentialTest, StoreMatchesThePlatformFunctions) {
       {"empty file", "", {Names(1024), Get(L"S", L"k"), Put(L"S", L"k", L"v"), Names(1024)}},
   };
   for (std::size_t i = 0; i < scenarios.size(); ++i) Run(scenarios[i], static_cast<int>(i));
+}
+
+// A long seeded walk over a small vocabulary, so that names collide and sections come and go.
+TEST_F(IniDifferentialTest, RandomOperationWalkMatchesThePlatform) {
+  const std::vector<std::wstring> sections = {L"A", L"a", L"Sec", L"段", L"Profile"};
+  const std::vector<std::wstring> keys = {L"k", L"K", L"Item1", L"键", L" pad"};
+  const std::vector<std::wstring> values = {L"", L"1", L"v v", L"\"q\"", L"中文", L"x=y", L"'a'", L"  lead"};
+  for (const unsigned seed : {20261206u, 4u}) {
+    std::mt19937 random(seed);
+    auto pick = [&](const std::vector<std::wstring>& from) { return from[random() % from.size()]; };
+    Scenario walk{"random walk", Utf16File(L"[A]\r\nk=0\r\n"), {}};
+    for (int i = 0; i < 400; ++i) {
+      switch (random() % 10) {
+        case 0: case 1: case 2: walk.steps.push_back(Get(pick(sections), pick(keys), 1 + random() % 6)); break;
+        case 3: case 4: case 5: walk.steps.push_back(Put(pick(sections), pick(keys), pick(values))); break;
+        case 6: walk.steps.push_back(DropKey(pick(sections), pick(keys))); break;
+        case 7: walk.steps.push_back(DropSection(pick(sections))); break;
+        default: walk.steps.push_back(Names(1 + random() % 24)); break;
+      }
+    }
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    Run(walk, static_cast<int>(100 + seed % 1000));
+  }
 }
 
 TEST(Win32HostServices, FiltersBecomeDoubleNulLists) {
