@@ -18,3 +18,7 @@ if(TARGET quendarctl AND NOT CMAKE_CROSSCOMPILING)
   add_test(NAME quendarctl_show_rejects_missing_file COMMAND quendarctl show ${QUENDAR_RUNTIME_DIR}/none.bin)
   set_tests_properties(quendarctl_show_rejects_wrong_size quendarctl_show_rejects_missing_file PROPERTIES WILL_FAIL TRUE)
 endif()
+
+if(TARGET bench_ini_store)
+  target_compile_definitions(bench_ini_store PRIVATE QUENDAR_RUNTIME_DIR="${QUENDAR_RUNTIME_DIR}")
+endif()
