@@ -1,0 +1,28 @@
+"""The one palette of the default skin: near-black surfaces, cool greys, a single red accent."""
+
+WINDOW = (12, 13, 16)
+WINDOW_LOW = (9, 10, 12)
+TITLE_TOP = (26, 28, 34)
+TITLE_BOTTOM = (17, 18, 22)
+PANEL = (20, 22, 27)
+PANEL_LOW = (16, 17, 21)
+PANEL_HIGH = (29, 32, 38)
+FIELD = (11, 12, 15)
+BORDER = (40, 43, 52)
+BORDER_SOFT = (31, 34, 41)
+BORDER_HIGH = (64, 69, 81)
+HIGHLIGHT = (255, 255, 255)
+GLYPH = (150, 156, 168)
+GLYPH_HIGH = (225, 228, 234)
+INK_DIM = (92, 98, 110)
+
+ACCENT = (232, 32, 48)
+ACCENT_HIGH = (255, 84, 94)
+ACCENT_LOW = (150, 18, 30)
+ACCENT_DEEP = (70, 10, 16)
+
+MOUSE_SHELL = (44, 47, 55)
+MOUSE_SHELL_LOW = (24, 26, 31)
+MOUSE_SKIRT = (30, 32, 38)
+MOUSE_SKIRT_LOW = (15, 16, 19)
+MOUSE_SEAM = (6, 7, 9)
