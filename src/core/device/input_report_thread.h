@@ -23,8 +23,9 @@ class InputReportThread {
 
  private:
   void Run();
-  // One pass of the loop on a present mouse with an open event channel.
-  void ReadOneReport(EventChannel& channel);
+  // One pass of the loop on a present mouse with an open event channel; false when no read could
+  // be started (the reader then idles until discovery signals).
+  bool ReadOneReport(EventChannel& channel);
 
   DeviceLink& link_;
   DeviceHost& host_;

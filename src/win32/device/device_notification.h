@@ -1,0 +1,29 @@
+#pragma once
+// Arrival and removal notices of HID interfaces for a window, and their translation into what the
+// device link looks at.
+#include <windows.h>
+
+#include <optional>
+
+#include "core/device/device_change.h"
+
+namespace quendar::win32 {
+
+// Registers `window` for device-interface notices of the HID class while it lives.
+class DeviceNotificationRegistration {
+ public:
+  explicit DeviceNotificationRegistration(HWND window);
+  ~DeviceNotificationRegistration();
+  DeviceNotificationRegistration(const DeviceNotificationRegistration&) = delete;
+  DeviceNotificationRegistration& operator=(const DeviceNotificationRegistration&) = delete;
+  bool valid() const { return notify_ != nullptr; }
+
+ private:
+  HDEVNOTIFY notify_ = nullptr;
+};
+
+// The notice behind WM_DEVICECHANGE's lParam, or nullopt when there is none. The path is read only
+// within the size the header states.
+std::optional<device::DeviceChangeNotice> ReadDeviceChangeNotice(LPARAM lParam);
+
+}  // namespace quendar::win32

@@ -1,0 +1,22 @@
+#pragma once
+// The platform's HID stack: SetupAPI enumeration of the HID interface class, HidD/HidP queries, and
+// CreateFile/ReadFile/WriteFile on the mouse's interfaces (overlapped for the event interface).
+#include "core/device/hid_backend.h"
+#include "win32/device/high_resolution_pacer.h"
+
+namespace quendar::win32 {
+
+class Win32HidBackend final : public device::HidBackend {
+ public:
+  std::unique_ptr<device::HidInterfaceList> ListInterfaces() override;
+  std::unique_ptr<device::HidProbe> OpenProbe(const std::wstring& path) override;
+  std::unique_ptr<device::HidChannel> OpenCommandChannel(const std::wstring& path) override;
+  std::unique_ptr<device::EventChannel> OpenEventChannel(const std::wstring& path) override;
+  std::unique_ptr<device::ReaderSignal> CreateReaderSignal() override;
+  device::Pacer& GetPacer() override { return pacer_; }
+
+ private:
+  HighResolutionPacer pacer_;
+};
+
+}  // namespace quendar::win32

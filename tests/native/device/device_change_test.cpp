@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <cwctype>
+
+#include "core/device/device_change.h"
+#include "device_host_fake.h"
+#include "sim/sim_hid_backend.h"
+
+namespace quendar::device {
+namespace {
+
+using testing::DeviceHostFake;
+using testing::Notice;
+
+constexpr Notice kNotDetected{15, 0};
+
+struct WiredMachine {
+  explicit WiredMachine(std::vector<sim::SimInterface> listing = sim::DefaultListing())
+      : mouse(sim::SimulatedMouse::Create({.listing = std::move(listing)})), backend(mouse), link(backend) {
+    // The sim's notices reach the link as WM_DEVICECHANGE would, on the calling thread.
+    mouse->SetNoticeSink([this](std::uint32_t code, const std::wstring& path) {
+      const DeviceChangeNotice notice{kDeviceTypeInterface, path};
+      EXPECT_TRUE(OnDeviceChange(link, host, code, &notice));
+    });
+  }
+  ~WiredMachine() { mouse->SetNoticeSink(nullptr); }
+  bool Notify(std::uint32_t code, std::uint32_t type, std::wstring path) {
+    const DeviceChangeNotice notice{type, std::move(path)};
+    return OnDeviceChange(link, host, code, &notice);
+  }
+  std::shared_ptr<sim::SimulatedMouse> mouse;
+  sim::SimHidBackend backend;
+  DeviceLink link;
+  DeviceHostFake host;
+};
+
+const std::wstring kCommandPath = sim::MakeInterface(sim::InterfaceRole::Command).path;
+
+TEST(DeviceChangeTest, OnlyInterfaceNoticesNamingTheMouseInEitherSpellingAreHandled) {
+  EXPECT_TRUE(PathNamesTheMouse(L"\\\\?\\HID#VID_04D9&PID_A165&MI_02#x"));
+  EXPECT_TRUE(PathNamesTheMouse(L"\\\\?\\hid#Vid_04d9&Pid_a165&mi_02#x"));
+  EXPECT_FALSE(PathNamesTheMouse(L"\\\\?\\hid#vid_04d9&pid_a165&mi_02#x"));
+  EXPECT_FALSE(PathNamesTheMouse(L"\\\\?\\HID#Vid_04D9&Pid_A165&MI_02#x"));
+
+  WiredMachine machine;
+  ASSERT_TRUE(machine.link.DiscoverDevice());
+  machine.mouse->SetNoticeSink(nullptr);
+  machine.mouse->Unplug();  // gone, but nobody has been told: any handled notice would show it
+  std::wstring lower = kCommandPath;
+  for (wchar_t& c : lower) c = static_cast<wchar_t>(towlower(c));
+
+  EXPECT_TRUE(machine.Notify(kDeviceRemoveComplete, kDeviceTypeInterface, lower));
+  EXPECT_TRUE(machine.Notify(kDeviceRemoveComplete, kDeviceTypeInterface, L"\\\\?\\HID#VID_046D&PID_C31C#x"));
+  EXPECT_TRUE(machine.Notify(kDeviceRemoveComplete, 2 /* volume */, kCommandPath));
+  EXPECT_TRUE(machine.Notify(0x8001 /* query remove */, kDeviceTypeInterface, kCommandPath));
+  EXPECT_TRUE(OnDeviceChange(machine.link, machine.host, kDeviceArrival, nullptr));
+  EXPECT_TRUE(machine.host.Notices().empty());
+  EXPECT_TRUE(machine.link.DevicePresent());
+}
+
+TEST(DeviceChangeTest, RemovalOfOneOfSeveralInterfacesKeepsTheMouse) {
+  WiredMachine machine;
+  ASSERT_TRUE(machine.link.DiscoverDevice());
+  EXPECT_TRUE(machine.Notify(kDeviceRemoveComplete, kDeviceTypeInterface,
+                             sim::MakeInterface(sim::InterfaceRole::KeyboardCollection).path));
+  EXPECT_TRUE(machine.host.Notices().empty());
+  EXPECT_TRUE(machine.link.DevicePresent());
+  EXPECT_EQ(machine.mouse->OpenHandles(), 2);
+}
+
+TEST(DeviceChangeTest, UnplugGivesOneNotDetectedNoticePerRemovalAndClosesEverything) {
+  WiredMachine machine;
+  ASSERT_TRUE(machine.link.DiscoverDevice());
+  machine.mouse->Unplug();
+  EXPECT_EQ(machine.host.Notices(), std::vector<Notice>(4, kNotDetected));
+  EXPECT_EQ(machine.host.Hides(), 0);
+  EXPECT_FALSE(machine.link.DevicePresent());
+  EXPECT_EQ(machine.mouse->OpenHandles(), 0);
+}
+
+TEST(DeviceChangeTest, ArrivalConnectsOncePerInterfaceAndReleasesTheReader) {
+  WiredMachine machine;
+  machine.mouse->SetNoticeSink(nullptr);
+  machine.mouse->Unplug();
+  machine.mouse->SetNoticeSink([&](std::uint32_t code, const std::wstring& path) {
+    machine.Notify(code, kDeviceTypeInterface, path);
+  });
+  ASSERT_FALSE(machine.link.ReaderReleased());
+  machine.mouse->Plug();
+  EXPECT_EQ(machine.host.Connections(), 4);
+  EXPECT_TRUE(machine.host.Notices().empty());
+  EXPECT_TRUE(machine.link.DevicePresent());
+  EXPECT_TRUE(machine.link.ReaderReleased());
+  EXPECT_EQ(machine.mouse->OpenHandles(), 2);
+}
+
+TEST(DeviceChangeTest, ArrivalBeforeTheCommandInterfaceIsListedWarnsAndHides) {
+  WiredMachine machine({sim::MakeInterface(sim::InterfaceRole::MouseCollection)});
+  EXPECT_TRUE(machine.Notify(kDeviceArrival, kDeviceTypeInterface,
+                             sim::MakeInterface(sim::InterfaceRole::MouseCollection).path));
+  EXPECT_EQ(machine.host.Notices(), std::vector<Notice>{kNotDetected});
+  EXPECT_EQ(machine.host.Hides(), 1);
+  EXPECT_EQ(machine.host.Connections(), 0);
+  EXPECT_FALSE(machine.link.ReaderReleased());
+
+  machine.mouse->SetListing(sim::DefaultListing());
+  EXPECT_TRUE(machine.Notify(kDeviceArrival, kDeviceTypeInterface, kCommandPath));
+  EXPECT_EQ(machine.host.Connections(), 1);
+  EXPECT_TRUE(machine.link.DevicePresent());
+}
+
+}  // namespace
+}  // namespace quendar::device

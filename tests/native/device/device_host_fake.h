@@ -1,0 +1,69 @@
+#pragma once
+// Records what the device link asks of the application shell.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <vector>
+
+#include "core/device/device_host.h"
+
+namespace quendar::device::testing {
+
+struct Notice {
+  unsigned code;
+  std::intptr_t argument;
+  friend bool operator==(const Notice&, const Notice&) = default;
+};
+
+class DeviceHostFake final : public DeviceHost {
+ public:
+  void SendDeviceNotice(unsigned code, std::intptr_t argument) override {
+    {
+      std::lock_guard lock(mutex_);
+      notices_.push_back({code, argument});
+    }
+    changed_.notify_all();
+    if (onNotice) onNotice(code, argument);
+  }
+  void HideWindow() override {
+    std::lock_guard lock(mutex_);
+    ++hides_;
+  }
+  void RunConnectionSteps() override {
+    std::lock_guard lock(mutex_);
+    ++connections_;
+  }
+
+  std::vector<Notice> Notices() const {
+    std::lock_guard lock(mutex_);
+    return notices_;
+  }
+  int Hides() const {
+    std::lock_guard lock(mutex_);
+    return hides_;
+  }
+  int Connections() const {
+    std::lock_guard lock(mutex_);
+    return connections_;
+  }
+  // Waits until `count` notices arrived or the deadline passed; true when they did.
+  bool WaitForNotices(std::size_t count, std::chrono::milliseconds deadline = std::chrono::seconds(5)) const {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, deadline, [&] { return notices_.size() >= count; });
+  }
+
+  // Runs on the sending thread after a notice is recorded (the synchronous handler's work).
+  std::function<void(unsigned, std::intptr_t)> onNotice;
+
+ private:
+  mutable std::mutex mutex_;
+  mutable std::condition_variable changed_;
+  std::vector<Notice> notices_;
+  int hides_ = 0;
+  int connections_ = 0;
+};
+
+}  // namespace quendar::device::testing

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "core/device/device_change.h"
+#include "core/device/input_report_thread.h"
+#include "device_host_fake.h"
+#include "sim/sim_hid_backend.h"
+#include "wait_until.h"
+
+namespace quendar::device {
+namespace {
+
+using testing::DeviceHostFake;
+using testing::Notice;
+using testing::WaitUntil;
+
+// The test thread plays the dialog thread: it discovers and handles the sim's notices.
+class ReaderMachine {
+ public:
+  ReaderMachine() : mouse(sim::SimulatedMouse::Create()), backend(mouse), link(backend) {
+    mouse->SetNoticeSink([this](std::uint32_t code, const std::wstring& path) {
+      const DeviceChangeNotice notice{kDeviceTypeInterface, path};
+      OnDeviceChange(link, host, code, &notice);
+    });
+  }
+  ~ReaderMachine() {
+    reader.reset();
+    mouse->SetNoticeSink(nullptr);
+  }
+  // Start-up order: discovery, the held reader, its release when the mouse was found.
+  void StartUp() {
+    if (link.DiscoverDevice()) {
+      reader.emplace(link, host);
+      link.ReleaseReader();
+    } else {
+      reader.emplace(link, host);
+    }
+  }
+  bool ReaderWaitsOnARead() {
+    return WaitUntil([&] { return mouse->PendingEventReads() == 1; });
+  }
+
+  std::shared_ptr<sim::SimulatedMouse> mouse;
+  sim::SimHidBackend backend;
+  DeviceLink link;
+  DeviceHostFake host;
+  std::optional<InputReportThread> reader;
+};
+
+TEST(InputReportThreadTest, HeldUntilTheMouseIsFirstFound) {
+  ReaderMachine machine;
+  machine.mouse->SetNoticeSink(nullptr);
+  machine.mouse->Unplug();
+  machine.mouse->SetNoticeSink([&](std::uint32_t code, const std::wstring& path) {
+    const DeviceChangeNotice notice{kDeviceTypeInterface, path};
+    OnDeviceChange(machine.link, machine.host, code, &notice);
+  });
+  machine.StartUp();
+  EXPECT_FALSE(machine.link.ReaderReleased());
+
+  // An event interface opened by a discovery that did not find the command interface is not read.
+  machine.mouse->SetListing({sim::MakeInterface(sim::InterfaceRole::Event)});
+  machine.mouse->Plug();
+  machine.mouse->PressCpiButton();
+  EXPECT_EQ(machine.mouse->PendingEventReads(), 0);
+  EXPECT_EQ(machine.reader->ReportsRead(), 0u);
+
+  machine.mouse->SetListing(sim::DefaultListing());
+  machine.mouse->Unplug();
+  machine.mouse->Plug();
+  EXPECT_TRUE(machine.link.ReaderReleased());
+  const std::size_t before = machine.host.Notices().size();
+  const std::uint8_t stage = machine.mouse->PressCpiButton();
+  ASSERT_TRUE(machine.host.WaitForNotices(before + 1));
+  EXPECT_EQ(machine.host.Notices().back(), (Notice{7, stage}));
+}
+
+TEST(InputReportThreadTest, OnlyCpiStageReportsBecomeNotices) {
+  ReaderMachine machine;
+  machine.StartUp();
+  ASSERT_TRUE(machine.ReaderWaitsOnARead());
+  const std::uint8_t otherReports[][8] = {{0x06, 0x08, 0, 3}, {0x05, 0x07, 0, 3}, {0x07, 0x06, 0, 3}};
+  for (const auto& report : otherReports) machine.mouse->SendEventReport(report);
+  const std::uint8_t stageSix[8] = {0x06, 0x07, 0x55, 6};
+  machine.mouse->SendEventReport(stageSix);
+
+  ASSERT_TRUE(machine.host.WaitForNotices(1));
+  ASSERT_TRUE(WaitUntil([&] { return machine.reader->ReportsRead() == 4; }));
+  EXPECT_EQ(machine.host.Notices(), std::vector<Notice>{(Notice{7, 6})});
+}
+
+TEST(InputReportThreadTest, TheNoticeIsSynchronousSoReportsWaitForTheHandler) {
+  ReaderMachine machine;
+  std::atomic<int> inHandler{0};
+  std::atomic<int> overlaps{0};
+  machine.host.onNotice = [&](unsigned, std::intptr_t) {
+    if (inHandler.fetch_add(1) != 0) overlaps.fetch_add(1);
+    inHandler.fetch_sub(1);
+  };
+  machine.StartUp();
+  ASSERT_TRUE(machine.ReaderWaitsOnARead());
+  for (int press = 0; press < 10; ++press) machine.mouse->PressCpiButton();
+  ASSERT_TRUE(machine.host.WaitForNotices(10));
+  EXPECT_EQ(overlaps.load(), 0);
+  // Stages follow the enabled stages of the factory state: 3, 4, ... 7, 1, 2, ...
+  EXPECT_EQ(machine.host.Notices()[0], (Notice{7, 3}));
+  EXPECT_EQ(machine.host.Notices()[5], (Notice{7, 1}));
+}
+
+TEST(InputReportThreadTest, UnplugAndReplugWithoutHangsEvenWhenThePendingReadStalls) {
+  for (bool stall : {false, true}) {
+    SCOPED_TRACE(stall ? "stalled read" : "read ends at removal");
+    ReaderMachine machine;
+    machine.StartUp();
+    ASSERT_TRUE(machine.ReaderWaitsOnARead());
+    if (stall) machine.mouse->InjectFault(sim::Fault::StalledEventRead);
+    machine.mouse->Unplug();
+    EXPECT_FALSE(machine.link.DevicePresent());
+    ASSERT_TRUE(WaitUntil([&] { return machine.mouse->PendingEventReads() == 0 && machine.mouse->OpenHandles() == 0; }));
+
+    machine.mouse->Plug();
+    ASSERT_TRUE(machine.ReaderWaitsOnARead());
+    const std::size_t before = machine.host.Notices().size();
+    const std::uint8_t stage = machine.mouse->PressCpiButton();
+    ASSERT_TRUE(machine.host.WaitForNotices(before + 1));
+    EXPECT_EQ(machine.host.Notices().back(), (Notice{7, stage}));
+  }
+}
+
+TEST(InputReportThreadTest, ARemovalThatLeavesTheMouseRestartsTheStalledRead) {
+  ReaderMachine machine;
+  machine.StartUp();
+  ASSERT_TRUE(machine.ReaderWaitsOnARead());
+  const DeviceChangeNotice keyboardGone{kDeviceTypeInterface,
+                                        sim::MakeInterface(sim::InterfaceRole::KeyboardCollection).path};
+  OnDeviceChange(machine.link, machine.host, kDeviceRemoveComplete, &keyboardGone);
+  ASSERT_TRUE(machine.ReaderWaitsOnARead());
+  EXPECT_TRUE(WaitUntil([&] { return machine.mouse->OpenHandles() == 2; })) << "the replaced channels stay open";
+  machine.mouse->PressCpiButton();
+  EXPECT_TRUE(machine.host.WaitForNotices(1));
+}
+
+TEST(ReaderSoakTest, TwoHundredPlugCyclesLeakNoHandleAndKeepReporting) {
+  ReaderMachine machine;
+  machine.StartUp();
+  ASSERT_TRUE(machine.ReaderWaitsOnARead());
+  std::size_t expectedStageNotices = 0;
+  for (int cycle = 0; cycle < 200; ++cycle) {
+    if (cycle % 3 == 0) machine.mouse->InjectFault(sim::Fault::StalledEventRead);
+    machine.mouse->Unplug();
+    ASSERT_TRUE(WaitUntil([&] { return machine.mouse->OpenHandles() == 0; })) << "cycle " << cycle;
+    machine.mouse->Plug();
+    // Each arrival notice reopens the channels; the reader lets go of the replaced one by itself.
+    ASSERT_TRUE(WaitUntil([&] { return machine.mouse->OpenHandles() == 2; })) << "cycle " << cycle;
+    if (cycle % 20 == 0) {
+      ASSERT_TRUE(machine.ReaderWaitsOnARead()) << "cycle " << cycle;
+      machine.mouse->PressCpiButton();
+      ++expectedStageNotices;
+      ASSERT_TRUE(WaitUntil([&] {
+        std::size_t stageNotices = 0;
+        for (const Notice& notice : machine.host.Notices()) stageNotices += notice.code == 7;
+        return stageNotices == expectedStageNotices;
+      })) << "cycle " << cycle;
+    }
+  }
+  EXPECT_EQ(machine.host.Notices().size(), expectedStageNotices + 200 * 4);
+  machine.link.MarkAbsent();
+  EXPECT_TRUE(WaitUntil([&] { return machine.mouse->OpenHandles() == 0; }));
+}
+
+}  // namespace
+}  // namespace quendar::device

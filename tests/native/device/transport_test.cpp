@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "core/device/command_transport.h"
+#include "scripted_channel_fake.h"
+
+namespace quendar::device {
+namespace {
+
+using testing::Exchange;
+using testing::Report;
+using testing::ScriptedChannelFake;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr ReportLengths kMouseLengths{9, 33, 33};
+
+CommandEndpoint EndpointOn(HidChannel& channel, Pacer* pacer = nullptr, ReportLengths lengths = kMouseLengths) {
+  return CommandEndpoint{&channel, lengths, pacer};
+}
+
+Bytes Sequence(std::size_t count, std::uint8_t first = 1) {
+  Bytes bytes(count);
+  std::iota(bytes.begin(), bytes.end(), first);
+  return bytes;
+}
+
+TEST(CommandPacketTest, ChecksumIsComplementOfTheByteSumAndAlwaysRecomputed) {
+  EXPECT_EQ(MakePacket(0x01, 0x01).bytes, (std::array<std::uint8_t, 8>{1, 1, 0, 0, 0, 0, 0, 0xFD}));
+  // The sum wraps: 0x90 + 0x01 + 0x18 + 0xFF*4 = 0x4A5 -> 0xFF - 0xA5 = 0x5A.
+  EXPECT_EQ(MakePacket(0x90, 0x01, 0x18, 0xFF, 0xFF, 0xFF, 0xFF).bytes[7], 0x5A);
+
+  // A wrong checksum left by the caller is replaced on the wire.
+  ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {1, 1, 0, 0, 0, 0, 0, 0xFD})}});
+  CommandPacket packet;
+  packet.bytes = {1, 1, 0, 0, 0, 0, 0, 0x42};
+  EXPECT_TRUE(SendCommand(EndpointOn(channel), packet));
+}
+
+TEST(SendCommandTest, OnlyReadOpcodesFetchAReplyWhichReplacesThePacketAsItArrives) {
+  {
+    ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x7F, 0, 0, 0, 0, 0, 0, 0x80})}});
+    CommandPacket write = MakePacket(0x7F);
+    EXPECT_TRUE(SendCommand(EndpointOn(channel), write));
+    EXPECT_EQ(write, MakePacket(0x7F));
+  }
+  // The reply's checksum is deliberately wrong: it is used unverified.
+  const Bytes reply{0x83, 0x03, 0x08, 0x11, 0x24, 0, 0, 0x12};
+  ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x80, 0, 0, 0, 0, 0, 0, 0x7F})},
+                               {Exchange::GetFeature, Report(9, reply)}});
+  CommandPacket read = MakePacket(0x80);
+  EXPECT_TRUE(SendCommand(EndpointOn(channel), read));
+  EXPECT_EQ(Bytes(read.bytes.begin(), read.bytes.end()), reply);
+}
+
+TEST(SendCommandTest, FailedOrImpossibleReadsGiveAnAllZeroReplyAndReportFailure) {
+  const CommandPacket zeros{};
+  {
+    ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x83, 0, 0, 0, 0, 0, 0, 0x7C})},
+                                 {Exchange::GetFeature, {}, false}});
+    CommandPacket packet = MakePacket(0x83);
+    EXPECT_FALSE(SendCommand(EndpointOn(channel), packet));
+    EXPECT_EQ(packet, zeros) << "junk the platform left in the report leaked into the reply";
+  }
+  {
+    CommandPacket packet = MakePacket(0x83);
+    EXPECT_FALSE(SendCommand(CommandEndpoint{}, packet)) << "closed interface";
+    EXPECT_EQ(packet, zeros);
+  }
+  {
+    // A feature length beyond the 16-byte report buffer is never sent.
+    ScriptedChannelFake channel({});
+    CommandPacket packet = MakePacket(0x83);
+    EXPECT_FALSE(SendCommand(EndpointOn(channel, nullptr, {17, 33, 33}), packet));
+    EXPECT_EQ(packet, zeros);
+  }
+}
+
+struct WriteCase {
+  std::uint8_t length;
+  std::size_t chunks;
+};
+
+class WriteTransferTest : public ::testing::TestWithParam<WriteCase> {};
+
+TEST_P(WriteTransferTest, SendsWholeChunksWithAZeroTailAndPausesAfterEach) {
+  const WriteCase c = GetParam();
+  // The caller's buffer is all 0xAB beyond the stated length: none of it may reach the wire.
+  Bytes data(128, 0xAB);
+  std::copy_n(Sequence(c.length).begin(), c.length, data.begin());
+
+  std::vector<testing::ScriptStep> script{
+      {Exchange::SetFeature, Report(9, {0x12, 0x01, c.length, 0, 0, 0, 0, MakePacket(0x12, 1, c.length).bytes[7]})}};
+  for (std::size_t chunk = 0; chunk < c.chunks; ++chunk) {
+    Bytes payload(32, 0);
+    for (std::size_t i = 0; i < 32 && chunk * 32 + i < c.length; ++i) payload[i] = data[chunk * 32 + i];
+    script.push_back({Exchange::WriteReport, Report(33, payload)});
+  }
+  ScriptedChannelFake channel(script);
+  VirtualPacer pacer;
+  CommandPacket packet = MakePacket(0x12, 0x01, c.length);
+  EXPECT_TRUE(TransferBlock(EndpointOn(channel, &pacer), packet, data));
+  EXPECT_EQ(pacer.Now(), std::chrono::milliseconds(3 * c.chunks));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, WriteTransferTest,
+                         ::testing::Values(WriteCase{0, 0}, WriteCase{24, 1}, WriteCase{32, 1}, WriteCase{33, 2},
+                                           WriteCase{64, 2}, WriteCase{128, 4}));
+
+TEST(WriteTransferTest, StatedLengthBeyondTheBufferSendsOnlyTheBufferAndReportsFailure) {
+  Bytes data(32, 0x11);
+  ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x13, 1, 128, 0, 0, 0, 0, 0x6B})},
+                               {Exchange::WriteReport, Report(33, Bytes(32, 0x11))}});
+  CommandPacket packet = MakePacket(0x13, 1, 128);
+  EXPECT_FALSE(TransferBlock(EndpointOn(channel), packet, data));
+}
+
+TEST(ReadTransferTest, ChunkCountComesFromTheReplyNotTheRequest) {
+  const Bytes stages{0x04, 0x08, 0x0E, 0x14, 0x1E, 0x28, 0x31, 0x05};
+  ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x91, 0, 0, 0, 0, 0, 0, 0x6E})},
+                               {Exchange::GetFeature, Report(9, {0x91, 7, 8, 0, 0, 0, 0, 0x5E})},
+                               {Exchange::ReadReport, Report(33, stages)}});
+  Bytes data(32, 0xEE);
+  CommandPacket packet = MakePacket(0x91);
+  EXPECT_TRUE(TransferBlock(EndpointOn(channel), packet, data));
+  EXPECT_EQ(packet.bytes[1], 7);
+  EXPECT_EQ(Bytes(data.begin(), data.begin() + 8), stages);
+  EXPECT_EQ(Bytes(data.begin() + 8, data.end()), Bytes(24, 0)) << "the whole chunk is copied";
+}
+
+TEST(ReadTransferTest, OversizedReplyIsCutToTheBuffer) {
+  std::vector<testing::ScriptStep> script{{Exchange::SetFeature, Report(9, {0x90, 1, 0, 0, 0, 0, 0, 0x6E})},
+                                          {Exchange::GetFeature, Report(9, {0x90, 1, 200, 0, 0, 0, 0, 0})}};
+  for (int chunk = 0; chunk < 4; ++chunk) {
+    script.push_back({Exchange::ReadReport, Report(33, Bytes(32, static_cast<std::uint8_t>(chunk + 1)))});
+  }
+  ScriptedChannelFake channel(script);  // a fifth read would be an unexpected exchange
+  Bytes data(128 + 16, 0x77);           // a 128-byte block with a guard zone behind it
+  CommandPacket packet = MakePacket(0x90, 1);
+  EXPECT_FALSE(TransferBlock(EndpointOn(channel), packet, std::span(data).first(128)));
+  EXPECT_EQ(data[127], 4);
+  EXPECT_EQ(Bytes(data.begin() + 128, data.end()), Bytes(16, 0x77));
+}
+
+TEST(ReadTransferTest, FailedFetchMovesNoDataAndFailedOrShortChunksAreZeroAndReported) {
+  {
+    ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x90, 0, 0, 0, 0, 0, 0, 0x6F})},
+                                 {Exchange::GetFeature, {}, false}});
+    Bytes data(32, 0x55);
+    CommandPacket packet = MakePacket(0x90);
+    EXPECT_FALSE(TransferBlock(EndpointOn(channel), packet, data));
+    EXPECT_EQ(data, Bytes(32, 0x55)) << "the destination keeps its old bytes";
+  }
+  {
+    ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x90, 0, 0, 0, 0, 0, 0, 0x6F})},
+                                 {Exchange::GetFeature, Report(9, {0x90, 0, 64, 0, 0, 0, 0, 0})},
+                                 {Exchange::ReadReport, {}, false},
+                                 {Exchange::ReadReport, Report(33, Bytes(32, 9)), true, 17}});
+    Bytes data(64, 0x55);
+    CommandPacket packet = MakePacket(0x90);
+    EXPECT_FALSE(TransferBlock(EndpointOn(channel), packet, data));
+    EXPECT_EQ(Bytes(data.begin(), data.begin() + 32), Bytes(32, 0)) << "junk of a failed read leaked";
+  }
+}
+
+TEST(ReadTransferTest, DataReportLengthsBeyondTheBufferAreRefused) {
+  ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x91, 0, 0, 0, 0, 0, 0, 0x6E})},
+                               {Exchange::GetFeature, Report(9, {0x91, 7, 8, 0, 0, 0, 0, 0})}});
+  Bytes data(32, 0x55);
+  CommandPacket packet = MakePacket(0x91);
+  EXPECT_FALSE(TransferBlock(EndpointOn(channel, nullptr, {9, 41, 33}), packet, data));
+  EXPECT_EQ(data, Bytes(32, 0x55));
+}
+
+}  // namespace
+}  // namespace quendar::device

@@ -1,0 +1,19 @@
+#pragma once
+// Polls a condition until it holds or a deadline passes: tests wait for effects of other threads this
+// way, never with a bare sleep.
+#include <chrono>
+#include <thread>
+
+namespace quendar::device::testing {
+
+template <class Condition>
+bool WaitUntil(Condition condition, std::chrono::milliseconds deadline = std::chrono::seconds(5)) {
+  const auto end = std::chrono::steady_clock::now() + deadline;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() >= end) return condition();
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+  }
+  return true;
+}
+
+}  // namespace quendar::device::testing

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include "core/device/command_transport.h"
+#include "core/device/device_link.h"
+#include "sim/sim_hid_backend.h"
+
+namespace quendar::sim {
+namespace {
+
+using device::CommandPacket;
+using device::MakePacket;
+using Bytes = std::vector<std::uint8_t>;
+
+struct ConnectedMouse {
+  ConnectedMouse() : mouse(SimulatedMouse::Create()), backend(mouse), link(backend) {
+    EXPECT_TRUE(link.DiscoverDevice());
+  }
+  CommandPacket Send(CommandPacket packet) {
+    ok = device::SendCommand(link.Command(), packet);
+    return packet;
+  }
+  CommandPacket Transfer(CommandPacket packet, std::span<std::uint8_t> data) {
+    ok = device::TransferBlock(link.Command(), packet, data);
+    return packet;
+  }
+  std::shared_ptr<SimulatedMouse> mouse;
+  SimHidBackend backend;
+  device::DeviceLink link;
+  bool ok = false;
+};
+
+Bytes PayloadOf(const CommandPacket& packet) { return Bytes(packet.bytes.begin(), packet.bytes.end() - 1); }
+
+TEST(SimulatedMouseTest, AnswersEveryReadOfTheCommandSetFromTheFactoryState) {
+  ConnectedMouse m;
+  const MouseState factory = FactoryState();
+  EXPECT_EQ(PayloadOf(m.Send(MakePacket(0x83))), (Bytes{0x83, 0x03, 0x08, 0x11, 0x24, 0, 0}));
+  EXPECT_EQ(PayloadOf(m.Send(MakePacket(0x8D))), (Bytes{0x8D, 0x02, 0x03, 0x02, 0, 0, 0}));
+  EXPECT_EQ(PayloadOf(m.Send(MakePacket(0x87, 1))), (Bytes{0x87, 1, 0x01, 0x40, 0x02, 0, 0}));
+  const CommandPacket reply = m.Send(MakePacket(0x87, 0));
+  EXPECT_TRUE(reply.HasValidChecksum());
+
+  std::array<std::uint8_t, 32> block{};
+  EXPECT_EQ(PayloadOf(m.Transfer(MakePacket(0x90, 1), block)), (Bytes{0x90, 1, 24, 0, 0, 0, 0}));
+  EXPECT_TRUE(std::equal(factory.colourBlocks[1].begin(), factory.colourBlocks[1].end(), block.begin()));
+  EXPECT_EQ(PayloadOf(m.Transfer(MakePacket(0x91), block)), (Bytes{0x91, 7, 8, 0, 0, 0, 0}));
+  EXPECT_TRUE(std::equal(factory.stageBytes.begin(), factory.stageBytes.end(), block.begin()));
+  EXPECT_TRUE(m.ok);
+}
+
+TEST(SimulatedMouseTest, KeepsWhatIsWrittenShortAndLong) {
+  ConnectedMouse m;
+  m.Send(MakePacket(0x03, 0x03, 0x08, 0x11, 0x64));
+  m.Send(MakePacket(0x01, 0x08));
+  m.Send(MakePacket(0x0E, 0x04, 0x28));
+  m.Send(MakePacket(0x07, 1, 9, 8, 7));
+  m.Send(MakePacket(0x07, 5, 1, 1, 1));  // no such index: ignored
+  std::array<std::uint8_t, 128> data{};
+  for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i + 1);
+  m.Transfer(MakePacket(0x13, 12, 128), data);
+  m.Transfer(MakePacket(0x12, 2, 64), data);
+  m.Transfer(MakePacket(0x11, 5, 8), data);
+  EXPECT_TRUE(m.ok);
+
+  const MouseState state = m.mouse->State();
+  EXPECT_EQ(state.sensorSettings[3], 0x64);
+  EXPECT_EQ(state.reportRateCode, 0x08);
+  EXPECT_EQ(state.sensitivity, (std::array<std::uint8_t, 2>{0x04, 0x28}));
+  EXPECT_EQ(state.lightingParameters[1], (std::array<std::uint8_t, 3>{9, 8, 7}));
+  EXPECT_EQ(state.macroBlocks[11][127], 128);
+  EXPECT_EQ(state.keyMatrices[1][63], 64);
+  EXPECT_EQ(state.keyMatrices[0], (std::array<std::uint8_t, 64>{}));
+  EXPECT_EQ(state.stageCount, 5);
+  EXPECT_EQ(state.stageBytes[7], 8);
+
+  // The inspection reads give the written bytes back over the wire.
+  std::array<std::uint8_t, 64> matrix{};
+  m.Transfer(MakePacket(0x92, 2), matrix);
+  EXPECT_TRUE(std::equal(matrix.begin(), matrix.end(), data.begin()));
+}
+
+TEST(SimulatedMouseTest, DropsPacketsWithAWrongChecksum) {
+  ConnectedMouse m;
+  std::array<std::uint8_t, 9> report{0, 0x01, 0x08, 0, 0, 0, 0, 0, 0x00};
+  device::CommandEndpoint endpoint = m.link.Command();
+  EXPECT_TRUE(endpoint.channel->SetFeature(report));
+  EXPECT_EQ(m.mouse->DroppedPackets(), 1u);
+  EXPECT_EQ(m.mouse->State().reportRateCode, FactoryState().reportRateCode);
+}
+
+TEST(SimulatedMouseTest, RecordsTheWireWithPausesAndTimestamps) {
+  ConnectedMouse m;
+  m.mouse->ClearWireLog();
+  std::array<std::uint8_t, 32> data{};
+  data[0] = 0xAA;
+  m.Transfer(MakePacket(0x10, 0, 24), data);
+  m.link.GetPacer().Pause(std::chrono::milliseconds(2));
+  m.Send(MakePacket(0x83));
+
+  const std::vector<WireEntry> log = m.mouse->WireLog();
+  ASSERT_EQ(log.size(), 6u);
+  EXPECT_EQ(FormatWireEntry(log[0]), "F> 00 10 00 18 00 00 00 00 D7");
+  EXPECT_EQ(FormatWireEntry(log[1]).substr(0, 12), "O> 00 AA 00 ");
+  EXPECT_EQ(log[1].bytes.size(), 33u);
+  EXPECT_EQ(FormatWireEntry(log[2]), "wait 3");
+  EXPECT_EQ(FormatWireEntry(log[3]), "wait 2");
+  EXPECT_EQ(FormatWireEntry(log[5]), "F< 00 83 03 08 11 24 00 00 3C");
+  EXPECT_EQ(log[4].at - log[1].at, std::chrono::milliseconds(5));
+}
+
+TEST(SimulatedMouseTest, InjectedFaultsReachTheHostAsTheTransportExpects) {
+  ConnectedMouse m;
+  std::array<std::uint8_t, 128> data{};
+  m.mouse->InjectFault(Fault::FailedFetch);
+  EXPECT_EQ(m.Send(MakePacket(0x83)), CommandPacket{});
+  EXPECT_FALSE(m.ok);
+  EXPECT_EQ(FormatWireEntry(m.mouse->WireLog().back()).back(), '!');
+
+  m.mouse->InjectFault(Fault::OversizedReplyLength);
+  EXPECT_EQ(m.Transfer(MakePacket(0x91), data).bytes[2], 200);
+  EXPECT_FALSE(m.ok);
+  EXPECT_EQ(data[8], 0xEE) << "the overstated bytes were sent, and cut to the buffer";
+
+  m.mouse->InjectFault(Fault::ShortRead);
+  m.Transfer(MakePacket(0x90, 0), data);
+  EXPECT_FALSE(m.ok);
+  EXPECT_EQ(data[16], 0) << "the missing half of a short read is zero";
+
+  // The pipe is clean again afterwards.
+  m.Send(MakePacket(0x83));
+  EXPECT_TRUE(m.ok);
+}
+
+TEST(SimulatedMouseTest, CpiButtonSkipsDisabledStagesAndWraps) {
+  auto mouse = SimulatedMouse::Create();
+  MouseState state = FactoryState();
+  state.stageCount = 4;
+  state.stageBytes[1] |= 0x80;
+  state.currentStage = 3;
+  mouse->SetState(state);
+  EXPECT_EQ(mouse->PressCpiButton(), 4);
+  EXPECT_EQ(mouse->PressCpiButton(), 1);
+  EXPECT_EQ(mouse->PressCpiButton(), 3);
+}
+
+TEST(SimulatedMouseTest, UnpluggedChannelsGoDeadAndPlugListsTheMouseAgain) {
+  ConnectedMouse m;
+  std::vector<std::pair<std::uint32_t, std::wstring>> notices;
+  m.mouse->SetNoticeSink([&](std::uint32_t code, const std::wstring& path) { notices.emplace_back(code, path); });
+  m.mouse->Unplug();
+  EXPECT_EQ(notices.size(), 4u);
+  EXPECT_EQ(m.mouse->PresentInterfaces().size(), 2u) << "the unrelated devices stay";
+  EXPECT_EQ(m.Send(MakePacket(0x83)), CommandPacket{});
+  EXPECT_FALSE(m.ok);
+
+  m.mouse->Plug();
+  EXPECT_EQ(notices.size(), 8u);
+  EXPECT_EQ(notices.back().first, 0x8000u);
+  m.Send(MakePacket(0x83));
+  EXPECT_FALSE(m.ok) << "a handle from before the unplug stays dead";
+  ASSERT_TRUE(m.link.DiscoverDevice());
+  m.Send(MakePacket(0x83));
+  EXPECT_TRUE(m.ok);
+}
+
+}  // namespace
+}  // namespace quendar::sim

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <dbt.h>
+
+#include <array>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+#include "core/device/device_link.h"
+#include "win32/device/device_notification.h"
+#include "win32/device/win32_hid_backend.h"
+#include "win32/device/win32_reader_signal.h"
+
+namespace quendar::win32 {
+namespace {
+
+TEST(Win32HidBackendTest, EnumerationWalksToTheEndAndFindsNoMouse) {
+  Win32HidBackend backend;
+  std::unique_ptr<device::HidInterfaceList> list = backend.ListInterfaces();
+  ASSERT_NE(list, nullptr);
+  std::uint32_t index = 0;
+  for (; index < 1000; ++index) {
+    const device::EnumStatus status = list->Interface(index);
+    if (status != device::EnumStatus::Ok) {
+      EXPECT_EQ(status, device::EnumStatus::NoMoreItems);
+      break;
+    }
+    const std::optional<std::wstring> path = list->DetailPath(index);
+    ASSERT_TRUE(path.has_value());
+    EXPECT_FALSE(path->empty());
+  }
+  EXPECT_LT(index, 1000u);
+
+  device::DeviceLink link(backend);
+  EXPECT_FALSE(link.DiscoverDevice());
+  EXPECT_FALSE(link.DevicePresent());
+  EXPECT_FALSE(link.CommandChannelOpen());
+}
+
+TEST(Win32HidBackendTest, RegistersAWindowForHidInterfaceNotices) {
+  HWND window = ::CreateWindowExW(0, L"STATIC", L"notices", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_NE(window, nullptr);
+  {
+    DeviceNotificationRegistration registration(window);
+    EXPECT_TRUE(registration.valid()) << ::GetLastError();
+  }
+  ::DestroyWindow(window);
+}
+
+TEST(Win32HidBackendTest, DeviceChangeNoticeIsReadWithinItsStatedSize) {
+  EXPECT_FALSE(ReadDeviceChangeNotice(0).has_value());
+
+  const wchar_t name[] = L"\\\\?\\HID#VID_04D9&PID_A165&MI_02#x";
+  std::vector<std::byte> buffer(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) + sizeof name, std::byte{0x41});
+  auto* item = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(buffer.data());
+  item->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+  std::memcpy(item->dbcc_name, name, sizeof name);
+  item->dbcc_size = static_cast<DWORD>(offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name) + sizeof name);
+  std::optional<device::DeviceChangeNotice> notice = ReadDeviceChangeNotice(reinterpret_cast<LPARAM>(item));
+  ASSERT_TRUE(notice.has_value());
+  EXPECT_EQ(notice->deviceType, 5u);
+  EXPECT_EQ(notice->path, name);
+
+  // A name without its terminator stops at the stated size instead of running on.
+  item->dbcc_size -= 2 * sizeof(wchar_t);
+  notice = ReadDeviceChangeNotice(reinterpret_cast<LPARAM>(item));
+  ASSERT_TRUE(notice.has_value());
+  EXPECT_EQ(notice->path.size(), std::wstring(name).size() - 1);
+}
+
+TEST(Win32HidBackendTest, PausesLastWhatTheySayNotATimerTick) {
+  HighResolutionPacer pacer;
+  constexpr int kPauses = 20;
+  const auto start = pacer.Now();
+  for (int i = 0; i < kPauses; ++i) {
+    const auto before = pacer.Now();
+    pacer.Pause(std::chrono::milliseconds(2));
+    EXPECT_GE(pacer.Now() - before, std::chrono::milliseconds(2));
+  }
+  // A 15.6 ms tick would make this 300 ms or more; a loaded machine is allowed generous slack.
+  EXPECT_LT(pacer.Now() - start, std::chrono::milliseconds(kPauses * 4));
+}
+
+// The event channel's overlapped read, on a named pipe standing in for the event interface.
+class PipeEventChannel : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = L"\\\\.\\pipe\\quendar-event-" + std::to_wstring(::GetCurrentProcessId());
+    server_ = ::CreateNamedPipeW(path_.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_MESSAGE, 1, 64, 64, 0, nullptr);
+    ASSERT_NE(server_, INVALID_HANDLE_VALUE);
+    channel_ = backend_.OpenEventChannel(path_);
+    ASSERT_NE(channel_, nullptr);
+  }
+  void TearDown() override {
+    channel_.reset();
+    if (server_ != INVALID_HANDLE_VALUE) ::CloseHandle(server_);
+  }
+
+  Win32HidBackend backend_;
+  std::wstring path_;
+  HANDLE server_ = INVALID_HANDLE_VALUE;
+  std::unique_ptr<device::EventChannel> channel_;
+};
+
+TEST_F(PipeEventChannel, ReadCompletesOnItsSignalAndCancelEndsAPendingRead) {
+  Win32ReaderSignal signal;
+  std::array<std::uint8_t, 8> buffer{};
+  ASSERT_TRUE(channel_->StartRead(buffer, signal));
+  const std::uint8_t report[8] = {0x06, 0x07, 0x00, 0x04};
+  DWORD written = 0;
+  ASSERT_TRUE(::WriteFile(server_, report, sizeof report, &written, nullptr));
+  signal.Wait();
+  EXPECT_EQ(channel_->FinishRead(), 8u);
+  EXPECT_EQ(buffer[3], 4);
+
+  signal.Reset();
+  ASSERT_TRUE(channel_->StartRead(buffer, signal));
+  std::thread canceller([&] { channel_->CancelPendingRead(); });
+  signal.Wait();
+  canceller.join();
+  EXPECT_EQ(channel_->FinishRead(), 0u);
+  // Closing with a read pending must neither hang nor leave the read writing into freed memory.
+  ASSERT_TRUE(channel_->StartRead(buffer, signal));
+}
+
+}  // namespace
+}  // namespace quendar::win32
