@@ -261,15 +261,6 @@ def build_side(background):
 
 
 # ---------------------------------------------------------------------------------------------- the overlays
-def changed_mask(a, b):
-    """'L' mask, 255 where two images differ in any channel."""
-    from PIL import ImageChops
-    diff = ImageChops.difference(a, b)
-    r, g, bl, al = diff.split()
-    any_change = ImageChops.lighter(ImageChops.lighter(r, g), ImageChops.lighter(bl, al))
-    return any_change.point(lambda v: 255 if v else 0)
-
-
 def _strength(a, b):
     from PIL import ImageChops
     diff = ImageChops.difference(a, b).convert("RGB").split()
