@@ -53,7 +53,9 @@ bool CTolvaneDlg::Initialize() {
   const DWORD mutexError = ::GetLastError();
   if (mutexError == ERROR_ALREADY_EXISTS || mutexError == ERROR_ACCESS_DENIED) ::ExitProcess(0);
 
-  // 2-3. Icons, and a tool window: no task-bar button.
+  // 2-3. Title (the frameless template has no caption; the title is the tooltip), icons, and a tool
+  //      window: no task-bar button.
+  ::SetWindowTextW(hwnd(), app::kWindowTitle);
   LoadIcons();
   BecomeToolWindow();
 

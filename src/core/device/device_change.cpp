@@ -1,0 +1,50 @@
+#include "core/device/device_change.h"
+
+#include "core/app/app_messages.h"
+
+namespace quendar::device {
+
+bool PathNamesTheMouse(std::wstring_view path) {
+  return path.find(L"Vid_04d9&Pid_a165") != std::wstring_view::npos ||
+         path.find(L"VID_04D9&PID_A165") != std::wstring_view::npos;
+}
+
+namespace {
+
+void OnMouseRemoval(DeviceLink& link, DeviceHost& host) {
+  // Other interfaces of the mouse may still be there.
+  if (link.DiscoverDevice()) {
+    // A read pending on a removed interface might never complete; the reader restarts it.
+    link.CancelPendingEventRead();
+    return;
+  }
+  host.SendDeviceNotice(app::kNoticeNotDetected, 0);
+  link.MarkAbsent();
+}
+
+void OnMouseArrival(DeviceLink& link, DeviceHost& host) {
+  if (!link.DiscoverDevice()) {
+    host.SendDeviceNotice(app::kNoticeNotDetected, 0);
+    host.HideWindow();
+    link.MarkAbsent();
+    return;
+  }
+  host.RunConnectionSteps();
+  if (!link.ReaderReleased()) link.ReleaseReader();
+}
+
+}  // namespace
+
+bool OnDeviceChange(DeviceLink& link, DeviceHost& host, std::uint32_t eventCode, const DeviceChangeNotice* notice) {
+  if (eventCode != kDeviceArrival && eventCode != kDeviceRemoveComplete) return true;
+  if (notice == nullptr || notice->deviceType != kDeviceTypeInterface) return true;
+  if (!PathNamesTheMouse(notice->path)) return true;
+  if (eventCode == kDeviceRemoveComplete) {
+    OnMouseRemoval(link, host);
+  } else {
+    OnMouseArrival(link, host);
+  }
+  return true;
+}
+
+}  // namespace quendar::device

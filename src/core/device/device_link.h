@@ -1,0 +1,90 @@
+#pragma once
+// The program-wide device state: whether the mouse is there, the command channel behind the transport,
+// the event channel the reader waits on, the report lengths, the reader's signal and gate, and the
+// sensor type the connection reads. The dialog thread discovers and talks; InputReportThread only
+// reads the words marked as shared, all of which are atomic or behind the link's own lock.
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+#include "core/device/command_transport.h"
+#include "core/device/hid_backend.h"
+
+namespace quendar::device {
+
+inline constexpr std::uint16_t kMouseVendorId = 0x04D9;
+inline constexpr std::uint16_t kMouseProductId = 0xA165;
+inline constexpr std::uint16_t kCommandUsagePage = 0xFF00;
+inline constexpr std::uint16_t kCommandUsage = 0xFF00;
+inline constexpr std::uint16_t kEventUsagePage = 0xFF01;
+inline constexpr std::uint16_t kEventUsage = 0xFF01;
+
+class DeviceLink {
+ public:
+  explicit DeviceLink(HidBackend& backend);
+  ~DeviceLink();
+  DeviceLink(const DeviceLink&) = delete;
+  DeviceLink& operator=(const DeviceLink&) = delete;
+
+  // Walks the present HID interfaces in the platform's order, opens the mouse's event interface when
+  // it comes before the command interface, and stops at the command interface. True only when the
+  // command interface was found and opened. A handle that a run replaces is closed once the reader no
+  // longer waits on it.
+  bool DiscoverDevice();
+
+  // The mouse is gone: DevicePresent drops to 0 and both channels are closed (the reader's pending
+  // read is cancelled first). Also what the program does on exit.
+  void MarkAbsent();
+  // Cancels the reader's pending event read, if any, keeping the channel: after a removal the read
+  // might otherwise never complete.
+  void CancelPendingEventRead();
+
+  bool DevicePresent() const { return devicePresent_.load(); }
+  // What SendCommand and TransferBlock need; a closed command interface gives a null channel.
+  CommandEndpoint Command() { return CommandEndpoint{commandChannel_.get(), commandLengths_, &backend_.GetPacer()}; }
+  ReportLengths CommandLengths() const { return commandLengths_; }
+  bool CommandChannelOpen() const { return commandChannel_ != nullptr; }
+  Pacer& GetPacer() { return backend_.GetPacer(); }
+
+  // Shared with the reader.
+  std::uint16_t EventReportByteLength() const { return eventReportByteLength_.load(); }
+  std::shared_ptr<EventChannel> EventReader() const;
+  ReaderSignal& ReaderEvent() { return *readerEvent_; }
+
+  // The reader's gate: held until the mouse is first found; later releases change nothing.
+  void ReleaseReader();
+  bool ReaderReleased() const { return readerReleased_.load(); }
+  // Returns once released or once `abandon` is set and WakeReaderGate has been called.
+  void WaitForReaderRelease(const std::atomic<bool>& abandon);
+  void WakeReaderGate();
+
+  std::uint8_t SensorType() const { return sensorType_.load(); }
+  void SetSensorType(std::uint8_t type) { sensorType_.store(type); }
+
+ private:
+  enum class InterfaceVerdict { NotTheMouse, Event, Command, Abort };
+  InterfaceVerdict ClassifyInterface(const std::wstring& path, HidCaps& caps);
+  bool OpenEventInterface(const std::wstring& path, const HidCaps& caps);
+  void ReplaceEventChannel(std::shared_ptr<EventChannel> channel);
+
+  HidBackend& backend_;
+  std::unique_ptr<ReaderSignal> readerEvent_;
+
+  std::atomic<bool> devicePresent_{false};
+  std::unique_ptr<HidChannel> commandChannel_;  // dialog thread only
+  ReportLengths commandLengths_;                // dialog thread only
+
+  mutable std::mutex eventMutex_;  // guards eventChannel_ (the pointer, not the reads through it)
+  std::shared_ptr<EventChannel> eventChannel_;
+  std::atomic<std::uint16_t> eventReportByteLength_{0};
+
+  std::mutex gateMutex_;
+  std::condition_variable gateChanged_;
+  std::atomic<bool> readerReleased_{false};
+
+  std::atomic<std::uint8_t> sensorType_{0};
+};
+
+}  // namespace quendar::device

@@ -1,0 +1,69 @@
+#include "core/device/input_report_thread.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "core/app/app_messages.h"
+
+namespace quendar::device {
+
+namespace {
+constexpr std::uint8_t kCpiReportId = 0x06;
+constexpr std::uint8_t kCpiStageSwitched = 0x07;
+}  // namespace
+
+InputReportThread::InputReportThread(DeviceLink& link, DeviceHost& host)
+    : link_(link), host_(host), thread_([this] { Run(); }) {}
+
+InputReportThread::~InputReportThread() {
+  stopping_.store(true);
+  link_.WakeReaderGate();
+  link_.ReaderEvent().Set();
+  link_.CancelPendingEventRead();
+  thread_.join();
+}
+
+void InputReportThread::Run() {
+  link_.WaitForReaderRelease(stopping_);
+  ReaderSignal& readerEvent = link_.ReaderEvent();
+  while (!stopping_.load()) {
+    readerEvent.Reset();
+    // A stop requested before the reset must not be slept through.
+    if (stopping_.load()) break;
+    // Flag and channel are read afresh on every pass: discovery may have replaced them.
+    std::shared_ptr<EventChannel> channel = link_.EventReader();
+    if (link_.DevicePresent() && channel) {
+      ReadOneReport(*channel);
+    } else {
+      readerEvent.Wait();
+    }
+  }
+}
+
+void InputReportThread::ReadOneReport(EventChannel& channel) {
+  std::array<std::uint8_t, kDataBufferSize> report{};
+  // The length is re-read on every pass (a later discovery may be the first to open the event
+  // interface); discovery never records more than the buffer holds.
+  const std::size_t length = link_.EventReportByteLength();
+  ReaderSignal& readerEvent = link_.ReaderEvent();
+  if (length == 0 || !channel.StartRead(std::span(report.data(), length), readerEvent)) {
+    // Nothing to wait for but the next discovery.
+    readerEvent.Wait();
+    return;
+  }
+  readerEvent.Wait();
+  if (stopping_.load() || !link_.DevicePresent()) {
+    // Never leave a read pending into this pass's buffer.
+    channel.CancelPendingRead();
+    channel.FinishRead();
+    return;
+  }
+  if (channel.FinishRead() == 0) return;
+  reportsRead_.fetch_add(1);
+  if (report[0] == kCpiReportId && report[1] == kCpiStageSwitched) {
+    host_.SendDeviceNotice(app::kNoticeStageSwitched, report[3]);
+  }
+}
+
+}  // namespace quendar::device

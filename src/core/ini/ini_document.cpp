@@ -1,0 +1,224 @@
+#include "core/ini/ini_document.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <utility>
+
+#include "core/ini/atomic_file.h"
+#include "core/ini/ini_text.h"
+
+namespace quendar::ini {
+
+namespace detail {
+
+wchar_t FoldCase(wchar_t c) {
+  if (c < 0x80) return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
+  if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<wchar_t>(c + 32);
+  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return static_cast<wchar_t>(c + 32);  // Greek
+  if (c >= 0x410 && c <= 0x42F) return static_cast<wchar_t>(c + 32);                // Cyrillic
+  if (c >= 0x400 && c <= 0x40F) return static_cast<wchar_t>(c + 80);
+  if (c >= 0xFF21 && c <= 0xFF3A) return static_cast<wchar_t>(c + 32);  // full-width Latin
+  return c;
+}
+
+bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return FoldCase(x) == FoldCase(y); });
+}
+
+}  // namespace detail
+
+namespace {
+
+using detail::EqualsIgnoringCase;
+using detail::Trim;
+using detail::TrimLeft;
+using detail::TrimRight;
+
+// What a reader receives: matching quotes around the value removed, then cut to the buffer.
+std::wstring ValueForBuffer(std::wstring_view value, std::size_t bufferChars) {
+  if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
+  }
+  if (bufferChars == 0) return {};
+  return std::wstring(value.substr(0, std::min(value.size(), bufferChars - 1)));
+}
+
+std::vector<unsigned char> ReadAllBytes(const std::filesystem::path& file, bool& ok) {
+  std::ifstream in(file, std::ios::binary);
+  ok = static_cast<bool>(in);
+  if (!ok) return {};
+  return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+IniDocument IniDocument::Load(const std::filesystem::path& file) {
+  bool ok = false;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return IniDocument{};
+  const std::vector<unsigned char> bytes = ReadAllBytes(file, ok);
+  if (!ok) return IniDocument{};
+  const TextEncoding encoding = DetectEncoding(bytes);
+  IniDocument doc = Parse(DecodeText(bytes, encoding), encoding);
+  doc.existed_ = true;
+  return doc;
+}
+
+IniDocument IniDocument::Parse(std::wstring_view text, TextEncoding encoding) {
+  IniDocument doc;
+  doc.encoding_ = encoding;
+  doc.sections_.push_back(Section{});  // the keys before the first header
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t end = text.find_first_of(L"\r\n", pos);
+    if (end == std::wstring_view::npos) end = text.size();
+    const std::wstring_view line = Trim(text.substr(pos, end - pos));
+    pos = end;
+    while (pos < text.size() && (text[pos] == L'\r' || text[pos] == L'\n')) ++pos;
+    if (line.empty()) continue;
+
+    if (line.front() == L'[') {
+      const std::size_t close = line.rfind(L']');
+      if (close != std::wstring_view::npos && close > 0) {
+        doc.sections_.push_back(Section{std::wstring(Trim(line.substr(1, close - 1))), {}});
+        continue;
+      }
+    }
+    Key key;
+    const std::size_t equals = line.find(L'=');
+    if (equals == std::wstring_view::npos) {
+      key.name = std::wstring(line);
+    } else {
+      key.name = std::wstring(TrimRight(line.substr(0, equals)));
+      key.value = std::wstring(TrimLeft(line.substr(equals + 1)));
+    }
+    // A nameless key is kept only when it does not follow another nameless key, as the platform does.
+    std::vector<Key>& keys = doc.sections_.back().keys;
+    if (key.name.empty() && !keys.empty() && keys.back().name.empty()) continue;
+    keys.push_back(std::move(key));
+  }
+  return doc;
+}
+
+IniDocument::Section* IniDocument::FindSection(std::wstring_view name) {
+  return const_cast<Section*>(std::as_const(*this).FindSection(name));
+}
+
+const IniDocument::Section* IniDocument::FindSection(std::wstring_view name) const {
+  name = Trim(name);
+  for (const Section& section : sections_) {
+    if (!section.name.empty() && EqualsIgnoringCase(section.name, name)) return &section;
+  }
+  return nullptr;
+}
+
+std::wstring IniDocument::Get(std::wstring_view section, std::wstring_view key, std::size_t bufferChars) const {
+  const Section* found = FindSection(section);
+  if (!found) return {};
+  key = Trim(key);
+  for (const Key& k : found->keys) {
+    if (EqualsIgnoringCase(k.name, key)) return k.value ? ValueForBuffer(*k.value, bufferChars) : std::wstring{};
+  }
+  return {};
+}
+
+bool IniDocument::Contains(std::wstring_view section, std::wstring_view key) const {
+  const Section* found = FindSection(section);
+  if (!found) return false;
+  key = Trim(key);
+  return std::ranges::any_of(found->keys, [&](const Key& k) { return EqualsIgnoringCase(k.name, key); });
+}
+
+bool IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+  if (Trim(section).empty()) return false;
+  // The platform drops leading blanks of the names and the value it writes; trailing ones stay in the
+  // written line (and disappear when the file is read again).
+  value = TrimLeft(value);
+  Section* target = FindSection(section);
+  if (!target) {
+    sections_.push_back(Section{std::wstring(TrimLeft(section)), {}});
+    target = &sections_.back();
+  }
+  const std::wstring_view wanted = Trim(key);
+  for (Key& k : target->keys) {
+    if (EqualsIgnoringCase(k.name, wanted)) {
+      if (k.value && *k.value == value) return true;
+      k.value = std::wstring(value);
+      changed_ = true;
+      return true;
+    }
+  }
+  target->keys.push_back(Key{std::wstring(TrimLeft(key)), std::wstring(value)});
+  changed_ = true;
+  return true;
+}
+
+void IniDocument::RemoveKey(std::wstring_view section, std::wstring_view key) {
+  Section* target = FindSection(section);
+  if (!target) return;
+  key = Trim(key);
+  const auto it =
+      std::ranges::find_if(target->keys, [&](const Key& k) { return EqualsIgnoringCase(k.name, key); });
+  if (it == target->keys.end()) return;
+  target->keys.erase(it);
+  changed_ = true;
+}
+
+void IniDocument::RemoveSection(std::wstring_view section) {
+  const Section* target = FindSection(section);
+  if (!target) return;
+  sections_.erase(sections_.begin() + (target - sections_.data()));
+  changed_ = true;
+}
+
+std::vector<std::wstring> IniDocument::SectionNames() const {
+  std::vector<std::wstring> names;
+  for (const Section& section : sections_) {
+    if (!section.name.empty()) names.push_back(section.name);
+  }
+  return names;
+}
+
+std::wstring IniDocument::Serialize() const {
+  std::wstring text;
+  for (const Section& section : sections_) {
+    if (!section.name.empty()) {
+      text += L'[';
+      text += section.name;
+      text += L"]\r\n";
+    }
+    for (const Key& key : section.keys) {
+      text += key.name;
+      if (key.value) {
+        text += L'=';
+        text += *key.value;
+      }
+      text += L"\r\n";
+    }
+  }
+  return text;
+}
+
+std::vector<unsigned char> IniDocument::EncodeForSave() const {
+  const std::wstring text = Serialize();
+  // A new file is UTF-16 so that any caption survives; an ANSI file stays ANSI unless that would lose
+  // characters the code page cannot hold.
+  const TextEncoding encoding = existed_ ? encoding_ : TextEncoding::Utf16LeBom;
+  if (auto bytes = EncodeText(text, encoding)) return *std::move(bytes);
+  return *EncodeText(text, TextEncoding::Utf16LeBom);
+}
+
+bool IniDocument::Save(const std::filesystem::path& file) {
+  if (existed_ && !changed_) return true;
+  const std::vector<unsigned char> bytes = EncodeForSave();
+  if (!ReplaceFileContents(file, bytes).ok) return false;
+  existed_ = true;
+  changed_ = false;
+  encoding_ = DetectEncoding(bytes);
+  return true;
+}
+
+}  // namespace quendar::ini

@@ -1,0 +1,66 @@
+#pragma once
+// An INI file parsed into memory, for operations that read or change several keys with one parse and
+// at most one write. The in-memory form is what the platform keeps: sections with their keys in file
+// order; blank lines are dropped, comment lines are kept as keys without a value, and saving writes
+// "[name]" and "key=value" lines ended by CR LF.
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/ini/text_encoding.h"
+
+namespace quendar::ini {
+
+class IniDocument {
+ public:
+  // A missing or unreadable file gives an empty document that does not exist yet.
+  static IniDocument Load(const std::filesystem::path& file);
+  static IniDocument Parse(std::wstring_view text, TextEncoding encoding);
+
+  bool existed() const { return existed_; }
+  bool changed() const { return changed_; }
+  TextEncoding encoding() const { return encoding_; }
+
+  // Value of the first matching key of the first matching section, cut to bufferChars - 1 characters.
+  std::wstring Get(std::wstring_view section, std::wstring_view key, std::size_t bufferChars) const;
+  bool Contains(std::wstring_view section, std::wstring_view key) const;
+
+  // Returns false only for an empty section name, which no reader could find again.
+  bool Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
+  void RemoveKey(std::wstring_view section, std::wstring_view key);
+  void RemoveSection(std::wstring_view section);
+
+  // Names of the sections that a reader can address, in file order (the nameless preamble is left out).
+  std::vector<std::wstring> SectionNames() const;
+
+  // The file text as it would be written, without the byte-order mark.
+  std::wstring Serialize() const;
+  // The file bytes as they would be written, in the encoding the document will be saved in.
+  std::vector<unsigned char> EncodeForSave() const;
+
+  // Writes the file (atomically, durably) when the document changed or did not exist; true on success.
+  bool Save(const std::filesystem::path& file);
+
+ private:
+  struct Key {
+    std::wstring name;
+    std::optional<std::wstring> value;  // no value: a line without '=' (for example a comment)
+  };
+  struct Section {
+    std::wstring name;  // empty only for the keys before the first section header
+    std::vector<Key> keys;
+  };
+
+  Section* FindSection(std::wstring_view name);
+  const Section* FindSection(std::wstring_view name) const;
+
+  std::vector<Section> sections_;
+  TextEncoding encoding_ = TextEncoding::Utf16LeBom;
+  bool existed_ = false;
+  bool changed_ = false;
+};
+
+}  // namespace quendar::ini

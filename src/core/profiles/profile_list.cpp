@@ -1,0 +1,123 @@
+#include "core/profiles/profile_list.h"
+
+#include <climits>
+
+#include "core/ini/ini_document.h"
+#include "core/ini/ini_store.h"
+#include "core/ini/ini_text.h"
+
+namespace quendar::profiles {
+
+namespace {
+
+constexpr std::wstring_view kNewNamePrefix = L"PROFILE";
+
+struct StoredList {
+  bool valid = false;
+  std::wstring currentName;
+  std::vector<std::wstring> names;
+};
+
+StoredList ReadStoredList(const std::filesystem::path& listFile) {
+  StoredList stored;
+  const ini::IniDocument doc = ini::IniDocument::Load(listFile);
+  if (!doc.existed()) return stored;
+  const long count = ini::ParseDecimal(doc.Get(kProfileSection, kItemCountKey, ini::kValueBufferChars));
+  if (count == 0 || count > static_cast<long>(kMaxProfileNames)) return stored;
+  stored.valid = true;
+  stored.currentName = doc.Get(kProfileSection, kCurrentNameKey, ini::kValueBufferChars);
+  for (long i = 0; i < count; ++i) {
+    stored.names.push_back(doc.Get(kProfileSection, ProfileItemKey(static_cast<std::size_t>(i)), ini::kValueBufferChars));
+  }
+  return stored;
+}
+
+}  // namespace
+
+std::wstring ProfileItemKey(std::size_t index) { return L"Item" + std::to_wstring(index); }
+
+ListIndex CurrentIndexFromList(const std::filesystem::path& listFile) {
+  const StoredList stored = ReadStoredList(listFile);
+  ListIndex result;
+  result.listValid = stored.valid;
+  for (std::size_t i = 0; i < stored.names.size(); ++i) {
+    if (stored.names[i] == stored.currentName) result.matched = static_cast<std::uint8_t>(i);
+  }
+  return result;
+}
+
+ProfileListModel ReadProfileList(const std::filesystem::path& listFile, std::uint8_t& currentProfileIndex) {
+  StoredList stored = ReadStoredList(listFile);
+  ProfileListModel list;
+  list.names = std::move(stored.names);
+  const std::size_t n = list.names.size();
+  for (std::size_t step = 1; step <= n; ++step) {
+    const std::size_t i = step % n;  // items 1, 2, ..., n-1, then 0
+    if (ini::detail::EqualsIgnoringCase(list.names[i], stored.currentName)) {
+      list.selection = i;
+      currentProfileIndex = static_cast<std::uint8_t>(i);
+      break;
+    }
+  }
+  return list;
+}
+
+AddResult AddProfile(ProfileListModel& list) {
+  if (list.names.size() >= kMaxProfileNames) return AddResult::ListFull;
+  if (list.names.empty()) {
+    list.names.push_back(std::wstring(kNewNamePrefix) + L"_0");
+  } else {
+    const std::wstring& last = list.names.back();
+    const std::size_t underscore = last.find(L'_');
+    if (underscore != std::wstring::npos) {
+      const long long number = ini::ParseDecimal(std::wstring_view(last).substr(underscore + 1));
+      const long long next = number < LLONG_MAX ? number + 1 : number;
+      list.names.push_back(std::wstring(kNewNamePrefix) + L"_" + std::to_wstring(next));
+    } else {
+      list.names.push_back(last + L"_" + std::to_wstring(list.names.size()));
+    }
+  }
+  list.selection = list.names.size() - 1;
+  return AddResult::Added;
+}
+
+bool CopyProfile(ProfileListModel& list, std::wstring_view copyWord) {
+  if (list.names.empty() || list.names.size() >= kMaxProfileNames || !list.selection ||
+      *list.selection >= list.names.size()) {
+    return false;
+  }
+  list.names.push_back(std::wstring(copyWord) + L" " + list.names[*list.selection]);
+  return true;
+}
+
+bool DeleteProfile(ProfileListModel& list) {
+  if (list.names.size() < 2 || !list.selection || *list.selection >= list.names.size()) return false;
+  list.names.erase(list.names.begin() + static_cast<std::ptrdiff_t>(*list.selection));
+  list.selection.reset();
+  return true;
+}
+
+bool RenameProfile(ProfileListModel& list, std::size_t index, std::wstring name) {
+  if (index >= list.names.size()) return false;
+  list.names[index] = std::move(name);
+  list.selection = index;
+  return true;
+}
+
+bool WriteProfileList(const std::filesystem::path& listFile, const ProfileListModel& list,
+                      std::uint8_t& currentProfileIndex) {
+  ini::IniDocument doc = ini::IniDocument::Load(listFile);
+  if (!doc.existed()) return false;
+  doc.RemoveSection(kProfileSection);
+  const std::size_t current =
+      (list.selection && *list.selection < list.names.size()) ? *list.selection : 0;
+  doc.Set(kProfileSection, kCurrentNameKey, list.names.empty() ? std::wstring() : list.names[current]);
+  currentProfileIndex = static_cast<std::uint8_t>(current);
+  if (!list.names.empty()) {
+    doc.Set(kProfileSection, kItemCountKey, std::to_wstring(list.names.size()));
+    for (std::size_t i = 0; i < list.names.size(); ++i) doc.Set(kProfileSection, ProfileItemKey(i), list.names[i]);
+  }
+  return doc.Save(listFile);
+}
+
+}  // namespace quendar::profiles

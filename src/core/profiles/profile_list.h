@@ -1,0 +1,57 @@
+#pragma once
+// The list of up to six profile names in section "Profile" of str.ini. A name's position, not the name,
+// selects the profile's files, so these rules never touch the data or text files.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quendar::profiles {
+
+inline constexpr std::wstring_view kProfileSection = L"Profile";
+inline constexpr std::wstring_view kCurrentNameKey = L"CurProfileName";
+inline constexpr std::wstring_view kItemCountKey = L"ItemCount";
+inline constexpr std::size_t kMaxProfileNames = 6;
+
+std::wstring ProfileItemKey(std::size_t index);  // "Item0".."Item5"
+
+// What the loader takes from the list: the last item equal (case-sensitively) to the current name.
+struct ListIndex {
+  bool listValid = false;  // "ItemCount" is neither 0 nor above 6
+  std::optional<std::uint8_t> matched;
+};
+ListIndex CurrentIndexFromList(const std::filesystem::path& listFile);
+
+// The names as the profile manager edits them.
+struct ProfileListModel {
+  std::vector<std::wstring> names;
+  std::optional<std::size_t> selection;
+};
+
+// Fills the list; selects the current name, looked up ignoring case from item 1 on and item 0 last, and
+// makes its position the current profile index.
+ProfileListModel ReadProfileList(const std::filesystem::path& listFile, std::uint8_t& currentProfileIndex);
+
+enum class AddResult { Added, ListFull };
+// Appends the next "PROFILE_n" name and selects it.
+AddResult AddProfile(ProfileListModel& list);
+
+// Appends "<copyWord> <selected name>" when a name is selected and there is room; the selection stays.
+bool CopyProfile(ProfileListModel& list, std::wstring_view copyWord);
+
+// Removes the selected name unless it is the last one; no name is selected afterwards.
+bool DeleteProfile(ProfileListModel& list);
+
+// Replaces the name at `index` (no check on the text) and selects it.
+bool RenameProfile(ProfileListModel& list, std::size_t index, std::wstring name);
+
+// Rewrites the "Profile" section (only when the list file exists) with the selected name, or the first,
+// as the current one, which also becomes the current profile index. Returns false when nothing was
+// written.
+bool WriteProfileList(const std::filesystem::path& listFile, const ProfileListModel& list,
+                      std::uint8_t& currentProfileIndex);
+
+}  // namespace quendar::profiles

@@ -1,0 +1,11 @@
+#include "sim/sim_hid_backend.h"
+
+#include "core/device/portable_reader_signal.h"
+
+namespace quendar::sim {
+
+std::unique_ptr<device::ReaderSignal> SimHidBackend::CreateReaderSignal() {
+  return std::make_unique<device::PortableReaderSignal>();
+}
+
+}  // namespace quendar::sim

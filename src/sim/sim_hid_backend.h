@@ -1,0 +1,32 @@
+#pragma once
+// The simulated machine's HID stack: what DeviceLink discovers and talks through in tests, benchmarks,
+// the demo build and the command-line companion.
+#include <memory>
+
+#include "core/device/hid_backend.h"
+#include "sim/simulated_mouse.h"
+
+namespace quendar::sim {
+
+class SimHidBackend final : public device::HidBackend {
+ public:
+  explicit SimHidBackend(std::shared_ptr<SimulatedMouse> mouse) : mouse_(std::move(mouse)) {}
+
+  std::unique_ptr<device::HidInterfaceList> ListInterfaces() override { return mouse_->ListInterfaces(); }
+  std::unique_ptr<device::HidProbe> OpenProbe(const std::wstring& path) override { return mouse_->OpenProbe(path); }
+  std::unique_ptr<device::HidChannel> OpenCommandChannel(const std::wstring& path) override {
+    return mouse_->OpenCommandChannel(path);
+  }
+  std::unique_ptr<device::EventChannel> OpenEventChannel(const std::wstring& path) override {
+    return mouse_->OpenEventChannel(path);
+  }
+  std::unique_ptr<device::ReaderSignal> CreateReaderSignal() override;
+  device::Pacer& GetPacer() override { return mouse_->WirePacer(); }
+
+  SimulatedMouse& Mouse() { return *mouse_; }
+
+ private:
+  std::shared_ptr<SimulatedMouse> mouse_;
+};
+
+}  // namespace quendar::sim

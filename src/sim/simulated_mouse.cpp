@@ -1,0 +1,422 @@
+#include "sim/simulated_mouse.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <utility>
+
+#include "core/device/device_change.h"
+
+namespace quendar::sim {
+
+namespace {
+constexpr std::size_t kEventQueueLimit = 32;  // the platform's input buffer keeps this many reports
+constexpr std::uint8_t kOverstatedReplyLength = 200;
+constexpr std::uint8_t kStageDisabledBit = 0x80;
+
+// Counts one open platform object for as long as it lives.
+class HandleCount {
+ public:
+  explicit HandleCount(std::atomic<int>& count) : count_(count) { count_.fetch_add(1); }
+  ~HandleCount() { count_.fetch_sub(1); }
+  HandleCount(const HandleCount&) = delete;
+  HandleCount& operator=(const HandleCount&) = delete;
+
+ private:
+  std::atomic<int>& count_;
+};
+}  // namespace
+
+struct SimulatedMouse::EventEndpoint {
+  enum class ReadState { Idle, Pending, Ended };
+  unsigned generation = 0;
+  std::deque<std::vector<std::uint8_t>> queued;
+  ReadState state = ReadState::Idle;
+  std::span<std::uint8_t> buffer;
+  device::ReaderSignal* completion = nullptr;
+  std::size_t bytes = 0;
+};
+
+class SimulatedMouse::InterfaceList final : public device::HidInterfaceList {
+ public:
+  InterfaceList(std::shared_ptr<SimulatedMouse> mouse, std::vector<SimInterface> snapshot)
+      : mouse_(std::move(mouse)), handle_(mouse_->openHandles_), snapshot_(std::move(snapshot)) {}
+  device::EnumStatus Interface(std::uint32_t index) override {
+    return index < snapshot_.size() ? device::EnumStatus::Ok : device::EnumStatus::NoMoreItems;
+  }
+  std::optional<std::wstring> DetailPath(std::uint32_t index) override {
+    if (index >= snapshot_.size()) return std::nullopt;
+    return snapshot_[index].path;
+  }
+
+ private:
+  std::shared_ptr<SimulatedMouse> mouse_;
+  HandleCount handle_;
+  std::vector<SimInterface> snapshot_;
+};
+
+class SimulatedMouse::Probe final : public device::HidProbe {
+ public:
+  Probe(std::shared_ptr<SimulatedMouse> mouse, SimInterface item)
+      : mouse_(std::move(mouse)), handle_(mouse_->openHandles_), item_(std::move(item)) {}
+  std::optional<device::HidAttributes> Attributes() override { return item_.attributes; }
+  device::CapsQuery Capabilities() override {
+    if (item_.faults.noPreparsedData) return {device::CapsStatus::NoPreparsedData, {}};
+    if (item_.faults.invalidPreparsedData) return {device::CapsStatus::InvalidPreparsedData, {}};
+    return {device::CapsStatus::Ok, item_.caps};
+  }
+
+ private:
+  std::shared_ptr<SimulatedMouse> mouse_;
+  HandleCount handle_;
+  SimInterface item_;
+};
+
+class SimulatedMouse::CommandChannel final : public device::HidChannel {
+ public:
+  CommandChannel(std::shared_ptr<SimulatedMouse> mouse, unsigned generation)
+      : mouse_(std::move(mouse)), handle_(mouse_->openHandles_), generation_(generation) {}
+
+  bool SetFeature(std::span<const std::uint8_t> report) override {
+    std::lock_guard lock(mouse_->mutex_);
+    const bool live = mouse_->Live(generation_) && report.size() > device::CommandPacket::kSize;
+    mouse_->Record(WireKind::FeatureOut, report, live);
+    if (!live) return false;
+    device::CommandPacket packet;
+    std::memcpy(packet.bytes.data(), report.data() + 1, device::CommandPacket::kSize);
+    if (packet.IsRead() && mouse_->ConsumeFault(Fault::OversizedReplyLength)) {
+      mouse_->firmware_.OverstateNextReplyLength(kOverstatedReplyLength);
+    }
+    mouse_->firmware_.ReceivePacket(packet);
+    return true;
+  }
+
+  bool GetFeature(std::span<std::uint8_t> report) override {
+    std::lock_guard lock(mouse_->mutex_);
+    std::fill(report.begin(), report.end(), 0);
+    std::optional<device::CommandPacket> reply;
+    if (mouse_->Live(generation_)) {
+      reply = mouse_->firmware_.TakeReply();
+      if (mouse_->ConsumeFault(Fault::FailedFetch)) reply.reset();
+    }
+    if (reply && report.size() > 1) {
+      std::memcpy(report.data() + 1, reply->bytes.data(), std::min(report.size() - 1, reply->bytes.size()));
+    }
+    mouse_->Record(WireKind::FeatureIn, report, reply.has_value());
+    return reply.has_value();
+  }
+
+  device::IoResult ReadReport(std::span<std::uint8_t> report) override {
+    std::lock_guard lock(mouse_->mutex_);
+    std::fill(report.begin(), report.end(), 0);
+    // A real mouse with nothing to send would leave the read blocked; this one fails it at once.
+    std::optional<Chunk> chunk;
+    if (mouse_->Live(generation_)) chunk = mouse_->firmware_.TakeChunk();
+    if (!chunk || report.empty()) {
+      mouse_->Record(WireKind::ReportIn, report, false);
+      return {false, 0};
+    }
+    std::memcpy(report.data() + 1, chunk->data(), std::min(report.size() - 1, chunk->size()));
+    std::size_t bytes = report.size();
+    if (mouse_->ConsumeFault(Fault::ShortRead)) {
+      bytes = report.size() / 2;
+      std::fill(report.begin() + static_cast<std::ptrdiff_t>(bytes), report.end(), 0);
+    }
+    mouse_->Record(WireKind::ReportIn, report.first(bytes), true);
+    return {true, bytes};
+  }
+
+  device::IoResult WriteReport(std::span<const std::uint8_t> report) override {
+    std::lock_guard lock(mouse_->mutex_);
+    const bool live = mouse_->Live(generation_) && !report.empty();
+    mouse_->Record(WireKind::ReportOut, report, live);
+    if (!live) return {false, 0};
+    Chunk chunk{};
+    std::memcpy(chunk.data(), report.data() + 1, std::min(chunk.size(), report.size() - 1));
+    mouse_->firmware_.ReceiveChunk(chunk);
+    return {true, report.size()};
+  }
+
+ private:
+  std::shared_ptr<SimulatedMouse> mouse_;
+  HandleCount handle_;
+  unsigned generation_;
+};
+
+class SimulatedMouse::EventReader final : public device::EventChannel {
+ public:
+  EventReader(std::shared_ptr<SimulatedMouse> mouse, std::shared_ptr<EventEndpoint> endpoint)
+      : mouse_(std::move(mouse)), handle_(mouse_->openHandles_), endpoint_(std::move(endpoint)) {}
+
+  ~EventReader() override {
+    std::lock_guard lock(mouse_->mutex_);
+    // Closing a handle ends its pending read.
+    if (endpoint_->state == EventEndpoint::ReadState::Pending) mouse_->CompleteRead(*endpoint_, 0);
+    std::erase(mouse_->eventEndpoints_, endpoint_);
+  }
+
+  bool StartRead(std::span<std::uint8_t> buffer, device::ReaderSignal& completion) override {
+    std::lock_guard lock(mouse_->mutex_);
+    if (!mouse_->Live(endpoint_->generation) || endpoint_->state != EventEndpoint::ReadState::Idle) return false;
+    endpoint_->state = EventEndpoint::ReadState::Pending;
+    endpoint_->buffer = buffer;
+    endpoint_->completion = &completion;
+    if (!endpoint_->queued.empty()) mouse_->DeliverEventReport(*endpoint_);
+    return true;
+  }
+
+  std::size_t FinishRead() override {
+    std::unique_lock lock(mouse_->mutex_);
+    if (endpoint_->state == EventEndpoint::ReadState::Idle) return 0;
+    mouse_->readEnded_.wait(lock, [this] { return endpoint_->state == EventEndpoint::ReadState::Ended; });
+    endpoint_->state = EventEndpoint::ReadState::Idle;
+    return std::exchange(endpoint_->bytes, 0);
+  }
+
+  void CancelPendingRead() override {
+    std::lock_guard lock(mouse_->mutex_);
+    if (endpoint_->state == EventEndpoint::ReadState::Pending) mouse_->CompleteRead(*endpoint_, 0);
+  }
+
+ private:
+  std::shared_ptr<SimulatedMouse> mouse_;
+  HandleCount handle_;
+  std::shared_ptr<EventEndpoint> endpoint_;
+};
+
+void SimulatedMouse::RecordingPacer::Pause(std::chrono::microseconds duration) {
+  {
+    std::lock_guard lock(mouse_.mutex_);
+    WireEntry entry;
+    entry.at = mouse_.clock_->Now();
+    entry.kind = WireKind::Wait;
+    entry.pause = duration;
+    mouse_.wireLog_.push_back(std::move(entry));
+  }
+  mouse_.clock_->Pause(duration);
+}
+
+std::chrono::microseconds SimulatedMouse::RecordingPacer::Now() const { return mouse_.clock_->Now(); }
+
+std::shared_ptr<SimulatedMouse> SimulatedMouse::Create(SimOptions options) {
+  return std::shared_ptr<SimulatedMouse>(new SimulatedMouse(std::move(options)));
+}
+
+SimulatedMouse::SimulatedMouse(SimOptions options)
+    : listing_(std::move(options.listing)),
+      firmware_(options.state),
+      faultCounts_(4, 0),
+      plugged_(options.plugged),
+      ownClock_(options.pacer ? nullptr : std::make_unique<device::VirtualPacer>()),
+      clock_(options.pacer ? options.pacer : ownClock_.get()) {}
+
+SimulatedMouse::~SimulatedMouse() = default;
+
+void SimulatedMouse::SetListing(std::vector<SimInterface> listing) {
+  std::lock_guard lock(mutex_);
+  listing_ = std::move(listing);
+}
+
+std::vector<SimInterface> SimulatedMouse::PresentInterfaces() const {
+  std::lock_guard lock(mutex_);
+  std::vector<SimInterface> present;
+  for (const SimInterface& item : listing_) {
+    if (plugged_ || !item.BelongsToMouse()) present.push_back(item);
+  }
+  return present;
+}
+
+const SimInterface* SimulatedMouse::FindPresent(const std::wstring& path) const {
+  for (const SimInterface& item : listing_) {
+    if (item.path == path) return plugged_ || !item.BelongsToMouse() ? &item : nullptr;
+  }
+  return nullptr;
+}
+
+MouseState SimulatedMouse::State() const {
+  std::lock_guard lock(mutex_);
+  return firmware_.State();
+}
+
+void SimulatedMouse::SetState(const MouseState& state) {
+  std::lock_guard lock(mutex_);
+  firmware_.MutableState() = state;
+}
+
+unsigned SimulatedMouse::DroppedPackets() const {
+  std::lock_guard lock(mutex_);
+  return firmware_.DroppedPackets();
+}
+
+std::vector<WireEntry> SimulatedMouse::WireLog() const {
+  std::lock_guard lock(mutex_);
+  return wireLog_;
+}
+
+void SimulatedMouse::ClearWireLog() {
+  std::lock_guard lock(mutex_);
+  wireLog_.clear();
+}
+
+void SimulatedMouse::Record(WireKind kind, std::span<const std::uint8_t> bytes, bool ok) {
+  WireEntry entry;
+  entry.at = clock_->Now();
+  entry.kind = kind;
+  entry.bytes.assign(bytes.begin(), bytes.end());
+  entry.ok = ok;
+  wireLog_.push_back(std::move(entry));
+}
+
+bool SimulatedMouse::ConsumeFault(Fault fault) {
+  unsigned& count = faultCounts_[static_cast<std::size_t>(fault)];
+  if (count == 0) return false;
+  --count;
+  return true;
+}
+
+void SimulatedMouse::InjectFault(Fault fault, unsigned times) {
+  std::lock_guard lock(mutex_);
+  faultCounts_[static_cast<std::size_t>(fault)] += times;
+}
+
+void SimulatedMouse::CompleteRead(EventEndpoint& endpoint, std::size_t bytes) {
+  endpoint.state = EventEndpoint::ReadState::Ended;
+  endpoint.bytes = bytes;
+  endpoint.buffer = {};
+  endpoint.completion->Set();
+  readEnded_.notify_all();
+}
+
+void SimulatedMouse::DeliverEventReport(EventEndpoint& endpoint) {
+  const std::vector<std::uint8_t> report = std::move(endpoint.queued.front());
+  endpoint.queued.pop_front();
+  const std::size_t bytes = std::min(report.size(), endpoint.buffer.size());
+  std::copy_n(report.begin(), bytes, endpoint.buffer.begin());
+  Record(WireKind::EventIn, report, true);
+  CompleteRead(endpoint, bytes);
+}
+
+int SimulatedMouse::PendingEventReads() const {
+  std::lock_guard lock(mutex_);
+  return static_cast<int>(std::count_if(eventEndpoints_.begin(), eventEndpoints_.end(), [](const auto& endpoint) {
+    return endpoint->state == EventEndpoint::ReadState::Pending;
+  }));
+}
+
+void SimulatedMouse::SendEventReport(std::span<const std::uint8_t> report) {
+  std::lock_guard lock(mutex_);
+  if (!plugged_) return;
+  for (const std::shared_ptr<EventEndpoint>& endpoint : eventEndpoints_) {
+    if (!Live(endpoint->generation)) continue;
+    if (endpoint->queued.size() == kEventQueueLimit) endpoint->queued.pop_front();
+    endpoint->queued.emplace_back(report.begin(), report.end());
+    if (endpoint->state == EventEndpoint::ReadState::Pending) DeliverEventReport(*endpoint);
+  }
+}
+
+std::uint8_t SimulatedMouse::PressCpiButton() {
+  std::vector<std::uint8_t> report;
+  std::uint8_t stage = 0;
+  {
+    std::lock_guard lock(mutex_);
+    MouseState& state = firmware_.MutableState();
+    const unsigned count = std::min<unsigned>(state.stageCount, static_cast<unsigned>(state.stageBytes.size()));
+    for (unsigned step = 1; step <= count; ++step) {
+      const unsigned candidate = (state.currentStage - 1 + step) % count + 1;
+      if ((state.stageBytes[candidate - 1] & kStageDisabledBit) == 0) {
+        state.currentStage = static_cast<std::uint8_t>(candidate);
+        break;
+      }
+    }
+    stage = state.currentStage;
+    std::size_t length = 8;
+    for (const SimInterface& item : listing_) {
+      if (item.role == InterfaceRole::Event) length = std::max<std::size_t>(item.caps.inputReportByteLength, 4);
+    }
+    report.assign(length, 0);
+    report[0] = 0x06;
+    report[1] = 0x07;
+    report[3] = stage;
+  }
+  SendEventReport(report);
+  return stage;
+}
+
+void SimulatedMouse::Unplug() {
+  {
+    std::lock_guard lock(mutex_);
+    if (!plugged_) return;
+    plugged_ = false;
+    const bool stall = ConsumeFault(Fault::StalledEventRead);
+    for (const std::shared_ptr<EventEndpoint>& endpoint : eventEndpoints_) {
+      endpoint->queued.clear();
+      if (!stall && endpoint->state == EventEndpoint::ReadState::Pending) CompleteRead(*endpoint, 0);
+    }
+    firmware_.Reset();
+  }
+  RaiseNotices(device::kDeviceRemoveComplete);
+}
+
+void SimulatedMouse::Plug() {
+  {
+    std::lock_guard lock(mutex_);
+    if (plugged_) return;
+    plugged_ = true;
+    ++generation_;
+  }
+  RaiseNotices(device::kDeviceArrival);
+}
+
+bool SimulatedMouse::Plugged() const {
+  std::lock_guard lock(mutex_);
+  return plugged_;
+}
+
+void SimulatedMouse::SetNoticeSink(NoticeSink sink) {
+  std::lock_guard lock(noticeMutex_);
+  noticeSink_ = std::move(sink);
+}
+
+void SimulatedMouse::RaiseNotices(std::uint32_t eventCode) {
+  std::vector<std::wstring> paths;
+  {
+    std::lock_guard lock(mutex_);
+    for (const SimInterface& item : listing_) {
+      if (item.BelongsToMouse()) paths.push_back(item.path);
+    }
+  }
+  // The sink may discover the device again: the mouse's own lock is not held while it runs.
+  std::lock_guard lock(noticeMutex_);
+  if (!noticeSink_) return;
+  for (const std::wstring& path : paths) noticeSink_(eventCode, path);
+}
+
+std::unique_ptr<device::HidInterfaceList> SimulatedMouse::ListInterfaces() {
+  return std::make_unique<InterfaceList>(shared_from_this(), PresentInterfaces());
+}
+
+std::unique_ptr<device::HidProbe> SimulatedMouse::OpenProbe(const std::wstring& path) {
+  std::lock_guard lock(mutex_);
+  const SimInterface* item = FindPresent(path);
+  if (item == nullptr || item->faults.probeOpenFails) return nullptr;
+  return std::make_unique<Probe>(shared_from_this(), *item);
+}
+
+std::unique_ptr<device::HidChannel> SimulatedMouse::OpenCommandChannel(const std::wstring& path) {
+  std::lock_guard lock(mutex_);
+  const SimInterface* item = FindPresent(path);
+  if (item == nullptr || item->faults.openFails) return nullptr;
+  return std::make_unique<CommandChannel>(shared_from_this(), generation_);
+}
+
+std::unique_ptr<device::EventChannel> SimulatedMouse::OpenEventChannel(const std::wstring& path) {
+  std::lock_guard lock(mutex_);
+  const SimInterface* item = FindPresent(path);
+  if (item == nullptr || item->faults.openFails) return nullptr;
+  auto endpoint = std::make_shared<EventEndpoint>();
+  endpoint->generation = generation_;
+  eventEndpoints_.push_back(endpoint);
+  return std::make_unique<EventReader>(shared_from_this(), endpoint);
+}
+
+}  // namespace quendar::sim

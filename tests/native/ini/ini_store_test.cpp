@@ -1,0 +1,138 @@
+#include "core/ini/ini_store.h"
+
+#include <gtest/gtest.h>
+
+#include "core/ini/ini_document.h"
+#include "core/ini/text_encoding.h"
+#include "native/ini/temp_folder.h"
+
+namespace quendar::ini {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+std::string AsText(const std::vector<unsigned char>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+class IniStoreTest : public ::testing::Test {
+ protected:
+  TempFolder folder;
+  std::filesystem::path file = folder / "store.ini";
+};
+
+TEST_F(IniStoreTest, ReadsAsThePlatformDoes) {
+  WriteBytes(file,
+             "; note\r\n\r\n[Sec]\r\n  Key1 =  value one  \r\nkey1=second\r\nbare\r\n[ Other ]\r\nq=\"quoted\"\r\n"
+             "half='x\r\ninner=\" a \"\r\n[sec]\r\nKey1=later section\r\n[Broken\r\nx=y\n");
+  EXPECT_EQ(ReadString(file, L"SEC", L"KEY1"), L"value one");  // case, blanks, first key and section win
+  EXPECT_EQ(ReadString(file, L"  Other ", L"q"), L"quoted");
+  EXPECT_EQ(ReadString(file, L"Other", L"half"), L"'x");
+  EXPECT_EQ(ReadString(file, L"Other", L"inner"), L" a ");
+  EXPECT_EQ(ReadString(file, L"Sec", L"bare"), L"");
+  EXPECT_EQ(ReadString(file, L"Sec", L"missing"), L"");
+  EXPECT_EQ(ReadString(file, L"Nowhere", L"Key1"), L"");
+  EXPECT_EQ(ReadString(file, L"sec", L"x"), L"");  // "[Broken" is no header: x belongs to the second [sec]
+  EXPECT_EQ(ReadString(folder / "absent.ini", L"Sec", L"Key1"), L"");
+  EXPECT_EQ(ReadString(file, L"Sec", L"Key1", 4), L"val");
+}
+
+TEST_F(IniStoreTest, LongValuesAreCutToTheBuffer) {
+  WriteBytes(file, "[L]\r\nv=" + std::string(1500, 'a') + "\r\n");
+  EXPECT_EQ(ReadString(file, L"L", L"v"), std::wstring(1023, L'a'));
+  ASSERT_TRUE(WriteString(file, L"L", L"w", std::wstring(1023, L'b') + L"c"));
+  EXPECT_EQ(ReadString(file, L"L", L"w"), std::wstring(1023, L'b'));
+}
+
+TEST_F(IniStoreTest, WritesInPlaceAppendsAndCreatesSectionsAtTheEnd) {
+  WriteBytes(file, "[A]\r\nk=1\r\nK=2\r\n[B]\r\nx=1\r\n");
+  ASSERT_TRUE(WriteString(file, L"a", L"K", L"9"));
+  ASSERT_TRUE(WriteString(file, L"A", L"new", L"n"));
+  ASSERT_TRUE(WriteString(file, L"C", L"c", L"3"));
+  EXPECT_EQ(AsText(ReadBytes(file)), "[A]\r\nk=9\r\nK=2\r\nnew=n\r\n[B]\r\nx=1\r\n[C]\r\nc=3\r\n");
+  EXPECT_FALSE(WriteString(file, L"  ", L"k", L"v"));
+}
+
+TEST_F(IniStoreTest, DeletesTheFirstMatchOnly) {
+  WriteBytes(file, "[A]\r\nk=1\r\nk=2\r\n[B]\r\nx=1\r\n[a]\r\nz=1\r\n");
+  ASSERT_TRUE(DeleteKey(file, L"A", L"K"));
+  ASSERT_TRUE(DeleteSection(file, L"a"));
+  EXPECT_EQ(AsText(ReadBytes(file)), "[B]\r\nx=1\r\n[a]\r\nz=1\r\n");
+  ASSERT_TRUE(DeleteSection(folder / "absent.ini", L"A"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "absent.ini"));
+}
+
+TEST_F(IniStoreTest, UnchangedFilesAreNotRewritten) {
+  const std::string messy = "  [A]  \n\n k = same \n; comment\n";
+  WriteBytes(file, messy);
+  ASSERT_TRUE(WriteString(file, L"A", L"k", L"same"));
+  ASSERT_TRUE(DeleteKey(file, L"A", L"other"));
+  EXPECT_EQ(AsText(ReadBytes(file)), messy);
+  ASSERT_TRUE(WriteString(file, L"A", L"k", L"changed"));
+  EXPECT_EQ(AsText(ReadBytes(file)), "[A]\r\nk=changed\r\n; comment\r\n");
+}
+
+TEST_F(IniStoreTest, ChineseTextRoundTripsThroughANewUtf16File) {
+  const std::wstring caption = L"左摇摆滚轮";
+  ASSERT_TRUE(WriteString(file, L"Setting-CHS", L"Item4", caption));
+  const auto bytes = ReadBytes(file);
+  ASSERT_GE(bytes.size(), 2u);
+  EXPECT_EQ(bytes[0], 0xFF);
+  EXPECT_EQ(bytes[1], 0xFE);
+  EXPECT_EQ(ReadString(file, L"setting-chs", L"item4"), caption);
+  ASSERT_TRUE(WriteString(file, L"Setting-CHS", L"Item5", L"右鍵"));
+  EXPECT_EQ(ReadString(file, L"Setting-CHS", L"Item4"), caption);
+  EXPECT_EQ(ReadString(file, L"Setting-CHS", L"Item5"), L"右鍵");
+}
+
+TEST_F(IniStoreTest, ReadsEveryEncodingAndKeepsItOnRewrite) {
+  WriteBytes(file, "\xEF\xBB\xBF[S]\r\nk=\xE4\xB8\xAD\r\n");
+  EXPECT_EQ(ReadString(file, L"S", L"k"), L"中");
+  ASSERT_TRUE(WriteString(file, L"S", L"j", L"v"));
+  EXPECT_EQ(AsText(ReadBytes(file)), "\xEF\xBB\xBF[S]\r\nk=\xE4\xB8\xAD\r\nj=v\r\n");
+
+  WriteBytes(file, std::string("\xFE\xFF\0[\0S\0]\0\n\0k\0=\x4E\x2D", 16));
+  EXPECT_EQ(ReadString(file, L"S", L"k"), L"中");
+
+  WriteBytes(file, "[S]\r\nk=plain\r\n");
+  ASSERT_TRUE(WriteString(file, L"S", L"j", L"ascii"));
+  EXPECT_EQ(AsText(ReadBytes(file)), "[S]\r\nk=plain\r\nj=ascii\r\n");  // still ANSI
+  ASSERT_TRUE(WriteString(file, L"S", L"c", L"滚轮"));
+  EXPECT_EQ(ReadString(file, L"S", L"c"), L"滚轮");  // never stored as question marks
+  EXPECT_EQ(ReadString(file, L"S", L"k"), L"plain");
+}
+
+TEST_F(IniStoreTest, SectionNameBufferIsFilledAsThePlatformFillsIt) {
+  WriteBytes(file, "k=pre\r\n[Sec]\r\n[ Other ]\r\n[sec]\r\n");
+  auto names = ReadSectionNameBuffer(file);
+  EXPECT_EQ(names.characters, std::wstring(L"Sec\0Other\0sec\0\0", 15));
+  EXPECT_EQ(names.returned, 14u);
+  names = ReadSectionNameBuffer(file, 10);
+  EXPECT_EQ(names.characters, std::wstring(L"Sec\0Othe\0\0", 10));
+  EXPECT_EQ(names.returned, 8u);
+  names = ReadSectionNameBuffer(file, 5);
+  EXPECT_EQ(names.characters, std::wstring(L"Sec\0\0", 5));
+  EXPECT_EQ(names.returned, 3u);
+  EXPECT_EQ(ReadSectionNames(file, 10), (std::vector<std::wstring>{L"Sec", L"Othe"}));
+  names = ReadSectionNameBuffer(folder / "absent.ini");
+  EXPECT_EQ(names.characters, std::wstring(1, L'\0'));
+  EXPECT_EQ(names.returned, 0u);
+}
+
+TEST(ParseDecimal, ReadsLikeTheProgramsNumbers) {
+  EXPECT_EQ(ParseDecimal(L"  42abc"), 42);
+  EXPECT_EQ(ParseDecimal(L"-7"), -7);
+  EXPECT_EQ(ParseDecimal(L"x1"), 0);
+  EXPECT_EQ(ParseDecimal(L""), 0);
+  EXPECT_EQ(ParseDecimal(L"99999999999999999999999"), LONG_MAX);
+  EXPECT_EQ(ParseDecimal(L"-99999999999999999999999"), LONG_MIN);
+}
+
+TEST(TextEncoding, Utf8ConversionRejectsMalformedInput) {
+  EXPECT_EQ(FromUtf8("a\xE4\xB8"), L"a\xFFFD");     // cut sequence
+  EXPECT_EQ(FromUtf8("\xC0\xAF"), L"\xFFFD\xFFFD");  // overlong
+  EXPECT_EQ(ToUtf8(FromUtf8("\xF0\x9F\x98\x80")), "\xF0\x9F\x98\x80");
+}
+
+}  // namespace
+}  // namespace quendar::ini

@@ -1,0 +1,69 @@
+// The installed default files must load through the program's own code into a usable profile.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/profiles/cpi_levels.h"
+#include "native/profiles/profile_fixture.h"
+
+namespace quendar::profiles {
+namespace {
+
+class InstalledDefaultsTest : public testing::ProfileFolderTest {};
+
+TEST_F(InstalledDefaultsTest, EveryProfileSlotLoadsTheDefaultSettings) {
+  for (std::uint8_t slot = 0; slot < kMaxProfiles; ++slot) {
+    std::uint8_t index = 0;
+    ProfileListModel list = ReadProfileList(folder / "str.ini", index);
+    ASSERT_EQ(list.names.size(), kMaxProfiles);
+    EXPECT_EQ(list.names[slot], L"PROFILE_" + std::to_wstring(slot));
+    list.selection = slot;
+    ASSERT_TRUE(WriteProfileList(folder / "str.ini", list, index));
+    ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
+    EXPECT_EQ(state.record.ProfileNumber(), slot);
+    EXPECT_EQ(state.firstRunFlag, 0);
+  }
+  const ProfileRecord& r = state.record;
+  std::set<int> values;
+  std::set<std::array<int, 3>> colours;
+  for (std::size_t stage = 0; stage < kCpiStageCount; ++stage) {
+    EXPECT_EQ(r.CpiStageEnabled(stage), 1);
+    EXPECT_GE(r.CpiStageLevel(stage), 1);
+    EXPECT_LE(r.CpiStageLevel(stage), kCpiLevelCount);
+    values.insert(CpiLevelValue(r.CpiStageLevel(stage)));
+    colours.insert({r.CpiStageColor(stage, 0), r.CpiStageColor(stage, 1), r.CpiStageColor(stage, 2)});
+  }
+  EXPECT_EQ(values.size(), kCpiStageCount);
+  EXPECT_EQ(colours.size(), kCpiStageCount);
+  EXPECT_EQ(r.LightingEffect(), 1);
+  EXPECT_EQ(r.ReportRateCode(), 1);
+}
+
+TEST_F(InstalledDefaultsTest, ButtonFunctionsMatchTheDefaultCaptions) {
+  std::uint8_t index = 0;
+  ReadProfileList(folder / "str.ini", index);
+  ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
+  const ProfileRecord& r = state.record;
+  // Click, Menu, the three scroll choices, CPI + and -, then buttons off.
+  const std::uint8_t types[kButtonCount] = {0, 1, 2, 2, 2, 6, 6, 13, 13, 13, 13, 13};
+  for (std::size_t b = 0; b < kButtonCount; ++b) EXPECT_EQ(r.FunctionType(b), types[b]) << b;
+  EXPECT_EQ(r.ScrollChoice(2), 1);
+  EXPECT_EQ(r.ScrollChoice(3), 2);
+  EXPECT_EQ(r.ScrollChoice(4), 3);
+  EXPECT_EQ(r.CpiChoice(5), 1);
+  EXPECT_EQ(r.CpiChoice(6), 2);
+
+  for (Language language : {Language::English, Language::SimplifiedChinese, Language::TraditionalChinese}) {
+    files.SetLanguage(language);
+    files.ReadProfileTexts();
+    EXPECT_EQ(files.captions(), DefaultCaptions(language));
+  }
+  EXPECT_EQ(files.skinKeys().path, L"Default");
+  const TextColor colour = SkinTextColorFrom(files.skinKeys());
+  EXPECT_GT(colour.red + colour.green + colour.blue, 3 * 128);  // legible on the dark skin
+  EXPECT_EQ(files.ReadLanguageCode(), L"");
+  EXPECT_EQ(ini::ReadSectionNames(folder / "record.ini").size(), 2u);
+}
+
+}  // namespace
+}  // namespace quendar::profiles

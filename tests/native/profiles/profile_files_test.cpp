@@ -1,0 +1,225 @@
+#include "core/profiles/profile_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "native/profiles/profile_fixture.h"
+
+namespace quendar::profiles {
+namespace {
+
+using testing::ProfileFolderTest;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+class ProfileFilesTest : public ProfileFolderTest {};
+
+TEST_F(ProfileFilesTest, LoadFollowsTheLastExactMatchOfTheCurrentName) {
+  MakeDataFile(folder / "config0.bin", 0x10);
+  MakeDataFile(folder / "config2.bin", 0x12);
+  SetList({L"A", L"B", L"A"}, L"A");
+  ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
+  EXPECT_EQ(state.currentProfileIndex, 2);
+  EXPECT_EQ(state.record.ScrollLines(), 0x12);
+  EXPECT_EQ(files.paths().textPath, folder / "str2.ini");
+
+  // The loader compares case-sensitively: no match keeps the index.
+  SetList({L"a", L"B", L"C"}, L"A");
+  state.currentProfileIndex = 0;
+  ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
+  EXPECT_EQ(state.currentProfileIndex, 0);
+  EXPECT_EQ(state.record.ScrollLines(), 0x10);
+}
+
+TEST_F(ProfileFilesTest, AnInvalidListOrDataFileLeavesTheRecordAlone) {
+  state.record.ScrollLines() = 77;
+  for (const wchar_t* count : {L"0", L"7", L"none"}) {
+    SetList({L"P"}, L"P", count);
+    EXPECT_EQ(files.LoadProfile(), LoadResult::NoProfileList) << count;
+  }
+  for (std::size_t size : {kDataFileSize - 1, kDataFileSize + 1}) {
+    WriteBytes(folder / "config0.bin", std::string(size, '\x05'));
+    SetList({L"P"}, L"P");
+    EXPECT_EQ(files.LoadProfile(), LoadResult::WrongSize) << size;
+  }
+  EXPECT_EQ(state.record.ScrollLines(), 77);
+  EXPECT_TRUE(host.messages.empty());
+
+  std::filesystem::remove(folder / "config0.bin");
+  EXPECT_EQ(files.LoadProfile(), LoadResult::Missing);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, L"Config file is not exist.");
+  EXPECT_EQ(host.messages[0].caption, testing::kTitle);
+  EXPECT_EQ(state.record.ScrollLines(), 77);
+
+  // A negative count matches nothing and loads the current index.
+  MakeDataFile(folder / "config4.bin", 0x44);
+  SetList({L"P"}, L"P", L"-2");
+  state.currentProfileIndex = 4;
+  EXPECT_EQ(files.LoadProfile(), LoadResult::Loaded);
+  EXPECT_EQ(state.record.ScrollLines(), 0x44);
+}
+
+TEST_F(ProfileFilesTest, SaveReplacesOnlyAnExistingDataFile) {
+  state.currentProfileIndex = 3;
+  state.record.ScrollLines() = 9;
+  ASSERT_TRUE(files.SaveProfile());
+  EXPECT_EQ(DataFile(folder / "config3.bin").firstRunFlag, 1);
+  EXPECT_EQ(DataFile(folder / "config3.bin").record, state.record);
+  EXPECT_EQ(state.firstRunFlag, 1);
+
+  std::filesystem::remove(folder / "config3.bin");
+  EXPECT_FALSE(files.SaveProfile());
+  EXPECT_FALSE(std::filesystem::exists(folder / "config3.bin"));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, L"Config file is not exist.");
+
+  // A target that cannot be replaced reports the system's error code.
+  std::filesystem::create_directories(folder / "config3.bin" / "blocker");
+  EXPECT_FALSE(files.SaveProfile());
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[1].caption, L"NULL ==fp ");
+  EXPECT_TRUE(host.messages[1].text.starts_with(L"Error Code is: ")) << host.messages[1].text;
+  EXPECT_TRUE(host.messages[1].text.ends_with(L" \n"));
+  EXPECT_NE(host.messages[1].text, L"Error Code is: 0 \n");
+}
+
+TEST_F(ProfileFilesTest, ResetLoadsTheDefaultSettingsButKeepsMacrosAndNumber) {
+  const ProfileRecord defaults = DataFile(folder / "config.bin").record;
+  state.currentProfileIndex = 4;
+  std::ranges::fill(state.record.bytes(), 0xEE);
+  state.record.ProfileNumber() = 4;
+  ASSERT_TRUE(files.LoadDefaults());
+  EXPECT_EQ(state.record.ProfileNumber(), 4);
+  EXPECT_TRUE(std::ranges::all_of(state.record.MacroTable(), [](auto b) { return b == 0xEE; }));
+  for (std::size_t i = 1; i < kSettingsPartSize; ++i) ASSERT_EQ(state.record.bytes()[i], defaults.bytes()[i]) << i;
+  EXPECT_FALSE(state.defaultsMode);
+  EXPECT_EQ(files.captions()[0], L"Click");
+  // Later caption writes go to the profile's own file, not to the defaults.
+  EXPECT_EQ(files.paths().textPath, folder / "str4.ini");
+
+  std::filesystem::remove(folder / "config.bin");
+  files.captions()[0] = L"kept";
+  EXPECT_FALSE(files.LoadDefaults());
+  EXPECT_EQ(files.captions()[0], L"kept");
+  EXPECT_FALSE(state.defaultsMode);
+}
+
+TEST_F(ProfileFilesTest, ImportReadsTheChosenFileAndWritesTheSlotsOwnFiles) {
+  const auto elsewhere = folder / "elsewhere";
+  std::filesystem::create_directories(elsewhere);
+  MakeDataFile(elsewhere / "mine.bin", 0x33, 0);
+  ASSERT_TRUE(ini::WriteString(elsewhere / "mine.ini", L"Setting-EN", L"Item2", L"Imported"));
+  const auto chosenBytes = ReadBytes(elsewhere / "mine.bin");
+  const auto companionBytes = ReadBytes(elsewhere / "mine.ini");
+
+  state.currentProfileIndex = 5;
+  host.answers.push_back(elsewhere / "mine.bin");
+  files.ImportProfile();
+  EXPECT_EQ(host.dialogs.back().filter, L"Gaming Mouse Profile(*.bin)|*.bin||");
+  EXPECT_EQ(state.record.ScrollLines(), 0x33);
+  EXPECT_EQ(state.record.ProfileNumber(), 5);
+  EXPECT_EQ(files.captions()[1], L"Imported");
+  EXPECT_EQ(files.captions()[0], L"");
+  const auto slot = DataFile(folder / "config5.bin");
+  EXPECT_EQ(slot.firstRunFlag, 1);
+  EXPECT_EQ(slot.record, state.record);
+  EXPECT_EQ(ini::ReadString(folder / "str5.ini", L"Setting-EN", L"Item2"), L"Imported");
+  EXPECT_EQ(ReadBytes(elsewhere / "mine.bin"), chosenBytes);
+  EXPECT_EQ(ReadBytes(elsewhere / "mine.ini"), companionBytes);
+}
+
+TEST_F(ProfileFilesTest, ImportIgnoresCancelOtherNamesAndWrongSizes) {
+  const auto before = ReadBytes(folder / "config0.bin");
+  WriteBytes(folder / "short.bin", std::string(kDataFileSize - 1, '\x01'));
+  MakeDataFile(folder / "profile.dat", 0x21);
+  host.answers = {std::nullopt, folder / "profile.dat", folder / "short.bin"};
+  for (int i = 0; i < 3; ++i) files.ImportProfile();
+  EXPECT_EQ(state.record, ProfileRecord{});
+  EXPECT_EQ(ReadBytes(folder / "config0.bin"), before);
+  EXPECT_TRUE(host.messages.empty());
+
+  host.answers = {folder / "gone.bin"};
+  files.ImportProfile();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, L"Config file is not exist.");
+}
+
+TEST_F(ProfileFilesTest, ExportWithoutExtensionWritesBothCopies) {
+  const auto elsewhere = folder / "elsewhere";
+  std::filesystem::create_directories(elsewhere);
+  state.record.ScrollLines() = 42;
+  state.record.ProfileNumber() = 2;
+  files.captions()[0] = L"Exported";
+  host.answers.push_back(elsewhere / "mine");
+  files.ExportProfile();
+  for (const auto& place : {elsewhere, folder.path()}) {
+    EXPECT_EQ(DataFile(place / "mine.bin").record, state.record) << place;
+    EXPECT_EQ(DataFile(place / "mine.bin").firstRunFlag, 1);
+    EXPECT_EQ(ini::ReadString(place / "mine.ini", L"Setting-EN", L"Item1"), L"Exported") << place;
+  }
+  EXPECT_EQ(files.paths().dataPath, folder / "mine.bin");
+  EXPECT_EQ(files.paths().textPath, folder / "str2.ini");
+}
+
+TEST_F(ProfileFilesTest, ExportNeverReplacesTheProgramsOwnFilesBesideIt) {
+  const auto elsewhere = folder / "elsewhere";
+  std::filesystem::create_directories(elsewhere);
+  const auto defaults = ReadBytes(folder / "config.bin");
+  const auto list = ReadBytes(folder / "str.ini");
+  state.record.ScrollLines() = 42;
+  host.answers = {elsewhere / "config.bin", elsewhere / "str.bin"};
+  files.ExportProfile();
+  files.ExportProfile();
+  EXPECT_EQ(DataFile(elsewhere / "config.bin").record.ScrollLines(), 42);
+  EXPECT_EQ(DataFile(elsewhere / "str.bin").record.ScrollLines(), 42);
+  EXPECT_EQ(ReadBytes(folder / "config.bin"), defaults);
+  EXPECT_EQ(ReadBytes(folder / "str.ini"), list);
+}
+
+TEST_F(ProfileFilesTest, CaptionsLiveInTheSectionOfTheLanguage) {
+  state.currentProfileIndex = 1;
+  files.SaveProfile();
+  files.SetLanguage(Language::SimplifiedChinese);
+  files.captions()[3] = L"宏";
+  ASSERT_TRUE(files.WriteCaptions());
+  files.SetLanguage(Language::English);
+  files.ReadProfileTexts();
+  EXPECT_EQ(files.captions()[3], L"Left Title Scroll");
+  files.SetLanguage(Language::SimplifiedChinese);
+  files.ReadProfileTexts();
+  EXPECT_EQ(files.captions()[3], L"宏");
+  EXPECT_EQ(files.skinKeys().path, L"Default");
+  EXPECT_EQ(files.ReadLanguageCode(), L"");
+}
+
+TEST_F(ProfileFilesTest, FirstRunCaptionsAreWrittenOnlyForANeverSavedProfile) {
+  SetList({L"P0", L"P1"}, L"P1");
+  ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
+  ASSERT_EQ(state.firstRunFlag, 0);
+  files.SetLanguage(Language::TraditionalChinese);
+  ini::DeleteSection(folder / "str1.ini", L"Setting-CHT");
+  files.ApplyFirstRunCaptions();
+  EXPECT_EQ(ini::ReadString(folder / "str1.ini", L"Setting-CHT", L"Item1"), L"左鍵");
+
+  ASSERT_TRUE(files.SaveProfile());
+  files.captions()[0] = L"changed";
+  files.ApplyFirstRunCaptions();
+  EXPECT_EQ(files.captions()[0], L"changed");
+}
+
+TEST_F(ProfileFilesTest, ARenamedExecutableUsesItsOwnFolderAndIsNeverWritten) {
+  const auto renamed = folder / "mouse-tool.exe";
+  WriteBytes(renamed, "MZ");
+  ProfileFiles other(state, host, renamed, testing::kTitle);
+  ASSERT_EQ(other.LoadProfile(), LoadResult::Loaded);
+  EXPECT_EQ(other.paths().dataPath, folder / "config0.bin");
+  ASSERT_TRUE(other.SaveProfile());
+  ASSERT_TRUE(other.WriteCaptions());
+  EXPECT_EQ(ReadBytes(renamed), (std::vector<unsigned char>{'M', 'Z'}));
+  EXPECT_EQ(SkinFolder(renamed, L"Default"), folder / "Skins" / "Default");
+}
+
+}  // namespace
+}  // namespace quendar::profiles

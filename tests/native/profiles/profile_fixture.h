@@ -1,0 +1,60 @@
+#pragma once
+// A program folder holding the installed default files, with the profile state and files over it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <string>
+#include <vector>
+
+#include "core/ini/ini_document.h"
+#include "core/ini/ini_store.h"
+#include "core/profiles/profile_data_file.h"
+#include "core/profiles/profile_files.h"
+#include "core/profiles/profile_list.h"
+#include "native/ini/temp_folder.h"
+#include "native/profiles/fake_host.h"
+
+namespace quendar::testing {
+
+inline constexpr wchar_t kTitle[] = L"VELMARK QUENDAR 2017";
+
+class ProfileFolderTest : public ::testing::Test {
+ protected:
+  ProfileFolderTest() {
+    for (const auto& entry : std::filesystem::directory_iterator(QUENDAR_RUNTIME_DIR)) {
+      if (entry.is_regular_file()) std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
+    }
+  }
+
+  std::filesystem::path ModulePath() const { return folder / L"QUENDAR 2017.exe"; }
+
+  void SetList(const std::vector<std::wstring>& names, const std::wstring& current, const std::wstring& count = L"") {
+    ini::IniDocument doc = ini::IniDocument::Load(folder / "str.ini");
+    doc.RemoveSection(profiles::kProfileSection);
+    doc.Set(profiles::kProfileSection, profiles::kCurrentNameKey, current);
+    doc.Set(profiles::kProfileSection, profiles::kItemCountKey, count.empty() ? std::to_wstring(names.size()) : count);
+    for (std::size_t i = 0; i < names.size(); ++i) doc.Set(profiles::kProfileSection, profiles::ProfileItemKey(i), names[i]);
+    ASSERT_TRUE(doc.Save(folder / "str.ini"));
+  }
+
+  // A data file whose record is all `fill` (ProfileNumber included), with the given flag.
+  void MakeDataFile(const std::filesystem::path& file, std::uint8_t fill, std::uint8_t flag = 0) {
+    profiles::ProfileRecord record;
+    std::ranges::fill(record.bytes(), fill);
+    ASSERT_TRUE(profiles::WriteDataFile(file, flag, record).ok);
+  }
+
+  profiles::DataFileContents DataFile(const std::filesystem::path& file) {
+    const auto read = profiles::ReadDataFile(file);
+    EXPECT_EQ(read.status, profiles::DataFileStatus::Loaded) << file;
+    return read.contents;
+  }
+
+  TempFolder folder;
+  FakeHost host;
+  profiles::ProfileState state;
+  profiles::ProfileFiles files{state, host, ModulePath(), kTitle};
+};
+
+}  // namespace quendar::testing

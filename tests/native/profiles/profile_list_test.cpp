@@ -1,0 +1,118 @@
+#include "core/profiles/profile_list.h"
+
+#include <gtest/gtest.h>
+
+#include "native/profiles/profile_fixture.h"
+
+namespace quendar::profiles {
+namespace {
+
+using testing::ProfileFolderTest;
+
+ProfileListModel List(std::vector<std::wstring> names, std::optional<std::size_t> selection = std::nullopt) {
+  return {std::move(names), selection};
+}
+
+TEST(ProfileListRules, NewNamesContinueTheLastName) {
+  struct Case {
+    std::vector<std::wstring> names;
+    std::wstring added;
+  };
+  const Case cases[] = {
+      {{}, L"PROFILE_0"},
+      {{L"PROFILE_0", L"PROFILE_1"}, L"PROFILE_2"},
+      {{L"PROFILE_0", L"Work"}, L"Work_2"},
+      {{L"A_x"}, L"PROFILE_1"},
+      {{L"My_7_b"}, L"PROFILE_8"},
+  };
+  for (const Case& c : cases) {
+    ProfileListModel list = List(c.names);
+    ASSERT_EQ(AddProfile(list), AddResult::Added);
+    EXPECT_EQ(list.names.back(), c.added);
+    EXPECT_EQ(list.selection, list.names.size() - 1);
+  }
+  ProfileListModel full = List({L"a", L"b", L"c", L"d", L"e", L"f"}, 2);
+  EXPECT_EQ(AddProfile(full), AddResult::ListFull);
+  EXPECT_EQ(full.names.size(), 6u);
+}
+
+TEST(ProfileListRules, CopyDeleteAndRenameRespectTheLimits) {
+  ProfileListModel list = List({L"PROFILE_0", L"PROFILE_1"}, 1);
+  EXPECT_TRUE(CopyProfile(list, L"Copy"));
+  EXPECT_EQ(list.names.back(), L"Copy PROFILE_1");
+  EXPECT_EQ(list.selection, 1u);
+  list.selection.reset();
+  EXPECT_FALSE(CopyProfile(list, L"Copy"));
+  ProfileListModel full = List({L"a", L"b", L"c", L"d", L"e", L"f"}, 0);
+  EXPECT_FALSE(CopyProfile(full, L"复制"));
+  EXPECT_EQ(full.names.size(), 6u);
+
+  ProfileListModel one = List({L"only"}, 0);
+  EXPECT_FALSE(DeleteProfile(one));
+  EXPECT_EQ(one.names.size(), 1u);
+  ProfileListModel three = List({L"a", L"b", L"c"}, 1);
+  EXPECT_TRUE(DeleteProfile(three));
+  EXPECT_EQ(three.names, (std::vector<std::wstring>{L"a", L"c"}));
+  EXPECT_FALSE(three.selection);
+  EXPECT_FALSE(DeleteProfile(three));  // nothing selected
+
+  EXPECT_TRUE(RenameProfile(three, 0, L""));
+  EXPECT_EQ(three.names[0], L"");
+  EXPECT_EQ(three.selection, 0u);
+  EXPECT_FALSE(RenameProfile(three, 2, L"x"));
+}
+
+class ProfileListFileTest : public ProfileFolderTest {};
+
+TEST_F(ProfileListFileTest, ManagerLookupIgnoresCaseAndStartsAtItemOne) {
+  SetList({L"a", L"A"}, L"a");
+  std::uint8_t index = 5;
+  ProfileListModel list = ReadProfileList(folder / "str.ini", index);
+  EXPECT_EQ(list.selection, 1u);
+  EXPECT_EQ(index, 1);
+  // The loader, comparing exactly, takes item 0 for the same file.
+  EXPECT_EQ(CurrentIndexFromList(folder / "str.ini").matched, 0);
+
+  SetList({L"x", L"y"}, L"zzz");
+  list = ReadProfileList(folder / "str.ini", index);
+  EXPECT_FALSE(list.selection);
+  EXPECT_EQ(index, 1);
+
+  SetList({L"a", L"b", L"c", L"d", L"e", L"f"}, L"a", L"7");
+  EXPECT_TRUE(ReadProfileList(folder / "str.ini", index).names.empty());
+  std::filesystem::remove(folder / "str.ini");
+  EXPECT_TRUE(ReadProfileList(folder / "str.ini", index).names.empty());
+}
+
+TEST_F(ProfileListFileTest, DeletingTheMiddleNameMovesTheThirdOntoSlotOne) {
+  MakeDataFile(folder / "config1.bin", 0x71);
+  SetList({L"first", L"middle", L"third"}, L"middle");
+  std::uint8_t index = 0;
+  ProfileListModel list = ReadProfileList(folder / "str.ini", index);
+  ASSERT_TRUE(DeleteProfile(list));
+  list.selection = 1;  // the user leaves the selection on "third"
+  ASSERT_TRUE(WriteProfileList(folder / "str.ini", list, index));
+  EXPECT_EQ(index, 1);
+  ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
+  EXPECT_EQ(state.currentProfileIndex, 1);
+  EXPECT_EQ(state.record.ScrollLines(), 0x71);
+  EXPECT_EQ(ini::ReadString(folder / "str.ini", L"Profile", L"ItemCount"), L"2");
+  EXPECT_EQ(ini::ReadString(folder / "str.ini", L"Profile", L"Item1"), L"third");
+  EXPECT_EQ(ini::ReadString(folder / "str.ini", L"Profile", L"Item2"), L"");
+  // The other sections of the list file survive the rewrite.
+  EXPECT_EQ(ini::ReadString(folder / "str.ini", L"Skins", L"Path"), L"Default");
+}
+
+TEST_F(ProfileListFileTest, ClosingWithoutSelectionMakesTheFirstNameCurrent) {
+  std::uint8_t index = 4;
+  ASSERT_TRUE(WriteProfileList(folder / "str.ini", List({L"one", L"two"}), index));
+  EXPECT_EQ(index, 0);
+  EXPECT_EQ(ini::ReadString(folder / "str.ini", L"Profile", L"CurProfileName"), L"one");
+
+  std::filesystem::remove(folder / "str.ini");
+  EXPECT_FALSE(WriteProfileList(folder / "str.ini", List({L"one"}, 0), index));
+  EXPECT_FALSE(std::filesystem::exists(folder / "str.ini"));
+}
+
+}  // namespace
+}  // namespace quendar::profiles

@@ -1,0 +1,106 @@
+#include "core/profiles/profile_record.h"
+
+#include <gtest/gtest.h>
+
+#include "core/profiles/cpi_levels.h"
+#include "core/profiles/host_settings.h"
+#include "core/profiles/profile_state.h"
+
+namespace quendar::profiles {
+namespace {
+
+// Each accessor must land on its stored offset; a swapped or shifted field would corrupt every file.
+TEST(ProfileRecord, AccessorsWriteTheirStoredOffsets) {
+  struct Probe {
+    std::size_t offset;
+    std::uint8_t& (*slot)(ProfileRecord&);
+  };
+  const Probe probes[] = {
+      {0x005, [](ProfileRecord& r) -> std::uint8_t& { return r.ReportRateCode(); }},
+      {0x00D, [](ProfileRecord& r) -> std::uint8_t& { return r.CpiStageLevel(6); }},
+      {0x015, [](ProfileRecord& r) -> std::uint8_t& { return r.CpiStageEnabled(6); }},
+      {0x02B, [](ProfileRecord& r) -> std::uint8_t& { return r.CpiStageColor(6, 2); }},
+      {0x032, [](ProfileRecord& r) -> std::uint8_t& { return r.LightingSlider(2); }},
+      {0x034, [](ProfileRecord& r) -> std::uint8_t& { return r.LightingVariant(); }},
+      {0x036, [](ProfileRecord& r) -> std::uint8_t& { return r.PointerPrecision(); }},
+      {0x03B, [](ProfileRecord& r) -> std::uint8_t& { return r.AngleSnap(); }},
+      {0x03E, [](ProfileRecord& r) -> std::uint8_t& { return r.SensitivityY(); }},
+      {0x04A, [](ProfileRecord& r) -> std::uint8_t& { return r.FunctionType(11); }},
+      {0x071, [](ProfileRecord& r) -> std::uint8_t& { return r.MediaUsage(2); }},
+      {0x0AB, [](ProfileRecord& r) -> std::uint8_t& { return r.HotkeyLetter(0); }},
+      {0x0E6, [](ProfileRecord& r) -> std::uint8_t& { return r.ComboKey2(11); }},
+      {0x12E, [](ProfileRecord& r) -> std::uint8_t& { return r.MacroRepeatMode(11); }},
+      {0x12F, [](ProfileRecord& r) -> std::uint8_t& { return r.MacroBlock(0)[0]; }},
+      {0x12F + 11 * 128 + 127, [](ProfileRecord& r) -> std::uint8_t& { return r.MacroBlock(11)[127]; }},
+  };
+  for (const Probe& probe : probes) {
+    ProfileRecord record;
+    probe.slot(record) = 0xA5;
+    for (std::size_t i = 0; i < kRecordSize; ++i) {
+      ASSERT_EQ(record.bytes()[i], i == probe.offset ? 0xA5 : 0) << "offset " << probe.offset;
+    }
+  }
+}
+
+TEST(CpiLevels, TablesChangeStepAtLevelFifty) {
+  EXPECT_EQ(CpiLevelText(1), L"200");
+  EXPECT_EQ(CpiLevelText(49), L"5000");
+  EXPECT_EQ(CpiLevelCode(49), 49);
+  EXPECT_EQ(CpiLevelText(50), L"5200");
+  EXPECT_EQ(CpiLevelCode(50), 89);
+  EXPECT_EQ(CpiLevelText(74), L"10000");
+  EXPECT_EQ(CpiLevelCode(74), 113);
+  // Stored levels outside the table stay inside it.
+  EXPECT_EQ(CpiLevelCode(0), 1);
+  EXPECT_EQ(CpiLevelText(200), L"10000");
+}
+
+TEST(HostSettings, FollowFromTheRecord) {
+  ProfileRecord record;
+  record.PointerSpeed() = 1;
+  record.DoubleClickSpeed() = 7;
+  record.ScrollLines() = 3;
+  record.PointerPrecision() = 1;
+  HostPointerSettings s = HostSettingsFrom(record);
+  EXPECT_EQ(s.pointerSpeed, 1);
+  EXPECT_EQ(s.doubleClickTimeMs, 480u);
+  EXPECT_FALSE(s.wheel.onePagePerNotch);
+  EXPECT_EQ(s.wheel.lines, 3u);
+  EXPECT_EQ(s.acceleration, (std::array<int, 3>{6, 10, 1}));
+
+  record.PointerSpeed() = 6;
+  record.DoubleClickSpeed() = 2;
+  record.ScrollOneScreen() = 1;
+  record.PointerPrecision() = 2;
+  s = HostSettingsFrom(record);
+  EXPECT_EQ(s.pointerSpeed, 10);
+  EXPECT_EQ(s.doubleClickTimeMs, 830u);
+  EXPECT_TRUE(s.wheel.onePagePerNotch);
+  EXPECT_EQ(s.acceleration, (std::array<int, 3>{0, 0, 0}));
+
+  // Bytes from a damaged file must not become values the system rejects or wraps.
+  record.PointerSpeed() = 200;
+  record.DoubleClickSpeed() = 200;
+  s = HostSettingsFrom(record);
+  EXPECT_EQ(s.pointerSpeed, 20);
+  EXPECT_EQ(s.doubleClickTimeMs, 130u);
+}
+
+TEST(ProfileState, RevertRestoresEveryByteOfTheSnapshot) {
+  ProfileState state;
+  state.record.ScrollLines() = 5;
+  state.record.MacroBlock(3)[7] = 9;
+  state.Snapshot();
+  state.record.ScrollLines() = 50;
+  std::array<std::uint8_t, kMacroTableSize> table{};
+  table.fill(0x11);
+  state.ReplaceMacros(table);
+  EXPECT_EQ(state.record.MacroBlock(11)[127], 0x11);
+  state.Revert();
+  EXPECT_EQ(state.record, state.savedRecord);
+  EXPECT_EQ(state.record.MacroBlock(3)[7], 9);
+  EXPECT_EQ(state.record.ScrollLines(), 5);
+}
+
+}  // namespace
+}  // namespace quendar::profiles

@@ -1,0 +1,44 @@
+#pragma once
+// Helpers for tests that start the programs under Wine and drive their windows. Every wait has a deadline.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "win32/framework/unique_handle.h"
+
+namespace quendar::test {
+
+using namespace std::chrono_literals;
+
+// Polls a condition until it holds or the deadline passes. Returns whether it held.
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 15s);
+
+// The program under test, from QUENDAR_APP_EXE / QUENDAR_DEMO_EXE (set by the test registration).
+std::wstring AppExePath();
+std::wstring DemoExePath();
+
+// A started program; ended (forcibly, if still running) when the object goes.
+class ProgramProcess {
+ public:
+  explicit ProgramProcess(const std::wstring& exePath);
+  ~ProgramProcess();
+  ProgramProcess(const ProgramProcess&) = delete;
+  ProgramProcess& operator=(const ProgramProcess&) = delete;
+
+  bool started() const { return process_.valid(); }
+  DWORD pid() const { return pid_; }
+  bool running() const;
+  // Waits for the process to end; returns its exit code, or nullopt-like STILL_ACTIVE on timeout.
+  DWORD WaitForExit(std::chrono::milliseconds timeout = 15s) const;
+  // The top-level window of this process with the given class, waiting for it to appear.
+  HWND WaitForWindow(const wchar_t* className, std::chrono::milliseconds timeout = 30s) const;
+  HWND FindWindowOfClass(const wchar_t* className) const;
+
+ private:
+  win32::UniqueKernelHandle process_;
+  DWORD pid_ = 0;
+};
+
+}  // namespace quendar::test

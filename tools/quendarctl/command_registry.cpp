@@ -1,0 +1,32 @@
+#include "command_registry.h"
+
+#include <CLI/CLI.hpp>
+#include <ostream>
+
+namespace quendar::ctl {
+
+std::vector<CommandSpec>& RegisteredCommands() {
+  static std::vector<CommandSpec> commands;
+  return commands;
+}
+
+int RunCommandLine(int argc, const char* const* argv, CommandIo io) {
+  CLI::App app{"Companion of the QUENDAR 2017 mouse utility: inspects profile files", "quendarctl"};
+  app.require_subcommand(1);
+  std::vector<std::pair<CLI::App*, std::function<int(CommandIo&)>>> runners;
+  for (const CommandSpec& spec : RegisteredCommands()) {
+    CLI::App* sub = app.add_subcommand(spec.name, spec.summary);
+    runners.emplace_back(sub, spec.attach(*sub));
+  }
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e, io.out, io.err);
+  }
+  for (auto& [sub, run] : runners) {
+    if (sub->parsed()) return run(io);
+  }
+  return 1;
+}
+
+}  // namespace quendar::ctl

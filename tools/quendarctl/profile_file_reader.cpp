@@ -1,0 +1,36 @@
+#include "profile_file_reader.h"
+
+#include <filesystem>
+
+#include "core/ini/text_encoding.h"
+
+namespace quendar::ctl {
+
+ProfileFileRead ReadProfileFile(const std::string& pathUtf8) {
+  ProfileFileRead result;
+  const std::filesystem::path path(ini::FromUtf8(pathUtf8));
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    result.error = "cannot open '" + pathUtf8 + "': no such file";
+    return result;
+  }
+  const auto size = std::filesystem::file_size(path, ec);
+  if (ec) {
+    result.error = "cannot read '" + pathUtf8 + "': " + ec.message();
+    return result;
+  }
+  if (size != profiles::kDataFileSize) {
+    result.error = "'" + pathUtf8 + "' is " + std::to_string(size) + " bytes; a profile file is exactly " +
+                   std::to_string(profiles::kDataFileSize) + " bytes";
+    return result;
+  }
+  const profiles::DataFileRead read = profiles::ReadDataFile(path);
+  if (read.status != profiles::DataFileStatus::Loaded) {
+    result.error = "cannot read '" + pathUtf8 + "' as a profile file";
+    return result;
+  }
+  result.contents = read.contents;
+  return result;
+}
+
+}  // namespace quendar::ctl

@@ -1,0 +1,19 @@
+#pragma once
+// Reads a profile data file for the commands, with an error text for the user instead of a silent
+// refusal.
+#include <optional>
+#include <string>
+
+#include "core/profiles/profile_data_file.h"
+
+namespace quendar::ctl {
+
+struct ProfileFileRead {
+  std::optional<profiles::DataFileContents> contents;
+  std::string error;
+};
+
+// `pathUtf8` as given on the command line.
+ProfileFileRead ReadProfileFile(const std::string& pathUtf8);
+
+}  // namespace quendar::ctl
