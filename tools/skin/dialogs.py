@@ -48,7 +48,6 @@ def _plus(img, cx, cy, r=5, color=t.ACCENT_HIGH):
 
 def single_key(w=384, h=290):
     img = _frame(w, h)
-    _well(img, 34, 103, 180, 123, 3, t.BORDER_SOFT)
     m = p.rect_mask(w, h, 72, 127, 152, 145, 3)
     p.paint(img, m, (250, 250, 252, 255))
     p.paint(img, p.outline(m, 1), t.ACCENT + (255,))
@@ -79,8 +78,6 @@ def macro_key(w=400, h=296):
     p.paint(img, p.rect_mask(w, h, 136, 129, 137, 143), t.BORDER + (255,))
     p.paint(img, wd.chevron_mask(w, h, 143.5, 136, 3, "down", 1.3), t.GLYPH + (255,))
     p.paint(img, p.rect_mask(w, h, 200, 56, 201, 220), t.BORDER_SOFT + (255,))
-    for y in (78, 128, 178):
-        p.paint(img, p.rect_mask(w, h, 212, y + 7.5, 216, y + 8.5), t.ACCENT + (255,))
     _footer(img, 238)
     return img
 

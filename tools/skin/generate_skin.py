@@ -217,9 +217,10 @@ class Skin:
 
 
 def record_button():
+    """The record button has one image for both states: a red base line marks it as the live control."""
     img = wd.push_button(89, 24, "normal")
     w, h = img.size
-    p.paint(img, p.ellipse_mask(w, h, 12, h / 2, 4), (255, 60, 72, 255))
+    p.paint(img, p.rect_mask(w, h, 8, h - 3, w - 8, h - 1.5, 1), t.ACCENT + (255,))
     return img
 
 
