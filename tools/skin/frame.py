@@ -24,9 +24,8 @@ def _card(img, box, radius=6):
 
 def main_background(width, height):
     img = p.radial_gradient(width, height, (20, 22, 27), t.WINDOW_LOW, *MID_STAGE_CENTRE, 560, 420, power=1.3)
-    # the stage behind the mouse: a faint warm light and a floor line
+    # the stage behind the mouse: a faint warm light
     p.paint(img, p.blur(p.ellipse_mask(width, height, MID_STAGE_CENTRE[0], 236, 190, 150), 60), (120, 20, 30, 40))
-    p.paint(img, p.blur(p.ellipse_mask(width, height, 520, 470, 200, 12), 10), (0, 0, 0, 160))
     _card(img, LEFT_CARD)
     _card(img, RIGHT_CARD, 4)
     # title bar
@@ -209,11 +208,12 @@ def light_button_panel(w=242, h=40):
 
 
 def angle_snap_panel(w=242, h=40):
+    """Next to the switch: a shaky stroke and the straight line angle snapping makes of it."""
+    import math
     img = panel_base(w, h)
-    for k in range(4):
-        x = 52 + 16 * k
-        p.paint(img, p.polyline_mask(w, h, [(x, 26), (x + 10, 14)], 1.2), t.BORDER_HIGH + (255,))
-    p.paint(img, p.polyline_mask(w, h, [(52, 20), (112, 20)], 1.4), t.ACCENT + (255,))
+    wave = [(52 + k, 20 + 3.2 * math.sin(k / 4.5)) for k in range(0, 61, 2)]
+    p.paint(img, p.polyline_mask(w, h, wave, 1.2), t.BORDER_HIGH + (255,))
+    p.paint(img, p.polyline_mask(w, h, [(52, 20), (112, 20)], 1.4), t.ACCENT + (230,))
     return img
 
 

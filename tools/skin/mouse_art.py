@@ -125,7 +125,11 @@ def build_top(background):
         _cable(img, [L(*q) for q in [(552, 100), (552, 80), (556, 62), (566, 48)]])
         _body_shadow(img, body, 10, 200)
         p.paint(img, body, p.radial_gradient(w, h, t.MOUSE_SKIRT, t.MOUSE_SKIRT_LOW, cx, 230 - s.oy, 120, 260))
+        p.paint(img, body, p.radial_gradient(w, h, (255, 255, 255, 20), (255, 255, 255, 0), cx - 10, 360 - s.oy, 70, 60))
         p.paint(img, p.outline(body, 1), (70, 75, 86, 255))
+        # light from the upper left catches the shell's left edge
+        rim = p.subtract(body, p.shift(body, 2, 1))
+        p.paint(img, p.intersect(rim, p.rect_mask(w, h, 0, 0, cx, h)), (170, 176, 190, 90))
         # rubber side grips: fine diagonal ribs on both skirts
         ribs = p.shape_mask(w, h, lambda d, sc: [d.line([(x * sc, y * sc), ((x + 10) * sc, (y + 10) * sc)],
                                                         fill=255, width=sc)
