@@ -123,6 +123,8 @@ def build_top(background):
 
     def draw_body(img, _):
         _cable(img, [L(*q) for q in [(552, 100), (552, 80), (556, 62), (566, 48)]])
+        relief = p.rect_mask(w, h, cx - 4, 88 - s.oy, cx + 4, 101 - s.oy, 2.5)
+        p.paint(img, relief, p.hgradient(w, h, (54, 57, 66), (18, 19, 23)))
         _body_shadow(img, body, 10, 200)
         p.paint(img, body, p.radial_gradient(w, h, t.MOUSE_SKIRT, t.MOUSE_SKIRT_LOW, cx, 230 - s.oy, 120, 260))
         p.paint(img, body, p.radial_gradient(w, h, (255, 255, 255, 20), (255, 255, 255, 0), cx - 10, 360 - s.oy, 70, 60))
@@ -242,6 +244,9 @@ def build_side(background):
 
     def draw_wheel(img, lit):
         _shade_button(img, wheel, lit, (70, 74, 84), (34, 36, 42))
+        treads = p.shape_mask(w, h, lambda d, sc: [d.line([(x * sc, 0), (x * sc, h * sc)], fill=255, width=sc)
+                                                   for x in range(0, w, 4)])
+        p.paint(img, p.intersect(treads, wheel), (0, 0, 0, 90) if not lit else (90, 0, 10, 110))
 
     def draw_thumb(x0, x1, y0, y1):
         mask = p.rect_mask(w, h, *L(x0, y0), *L(x1, y1), 6)
