@@ -1,6 +1,8 @@
 """The main window: its background, the brand marks, the section title bars and the panel backgrounds.
 Column and middle backgrounds are cut from the finished window background so that repainting a column
 is seamless."""
+import math
+
 import paint as p
 import theme as t
 import widgets as wd
@@ -160,8 +162,9 @@ def lighting_panel(w=242, h=112):
     img = panel_base(w, h)
     for r in range(3):
         y = 20 + 29 * r
-        for k in range(6):
-            x = 100 + 4 + 30 * (k - 1) + 15 if k else 100 + 2
+        for value in range(1, 7):
+            # a tick under the middle of the slider band a click maps to this value
+            x = 100 + (2 if value == 1 else 4 + 30 * (value - 2) + 15)
             p.paint(img, p.rect_mask(w, h, x, y + 9.5, x + 1, y + 12), t.BORDER_HIGH + (200,))
         if r:
             hairline(img, 8, y - 6, 234, 90)
@@ -178,7 +181,6 @@ def report_rate_panel(w=242, h=138):
 
 def pointer_speed_panel(w=242, h=110):
     img = panel_base(w, h)
-    import math
     cx, cy = w // 2, 91
     for k in range(11):
         a = math.radians(18 * k)
@@ -209,7 +211,6 @@ def light_button_panel(w=242, h=40):
 
 def angle_snap_panel(w=242, h=40):
     """Next to the switch: a shaky stroke and the straight line angle snapping makes of it."""
-    import math
     img = panel_base(w, h)
     wave = [(52 + k, 20 + 3.2 * math.sin(k / 4.5)) for k in range(0, 61, 2)]
     p.paint(img, p.polyline_mask(w, h, wave, 1.2), t.BORDER_HIGH + (255,))
