@@ -164,7 +164,8 @@ def lighting_panel(w=242, h=112):
         y = 20 + 29 * r
         for value in range(1, 7):
             # a tick under the middle of the slider band a click maps to this value
-            x = 100 + (2 if value == 1 else 4 + 30 * (value - 2) + 15)
+            band = (0, 4) if value == 1 else (4 + 30 * (value - 2), min(128, 4 + 30 * (value - 1)))
+            x = 100 + (band[0] + band[1]) // 2
             p.paint(img, p.rect_mask(w, h, x, y + 9.5, x + 1, y + 12), t.BORDER_HIGH + (200,))
         if r:
             hairline(img, 8, y - 6, 234, 90)
