@@ -205,7 +205,7 @@ def _side_outline(scene):
 
 def build_side(background):
     """Side view at (295, 150): the left flank, nose to the left, five thumb buttons in two staggered rows
-    (8 10 11 above, 9 12 below); the side view's own S-6 lights the main button shell, S-7 the wheel."""
+    (8 10 11 above, 9 12 below), and the main buttons' shell (Button 1) and the wheel (Button 3) in profile."""
     s = Scene((295, 150), (434, 240), background)
     w, h = s.w, s.h
     L = s.local
@@ -254,8 +254,8 @@ def build_side(background):
                                  p.paint(img, p.outline(mask, 1), (0, 0, 0, 0) if lit else (6, 7, 9, 255)))
 
     s.add(None, draw_body)
-    s.add(6, draw_shell)
-    s.add(7, draw_wheel)
+    s.add(1, draw_shell)
+    s.add(3, draw_wheel)
     for b, (x0, x1) in SIDE_UPPER.items():
         s.add(b, draw_thumb(x0, x1, *SIDE_UPPER_Y))
     for b, (x0, x1) in SIDE_LOWER.items():
