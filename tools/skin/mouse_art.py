@@ -46,7 +46,7 @@ def _shade_button(img, mask, lit, top, bottom, sheen=None):
         p.bevel(img, mask, light=(255, 255, 255, 34), dark=(0, 0, 0, 70))
 
 
-def _badge(scene, x, y, number, lit, leader=None):
+def _badge(scene, x, y, number, leader=None):
     """A numbered callout: a small disc with the button number and a thin leader ending in a dot."""
     def draw(img, on):
         w, h = img.size
@@ -180,13 +180,13 @@ def build_top(background):
     s.add(6, draw_cpi(cpi_up, True))
     s.add(7, draw_cpi(cpi_down, False))
     left_x, right_x = 386, 700
-    s.add(1, _badge(s, left_x, 140, 1, False, [(left_x + 10, 140), (504, 140)]))
-    s.add(4, _badge(s, left_x, 204, 4, False, [(left_x + 10, 204), (521, 204)]))
-    s.add(6, _badge(s, left_x, 248, 6, False, [(left_x + 10, 248), (543, 248)]))
-    s.add(2, _badge(s, right_x, 140, 2, False, [(right_x - 10, 140), (600, 140)]))
-    s.add(3, _badge(s, right_x, 178, 3, False, [(right_x - 10, 178), (561, 178)]))
-    s.add(5, _badge(s, right_x, 204, 5, False, [(right_x - 10, 204), (583, 204)]))
-    s.add(7, _badge(s, right_x, 276, 7, False, [(right_x - 10, 276), (561, 276)]))
+    s.add(1, _badge(s, left_x, 140, 1, [(left_x + 10, 140), (504, 140)]))
+    s.add(4, _badge(s, left_x, 204, 4, [(left_x + 10, 204), (521, 204)]))
+    s.add(6, _badge(s, left_x, 248, 6, [(left_x + 10, 248), (543, 248)]))
+    s.add(2, _badge(s, right_x, 140, 2, [(right_x - 10, 140), (600, 140)]))
+    s.add(3, _badge(s, right_x, 178, 3, [(right_x - 10, 178), (561, 178)]))
+    s.add(5, _badge(s, right_x, 204, 5, [(right_x - 10, 204), (583, 204)]))
+    s.add(7, _badge(s, right_x, 276, 7, [(right_x - 10, 276), (561, 276)]))
     return s
 
 
@@ -262,10 +262,10 @@ def build_side(background):
         s.add(b, draw_thumb(x0, x1, *SIDE_LOWER_Y))
     for b, (x0, x1) in SIDE_UPPER.items():
         mid = (x0 + x1) / 2
-        s.add(b, _badge(s, mid, 166, b, False, [(mid, 176), (mid, SIDE_UPPER_Y[0] + 4)]))
+        s.add(b, _badge(s, mid, 166, b, [(mid, 176), (mid, SIDE_UPPER_Y[0] + 4)]))
     for b, (x0, x1) in SIDE_LOWER.items():
         mid = (x0 + x1) / 2
-        s.add(b, _badge(s, mid, 364, b, False, [(mid, 354), (mid, SIDE_LOWER_Y[1] - 4)]))
+        s.add(b, _badge(s, mid, 364, b, [(mid, 354), (mid, SIDE_LOWER_Y[1] - 4)]))
     return s
 
 
