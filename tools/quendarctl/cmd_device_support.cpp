@@ -5,6 +5,10 @@
 #include "sim/sim_hid_backend.h"
 #include "sim/simulated_mouse.h"
 
+#ifdef _WIN32
+#include "win32/device/win32_hid_backend.h"
+#endif
+
 namespace quendar::ctl {
 namespace {
 
@@ -22,8 +26,12 @@ std::string Hex(std::span<const std::uint8_t> bytes, const char* separator) {
 
 // The HID stack of this system, or null with the reason when this build has none.
 std::unique_ptr<device::HidBackend> PlatformBackend(std::string& error) {
+#ifdef _WIN32
+  return std::make_unique<win32::Win32HidBackend>();
+#else
   error = "this build of quendarctl has no HID backend for this system; use --simulated";
   return nullptr;
+#endif
 }
 
 }  // namespace

@@ -189,7 +189,7 @@ def report_rate_dial(rate):
     base_l = (c + 25 * math.cos(a + 0.22), c - 25 * math.sin(a + 0.22))
     base_r = (c + 25 * math.cos(a - 0.22), c - 25 * math.sin(a - 0.22))
     p.paint(img, p.polygon_mask(w, h, [tip, base_l, base_r]), t.ACCENT_HIGH + (255,))
-    p.paint(img, p.text_mask(w, h, str(rate), p.font("sans-bold", 15), c, c - 3), (236, 238, 242, 255))
+    p.paint(img, p.text_mask(w, h, str(rate), p.font("arial-bold", 16), c, c - 3), (236, 238, 242, 255))
     p.paint(img, p.text_mask(w, h, "Hz", p.font("sans", 9), c, c + 11), (120, 126, 138, 255))
     return img
 

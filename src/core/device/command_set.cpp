@@ -176,7 +176,10 @@ std::string FormatLightingEffectTrace(const DeviceImage& image) {
 
 std::string FormatStageTrace(const DeviceImage& image) {
   std::string text = "StageNumber:" + Hex2(image.stageCount);
-  for (std::uint8_t stage : image.stageBytes) text += " " + Hex2(stage);
+  for (std::uint8_t stage : image.stageBytes) {
+    text += ' ';
+    text += Hex2(stage);
+  }
   return text;
 }
 

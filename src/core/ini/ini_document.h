@@ -30,7 +30,7 @@ class IniDocument {
   // Names of the keys of the first matching section, in file order (lines without '=' included).
   std::vector<std::wstring> KeyNames(std::wstring_view section) const;
 
-  // Returns false only for an empty section name, which no reader could find again.
+  // Returns false only for an empty section name: keys written there could land under another header.
   bool Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
   void RemoveKey(std::wstring_view section, std::wstring_view key);
   void RemoveSection(std::wstring_view section);

@@ -2,7 +2,9 @@
 
 #include <dbt.h>
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <cwchar>
 
 #include "win32/device/hid_interface_class.h"
@@ -33,6 +35,23 @@ std::optional<device::DeviceChangeNotice> ReadDeviceChangeNotice(LPARAM lParam) 
     notice.path.assign(item->dbcc_name, ::wcsnlen(item->dbcc_name, capacity));
   }
   return notice;
+}
+
+std::vector<std::byte> BuildInterfaceNotice(const std::wstring& path) {
+  constexpr std::size_t kNameOffset = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
+  const std::size_t size = kNameOffset + (path.size() + 1) * sizeof(wchar_t);
+  std::vector<std::byte> buffer(std::max(size, sizeof(DEV_BROADCAST_DEVICEINTERFACE_W)));
+  auto* item = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(buffer.data());
+  item->dbcc_size = static_cast<DWORD>(size);
+  item->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+  item->dbcc_classguid = kHidInterfaceClass;
+  std::memcpy(buffer.data() + kNameOffset, path.c_str(), (path.size() + 1) * sizeof(wchar_t));
+  return buffer;
+}
+
+LRESULT SendDeviceChange(HWND window, std::uint32_t eventCode, const std::wstring& path) {
+  std::vector<std::byte> notice = BuildInterfaceNotice(path);
+  return ::SendMessageW(window, WM_DEVICECHANGE, eventCode, reinterpret_cast<LPARAM>(notice.data()));
 }
 
 }  // namespace quendar::win32

@@ -3,7 +3,10 @@
 // device link looks at.
 #include <windows.h>
 
+#include <cstddef>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/device/device_change.h"
 
@@ -25,5 +28,11 @@ class DeviceNotificationRegistration {
 // The notice behind WM_DEVICECHANGE's lParam, or nullopt when there is none. The path is read only
 // within the size the header states.
 std::optional<device::DeviceChangeNotice> ReadDeviceChangeNotice(LPARAM lParam);
+
+// A device-interface notice of the HID class for `path`, laid out as the system delivers it.
+std::vector<std::byte> BuildInterfaceNotice(const std::wstring& path);
+// Delivers WM_DEVICECHANGE with such a notice to `window`, as the system would (the simulated mouse's
+// plug and unplug in the demo build).
+LRESULT SendDeviceChange(HWND window, std::uint32_t eventCode, const std::wstring& path);
 
 }  // namespace quendar::win32

@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -26,7 +25,6 @@ class DeviceHostFake final : public DeviceHost {
       notices_.push_back({code, argument});
     }
     changed_.notify_all();
-    if (onNotice) onNotice(code, argument);
   }
   void HideWindow() override {
     std::lock_guard lock(mutex_);
@@ -54,9 +52,6 @@ class DeviceHostFake final : public DeviceHost {
     std::unique_lock lock(mutex_);
     return changed_.wait_for(lock, deadline, [&] { return notices_.size() >= count; });
   }
-
-  // Runs on the sending thread after a notice is recorded (the synchronous handler's work).
-  std::function<void(unsigned, std::intptr_t)> onNotice;
 
  private:
   mutable std::mutex mutex_;

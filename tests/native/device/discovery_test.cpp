@@ -60,13 +60,6 @@ TEST(DiscoveryTest, SearchStopsAtTheCommandInterfaceUntilALaterRunListsTheEventF
   EXPECT_EQ(machine.link.EventReportByteLength(), 8);
 }
 
-TEST(DiscoveryTest, EventInterfaceAloneIsOpenedButTheMouseIsNotPresent) {
-  Machine machine(Listing({InterfaceRole::Event, InterfaceRole::MouseCollection}));
-  EXPECT_FALSE(machine.link.DiscoverDevice());
-  EXPECT_FALSE(machine.link.DevicePresent());
-  EXPECT_NE(machine.link.EventReader(), nullptr);
-}
-
 TEST(DiscoveryTest, PlatformFailuresEndTheSearch) {
   struct Case {
     const char* name;

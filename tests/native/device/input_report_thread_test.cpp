@@ -90,24 +90,6 @@ TEST(InputReportThreadTest, OnlyCpiStageReportsBecomeNotices) {
   EXPECT_EQ(machine.host.Notices(), std::vector<Notice>{(Notice{7, 6})});
 }
 
-TEST(InputReportThreadTest, TheNoticeIsSynchronousSoReportsWaitForTheHandler) {
-  ReaderMachine machine;
-  std::atomic<int> inHandler{0};
-  std::atomic<int> overlaps{0};
-  machine.host.onNotice = [&](unsigned, std::intptr_t) {
-    if (inHandler.fetch_add(1) != 0) overlaps.fetch_add(1);
-    inHandler.fetch_sub(1);
-  };
-  machine.StartUp();
-  ASSERT_TRUE(machine.ReaderWaitsOnARead());
-  for (int press = 0; press < 10; ++press) machine.mouse->PressCpiButton();
-  ASSERT_TRUE(machine.host.WaitForNotices(10));
-  EXPECT_EQ(overlaps.load(), 0);
-  // Stages follow the enabled stages of the factory state: 3, 4, ... 7, 1, 2, ...
-  EXPECT_EQ(machine.host.Notices()[0], (Notice{7, 3}));
-  EXPECT_EQ(machine.host.Notices()[5], (Notice{7, 1}));
-}
-
 TEST(InputReportThreadTest, UnplugAndReplugWithoutHangsEvenWhenThePendingReadStalls) {
   for (bool stall : {false, true}) {
     SCOPED_TRACE(stall ? "stalled read" : "read ends at removal");

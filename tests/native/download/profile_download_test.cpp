@@ -3,11 +3,71 @@
 #include <algorithm>
 
 #include "core/keys/profile_buttons.h"
-#include "native/download/download_fixture.h"
+#include "core/device/command_set.h"
+#include "core/device/device_link.h"
+#include "core/device/profile_download.h"
+#include "sim/sim_hid_backend.h"
+#include "sim/simulated_mouse.h"
 #include "sim/mouse_state.h"
 
 namespace quendar::device::testing {
 namespace {
+
+
+// A profile with something in every field the download reads.
+inline profiles::ProfileRecord SampleRecord() {
+  profiles::ProfileRecord record;
+  record.ReportRateCode() = 2;
+  record.ButtonLightOn() = 1;
+  for (std::size_t s = 0; s < 7; ++s) {
+    record.CpiStageLevel(s) = static_cast<std::uint8_t>(10 + 5 * s);
+    record.CpiStageEnabled(s) = 1;
+    for (std::size_t c = 0; c < 3; ++c) record.CpiStageColor(s, c) = static_cast<std::uint8_t>(0x10 * s + c);
+  }
+  record.CpiStageLevel(3) = 50;
+  record.CpiStageEnabled(3) = 0;
+  record.bytes()[0x02C] = 0xA1;  // the colour block's tail travels too
+  record.LightingEffect() = 1;
+  record.LightingSlider(0) = 3;
+  record.SensitivityX() = 13;
+  record.SensitivityY() = 5;
+  for (std::size_t b = 0; b < 12; ++b) record.FunctionType(b) = 13;
+  record.FunctionType(2) = 7;
+  record.MediaUsage(2) = 0xE9;
+  for (std::size_t i = 0; i < profiles::kMacroTableSize; ++i) record.MacroTable()[i] = static_cast<std::uint8_t>(i * 7);
+  return record;
+}
+
+class DownloadTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    mouse_ = sim::SimulatedMouse::Create();
+    backend_ = std::make_unique<sim::SimHidBackend>(mouse_);
+    link_ = std::make_unique<DeviceLink>(*backend_);
+    ASSERT_TRUE(link_->DiscoverDevice());
+    mouse_->ClearWireLog();
+    commands_ = std::make_unique<CommandSet>(link_->Command(), image_, [this](std::string_view t) {
+      traces_.emplace_back(t);
+    });
+  }
+
+  // The opcodes of the packets sent, in order.
+  std::vector<std::uint8_t> SentOpcodes() const {
+    std::vector<std::uint8_t> opcodes;
+    for (const auto& entry : mouse_->WireLog()) {
+      if (entry.kind == sim::WireKind::FeatureOut) opcodes.push_back(entry.Payload().at(0));
+    }
+    return opcodes;
+  }
+
+  std::shared_ptr<sim::SimulatedMouse> mouse_;
+  std::unique_ptr<sim::SimHidBackend> backend_;
+  std::unique_ptr<DeviceLink> link_;
+  DeviceImage image_;
+  std::vector<std::string> traces_;
+  std::unique_ptr<CommandSet> commands_;
+};
+
 
 TEST_F(DownloadTest, ThirtyOneExchangesInTheFixedOrder) {
   const auto record = SampleRecord();
@@ -179,19 +239,6 @@ TEST(DownloadRules, LightingByEffect) {
   EXPECT_EQ(unknown.lightingEffect, read.lightingEffect);
   EXPECT_EQ(unknown.lightingParameters, read.lightingParameters);
   for (std::uint8_t effect : {1, 2, 3}) EXPECT_EQ(apply(effect, 3, 2).lightingParameters[1], read.lightingParameters[1]);
-}
-
-TEST(DownloadRules, TracesNameTheirFields) {
-  DeviceImage image;
-  image.stageCount = 7;
-  image.stageBytes = {1, 2, 3, 4, 5, 6, 0xD9, 0x05};
-  EXPECT_EQ(FormatStageTrace(image), "StageNumber:07 01 02 03 04 05 06 D9 05");
-  image.lightingEffect = {2, 3, 0x0A};
-  EXPECT_EQ(FormatLightingEffectTrace(image), "Effect:02 Option1:03 Option2:0A");
-  keys::KeyMatrix matrix{};
-  matrix[0] = {0x03, 0x00, 0xE9, 0x00};
-  const std::string trace = FormatKeyMatrixTrace(1, matrix);
-  EXPECT_EQ(trace.substr(0, 28), "Write KeyMatrix[1] 00E90003 ");
 }
 
 }  // namespace

@@ -33,9 +33,7 @@ TEST(MacroItems, ClassifiesBySubstringPressFirst) {
   EXPECT_EQ(ClassifyMacroItem(L"X   Up   Dn").keyName, L"X   Up");
   EXPECT_EQ(ClassifyMacroItem(L"A  Dn").kind, MacroEventKind::None) << "two blanks are not the marker";
   EXPECT_EQ(ClassifyMacroItem(L"120 ms").kind, MacroEventKind::None);
-  EXPECT_EQ(MouseClickItem(L"L-Button Click", MacroEventKind::Press), L"L-Button   Dn");
   EXPECT_EQ(MouseClickItem(L"R-Button Click", MacroEventKind::Release), L"R-Button   Up");
-  EXPECT_EQ(DelayItem(120), L"120 ms");
 }
 
 TEST(MacroItems, ParsesNumbersLikeTheStoreReaders) {
@@ -143,21 +141,6 @@ TEST(MacroEncoding, OverflowStopsAtTheBlockEndWithWholeEvents) {
   EXPECT_EQ(cut.block[126], 0);
   EXPECT_EQ(cut.block[127], 0);
   EXPECT_EQ(cut.block[125], 0x0E);
-}
-
-TEST(MacroEncoding, TableTakesTheFirstTwelveAndNamesCutMacros) {
-  std::vector<StoredMacro> macros;
-  std::vector<std::wstring> tooLong;
-  for (int i = 0; i < 70; ++i) tooLong.push_back(L"A   Dn");
-  for (int k = 0; k < 14; ++k) {
-    StoredMacro m = MacroOf(k == 4 ? tooLong : std::vector<std::wstring>{L"A   Dn"});
-    m.name = L"M" + std::to_wstring(k);
-    m.loopTimes = k + 1;
-    macros.push_back(m);
-  }
-  const EncodedTable encoded = EncodeMacroTable(macros);
-  for (std::size_t k = 0; k < kMacroCount; ++k) EXPECT_EQ(encoded.table[k * kMacroBlockSize + 1], k + 1);
-  EXPECT_EQ(encoded.cutMacros, (std::vector<std::wstring>{L"M4"}));
 }
 
 }  // namespace

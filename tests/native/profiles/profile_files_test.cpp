@@ -178,22 +178,6 @@ TEST_F(ProfileFilesTest, ExportNeverReplacesTheProgramsOwnFilesBesideIt) {
   EXPECT_EQ(ReadBytes(folder / "str.ini"), list);
 }
 
-TEST_F(ProfileFilesTest, CaptionsLiveInTheSectionOfTheLanguage) {
-  state.currentProfileIndex = 1;
-  files.SaveProfile();
-  files.SetLanguage(Language::SimplifiedChinese);
-  files.captions()[3] = L"宏";
-  ASSERT_TRUE(files.WriteCaptions());
-  files.SetLanguage(Language::English);
-  files.ReadProfileTexts();
-  EXPECT_EQ(files.captions()[3], L"Left Title Scroll");
-  files.SetLanguage(Language::SimplifiedChinese);
-  files.ReadProfileTexts();
-  EXPECT_EQ(files.captions()[3], L"宏");
-  EXPECT_EQ(files.skinKeys().path, L"Default");
-  EXPECT_EQ(files.ReadLanguageCode(), L"");
-}
-
 TEST_F(ProfileFilesTest, FirstRunCaptionsAreWrittenOnlyForANeverSavedProfile) {
   SetList({L"P0", L"P1"}, L"P1");
   ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);

@@ -79,15 +79,6 @@ TEST(SimulatedMouseTest, KeepsWhatIsWrittenShortAndLong) {
   EXPECT_TRUE(std::equal(matrix.begin(), matrix.end(), data.begin()));
 }
 
-TEST(SimulatedMouseTest, DropsPacketsWithAWrongChecksum) {
-  ConnectedMouse m;
-  std::array<std::uint8_t, 9> report{0, 0x01, 0x08, 0, 0, 0, 0, 0, 0x00};
-  device::CommandEndpoint endpoint = m.link.Command();
-  EXPECT_TRUE(endpoint.channel->SetFeature(report));
-  EXPECT_EQ(m.mouse->DroppedPackets(), 1u);
-  EXPECT_EQ(m.mouse->State().reportRateCode, FactoryState().reportRateCode);
-}
-
 TEST(SimulatedMouseTest, RecordsTheWireWithPausesAndTimestamps) {
   ConnectedMouse m;
   m.mouse->ClearWireLog();
@@ -129,18 +120,6 @@ TEST(SimulatedMouseTest, InjectedFaultsReachTheHostAsTheTransportExpects) {
   // The pipe is clean again afterwards.
   m.Send(MakePacket(0x83));
   EXPECT_TRUE(m.ok);
-}
-
-TEST(SimulatedMouseTest, CpiButtonSkipsDisabledStagesAndWraps) {
-  auto mouse = SimulatedMouse::Create();
-  MouseState state = FactoryState();
-  state.stageCount = 4;
-  state.stageBytes[1] |= 0x80;
-  state.currentStage = 3;
-  mouse->SetState(state);
-  EXPECT_EQ(mouse->PressCpiButton(), 4);
-  EXPECT_EQ(mouse->PressCpiButton(), 1);
-  EXPECT_EQ(mouse->PressCpiButton(), 3);
 }
 
 TEST(SimulatedMouseTest, UnpluggedChannelsGoDeadAndPlugListsTheMouseAgain) {

@@ -52,22 +52,20 @@ TEST(Win32HidBackendTest, RegistersAWindowForHidInterfaceNotices) {
 TEST(Win32HidBackendTest, DeviceChangeNoticeIsReadWithinItsStatedSize) {
   EXPECT_FALSE(ReadDeviceChangeNotice(0).has_value());
 
-  const wchar_t name[] = L"\\\\?\\HID#VID_04D9&PID_A165&MI_02#x";
-  std::vector<std::byte> buffer(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) + sizeof name, std::byte{0x41});
-  auto* item = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(buffer.data());
-  item->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-  std::memcpy(item->dbcc_name, name, sizeof name);
-  item->dbcc_size = static_cast<DWORD>(offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name) + sizeof name);
-  std::optional<device::DeviceChangeNotice> notice = ReadDeviceChangeNotice(reinterpret_cast<LPARAM>(item));
+  const std::wstring name = L"\\\\?\\HID#VID_04D9&PID_A165&MI_02#x";
+  std::vector<std::byte> buffer = BuildInterfaceNotice(name);
+  const LPARAM lParam = reinterpret_cast<LPARAM>(buffer.data());
+  std::optional<device::DeviceChangeNotice> notice = ReadDeviceChangeNotice(lParam);
   ASSERT_TRUE(notice.has_value());
   EXPECT_EQ(notice->deviceType, 5u);
   EXPECT_EQ(notice->path, name);
 
   // A name without its terminator stops at the stated size instead of running on.
-  item->dbcc_size -= 2 * sizeof(wchar_t);
-  notice = ReadDeviceChangeNotice(reinterpret_cast<LPARAM>(item));
+  std::fill(buffer.begin() + offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name), buffer.end(), std::byte{0x41});
+  reinterpret_cast<DEV_BROADCAST_HDR*>(buffer.data())->dbch_size -= 2 * sizeof(wchar_t);
+  notice = ReadDeviceChangeNotice(lParam);
   ASSERT_TRUE(notice.has_value());
-  EXPECT_EQ(notice->path.size(), std::wstring(name).size() - 1);
+  EXPECT_EQ(notice->path, std::wstring(name.size() - 1, wchar_t{0x4141}));
 }
 
 TEST(Win32HidBackendTest, PausesLastWhatTheySayNotATimerTick) {

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the native benchmarks and runs each of them; the figures are printed, nothing is asserted.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/bootstrap.sh
+cmake --preset native >/dev/null
+cmake --build --preset native
+shopt -s nullglob
+benches=(build/native/tests/bench/bench_*)
+[ ${#benches[@]} -gt 0 ] || { echo "bench: no benchmarks built"; exit 0; }
+for bench in "${benches[@]}"; do
+  echo "== $(basename "$bench")"
+  "$bench" "$@"
+done
