@@ -2,14 +2,12 @@
 
 #include <windowsx.h>
 
-#include <array>
-#include <vector>
-
 #include "core/app/command_buttons.h"
 #include "core/device/device_change.h"
 #include "core/ui/interface_language.h"
 #include "win32/app/resource_ids.h"
 #include "win32/app/win32_host_services.h"
+#include "win32/profiles/module_path.h"
 
 namespace quendar::win32 {
 
@@ -17,17 +15,6 @@ namespace {
 
 constexpr LONG_PTR kAppWindowStyleBit = WS_EX_APPWINDOW;   // 0x40000
 constexpr LONG_PTR kToolWindowStyleBit = WS_EX_TOOLWINDOW;  // 0x80
-
-std::wstring ModulePath() {
-  std::vector<wchar_t> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length < buffer.size()) return std::wstring(buffer.data(), length);
-    buffer.resize(buffer.size() * 2);
-  }
-}
-
-
 }  // namespace
 
 CTolvaneDlg::CTolvaneDlg(HINSTANCE instance, AppEnvironment environment)

@@ -1,9 +1,9 @@
 #include "win32/demo/simulated_mouse_window.h"
 
-#include <dbt.h>
-
 #include <cstdio>
 #include <vector>
+
+#include "win32/device/device_notification.h"
 
 namespace quendar::win32 {
 
@@ -172,15 +172,7 @@ void SimulatedMouseWindow::OnCommand(int control) {
 
 void SimulatedMouseWindow::ForwardDeviceNotice(std::uint32_t eventCode, const std::wstring& path) {
   // The notice the platform would broadcast, delivered to the main window the same way.
-  const std::size_t bytes = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name) + (path.size() + 1) * sizeof(wchar_t);
-  std::vector<std::uint8_t> storage(bytes < sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) ? sizeof(DEV_BROADCAST_DEVICEINTERFACE_W)
-                                                                                    : bytes);
-  auto* notice = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(storage.data());
-  notice->dbcc_size = static_cast<DWORD>(storage.size());
-  notice->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-  std::copy(path.begin(), path.end(), notice->dbcc_name);
-  notice->dbcc_name[path.size()] = L'\0';
-  ::SendMessageW(mainWindow_, WM_DEVICECHANGE, eventCode, reinterpret_cast<LPARAM>(notice));
+  SendDeviceChange(mainWindow_, eventCode, path);
 }
 
 void SimulatedMouseWindow::OnBalloonShown(const app::BalloonRecord& balloon) {
