@@ -107,17 +107,7 @@ TEST_F(AppSessionTest, SaveSendsTheProfileStoresItSnapshotsAndAppliesHostSetting
   EXPECT_TRUE(host_.messages.empty());
 }
 
-TEST_F(AppSessionTest, SaveWithoutTheMouseTouchesNothing) {
-  Start(false);
-  const auto before = ReadBytes(folder_ / "config0.bin");
-  record().SensitivityX() = 9;
-  session_->apply().OnSaveClicked();
-  EXPECT_EQ(ReadBytes(folder_ / "config0.bin"), before);
-  EXPECT_TRUE(ports_.spiCalls.empty());
-  EXPECT_NE(session_->state().savedRecord.SensitivityX(), 9);
-}
-
-TEST_F(AppSessionTest, ResetWithoutTheMouseLoadsDefaultsKeepingMacrosAndNumberAndAppliesNothing) {
+TEST_F(AppSessionTest, WithoutTheMouseSaveDoesNothingAndResetOnlyLoadsDefaultsKeepingMacrosAndNumber) {
   Start(false);
   record().ProfileNumber() = 4;
   record().SensitivityX() = 1;
@@ -125,7 +115,9 @@ TEST_F(AppSessionTest, ResetWithoutTheMouseLoadsDefaultsKeepingMacrosAndNumberAn
   const auto macros = std::vector<std::uint8_t>(record().MacroTable().begin(), record().MacroTable().end());
   const auto savedBefore = session_->state().savedRecord;
   const auto defaults = ReadBytes(folder_ / "config.bin");
+  const auto stored = ReadBytes(folder_ / "config0.bin");
 
+  session_->apply().OnSaveClicked();  // without the mouse: nothing at all
   session_->apply().ResetProfile();
 
   EXPECT_EQ(record().ProfileNumber(), 4);
@@ -134,6 +126,7 @@ TEST_F(AppSessionTest, ResetWithoutTheMouseLoadsDefaultsKeepingMacrosAndNumberAn
                          defaults.begin() + 2))
       << "every settings byte but the number comes from the default profile";
   EXPECT_EQ(PacketsSent(), 0);
+  EXPECT_EQ(ReadBytes(folder_ / "config0.bin"), stored);
   EXPECT_TRUE(ports_.spiCalls.empty());
   EXPECT_EQ(Bytes(session_->state().savedRecord), Bytes(savedBefore)) << "no snapshot without an apply";
   EXPECT_FALSE(session_->state().defaultsMode);
@@ -164,17 +157,6 @@ TEST_F(AppSessionTest, CancelRestoresTheSnapshotExactlyAndTheNextShowReloadsTheF
   session_->tray().OnTrayCallback(kTrayLeftButtonUp);
   EXPECT_EQ(record().SensitivityY(), 3);
   EXPECT_FALSE(session_->apply().reloadOnShow());
-}
-
-TEST_F(AppSessionTest, CpiButtonStageIsReadBackFromTheMouseForTheBalloon) {
-  Start(true);
-  const std::uint8_t stage = mouse_->PressCpiButton();
-  session_->tray().OnDeviceNotice(kNoticeStageSwitched, stage);
-  ASSERT_EQ(ports_.balloons.size(), 1u);
-  const std::uint8_t code = mouse_->State().stageBytes[stage - 1];
-  EXPECT_EQ(ports_.balloons[0].text,
-            std::wstring(ui::CpiStageText(ui::LanguageClass::English, stage)) + CpiCodeText(code, link_->SensorType()));
-  EXPECT_EQ(ports_.balloons[0].title, L"CPI stage switch");
 }
 
 }  // namespace

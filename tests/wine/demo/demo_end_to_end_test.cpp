@@ -85,7 +85,7 @@ class RestoresHostSettings : public ::testing::Test {
 };
 
 using DemoSave = RestoresHostSettings;
-using DemoMouse = RestoresHostSettings;
+using DemoMouse = RestoresHostSettings;  // "Save" after a replug
 
 TEST(DemoStart, WithTheMouseConnectsAndSizesTheWindowToTheSkin) {
   DemoProgram demo;
@@ -111,15 +111,7 @@ TEST(DemoStart, WithoutTheMouseTheReaderWaitsForTheFirstArrival) {
   demo.Click(kPlug);
   ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
   EXPECT_TRUE(WaitFor([&] { return (demo.StateByte(L"Sensor", 3) & 0x40) != 0; })) << "the arrival connected";
-  demo.Click(kPressCpiButton);
-  EXPECT_TRUE(demo.WaitForBalloon(L"CPI stage switch | ")) << "the reader runs once the mouse arrived";
-  EXPECT_EQ(demo.Exit(), 0u);
-}
-
-TEST_F(DemoMouse, CpiButtonShowsTheStageBalloon) {
-  DemoProgram demo;
-  ASSERT_TRUE(demo.ready());
-  ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
+  // The reader runs once the mouse arrived: each press becomes the stage balloon.
   for (int press = 0; press < 2; ++press) {
     const int before = demo.StateByte(L"Current stage", 0);
     demo.Click(kPressCpiButton);
@@ -192,7 +184,6 @@ TEST_F(DemoSave, SendsTheProfileWritesTheFilesAndChangesTheHostSettings) {
   EXPECT_TRUE(demo.WaitForState(label + acceleration + L", ")) << Narrow(demo.MouseState());
   const std::wstring linesAndClick = L", " + std::to_wstring(lines) + L", " + std::to_wstring(doubleClick);
   EXPECT_TRUE(WaitFor([&] { return demo.MouseState().ends_with(linesAndClick); })) << Narrow(demo.MouseState());
-  EXPECT_EQ(demo.WarningBox(), nullptr) << "the platform accepted every setting";
   EXPECT_EQ(demo.Exit(), 0u);
 }
 

@@ -20,26 +20,6 @@ fs::path ScratchFolder() {
          (L"quendar_demo_" + std::to_wstring(::GetCurrentProcessId()) + L"_" + std::to_wstring(++counter));
 }
 
-struct BoxSearch {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWarningBox(HWND hwnd, LPARAM lParam) {
-  auto* search = reinterpret_cast<BoxSearch*>(lParam);
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(hwnd, &pid);
-  wchar_t className[64] = {};
-  wchar_t title[64] = {};
-  ::GetClassNameW(hwnd, className, 64);
-  ::GetWindowTextW(hwnd, title, 64);
-  if (pid == search->pid && std::wstring(className) == L"#32770" && std::wstring(title) == L"Warning") {
-    search->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 }  // namespace
 
 DemoProgram::DemoProgram(bool unplugged) : folder_(ScratchFolder()) {
@@ -114,12 +94,6 @@ void DemoProgram::ClickMain(int x, int y) {
 DWORD DemoProgram::Exit() {
   ::PostMessageW(mainWindow_, WM_COMMAND, 1028, 0);
   return process_->WaitForExit();
-}
-
-HWND DemoProgram::WarningBox() const {
-  BoxSearch search{process_->pid(), nullptr};
-  ::EnumWindows(&MatchWarningBox, reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 }  // namespace quendar::test

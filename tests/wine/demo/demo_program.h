@@ -39,8 +39,6 @@ class DemoProgram {
   void ClickMain(int x, int y);
   // Ends the program with its "Exit" command; returns its exit code.
   DWORD Exit();
-  // A top-level "Warning" box of the program, if one is open.
-  HWND WarningBox() const;
 
  private:
   std::wstring ControlText(int control) const;
