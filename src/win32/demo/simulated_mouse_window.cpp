@@ -11,7 +11,7 @@ namespace {
 
 constexpr UINT_PTR kRefreshTimer = 1;
 constexpr UINT kRefreshMs = 500;
-constexpr int kWidth = 460;
+constexpr int kWidth = 640;
 constexpr int kHeight = 430;
 // Opcodes that open and close a profile download on the wire.
 constexpr std::uint8_t kFirstDownloadOpcode = 0x01;
