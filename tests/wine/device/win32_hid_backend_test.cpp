@@ -70,15 +70,18 @@ TEST(Win32HidBackendTest, DeviceChangeNoticeIsReadWithinItsStatedSize) {
 
 TEST(Win32HidBackendTest, PausesLastWhatTheySayNotATimerTick) {
   HighResolutionPacer pacer;
-  constexpr int kPauses = 20;
-  const auto start = pacer.Now();
-  for (int i = 0; i < kPauses; ++i) {
+  std::chrono::microseconds shortest = std::chrono::hours(1);
+  for (int i = 0; i < 40; ++i) {
     const auto before = pacer.Now();
     pacer.Pause(std::chrono::milliseconds(2));
-    EXPECT_GE(pacer.Now() - before, std::chrono::milliseconds(2));
+    const auto paused = pacer.Now() - before;
+    EXPECT_GE(paused, std::chrono::milliseconds(2));
+    shortest = std::min(shortest, paused);
   }
-  // A 15.6 ms tick would make this 300 ms or more; a loaded machine is allowed generous slack.
-  EXPECT_LT(pacer.Now() - start, std::chrono::milliseconds(kPauses * 4));
+  RecordProperty("shortest_pause_us", static_cast<int>(shortest.count()));
+  // Pauses bound to the 15.6 ms tick never come out shorter than it, however idle the machine; a
+  // loaded machine may stretch some pauses, not all.
+  EXPECT_LT(shortest, std::chrono::milliseconds(3));
 }
 
 // The event channel's overlapped read, on a named pipe standing in for the event interface.
