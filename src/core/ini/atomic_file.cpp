@@ -1,10 +1,16 @@
 #include "core/ini/atomic_file.h"
 
+#include <fcntl.h>
+
 #include <atomic>
 #include <cerrno>
-#include <fcntl.h>
+#include <chrono>
+#include <cstdio>
 #include <string>
 #include <system_error>
+#include <thread>
+
+#include "core/ini/kernel32_imports.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -22,6 +28,28 @@ namespace quendar::ini {
 namespace {
 
 std::atomic<unsigned> temporaryCounter{0};
+
+constexpr int kRenameAttempts = 5;
+constexpr std::chrono::milliseconds kRenameRetryPause{20};
+
+#ifdef _WIN32
+// MoveFileExW directly: write-through makes the rename itself durable, and the error is the system's.
+int ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& target) {
+  if (MoveFileExW(temporary.c_str(), target.c_str(), kernel32::kMoveReplaceExisting | kernel32::kMoveWriteThrough)) {
+    return 0;
+  }
+  return static_cast<int>(GetLastError());
+}
+bool IsTransientReplaceError(int error) {
+  return error == static_cast<int>(kernel32::kAccessDenied) || error == static_cast<int>(kernel32::kSharingViolation) ||
+         error == static_cast<int>(kernel32::kLockViolation);
+}
+#else
+int ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& target) {
+  return ::rename(temporary.c_str(), target.c_str()) == 0 ? 0 : errno;
+}
+bool IsTransientReplaceError(int error) { return error == EBUSY; }
+#endif
 
 #ifdef _WIN32
 // _doserrno carries the system error code of the failed call, which is what the user is shown.
@@ -126,11 +154,17 @@ WriteResult ReplaceFileContents(const std::filesystem::path& target, std::span<c
     std::filesystem::remove(temporary, ignored);
     return {false, error};
   }
-  std::error_code renameError;
-  std::filesystem::rename(temporary, target, renameError);
-  if (renameError) {
+  // A reader that holds the target open without delete sharing (a scanner, another program reading
+  // the INI file) blocks the replacement for a moment; try again briefly before giving up.
+  int replaceError = 0;
+  for (int attempt = 0; attempt < kRenameAttempts; ++attempt) {
+    if (attempt > 0) std::this_thread::sleep_for(kRenameRetryPause);
+    replaceError = ReplaceWith(temporary, target);
+    if (replaceError == 0 || !IsTransientReplaceError(replaceError)) break;
+  }
+  if (replaceError != 0) {
     std::filesystem::remove(temporary, ignored);
-    return {false, renameError.value()};
+    return {false, replaceError};
   }
   FlushFolder(target.parent_path());
   return {true, 0};

@@ -37,13 +37,16 @@ using detail::Trim;
 using detail::TrimLeft;
 using detail::TrimRight;
 
-// What a reader receives: matching quotes around the value removed, then cut to the buffer.
+// What a reader receives: matching quotes around the value removed, then cut to the buffer. A cut
+// value loses one more character when the buffer ends within the closing quote, as on the platform.
 std::wstring ValueForBuffer(std::wstring_view value, std::size_t bufferChars) {
-  if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front()) {
-    value = value.substr(1, value.size() - 2);
-  }
   if (bufferChars == 0) return {};
-  return std::wstring(value.substr(0, std::min(value.size(), bufferChars - 1)));
+  const bool quoted =
+      value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front();
+  if (quoted) value.remove_prefix(1);
+  std::wstring result(value.substr(0, std::min(value.size(), bufferChars - 1)));
+  if (quoted && bufferChars >= value.size() && !result.empty()) result.pop_back();
+  return result;
 }
 
 std::vector<unsigned char> ReadAllBytes(const std::filesystem::path& file, bool& ok) {
@@ -108,9 +111,10 @@ IniDocument::Section* IniDocument::FindSection(std::wstring_view name) {
 }
 
 const IniDocument::Section* IniDocument::FindSection(std::wstring_view name) const {
+  // An empty name finds the keys before the first header, as the platform's reader does.
   name = Trim(name);
   for (const Section& section : sections_) {
-    if (!section.name.empty() && EqualsIgnoringCase(section.name, name)) return &section;
+    if (EqualsIgnoringCase(section.name, name)) return &section;
   }
   return nullptr;
 }
@@ -132,8 +136,21 @@ bool IniDocument::Contains(std::wstring_view section, std::wstring_view key) con
   return std::ranges::any_of(found->keys, [&](const Key& k) { return EqualsIgnoringCase(k.name, key); });
 }
 
+namespace {
+
+// Text that would read back as something else: a line break splits the line, a key with '=' or one
+// that looks like a header changes what the following lines belong to.
+bool WouldChangeTheFileStructure(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+  auto breaksLine = [](std::wstring_view s) { return s.find_first_of(L"\r\n") != std::wstring_view::npos; };
+  const std::wstring_view keyName = TrimLeft(key);
+  return breaksLine(section) || breaksLine(key) || breaksLine(value) || keyName.find(L'=') != std::wstring_view::npos ||
+         (!keyName.empty() && keyName.front() == L'[');
+}
+
+}  // namespace
+
 bool IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
-  if (Trim(section).empty()) return false;
+  if (Trim(section).empty() || WouldChangeTheFileStructure(section, key, value)) return false;
   // The platform drops leading blanks of the names and the value it writes; trailing ones stay in the
   // written line (and disappear when the file is read again).
   value = TrimLeft(value);
@@ -156,21 +173,25 @@ bool IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
   return true;
 }
 
+// Removal compares names as given, without trimming, and looks for the key in every section of that
+// name, as the platform's removal does.
 void IniDocument::RemoveKey(std::wstring_view section, std::wstring_view key) {
-  Section* target = FindSection(section);
-  if (!target) return;
-  key = Trim(key);
-  const auto it =
-      std::ranges::find_if(target->keys, [&](const Key& k) { return EqualsIgnoringCase(k.name, key); });
-  if (it == target->keys.end()) return;
-  target->keys.erase(it);
-  changed_ = true;
+  for (Section& candidate : sections_) {
+    if (!EqualsIgnoringCase(candidate.name, section)) continue;
+    const auto it =
+        std::ranges::find_if(candidate.keys, [&](const Key& k) { return EqualsIgnoringCase(k.name, key); });
+    if (it == candidate.keys.end()) continue;
+    candidate.keys.erase(it);
+    changed_ = true;
+    return;
+  }
 }
 
 void IniDocument::RemoveSection(std::wstring_view section) {
-  const Section* target = FindSection(section);
-  if (!target) return;
-  sections_.erase(sections_.begin() + (target - sections_.data()));
+  const auto it =
+      std::ranges::find_if(sections_, [&](const Section& s) { return EqualsIgnoringCase(s.name, section); });
+  if (it == sections_.end()) return;
+  sections_.erase(it);
   changed_ = true;
 }
 

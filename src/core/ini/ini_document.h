@@ -28,7 +28,8 @@ class IniDocument {
   std::wstring Get(std::wstring_view section, std::wstring_view key, std::size_t bufferChars) const;
   bool Contains(std::wstring_view section, std::wstring_view key) const;
 
-  // Returns false only for an empty section name, which no reader could find again.
+  // Refuses (false) what could not be read back as written: an empty section name, a line break in any
+  // part, a key containing '=' or starting with '['.
   bool Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
   void RemoveKey(std::wstring_view section, std::wstring_view key);
   void RemoveSection(std::wstring_view section);

@@ -2,16 +2,7 @@
 
 #include <cstdint>
 
-#ifdef _WIN32
-// The core never includes <windows.h>; these two kernel32 entry points are all the ANSI code page needs.
-extern "C" {
-__declspec(dllimport) int __stdcall MultiByteToWideChar(unsigned codePage, unsigned long flags, const char* text,
-                                                        int length, wchar_t* out, int outLength);
-__declspec(dllimport) int __stdcall WideCharToMultiByte(unsigned codePage, unsigned long flags, const wchar_t* text,
-                                                        int length, char* out, int outLength, const char* defaultChar,
-                                                        int* usedDefaultChar);
-}
-#endif
+#include "core/ini/kernel32_imports.h"
 
 namespace quendar::ini {
 
@@ -87,8 +78,9 @@ void AppendUtf16Le(std::vector<unsigned char>& out, std::wstring_view text) {
 
 std::optional<std::vector<unsigned char>> EncodeAnsi(std::wstring_view text) {
 #ifdef _WIN32
-  constexpr unsigned kAnsiCodePage = 0;     // CP_ACP
-  constexpr unsigned long kNoBestFit = 0x400;  // WC_NO_BEST_FIT_CHARS: a lookalike would be lost text too
+  using kernel32::kAnsiCodePage;
+  // No best fit: a lookalike character would be lost text too.
+  constexpr unsigned long kNoBestFit = kernel32::kNoBestFitChars;
   if (text.empty()) return std::vector<unsigned char>{};
   const int length = static_cast<int>(text.size());
   int usedDefault = 0;
@@ -109,9 +101,9 @@ std::wstring DecodeAnsi(std::span<const unsigned char> bytes) {
   if (bytes.empty()) return {};
   const char* data = reinterpret_cast<const char*>(bytes.data());
   const int length = static_cast<int>(bytes.size());
-  const int size = MultiByteToWideChar(0, 0, data, length, nullptr, 0);
+  const int size = MultiByteToWideChar(kernel32::kAnsiCodePage, 0, data, length, nullptr, 0);
   std::wstring out(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-  if (size > 0) MultiByteToWideChar(0, 0, data, length, out.data(), size);
+  if (size > 0) MultiByteToWideChar(kernel32::kAnsiCodePage, 0, data, length, out.data(), size);
   return out;
 #else
   return FromUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));

@@ -23,7 +23,7 @@ class IniStoreTest : public ::testing::Test {
 
 TEST_F(IniStoreTest, ReadsAsThePlatformDoes) {
   WriteBytes(file,
-             "; note\r\n\r\n[Sec]\r\n  Key1 =  value one  \r\nkey1=second\r\nbare\r\n[ Other ]\r\nq=\"quoted\"\r\n"
+             "; note\r\npre=1\r\n\r\n[Sec]\r\n  Key1 =  value one  \r\nkey1=second\r\nbare\r\n[ Other ]\r\nq=\"quoted\"\r\n"
              "half='x\r\ninner=\" a \"\r\n[sec]\r\nKey1=later section\r\n[Broken\r\nx=y\n");
   EXPECT_EQ(ReadString(file, L"SEC", L"KEY1"), L"value one");  // case, blanks, first key and section win
   EXPECT_EQ(ReadString(file, L"  Other ", L"q"), L"quoted");
@@ -35,6 +35,7 @@ TEST_F(IniStoreTest, ReadsAsThePlatformDoes) {
   EXPECT_EQ(ReadString(file, L"sec", L"x"), L"");  // "[Broken" is no header: x belongs to the second [sec]
   EXPECT_EQ(ReadString(folder / "absent.ini", L"Sec", L"Key1"), L"");
   EXPECT_EQ(ReadString(file, L"Sec", L"Key1", 4), L"val");
+  EXPECT_EQ(ReadString(file, L"", L"pre"), L"1");  // keys before the first header
 }
 
 TEST_F(IniStoreTest, LongValuesAreCutToTheBuffer) {
@@ -50,16 +51,14 @@ TEST_F(IniStoreTest, WritesInPlaceAppendsAndCreatesSectionsAtTheEnd) {
   ASSERT_TRUE(WriteString(file, L"A", L"new", L"n"));
   ASSERT_TRUE(WriteString(file, L"C", L"c", L"3"));
   EXPECT_EQ(AsText(ReadBytes(file)), "[A]\r\nk=9\r\nK=2\r\nnew=n\r\n[B]\r\nx=1\r\n[C]\r\nc=3\r\n");
+  // Nothing that would reshape the file on the next read.
   EXPECT_FALSE(WriteString(file, L"  ", L"k", L"v"));
-}
-
-TEST_F(IniStoreTest, DeletesTheFirstMatchOnly) {
-  WriteBytes(file, "[A]\r\nk=1\r\nk=2\r\n[B]\r\nx=1\r\n[a]\r\nz=1\r\n");
-  ASSERT_TRUE(DeleteKey(file, L"A", L"K"));
-  ASSERT_TRUE(DeleteSection(file, L"a"));
-  EXPECT_EQ(AsText(ReadBytes(file)), "[B]\r\nx=1\r\n[a]\r\nz=1\r\n");
-  ASSERT_TRUE(DeleteSection(folder / "absent.ini", L"A"));
-  EXPECT_FALSE(std::filesystem::exists(folder / "absent.ini"));
+  EXPECT_FALSE(WriteString(file, L"A", L"k", L"x\r\n[Evil]\r\nk=v"));
+  EXPECT_FALSE(WriteString(file, L"A", L"[B]", L"v"));
+  EXPECT_FALSE(WriteString(file, L"A", L"a=b", L"v"));
+  ASSERT_TRUE(DeleteSection(file, L"b"));
+  ASSERT_TRUE(DeleteKey(file, L"A", L"k"));
+  EXPECT_EQ(AsText(ReadBytes(file)), "[A]\r\nK=2\r\nnew=n\r\n[C]\r\nc=3\r\n");
 }
 
 TEST_F(IniStoreTest, UnchangedFilesAreNotRewritten) {
@@ -102,21 +101,14 @@ TEST_F(IniStoreTest, ReadsEveryEncodingAndKeepsItOnRewrite) {
   EXPECT_EQ(ReadString(file, L"S", L"k"), L"plain");
 }
 
-TEST_F(IniStoreTest, SectionNameBufferIsFilledAsThePlatformFillsIt) {
+// The exact buffer contents are compared with the platform under Wine; here the cut list and its parse.
+TEST_F(IniStoreTest, SectionNameBufferIsCutLikeThePlatformCutsIt) {
   WriteBytes(file, "k=pre\r\n[Sec]\r\n[ Other ]\r\n[sec]\r\n");
-  auto names = ReadSectionNameBuffer(file);
-  EXPECT_EQ(names.characters, std::wstring(L"Sec\0Other\0sec\0\0", 15));
-  EXPECT_EQ(names.returned, 14u);
-  names = ReadSectionNameBuffer(file, 10);
+  const auto names = ReadSectionNameBuffer(file, 10);
   EXPECT_EQ(names.characters, std::wstring(L"Sec\0Othe\0\0", 10));
   EXPECT_EQ(names.returned, 8u);
-  names = ReadSectionNameBuffer(file, 5);
-  EXPECT_EQ(names.characters, std::wstring(L"Sec\0\0", 5));
-  EXPECT_EQ(names.returned, 3u);
   EXPECT_EQ(ReadSectionNames(file, 10), (std::vector<std::wstring>{L"Sec", L"Othe"}));
-  names = ReadSectionNameBuffer(folder / "absent.ini");
-  EXPECT_EQ(names.characters, std::wstring(1, L'\0'));
-  EXPECT_EQ(names.returned, 0u);
+  EXPECT_EQ(ReadSectionNames(file), (std::vector<std::wstring>{L"Sec", L"Other", L"sec"}));
 }
 
 TEST(ParseDecimal, ReadsLikeTheProgramsNumbers) {

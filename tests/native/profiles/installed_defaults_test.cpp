@@ -1,6 +1,7 @@
 // The installed default files must load through the program's own code into a usable profile.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "core/profiles/cpi_levels.h"
@@ -12,17 +13,18 @@ namespace {
 class InstalledDefaultsTest : public testing::ProfileFolderTest {};
 
 TEST_F(InstalledDefaultsTest, EveryProfileSlotLoadsTheDefaultSettings) {
+  std::uint8_t index = 9;
+  const ProfileListModel list = ReadProfileList(folder / "str.ini", index);
+  EXPECT_EQ(list.names, (std::vector<std::wstring>{L"PROFILE_0", L"PROFILE_1", L"PROFILE_2", L"PROFILE_3",
+                                                   L"PROFILE_4", L"PROFILE_5"}));
+  EXPECT_EQ(index, 0);
   for (std::uint8_t slot = 0; slot < kMaxProfiles; ++slot) {
-    std::uint8_t index = 0;
-    ProfileListModel list = ReadProfileList(folder / "str.ini", index);
-    ASSERT_EQ(list.names.size(), kMaxProfiles);
-    EXPECT_EQ(list.names[slot], L"PROFILE_" + std::to_wstring(slot));
-    list.selection = slot;
-    ASSERT_TRUE(WriteProfileList(folder / "str.ini", list, index));
-    ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
-    EXPECT_EQ(state.record.ProfileNumber(), slot);
-    EXPECT_EQ(state.firstRunFlag, 0);
+    const auto slotFile = DataFile(folder / DataFileName(slot));
+    EXPECT_EQ(slotFile.firstRunFlag, 0);
+    EXPECT_EQ(slotFile.record.ProfileNumber(), slot);
+    EXPECT_TRUE(std::ranges::equal(slotFile.record.bytes().subspan(1), DataFile(folder / "config.bin").record.bytes().subspan(1)));
   }
+  ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
   const ProfileRecord& r = state.record;
   std::set<int> values;
   std::set<std::array<int, 3>> colours;

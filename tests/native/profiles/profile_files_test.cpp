@@ -178,22 +178,6 @@ TEST_F(ProfileFilesTest, ExportNeverReplacesTheProgramsOwnFilesBesideIt) {
   EXPECT_EQ(ReadBytes(folder / "str.ini"), list);
 }
 
-TEST_F(ProfileFilesTest, CaptionsLiveInTheSectionOfTheLanguage) {
-  state.currentProfileIndex = 1;
-  files.SaveProfile();
-  files.SetLanguage(Language::SimplifiedChinese);
-  files.captions()[3] = L"宏";
-  ASSERT_TRUE(files.WriteCaptions());
-  files.SetLanguage(Language::English);
-  files.ReadProfileTexts();
-  EXPECT_EQ(files.captions()[3], L"Left Title Scroll");
-  files.SetLanguage(Language::SimplifiedChinese);
-  files.ReadProfileTexts();
-  EXPECT_EQ(files.captions()[3], L"宏");
-  EXPECT_EQ(files.skinKeys().path, L"Default");
-  EXPECT_EQ(files.ReadLanguageCode(), L"");
-}
-
 TEST_F(ProfileFilesTest, FirstRunCaptionsAreWrittenOnlyForANeverSavedProfile) {
   SetList({L"P0", L"P1"}, L"P1");
   ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
@@ -219,6 +203,9 @@ TEST_F(ProfileFilesTest, ARenamedExecutableUsesItsOwnFolderAndIsNeverWritten) {
   ASSERT_TRUE(other.WriteCaptions());
   EXPECT_EQ(ReadBytes(renamed), (std::vector<unsigned char>{'M', 'Z'}));
   EXPECT_EQ(SkinFolder(renamed, L"Default"), folder / "Skins" / "Default");
+  // Only the file name is replaced: a folder carrying the program's name stays intact.
+  const auto nested = folder / "QUENDAR 2017.exe copies" / "QUENDAR 2017.exe";
+  EXPECT_EQ(ProgramFile(nested, L"str.ini"), folder / "QUENDAR 2017.exe copies" / "str.ini");
 }
 
 }  // namespace
