@@ -1,5 +1,7 @@
 """Backgrounds of the skinned dialogs. Each holds the frames of the controls its dialog lays on it; titles,
 labels and button captions are drawn by the program."""
+import math
+
 import paint as p
 import theme as t
 import widgets as wd
@@ -48,7 +50,6 @@ def _plus(img, cx, cy, r=5, color=t.ACCENT_HIGH):
 
 def single_key(w=384, h=290):
     img = _frame(w, h)
-    _well(img, 34, 103, 180, 123, 3, t.BORDER_SOFT)
     m = p.rect_mask(w, h, 72, 127, 152, 145, 3)
     p.paint(img, m, (250, 250, 252, 255))
     p.paint(img, p.outline(m, 1), t.ACCENT + (255,))
@@ -73,14 +74,24 @@ def combo_key(w=384, h=290):
     return img
 
 
+def _repeat_icon(img, cx, cy, r):
+    """Two chasing arrows on a ring: a macro that plays again."""
+    w, h = img.size
+    for start, colour in ((20, t.ACCENT_HIGH), (200, t.GLYPH)):
+        p.paint(img, p.ring_mask(w, h, cx, cy, r, r - 3, start, start + 140), colour + (255,))
+        a = math.radians(start + 140)
+        tip = (cx + (r - 1.5) * math.cos(a + 0.35), cy + (r - 1.5) * math.sin(a + 0.35))
+        p.paint(img, p.polygon_mask(w, h, [tip, (cx + (r + 4) * math.cos(a), cy + (r + 4) * math.sin(a)),
+                                           (cx + (r - 7) * math.cos(a), cy + (r - 7) * math.sin(a))]), colour + (255,))
+
+
 def macro_key(w=400, h=296):
     img = _frame(w, h)
+    _repeat_icon(img, 96, 72, 20)
     _well(img, 42, 128, 151, 144)
     p.paint(img, p.rect_mask(w, h, 136, 129, 137, 143), t.BORDER + (255,))
     p.paint(img, wd.chevron_mask(w, h, 143.5, 136, 3, "down", 1.3), t.GLYPH + (255,))
     p.paint(img, p.rect_mask(w, h, 200, 56, 201, 220), t.BORDER_SOFT + (255,))
-    for y in (78, 128, 178):
-        p.paint(img, p.rect_mask(w, h, 212, y + 7.5, 216, y + 8.5), t.ACCENT + (255,))
     _footer(img, 238)
     return img
 

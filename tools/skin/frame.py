@@ -1,6 +1,8 @@
 """The main window: its background, the brand marks, the section title bars and the panel backgrounds.
 Column and middle backgrounds are cut from the finished window background so that repainting a column
 is seamless."""
+import math
+
 import paint as p
 import theme as t
 import widgets as wd
@@ -24,9 +26,13 @@ def _card(img, box, radius=6):
 
 def main_background(width, height):
     img = p.radial_gradient(width, height, (20, 22, 27), t.WINDOW_LOW, *MID_STAGE_CENTRE, 560, 420, power=1.3)
-    # the stage behind the mouse: a faint warm light and a floor line
+    # the stage behind the mouse: a faint warm light
     p.paint(img, p.blur(p.ellipse_mask(width, height, MID_STAGE_CENTRE[0], 236, 190, 150), 60), (120, 20, 30, 40))
-    p.paint(img, p.blur(p.ellipse_mask(width, height, 520, 470, 200, 12), 10), (0, 0, 0, 160))
+    # a faint floor line, fading at both ends, that the view switch stands on
+    line = p.rect_mask(width, height, 290, 508, 710, 509)
+    fade = p.blur(p.ellipse_mask(width, height, 500, 508, 180, 10), 40)
+    p.paint(img, p.intersect(line, fade), (130, 136, 150, 150))
+    p.paint(img, p.blur(p.ellipse_mask(width, height, 500, 512, 110, 4), 8), t.ACCENT + (50,))
     _card(img, LEFT_CARD)
     _card(img, RIGHT_CARD, 4)
     # title bar
@@ -161,8 +167,10 @@ def lighting_panel(w=242, h=112):
     img = panel_base(w, h)
     for r in range(3):
         y = 20 + 29 * r
-        for k in range(6):
-            x = 100 + 4 + 30 * (k - 1) + 15 if k else 100 + 2
+        for value in range(1, 7):
+            # a tick under the middle of the slider band a click maps to this value
+            band = (0, 4) if value == 1 else (4 + 30 * (value - 2), min(128, 4 + 30 * (value - 1)))
+            x = 100 + (band[0] + band[1]) // 2
             p.paint(img, p.rect_mask(w, h, x, y + 9.5, x + 1, y + 12), t.BORDER_HIGH + (200,))
         if r:
             hairline(img, 8, y - 6, 234, 90)
@@ -179,7 +187,6 @@ def report_rate_panel(w=242, h=138):
 
 def pointer_speed_panel(w=242, h=110):
     img = panel_base(w, h)
-    import math
     cx, cy = w // 2, 91
     for k in range(11):
         a = math.radians(18 * k)
@@ -209,11 +216,11 @@ def light_button_panel(w=242, h=40):
 
 
 def angle_snap_panel(w=242, h=40):
+    """Next to the switch: a shaky stroke and the straight line angle snapping makes of it."""
     img = panel_base(w, h)
-    for k in range(4):
-        x = 52 + 16 * k
-        p.paint(img, p.polyline_mask(w, h, [(x, 26), (x + 10, 14)], 1.2), t.BORDER_HIGH + (255,))
-    p.paint(img, p.polyline_mask(w, h, [(52, 20), (112, 20)], 1.4), t.ACCENT + (255,))
+    wave = [(52 + k, 20 + 3.2 * math.sin(k / 4.5)) for k in range(0, 61, 2)]
+    p.paint(img, p.polyline_mask(w, h, wave, 1.2), t.BORDER_HIGH + (255,))
+    p.paint(img, p.polyline_mask(w, h, [(52, 20), (112, 20)], 1.4), t.ACCENT + (230,))
     return img
 
 

@@ -180,16 +180,15 @@ class Skin:
             self.images[member_name(fams["FrontOverlayOver"]["pattern"], b)] = over
 
         side = mouse_art.build_side(crop_under(by_id["MouseSidePicture"]))
-        # Buttons 11 and 12 light through two overlays each: the button itself through the back overlay,
-        # the numbered callout below or above it through the side overlay.
+        # Side overlays by the button they light: S-1..S-5 Buttons 8..12; S-6 and S-7 the main buttons' shell
+        # (Button 1) and the wheel (Button 3) as the side view shows them. Buttons 11 and 12 light through two
+        # overlays each: the numbered callout through the side overlay, the button itself through the back one.
+        side_buttons = {1: 8, 2: 9, 3: 10, 4: 11, 5: 12, 6: 1, 7: 3}
         lower_y = mouse_art.SIDE_LOWER_Y[1] + 3
-        claims = {("S", b): (b, at("SideOverlayNormal", b), None) for b in (1, 2, 3, 6, 7)}
-        claims[("S", 4)] = (11, at("SideOverlayNormal", 4), lambda x, y: y < 225)
+        accept = {4: lambda x, y: y < 225, 5: lambda x, y: y > lower_y}
+        claims = {("S", k): (b, at("SideOverlayNormal", k), accept.get(k)) for k, b in side_buttons.items()}
         claims[("B", 4)] = (11, at("BackOverlayNormal", 4), None)
-        claims[("S", 5)] = (12, at("SideOverlayNormal", 5), lambda x, y: y > lower_y)
         claims[("B", 5)] = (12, at("BackOverlayNormal", 5), None)
-        side_button = {1: 8, 2: 9, 3: 10, 6: 6, 7: 7}
-        claims.update({("S", k): (side_button[k],) + claims[("S", k)][1:] for k in side_button})
         picture, parts = mouse_art.overlays(side, claims)
         self.images[by_id["MouseSidePicture"]["name"]] = picture
         for (kind, k), (normal, over) in parts.items():
@@ -217,9 +216,10 @@ class Skin:
 
 
 def record_button():
+    """The record button has one image for both states: a red base line marks it as the live control."""
     img = wd.push_button(89, 24, "normal")
     w, h = img.size
-    p.paint(img, p.ellipse_mask(w, h, 12, h / 2, 4), (255, 60, 72, 255))
+    p.paint(img, p.rect_mask(w, h, 8, h - 3, w - 8, h - 1.5, 1), t.ACCENT + (255,))
     return img
 
 

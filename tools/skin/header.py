@@ -72,13 +72,22 @@ def render(manifest, family_members):
     w(f"inline constexpr Size kMainWindow{{{mw['width']}, {mw['height']}}};")
     w("")
     w("namespace detail {")
+    def rect_array(name, rects):
+        if len(rects) <= 3:
+            w(f"inline constexpr Rect {name}[] = {{{_rects(rects)}}};")
+            return
+        w(f"inline constexpr Rect {name}[] = {{")
+        for i in range(0, len(rects), 4):
+            w("    " + _rects(rects[i:i + 4]) + ",")
+        w("};")
+
     for e in manifest["images"]:
         for key in ("fills", "holds"):
             if e.get(key):
-                w(f"inline constexpr Rect k{e['id']}{key.capitalize()}[] = {{{_rects(e[key])}}};")
+                rect_array(f"k{e['id']}{key.capitalize()}", e[key])
     for f in manifest["families"]:
         if f.get("fills"):
-            w(f"inline constexpr Rect k{f['id']}Fills[] = {{{_rects(f['fills'])}}};")
+            rect_array(f"k{f['id']}Fills", f["fills"])
         members = []
         for v in family_members(f):
             m = next((m for m in f.get("members", []) if m["value"] == v), None)
@@ -87,8 +96,9 @@ def render(manifest, family_members):
             at = m["at"] if m and "at" in m else [0, 0]
             members.append("{%d, {%d, %d}, %s, {%d, %d}}" % (v, size[0], size[1], placed, at[0], at[1]))
         w(f"inline constexpr FamilyMember k{f['id']}Members[] = {{")
-        for i in range(0, len(members), 4):
-            w("    " + ", ".join(members[i:i + 4]) + ",")
+        per_line = 2 if "members" in f else 3
+        for i in range(0, len(members), per_line):
+            w("    " + ", ".join(members[i:i + per_line]) + ",")
         w("};")
     w("}  // namespace detail")
     w("")
@@ -99,15 +109,16 @@ def render(manifest, family_members):
         fills = f"detail::k{e['id']}Fills" if e.get("fills") else "{}"
         holds = f"detail::k{e['id']}Holds" if e.get("holds") else "{}"
         w(f"inline constexpr Image k{e['id']}{{\"{e['name']}\", {{{size[0]}, {size[1]}}}, {placed}, "
-          f"{{{at[0]}, {at[1]}}}, {fills}, {holds}}};")
+          f"{{{at[0]}, {at[1]}}},")
+        w(f"    {fills}, {holds}}};")
     w("")
     for f in manifest["families"]:
         fills = f"detail::k{f['id']}Fills" if f.get("fills") else "{}"
         within = f.get("within")
         bounded = "true" if within else "false"
         within = within or [0, 0, 0, 0]
-        w(f"inline constexpr Family k{f['id']}{{\"{f['pattern']}\", detail::k{f['id']}Members, {fills}, "
-          f"{bounded}, {{{within[0]}, {within[1]}, {within[2]}, {within[3]}}}}};")
+        w(f"inline constexpr Family k{f['id']}{{\"{f['pattern']}\", detail::k{f['id']}Members,")
+        w(f"    {fills}, {bounded}, {{{within[0]}, {within[1]}, {within[2]}, {within[3]}}}}};")
     w("")
     w(f"inline constexpr std::array<const Image*, {len(manifest['images'])}> kImages{{")
     ids = [f"&k{e['id']}" for e in manifest["images"]]

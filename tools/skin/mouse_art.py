@@ -46,7 +46,7 @@ def _shade_button(img, mask, lit, top, bottom, sheen=None):
         p.bevel(img, mask, light=(255, 255, 255, 34), dark=(0, 0, 0, 70))
 
 
-def _badge(scene, x, y, number, lit, leader=None):
+def _badge(scene, x, y, number, leader=None):
     """A numbered callout: a small disc with the button number and a thin leader ending in a dot."""
     def draw(img, on):
         w, h = img.size
@@ -123,9 +123,15 @@ def build_top(background):
 
     def draw_body(img, _):
         _cable(img, [L(*q) for q in [(552, 100), (552, 80), (556, 62), (566, 48)]])
+        relief = p.rect_mask(w, h, cx - 4, 88 - s.oy, cx + 4, 101 - s.oy, 2.5)
+        p.paint(img, relief, p.hgradient(w, h, (54, 57, 66), (18, 19, 23)))
         _body_shadow(img, body, 10, 200)
         p.paint(img, body, p.radial_gradient(w, h, t.MOUSE_SKIRT, t.MOUSE_SKIRT_LOW, cx, 230 - s.oy, 120, 260))
+        p.paint(img, body, p.radial_gradient(w, h, (255, 255, 255, 20), (255, 255, 255, 0), cx - 10, 360 - s.oy, 70, 60))
         p.paint(img, p.outline(body, 1), (70, 75, 86, 255))
+        # light from the upper left catches the shell's left edge
+        rim = p.subtract(body, p.shift(body, 2, 1))
+        p.paint(img, p.intersect(rim, p.rect_mask(w, h, 0, 0, cx, h)), (170, 176, 190, 90))
         # rubber side grips: fine diagonal ribs on both skirts
         ribs = p.shape_mask(w, h, lambda d, sc: [d.line([(x * sc, y * sc), ((x + 10) * sc, (y + 10) * sc)],
                                                         fill=255, width=sc)
@@ -174,13 +180,13 @@ def build_top(background):
     s.add(6, draw_cpi(cpi_up, True))
     s.add(7, draw_cpi(cpi_down, False))
     left_x, right_x = 386, 700
-    s.add(1, _badge(s, left_x, 140, 1, False, [(left_x + 10, 140), (504, 140)]))
-    s.add(4, _badge(s, left_x, 204, 4, False, [(left_x + 10, 204), (521, 204)]))
-    s.add(6, _badge(s, left_x, 248, 6, False, [(left_x + 10, 248), (543, 248)]))
-    s.add(2, _badge(s, right_x, 140, 2, False, [(right_x - 10, 140), (600, 140)]))
-    s.add(3, _badge(s, right_x, 178, 3, False, [(right_x - 10, 178), (561, 178)]))
-    s.add(5, _badge(s, right_x, 204, 5, False, [(right_x - 10, 204), (583, 204)]))
-    s.add(7, _badge(s, right_x, 276, 7, False, [(right_x - 10, 276), (561, 276)]))
+    s.add(1, _badge(s, left_x, 140, 1, [(left_x + 10, 140), (504, 140)]))
+    s.add(4, _badge(s, left_x, 204, 4, [(left_x + 10, 204), (521, 204)]))
+    s.add(6, _badge(s, left_x, 248, 6, [(left_x + 10, 248), (543, 248)]))
+    s.add(2, _badge(s, right_x, 140, 2, [(right_x - 10, 140), (600, 140)]))
+    s.add(3, _badge(s, right_x, 178, 3, [(right_x - 10, 178), (561, 178)]))
+    s.add(5, _badge(s, right_x, 204, 5, [(right_x - 10, 204), (583, 204)]))
+    s.add(7, _badge(s, right_x, 276, 7, [(right_x - 10, 276), (561, 276)]))
     return s
 
 
@@ -199,7 +205,7 @@ def _side_outline(scene):
 
 def build_side(background):
     """Side view at (295, 150): the left flank, nose to the left, five thumb buttons in two staggered rows
-    (8 10 11 above, 9 12 below); the side view's own S-6 lights the main button shell, S-7 the wheel."""
+    (8 10 11 above, 9 12 below), and the main buttons' shell (Button 1) and the wheel (Button 3) in profile."""
     s = Scene((295, 150), (434, 240), background)
     w, h = s.w, s.h
     L = s.local
@@ -238,6 +244,9 @@ def build_side(background):
 
     def draw_wheel(img, lit):
         _shade_button(img, wheel, lit, (70, 74, 84), (34, 36, 42))
+        treads = p.shape_mask(w, h, lambda d, sc: [d.line([(x * sc, 0), (x * sc, h * sc)], fill=255, width=sc)
+                                                   for x in range(0, w, 4)])
+        p.paint(img, p.intersect(treads, wheel), (0, 0, 0, 90) if not lit else (90, 0, 10, 110))
 
     def draw_thumb(x0, x1, y0, y1):
         mask = p.rect_mask(w, h, *L(x0, y0), *L(x1, y1), 6)
@@ -245,31 +254,22 @@ def build_side(background):
                                  p.paint(img, p.outline(mask, 1), (0, 0, 0, 0) if lit else (6, 7, 9, 255)))
 
     s.add(None, draw_body)
-    s.add(6, draw_shell)
-    s.add(7, draw_wheel)
+    s.add(1, draw_shell)
+    s.add(3, draw_wheel)
     for b, (x0, x1) in SIDE_UPPER.items():
         s.add(b, draw_thumb(x0, x1, *SIDE_UPPER_Y))
     for b, (x0, x1) in SIDE_LOWER.items():
         s.add(b, draw_thumb(x0, x1, *SIDE_LOWER_Y))
     for b, (x0, x1) in SIDE_UPPER.items():
         mid = (x0 + x1) / 2
-        s.add(b, _badge(s, mid, 166, b, False, [(mid, 176), (mid, SIDE_UPPER_Y[0] + 4)]))
+        s.add(b, _badge(s, mid, 166, b, [(mid, 176), (mid, SIDE_UPPER_Y[0] + 4)]))
     for b, (x0, x1) in SIDE_LOWER.items():
         mid = (x0 + x1) / 2
-        s.add(b, _badge(s, mid, 364, b, False, [(mid, 354), (mid, SIDE_LOWER_Y[1] - 4)]))
+        s.add(b, _badge(s, mid, 364, b, [(mid, 354), (mid, SIDE_LOWER_Y[1] - 4)]))
     return s
 
 
 # ---------------------------------------------------------------------------------------------- the overlays
-def changed_mask(a, b):
-    """'L' mask, 255 where two images differ in any channel."""
-    from PIL import ImageChops
-    diff = ImageChops.difference(a, b)
-    r, g, bl, al = diff.split()
-    any_change = ImageChops.lighter(ImageChops.lighter(r, g), ImageChops.lighter(bl, al))
-    return any_change.point(lambda v: 255 if v else 0)
-
-
 def _strength(a, b):
     from PIL import ImageChops
     diff = ImageChops.difference(a, b).convert("RGB").split()

@@ -143,9 +143,10 @@ def radial_gradient(w, h, inner, outer, cx, cy, rx, ry, power=1.0):
 
 
 def font(name, size):
+    # Liberation only: scripts/bootstrap.sh installs fonts-liberation, so every machine renders the same bytes.
     paths = {
-        "sans": "dejavu/DejaVuSans.ttf", "sans-bold": "dejavu/DejaVuSans-Bold.ttf",
-        "condensed-bold": "dejavu/DejaVuSansCondensed-Bold.ttf",
+        "sans": "liberation/LiberationSans-Regular.ttf", "sans-bold": "liberation/LiberationSans-Bold.ttf",
+        "condensed-bold": "liberation/LiberationSansNarrow-Bold.ttf",
         "narrow-bold-italic": "liberation/LiberationSansNarrow-BoldItalic.ttf",
         "narrow-bold": "liberation/LiberationSansNarrow-Bold.ttf",
         "arial-bold": "liberation/LiberationSans-Bold.ttf", "arial": "liberation/LiberationSans-Regular.ttf",

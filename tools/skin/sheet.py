@@ -34,7 +34,9 @@ def contact_sheet(entries):
         box_x, box_y = cx + (CELL_W - THUMB_W) // 2, cy + 6
         sheet.paste(_checker(THUMB_W, THUMB_H), (box_x, box_y))
         sheet.alpha_composite(thumb, (box_x + (THUMB_W - tw) // 2, box_y + (THUMB_H - th) // 2))
-        text = name if d.textlength(name, font=label) <= CELL_W - 8 else "…" + name[-30:]
+        text = name
+        while d.textlength(text, font=label) > CELL_W - 8:
+            text = "…" + text[2:]
         d.text((cx + CELL_W / 2, cy + THUMB_H + 14), text, font=label, fill=(190, 194, 204), anchor="mm")
         d.text((cx + CELL_W / 2, cy + THUMB_H + 25), f"{img.width} x {img.height}", font=label,
                fill=(110, 116, 128), anchor="mm")

@@ -60,12 +60,18 @@ inline constexpr std::string_view kSkinFolder = "Default";
 inline constexpr Size kMainWindow{1000, 640};
 
 namespace detail {
-inline constexpr Rect kMainBackgroundHolds[] = {{30, 0, 262, 32}, {937, 5, 952, 20}, {958, 5, 973, 20}, {979, 5, 994, 20}, {18, 604, 90, 634}, {798, 604, 855, 634}, {860, 604, 917, 634}, {923, 604, 980, 634}, {437, 527, 499, 556}, {500, 527, 562, 556}, {262, 32, 734, 450}, {984, 32, 991, 595}};
+inline constexpr Rect kMainBackgroundHolds[] = {
+    {30, 0, 262, 32}, {937, 5, 952, 20}, {958, 5, 973, 20}, {979, 5, 994, 20},
+    {18, 604, 90, 634}, {798, 604, 855, 634}, {860, 604, 917, 634}, {923, 604, 980, 634},
+    {437, 527, 499, 556}, {500, 527, 562, 556}, {262, 32, 734, 450}, {984, 32, 991, 595},
+};
 inline constexpr Rect kLogoFills[] = {{30, 0, 262, 32}};
 inline constexpr Rect kMacroManagerTitleFills[] = {{20, 132, 262, 170}};
 inline constexpr Rect kMainMidBackgroundFills[] = {{262, 32, 734, 450}};
 inline constexpr Rect kSectionTitleFills[] = {{734, 32, 976, 52}, {20, 107, 262, 127}};
-inline constexpr Rect kLightButtonPanelHolds[] = {{10, 15, 20, 24}, {23, 10, 90, 29}, {131, 15, 141, 24}, {144, 10, 211, 29}};
+inline constexpr Rect kLightButtonPanelHolds[] = {
+    {10, 15, 20, 24}, {23, 10, 90, 29}, {131, 15, 141, 24}, {144, 10, 211, 29},
+};
 inline constexpr Rect kSwitchOnFills[] = {{742, 250, 752, 259}};
 inline constexpr Rect kSwitchOffFills[] = {{742, 250, 752, 259}};
 inline constexpr Rect kHelpButtonNormalFills[] = {{937, 5, 952, 20}};
@@ -82,54 +88,120 @@ inline constexpr Rect kConfigButtonNormalFills[] = {{18, 604, 90, 634}};
 inline constexpr Rect kConfigButtonOverFills[] = {{18, 604, 90, 634}};
 inline constexpr Rect kViewButtonNormalFills[] = {{437, 527, 499, 556}, {500, 527, 562, 556}};
 inline constexpr Rect kViewButtonCurrentFills[] = {{437, 527, 499, 556}, {500, 527, 562, 556}};
-inline constexpr Rect kAssignmentPanelTopHolds[] = {{100, 27, 230, 43}, {100, 47, 230, 63}, {100, 67, 230, 83}, {100, 87, 230, 103}, {100, 107, 230, 123}, {100, 127, 230, 143}, {100, 147, 230, 163}};
-inline constexpr Rect kAssignmentPanelSideHolds[] = {{100, 27, 230, 43}, {100, 47, 230, 63}, {100, 67, 230, 83}, {100, 87, 230, 103}, {100, 107, 230, 123}};
-inline constexpr Rect kDropdownNormalFills[] = {{120, 154, 250, 170}, {120, 174, 250, 190}, {120, 194, 250, 210}, {120, 214, 250, 230}, {120, 234, 250, 250}, {120, 254, 250, 270}, {120, 274, 250, 290}};
-inline constexpr Rect kDropdownOverFills[] = {{120, 154, 250, 170}, {120, 174, 250, 190}, {120, 194, 250, 210}, {120, 214, 250, 230}, {120, 234, 250, 250}, {120, 254, 250, 270}, {120, 274, 250, 290}};
-inline constexpr Rect kDropdownOpenFills[] = {{120, 154, 250, 170}, {120, 174, 250, 190}, {120, 194, 250, 210}, {120, 214, 250, 230}, {120, 234, 250, 250}, {120, 254, 250, 270}, {120, 274, 250, 290}};
-inline constexpr Rect kSensitivityPanelHolds[] = {{17, 20, 242, 40}, {17, 40, 225, 49}, {17, 57, 242, 77}, {17, 80, 242, 100}, {17, 100, 225, 109}, {17, 117, 242, 137}};
-inline constexpr Rect kCpiPanelHolds[] = {{11, 13, 20, 161}, {1, 183, 31, 193}, {8, 198, 18, 207}, {8, 213, 18, 223}, {46, 13, 55, 161}, {36, 183, 66, 193}, {43, 198, 53, 207}, {43, 213, 53, 223}, {81, 13, 90, 161}, {71, 183, 101, 193}, {78, 198, 88, 207}, {78, 213, 88, 223}, {116, 13, 125, 161}, {106, 183, 136, 193}, {113, 198, 123, 207}, {113, 213, 123, 223}, {151, 13, 160, 161}, {141, 183, 171, 193}, {148, 198, 158, 207}, {148, 213, 158, 223}, {186, 13, 195, 161}, {176, 183, 206, 193}, {183, 198, 193, 207}, {183, 213, 193, 223}, {221, 13, 230, 161}, {211, 183, 241, 193}, {218, 198, 228, 207}, {218, 213, 228, 223}};
+inline constexpr Rect kAssignmentPanelTopHolds[] = {
+    {100, 27, 230, 43}, {100, 47, 230, 63}, {100, 67, 230, 83}, {100, 87, 230, 103},
+    {100, 107, 230, 123}, {100, 127, 230, 143}, {100, 147, 230, 163},
+};
+inline constexpr Rect kAssignmentPanelSideHolds[] = {
+    {100, 27, 230, 43}, {100, 47, 230, 63}, {100, 67, 230, 83}, {100, 87, 230, 103},
+    {100, 107, 230, 123},
+};
+inline constexpr Rect kDropdownNormalFills[] = {
+    {120, 154, 250, 170}, {120, 174, 250, 190}, {120, 194, 250, 210}, {120, 214, 250, 230},
+    {120, 234, 250, 250}, {120, 254, 250, 270}, {120, 274, 250, 290},
+};
+inline constexpr Rect kDropdownOverFills[] = {
+    {120, 154, 250, 170}, {120, 174, 250, 190}, {120, 194, 250, 210}, {120, 214, 250, 230},
+    {120, 234, 250, 250}, {120, 254, 250, 270}, {120, 274, 250, 290},
+};
+inline constexpr Rect kDropdownOpenFills[] = {
+    {120, 154, 250, 170}, {120, 174, 250, 190}, {120, 194, 250, 210}, {120, 214, 250, 230},
+    {120, 234, 250, 250}, {120, 254, 250, 270}, {120, 274, 250, 290},
+};
+inline constexpr Rect kSensitivityPanelHolds[] = {
+    {17, 20, 242, 40}, {17, 40, 225, 49}, {17, 57, 242, 77}, {17, 80, 242, 100},
+    {17, 100, 225, 109}, {17, 117, 242, 137},
+};
+inline constexpr Rect kCpiPanelHolds[] = {
+    {11, 13, 20, 161}, {1, 183, 31, 193}, {8, 198, 18, 207}, {8, 213, 18, 223},
+    {46, 13, 55, 161}, {36, 183, 66, 193}, {43, 198, 53, 207}, {43, 213, 53, 223},
+    {81, 13, 90, 161}, {71, 183, 101, 193}, {78, 198, 88, 207}, {78, 213, 88, 223},
+    {116, 13, 125, 161}, {106, 183, 136, 193}, {113, 198, 123, 207}, {113, 213, 123, 223},
+    {151, 13, 160, 161}, {141, 183, 171, 193}, {148, 198, 158, 207}, {148, 213, 158, 223},
+    {186, 13, 195, 161}, {176, 183, 206, 193}, {183, 198, 193, 207}, {183, 213, 193, 223},
+    {221, 13, 230, 161}, {211, 183, 241, 193}, {218, 198, 228, 207}, {218, 213, 228, 223},
+};
 inline constexpr Rect kCpiValueBoxFills[] = {{735, 235, 765, 245}};
-inline constexpr Rect kLightingPanelHolds[] = {{10, 20, 20, 29}, {25, 15, 90, 34}, {100, 20, 228, 28}, {100, 33, 242, 48}, {10, 78, 20, 87}, {25, 73, 90, 92}, {100, 78, 228, 86}, {100, 91, 242, 106}};
+inline constexpr Rect kLightingPanelHolds[] = {
+    {10, 20, 20, 29}, {25, 15, 90, 34}, {100, 20, 228, 28}, {100, 33, 242, 48},
+    {10, 78, 20, 87}, {25, 73, 90, 92}, {100, 78, 228, 86}, {100, 91, 242, 106},
+};
 inline constexpr Rect kReportRatePanelHolds[] = {{57, 5, 185, 133}};
 inline constexpr Rect kPointerSpeedPanelHolds[] = {{50, 20, 192, 103}, {20, 73, 50, 103}, {192, 73, 222, 103}};
-inline constexpr Rect kScrollSpeedPanelHolds[] = {{10, 15, 22, 27}, {27, 15, 142, 27}, {10, 50, 22, 62}, {27, 50, 142, 62}, {150, 15, 186, 29}, {190, 15, 200, 21}, {190, 23, 200, 29}};
+inline constexpr Rect kScrollSpeedPanelHolds[] = {
+    {10, 15, 22, 27}, {27, 15, 142, 27}, {10, 50, 22, 62}, {27, 50, 142, 62},
+    {150, 15, 186, 29}, {190, 15, 200, 21}, {190, 23, 200, 29},
+};
 inline constexpr Rect kScrollChoiceOnFills[] = {{10, 15, 22, 27}, {10, 50, 22, 62}};
 inline constexpr Rect kScrollChoiceOffFills[] = {{10, 15, 22, 27}, {10, 50, 22, 62}};
 inline constexpr Rect kScrollLinesFrameFills[] = {{150, 15, 186, 29}};
 inline constexpr Rect kAngleSnapPanelHolds[] = {{10, 13, 40, 27}};
-inline constexpr Rect kSingleKeyDialogHolds[] = {{352, 6, 370, 24}, {250, 250, 308, 275}, {314, 250, 372, 275}, {74, 129, 150, 143}, {34, 103, 180, 123}};
-inline constexpr Rect kComboKeyDialogHolds[] = {{352, 6, 370, 24}, {250, 250, 308, 275}, {314, 250, 372, 275}, {50, 70, 132, 84}, {50, 87, 132, 227}, {50, 120, 131, 134}, {50, 170, 131, 184}};
-inline constexpr Rect kMacroKeyDialogHolds[] = {{352, 6, 370, 24}, {250, 250, 308, 275}, {314, 250, 372, 275}, {12, 112, 181, 128}, {42, 128, 151, 144}, {42, 146, 151, 286}, {220, 78, 236, 94}, {220, 128, 236, 144}, {220, 178, 236, 194}, {237, 70, 390, 102}, {237, 120, 390, 152}, {237, 170, 390, 202}};
+inline constexpr Rect kSingleKeyDialogHolds[] = {
+    {352, 6, 370, 24}, {250, 250, 308, 275}, {314, 250, 372, 275}, {74, 129, 150, 143},
+    {34, 103, 180, 123},
+};
+inline constexpr Rect kComboKeyDialogHolds[] = {
+    {352, 6, 370, 24}, {250, 250, 308, 275}, {314, 250, 372, 275}, {50, 70, 132, 84},
+    {50, 87, 132, 227}, {50, 120, 131, 134}, {50, 170, 131, 184},
+};
+inline constexpr Rect kMacroKeyDialogHolds[] = {
+    {352, 6, 370, 24}, {250, 250, 308, 275}, {314, 250, 372, 275}, {12, 112, 181, 128},
+    {42, 128, 151, 144}, {42, 146, 151, 286}, {220, 78, 236, 94}, {220, 128, 236, 144},
+    {220, 178, 236, 194}, {237, 70, 390, 102}, {237, 120, 390, 152}, {237, 170, 390, 202},
+};
 inline constexpr Rect kMacroKeyTickClearFills[] = {{220, 78, 236, 94}};
 inline constexpr Rect kMacroKeyTickSetFills[] = {{220, 78, 236, 94}};
-inline constexpr Rect kMacroManagerDialogHolds[] = {{15, 0, 414, 31}, {427, 17, 478, 41}, {16, 60, 134, 78}, {148, 60, 266, 78}, {279, 60, 397, 78}, {21, 82, 130, 353}, {153, 82, 262, 353}, {295, 87, 384, 111}, {290, 136, 370, 166}, {370, 144, 384, 158}, {296, 314, 310, 328}, {315, 314, 390, 328}, {298, 333, 379, 345}, {17, 367, 75, 392}, {77, 367, 135, 392}, {298, 394, 352, 422}, {354, 394, 408, 422}};
+inline constexpr Rect kMacroManagerDialogHolds[] = {
+    {15, 0, 414, 31}, {427, 17, 478, 41}, {16, 60, 134, 78}, {148, 60, 266, 78},
+    {279, 60, 397, 78}, {21, 82, 130, 353}, {153, 82, 262, 353}, {295, 87, 384, 111},
+    {290, 136, 370, 166}, {370, 144, 384, 158}, {296, 314, 310, 328}, {315, 314, 390, 328},
+    {298, 333, 379, 345}, {17, 367, 75, 392}, {77, 367, 135, 392}, {298, 394, 352, 422},
+    {354, 394, 408, 422},
+};
 inline constexpr Rect kRecordButtonFills[] = {{295, 87, 384, 111}};
 inline constexpr Rect kMacroManagerTickClearFills[] = {{370, 144, 384, 158}, {296, 314, 310, 328}};
 inline constexpr Rect kMacroManagerTickSetFills[] = {{370, 144, 384, 158}, {296, 314, 310, 328}};
 inline constexpr Rect kMacroManagerOkCancelNormalFills[] = {{298, 394, 352, 422}, {354, 394, 408, 422}};
 inline constexpr Rect kMacroManagerOkCancelOverFills[] = {{298, 394, 352, 422}, {354, 394, 408, 422}};
-inline constexpr Rect kDialogButtonNormalFills[] = {{17, 367, 75, 392}, {77, 367, 135, 392}, {250, 250, 308, 275}, {314, 250, 372, 275}};
-inline constexpr Rect kDialogButtonOverFills[] = {{17, 367, 75, 392}, {77, 367, 135, 392}, {250, 250, 308, 275}, {314, 250, 372, 275}};
+inline constexpr Rect kDialogButtonNormalFills[] = {
+    {17, 367, 75, 392}, {77, 367, 135, 392}, {250, 250, 308, 275}, {314, 250, 372, 275},
+};
+inline constexpr Rect kDialogButtonOverFills[] = {
+    {17, 367, 75, 392}, {77, 367, 135, 392}, {250, 250, 308, 275}, {314, 250, 372, 275},
+};
 inline constexpr Rect kMacroManagerCloseNormalFills[] = {{427, 17, 478, 41}};
 inline constexpr Rect kMacroManagerCloseOverFills[] = {{427, 17, 478, 41}};
-inline constexpr Rect kProfileManagerDialogHolds[] = {{10, 0, 80, 31}, {240, 8, 255, 23}, {0, 31, 263, 575}, {0, 575, 263, 598}, {30, 575, 80, 598}};
-inline constexpr Rect kHelpDialogHolds[] = {{352, 6, 370, 24}, {250, 250, 308, 275}, {314, 250, 372, 275}, {0, 0, 166, 25}, {0, 50, 166, 77}};
+inline constexpr Rect kProfileManagerDialogHolds[] = {
+    {10, 0, 80, 31}, {240, 8, 255, 23}, {0, 31, 263, 575}, {0, 575, 263, 598},
+    {30, 575, 80, 598},
+};
+inline constexpr Rect kHelpDialogHolds[] = {
+    {352, 6, 370, 24}, {250, 250, 308, 275}, {314, 250, 372, 275}, {0, 0, 166, 25},
+    {0, 50, 166, 77},
+};
 inline constexpr FamilyMember kFrontOverlayNormalMembers[] = {
-    {1, {359, 352}, true, {362, 96}}, {2, {171, 352}, true, {550, 96}}, {3, {224, 283}, true, {497, 165}}, {4, {359, 268}, true, {362, 180}},
-    {5, {211, 258}, true, {510, 190}}, {6, {359, 212}, true, {362, 236}}, {7, {224, 183}, true, {497, 265}},
+    {1, {359, 352}, true, {362, 96}}, {2, {171, 352}, true, {550, 96}},
+    {3, {224, 283}, true, {497, 165}}, {4, {359, 268}, true, {362, 180}},
+    {5, {211, 258}, true, {510, 190}}, {6, {359, 212}, true, {362, 236}},
+    {7, {224, 183}, true, {497, 265}},
 };
 inline constexpr FamilyMember kFrontOverlayOverMembers[] = {
-    {1, {359, 352}, true, {362, 96}}, {2, {171, 352}, true, {550, 96}}, {3, {224, 283}, true, {497, 165}}, {4, {359, 268}, true, {362, 180}},
-    {5, {211, 258}, true, {510, 190}}, {6, {359, 212}, true, {362, 236}}, {7, {224, 183}, true, {497, 265}},
+    {1, {359, 352}, true, {362, 96}}, {2, {171, 352}, true, {550, 96}},
+    {3, {224, 283}, true, {497, 165}}, {4, {359, 268}, true, {362, 180}},
+    {5, {211, 258}, true, {510, 190}}, {6, {359, 212}, true, {362, 236}},
+    {7, {224, 183}, true, {497, 265}},
 };
 inline constexpr FamilyMember kSideOverlayNormalMembers[] = {
-    {1, {251, 239}, true, {478, 151}}, {2, {219, 111}, true, {510, 279}}, {3, {186, 240}, true, {543, 150}}, {4, {151, 239}, true, {578, 151}},
-    {5, {136, 82}, true, {593, 308}}, {6, {434, 240}, true, {295, 150}}, {7, {434, 240}, true, {295, 150}},
+    {1, {251, 239}, true, {478, 151}}, {2, {219, 111}, true, {510, 279}},
+    {3, {186, 240}, true, {543, 150}}, {4, {151, 239}, true, {578, 151}},
+    {5, {136, 82}, true, {593, 308}}, {6, {434, 240}, true, {295, 150}},
+    {7, {434, 240}, true, {295, 150}},
 };
 inline constexpr FamilyMember kSideOverlayOverMembers[] = {
-    {1, {251, 239}, true, {478, 151}}, {2, {219, 111}, true, {510, 279}}, {3, {186, 240}, true, {543, 150}}, {4, {151, 239}, true, {578, 151}},
-    {5, {136, 82}, true, {593, 308}}, {6, {434, 240}, true, {295, 150}}, {7, {434, 240}, true, {295, 150}},
+    {1, {251, 239}, true, {478, 151}}, {2, {219, 111}, true, {510, 279}},
+    {3, {186, 240}, true, {543, 150}}, {4, {151, 239}, true, {578, 151}},
+    {5, {136, 82}, true, {593, 308}}, {6, {434, 240}, true, {295, 150}},
+    {7, {434, 240}, true, {295, 150}},
 };
 inline constexpr FamilyMember kBackOverlayNormalMembers[] = {
     {4, {176, 165}, true, {553, 225}}, {5, {171, 126}, true, {558, 264}},
@@ -139,46 +211,55 @@ inline constexpr FamilyMember kBackOverlayOverMembers[] = {
 };
 inline constexpr Rect kSensitivitySliderFills[] = {{17, 40, 225, 49}};
 inline constexpr FamilyMember kSensitivitySliderMembers[] = {
-    {1, {208, 9}, false, {0, 0}}, {2, {208, 9}, false, {0, 0}}, {3, {208, 9}, false, {0, 0}}, {4, {208, 9}, false, {0, 0}},
-    {5, {208, 9}, false, {0, 0}}, {6, {208, 9}, false, {0, 0}}, {7, {208, 9}, false, {0, 0}}, {8, {208, 9}, false, {0, 0}},
-    {9, {208, 9}, false, {0, 0}}, {10, {208, 9}, false, {0, 0}}, {11, {208, 9}, false, {0, 0}},
+    {1, {208, 9}, false, {0, 0}}, {2, {208, 9}, false, {0, 0}}, {3, {208, 9}, false, {0, 0}},
+    {4, {208, 9}, false, {0, 0}}, {5, {208, 9}, false, {0, 0}}, {6, {208, 9}, false, {0, 0}},
+    {7, {208, 9}, false, {0, 0}}, {8, {208, 9}, false, {0, 0}}, {9, {208, 9}, false, {0, 0}},
+    {10, {208, 9}, false, {0, 0}}, {11, {208, 9}, false, {0, 0}},
 };
 inline constexpr Rect kCpiStageSliderFills[] = {{745, 65, 754, 213}};
 inline constexpr FamilyMember kCpiStageSliderMembers[] = {
-    {1, {9, 148}, false, {0, 0}}, {2, {9, 148}, false, {0, 0}}, {3, {9, 148}, false, {0, 0}}, {4, {9, 148}, false, {0, 0}},
-    {5, {9, 148}, false, {0, 0}}, {6, {9, 148}, false, {0, 0}}, {7, {9, 148}, false, {0, 0}}, {8, {9, 148}, false, {0, 0}},
-    {9, {9, 148}, false, {0, 0}}, {10, {9, 148}, false, {0, 0}}, {11, {9, 148}, false, {0, 0}}, {12, {9, 148}, false, {0, 0}},
-    {13, {9, 148}, false, {0, 0}}, {14, {9, 148}, false, {0, 0}}, {15, {9, 148}, false, {0, 0}}, {16, {9, 148}, false, {0, 0}},
-    {17, {9, 148}, false, {0, 0}}, {18, {9, 148}, false, {0, 0}}, {19, {9, 148}, false, {0, 0}}, {20, {9, 148}, false, {0, 0}},
-    {21, {9, 148}, false, {0, 0}}, {22, {9, 148}, false, {0, 0}}, {23, {9, 148}, false, {0, 0}}, {24, {9, 148}, false, {0, 0}},
-    {25, {9, 148}, false, {0, 0}}, {26, {9, 148}, false, {0, 0}}, {27, {9, 148}, false, {0, 0}}, {28, {9, 148}, false, {0, 0}},
-    {29, {9, 148}, false, {0, 0}}, {30, {9, 148}, false, {0, 0}}, {31, {9, 148}, false, {0, 0}}, {32, {9, 148}, false, {0, 0}},
-    {33, {9, 148}, false, {0, 0}}, {34, {9, 148}, false, {0, 0}}, {35, {9, 148}, false, {0, 0}}, {36, {9, 148}, false, {0, 0}},
-    {37, {9, 148}, false, {0, 0}}, {38, {9, 148}, false, {0, 0}}, {39, {9, 148}, false, {0, 0}}, {40, {9, 148}, false, {0, 0}},
-    {41, {9, 148}, false, {0, 0}}, {42, {9, 148}, false, {0, 0}}, {43, {9, 148}, false, {0, 0}}, {44, {9, 148}, false, {0, 0}},
-    {45, {9, 148}, false, {0, 0}}, {46, {9, 148}, false, {0, 0}}, {47, {9, 148}, false, {0, 0}}, {48, {9, 148}, false, {0, 0}},
-    {49, {9, 148}, false, {0, 0}}, {50, {9, 148}, false, {0, 0}}, {51, {9, 148}, false, {0, 0}}, {52, {9, 148}, false, {0, 0}},
-    {53, {9, 148}, false, {0, 0}}, {54, {9, 148}, false, {0, 0}}, {55, {9, 148}, false, {0, 0}}, {56, {9, 148}, false, {0, 0}},
-    {57, {9, 148}, false, {0, 0}}, {58, {9, 148}, false, {0, 0}}, {59, {9, 148}, false, {0, 0}}, {60, {9, 148}, false, {0, 0}},
-    {61, {9, 148}, false, {0, 0}}, {62, {9, 148}, false, {0, 0}}, {63, {9, 148}, false, {0, 0}}, {64, {9, 148}, false, {0, 0}},
-    {65, {9, 148}, false, {0, 0}}, {66, {9, 148}, false, {0, 0}}, {67, {9, 148}, false, {0, 0}}, {68, {9, 148}, false, {0, 0}},
-    {69, {9, 148}, false, {0, 0}}, {70, {9, 148}, false, {0, 0}}, {71, {9, 148}, false, {0, 0}}, {72, {9, 148}, false, {0, 0}},
+    {1, {9, 148}, false, {0, 0}}, {2, {9, 148}, false, {0, 0}}, {3, {9, 148}, false, {0, 0}},
+    {4, {9, 148}, false, {0, 0}}, {5, {9, 148}, false, {0, 0}}, {6, {9, 148}, false, {0, 0}},
+    {7, {9, 148}, false, {0, 0}}, {8, {9, 148}, false, {0, 0}}, {9, {9, 148}, false, {0, 0}},
+    {10, {9, 148}, false, {0, 0}}, {11, {9, 148}, false, {0, 0}}, {12, {9, 148}, false, {0, 0}},
+    {13, {9, 148}, false, {0, 0}}, {14, {9, 148}, false, {0, 0}}, {15, {9, 148}, false, {0, 0}},
+    {16, {9, 148}, false, {0, 0}}, {17, {9, 148}, false, {0, 0}}, {18, {9, 148}, false, {0, 0}},
+    {19, {9, 148}, false, {0, 0}}, {20, {9, 148}, false, {0, 0}}, {21, {9, 148}, false, {0, 0}},
+    {22, {9, 148}, false, {0, 0}}, {23, {9, 148}, false, {0, 0}}, {24, {9, 148}, false, {0, 0}},
+    {25, {9, 148}, false, {0, 0}}, {26, {9, 148}, false, {0, 0}}, {27, {9, 148}, false, {0, 0}},
+    {28, {9, 148}, false, {0, 0}}, {29, {9, 148}, false, {0, 0}}, {30, {9, 148}, false, {0, 0}},
+    {31, {9, 148}, false, {0, 0}}, {32, {9, 148}, false, {0, 0}}, {33, {9, 148}, false, {0, 0}},
+    {34, {9, 148}, false, {0, 0}}, {35, {9, 148}, false, {0, 0}}, {36, {9, 148}, false, {0, 0}},
+    {37, {9, 148}, false, {0, 0}}, {38, {9, 148}, false, {0, 0}}, {39, {9, 148}, false, {0, 0}},
+    {40, {9, 148}, false, {0, 0}}, {41, {9, 148}, false, {0, 0}}, {42, {9, 148}, false, {0, 0}},
+    {43, {9, 148}, false, {0, 0}}, {44, {9, 148}, false, {0, 0}}, {45, {9, 148}, false, {0, 0}},
+    {46, {9, 148}, false, {0, 0}}, {47, {9, 148}, false, {0, 0}}, {48, {9, 148}, false, {0, 0}},
+    {49, {9, 148}, false, {0, 0}}, {50, {9, 148}, false, {0, 0}}, {51, {9, 148}, false, {0, 0}},
+    {52, {9, 148}, false, {0, 0}}, {53, {9, 148}, false, {0, 0}}, {54, {9, 148}, false, {0, 0}},
+    {55, {9, 148}, false, {0, 0}}, {56, {9, 148}, false, {0, 0}}, {57, {9, 148}, false, {0, 0}},
+    {58, {9, 148}, false, {0, 0}}, {59, {9, 148}, false, {0, 0}}, {60, {9, 148}, false, {0, 0}},
+    {61, {9, 148}, false, {0, 0}}, {62, {9, 148}, false, {0, 0}}, {63, {9, 148}, false, {0, 0}},
+    {64, {9, 148}, false, {0, 0}}, {65, {9, 148}, false, {0, 0}}, {66, {9, 148}, false, {0, 0}},
+    {67, {9, 148}, false, {0, 0}}, {68, {9, 148}, false, {0, 0}}, {69, {9, 148}, false, {0, 0}},
+    {70, {9, 148}, false, {0, 0}}, {71, {9, 148}, false, {0, 0}}, {72, {9, 148}, false, {0, 0}},
     {73, {9, 148}, false, {0, 0}}, {74, {9, 148}, false, {0, 0}},
 };
 inline constexpr Rect kLightingSliderFills[] = {{100, 20, 228, 28}};
 inline constexpr FamilyMember kLightingSliderMembers[] = {
-    {1, {128, 8}, false, {0, 0}}, {2, {128, 8}, false, {0, 0}}, {3, {128, 8}, false, {0, 0}}, {4, {128, 8}, false, {0, 0}},
-    {5, {128, 8}, false, {0, 0}}, {6, {128, 8}, false, {0, 0}},
+    {1, {128, 8}, false, {0, 0}}, {2, {128, 8}, false, {0, 0}}, {3, {128, 8}, false, {0, 0}},
+    {4, {128, 8}, false, {0, 0}}, {5, {128, 8}, false, {0, 0}}, {6, {128, 8}, false, {0, 0}},
 };
 inline constexpr Rect kReportRateDialFills[] = {{57, 5, 185, 133}};
 inline constexpr FamilyMember kReportRateDialMembers[] = {
-    {125, {128, 128}, false, {0, 0}}, {250, {128, 128}, false, {0, 0}}, {500, {128, 128}, false, {0, 0}}, {1000, {128, 128}, false, {0, 0}},
+    {125, {128, 128}, false, {0, 0}}, {250, {128, 128}, false, {0, 0}}, {500, {128, 128}, false, {0, 0}},
+    {1000, {128, 128}, false, {0, 0}},
 };
 inline constexpr Rect kSpeedDialFills[] = {{50, 20, 192, 103}};
 inline constexpr FamilyMember kSpeedDialMembers[] = {
-    {1, {142, 83}, false, {0, 0}}, {2, {142, 83}, false, {0, 0}}, {3, {142, 83}, false, {0, 0}}, {4, {142, 83}, false, {0, 0}},
-    {5, {142, 83}, false, {0, 0}}, {6, {142, 83}, false, {0, 0}}, {7, {142, 83}, false, {0, 0}}, {8, {142, 83}, false, {0, 0}},
-    {9, {142, 83}, false, {0, 0}}, {10, {142, 83}, false, {0, 0}}, {11, {142, 83}, false, {0, 0}}, {12, {142, 83}, false, {0, 0}},
+    {1, {142, 83}, false, {0, 0}}, {2, {142, 83}, false, {0, 0}}, {3, {142, 83}, false, {0, 0}},
+    {4, {142, 83}, false, {0, 0}}, {5, {142, 83}, false, {0, 0}}, {6, {142, 83}, false, {0, 0}},
+    {7, {142, 83}, false, {0, 0}}, {8, {142, 83}, false, {0, 0}}, {9, {142, 83}, false, {0, 0}},
+    {10, {142, 83}, false, {0, 0}}, {11, {142, 83}, false, {0, 0}}, {12, {142, 83}, false, {0, 0}},
 };
 inline constexpr Rect kAngleSnapSwitchFills[] = {{10, 13, 40, 27}};
 inline constexpr FamilyMember kAngleSnapSwitchMembers[] = {
@@ -186,82 +267,157 @@ inline constexpr FamilyMember kAngleSnapSwitchMembers[] = {
 };
 }  // namespace detail
 
-inline constexpr Image kMainBackground{"/main.png", {1000, 640}, true, {0, 0}, {}, detail::kMainBackgroundHolds};
-inline constexpr Image kLogo{"/Logo.png", {232, 32}, true, {30, 0}, detail::kLogoFills, {}};
-inline constexpr Image kModelBadge{"/version.png", {242, 60}, true, {20, 40}, {}, {}};
-inline constexpr Image kMacroManagerTitle{"/Bar1.png", {242, 38}, false, {0, 0}, detail::kMacroManagerTitleFills, {}};
-inline constexpr Image kMainLeftBackground{"/BK_MainLeft.png", {242, 496}, true, {20, 102}, {}, {}};
-inline constexpr Image kMainMidBackground{"/BK_MainMid.png", {472, 418}, true, {262, 32}, detail::kMainMidBackgroundFills, {}};
-inline constexpr Image kMainRightBackground{"/BK_MainRight.png", {242, 566}, true, {734, 32}, {}, {}};
-inline constexpr Image kSectionTitle{"/ItemBK.png", {242, 20}, false, {0, 0}, detail::kSectionTitleFills, {}};
-inline constexpr Image kLightButtonPanel{"/MacroManagementBK.png", {242, 40}, false, {0, 0}, {}, detail::kLightButtonPanelHolds};
-inline constexpr Image kSwitchOn{"/Enable.png", {10, 9}, false, {0, 0}, detail::kSwitchOnFills, {}};
-inline constexpr Image kSwitchOff{"/Disable.png", {10, 9}, false, {0, 0}, detail::kSwitchOffFills, {}};
-inline constexpr Image kHelpButtonNormal{"/button-help-normal.png", {18, 18}, false, {0, 0}, detail::kHelpButtonNormalFills, {}};
-inline constexpr Image kHelpButtonOver{"/button-help-over.png", {18, 18}, false, {0, 0}, detail::kHelpButtonOverFills, {}};
-inline constexpr Image kHideButtonNormal{"/button-min-normal.png", {18, 18}, false, {0, 0}, detail::kHideButtonNormalFills, {}};
-inline constexpr Image kHideButtonOver{"/button-min-over.png", {18, 18}, false, {0, 0}, detail::kHideButtonOverFills, {}};
-inline constexpr Image kCloseButtonNormal{"/button-close-normal.png", {18, 18}, false, {0, 0}, detail::kCloseButtonNormalFills, {}};
-inline constexpr Image kCloseButtonOver{"/button-close-over.png", {18, 18}, false, {0, 0}, detail::kCloseButtonOverFills, {}};
-inline constexpr Image kResetCancelButtonNormal{"/button-cancel-normal.png", {57, 30}, false, {0, 0}, detail::kResetCancelButtonNormalFills, {}};
-inline constexpr Image kResetCancelButtonOver{"/button-cancel-over.png", {57, 30}, false, {0, 0}, detail::kResetCancelButtonOverFills, {}};
-inline constexpr Image kSaveButtonNormal{"/button-save-normal.png", {57, 30}, false, {0, 0}, detail::kSaveButtonNormalFills, {}};
-inline constexpr Image kSaveButtonOver{"/button-save-over.png", {57, 30}, false, {0, 0}, detail::kSaveButtonOverFills, {}};
-inline constexpr Image kConfigButtonNormal{"/button-config-normal.png", {72, 30}, false, {0, 0}, detail::kConfigButtonNormalFills, {}};
-inline constexpr Image kConfigButtonOver{"/button-config-over.png", {72, 30}, false, {0, 0}, detail::kConfigButtonOverFills, {}};
-inline constexpr Image kViewButtonNormal{"/button-mouse-normal.png", {62, 29}, false, {0, 0}, detail::kViewButtonNormalFills, {}};
-inline constexpr Image kViewButtonCurrent{"/button-mouse-leave.png", {62, 29}, false, {0, 0}, detail::kViewButtonCurrentFills, {}};
-inline constexpr Image kMouseTopPicture{"/Mouse/Front/MouseFront.png", {360, 400}, true, {361, 48}, {}, {}};
-inline constexpr Image kMouseSidePicture{"/Mouse/Side/MouseSide.png", {434, 240}, true, {295, 150}, {}, {}};
-inline constexpr Image kAssignmentPanelTop{"/ButtonAssignment/BK_ButtonAssignment.png", {242, 176}, false, {0, 0}, {}, detail::kAssignmentPanelTopHolds};
-inline constexpr Image kAssignmentPanelSide{"/ButtonAssignment/BK_ButtonAssignment-Side.png", {242, 176}, false, {0, 0}, {}, detail::kAssignmentPanelSideHolds};
-inline constexpr Image kDropdownNormal{"/ButtonAssignment/DropdownBox-normal.png", {130, 16}, false, {0, 0}, detail::kDropdownNormalFills, {}};
-inline constexpr Image kDropdownOver{"/ButtonAssignment/DropdownBox-over.png", {130, 16}, false, {0, 0}, detail::kDropdownOverFills, {}};
-inline constexpr Image kDropdownOpen{"/ButtonAssignment/DropdownBox-leave.png", {130, 16}, false, {0, 0}, detail::kDropdownOpenFills, {}};
-inline constexpr Image kSensitivityPanel{"/XYSensitivity/BK_XYSensSetting.png", {242, 151}, false, {0, 0}, {}, detail::kSensitivityPanelHolds};
-inline constexpr Image kCpiPanel{"/DPISetting/BK_DPISetting.png", {242, 232}, false, {0, 0}, {}, detail::kCpiPanelHolds};
-inline constexpr Image kCpiValueBox{"/DPISetting/BK-DPIValue.png", {30, 10}, false, {0, 0}, detail::kCpiValueBoxFills, {}};
-inline constexpr Image kLightingPanel{"/Lighting/BK_Lighting.png", {242, 112}, false, {0, 0}, {}, detail::kLightingPanelHolds};
-inline constexpr Image kReportRatePanel{"/USBReportRate/BK_USBReportRate.png", {242, 138}, false, {0, 0}, {}, detail::kReportRatePanelHolds};
-inline constexpr Image kPointerSpeedPanel{"/MouseAttribute/BK_MouseAttribute.png", {242, 110}, false, {0, 0}, {}, detail::kPointerSpeedPanelHolds};
-inline constexpr Image kScrollSpeedPanel{"/MouseAttribute/BK_ScrollSpeed.png", {242, 72}, false, {0, 0}, {}, detail::kScrollSpeedPanelHolds};
-inline constexpr Image kScrollChoiceOn{"/MouseAttribute/ScrollSpeed/Enable.png", {12, 12}, false, {0, 0}, detail::kScrollChoiceOnFills, {}};
-inline constexpr Image kScrollChoiceOff{"/MouseAttribute/ScrollSpeed/Disable.png", {12, 12}, false, {0, 0}, detail::kScrollChoiceOffFills, {}};
-inline constexpr Image kScrollLinesFrame{"/MouseAttribute/ScrollSpeed/ScrollLines.png", {36, 14}, false, {0, 0}, detail::kScrollLinesFrameFills, {}};
-inline constexpr Image kAngleSnapPanel{"/AngleSnap/BK_AngleSnap.png", {242, 40}, false, {0, 0}, {}, detail::kAngleSnapPanelHolds};
-inline constexpr Image kSingleKeyDialog{"/single-key.png", {384, 290}, false, {0, 0}, {}, detail::kSingleKeyDialogHolds};
-inline constexpr Image kComboKeyDialog{"/combo-key.png", {384, 290}, false, {0, 0}, {}, detail::kComboKeyDialogHolds};
-inline constexpr Image kMacroKeyDialog{"/macro-key.png", {400, 296}, false, {0, 0}, {}, detail::kMacroKeyDialogHolds};
-inline constexpr Image kMacroKeyTickClear{"/Pane.png", {16, 16}, false, {0, 0}, detail::kMacroKeyTickClearFills, {}};
-inline constexpr Image kMacroKeyTickSet{"/PaneMakingTick.png", {16, 16}, false, {0, 0}, detail::kMacroKeyTickSetFills, {}};
-inline constexpr Image kMacroManagerDialog{"/MacroManagement/MacroManagement.png", {492, 436}, false, {0, 0}, {}, detail::kMacroManagerDialogHolds};
-inline constexpr Image kRecordButton{"/MacroManagement/Record-normal.png", {89, 24}, false, {0, 0}, detail::kRecordButtonFills, {}};
-inline constexpr Image kMacroManagerTickClear{"/MacroManagement/Pane.png", {14, 14}, false, {0, 0}, detail::kMacroManagerTickClearFills, {}};
-inline constexpr Image kMacroManagerTickSet{"/MacroManagement/PaneMakingTick.png", {14, 14}, false, {0, 0}, detail::kMacroManagerTickSetFills, {}};
-inline constexpr Image kMacroManagerOkCancelNormal{"/MacroManagement/button-cancel-normal.png", {54, 28}, false, {0, 0}, detail::kMacroManagerOkCancelNormalFills, {}};
-inline constexpr Image kMacroManagerOkCancelOver{"/MacroManagement/button-cancel-over.png", {54, 28}, false, {0, 0}, detail::kMacroManagerOkCancelOverFills, {}};
-inline constexpr Image kDialogButtonNormal{"/MacroManagement/button-new-normal.png", {58, 25}, false, {0, 0}, detail::kDialogButtonNormalFills, {}};
-inline constexpr Image kDialogButtonOver{"/MacroManagement/button-new-over.png", {58, 25}, false, {0, 0}, detail::kDialogButtonOverFills, {}};
-inline constexpr Image kMacroManagerCloseNormal{"/macro-button-close-normal.png", {51, 24}, false, {0, 0}, detail::kMacroManagerCloseNormalFills, {}};
-inline constexpr Image kMacroManagerCloseOver{"/macro-button-close-over.png", {51, 24}, false, {0, 0}, detail::kMacroManagerCloseOverFills, {}};
-inline constexpr Image kInsertMacroNormal{"/Insert-Macro-normal.png", {58, 25}, false, {0, 0}, {}, {}};
-inline constexpr Image kInsertMacroOver{"/Insert-Macro-over.png", {58, 25}, false, {0, 0}, {}, {}};
-inline constexpr Image kProfileManagerDialog{"/Config/Config.png", {263, 598}, false, {0, 0}, {}, detail::kProfileManagerDialogHolds};
-inline constexpr Image kProfileManagerNewIcon{"/Config/New-Config.png", {12, 12}, true, {14, 582}, {}, {}};
-inline constexpr Image kHelpDialog{"/Help/HelpWindow.png", {384, 290}, false, {0, 0}, {}, detail::kHelpDialogHolds};
+inline constexpr Image kMainBackground{"/main.png", {1000, 640}, true, {0, 0},
+    {}, detail::kMainBackgroundHolds};
+inline constexpr Image kLogo{"/Logo.png", {232, 32}, true, {30, 0},
+    detail::kLogoFills, {}};
+inline constexpr Image kModelBadge{"/version.png", {242, 60}, true, {20, 40},
+    {}, {}};
+inline constexpr Image kMacroManagerTitle{"/Bar1.png", {242, 38}, false, {0, 0},
+    detail::kMacroManagerTitleFills, {}};
+inline constexpr Image kMainLeftBackground{"/BK_MainLeft.png", {242, 496}, true, {20, 102},
+    {}, {}};
+inline constexpr Image kMainMidBackground{"/BK_MainMid.png", {472, 418}, true, {262, 32},
+    detail::kMainMidBackgroundFills, {}};
+inline constexpr Image kMainRightBackground{"/BK_MainRight.png", {242, 566}, true, {734, 32},
+    {}, {}};
+inline constexpr Image kSectionTitle{"/ItemBK.png", {242, 20}, false, {0, 0},
+    detail::kSectionTitleFills, {}};
+inline constexpr Image kLightButtonPanel{"/MacroManagementBK.png", {242, 40}, false, {0, 0},
+    {}, detail::kLightButtonPanelHolds};
+inline constexpr Image kSwitchOn{"/Enable.png", {10, 9}, false, {0, 0},
+    detail::kSwitchOnFills, {}};
+inline constexpr Image kSwitchOff{"/Disable.png", {10, 9}, false, {0, 0},
+    detail::kSwitchOffFills, {}};
+inline constexpr Image kHelpButtonNormal{"/button-help-normal.png", {18, 18}, false, {0, 0},
+    detail::kHelpButtonNormalFills, {}};
+inline constexpr Image kHelpButtonOver{"/button-help-over.png", {18, 18}, false, {0, 0},
+    detail::kHelpButtonOverFills, {}};
+inline constexpr Image kHideButtonNormal{"/button-min-normal.png", {18, 18}, false, {0, 0},
+    detail::kHideButtonNormalFills, {}};
+inline constexpr Image kHideButtonOver{"/button-min-over.png", {18, 18}, false, {0, 0},
+    detail::kHideButtonOverFills, {}};
+inline constexpr Image kCloseButtonNormal{"/button-close-normal.png", {18, 18}, false, {0, 0},
+    detail::kCloseButtonNormalFills, {}};
+inline constexpr Image kCloseButtonOver{"/button-close-over.png", {18, 18}, false, {0, 0},
+    detail::kCloseButtonOverFills, {}};
+inline constexpr Image kResetCancelButtonNormal{"/button-cancel-normal.png", {57, 30}, false, {0, 0},
+    detail::kResetCancelButtonNormalFills, {}};
+inline constexpr Image kResetCancelButtonOver{"/button-cancel-over.png", {57, 30}, false, {0, 0},
+    detail::kResetCancelButtonOverFills, {}};
+inline constexpr Image kSaveButtonNormal{"/button-save-normal.png", {57, 30}, false, {0, 0},
+    detail::kSaveButtonNormalFills, {}};
+inline constexpr Image kSaveButtonOver{"/button-save-over.png", {57, 30}, false, {0, 0},
+    detail::kSaveButtonOverFills, {}};
+inline constexpr Image kConfigButtonNormal{"/button-config-normal.png", {72, 30}, false, {0, 0},
+    detail::kConfigButtonNormalFills, {}};
+inline constexpr Image kConfigButtonOver{"/button-config-over.png", {72, 30}, false, {0, 0},
+    detail::kConfigButtonOverFills, {}};
+inline constexpr Image kViewButtonNormal{"/button-mouse-normal.png", {62, 29}, false, {0, 0},
+    detail::kViewButtonNormalFills, {}};
+inline constexpr Image kViewButtonCurrent{"/button-mouse-leave.png", {62, 29}, false, {0, 0},
+    detail::kViewButtonCurrentFills, {}};
+inline constexpr Image kMouseTopPicture{"/Mouse/Front/MouseFront.png", {360, 400}, true, {361, 48},
+    {}, {}};
+inline constexpr Image kMouseSidePicture{"/Mouse/Side/MouseSide.png", {434, 240}, true, {295, 150},
+    {}, {}};
+inline constexpr Image kAssignmentPanelTop{"/ButtonAssignment/BK_ButtonAssignment.png", {242, 176}, false, {0, 0},
+    {}, detail::kAssignmentPanelTopHolds};
+inline constexpr Image kAssignmentPanelSide{"/ButtonAssignment/BK_ButtonAssignment-Side.png", {242, 176}, false, {0, 0},
+    {}, detail::kAssignmentPanelSideHolds};
+inline constexpr Image kDropdownNormal{"/ButtonAssignment/DropdownBox-normal.png", {130, 16}, false, {0, 0},
+    detail::kDropdownNormalFills, {}};
+inline constexpr Image kDropdownOver{"/ButtonAssignment/DropdownBox-over.png", {130, 16}, false, {0, 0},
+    detail::kDropdownOverFills, {}};
+inline constexpr Image kDropdownOpen{"/ButtonAssignment/DropdownBox-leave.png", {130, 16}, false, {0, 0},
+    detail::kDropdownOpenFills, {}};
+inline constexpr Image kSensitivityPanel{"/XYSensitivity/BK_XYSensSetting.png", {242, 151}, false, {0, 0},
+    {}, detail::kSensitivityPanelHolds};
+inline constexpr Image kCpiPanel{"/DPISetting/BK_DPISetting.png", {242, 232}, false, {0, 0},
+    {}, detail::kCpiPanelHolds};
+inline constexpr Image kCpiValueBox{"/DPISetting/BK-DPIValue.png", {30, 10}, false, {0, 0},
+    detail::kCpiValueBoxFills, {}};
+inline constexpr Image kLightingPanel{"/Lighting/BK_Lighting.png", {242, 112}, false, {0, 0},
+    {}, detail::kLightingPanelHolds};
+inline constexpr Image kReportRatePanel{"/USBReportRate/BK_USBReportRate.png", {242, 138}, false, {0, 0},
+    {}, detail::kReportRatePanelHolds};
+inline constexpr Image kPointerSpeedPanel{"/MouseAttribute/BK_MouseAttribute.png", {242, 110}, false, {0, 0},
+    {}, detail::kPointerSpeedPanelHolds};
+inline constexpr Image kScrollSpeedPanel{"/MouseAttribute/BK_ScrollSpeed.png", {242, 72}, false, {0, 0},
+    {}, detail::kScrollSpeedPanelHolds};
+inline constexpr Image kScrollChoiceOn{"/MouseAttribute/ScrollSpeed/Enable.png", {12, 12}, false, {0, 0},
+    detail::kScrollChoiceOnFills, {}};
+inline constexpr Image kScrollChoiceOff{"/MouseAttribute/ScrollSpeed/Disable.png", {12, 12}, false, {0, 0},
+    detail::kScrollChoiceOffFills, {}};
+inline constexpr Image kScrollLinesFrame{"/MouseAttribute/ScrollSpeed/ScrollLines.png", {36, 14}, false, {0, 0},
+    detail::kScrollLinesFrameFills, {}};
+inline constexpr Image kAngleSnapPanel{"/AngleSnap/BK_AngleSnap.png", {242, 40}, false, {0, 0},
+    {}, detail::kAngleSnapPanelHolds};
+inline constexpr Image kSingleKeyDialog{"/single-key.png", {384, 290}, false, {0, 0},
+    {}, detail::kSingleKeyDialogHolds};
+inline constexpr Image kComboKeyDialog{"/combo-key.png", {384, 290}, false, {0, 0},
+    {}, detail::kComboKeyDialogHolds};
+inline constexpr Image kMacroKeyDialog{"/macro-key.png", {400, 296}, false, {0, 0},
+    {}, detail::kMacroKeyDialogHolds};
+inline constexpr Image kMacroKeyTickClear{"/Pane.png", {16, 16}, false, {0, 0},
+    detail::kMacroKeyTickClearFills, {}};
+inline constexpr Image kMacroKeyTickSet{"/PaneMakingTick.png", {16, 16}, false, {0, 0},
+    detail::kMacroKeyTickSetFills, {}};
+inline constexpr Image kMacroManagerDialog{"/MacroManagement/MacroManagement.png", {492, 436}, false, {0, 0},
+    {}, detail::kMacroManagerDialogHolds};
+inline constexpr Image kRecordButton{"/MacroManagement/Record-normal.png", {89, 24}, false, {0, 0},
+    detail::kRecordButtonFills, {}};
+inline constexpr Image kMacroManagerTickClear{"/MacroManagement/Pane.png", {14, 14}, false, {0, 0},
+    detail::kMacroManagerTickClearFills, {}};
+inline constexpr Image kMacroManagerTickSet{"/MacroManagement/PaneMakingTick.png", {14, 14}, false, {0, 0},
+    detail::kMacroManagerTickSetFills, {}};
+inline constexpr Image kMacroManagerOkCancelNormal{"/MacroManagement/button-cancel-normal.png", {54, 28}, false, {0, 0},
+    detail::kMacroManagerOkCancelNormalFills, {}};
+inline constexpr Image kMacroManagerOkCancelOver{"/MacroManagement/button-cancel-over.png", {54, 28}, false, {0, 0},
+    detail::kMacroManagerOkCancelOverFills, {}};
+inline constexpr Image kDialogButtonNormal{"/MacroManagement/button-new-normal.png", {58, 25}, false, {0, 0},
+    detail::kDialogButtonNormalFills, {}};
+inline constexpr Image kDialogButtonOver{"/MacroManagement/button-new-over.png", {58, 25}, false, {0, 0},
+    detail::kDialogButtonOverFills, {}};
+inline constexpr Image kMacroManagerCloseNormal{"/macro-button-close-normal.png", {51, 24}, false, {0, 0},
+    detail::kMacroManagerCloseNormalFills, {}};
+inline constexpr Image kMacroManagerCloseOver{"/macro-button-close-over.png", {51, 24}, false, {0, 0},
+    detail::kMacroManagerCloseOverFills, {}};
+inline constexpr Image kInsertMacroNormal{"/Insert-Macro-normal.png", {58, 25}, false, {0, 0},
+    {}, {}};
+inline constexpr Image kInsertMacroOver{"/Insert-Macro-over.png", {58, 25}, false, {0, 0},
+    {}, {}};
+inline constexpr Image kProfileManagerDialog{"/Config/Config.png", {263, 598}, false, {0, 0},
+    {}, detail::kProfileManagerDialogHolds};
+inline constexpr Image kProfileManagerNewIcon{"/Config/New-Config.png", {12, 12}, true, {14, 582},
+    {}, {}};
+inline constexpr Image kHelpDialog{"/Help/HelpWindow.png", {384, 290}, false, {0, 0},
+    {}, detail::kHelpDialogHolds};
 
-inline constexpr Family kFrontOverlayNormal{"/Mouse/Front/F-%d-normal.png", detail::kFrontOverlayNormalMembers, {}, true, {361, 48, 721, 448}};
-inline constexpr Family kFrontOverlayOver{"/Mouse/Front/F-%d-over.png", detail::kFrontOverlayOverMembers, {}, true, {361, 48, 721, 448}};
-inline constexpr Family kSideOverlayNormal{"/Mouse/Side/S-%d-normal.png", detail::kSideOverlayNormalMembers, {}, true, {295, 150, 729, 390}};
-inline constexpr Family kSideOverlayOver{"/Mouse/Side/S-%d-over.png", detail::kSideOverlayOverMembers, {}, true, {295, 150, 729, 390}};
-inline constexpr Family kBackOverlayNormal{"/Mouse/Back/B-%d-normal.png", detail::kBackOverlayNormalMembers, {}, true, {295, 150, 729, 390}};
-inline constexpr Family kBackOverlayOver{"/Mouse/Back/B-%d-over.png", detail::kBackOverlayOverMembers, {}, true, {295, 150, 729, 390}};
-inline constexpr Family kSensitivitySlider{"/StageSlider/%d.png", detail::kSensitivitySliderMembers, detail::kSensitivitySliderFills, false, {0, 0, 0, 0}};
-inline constexpr Family kCpiStageSlider{"/DPISetting/DPIStage/%d.png", detail::kCpiStageSliderMembers, detail::kCpiStageSliderFills, false, {0, 0, 0, 0}};
-inline constexpr Family kLightingSlider{"/Lighting/%d.png", detail::kLightingSliderMembers, detail::kLightingSliderFills, false, {0, 0, 0, 0}};
-inline constexpr Family kReportRateDial{"/USBReportRate/%dHZ.png", detail::kReportRateDialMembers, detail::kReportRateDialFills, false, {0, 0, 0, 0}};
-inline constexpr Family kSpeedDial{"/MouseAttribute/Speed/%d.png", detail::kSpeedDialMembers, detail::kSpeedDialFills, false, {0, 0, 0, 0}};
-inline constexpr Family kAngleSnapSwitch{"/AngleSnap/%d.png", detail::kAngleSnapSwitchMembers, detail::kAngleSnapSwitchFills, false, {0, 0, 0, 0}};
+inline constexpr Family kFrontOverlayNormal{"/Mouse/Front/F-%d-normal.png", detail::kFrontOverlayNormalMembers,
+    {}, true, {361, 48, 721, 448}};
+inline constexpr Family kFrontOverlayOver{"/Mouse/Front/F-%d-over.png", detail::kFrontOverlayOverMembers,
+    {}, true, {361, 48, 721, 448}};
+inline constexpr Family kSideOverlayNormal{"/Mouse/Side/S-%d-normal.png", detail::kSideOverlayNormalMembers,
+    {}, true, {295, 150, 729, 390}};
+inline constexpr Family kSideOverlayOver{"/Mouse/Side/S-%d-over.png", detail::kSideOverlayOverMembers,
+    {}, true, {295, 150, 729, 390}};
+inline constexpr Family kBackOverlayNormal{"/Mouse/Back/B-%d-normal.png", detail::kBackOverlayNormalMembers,
+    {}, true, {295, 150, 729, 390}};
+inline constexpr Family kBackOverlayOver{"/Mouse/Back/B-%d-over.png", detail::kBackOverlayOverMembers,
+    {}, true, {295, 150, 729, 390}};
+inline constexpr Family kSensitivitySlider{"/StageSlider/%d.png", detail::kSensitivitySliderMembers,
+    detail::kSensitivitySliderFills, false, {0, 0, 0, 0}};
+inline constexpr Family kCpiStageSlider{"/DPISetting/DPIStage/%d.png", detail::kCpiStageSliderMembers,
+    detail::kCpiStageSliderFills, false, {0, 0, 0, 0}};
+inline constexpr Family kLightingSlider{"/Lighting/%d.png", detail::kLightingSliderMembers,
+    detail::kLightingSliderFills, false, {0, 0, 0, 0}};
+inline constexpr Family kReportRateDial{"/USBReportRate/%dHZ.png", detail::kReportRateDialMembers,
+    detail::kReportRateDialFills, false, {0, 0, 0, 0}};
+inline constexpr Family kSpeedDial{"/MouseAttribute/Speed/%d.png", detail::kSpeedDialMembers,
+    detail::kSpeedDialFills, false, {0, 0, 0, 0}};
+inline constexpr Family kAngleSnapSwitch{"/AngleSnap/%d.png", detail::kAngleSnapSwitchMembers,
+    detail::kAngleSnapSwitchFills, false, {0, 0, 0, 0}};
 
 inline constexpr std::array<const Image*, 63> kImages{
     &kMainBackground, &kLogo, &kModelBadge, &kMacroManagerTitle,
