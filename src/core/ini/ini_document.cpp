@@ -149,6 +149,14 @@ bool WouldChangeTheFileStructure(std::wstring_view section, std::wstring_view ke
 
 }  // namespace
 
+std::vector<std::wstring> IniDocument::KeyNames(std::wstring_view section) const {
+  std::vector<std::wstring> names;
+  if (const Section* found = FindSection(section)) {
+    for (const Key& k : found->keys) names.push_back(k.name);
+  }
+  return names;
+}
+
 bool IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
   if (Trim(section).empty() || WouldChangeTheFileStructure(section, key, value)) return false;
   // The platform drops leading blanks of the names and the value it writes; trailing ones stay in the

@@ -27,6 +27,8 @@ class IniDocument {
   // Value of the first matching key of the first matching section, cut to bufferChars - 1 characters.
   std::wstring Get(std::wstring_view section, std::wstring_view key, std::size_t bufferChars) const;
   bool Contains(std::wstring_view section, std::wstring_view key) const;
+  // Names of the keys of the first matching section, in file order (lines without '=' included).
+  std::vector<std::wstring> KeyNames(std::wstring_view section) const;
 
   // Refuses (false) what could not be read back as written: an empty section name, a line break in any
   // part, a key containing '=' or starting with '['.

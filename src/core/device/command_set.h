@@ -1,0 +1,79 @@
+#pragma once
+// Every command this program exchanges with the mouse, each one call of the transport that reads into or
+// writes from the DeviceImage, and the sequence run whenever the mouse is connected.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/device/command_transport.h"
+#include "core/device/device_image.h"
+
+namespace quendar::device {
+
+namespace opcode {
+inline constexpr std::uint8_t kWriteReportRate = 0x01;
+inline constexpr std::uint8_t kWriteSensorSettings = 0x03;
+inline constexpr std::uint8_t kWriteLightingParameters = 0x07;
+inline constexpr std::uint8_t kWriteLightingEffect = 0x0D;
+inline constexpr std::uint8_t kWriteSensitivity = 0x0E;
+inline constexpr std::uint8_t kWriteColourBlocks = 0x10;
+inline constexpr std::uint8_t kWriteCpiStages = 0x11;
+inline constexpr std::uint8_t kWriteKeyMatrices = 0x12;
+inline constexpr std::uint8_t kWriteMacroBlocks = 0x13;
+inline constexpr std::uint8_t kReadBit = 0x80;
+inline constexpr std::uint8_t kReadSensorSettings = kWriteSensorSettings | kReadBit;
+inline constexpr std::uint8_t kReadLightingParameters = kWriteLightingParameters | kReadBit;
+inline constexpr std::uint8_t kReadLightingEffect = kWriteLightingEffect | kReadBit;
+inline constexpr std::uint8_t kReadColourBlocks = kWriteColourBlocks | kReadBit;
+inline constexpr std::uint8_t kReadCpiStages = kWriteCpiStages | kReadBit;
+}  // namespace opcode
+
+// Receives the diagnostic traces of device reads; they are for a debugger or a log, never for the user.
+using TraceSink = std::function<void(std::string_view)>;
+
+class CommandSet {
+ public:
+  // The endpoint's pacer also takes the 2 ms pause after each indexed command.
+  CommandSet(const CommandEndpoint& endpoint, DeviceImage& image, TraceSink trace = {});
+
+  DeviceImage& image() { return image_; }
+
+  void WriteReportRate(std::uint8_t reportRateCode);
+  void WriteSensorSettings();
+  void ReadSensorSettings();
+  void WriteLightingParameters();
+  void ReadLightingParameters();
+  void WriteLightingEffect();
+  void ReadLightingEffect();
+  void WriteSensitivity();
+  void WriteColourBlocks();
+  void ReadColourBlocks();
+  void WriteCpiStages();
+  void ReadCpiStages();
+  void WriteKeyMatrices();
+  void WriteMacroBlocks();
+
+  // Reads the sensor settings, marks the mouse as driven by this program (bit 6 of option 2) and writes
+  // them back. Returns the sensor type the mouse reported.
+  std::uint8_t ConnectSequence();
+
+ private:
+  void Short(CommandPacket& packet);
+  void Long(CommandPacket& packet, std::span<std::uint8_t> data);
+  void IndexedPause();
+  void Trace(const std::string& text) const;
+
+  CommandEndpoint endpoint_;
+  DeviceImage& image_;
+  TraceSink trace_;
+};
+
+// The trace texts, exposed so their format is checked where it is made.
+std::string FormatSensorTrace(const DeviceImage& image);
+std::string FormatLightingEffectTrace(const DeviceImage& image);
+std::string FormatStageTrace(const DeviceImage& image);
+std::string FormatKeyMatrixTrace(int matrixNumber, const keys::KeyMatrix& matrix);
+
+}  // namespace quendar::device

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/keys/profile_buttons.h"
+#include "core/device/command_set.h"
+#include "core/device/device_link.h"
+#include "core/device/profile_download.h"
+#include "sim/sim_hid_backend.h"
+#include "sim/simulated_mouse.h"
+#include "sim/mouse_state.h"
+
+namespace quendar::device::testing {
+namespace {
+
+
+// A profile with something in every field the download reads.
+inline profiles::ProfileRecord SampleRecord() {
+  profiles::ProfileRecord record;
+  record.ReportRateCode() = 2;
+  record.ButtonLightOn() = 1;
+  for (std::size_t s = 0; s < 7; ++s) {
+    record.CpiStageLevel(s) = static_cast<std::uint8_t>(10 + 5 * s);
+    record.CpiStageEnabled(s) = 1;
+    for (std::size_t c = 0; c < 3; ++c) record.CpiStageColor(s, c) = static_cast<std::uint8_t>(0x10 * s + c);
+  }
+  record.CpiStageLevel(3) = 50;
+  record.CpiStageEnabled(3) = 0;
+  record.bytes()[0x02C] = 0xA1;  // the colour block's tail travels too
+  record.LightingEffect() = 1;
+  record.LightingSlider(0) = 3;
+  record.SensitivityX() = 13;
+  record.SensitivityY() = 5;
+  for (std::size_t b = 0; b < 12; ++b) record.FunctionType(b) = 13;
+  record.FunctionType(2) = 7;
+  record.MediaUsage(2) = 0xE9;
+  for (std::size_t i = 0; i < profiles::kMacroTableSize; ++i) record.MacroTable()[i] = static_cast<std::uint8_t>(i * 7);
+  return record;
+}
+
+class DownloadTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    mouse_ = sim::SimulatedMouse::Create();
+    backend_ = std::make_unique<sim::SimHidBackend>(mouse_);
+    link_ = std::make_unique<DeviceLink>(*backend_);
+    ASSERT_TRUE(link_->DiscoverDevice());
+    mouse_->ClearWireLog();
+    commands_ = std::make_unique<CommandSet>(link_->Command(), image_, [this](std::string_view t) {
+      traces_.emplace_back(t);
+    });
+  }
+
+  // The opcodes of the packets sent, in order.
+  std::vector<std::uint8_t> SentOpcodes() const {
+    std::vector<std::uint8_t> opcodes;
+    for (const auto& entry : mouse_->WireLog()) {
+      if (entry.kind == sim::WireKind::FeatureOut) opcodes.push_back(entry.Payload().at(0));
+    }
+    return opcodes;
+  }
+
+  std::shared_ptr<sim::SimulatedMouse> mouse_;
+  std::unique_ptr<sim::SimHidBackend> backend_;
+  std::unique_ptr<DeviceLink> link_;
+  DeviceImage image_;
+  std::vector<std::string> traces_;
+  std::unique_ptr<CommandSet> commands_;
+};
+
+
+TEST_F(DownloadTest, ThirtyOneExchangesInTheFixedOrder) {
+  const auto record = SampleRecord();
+  std::size_t packetsWhenStored = 0;
+  DownloadProfile(record, *commands_, [&] { packetsWhenStored = SentOpcodes().size(); });
+
+  std::vector<std::uint8_t> expected{0x01, 0x83, 0x03, 0x0E, 0x8D, 0x87, 0x87, 0x90, 0x90,
+                                     0x10, 0x10, 0x07, 0x07, 0x0D, 0x11};
+  expected.insert(expected.end(), 12, 0x13);
+  expected.insert(expected.end(), 4, 0x12);
+  EXPECT_EQ(SentOpcodes(), expected);
+  ASSERT_EQ(expected.size(), static_cast<std::size_t>(kDownloadExchangeCount));
+  EXPECT_EQ(packetsWhenStored, expected.size()) << "files are stored only after the last key matrix";
+
+  // Item and matrix numbers count from 1; the second lighting-parameter read carries index 1.
+  std::vector<std::vector<std::uint8_t>> packets;
+  for (const auto& entry : mouse_->WireLog()) {
+    if (entry.kind == sim::WireKind::FeatureOut) packets.push_back(entry.Payload());
+  }
+  for (int k = 0; k < 12; ++k) EXPECT_EQ(packets[15 + k][1], k + 1);
+  for (int m = 0; m < 4; ++m) EXPECT_EQ(packets[27 + m][1], m + 1);
+  EXPECT_EQ(packets[5][1], 0);
+  EXPECT_EQ(packets[6][1], 1);
+}
+
+TEST_F(DownloadTest, PausesFollowIndexedExchangesAndWrittenChunks) {
+  DownloadProfile(SampleRecord(), *commands_, {});
+  const auto log = mouse_->WireLog();
+  int twoMs = 0, threeMs = 0, chunksOut = 0, chunksIn = 0;
+  std::uint8_t exchange = 0;  // opcode of the exchange in progress
+  for (std::size_t i = 0; i < log.size(); ++i) {
+    const auto& entry = log[i];
+    switch (entry.kind) {
+      case sim::WireKind::FeatureOut: exchange = entry.Payload()[0]; break;
+      case sim::WireKind::ReportOut:
+        ++chunksOut;
+        ASSERT_LT(i + 1, log.size());
+        EXPECT_EQ(log[i + 1].kind, sim::WireKind::Wait);
+        EXPECT_EQ(log[i + 1].pause, std::chrono::milliseconds(3));
+        break;
+      case sim::WireKind::ReportIn: ++chunksIn; break;
+      case sim::WireKind::Wait: {
+        if (entry.pause == std::chrono::milliseconds(3)) {
+          ++threeMs;
+          break;
+        }
+        EXPECT_EQ(entry.pause, std::chrono::milliseconds(2));
+        ++twoMs;
+        const std::uint8_t base = exchange & 0x7F;
+        EXPECT_TRUE(base == 0x07 || base == 0x10 || base == 0x12 || base == 0x13) << std::hex << int(exchange);
+        // The indexed pause ends its exchange: the next entry starts a new packet or ends the download.
+        if (i + 1 < log.size()) {
+          EXPECT_EQ(log[i + 1].kind, sim::WireKind::FeatureOut);
+        }
+        break;
+      }
+      default: break;
+    }
+  }
+  EXPECT_EQ(twoMs, 24);
+  EXPECT_EQ(threeMs, 59);
+  EXPECT_EQ(chunksOut, 59);
+  EXPECT_EQ(chunksIn, 2);  // one per colour block
+}
+
+TEST_F(DownloadTest, SendsTheProfileAndPassesThroughEverythingElse) {
+  const sim::MouseState factory = mouse_->State();
+  const auto record = SampleRecord();
+  // The stage notification reads the stages before any download; the eighth byte then travels back.
+  commands_->ReadCpiStages();
+  DownloadProfile(record, *commands_, {});
+  const sim::MouseState state = mouse_->State();
+
+  EXPECT_EQ(state.reportRateCode, 2);
+  EXPECT_EQ(state.sensorSettings[0], factory.sensorSettings[0]);
+  EXPECT_EQ(state.sensorSettings[1], factory.sensorSettings[1]);
+  EXPECT_EQ(state.sensorSettings[2], factory.sensorSettings[2]);
+  EXPECT_EQ(state.sensorSettings[3], factory.sensorSettings[3] | kButtonLightBit);
+  EXPECT_EQ(state.sensitivity, (std::array<std::uint8_t, 2>{4, 100}));  // 13 x 20 = 260 wraps to 4
+
+  // Effect 1 at slider 3: option 1 = 4, option 2 = 2, parameter A of index 0 switched on.
+  EXPECT_EQ(state.lightingEffect, (std::array<std::uint8_t, 3>{1, 4, 2}));
+  EXPECT_EQ(state.lightingParameters[0], (std::array<std::uint8_t, 3>{4, factory.lightingParameters[0][1],
+                                                                      factory.lightingParameters[0][2]}));
+  EXPECT_EQ(state.lightingParameters[1], factory.lightingParameters[1]);
+
+  EXPECT_EQ(state.colourBlocks[0], factory.colourBlocks[0]);
+  EXPECT_TRUE(std::ranges::equal(state.colourBlocks[1], record.Field(profiles::field::kCpiColorBlock)));
+  EXPECT_EQ(state.colourBlocks[1][21], 0xA1);
+
+  EXPECT_EQ(state.stageCount, 7);
+  EXPECT_EQ(state.stageBytes[0], 10);
+  EXPECT_EQ(state.stageBytes[3], 0xD9) << "level 50 sends 89, disabled adds bit 7";
+  EXPECT_EQ(state.stageBytes[7], factory.stageBytes[7]);
+
+  for (std::size_t k = 0; k < 12; ++k) EXPECT_TRUE(std::ranges::equal(state.macroBlocks[k], record.MacroBlock(k)));
+  EXPECT_TRUE(std::ranges::equal(state.keyMatrices[0], SerializeKeyMatrix(keys::BuildKeyMatrix(record))));
+  EXPECT_EQ(state.keyMatrices[0][4], 0x03);  // Button 3 sits in slot 1: 03 00 E9 00
+  EXPECT_EQ(state.keyMatrices[0][6], 0xE9);
+  for (std::size_t m = 1; m < 4; ++m) EXPECT_EQ(state.keyMatrices[m], (std::array<std::uint8_t, 64>{}));
+
+  // A second download with the light off clears only bit 3.
+  auto dark = record;
+  dark.ButtonLightOn() = 0;
+  DownloadProfile(dark, *commands_, {});
+  EXPECT_EQ(mouse_->State().sensorSettings[3], factory.sensorSettings[3] & ~kButtonLightBit);
+}
+
+TEST_F(DownloadTest, ConnectSequenceMarksTheMouseAndKeepsTheRest) {
+  const sim::MouseState factory = mouse_->State();
+  EXPECT_EQ(commands_->ConnectSequence(), factory.sensorSettings[0]);
+  const auto settings = mouse_->State().sensorSettings;
+  EXPECT_EQ(settings[3], factory.sensorSettings[3] | kConnectedBit);
+  EXPECT_EQ(settings[1], factory.sensorSettings[1]);
+  EXPECT_EQ(SentOpcodes(), (std::vector<std::uint8_t>{0x83, 0x03}));
+  ASSERT_FALSE(traces_.empty());
+  EXPECT_EQ(traces_[0], "Sensor Type:03 Rate:08 Option1:11 Option2:24");
+}
+
+TEST_F(DownloadTest, FailedAndOversizedRepliesNeverCorruptOrDesynchronise) {
+  const sim::MouseState factory = mouse_->State();
+  // The first long read (colour block 0) claims 200 bytes: only 24 are kept and the download stays in step.
+  mouse_->InjectFault(sim::Fault::OversizedReplyLength);
+  const auto record = SampleRecord();
+  DownloadProfile(record, *commands_, {});
+  EXPECT_EQ(SentOpcodes().size(), 31u);
+  EXPECT_EQ(mouse_->State().colourBlocks[0], factory.colourBlocks[0]);
+  EXPECT_EQ(mouse_->State().stageBytes[7], 0) << "never read: the image's zero goes out";
+
+  // A failed fetch reads as zeros: the sensor bytes become 0 (plus the light bit), a failed long read
+  // moves nothing.
+  mouse_->ClearWireLog();
+  image_.colourBlocks[0].fill(0x5A);
+  commands_->ReadSensorSettings();
+  mouse_->InjectFault(sim::Fault::FailedFetch);
+  commands_->ReadSensorSettings();
+  EXPECT_EQ(image_.sensorSettings, (std::array<std::uint8_t, 4>{}));
+  mouse_->InjectFault(sim::Fault::FailedFetch);
+  commands_->ReadColourBlocks();
+  EXPECT_EQ(image_.colourBlocks[0][0], 0x5A) << "block 0 was the failed one; it keeps its bytes";
+  EXPECT_EQ(image_.colourBlocks[1], mouse_->State().colourBlocks[1]);
+}
+
+TEST(DownloadRules, LightingByEffect) {
+  profiles::ProfileRecord record;
+  DeviceImage read;
+  read.lightingEffect = {9, 8, 7};
+  read.lightingParameters = {LightingParameter{1, 2, 3}, LightingParameter{4, 5, 6}};
+  auto apply = [&](std::uint8_t effect, std::uint8_t slider, std::uint8_t variant) {
+    DeviceImage image = read;
+    record.LightingEffect() = effect;
+    record.LightingSlider(effect == 0 ? 0 : (effect - 1) % 3) = slider;
+    record.LightingVariant() = variant;
+    ApplyLighting(record, image);
+    return image;
+  };
+  auto steadyOff = apply(1, 1, 0);
+  EXPECT_EQ(steadyOff.lightingEffect, (std::array<std::uint8_t, 3>{0, 2, 2}));
+  EXPECT_EQ(steadyOff.lightingParameters[0], (LightingParameter{4, 2, 3}));
+  EXPECT_EQ(apply(2, 2, 0).lightingEffect, (std::array<std::uint8_t, 3>{2, 4, 7})) << "unknown variant keeps option 2";
+  EXPECT_EQ(apply(2, 2, 0).lightingParameters[0], (LightingParameter{1, 2, 3}));
+  EXPECT_EQ(apply(2, 1, 1).lightingEffect, (std::array<std::uint8_t, 3>{2, 5, 2}));
+  const auto variant2 = apply(2, 5, 2);
+  EXPECT_EQ(variant2.lightingEffect, (std::array<std::uint8_t, 3>{2, 1, 3}));
+  EXPECT_EQ(variant2.lightingParameters[0], (LightingParameter{4, 0x7D, 3}));
+  EXPECT_EQ(apply(3, 6, 0).lightingEffect, (std::array<std::uint8_t, 3>{3, 0, 7}));
+  EXPECT_EQ(apply(3, 5, 0).lightingEffect[1], 10);
+  const auto unknown = apply(4, 1, 1);
+  EXPECT_EQ(unknown.lightingEffect, read.lightingEffect);
+  EXPECT_EQ(unknown.lightingParameters, read.lightingParameters);
+  for (std::uint8_t effect : {1, 2, 3}) EXPECT_EQ(apply(effect, 3, 2).lightingParameters[1], read.lightingParameters[1]);
+}
+
+}  // namespace
+}  // namespace quendar::device::testing

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "core/keys/button_code.h"
+#include "core/keys/key_names.h"
+
+namespace quendar::keys {
+namespace {
+
+ButtonAssignment Type(FunctionType type) {
+  ButtonAssignment a;
+  a.functionType = static_cast<std::uint8_t>(type);
+  return a;
+}
+
+TEST(ButtonCode, EncodesEveryFunctionAndSubChoice) {
+  struct Case {
+    ButtonAssignment assignment;
+    ButtonCode code;
+  };
+  auto with = [](FunctionType type, auto set) {
+    ButtonAssignment a = Type(type);
+    set(a);
+    return a;
+  };
+  const Case cases[] = {
+      {Type(FunctionType::Click), {0x01, 0x00, 0xF0, 0x00}},
+      {Type(FunctionType::Menu), {0x01, 0x00, 0xF1, 0x00}},
+      {with(FunctionType::ScrollSelect, [](auto& a) { a.scrollChoice = 1; }), {0x01, 0x00, 0xF2, 0x00}},
+      {with(FunctionType::ScrollSelect, [](auto& a) { a.scrollChoice = 3; }), {0x01, 0x00, 0xF6, 0x00}},
+      {Type(FunctionType::IeForward), {0x01, 0x00, 0xF4, 0x00}},
+      {Type(FunctionType::IeBackward), {0x01, 0x00, 0xF3, 0x00}},
+      {Type(FunctionType::DoubleClick), {0x0A, 0xF0, 0x1E, 0x02}},
+      {with(FunctionType::CpiCycle, [](auto& a) { a.cpiChoice = 3; }), {0x07, 0x00, 0x03, 0x00}},
+      {with(FunctionType::Multimedia, [](auto& a) { a.mediaUsage = SubListValueAt(MultimediaSubList(), 6); }),
+       {0x03, 0x00, 0xE9, 0x00}},  // "Volume Up"
+      {with(FunctionType::Multimedia, [](auto& a) { a.mediaUsage = SubListValueAt(MultimediaSubList(), 0); }),
+       {0x03, 0x00, 0x83, 0x01}},  // "Media player"
+      {with(FunctionType::HotKey, [](auto& a) { a.hotkeyLetter = SubListValueAt(HotKeySubList(), 2); }),
+       {0x00, 0x00, 0xE0, 0x06}},  // "Copy"
+      {with(FunctionType::Windows, [](auto& a) { a.windowsChoice = 0; }), {0x03, 0x00, 0x94, 0x01}},
+      {with(FunctionType::Windows, [](auto& a) { a.windowsChoice = 3; }), {0x00, 0x04, 0x2C, 0x1B}},
+      {with(FunctionType::Windows, [](auto& a) { a.windowsChoice = 6; }), {0x00, 0x00, 0xE3, 0x15}},
+      {with(FunctionType::SingleKey, [](auto& a) { a.singleKey = KeyNameToUsage(L"F5"); }), {0x00, 0x00, 0x3E, 0x00}},
+      {with(FunctionType::ComboKey,
+            [](auto& a) {
+              a.comboModifier = ModifierNameToBit(L"Left Shift");
+              a.comboKey1 = KeyNameToUsage(L"A");
+            }),
+       {0x00, 0x02, 0x04, 0x00}},
+      {with(FunctionType::MacroKey,
+            [](auto& a) {
+              a.macroIndex = 0;
+              a.macroRepeatMode = 0x42;
+            }),
+       {0x09, 0x42, 0x01, 0x00}},
+      {Type(FunctionType::ButtonOff), {}},
+      // Out-of-range types and sub-choices do nothing.
+      {with(FunctionType::ScrollSelect, [](auto& a) { a.scrollChoice = 4; }), {}},
+      {with(FunctionType::ScrollSelect, [](auto& a) { a.scrollChoice = 0; }), {}},
+      {with(FunctionType::Windows, [](auto& a) { a.windowsChoice = 7; }), {}},
+      {with(static_cast<FunctionType>(14), [](auto& a) { a.scrollChoice = 1; }), {}},
+      {with(static_cast<FunctionType>(255), [](auto& a) { a.singleKey = 4; }), {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(EncodeButton(c.assignment), c.code) << int(c.assignment.functionType);
+  EXPECT_EQ(SubListValueAt(MultimediaSubList(), 8), 0);
+  EXPECT_EQ(SubListValueAt(HotKeySubList(), -1), 0);
+}
+
+TEST(ButtonCode, KeyMatrixPlacesButtonsInTheirSlots) {
+  std::array<ButtonAssignment, kButtonCount> buttons{};
+  // Button b (1-based) is the single key 0x10 + b, so every slot shows which button filled it.
+  for (int b = 0; b < kButtonCount; ++b) {
+    buttons[b].functionType = static_cast<std::uint8_t>(FunctionType::SingleKey);
+    buttons[b].singleKey = static_cast<std::uint8_t>(0x11 + b);
+  }
+  const KeyMatrix matrix = BuildKeyMatrix(buttons);
+  const int buttonInSlot[12] = {1, 3, 2, 5, 4, 6, 7, 8, 11, 10, 9, 12};
+  for (int slot = 0; slot < 12; ++slot) {
+    EXPECT_EQ(matrix[slot], (ButtonCode{0x00, 0x00, static_cast<std::uint8_t>(0x10 + buttonInSlot[slot]), 0x00}))
+        << "slot " << slot;
+  }
+  for (auto& b : buttons) b.functionType = static_cast<std::uint8_t>(FunctionType::ButtonOff);
+  const KeyMatrix off = BuildKeyMatrix(buttons);
+  for (int slot = 0; slot < 14; ++slot) EXPECT_EQ(off[slot], (ButtonCode{}));
+  EXPECT_EQ(off[14], (ButtonCode{0x01, 0x00, 0xF7, 0x00}));
+  EXPECT_EQ(off[15], (ButtonCode{0x01, 0x00, 0xF8, 0x00}));
+}
+
+}  // namespace
+}  // namespace quendar::keys

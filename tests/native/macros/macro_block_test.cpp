@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/macros/macro_block.h"
+#include "core/macros/macro_item.h"
+
+namespace quendar::macros {
+namespace {
+
+StoredMacro MacroOf(std::vector<std::wstring> items, bool recordDelays = true) {
+  StoredMacro macro;
+  macro.name = L"Macro_0";
+  macro.recordDelays = recordDelays;
+  macro.useLoopCount = true;
+  macro.loopTimes = 3;
+  macro.itemCount = static_cast<long>(items.size());
+  for (long i = 0; i < macro.itemCount; ++i) macro.items[i] = items[static_cast<std::size_t>(i)];
+  return macro;
+}
+
+std::vector<std::uint8_t> Slots(const MacroBlock& block) {
+  std::size_t end = block.size();
+  while (end > 2 && block[end - 1] == 0) --end;
+  return {block.begin() + 2, block.begin() + static_cast<long>(end)};
+}
+
+TEST(MacroItems, ClassifiesBySubstringPressFirst) {
+  EXPECT_EQ(ClassifyMacroItem(L"A   Dn").kind, MacroEventKind::Press);
+  EXPECT_EQ(ClassifyMacroItem(L"A   Dn").keyName, L"A");
+  EXPECT_EQ(ClassifyMacroItem(L"Right Ctrl   Up").keyName, L"Right Ctrl");
+  EXPECT_EQ(ClassifyMacroItem(L"X   Up   Dn").kind, MacroEventKind::Press);
+  EXPECT_EQ(ClassifyMacroItem(L"X   Up   Dn").keyName, L"X   Up");
+  EXPECT_EQ(ClassifyMacroItem(L"A  Dn").kind, MacroEventKind::None) << "two blanks are not the marker";
+  EXPECT_EQ(ClassifyMacroItem(L"120 ms").kind, MacroEventKind::None);
+  EXPECT_EQ(MouseClickItem(L"R-Button Click", MacroEventKind::Release), L"R-Button   Up");
+}
+
+TEST(MacroItems, ParsesNumbersLikeTheStoreReaders) {
+  EXPECT_EQ(ParseStoredNumber(L"  42abc"), 42);
+  EXPECT_EQ(ParseStoredNumber(L"-7"), -7);
+  EXPECT_EQ(ParseStoredNumber(L"ms 5"), 0);
+  EXPECT_EQ(ParseStoredNumber(L""), 0);
+  EXPECT_EQ(ParseStoredNumber(L"99999999999999999999"), 2147483647);
+  EXPECT_EQ(ParseStoredNumber(L"-99999999999999999999"), -2147483648L);
+}
+
+TEST(MacroEncoding, WorkedSlotExamples) {
+  auto one = [](std::wstring event, long delay) {
+    return Slots(EncodeMacroBlock(MacroOf({event, DelayItem(delay)})).block);
+  };
+  EXPECT_EQ(one(L"A   Dn", 120), (std::vector<std::uint8_t>{0x0C, 0x04}));
+  EXPECT_EQ(one(L"A   Up", 50), (std::vector<std::uint8_t>{0x85, 0x04}));
+  EXPECT_EQ(one(L"L-Button   Dn", 1350), (std::vector<std::uint8_t>{0x32, 0xF0, 0x0D, 0x03}));
+  EXPECT_EQ(one(L"Right Ctrl   Up", 30000), (std::vector<std::uint8_t>{0x80, 0xE4, 0x00, 0x03, 0x01, 0x2C}));
+}
+
+TEST(MacroEncoding, DelayBoundaries) {
+  auto slotsFor = [](long delay) {
+    const auto block = EncodeMacroBlock(MacroOf({L"B   Dn", DelayItem(delay), L"C   Dn"})).block;
+    return std::vector<std::uint8_t>(block.begin() + 2, block.begin() + 10);
+  };
+  EXPECT_EQ(slotsFor(1270), (std::vector<std::uint8_t>{0x7F, 0x05, 0x00, 0x06, 0, 0, 0, 0}));
+  EXPECT_EQ(slotsFor(1271), (std::vector<std::uint8_t>{0x47, 0x05, 0x0C, 0x03, 0x00, 0x06, 0, 0}));
+  EXPECT_EQ(slotsFor(25500), (std::vector<std::uint8_t>{0x00, 0x05, 0xFF, 0x03, 0x00, 0x06, 0, 0}));
+  EXPECT_EQ(slotsFor(25501), (std::vector<std::uint8_t>{0x01, 0x05, 0x00, 0x03, 0x00, 0xFF, 0x00, 0x06}));
+  // Beyond 16 bits of hundreds only the low 16 bits travel.
+  EXPECT_EQ(slotsFor(6553600 + 200), (std::vector<std::uint8_t>{0x00, 0x05, 0x00, 0x03, 0x00, 0x02, 0x00, 0x06}));
+  // A negative delay never turns a press into a release.
+  EXPECT_EQ(slotsFor(-500)[0], 0x00);
+}
+
+TEST(MacroEncoding, DelaysWithAndWithoutRecordedDelays) {
+  const std::vector<std::wstring> items{L"A   Dn", L"120 ms", L"A   Up"};
+  EXPECT_EQ(Slots(EncodeMacroBlock(MacroOf(items, true)).block), (std::vector<std::uint8_t>{0x0C, 0x04, 0x80, 0x04}));
+  EXPECT_EQ(Slots(EncodeMacroBlock(MacroOf(items, false)).block), (std::vector<std::uint8_t>{0x0C, 0x04, 0x85, 0x04}));
+
+  // Adjacent events without delay items: 50 ms each when delays are off, 0 for the press when on.
+  const std::vector<std::wstring> clicks{L"L-Button   Dn", L"L-Button   Up"};
+  EXPECT_EQ(Slots(EncodeMacroBlock(MacroOf(clicks, false)).block), (std::vector<std::uint8_t>{0x05, 0xF0, 0x85, 0xF0}));
+  EXPECT_EQ(Slots(EncodeMacroBlock(MacroOf(clicks, true)).block), (std::vector<std::uint8_t>{0x00, 0xF0, 0x80, 0xF0}));
+
+  // A leading delay item writes nothing; the first event still lands on bytes 2 and 3.
+  const auto leading = EncodeMacroBlock(MacroOf({L"50 ms", L"Z   Dn", L"10 ms"})).block;
+  EXPECT_EQ(Slots(leading), (std::vector<std::uint8_t>{0x01, 0x1D}));
+}
+
+TEST(MacroEncoding, LoopCountRules) {
+  auto loopBytes = [](bool use, long times) {
+    StoredMacro macro = MacroOf({L"A   Dn"});
+    macro.useLoopCount = use;
+    macro.loopTimes = times;
+    const auto block = EncodeMacroBlock(macro).block;
+    return (block[0] << 8) | block[1];
+  };
+  EXPECT_EQ(loopBytes(true, 3), 3);
+  EXPECT_EQ(loopBytes(true, 65535), 65535);
+  EXPECT_EQ(loopBytes(false, 500), 1);
+  EXPECT_EQ(loopBytes(true, 70000), 1);
+  EXPECT_EQ(loopBytes(true, 0), 1);  // a missing "MacroLoopTimes" reads as 0
+
+  StoredMacro empty = MacroOf({L"A   Dn"});
+  empty.itemCount = 0;
+  EXPECT_EQ(EncodeMacroBlock(empty).block, MacroBlock{}) << "no items: all zero, loop count included";
+}
+
+TEST(MacroEncoding, SparseAndOutOfCountItems) {
+  StoredMacro macro = MacroOf({});
+  macro.itemCount = 1000000000;  // a hand-edited count far beyond what the section holds
+  macro.items[5] = L"A   Dn";
+  macro.items[6] = L"300 ms";
+  macro.items[-1] = L"B   Dn";
+  EXPECT_EQ(Slots(EncodeMacroBlock(macro).block), (std::vector<std::uint8_t>{0x1E, 0x04}));
+  macro.itemCount = 6;  // item 6 lies beyond the count but is still read as item 5's delay
+  EXPECT_EQ(Slots(EncodeMacroBlock(macro).block), (std::vector<std::uint8_t>{0x1E, 0x04}));
+  macro.itemCount = 5;
+  EXPECT_TRUE(Slots(EncodeMacroBlock(macro).block).empty());
+}
+
+TEST(MacroEncoding, OverflowStopsAtTheBlockEndWithWholeEvents) {
+  std::vector<std::wstring> items;
+  for (int i = 0; i < 64; ++i) items.push_back(i % 2 ? L"K   Up" : L"K   Dn");
+  const EncodedMacro full = EncodeMacroBlock(MacroOf(items, false));
+  EXPECT_TRUE(full.cut);
+  for (std::size_t b = 2; b < 128; b += 2) EXPECT_EQ(full.block[b + 1], 0x0E) << b;  // 63 events, all of K
+
+  std::vector<std::wstring> exact(items.begin(), items.begin() + 63);
+  EXPECT_FALSE(EncodeMacroBlock(MacroOf(exact, false)).cut);
+
+  // 62 short events leave one slot: a following three-slot event does not fit and nothing after it is written.
+  std::vector<std::wstring> longTail(items.begin(), items.begin() + 62);
+  longTail.insert(longTail.end(), {L"L   Dn", L"30000 ms", L"M   Dn"});
+  const EncodedMacro cut = EncodeMacroBlock(MacroOf(longTail, false));
+  EXPECT_TRUE(cut.cut);
+  EXPECT_EQ(cut.block[126], 0);
+  EXPECT_EQ(cut.block[127], 0);
+  EXPECT_EQ(cut.block[125], 0x0E);
+}
+
+}  // namespace
+}  // namespace quendar::macros

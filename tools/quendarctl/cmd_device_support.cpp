@@ -1,0 +1,59 @@
+#include "cmd_device_support.h"
+
+#include <cstdio>
+
+#include "sim/sim_hid_backend.h"
+#include "sim/simulated_mouse.h"
+
+#ifdef _WIN32
+#include "win32/device/win32_hid_backend.h"
+#endif
+
+namespace quendar::ctl {
+namespace {
+
+std::string Hex(std::span<const std::uint8_t> bytes, const char* separator) {
+  std::string text;
+  text.reserve(bytes.size() * 3);
+  char digits[4];
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (i > 0) text += separator;
+    std::snprintf(digits, sizeof digits, "%02X", bytes[i]);
+    text += digits;
+  }
+  return text;
+}
+
+// The HID stack of this system, or null with the reason when this build has none.
+std::unique_ptr<device::HidBackend> PlatformBackend(std::string& error) {
+#ifdef _WIN32
+  return std::make_unique<win32::Win32HidBackend>();
+#else
+  error = "this build of quendarctl has no HID backend for this system; use --simulated";
+  return nullptr;
+#endif
+}
+
+}  // namespace
+
+std::string SpacedHex(std::span<const std::uint8_t> bytes) { return Hex(bytes, " "); }
+std::string PackedHex(std::span<const std::uint8_t> bytes) { return Hex(bytes, ""); }
+
+ConnectedMouse ConnectMouse(bool simulated, std::string& error) {
+  ConnectedMouse result;
+  if (simulated) {
+    result.backend = std::make_unique<sim::SimHidBackend>(sim::SimulatedMouse::Create());
+  } else {
+    result.backend = PlatformBackend(error);
+    if (!result.backend) return result;
+  }
+  auto link = std::make_unique<device::DeviceLink>(*result.backend);
+  if (!link->DiscoverDevice()) {
+    error = "no mouse: no HID interface 04D9:A165 with the command collection was found";
+    return result;
+  }
+  result.link = std::move(link);
+  return result;
+}
+
+}  // namespace quendar::ctl

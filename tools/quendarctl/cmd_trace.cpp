@@ -1,0 +1,72 @@
+// quendarctl trace PROFILE.bin: the download of a profile against a fresh simulated mouse, every report
+// of its 31 exchanges as it crossed the wire, and every pause. Nothing is stored.
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <ostream>
+
+#include "cmd_device_support.h"
+#include "command_registry.h"
+#include "core/device/command_set.h"
+#include "core/device/profile_download.h"
+#include "profile_file_reader.h"
+#include "sim/sim_hid_backend.h"
+#include "sim/simulated_mouse.h"
+
+namespace quendar::ctl {
+namespace {
+
+constexpr std::size_t kPacketBytes = 8;
+constexpr std::size_t kChunkBytes = 32;
+
+std::string TraceLine(const sim::WireEntry& entry) {
+  auto payload = [&](std::size_t wanted) {
+    std::vector<std::uint8_t> bytes = entry.Payload();
+    bytes.resize(wanted, 0);  // the report without its ID, as long as the unit it carries
+    return SpacedHex(bytes);
+  };
+  switch (entry.kind) {
+    case sim::WireKind::FeatureOut: return "F> " + payload(kPacketBytes);
+    case sim::WireKind::FeatureIn: return "F< " + payload(kPacketBytes);
+    case sim::WireKind::ReportOut: return "O> " + payload(kChunkBytes);
+    case sim::WireKind::ReportIn: return "I< " + payload(kChunkBytes);
+    case sim::WireKind::Wait:
+      return "wait " + std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(entry.pause).count());
+    case sim::WireKind::EventIn: break;
+  }
+  return {};
+}
+
+const CommandRegistration kTrace{{
+    "trace",
+    "Print every report and pause of a profile download on a fresh simulated mouse",
+    [](CLI::App& sub) -> std::function<int(CommandIo&)> {
+      auto file = std::make_shared<std::string>();
+      sub.add_option("file", *file, "Profile data file")->required();
+      return [file](CommandIo& io) {
+        const ProfileFileRead read = ReadProfileFile(*file);
+        if (!read.contents) {
+          io.err << "quendarctl trace: " << read.error << "\n";
+          return 1;
+        }
+        auto mouse = sim::SimulatedMouse::Create();
+        sim::SimHidBackend backend(mouse);
+        device::DeviceLink link(backend);
+        if (!link.DiscoverDevice()) {
+          io.err << "quendarctl trace: the simulated mouse was not found\n";
+          return 2;
+        }
+        mouse->ClearWireLog();
+        device::DeviceImage image;
+        device::CommandSet commands(link.Command(), image);
+        device::SendProfile(read.contents->record, commands);
+        for (const sim::WireEntry& entry : mouse->WireLog()) {
+          if (entry.kind == sim::WireKind::EventIn) continue;
+          io.out << TraceLine(entry) << "\n";
+        }
+        return 0;
+      };
+    },
+}};
+
+}  // namespace
+}  // namespace quendar::ctl
