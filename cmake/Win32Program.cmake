@@ -27,7 +27,7 @@ endif()
 
 set(QUENDAR_RC ${CMAKE_SOURCE_DIR}/src/win32/res/quendar.rc)
 set_source_files_properties(${QUENDAR_RC} PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/win32/res/quendar.ico;${CMAKE_SOURCE_DIR}/src/win32/res/quendar.manifest")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/win32/res/quendar.ico;${CMAKE_SOURCE_DIR}/src/win32/res/quendar.manifest;${CMAKE_SOURCE_DIR}/src/win32/res/scroll_thumb.png")
 
 function(quendar_program target dir main_source)
   add_executable(${target} WIN32 ${main_source} ${QUENDAR_RC})

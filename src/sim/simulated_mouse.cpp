@@ -205,7 +205,6 @@ std::shared_ptr<SimulatedMouse> SimulatedMouse::Create(SimOptions options) {
 SimulatedMouse::SimulatedMouse(SimOptions options)
     : listing_(std::move(options.listing)),
       firmware_(options.state),
-      faultCounts_(4, 0),
       plugged_(options.plugged),
       ownClock_(options.pacer ? nullptr : std::make_unique<device::VirtualPacer>()),
       clock_(options.pacer ? options.pacer : ownClock_.get()) {}

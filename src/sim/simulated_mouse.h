@@ -4,6 +4,8 @@
 // keeps what is written, records the wire with timestamps, sends a CPI stage report when its button is
 // pressed, can be unplugged and plugged back, and injects faults. Thread-safe: the dialog thread, the
 // reader thread and a test may all use it at once.
+#include <array>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -29,6 +31,7 @@ enum class Fault {
   OversizedReplyLength,  // a long read's reply states 200 bytes (and sends them)
   StalledEventRead,      // at the next unplug, pending event reads never complete on their own
 };
+inline constexpr std::size_t kFaultKinds = 4;
 
 struct SimOptions {
   std::vector<SimInterface> listing = DefaultListing();
@@ -120,7 +123,7 @@ class SimulatedMouse : public std::enable_shared_from_this<SimulatedMouse> {
   FirmwareProtocol firmware_;
   std::vector<WireEntry> wireLog_;
   std::vector<std::shared_ptr<EventEndpoint>> eventEndpoints_;
-  std::vector<unsigned> faultCounts_;
+  std::array<unsigned, kFaultKinds> faultCounts_{};
   bool plugged_ = true;
   unsigned generation_ = 1;
   NoticeSink noticeSink_;

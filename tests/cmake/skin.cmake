@@ -4,8 +4,8 @@
 if(EXISTS /usr/bin/python3)
   add_test(NAME skin_committed_files_match_generator
     COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tools/skin/generate_skin.py --verify)
-  add_test(NAME skin_overlays_and_backgrounds
-    COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/native/skin/overlay_check.py)
-  set_tests_properties(skin_committed_files_match_generator skin_overlays_and_backgrounds PROPERTIES
+  add_test(NAME skin_pixels_show_what_the_layout_expects
+    COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/native/skin/skin_pixels_check.py)
+  set_tests_properties(skin_committed_files_match_generator skin_pixels_show_what_the_layout_expects PROPERTIES
     ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1" TIMEOUT 300)
 endif()

@@ -28,6 +28,11 @@ def main_background(width, height):
     img = p.radial_gradient(width, height, (20, 22, 27), t.WINDOW_LOW, *MID_STAGE_CENTRE, 560, 420, power=1.3)
     # the stage behind the mouse: a faint warm light
     p.paint(img, p.blur(p.ellipse_mask(width, height, MID_STAGE_CENTRE[0], 236, 190, 150), 60), (120, 20, 30, 40))
+    # a faint floor line, fading at both ends, that the view switch stands on
+    line = p.rect_mask(width, height, 290, 508, 710, 509)
+    fade = p.blur(p.ellipse_mask(width, height, 500, 508, 180, 10), 40)
+    p.paint(img, p.intersect(line, fade), (130, 136, 150, 150))
+    p.paint(img, p.blur(p.ellipse_mask(width, height, 500, 512, 110, 4), 8), t.ACCENT + (50,))
     _card(img, LEFT_CARD)
     _card(img, RIGHT_CARD, 4)
     # title bar

@@ -133,7 +133,9 @@ def hslider(w, h, fill_to):
     fill_to = max(h / 2, min(w, fill_to))
     bar = p.rect_mask(w, h, 0.5, y0, fill_to, y1, th / 2)
     p.paint(img, bar, p.hgradient(w, h, t.ACCENT_LOW, t.ACCENT_HIGH))
-    kx = min(max(fill_to - h / 2, h / 2), w - h / 2)
+    # The knob ends where the fill ends, on the last pixel a click maps to this value; at the narrow first
+    # band it is cut by the slider's start rather than pushed into the next value's pixels.
+    kx = fill_to - h / 2
     knob = p.ellipse_mask(w, h, kx, h / 2, h / 2 - 0.3)
     p.paint(img, knob, p.vgradient(w, h, (246, 246, 248), (170, 174, 184)))
     p.paint(img, p.ellipse_mask(w, h, kx, h / 2, h / 2 * 0.38), t.ACCENT + (255,))
@@ -148,8 +150,8 @@ def vslider(w, h, fill_height):
     top = h - fill_height
     bar = p.rect_mask(w, h, x0, top, x1, h, 3)
     p.paint(img, bar, p.vgradient(w, h, t.ACCENT_HIGH, t.ACCENT_DEEP))
-    cap_y = min(max(top, 0), h - 3)
-    p.paint(img, p.rect_mask(w, h, 0, cap_y, w, cap_y + 3, 1.2), (244, 244, 247, 255))
+    # the cap lies inside the fill so that its top row is the highest row a click maps to this level
+    p.paint(img, p.rect_mask(w, h, 0, top, w, min(h, top + 3), 1.2), (244, 244, 247, 255))
     return img
 
 

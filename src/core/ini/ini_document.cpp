@@ -136,6 +136,19 @@ bool IniDocument::Contains(std::wstring_view section, std::wstring_view key) con
   return std::ranges::any_of(found->keys, [&](const Key& k) { return EqualsIgnoringCase(k.name, key); });
 }
 
+namespace {
+
+// Text that would read back as something else: a line break splits the line, a key with '=' or one
+// that looks like a header changes what the following lines belong to.
+bool WouldChangeTheFileStructure(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+  auto breaksLine = [](std::wstring_view s) { return s.find_first_of(L"\r\n") != std::wstring_view::npos; };
+  const std::wstring_view keyName = TrimLeft(key);
+  return breaksLine(section) || breaksLine(key) || breaksLine(value) || keyName.find(L'=') != std::wstring_view::npos ||
+         (!keyName.empty() && keyName.front() == L'[');
+}
+
+}  // namespace
+
 std::vector<std::wstring> IniDocument::KeyNames(std::wstring_view section) const {
   std::vector<std::wstring> names;
   if (const Section* found = FindSection(section)) {
@@ -145,7 +158,7 @@ std::vector<std::wstring> IniDocument::KeyNames(std::wstring_view section) const
 }
 
 bool IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
-  if (Trim(section).empty()) return false;
+  if (Trim(section).empty() || WouldChangeTheFileStructure(section, key, value)) return false;
   // The platform drops leading blanks of the names and the value it writes; trailing ones stay in the
   // written line (and disappear when the file is read again).
   value = TrimLeft(value);

@@ -30,7 +30,8 @@ class IniDocument {
   // Names of the keys of the first matching section, in file order (lines without '=' included).
   std::vector<std::wstring> KeyNames(std::wstring_view section) const;
 
-  // Returns false only for an empty section name: keys written there could land under another header.
+  // Refuses (false) what could not be read back as written: an empty section name, a line break in any
+  // part, a key containing '=' or starting with '['.
   bool Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
   void RemoveKey(std::wstring_view section, std::wstring_view key);
   void RemoveSection(std::wstring_view section);

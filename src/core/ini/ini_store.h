@@ -33,7 +33,8 @@ std::wstring ReadString(const std::filesystem::path& file, std::wstring_view sec
 
 // Replaces the value of the first matching key in place, or appends the key at the end of the first
 // matching section, or appends the section at the end of the file. Creates a missing file.
-// Returns false when the file could not be written (or the section name is empty).
+// Returns false when the file could not be written, or for text that would not read back as written
+// (empty section name, line breaks, a key with '=' or a leading '[').
 bool WriteString(const std::filesystem::path& file, std::wstring_view section, std::wstring_view key,
                  std::wstring_view value);
 

@@ -145,7 +145,6 @@ bool MacroStore::RemoveMacroSection(std::wstring_view name) { return ini::Delete
 
 std::vector<StoredMacro> ReadStoredMacros(const ini::IniDocument& document) {
   std::vector<StoredMacro> macros;
-  if (!document.existed()) return macros;
   const auto sections = document.SectionNames();
   for (const auto& name : MacroNamesFromSections(sections)) macros.push_back(ReadStoredMacro(document, name));
   return macros;

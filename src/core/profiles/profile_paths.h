@@ -6,7 +6,6 @@
 
 namespace quendar::profiles {
 
-inline constexpr std::wstring_view kExecutableFileName = L"QUENDAR 2017.exe";
 inline constexpr std::wstring_view kDefaultDataFileName = L"config.bin";
 inline constexpr std::wstring_view kListFileName = L"str.ini";
 inline constexpr std::wstring_view kMacroStoreFileName = L"record.ini";

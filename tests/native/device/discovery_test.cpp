@@ -108,14 +108,5 @@ TEST(DiscoveryTest, ReportLengthsBeyondTheBuffersMakeAnInterfaceNotTheMouses) {
   EXPECT_TRUE(oversize([](HidCaps& caps) { caps.featureReportByteLength = 16; caps.inputReportByteLength = 40; }));
 }
 
-TEST(DiscoveryTest, ARepeatedDiscoveryReplacesHandlesWithoutLeakingThem) {
-  Machine machine(sim::DefaultListing());
-  for (int run = 0; run < 5; ++run) ASSERT_TRUE(machine.link.DiscoverDevice());
-  EXPECT_EQ(machine.mouse->OpenHandles(), 2);
-  machine.link.MarkAbsent();
-  EXPECT_EQ(machine.mouse->OpenHandles(), 0);
-  EXPECT_FALSE(machine.link.DevicePresent());
-}
-
 }  // namespace
 }  // namespace quendar::device

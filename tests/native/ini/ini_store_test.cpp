@@ -51,7 +51,11 @@ TEST_F(IniStoreTest, WritesInPlaceAppendsAndCreatesSectionsAtTheEnd) {
   ASSERT_TRUE(WriteString(file, L"A", L"new", L"n"));
   ASSERT_TRUE(WriteString(file, L"C", L"c", L"3"));
   EXPECT_EQ(AsText(ReadBytes(file)), "[A]\r\nk=9\r\nK=2\r\nnew=n\r\n[B]\r\nx=1\r\n[C]\r\nc=3\r\n");
+  // Nothing that would reshape the file on the next read.
   EXPECT_FALSE(WriteString(file, L"  ", L"k", L"v"));
+  EXPECT_FALSE(WriteString(file, L"A", L"k", L"x\r\n[Evil]\r\nk=v"));
+  EXPECT_FALSE(WriteString(file, L"A", L"[B]", L"v"));
+  EXPECT_FALSE(WriteString(file, L"A", L"a=b", L"v"));
   ASSERT_TRUE(DeleteSection(file, L"b"));
   ASSERT_TRUE(DeleteKey(file, L"A", L"k"));
   EXPECT_EQ(AsText(ReadBytes(file)), "[A]\r\nK=2\r\nnew=n\r\n[C]\r\nc=3\r\n");

@@ -39,17 +39,6 @@ TEST(KeyNames, MacroTableLacksOnlyTheApplicationKey) {
   EXPECT_EQ(differences, 1);
 }
 
-TEST(KeyNames, TableHasUniqueNamesAndNoUsage64) {
-  ASSERT_EQ(KeyTable().size(), 108u);
-  std::set<std::wstring_view> names;
-  std::set<int> usages;
-  for (const auto& entry : KeyTable()) {
-    EXPECT_TRUE(names.insert(entry.name).second) << std::wstring(entry.name).size();
-    EXPECT_TRUE(usages.insert(entry.usage).second);
-  }
-  EXPECT_FALSE(usages.contains(0x64));
-}
-
 TEST(ScanCodeNames, EveryKeyboardKeyOfTheTableHasAScanCode) {
   std::set<std::wstring_view> reachable;
   for (int code = 0; code < 256; ++code) {

@@ -70,16 +70,10 @@ TEST(MacroEncoding, DelayBoundaries) {
   EXPECT_EQ(slotsFor(-500)[0], 0x00);
 }
 
-TEST(MacroEncoding, StoreExampleWithAndWithoutRecordedDelays) {
+TEST(MacroEncoding, DelaysWithAndWithoutRecordedDelays) {
   const std::vector<std::wstring> items{L"A   Dn", L"120 ms", L"A   Up"};
-  const auto on = EncodeMacroBlock(MacroOf(items, true)).block;
-  MacroBlock expected{};
-  const std::uint8_t head[] = {0x00, 0x03, 0x0C, 0x04, 0x80, 0x04};
-  std::copy(std::begin(head), std::end(head), expected.begin());
-  EXPECT_EQ(on, expected);
-
-  const auto off = EncodeMacroBlock(MacroOf(items, false)).block;
-  EXPECT_EQ(Slots(off), (std::vector<std::uint8_t>{0x0C, 0x04, 0x85, 0x04}));
+  EXPECT_EQ(Slots(EncodeMacroBlock(MacroOf(items, true)).block), (std::vector<std::uint8_t>{0x0C, 0x04, 0x80, 0x04}));
+  EXPECT_EQ(Slots(EncodeMacroBlock(MacroOf(items, false)).block), (std::vector<std::uint8_t>{0x0C, 0x04, 0x85, 0x04}));
 
   // Adjacent events without delay items: 50 ms each when delays are off, 0 for the press when on.
   const std::vector<std::wstring> clicks{L"L-Button   Dn", L"L-Button   Up"};

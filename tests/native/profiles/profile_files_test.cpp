@@ -203,6 +203,9 @@ TEST_F(ProfileFilesTest, ARenamedExecutableUsesItsOwnFolderAndIsNeverWritten) {
   ASSERT_TRUE(other.WriteCaptions());
   EXPECT_EQ(ReadBytes(renamed), (std::vector<unsigned char>{'M', 'Z'}));
   EXPECT_EQ(SkinFolder(renamed, L"Default"), folder / "Skins" / "Default");
+  // Only the file name is replaced: a folder carrying the program's name stays intact.
+  const auto nested = folder / "QUENDAR 2017.exe copies" / "QUENDAR 2017.exe";
+  EXPECT_EQ(ProgramFile(nested, L"str.ini"), folder / "QUENDAR 2017.exe copies" / "str.ini");
 }
 
 }  // namespace

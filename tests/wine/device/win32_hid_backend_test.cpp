@@ -5,13 +5,11 @@
 
 #include <array>
 #include <cstring>
-#include <thread>
 #include <vector>
 
 #include "core/device/device_link.h"
 #include "win32/device/device_notification.h"
 #include "win32/device/win32_hid_backend.h"
-#include "win32/device/win32_reader_signal.h"
 
 namespace quendar::win32 {
 namespace {
@@ -70,57 +68,18 @@ TEST(Win32HidBackendTest, DeviceChangeNoticeIsReadWithinItsStatedSize) {
 
 TEST(Win32HidBackendTest, PausesLastWhatTheySayNotATimerTick) {
   HighResolutionPacer pacer;
-  constexpr int kPauses = 20;
-  const auto start = pacer.Now();
-  for (int i = 0; i < kPauses; ++i) {
+  std::chrono::microseconds shortest = std::chrono::hours(1);
+  for (int i = 0; i < 40; ++i) {
     const auto before = pacer.Now();
     pacer.Pause(std::chrono::milliseconds(2));
-    EXPECT_GE(pacer.Now() - before, std::chrono::milliseconds(2));
+    const auto paused = pacer.Now() - before;
+    EXPECT_GE(paused, std::chrono::milliseconds(2));
+    shortest = std::min(shortest, paused);
   }
-  // A 15.6 ms tick would make this 300 ms or more; a loaded machine is allowed generous slack.
-  EXPECT_LT(pacer.Now() - start, std::chrono::milliseconds(kPauses * 4));
-}
-
-// The event channel's overlapped read, on a named pipe standing in for the event interface.
-class PipeEventChannel : public ::testing::Test {
- protected:
-  void SetUp() override {
-    path_ = L"\\\\.\\pipe\\quendar-event-" + std::to_wstring(::GetCurrentProcessId());
-    server_ = ::CreateNamedPipeW(path_.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_MESSAGE, 1, 64, 64, 0, nullptr);
-    ASSERT_NE(server_, INVALID_HANDLE_VALUE);
-    channel_ = backend_.OpenEventChannel(path_);
-    ASSERT_NE(channel_, nullptr);
-  }
-  void TearDown() override {
-    channel_.reset();
-    if (server_ != INVALID_HANDLE_VALUE) ::CloseHandle(server_);
-  }
-
-  Win32HidBackend backend_;
-  std::wstring path_;
-  HANDLE server_ = INVALID_HANDLE_VALUE;
-  std::unique_ptr<device::EventChannel> channel_;
-};
-
-TEST_F(PipeEventChannel, ReadCompletesOnItsSignalAndCancelEndsAPendingRead) {
-  Win32ReaderSignal signal;
-  std::array<std::uint8_t, 8> buffer{};
-  ASSERT_TRUE(channel_->StartRead(buffer, signal));
-  const std::uint8_t report[8] = {0x06, 0x07, 0x00, 0x04};
-  DWORD written = 0;
-  ASSERT_TRUE(::WriteFile(server_, report, sizeof report, &written, nullptr));
-  signal.Wait();
-  EXPECT_EQ(channel_->FinishRead(), 8u);
-  EXPECT_EQ(buffer[3], 4);
-
-  signal.Reset();
-  ASSERT_TRUE(channel_->StartRead(buffer, signal));
-  std::thread canceller([&] { channel_->CancelPendingRead(); });
-  signal.Wait();
-  canceller.join();
-  EXPECT_EQ(channel_->FinishRead(), 0u);
-  // Closing with a read pending must neither hang nor leave the read writing into freed memory.
-  ASSERT_TRUE(channel_->StartRead(buffer, signal));
+  RecordProperty("shortest_pause_us", static_cast<int>(shortest.count()));
+  // Pauses bound to the 15.6 ms tick never come out shorter than it, however idle the machine; a
+  // loaded machine may stretch some pauses, not all.
+  EXPECT_LT(shortest, std::chrono::milliseconds(3));
 }
 
 }  // namespace

@@ -204,6 +204,21 @@ TEST_F(IniDifferentialTest, RandomOperationWalkMatchesThePlatform) {
   }
 }
 
+// The installed files are what the program writes too; the platform must read them as the store does.
+TEST(InstalledTextFiles, ReadThroughThePlatformFunctions) {
+  auto platform = [](const wchar_t* file, const wchar_t* section, const wchar_t* key) {
+    const std::wstring path = (std::filesystem::path(QUENDAR_RUNTIME_DIR) / file).wstring();
+    wchar_t buffer[1024];
+    ::GetPrivateProfileStringW(section, key, L"", buffer, 1024, path.c_str());
+    return std::wstring(buffer);
+  };
+  EXPECT_EQ(platform(L"str.ini", L"Profile", L"CurProfileName"), L"PROFILE_0");
+  EXPECT_EQ(platform(L"str.ini", L"Setting-CHS", L"Item4"), L"左摇摆滚轮");
+  EXPECT_EQ(platform(L"str3.ini", L"Setting-CHT", L"Item1"), L"左鍵");
+  EXPECT_EQ(platform(L"str5.ini", L"Skins", L"Path"), L"Default");
+  EXPECT_EQ(platform(L"record.ini", L"Double Shot", L"Item1"), L"40 ms");
+}
+
 TEST(Win32HostServices, FiltersBecomeDoubleNulLists) {
   using win32::ToCommonDialogFilter;
   EXPECT_EQ(ToCommonDialogFilter(L"Gaming Mouse Profile(*.bin)|*.bin||"),

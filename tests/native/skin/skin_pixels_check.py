@@ -1,0 +1,162 @@
+#!/usr/bin/python3
+"""Pixel checks of the committed skin that the C++ tests cannot make without a PNG decoder:
+- every slider and dial shows its value where the panels' click rules put it: the fill of a CPI stage,
+  X/Y or lighting slider ends on the last pixel a click maps to its value, a speed dial's needle points
+  into the band a click maps to its level, a report-rate dial lights the quadrant that chooses its rate;
+- the column and middle backgrounds are cut from main.png exactly where they are drawn, and the mouse
+  pictures are opaque, so repainting any of them leaves no seam;
+- each mouse overlay lights something, its normal image repeats the picture, drawing "over" then "normal"
+  gives the picture back, and the overlays of one view never cover the same pixel, so the program may
+  draw them in any order."""
+import json
+import math
+import pathlib
+import sys
+
+from PIL import Image, ImageChops
+
+REPO = pathlib.Path(__file__).resolve().parents[3]
+manifest = json.loads((REPO / "assets/skin/manifest.json").read_text(encoding="utf-8"))
+SKIN = REPO / "assets/runtime/Skins" / manifest["skin_folder"]
+failures = []
+
+
+def load(name):
+    return Image.open(SKIN / name.lstrip("/")).convert("RGBA")
+
+
+def same(a, b):
+    return a.size == b.size and a.mode == b.mode and a.tobytes() == b.tobytes()
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+images = {e["id"]: e for e in manifest["images"]}
+families = {f["id"]: f for f in manifest["families"]}
+main = load("/main.png")
+for key in ("MainLeftBackground", "MainMidBackground", "MainRightBackground", "MouseTopPicture", "MouseSidePicture"):
+    e = images[key]
+    x, y = e["at"]
+    img = load(e["name"])
+    check(img.getchannel("A").getextrema() == (255, 255), f"{e['name']} is not opaque")
+    if key.startswith("Main"):
+        check(same(img, main.crop((x, y, x + img.width, y + img.height))), f"{e['name']} is not main.png's pixels")
+
+views = {"MouseTopPicture": ["FrontOverlay"], "MouseSidePicture": ["SideOverlay", "BackOverlay"]}
+for picture_id, overlay_families in views.items():
+    pe = images[picture_id]
+    picture = load(pe["name"])
+    px, py = pe["at"]
+    covered = Image.new("L", picture.size, 0)
+    for fam in overlay_families:
+        for member in families[fam + "Normal"]["members"]:
+            v, (ax, ay) = member["value"], member["at"]
+            normal = load(families[fam + "Normal"]["pattern"].replace("%d", str(v)))
+            over = load(families[fam + "Over"]["pattern"].replace("%d", str(v)))
+            name = families[fam + "Over"]["pattern"].replace("%d", str(v))
+            check(normal.size == over.size, f"{name}: normal and over differ in size")
+            check(same(normal.getchannel("A"), over.getchannel("A")), f"{name}: normal and over cover different pixels")
+            alpha = over.getchannel("A")
+            check(set(alpha.getdata()) <= {0, 255}, f"{name}: partly transparent pixels would not restore exactly")
+            check(alpha.getbbox() is not None and not same(normal, over), f"{name}: lights nothing")
+            pos = (ax - px, ay - py)
+            lit = picture.copy()
+            lit.alpha_composite(over, pos)
+            unlit = lit.copy()
+            unlit.alpha_composite(normal, pos)
+            check(same(unlit, picture), f"{name}: drawing the normal image does not restore the picture")
+            region = Image.new("L", picture.size, 0)
+            region.paste(alpha, pos)
+            overlap = ImageChops.multiply(region, covered).getbbox()
+            check(overlap is None, f"{name}: covers pixels another overlay of its view covers too ({overlap})")
+            covered = ImageChops.lighter(covered, region)
+
+
+# ------------------------------------------------------------------------------------- values on show
+def marked(px):
+    """A pixel of a fill's end, a knob or a needle: opaque and bright (grooves and faces are near black)."""
+    r, g, b, a = px
+    return a > 128 and max(r, g, b) > 120
+
+
+def family_image(fid, value):
+    return load(families[fid]["pattern"].replace("%d", str(value)))
+
+
+def cpi_level_at(y):  # the stage slider's click rule, y in the slider's own rows (top 65, bottom 213)
+    d = 213 - (65 + y) - 2
+    return 1 if d < 0 else min(74, int(d * 0.5 + 2.0))
+
+
+for level in range(1, 75):
+    img = family_image("CpiStageSlider", level)
+    column = [img.getpixel((img.width // 2, y)) for y in range(img.height)]
+    top = next((y for y, px in enumerate(column) if marked(px)), None)
+    ok = top is not None and cpi_level_at(top) == level and (level == 74 or cpi_level_at(top - 1) == level + 1)
+    check(ok, f"CPI stage slider {level}: fill ends at row {top}, which a click maps to "
+              f"{None if top is None else cpi_level_at(top)}")
+
+
+def horizontal_fill_check(fid, values, value_at):
+    for value in values:
+        img = family_image(fid, value)
+        row = [img.getpixel((x, img.height // 2)) for x in range(img.width)]
+        right = max((x for x, px in enumerate(row) if marked(px)), default=None)
+        ok = right is not None and value_at(right) == value and (value == values[-1] or value_at(right + 1) == value + 1)
+        check(ok, f"{fid} {value}: fill ends at x {right}, which a click maps to "
+                  f"{None if right is None else value_at(right)}")
+
+
+horizontal_fill_check("SensitivitySlider", list(range(1, 12)), lambda x: 1 if x - 9 < 0 else int((x - 9) / 21.0 + 2.0))
+horizontal_fill_check("LightingSlider", list(range(1, 7)), lambda x: 1 if x - 4 < 0 else int((x - 4) / 30.0 + 2.0))
+
+
+def speed_level(dx, dy):  # the speed dials' click rule (dy <= 0 is the upper half)
+    if dx > 0:
+        theta = math.degrees(math.atan(abs(dy) / dx))
+    elif dx < 0:
+        theta = 90 + math.degrees(math.atan(abs(dx) / abs(dy))) if dy else 180.0
+    else:
+        theta = 90.0
+    return int(12 - theta / 18), theta
+
+
+for level in range(1, 13):
+    img = family_image("SpeedDial", level)
+    cx, cy = 71, 71
+    tips = [(math.hypot(x + 0.5 - cx, y + 0.5 - cy), x + 0.5 - cx, y + 0.5 - cy)
+            for y in range(img.height) for x in range(img.width)
+            if min(img.getpixel((x, y))[:3]) > 200 and img.getpixel((x, y))[3] > 200]
+    if not tips:
+        check(False, f"speed dial {level}: no needle")
+        continue
+    _, dx, dy = max(tips)
+    got, theta = speed_level(dx, dy)
+    if level == 12:
+        check(theta < 4, f"speed dial 12: needle at {theta:.1f} degrees, not at the right end")
+    elif level == 1:
+        check(theta > 176, f"speed dial 1: needle at {theta:.1f} degrees, not at the left end")
+    else:
+        check(got == level, f"speed dial {level}: needle at {theta:.1f} degrees, where a click gives {got}")
+
+quadrant_of_rate = {1000: (1, -1), 125: (-1, -1), 250: (-1, 1), 500: (1, 1)}
+for rate, expected in quadrant_of_rate.items():
+    img = family_image("ReportRateDial", rate)
+    counts = {}
+    for y in range(img.height):
+        for x in range(img.width):
+            dx, dy = x + 0.5 - 64, y + 0.5 - 64
+            r, g, b, a = img.getpixel((x, y))
+            if 38 <= math.hypot(dx, dy) <= 60 and a > 200 and r > g + 80:
+                key = (1 if dx > 0 else -1, 1 if dy > 0 else -1)
+                counts[key] = counts.get(key, 0) + 1
+    lit = max(counts, key=counts.get) if counts else None
+    check(lit == expected, f"report-rate dial {rate}: lit quadrant {lit}, clicks choose it in {expected}")
+
+for line in failures:
+    print(line)
+print(f"skin pixel checks: {len(failures)} failures")
+sys.exit(1 if failures else 0)
