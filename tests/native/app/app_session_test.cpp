@@ -52,7 +52,7 @@ class AppSessionTest : public ::testing::Test {
     backend_ = std::make_unique<sim::SimHidBackend>(mouse_);
     link_ = std::make_unique<device::DeviceLink>(*backend_);
     session_ = std::make_unique<AppSession>(AppSession::Dependencies{*link_, host_, ports_, ports_, ports_},
-                                            folder_ / profiles::kExecutableFileName);
+                                            folder_ / L"QUENDAR 2017.exe");
     ui::ApplyLanguage(L"");
   }
   void TearDown() override {
