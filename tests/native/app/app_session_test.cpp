@@ -132,16 +132,6 @@ TEST_F(AppSessionTest, WithoutTheMouseSaveDoesNothingAndResetOnlyLoadsDefaultsKe
   EXPECT_FALSE(session_->state().defaultsMode);
 }
 
-TEST_F(AppSessionTest, ResetWithTheMouseDownloadsTheDefaultsIntoTheCurrentProfile) {
-  Start(true);
-  record().SensitivityX() = 1;
-  session_->apply().ResetProfile();
-  EXPECT_EQ(PacketsSent(), 31);
-  EXPECT_EQ(Bytes(session_->state().savedRecord), Bytes(record()));
-  EXPECT_EQ(ReadBytes(folder_ / "config0.bin")[1 + 0x3D], record().SensitivityX());
-  EXPECT_EQ(ports_.spiCalls.size(), 4u);
-}
-
 TEST_F(AppSessionTest, CancelRestoresTheSnapshotExactlyAndTheNextShowReloadsTheFiles) {
   Start(true);
   const auto snapshot = session_->state().savedRecord;
