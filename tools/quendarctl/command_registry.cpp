@@ -5,8 +5,8 @@
 
 namespace quendar::ctl {
 
-std::vector<CommandSpec>& RegisteredCommands() {
-  static std::vector<CommandSpec> commands;
+std::vector<CommandInfo>& RegisteredCommands() {
+  static std::vector<CommandInfo> commands;
   return commands;
 }
 
@@ -14,9 +14,9 @@ int RunCommandLine(int argc, const char* const* argv, CommandIo io) {
   CLI::App app{"Companion of the QUENDAR 2017 mouse utility: inspects profile files", "quendarctl"};
   app.require_subcommand(1);
   std::vector<std::pair<CLI::App*, std::function<int(CommandIo&)>>> runners;
-  for (const CommandSpec& spec : RegisteredCommands()) {
-    CLI::App* sub = app.add_subcommand(spec.name, spec.summary);
-    runners.emplace_back(sub, spec.attach(*sub));
+  for (const CommandInfo& command : RegisteredCommands()) {
+    CLI::App* sub = app.add_subcommand(command.name, command.summary);
+    runners.emplace_back(sub, command.attach(*sub));
   }
   try {
     app.parse(argc, argv);

@@ -21,16 +21,16 @@ struct CommandIo {
 // Adds the command's options to its subcommand and returns what runs it (the process exit code).
 using CommandAttach = std::function<std::function<int(CommandIo&)>(CLI::App& subcommand)>;
 
-struct CommandSpec {
+struct CommandInfo {
   std::string name;
   std::string summary;
   CommandAttach attach;
 };
 
-std::vector<CommandSpec>& RegisteredCommands();
+std::vector<CommandInfo>& RegisteredCommands();
 
 struct CommandRegistration {
-  explicit CommandRegistration(CommandSpec spec) { RegisteredCommands().push_back(std::move(spec)); }
+  explicit CommandRegistration(CommandInfo command) { RegisteredCommands().push_back(std::move(command)); }
 };
 
 // Parses the arguments and runs the chosen command; the exit code of the process.
