@@ -7,22 +7,6 @@
 
 namespace quendar::app {
 
-namespace {
-
-profiles::Language ProfileLanguage(ui::LanguageClass language) {
-  switch (language) {
-    case ui::LanguageClass::SimplifiedChinese:
-      return profiles::Language::SimplifiedChinese;
-    case ui::LanguageClass::TraditionalChinese:
-      return profiles::Language::TraditionalChinese;
-    case ui::LanguageClass::English:
-      break;
-  }
-  return profiles::Language::English;
-}
-
-}  // namespace
-
 AppSession::AppSession(Dependencies dependencies, std::filesystem::path modulePath)
     : link_(dependencies.link),
       files_(state_, dependencies.host, std::move(modulePath),
@@ -47,7 +31,7 @@ void AppSession::LoadProfile() { files_.LoadProfile(); }
 
 ProfileTexts AppSession::ReadProfileTexts() {
   // The captions live in the section of the interface language, which is known by now.
-  files_.SetLanguage(ProfileLanguage(ui::CurrentLanguage().language()));
+  files_.SetLanguage(ui::CurrentLanguage().language());
   files_.ReadProfileTexts();
   const profiles::TextColor color = profiles::SkinTextColorFrom(files_.skinKeys());
   return ProfileTexts{

@@ -54,7 +54,7 @@ bool DeviceLink::OpenEventInterface(const std::wstring& path, const HidCaps& cap
   if (!channel) return false;
   eventReportByteLength_.store(caps.inputReportByteLength);
   ReplaceEventChannel(std::move(channel));
-  readerEvent_->Set();
+  if (readerEvent_) readerEvent_->Set();
   return true;
 }
 

@@ -51,6 +51,8 @@ class DeviceLink {
   // Shared with the reader.
   std::uint16_t EventReportByteLength() const { return eventReportByteLength_.load(); }
   std::shared_ptr<EventChannel> EventReader() const;
+  // False when the platform could not create the reader's event: no reader may be started then.
+  bool HasReaderEvent() const { return readerEvent_ != nullptr; }
   ReaderSignal& ReaderEvent() { return *readerEvent_; }
 
   // The reader's gate: held until the mouse is first found; later releases change nothing.

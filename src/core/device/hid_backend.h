@@ -95,6 +95,7 @@ class HidBackend {
   virtual std::unique_ptr<HidChannel> OpenCommandChannel(const std::wstring& path) = 0;
   // Read only, overlapped. nullptr on failure.
   virtual std::unique_ptr<EventChannel> OpenEventChannel(const std::wstring& path) = 0;
+  // nullptr when the platform cannot create the event.
   virtual std::unique_ptr<ReaderSignal> CreateReaderSignal() = 0;
   // The pauses of the command set and the transport.
   virtual Pacer& GetPacer() = 0;

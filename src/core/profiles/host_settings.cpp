@@ -5,19 +5,18 @@
 namespace quendar::profiles {
 
 namespace {
-// The dials offer levels 2..12; a stored byte outside that range must not become a speed the system
-// rejects or a negative double-click time that wraps around to minutes.
+// A stored double-click level outside the dial's 1..12 must not become a negative time that wraps
+// around to minutes.
 constexpr int kSlowestDoubleClickLevel = 1;
 constexpr int kFastestDoubleClickLevel = 12;
-constexpr int kMinPointerSpeed = 1;
-constexpr int kMaxPointerSpeed = 20;
 }  // namespace
 
 HostPointerSettings HostSettingsFrom(const ProfileRecord& record) {
   HostPointerSettings settings;
   const int speedLevel = record.PointerSpeed();
-  settings.pointerSpeed =
-      speedLevel == 1 ? 1 : std::clamp(2 * speedLevel - 2, kMinPointerSpeed, kMaxPointerSpeed);
+  // Passed on as computed: the top dial level gives 22, beyond the platform's 1..20, and the platform's
+  // refusal is shown to the user as a warning rather than silently turned into another speed.
+  settings.pointerSpeed = speedLevel == 1 ? 1 : 2 * speedLevel - 2;
 
   const int clickLevel = std::clamp<int>(record.DoubleClickSpeed(), kSlowestDoubleClickLevel, kFastestDoubleClickLevel);
   settings.doubleClickTimeMs = static_cast<unsigned>(900 - (clickLevel - 1) * 70);

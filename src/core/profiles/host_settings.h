@@ -12,7 +12,7 @@ struct WheelScroll {
 };
 
 struct HostPointerSettings {
-  int pointerSpeed = 0;                    // SPI_SETMOUSESPEED, 1..20
+  int pointerSpeed = 0;                    // SPI_SETMOUSESPEED (the platform takes 1..20)
   unsigned doubleClickTimeMs = 0;          // SetDoubleClickTime
   WheelScroll wheel;                       // SPI_SETWHEELSCROLLLINES
   std::array<int, 3> acceleration{};       // SPI_SETMOUSE: threshold 1, threshold 2, acceleration

@@ -118,24 +118,6 @@ constexpr TextSlot Offset(TextSlot first, int steps) {
 
 }  // namespace
 
-LanguageClass ClassifyLanguage(std::wstring_view code) {
-  if (code == L"CHS") return LanguageClass::SimplifiedChinese;
-  if (code == L"CHT") return LanguageClass::TraditionalChinese;
-  return LanguageClass::English;
-}
-
-std::wstring_view SettingsSectionName(LanguageClass language) {
-  switch (language) {
-    case LanguageClass::SimplifiedChinese:
-      return L"Setting-CHS";
-    case LanguageClass::TraditionalChinese:
-      return L"Setting-CHT";
-    case LanguageClass::English:
-      break;
-  }
-  return L"Setting-EN";
-}
-
 std::wstring_view Text(LanguageClass language, TextSlot slot) {
   const auto index = static_cast<std::size_t>(slot);
   if (index >= kTextSlotCount) return {};

@@ -7,15 +7,17 @@
 #include <string>
 #include <string_view>
 
+#include "core/profiles/profile_texts.h"
+
 namespace quendar::ui {
 
-enum class LanguageClass { English, SimplifiedChinese, TraditionalChinese };
-
-// Exact, case-sensitive comparison of the whole code: "CHS", "CHT", anything else is English.
-LanguageClass ClassifyLanguage(std::wstring_view code);
+// The profile files own the classification (they pick the captions' section by it); the interface
+// uses the same one.
+using LanguageClass = profiles::Language;
+using profiles::ClassifyLanguage;
 
 // The section of the profile text file that holds this language's button captions.
-std::wstring_view SettingsSectionName(LanguageClass language);
+inline std::wstring_view SettingsSectionName(LanguageClass language) { return profiles::SettingsSection(language); }
 
 // One slot per text the main window draws or shows. The order is the table's; the first three and
 // the window title read the same in every language.

@@ -119,9 +119,8 @@ bool CTolvaneDlg::DiscoverDevice() { return link_->DiscoverDevice(); }
 void CTolvaneDlg::ConnectSequence() { session_->ConnectSequence(); }
 
 bool CTolvaneDlg::CreateReaderEvent() {
-  // The link made its event through the HID stack when it was created; the stack reports no
-  // failure of that creation, so there is nothing to refuse here.
-  return link_ != nullptr;
+  // The link made its event through the HID stack when it was created.
+  return link_ != nullptr && link_->HasReaderEvent();
 }
 
 void CTolvaneDlg::CreateHeldReader() {
@@ -161,11 +160,11 @@ ui::PlatformVersion CTolvaneDlg::PlatformVersion() const {
 }
 
 void CTolvaneDlg::CreateFonts(const ui::MainWindowFonts& fonts) {
-  auto create = [](const ui::FontSpec& spec) {
-    const std::wstring face(spec.face);
-    return UniqueFont(::CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE,
-                                    static_cast<DWORD>(spec.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                    DEFAULT_QUALITY, static_cast<DWORD>(spec.pitchAndFamily), face.c_str()));
+  auto create = [](const ui::FontSpec& font) {
+    const std::wstring face(font.face);
+    return UniqueFont(::CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+                                    static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                    DEFAULT_QUALITY, static_cast<DWORD>(font.pitchAndFamily), face.c_str()));
   };
   labelFont_ = create(fonts.label);
   titleFont_ = create(fonts.title);

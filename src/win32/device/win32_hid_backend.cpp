@@ -191,7 +191,9 @@ std::unique_ptr<device::EventChannel> Win32HidBackend::OpenEventChannel(const st
 }
 
 std::unique_ptr<device::ReaderSignal> Win32HidBackend::CreateReaderSignal() {
-  return std::make_unique<Win32ReaderSignal>();
+  auto signal = std::make_unique<Win32ReaderSignal>();
+  if (!signal->valid()) return nullptr;
+  return signal;
 }
 
 }  // namespace quendar::win32

@@ -38,7 +38,7 @@ TEST(HostPointerCalls, ValuesAtTheEdgesOfEachSetting) {
   EXPECT_EQ(CallsFor(0, 1, 0, 3, 6)[1].value, 1u);
   EXPECT_EQ(CallsFor(0, 2, 0, 3, 6)[1].value, 2u);
   EXPECT_EQ(CallsFor(0, 11, 0, 3, 6)[1].value, 20u);
-  EXPECT_EQ(CallsFor(0, 12, 0, 3, 6)[1].value, 20u) << "22 is beyond the platform's 1..20";
+  EXPECT_EQ(CallsFor(0, 12, 0, 3, 6)[1].value, 22u) << "beyond the platform's 1..20: its refusal warns";
   EXPECT_EQ(CallsFor(0, 6, 1, 7, 6)[2].uiParam, 0xFFFFFFFFu) << "one screen per notch whatever the lines";
   EXPECT_EQ(CallsFor(0, 6, 0, 3, 1)[3].uiParam, 900u);
   EXPECT_EQ(CallsFor(0, 6, 0, 3, 2)[3].uiParam, 830u);
