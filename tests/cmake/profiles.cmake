@@ -1,5 +1,5 @@
 # The committed default profile files must be exactly what tools/defaults/defaults.json describes.
-if(TARGET quendar_make_defaults)
+if(TARGET quendar_make_defaults AND QUENDAR_SOURCE_CHECKS)
   add_test(NAME profiles_defaults_match_description
     COMMAND quendar_make_defaults --check ${CMAKE_SOURCE_DIR}/tools/defaults/defaults.json ${QUENDAR_RUNTIME_DIR})
 endif()
