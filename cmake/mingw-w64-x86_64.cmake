@@ -11,5 +11,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Self-contained executables: no libgcc, libstdc++ or winpthread DLL beside them.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# Release programs ship without symbols.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 # Tests of the cross build run under Wine through this wrapper.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec.sh)

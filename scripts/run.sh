@@ -41,4 +41,8 @@ mkdir -p build/screenshots
 shot="$PWD/build/screenshots/quendar-$(date +%Y%m%d-%H%M%S).png"
 geometry=$(xwininfo -root -tree | grep "\"$title\"" | head -1 | grep -oE '[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+' | head -1)
 import -window root ${geometry:+-crop "$geometry"} "$shot"
-echo "run: no display here; the program ran on a virtual display. Screenshot: $shot"
+screen="${shot%.png}-screen.png"
+import -window root "$screen"
+echo "run: no display here; the program ran on a virtual display."
+echo "run: screenshot of the window: $shot"
+echo "run: screenshot of the whole screen (with the simulated mouse's window): $screen"

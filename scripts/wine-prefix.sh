@@ -1,19 +1,32 @@
 #!/usr/bin/env bash
 # Creates the private Wine prefix once, with the font mappings the program's three languages need.
-set -euo pipefail
+set -uo pipefail
 source "$(dirname "$0")/wine-env.sh"
 stamp=$WINEPREFIX/.quendar-ready
 [ -f "$stamp" ] && exit 0
 mkdir -p "$WINEPREFIX"
 echo "wine-prefix: creating $WINEPREFIX"
-wine wineboot -i >/dev/null 2>&1 || true
-"$WINESERVER" -w
-reg() { wine reg add "$@" /f >/dev/null 2>&1; }
+for attempt in 1 2 3; do
+  wine wineboot -i >/dev/null 2>&1
+  "$WINESERVER" -w
+  [ -f "$WINEPREFIX/system.reg" ] && break
+  echo "wine-prefix: wineboot attempt $attempt did not finish the prefix; trying again"
+done
+[ -f "$WINEPREFIX/system.reg" ] || { echo "wine-prefix: could not create $WINEPREFIX" >&2; exit 1; }
+
+# A registry write can fail while the prefix is still settling: try each a few times. The mappings only
+# make text legible, so a failure is reported but does not stop the tests.
+reg() {
+  for _ in 1 2 3; do
+    wine reg add "$@" /f >/dev/null 2>&1 && return 0
+    "$WINESERVER" -w
+  done
+  echo "wine-prefix: could not set $*" >&2
+}
 # Chinese faces the program asks for by name map to an installed CJK font; Latin faces fall back to it.
-reg 'HKCU\Software\Wine\Fonts\Replacements' /v '宋体' /t REG_SZ /d 'WenQuanYi Zen Hei'
-reg 'HKCU\Software\Wine\Fonts\Replacements' /v '黑体' /t REG_SZ /d 'WenQuanYi Zen Hei'
-reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'SimSun' /t REG_SZ /d 'WenQuanYi Zen Hei'
-reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'SimHei' /t REG_SZ /d 'WenQuanYi Zen Hei'
+for face in '宋体' '黑体' 'SimSun' 'SimHei'; do
+  reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d 'WenQuanYi Zen Hei'
+done
 for face in 'Liberation Sans' 'Segoe UI' 'Tahoma' 'Arial'; do
   reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" /t REG_MULTI_SZ \
       /d 'wqy-zenhei.ttc,WenQuanYi Zen Hei'
