@@ -101,11 +101,7 @@ TEST(SimulatedMouseTest, InjectedFaultsReachTheHostAsTheTransportExpects) {
   EXPECT_FALSE(m.ok);
   EXPECT_EQ(FormatWireEntry(m.mouse->WireLog().back()).back(), '!');
 
-  m.mouse->InjectFault(Fault::OversizedReplyLength);
-  EXPECT_EQ(m.Transfer(MakePacket(0x91), data).bytes[2], 200);
-  EXPECT_FALSE(m.ok);
-  EXPECT_EQ(data[8], 0xEE) << "the overstated bytes were sent, and cut to the buffer";
-
+  // The overstated reply length is exercised by the download tests.
   m.mouse->InjectFault(Fault::ShortRead);
   m.Transfer(MakePacket(0x90, 0), data);
   EXPECT_FALSE(m.ok);
