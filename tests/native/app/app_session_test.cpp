@@ -8,63 +8,38 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "app_fakes.h"
-#include "core/profiles/profile_paths.h"
-#include "sim/sim_hid_backend.h"
-#include "sim/simulated_mouse.h"
+#include "native/device/sim_machine.h"
+#include "native/ini/temp_folder.h"
+#include "native/profiles/fake_host.h"
 
 namespace quendar::app {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ScriptedHost final : public HostServices {
- public:
-  std::vector<std::wstring> messages;
-  void ShowMessage(std::wstring_view text, std::wstring_view) override { messages.emplace_back(text); }
-  std::optional<fs::path> ChooseFileToOpen(const FileDialogOptions&) override { return std::nullopt; }
-  std::optional<fs::path> ChooseFileToSave(const FileDialogOptions&) override { return std::nullopt; }
-};
-
 std::vector<std::uint8_t> Bytes(const profiles::ProfileRecord& record) {
   return {record.bytes().begin(), record.bytes().end()};
 }
 
-std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+using quendar::testing::ReadBytes;
 
 class AppSessionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("quendar_session_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
     for (const auto& entry : fs::directory_iterator(QUENDAR_RUNTIME_DIR)) {
       if (entry.is_regular_file()) fs::copy_file(entry.path(), folder_ / entry.path().filename());
     }
-    mouse_ = sim::SimulatedMouse::Create();
-    backend_ = std::make_unique<sim::SimHidBackend>(mouse_);
-    link_ = std::make_unique<device::DeviceLink>(*backend_);
-    session_ = std::make_unique<AppSession>(AppSession::Dependencies{*link_, host_, ports_, ports_, ports_},
-                                            folder_ / L"QUENDAR 2017.exe");
+    session_ = std::make_unique<AppSession>(
+        AppSession::Dependencies{machine_.link, host_, ports_, ports_, ports_}, folder_ / L"QUENDAR 2017.exe");
     ui::ApplyLanguage(L"");
-  }
-  void TearDown() override {
-    session_.reset();
-    link_.reset();
-    fs::remove_all(folder_);
   }
 
   // The start-up part that matters here: the mouse, the profile and its snapshot.
   void Start(bool withMouse) {
     if (withMouse) {
-      ASSERT_TRUE(link_->DiscoverDevice());
+      ASSERT_TRUE(machine_.link.DiscoverDevice());
       session_->ConnectSequence();
     }
     session_->LoadProfile();
@@ -81,12 +56,11 @@ class AppSessionTest : public ::testing::Test {
 
   profiles::ProfileRecord& record() { return session_->state().record; }
 
-  fs::path folder_;
-  ScriptedHost host_;
+  quendar::testing::TempFolder folder_;
+  quendar::testing::FakeHost host_;
   test::RecordingPorts ports_;
-  std::shared_ptr<sim::SimulatedMouse> mouse_;
-  std::unique_ptr<sim::SimHidBackend> backend_;
-  std::unique_ptr<device::DeviceLink> link_;
+  device::testing::SimMachine machine_;
+  std::shared_ptr<sim::SimulatedMouse> mouse_ = machine_.mouse;
   std::unique_ptr<AppSession> session_;
 };
 

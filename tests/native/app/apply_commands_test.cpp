@@ -63,12 +63,6 @@ TEST_F(ApplyCommandsTest, CancelRevertsHidesAndTheNextShowReadsTextsThenProfile)
   EXPECT_THAT(ports.log, ElementsAre("revert", "hide", "close popups", "read texts", "load profile", "redraw", "show"));
 }
 
-}  // namespace
-}  // namespace quendar::app
-
-namespace quendar::app {
-namespace {
-
 TEST(CommandButtons, EdgesOfTheRectanglesRouteToTheirOperation) {
   EXPECT_EQ(HitCommandButton(798, 604), CommandButton::Reset);
   EXPECT_EQ(HitCommandButton(855, 620), CommandButton::None);

@@ -42,7 +42,9 @@ TEST(HostPointerCalls, ValuesAtTheEdgesOfEachSetting) {
   EXPECT_EQ(CallsFor(0, 6, 1, 7, 6)[2].uiParam, 0xFFFFFFFFu) << "one screen per notch whatever the lines";
   EXPECT_EQ(CallsFor(0, 6, 0, 3, 1)[3].uiParam, 900u);
   EXPECT_EQ(CallsFor(0, 6, 0, 3, 2)[3].uiParam, 830u);
+  EXPECT_EQ(CallsFor(0, 6, 0, 3, 7)[3].uiParam, 480u);
   EXPECT_EQ(CallsFor(0, 6, 0, 3, 12)[3].uiParam, 130u);
+  EXPECT_EQ(CallsFor(0, 6, 0, 3, 200)[3].uiParam, 130u) << "a damaged byte must not wrap to a huge time";
 }
 
 TEST(ApplyHostPointerSettings, ARefusedSettingWarnsAndTheRestStillRuns) {

@@ -4,7 +4,7 @@
 
 #include "core/device/device_change.h"
 #include "device_host_fake.h"
-#include "sim/sim_hid_backend.h"
+#include "sim_machine.h"
 
 namespace quendar::device {
 namespace {
@@ -14,23 +14,15 @@ using testing::Notice;
 
 constexpr Notice kNotDetected{15, 0};
 
-struct WiredMachine {
+struct WiredMachine : testing::SimMachine {
   explicit WiredMachine(std::vector<sim::SimInterface> listing = sim::DefaultListing())
-      : mouse(sim::SimulatedMouse::Create({.listing = std::move(listing)})), backend(mouse), link(backend) {
-    // The sim's notices reach the link as WM_DEVICECHANGE would, on the calling thread.
-    mouse->SetNoticeSink([this](std::uint32_t code, const std::wstring& path) {
-      const DeviceChangeNotice notice{kDeviceTypeInterface, path};
-      EXPECT_TRUE(OnDeviceChange(link, host, code, &notice));
-    });
+      : SimMachine(std::move(listing)) {
+    RouteNoticesTo(host);
   }
-  ~WiredMachine() { mouse->SetNoticeSink(nullptr); }
   bool Notify(std::uint32_t code, std::uint32_t type, std::wstring path) {
     const DeviceChangeNotice notice{type, std::move(path)};
     return OnDeviceChange(link, host, code, &notice);
   }
-  std::shared_ptr<sim::SimulatedMouse> mouse;
-  sim::SimHidBackend backend;
-  DeviceLink link;
   DeviceHostFake host;
 };
 
@@ -44,8 +36,7 @@ TEST(DeviceChangeTest, OnlyInterfaceNoticesNamingTheMouseInEitherSpellingAreHand
 
   WiredMachine machine;
   ASSERT_TRUE(machine.link.DiscoverDevice());
-  machine.mouse->SetNoticeSink(nullptr);
-  machine.mouse->Unplug();  // gone, but nobody has been told: any handled notice would show it
+  machine.UnplugSilently();  // gone, but nobody has been told: any handled notice would show it
   std::wstring lower = kCommandPath;
   for (wchar_t& c : lower) c = static_cast<wchar_t>(towlower(c));
 
@@ -80,11 +71,8 @@ TEST(DeviceChangeTest, UnplugGivesOneNotDetectedNoticePerRemovalAndClosesEveryth
 
 TEST(DeviceChangeTest, ArrivalConnectsOncePerInterfaceAndReleasesTheReader) {
   WiredMachine machine;
-  machine.mouse->SetNoticeSink(nullptr);
-  machine.mouse->Unplug();
-  machine.mouse->SetNoticeSink([&](std::uint32_t code, const std::wstring& path) {
-    machine.Notify(code, kDeviceTypeInterface, path);
-  });
+  machine.UnplugSilently();
+  machine.RouteNoticesTo(machine.host);
   ASSERT_FALSE(machine.link.ReaderReleased());
   machine.mouse->Plug();
   EXPECT_EQ(machine.host.Connections(), 4);

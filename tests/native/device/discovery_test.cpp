@@ -2,7 +2,7 @@
 
 #include "core/device/device_link.h"
 #include "core/device/portable_reader_signal.h"
-#include "sim/sim_hid_backend.h"
+#include "sim_machine.h"
 
 namespace quendar::device {
 namespace {
@@ -17,13 +17,7 @@ std::vector<SimInterface> Listing(std::initializer_list<InterfaceRole> roles) {
   return listing;
 }
 
-struct Machine {
-  explicit Machine(std::vector<SimInterface> listing)
-      : mouse(sim::SimulatedMouse::Create({.listing = std::move(listing)})), backend(mouse), link(backend) {}
-  std::shared_ptr<sim::SimulatedMouse> mouse;
-  sim::SimHidBackend backend;
-  DeviceLink link;
-};
+using Machine = testing::SimMachine;
 
 TEST(DiscoveryTest, NoMouseAmongTheDevicesLeavesTheLinkAbsent) {
   Machine machine(Listing({InterfaceRole::OtherKeyboard, InterfaceRole::OtherGamepad}));

@@ -5,7 +5,7 @@
 #include "core/device/device_change.h"
 #include "core/device/input_report_thread.h"
 #include "device_host_fake.h"
-#include "sim/sim_hid_backend.h"
+#include "sim_machine.h"
 #include "wait_until.h"
 
 namespace quendar::device {
@@ -16,46 +16,34 @@ using testing::Notice;
 using testing::WaitUntil;
 
 // The test thread plays the dialog thread: it discovers and handles the sim's notices.
-class ReaderMachine {
- public:
-  ReaderMachine() : mouse(sim::SimulatedMouse::Create()), backend(mouse), link(backend) {
-    mouse->SetNoticeSink([this](std::uint32_t code, const std::wstring& path) {
-      const DeviceChangeNotice notice{kDeviceTypeInterface, path};
-      OnDeviceChange(link, host, code, &notice);
-    });
-  }
-  ~ReaderMachine() {
-    reader.reset();
-    mouse->SetNoticeSink(nullptr);
-  }
+struct ReaderMachine : testing::SimMachine {
+  ReaderMachine() { RouteNoticesTo(host); }
+  ~ReaderMachine() { reader.reset(); }
   // Start-up order: discovery, the held reader, its release when the mouse was found.
   void StartUp() {
-    if (link.DiscoverDevice()) {
-      reader.emplace(link, host);
-      link.ReleaseReader();
-    } else {
-      reader.emplace(link, host);
-    }
+    const bool found = link.DiscoverDevice();
+    reader.emplace(link, host);
+    if (found) link.ReleaseReader();
   }
   bool ReaderWaitsOnARead() {
     return WaitUntil([&] { return mouse->PendingEventReads() == 1; });
   }
+  // Presses the CPI button and expects the stage notice it must become.
+  void ExpectPressReported() {
+    const std::size_t before = host.Notices().size();
+    const std::uint8_t stage = mouse->PressCpiButton();
+    ASSERT_TRUE(host.WaitForNotices(before + 1));
+    EXPECT_EQ(host.Notices().back(), (Notice{7, stage}));
+  }
 
-  std::shared_ptr<sim::SimulatedMouse> mouse;
-  sim::SimHidBackend backend;
-  DeviceLink link;
   DeviceHostFake host;
   std::optional<InputReportThread> reader;
 };
 
 TEST(InputReportThreadTest, HeldUntilTheMouseIsFirstFound) {
   ReaderMachine machine;
-  machine.mouse->SetNoticeSink(nullptr);
-  machine.mouse->Unplug();
-  machine.mouse->SetNoticeSink([&](std::uint32_t code, const std::wstring& path) {
-    const DeviceChangeNotice notice{kDeviceTypeInterface, path};
-    OnDeviceChange(machine.link, machine.host, code, &notice);
-  });
+  machine.UnplugSilently();
+  machine.RouteNoticesTo(machine.host);
   machine.StartUp();
   EXPECT_FALSE(machine.link.ReaderReleased());
 
@@ -70,10 +58,7 @@ TEST(InputReportThreadTest, HeldUntilTheMouseIsFirstFound) {
   machine.mouse->Unplug();
   machine.mouse->Plug();
   EXPECT_TRUE(machine.link.ReaderReleased());
-  const std::size_t before = machine.host.Notices().size();
-  const std::uint8_t stage = machine.mouse->PressCpiButton();
-  ASSERT_TRUE(machine.host.WaitForNotices(before + 1));
-  EXPECT_EQ(machine.host.Notices().back(), (Notice{7, stage}));
+  machine.ExpectPressReported();
 }
 
 TEST(InputReportThreadTest, OnlyCpiStageReportsBecomeNotices) {
@@ -103,10 +88,7 @@ TEST(InputReportThreadTest, UnplugAndReplugWithoutHangsEvenWhenThePendingReadSta
 
     machine.mouse->Plug();
     ASSERT_TRUE(machine.ReaderWaitsOnARead());
-    const std::size_t before = machine.host.Notices().size();
-    const std::uint8_t stage = machine.mouse->PressCpiButton();
-    ASSERT_TRUE(machine.host.WaitForNotices(before + 1));
-    EXPECT_EQ(machine.host.Notices().back(), (Notice{7, stage}));
+    machine.ExpectPressReported();
   }
 }
 
@@ -119,8 +101,7 @@ TEST(InputReportThreadTest, ARemovalThatLeavesTheMouseRestartsTheStalledRead) {
   OnDeviceChange(machine.link, machine.host, kDeviceRemoveComplete, &keyboardGone);
   ASSERT_TRUE(machine.ReaderWaitsOnARead());
   EXPECT_TRUE(WaitUntil([&] { return machine.mouse->OpenHandles() == 2; })) << "the replaced channels stay open";
-  machine.mouse->PressCpiButton();
-  EXPECT_TRUE(machine.host.WaitForNotices(1));
+  machine.ExpectPressReported();
 }
 
 TEST(ReaderSoakTest, TwoHundredPlugCyclesLeakNoHandleAndKeepReporting) {

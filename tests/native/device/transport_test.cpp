@@ -19,6 +19,9 @@ CommandEndpoint EndpointOn(HidChannel& channel, Pacer* pacer = nullptr, ReportLe
   return CommandEndpoint{&channel, lengths, pacer};
 }
 
+// The feature report carrying `packet`, checksum included, as the host must send it.
+Bytes Sent(const CommandPacket& packet) { return Report(9, Bytes(packet.bytes.begin(), packet.bytes.end())); }
+
 Bytes Sequence(std::size_t count, std::uint8_t first = 1) {
   Bytes bytes(count);
   std::iota(bytes.begin(), bytes.end(), first);
@@ -39,14 +42,14 @@ TEST(CommandPacketTest, ChecksumIsComplementOfTheByteSumAndAlwaysRecomputed) {
 
 TEST(SendCommandTest, OnlyReadOpcodesFetchAReplyWhichReplacesThePacketAsItArrives) {
   {
-    ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x7F, 0, 0, 0, 0, 0, 0, 0x80})}});
+    ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x7F))}});
     CommandPacket write = MakePacket(0x7F);
     EXPECT_TRUE(SendCommand(EndpointOn(channel), write));
     EXPECT_EQ(write, MakePacket(0x7F));
   }
   // The reply's checksum is deliberately wrong: it is used unverified.
   const Bytes reply{0x83, 0x03, 0x08, 0x11, 0x24, 0, 0, 0x12};
-  ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x80, 0, 0, 0, 0, 0, 0, 0x7F})},
+  ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x80))},
                                {Exchange::GetFeature, Report(9, reply)}});
   CommandPacket read = MakePacket(0x80);
   EXPECT_TRUE(SendCommand(EndpointOn(channel), read));
@@ -56,7 +59,7 @@ TEST(SendCommandTest, OnlyReadOpcodesFetchAReplyWhichReplacesThePacketAsItArrive
 TEST(SendCommandTest, FailedOrImpossibleReadsGiveAnAllZeroReplyAndReportFailure) {
   const CommandPacket zeros{};
   {
-    ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x83, 0, 0, 0, 0, 0, 0, 0x7C})},
+    ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x83))},
                                  {Exchange::GetFeature, {}, false}});
     CommandPacket packet = MakePacket(0x83);
     EXPECT_FALSE(SendCommand(EndpointOn(channel), packet));
@@ -90,7 +93,7 @@ TEST_P(WriteTransferTest, SendsWholeChunksWithAZeroTailAndPausesAfterEach) {
   std::copy_n(Sequence(c.length).begin(), c.length, data.begin());
 
   std::vector<testing::ScriptStep> script{
-      {Exchange::SetFeature, Report(9, {0x12, 0x01, c.length, 0, 0, 0, 0, MakePacket(0x12, 1, c.length).bytes[7]})}};
+      {Exchange::SetFeature, Sent(MakePacket(0x12, 1, c.length))}};
   for (std::size_t chunk = 0; chunk < c.chunks; ++chunk) {
     Bytes payload(32, 0);
     for (std::size_t i = 0; i < 32 && chunk * 32 + i < c.length; ++i) payload[i] = data[chunk * 32 + i];
@@ -109,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, WriteTransferTest,
 
 TEST(WriteTransferTest, StatedLengthBeyondTheBufferSendsOnlyTheBufferAndReportsFailure) {
   Bytes data(32, 0x11);
-  ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x13, 1, 128, 0, 0, 0, 0, 0x6B})},
+  ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x13, 1, 128))},
                                {Exchange::WriteReport, Report(33, Bytes(32, 0x11))}});
   CommandPacket packet = MakePacket(0x13, 1, 128);
   EXPECT_FALSE(TransferBlock(EndpointOn(channel), packet, data));
@@ -117,7 +120,7 @@ TEST(WriteTransferTest, StatedLengthBeyondTheBufferSendsOnlyTheBufferAndReportsF
 
 TEST(ReadTransferTest, ChunkCountComesFromTheReplyNotTheRequest) {
   const Bytes stages{0x04, 0x08, 0x0E, 0x14, 0x1E, 0x28, 0x31, 0x05};
-  ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x91, 0, 0, 0, 0, 0, 0, 0x6E})},
+  ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x91))},
                                {Exchange::GetFeature, Report(9, {0x91, 7, 8, 0, 0, 0, 0, 0x5E})},
                                {Exchange::ReadReport, Report(33, stages)}});
   Bytes data(32, 0xEE);
@@ -129,7 +132,7 @@ TEST(ReadTransferTest, ChunkCountComesFromTheReplyNotTheRequest) {
 }
 
 TEST(ReadTransferTest, OversizedReplyIsCutToTheBuffer) {
-  std::vector<testing::ScriptStep> script{{Exchange::SetFeature, Report(9, {0x90, 1, 0, 0, 0, 0, 0, 0x6E})},
+  std::vector<testing::ScriptStep> script{{Exchange::SetFeature, Sent(MakePacket(0x90, 1))},
                                           {Exchange::GetFeature, Report(9, {0x90, 1, 200, 0, 0, 0, 0, 0})}};
   for (int chunk = 0; chunk < 4; ++chunk) {
     script.push_back({Exchange::ReadReport, Report(33, Bytes(32, static_cast<std::uint8_t>(chunk + 1)))});
@@ -144,7 +147,7 @@ TEST(ReadTransferTest, OversizedReplyIsCutToTheBuffer) {
 
 TEST(ReadTransferTest, FailedFetchMovesNoDataAndFailedOrShortChunksAreZeroAndReported) {
   {
-    ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x90, 0, 0, 0, 0, 0, 0, 0x6F})},
+    ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x90))},
                                  {Exchange::GetFeature, {}, false}});
     Bytes data(32, 0x55);
     CommandPacket packet = MakePacket(0x90);
@@ -152,7 +155,7 @@ TEST(ReadTransferTest, FailedFetchMovesNoDataAndFailedOrShortChunksAreZeroAndRep
     EXPECT_EQ(data, Bytes(32, 0x55)) << "the destination keeps its old bytes";
   }
   {
-    ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x90, 0, 0, 0, 0, 0, 0, 0x6F})},
+    ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x90))},
                                  {Exchange::GetFeature, Report(9, {0x90, 0, 64, 0, 0, 0, 0, 0})},
                                  {Exchange::ReadReport, {}, false},
                                  {Exchange::ReadReport, Report(33, Bytes(32, 9)), true, 17}});
@@ -164,7 +167,7 @@ TEST(ReadTransferTest, FailedFetchMovesNoDataAndFailedOrShortChunksAreZeroAndRep
 }
 
 TEST(ReadTransferTest, DataReportLengthsBeyondTheBufferAreRefused) {
-  ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {0x91, 0, 0, 0, 0, 0, 0, 0x6E})},
+  ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x91))},
                                {Exchange::GetFeature, Report(9, {0x91, 7, 8, 0, 0, 0, 0, 0})}});
   Bytes data(32, 0x55);
   CommandPacket packet = MakePacket(0x91);

@@ -4,15 +4,12 @@
 
 #include "core/keys/profile_buttons.h"
 #include "core/device/command_set.h"
-#include "core/device/device_link.h"
 #include "core/device/profile_download.h"
-#include "sim/sim_hid_backend.h"
-#include "sim/simulated_mouse.h"
+#include "native/device/sim_machine.h"
 #include "sim/mouse_state.h"
 
 namespace quendar::device::testing {
 namespace {
-
 
 // A profile with something in every field the download reads.
 inline profiles::ProfileRecord SampleRecord() {
@@ -41,33 +38,33 @@ inline profiles::ProfileRecord SampleRecord() {
 class DownloadTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    mouse_ = sim::SimulatedMouse::Create();
-    backend_ = std::make_unique<sim::SimHidBackend>(mouse_);
-    link_ = std::make_unique<DeviceLink>(*backend_);
-    ASSERT_TRUE(link_->DiscoverDevice());
+    ASSERT_TRUE(machine_.link.DiscoverDevice());
     mouse_->ClearWireLog();
-    commands_ = std::make_unique<CommandSet>(link_->Command(), image_, [this](std::string_view t) {
+    commands_ = std::make_unique<CommandSet>(machine_.link.Command(), image_, [this](std::string_view t) {
       traces_.emplace_back(t);
     });
   }
 
-  // The opcodes of the packets sent, in order.
+  // The packets sent, in order, and their opcodes.
+  std::vector<std::vector<std::uint8_t>> SentPackets() const {
+    std::vector<std::vector<std::uint8_t>> packets;
+    for (const auto& entry : mouse_->WireLog()) {
+      if (entry.kind == sim::WireKind::FeatureOut) packets.push_back(entry.Payload());
+    }
+    return packets;
+  }
   std::vector<std::uint8_t> SentOpcodes() const {
     std::vector<std::uint8_t> opcodes;
-    for (const auto& entry : mouse_->WireLog()) {
-      if (entry.kind == sim::WireKind::FeatureOut) opcodes.push_back(entry.Payload().at(0));
-    }
+    for (const auto& packet : SentPackets()) opcodes.push_back(packet.at(0));
     return opcodes;
   }
 
-  std::shared_ptr<sim::SimulatedMouse> mouse_;
-  std::unique_ptr<sim::SimHidBackend> backend_;
-  std::unique_ptr<DeviceLink> link_;
+  SimMachine machine_;
+  std::shared_ptr<sim::SimulatedMouse> mouse_ = machine_.mouse;
   DeviceImage image_;
   std::vector<std::string> traces_;
   std::unique_ptr<CommandSet> commands_;
 };
-
 
 TEST_F(DownloadTest, ThirtyOneExchangesInTheFixedOrder) {
   const auto record = SampleRecord();
@@ -83,10 +80,7 @@ TEST_F(DownloadTest, ThirtyOneExchangesInTheFixedOrder) {
   EXPECT_EQ(packetsWhenStored, expected.size()) << "files are stored only after the last key matrix";
 
   // Item and matrix numbers count from 1; the second lighting-parameter read carries index 1.
-  std::vector<std::vector<std::uint8_t>> packets;
-  for (const auto& entry : mouse_->WireLog()) {
-    if (entry.kind == sim::WireKind::FeatureOut) packets.push_back(entry.Payload());
-  }
+  const auto packets = SentPackets();
   for (int k = 0; k < 12; ++k) EXPECT_EQ(packets[15 + k][1], k + 1);
   for (int m = 0; m < 4; ++m) EXPECT_EQ(packets[27 + m][1], m + 1);
   EXPECT_EQ(packets[5][1], 0);

@@ -42,8 +42,6 @@ TEST_F(InstalledDefaultsTest, EveryProfileSlotLoadsTheDefaultSettings) {
 }
 
 TEST_F(InstalledDefaultsTest, ButtonFunctionsMatchTheDefaultCaptions) {
-  std::uint8_t index = 0;
-  ReadProfileList(folder / "str.ini", index);
   ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
   const ProfileRecord& r = state.record;
   // Click, Menu, the three scroll choices, CPI + and -, then buttons off.

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "core/profiles/cpi_levels.h"
-#include "core/profiles/host_settings.h"
-#include "core/profiles/profile_state.h"
 
 namespace quendar::profiles {
 namespace {
@@ -53,44 +51,6 @@ TEST(CpiLevels, TablesChangeStepAtLevelFifty) {
   // Stored levels outside the table stay inside it.
   EXPECT_EQ(CpiLevelCode(0), 1);
   EXPECT_EQ(CpiLevelText(200), L"10000");
-}
-
-TEST(HostSettings, FollowFromTheRecord) {
-  ProfileRecord record;
-  record.PointerSpeed() = 1;
-  record.DoubleClickSpeed() = 7;
-  record.ScrollOneScreen() = 1;
-  record.PointerPrecision() = 1;
-  HostPointerSettings s = HostSettingsFrom(record);
-  EXPECT_EQ(s.pointerSpeed, 1);
-  EXPECT_EQ(s.doubleClickTimeMs, 480u);
-  EXPECT_TRUE(s.wheel.onePagePerNotch);
-  EXPECT_EQ(s.acceleration, (std::array<int, 3>{6, 10, 1}));
-
-  // A double-click byte from a damaged file must not wrap around to a huge time.
-  record.PointerSpeed() = 12;
-  record.DoubleClickSpeed() = 200;
-  record.PointerPrecision() = 2;
-  s = HostSettingsFrom(record);
-  EXPECT_EQ(s.pointerSpeed, 22) << "passed on for the platform to accept or refuse";
-  EXPECT_EQ(s.doubleClickTimeMs, 130u);
-  EXPECT_EQ(s.acceleration, (std::array<int, 3>{0, 0, 0}));
-}
-
-TEST(ProfileState, RevertRestoresEveryByteOfTheSnapshot) {
-  ProfileState state;
-  state.record.ScrollLines() = 5;
-  state.record.MacroBlock(3)[7] = 9;
-  state.Snapshot();
-  state.record.ScrollLines() = 50;
-  std::array<std::uint8_t, kMacroTableSize> table{};
-  table.fill(0x11);
-  state.ReplaceMacros(table);
-  EXPECT_EQ(state.record.MacroBlock(11)[127], 0x11);
-  state.Revert();
-  EXPECT_EQ(state.record, state.savedRecord);
-  EXPECT_EQ(state.record.MacroBlock(3)[7], 9);
-  EXPECT_EQ(state.record.ScrollLines(), 5);
 }
 
 }  // namespace

@@ -145,13 +145,5 @@ TEST(SkinLayout, LeftColumnFitsAboveTheBottomBarWithEverySectionOpen) {
   EXPECT_EQ(kMacroManagerTitle.size.height, 38);
 }
 
-TEST(SkinLayout, UpperPageRuleStopsWhereTheDesignSays) {
-  // Guards the simulation above against drifting from the page rule it stands for.
-  const auto h = PanelHeights();
-  EXPECT_EQ(UpperPageBottom(0), kColumnTop + 6 * kTitle + 5 * kGap);
-  EXPECT_EQ(UpperPageBottom(0b1010), kColumnTop + 3 * kTitle + 2 * kGap + h[1] + h[3]);
-  EXPECT_EQ(UpperPageBottom(0b0110), kColumnTop + 4 * kTitle + 3 * kGap + h[1] + h[2]);
-}
-
 }  // namespace
 }  // namespace quendar::ui::skin

@@ -59,12 +59,10 @@ TEST(Fonts, ByLanguageAndPlatformVersion) {
   EXPECT_EQ(MainWindowFontsFor(LanguageClass::SimplifiedChinese, win10).label.face, L"宋体");
   EXPECT_EQ(MainWindowFontsFor(LanguageClass::TraditionalChinese, win7).label, (FontSpec{L"黑体", 14, 400}));
   EXPECT_EQ(MainWindowFontsFor(LanguageClass::English, win8).label, (FontSpec{L"Segoe UI", 15, 300}));
-  EXPECT_EQ(MainWindowFontsFor(LanguageClass::English, win8).title, (FontSpec{L"Tahoma", 18, 700}));
   for (LanguageClass language : kAll) {
     EXPECT_EQ(MainWindowFontsFor(language, win8).arial, (FontSpec{L"Arial", 13, 0, 0, 32}));
   }
   EXPECT_EQ(DialogFontFor(DialogKind::Help, LanguageClass::SimplifiedChinese, win8), (FontSpec{L"黑体", 13, 400}));
-  EXPECT_EQ(DialogFontFor(DialogKind::SingleKeyCapture, LanguageClass::English, win7), (FontSpec{L"Segoe UI", 15, 400}));
   EXPECT_EQ(DialogFontFor(DialogKind::MacroManager, LanguageClass::English, win7), (FontSpec{L"Segoe UI", 15, 700}));
   EXPECT_EQ(DialogFontFor(DialogKind::ComboKeyCapture, LanguageClass::English, win7), (FontSpec{L"Arial", 14, 400}));
 }
