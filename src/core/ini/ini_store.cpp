@@ -85,14 +85,14 @@ long ParseDecimal(std::wstring_view text) {
   while (i < text.size() && detail::IsBlank(text[i])) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == L'-' || text[i] == L'+')) negative = text[i++] == L'-';
-  constexpr unsigned long long kLimit = static_cast<unsigned long long>(LONG_MAX) + 1;
+  constexpr unsigned long long kLimit = static_cast<unsigned long long>(INT32_MAX) + 1;
   unsigned long long magnitude = 0;
   for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
     const auto digit = static_cast<unsigned long long>(text[i] - L'0');
     magnitude = magnitude > (kLimit - digit) / 10 ? kLimit : magnitude * 10 + digit;
   }
-  if (negative) return magnitude == kLimit ? LONG_MIN : -static_cast<long>(magnitude);
-  return magnitude >= kLimit ? LONG_MAX : static_cast<long>(magnitude);
+  if (negative) return magnitude == kLimit ? static_cast<long>(INT32_MIN) : -static_cast<long>(magnitude);
+  return magnitude >= kLimit ? static_cast<long>(INT32_MAX) : static_cast<long>(magnitude);
 }
 
 }  // namespace quendar::ini

@@ -62,7 +62,8 @@ std::vector<std::wstring> ReadSectionNames(const std::filesystem::path& file,
                                            std::size_t bufferChars = kSectionNamesBufferChars);
 
 // Signed decimal as the program reads numbers from the store: leading blanks skipped, an optional sign,
-// digits up to the first non-digit; no digits gives 0. Saturates instead of overflowing.
+// digits up to the first non-digit; no digits gives 0. Saturates at the 32-bit range (the platform's
+// long) instead of overflowing, so every build reads a stored number alike.
 long ParseDecimal(std::wstring_view text);
 
 }  // namespace quendar::ini

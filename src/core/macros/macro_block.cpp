@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ini/ini_store.h"
 #include "core/keys/key_names.h"
 #include "core/macros/macro_item.h"
 
@@ -62,7 +63,7 @@ std::wstring_view StoredMacro::Item(long index) const {
 long EventDelay(const StoredMacro& macro, long index) {
   std::wstring_view next = macro.Item(index + 1);
   if (!macro.recordDelays && next.find(L"ms") == std::wstring_view::npos) next = L"50 ms";
-  return ParseStoredNumber(RemoveAll(next, kDelaySuffix));
+  return ini::ParseDecimal(RemoveAll(next, kDelaySuffix));
 }
 
 EncodedMacro EncodeMacroBlock(const StoredMacro& macro) {

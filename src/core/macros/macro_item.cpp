@@ -1,7 +1,5 @@
 #include "core/macros/macro_item.h"
 
-#include <cstdint>
-#include <limits>
 
 namespace quendar::macros {
 
@@ -50,27 +48,6 @@ std::wstring MouseClickItem(std::wstring_view clickLabel, MacroEventKind kind) {
     pos = hit + kClick.size();
   }
   return result;
-}
-
-long ParseStoredNumber(std::wstring_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && (text[pos] == L' ' || text[pos] == L'\t' || text[pos] == L'\r' ||
-                               text[pos] == L'\n' || text[pos] == L'\v' || text[pos] == L'\f')) {
-    ++pos;
-  }
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == L'+' || text[pos] == L'-')) {
-    negative = text[pos] == L'-';
-    ++pos;
-  }
-  constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
-  std::int64_t value = 0;
-  for (; pos < text.size() && text[pos] >= L'0' && text[pos] <= L'9'; ++pos) {
-    value = value * 10 + (text[pos] - L'0');
-    if (value > kMax + 1) value = kMax + 1;  // keep accumulating without overflow
-  }
-  if (negative) return static_cast<long>(-value);
-  return static_cast<long>(value > kMax ? kMax : value);
 }
 
 }  // namespace quendar::macros

@@ -28,10 +28,6 @@ std::wstring DelayItem(long milliseconds);
 // "L-Button Click" -> "L-Button   Dn" / "L-Button   Up": the mouse-button items of the macro editor.
 std::wstring MouseClickItem(std::wstring_view clickLabel, MacroEventKind kind);
 
-// Signed decimal as the store's readers parse it: leading blanks skipped, optional sign, digits up to the
-// first non-digit, 0 when there are none; saturates at the 32-bit range instead of wrapping.
-long ParseStoredNumber(std::wstring_view text);
-
 // Every occurrence of `pattern` removed.
 std::wstring RemoveAll(std::wstring_view text, std::wstring_view pattern);
 

@@ -77,10 +77,10 @@ std::vector<std::wstring> MacroNamesFromSections(std::span<const std::wstring> s
 StoredMacro ReadStoredMacro(const ini::IniDocument& document, const std::wstring& name) {
   StoredMacro macro;
   macro.name = name;
-  macro.recordDelays = ParseStoredNumber(Read(document, name, kKeyRecordDelays)) != 0;
-  macro.useLoopCount = ParseStoredNumber(Read(document, name, kKeyUseLoopCount)) != 0;
-  macro.loopTimes = ParseStoredNumber(Read(document, name, kKeyLoopTimes));
-  macro.itemCount = ParseStoredNumber(Read(document, name, kKeyItemCount));
+  macro.recordDelays = ini::ParseDecimal(Read(document, name, kKeyRecordDelays)) != 0;
+  macro.useLoopCount = ini::ParseDecimal(Read(document, name, kKeyUseLoopCount)) != 0;
+  macro.loopTimes = ini::ParseDecimal(Read(document, name, kKeyLoopTimes));
+  macro.itemCount = ini::ParseDecimal(Read(document, name, kKeyItemCount));
   // Walk the keys the section really holds rather than every number below ItemCount: a hand-edited
   // count may be in the billions.
   for (const auto& key : document.KeyNames(name)) {
@@ -101,8 +101,8 @@ LoadedMacro MacroStore::LoadMacro(std::wstring_view name) const {
   const auto document = ini::IniDocument::Load(file_);
   const StoredMacro stored = ReadStoredMacro(document, std::wstring(name));
   LoadedMacro loaded;
-  loaded.recordDelays = ParseStoredNumber(Read(document, name, kKeyRecordDelays)) == 1;
-  loaded.useLoopCount = ParseStoredNumber(Read(document, name, kKeyUseLoopCount)) == 1;
+  loaded.recordDelays = ini::ParseDecimal(Read(document, name, kKeyRecordDelays)) == 1;
+  loaded.useLoopCount = ini::ParseDecimal(Read(document, name, kKeyUseLoopCount)) == 1;
   loaded.loopCountText = Read(document, name, kKeyLoopTimes);
   // Items in number order; numbers the section lacks are left out instead of showing as blank lines.
   for (auto it = stored.items.lower_bound(0); it != stored.items.end() && it->first < stored.itemCount; ++it) {
@@ -130,7 +130,7 @@ bool MacroStore::SaveCurrentMacro(const MacroEditorState& state) {
 }
 
 void MacroStore::StoreLoopCount(MacroEditorState& state) {
-  long value = ParseStoredNumber(state.loopTimesText);
+  long value = ini::ParseDecimal(state.loopTimesText);
   if (value < 1 || value > kMaxLoopCount) {
     state.loopTimesText = L"1";
     value = 1;

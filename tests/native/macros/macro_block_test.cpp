@@ -36,15 +36,6 @@ TEST(MacroItems, ClassifiesBySubstringPressFirst) {
   EXPECT_EQ(MouseClickItem(L"R-Button Click", MacroEventKind::Release), L"R-Button   Up");
 }
 
-TEST(MacroItems, ParsesNumbersLikeTheStoreReaders) {
-  EXPECT_EQ(ParseStoredNumber(L"  42abc"), 42);
-  EXPECT_EQ(ParseStoredNumber(L"-7"), -7);
-  EXPECT_EQ(ParseStoredNumber(L"ms 5"), 0);
-  EXPECT_EQ(ParseStoredNumber(L""), 0);
-  EXPECT_EQ(ParseStoredNumber(L"99999999999999999999"), 2147483647);
-  EXPECT_EQ(ParseStoredNumber(L"-99999999999999999999"), -2147483648L);
-}
-
 TEST(MacroEncoding, WorkedSlotExamples) {
   auto one = [](std::wstring event, long delay) {
     return Slots(EncodeMacroBlock(MacroOf({event, DelayItem(delay)})).block);
