@@ -1,6 +1,5 @@
 #include "core/macros/macro_item.h"
 
-
 namespace quendar::macros {
 
 std::wstring RemoveAll(std::wstring_view text, std::wstring_view pattern) {
