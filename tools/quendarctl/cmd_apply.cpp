@@ -21,11 +21,8 @@ const CommandRegistration kApply{{
       sub.add_option("file", *file, "Profile data file")->required();
       sub.add_flag("--simulated", *simulated, "Talk to a simulated mouse instead of the real one");
       return [file, simulated](CommandIo& io) {
-        const ProfileFileRead read = ReadProfileFile(*file);
-        if (!read.contents) {
-          io.err << "quendarctl apply: " << read.error << "\n";
-          return 1;
-        }
+        const auto contents = ReadProfileFileFor("apply", *file, io);
+        if (!contents) return 1;
         std::string error;
         ConnectedMouse mouse = ConnectMouse(*simulated, error);
         if (!mouse.link) {
@@ -35,7 +32,7 @@ const CommandRegistration kApply{{
         device::DeviceImage image;
         device::CommandSet commands(mouse.link->Command(), image);
         mouse.link->SetSensorType(commands.ConnectSequence());
-        device::SendProfile(read.contents->record, commands);
+        device::SendProfile(contents->record, commands);
         io.out << "applied " << *file << ": " << device::kDownloadExchangeCount << " exchanges\n";
         return 0;
       };

@@ -18,12 +18,9 @@ const CommandRegistration kKeyMatrix{{
       auto file = std::make_shared<std::string>();
       sub.add_option("file", *file, "Profile data file")->required();
       return [file](CommandIo& io) {
-        const ProfileFileRead read = ReadProfileFile(*file);
-        if (!read.contents) {
-          io.err << "quendarctl keymatrix: " << read.error << "\n";
-          return 1;
-        }
-        for (const keys::ButtonCode& code : keys::BuildKeyMatrix(read.contents->record)) {
+        const auto contents = ReadProfileFileFor("keymatrix", *file, io);
+        if (!contents) return 1;
+        for (const keys::ButtonCode& code : keys::BuildKeyMatrix(contents->record)) {
           io.out << PackedHex(code) << "\n";
         }
         return 0;

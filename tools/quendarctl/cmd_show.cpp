@@ -96,15 +96,12 @@ const CommandRegistration kShow{{
       sub.add_option("file", *file, "Profile data file")->required();
       sub.add_flag("--json", *json, "Print the fields as JSON");
       return [file, json](CommandIo& io) {
-        const ProfileFileRead read = ReadProfileFile(*file);
-        if (!read.contents) {
-          io.err << "quendarctl show: " << read.error << "\n";
-          return 1;
-        }
+        const auto contents = ReadProfileFileFor("show", *file, io);
+        if (!contents) return 1;
         if (*json) {
-          io.out << ToJson(*read.contents).dump(2) << "\n";
+          io.out << ToJson(*contents).dump(2) << "\n";
         } else {
-          PrintText(io.out, *read.contents);
+          PrintText(io.out, *contents);
         }
         return 0;
       };

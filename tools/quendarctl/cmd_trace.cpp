@@ -43,11 +43,8 @@ const CommandRegistration kTrace{{
       auto file = std::make_shared<std::string>();
       sub.add_option("file", *file, "Profile data file")->required();
       return [file](CommandIo& io) {
-        const ProfileFileRead read = ReadProfileFile(*file);
-        if (!read.contents) {
-          io.err << "quendarctl trace: " << read.error << "\n";
-          return 1;
-        }
+        const auto contents = ReadProfileFileFor("trace", *file, io);
+        if (!contents) return 1;
         auto mouse = sim::SimulatedMouse::Create();
         sim::SimHidBackend backend(mouse);
         device::DeviceLink link(backend);
@@ -58,7 +55,7 @@ const CommandRegistration kTrace{{
         mouse->ClearWireLog();
         device::DeviceImage image;
         device::CommandSet commands(link.Command(), image);
-        device::SendProfile(read.contents->record, commands);
+        device::SendProfile(contents->record, commands);
         for (const sim::WireEntry& entry : mouse->WireLog()) {
           if (entry.kind == sim::WireKind::EventIn) continue;
           io.out << TraceLine(entry) << "\n";

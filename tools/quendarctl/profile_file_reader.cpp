@@ -1,6 +1,8 @@
 #include "profile_file_reader.h"
 
 #include <filesystem>
+#include <ostream>
+#include <utility>
 
 #include "core/ini/text_encoding.h"
 
@@ -31,6 +33,13 @@ ProfileFileRead ReadProfileFile(const std::string& pathUtf8) {
   }
   result.contents = read.contents;
   return result;
+}
+
+std::optional<profiles::DataFileContents> ReadProfileFileFor(const char* command, const std::string& pathUtf8,
+                                                            CommandIo& io) {
+  ProfileFileRead read = ReadProfileFile(pathUtf8);
+  if (!read.contents) io.err << "quendarctl " << command << ": " << read.error << "\n";
+  return std::move(read.contents);
 }
 
 }  // namespace quendar::ctl

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "command_registry.h"
 #include "core/profiles/profile_data_file.h"
 
 namespace quendar::ctl {
@@ -15,5 +16,9 @@ struct ProfileFileRead {
 
 // `pathUtf8` as given on the command line.
 ProfileFileRead ReadProfileFile(const std::string& pathUtf8);
+
+// The same for one command: a failure is reported on stderr as "quendarctl <command>: <error>".
+std::optional<profiles::DataFileContents> ReadProfileFileFor(const char* command, const std::string& pathUtf8,
+                                                            CommandIo& io);
 
 }  // namespace quendar::ctl
