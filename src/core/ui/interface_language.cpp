@@ -172,15 +172,4 @@ std::wstring_view ButtonText(LanguageClass language, int button) {
 InterfaceLanguage::InterfaceLanguage(std::wstring code)
     : code_(std::move(code)), language_(ClassifyLanguage(code_)) {}
 
-namespace {
-InterfaceLanguage& ProcessLanguage() {
-  static InterfaceLanguage language;
-  return language;
-}
-}  // namespace
-
-const InterfaceLanguage& CurrentLanguage() { return ProcessLanguage(); }
-
-void ApplyLanguage(std::wstring code) { ProcessLanguage() = InterfaceLanguage(std::move(code)); }
-
 }  // namespace quendar::ui

@@ -62,10 +62,12 @@ std::wstring_view CpiStageText(LanguageClass language, int stage);
 // "Button <n>" for button 1..12; empty for any other number.
 std::wstring_view ButtonText(LanguageClass language, int button);
 
-// The language of this run: the code as read, its class, and the texts that follow from it.
+// The language of this run: the code as read, its class, and the texts that follow from it. The main
+// dialog owns the one instance, sets it once at start-up from the profile text file, and hands it to
+// every window and core part that shows text.
 class InterfaceLanguage {
  public:
-  InterfaceLanguage() = default;  // English until a code is applied
+  InterfaceLanguage() = default;  // English until a code is read
   explicit InterfaceLanguage(std::wstring code);
 
   const std::wstring& code() const { return code_; }
@@ -77,10 +79,5 @@ class InterfaceLanguage {
   std::wstring code_;
   LanguageClass language_ = LanguageClass::English;
 };
-
-// The process-wide language. Applied once by the main dialog's initialisation, before any other
-// window exists; read by every window afterwards (all on the dialog thread).
-const InterfaceLanguage& CurrentLanguage();
-void ApplyLanguage(std::wstring code);
 
 }  // namespace quendar::ui

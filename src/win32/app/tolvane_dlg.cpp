@@ -82,7 +82,7 @@ bool CTolvaneDlg::Initialize() {
   if (environment_.createCompanion) companion_ = environment_.createCompanion(instance_, window_);
 
   // 5-16: the mouse, the reader, notices, the profile, the language, the skin, fonts, icon, page.
-  const bool complete = app::RunStartupSequence(*this, *session_, *this);
+  const bool complete = app::RunStartupSequence(*this, *session_, *this, language_);
   RefreshCompanion();
   return complete;
 }
@@ -92,7 +92,8 @@ void CTolvaneDlg::CreateDeviceLink() {
   hidBackend_ = environment_.hidBackend;
   link_ = std::make_unique<device::DeviceLink>(*hidBackend_);
   session_ = std::make_unique<app::AppSession>(
-      app::AppSession::Dependencies{*link_, *hostServices_, *this, systemParameters_, warnings_}, ModulePath());
+      app::AppSession::Dependencies{*link_, *hostServices_, *this, systemParameters_, warnings_, language_},
+      ModulePath());
 }
 
 void CTolvaneDlg::LoadIcons() {
@@ -176,7 +177,7 @@ void CTolvaneDlg::AddTrayIcon(std::wstring_view tooltip) {
 }
 
 void CTolvaneDlg::ShowMessage(std::wstring_view text) {
-  hostServices_->ShowMessage(text, ui::CurrentLanguage().text(ui::TextSlot::WindowTitle));
+  hostServices_->ShowMessage(text, language_.text(ui::TextSlot::WindowTitle));
 }
 
 // --- The window as the core sees it -----------------------------------------------------------

@@ -57,7 +57,8 @@ TEST_F(ApplyCommandsTest, ResetWithoutTheMouseOnlyLoadsDefaultsAndRedraws) {
 }
 
 TEST_F(ApplyCommandsTest, CancelRevertsHidesAndTheNextShowReadsTextsThenProfile) {
-  TrayCommands tray(ports, ports, ports, commands);
+  const ui::InterfaceLanguage english;
+  TrayCommands tray(ports, ports, ports, commands, english);
   commands.CancelEdits();
   tray.OnTrayCallback(kTrayLeftButtonUp);
   EXPECT_THAT(ports.log, ElementsAre("revert", "hide", "close popups", "read texts", "load profile", "redraw", "show"));
