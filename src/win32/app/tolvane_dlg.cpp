@@ -251,10 +251,14 @@ MessageResult CTolvaneDlg::OnDeviceNotice(WPARAM code, LPARAM argument) {
   return 0;
 }
 
-MessageResult CTolvaneDlg::OnProfileRequest(WPARAM request, LPARAM) {
+MessageResult CTolvaneDlg::OnProfileRequest(WPARAM request, LPARAM slot) {
   switch (request) {
     case app::kProfileImport:
-      session_->files().ImportProfile();
+      // The profile manager names the slot; it becomes current only if a file is really imported.
+      if (slot >= 0 && static_cast<std::size_t>(slot) < profiles::kMaxProfiles) {
+        // The page shows the imported settings at once, not only after the manager closes.
+        if (session_->files().ImportProfile(static_cast<std::uint8_t>(slot))) RedrawCurrentPage();
+      }
       break;
     case app::kProfileExport:
       session_->files().ExportProfile();

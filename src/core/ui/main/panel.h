@@ -67,6 +67,10 @@ class Panel {
   // Called only when the placement changes.
   virtual void OnPlaced(const std::optional<PanelFrame>& frame) { (void)frame; }
 
+  // The record was replaced as a whole (profile reload, Cancel's revert) while the panel may be placed:
+  // child controls show the record's values again. Drawn elements follow by the repaint that comes next.
+  virtual void OnRecordChanged() {}
+
   // A notification from a child control this panel created (control id, notification code). Returns
   // false when the control is not the panel's.
   virtual bool OnControlNotice(int id, int code, Effects& out) {
