@@ -15,6 +15,7 @@
 #include "core/ui/main/main_view.h"
 #include "core/ui/main/panel.h"
 #include "win32/framework/unique_handle.h"
+#include "core/ui/draw/missing_images.h"
 #include "win32/ui/fonts.h"
 #include "win32/ui/skin.h"
 
