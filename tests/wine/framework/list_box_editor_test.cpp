@@ -15,13 +15,6 @@ namespace {
 
 constexpr UINT kEditEnded = WM_APP + 5;
 
-struct WindowTraits {
-  using Type = HWND;
-  static Type Invalid() { return nullptr; }
-  static bool IsValid(Type h) { return h != nullptr; }
-  static void Close(Type h) { ::DestroyWindow(h); }
-};
-using UniqueWindow = win32::UniqueHandle<WindowTraits>;
 
 class ListBoxEditorTest : public ::testing::Test {
  protected:
@@ -55,7 +48,7 @@ class ListBoxEditorTest : public ::testing::Test {
     return notices;
   }
 
-  UniqueWindow owner_;
+  win32::UniqueWindow owner_;
   HWND list_ = nullptr;
 };
 
