@@ -198,6 +198,14 @@ void CMacroProgramDialog::OpenContextMenu(POINT screen) {
   const HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(hwnd(), GWLP_HINSTANCE));
   UniqueMenu menu(::LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MACRO_LIST_MENU)));
   HMENU popup = menu ? ::GetSubMenu(menu.get(), 0) : nullptr;
+  if (popup == nullptr) {
+    // A module without the program's resources (a test host) gets the same menu built here.
+    menu.reset(::CreatePopupMenu());
+    for (const mm::MenuCommand command : mm::kMenuOrder) {
+      ::AppendMenuW(menu.get(), MF_STRING, static_cast<UINT_PTR>(command), L"");
+    }
+    popup = menu.get();
+  }
   if (popup == nullptr) return;
   static constexpr ui::MacroText kTexts[] = {ui::MacroText::Delete, ui::MacroText::InsertLeftButton,
                                              ui::MacroText::InsertMiddleButton, ui::MacroText::InsertRightButton,
