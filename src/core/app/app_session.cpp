@@ -9,10 +9,11 @@ namespace quendar::app {
 
 AppSession::AppSession(Dependencies dependencies, std::filesystem::path modulePath)
     : link_(dependencies.link),
+      language_(dependencies.language),
       files_(state_, dependencies.host, std::move(modulePath),
              std::wstring(ui::Text(ui::LanguageClass::English, ui::TextSlot::WindowTitle))),
       apply_(dependencies.window, *this, *this, dependencies.systemParameters, dependencies.warnings),
-      tray_(dependencies.window, *this, *this, apply_) {}
+      tray_(dependencies.window, *this, *this, apply_, dependencies.language) {}
 
 void AppSession::ConnectSequence() {
   device::CommandSet commands(link_.Command(), image_);
@@ -31,7 +32,7 @@ void AppSession::LoadProfile() { files_.LoadProfile(); }
 
 ProfileTexts AppSession::ReadProfileTexts() {
   // The captions live in the section of the interface language, which is known by now.
-  files_.SetLanguage(ui::CurrentLanguage().language());
+  files_.SetLanguage(language_.language());
   files_.ReadProfileTexts();
   const profiles::TextColor color = profiles::SkinTextColorFrom(files_.skinKeys());
   return ProfileTexts{

@@ -15,6 +15,7 @@
 #include "core/device/device_link.h"
 #include "core/profiles/profile_files.h"
 #include "core/profiles/profile_state.h"
+#include "core/ui/interface_language.h"
 
 namespace quendar::app {
 
@@ -26,6 +27,8 @@ class AppSession final : public ProfilePort, public DevicePort {
     MainWindowPort& window;
     SystemParametersPort& systemParameters;
     WarningPort& warnings;
+    // The main dialog's; picks the captions' section and the tray's texts.
+    const ui::InterfaceLanguage& language;
   };
   // `modulePath` is the executable's full path: the profile files live beside it.
   AppSession(Dependencies dependencies, std::filesystem::path modulePath);
@@ -59,6 +62,7 @@ class AppSession final : public ProfilePort, public DevicePort {
 
  private:
   device::DeviceLink& link_;
+  const ui::InterfaceLanguage& language_;
   profiles::ProfileState state_;
   profiles::ProfileFiles files_;
   device::DeviceImage image_;

@@ -5,7 +5,8 @@
 
 namespace quendar::app {
 
-bool RunStartupSequence(StartupPort& port, ProfilePort& profile, MainWindowPort& window) {
+bool RunStartupSequence(StartupPort& port, ProfilePort& profile, MainWindowPort& window,
+                        ui::InterfaceLanguage& language) {
   const bool present = port.DiscoverDevice();
   if (present) port.ConnectSequence();
 
@@ -26,14 +27,14 @@ bool RunStartupSequence(StartupPort& port, ProfilePort& profile, MainWindowPort&
   profile.LoadProfile();
   profile.SnapshotRecord();
 
-  ui::ApplyLanguage(port.ReadLanguageCode());
+  language = ui::InterfaceLanguage(port.ReadLanguageCode());
   const ProfileTexts texts = profile.ReadProfileTexts();
 
   port.LoadBackground(texts.skinFolder);
   port.SetTextColor(texts.red, texts.green, texts.blue);
-  port.CreateFonts(ui::MainWindowFontsFor(ui::CurrentLanguage().language(), port.PlatformVersion()));
+  port.CreateFonts(ui::MainWindowFontsFor(language.language(), port.PlatformVersion()));
 
-  port.AddTrayIcon(ui::CurrentLanguage().text(ui::TextSlot::WindowTitle));
+  port.AddTrayIcon(language.text(ui::TextSlot::WindowTitle));
   window.DrawMainPage();
   return true;
 }

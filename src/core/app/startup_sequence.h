@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/app/app_ports.h"
+#include "core/ui/interface_language.h"
 #include "core/ui/language_fonts.h"
 
 namespace quendar::app {
@@ -31,6 +32,8 @@ class StartupPort {
 };
 
 // Returns true after a complete initialisation, false when it stopped early (the dialog still runs).
-bool RunStartupSequence(StartupPort& port, ProfilePort& profile, MainWindowPort& window);
+// `language` is set from the profile text file's code before the texts and fonts that depend on it.
+bool RunStartupSequence(StartupPort& port, ProfilePort& profile, MainWindowPort& window,
+                        ui::InterfaceLanguage& language);
 
 }  // namespace quendar::app

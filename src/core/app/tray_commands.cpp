@@ -4,8 +4,9 @@
 
 namespace quendar::app {
 
-TrayCommands::TrayCommands(MainWindowPort& window, ProfilePort& profile, DevicePort& device, ApplyCommands& apply)
-    : window_(window), profile_(profile), device_(device), apply_(apply) {}
+TrayCommands::TrayCommands(MainWindowPort& window, ProfilePort& profile, DevicePort& device, ApplyCommands& apply,
+                           const ui::InterfaceLanguage& language)
+    : window_(window), profile_(profile), device_(device), apply_(apply), language_(language) {}
 
 void TrayCommands::OnTrayCallback(unsigned mouseMessage) {
   switch (mouseMessage) {
@@ -14,7 +15,7 @@ void TrayCommands::OnTrayCallback(unsigned mouseMessage) {
       ShowMainWindow();
       break;
     case kTrayRightButtonUp:
-      window_.ShowTrayMenu(ui::CurrentLanguage().text(ui::TextSlot::Exit));
+      window_.ShowTrayMenu(language_.text(ui::TextSlot::Exit));
       break;
     default:
       break;
@@ -43,7 +44,7 @@ void TrayCommands::OnDeviceNotice(unsigned code, std::intptr_t argument) {
       ShowStageSwitch(argument);
       break;
     case kNoticeNotDetected:
-      window_.ShowBalloon(NotDetectedBalloon(ui::CurrentLanguage().language()));
+      window_.ShowBalloon(NotDetectedBalloon(language_.language()));
       break;
     default:
       break;
@@ -56,7 +57,7 @@ void TrayCommands::ShowStageSwitch(std::intptr_t stage) {
   if (stage < 1 || stage > ui::kCpiStageCount) return;
   const int n = static_cast<int>(stage);
   const auto balloon =
-      StageSwitchBalloon(ui::CurrentLanguage().language(), n, device_.StageCode(n), device_.SensorType());
+      StageSwitchBalloon(language_.language(), n, device_.StageCode(n), device_.SensorType());
   if (balloon) window_.ShowBalloon(*balloon);
 }
 

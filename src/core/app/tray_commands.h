@@ -15,7 +15,9 @@ inline constexpr unsigned kTrayRightButtonUp = 0x205;
 
 class TrayCommands {
  public:
-  TrayCommands(MainWindowPort& window, ProfilePort& profile, DevicePort& device, ApplyCommands& apply);
+  // `language` is the main dialog's, read at each click or notice (it is set during start-up).
+  TrayCommands(MainWindowPort& window, ProfilePort& profile, DevicePort& device, ApplyCommands& apply,
+               const ui::InterfaceLanguage& language);
 
   void OnTrayCallback(unsigned mouseMessage);
   // Always answers 0 to the sender.
@@ -29,6 +31,7 @@ class TrayCommands {
   ProfilePort& profile_;
   DevicePort& device_;
   ApplyCommands& apply_;
+  const ui::InterfaceLanguage& language_;
 };
 
 }  // namespace quendar::app

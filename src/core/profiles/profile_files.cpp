@@ -14,17 +14,32 @@ namespace quendar::profiles {
 
 namespace {
 
+// Where ".bin" (in any letter case: the file dialog's "*.bin" filter shows ".BIN" files too) occurs in a
+// file name, from `from` on.
+std::size_t FindBin(std::wstring_view name, std::size_t from = 0) {
+  constexpr std::wstring_view kBin = L".bin";
+  for (std::size_t at = from; at + kBin.size() <= name.size(); ++at) {
+    bool same = true;
+    for (std::size_t k = 0; k < kBin.size() && same; ++k) {
+      const wchar_t c = name[at + k];
+      same = (c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c) == kBin[k];
+    }
+    if (same) return at;
+  }
+  return std::wstring_view::npos;
+}
+
 // The ".ini" companion of a ".bin" file: the extension is swapped in the file name only, so a folder
 // whose name happens to contain ".bin" is left alone.
 std::filesystem::path CompanionTextPath(const std::filesystem::path& dataPath) {
   std::wstring name = dataPath.filename().wstring();
-  for (std::size_t at = name.find(L".bin"); at != std::wstring::npos; at = name.find(L".bin", at + 4)) {
+  for (std::size_t at = FindBin(name); at != std::wstring::npos; at = FindBin(name, at + 4)) {
     name.replace(at, 4, L".ini");
   }
   return dataPath.parent_path() / name;
 }
 
-bool ContainsBinExtension(const std::wstring& fileName) { return fileName.find(L".bin") != std::wstring::npos; }
+bool ContainsBinExtension(const std::wstring& fileName) { return FindBin(fileName) != std::wstring_view::npos; }
 
 bool EqualsIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
@@ -154,33 +169,39 @@ bool ProfileFiles::SaveProfile() {
   return true;
 }
 
-void ProfileFiles::ImportProfile() {
+void ProfileFiles::ImportProfile() { ImportProfile(state_.currentProfileIndex); }
+
+bool ProfileFiles::ImportProfile(std::uint8_t slot) {
   const auto chosen = host_.ChooseFileToOpen({std::wstring(kProfileFileFilter), paths_.dataPath});
-  if (!chosen || !ContainsBinExtension(chosen->filename().wstring())) return;
+  if (!chosen || !ContainsBinExtension(chosen->filename().wstring())) return false;
 
   paths_.dataPath = *chosen;
   const DataFileRead read = ReadDataFile(*chosen);
   if (read.status == DataFileStatus::Missing) {
     ShowConfigMissing();
-    return;
+    return false;
   }
-  if (read.status != DataFileStatus::Loaded) return;
+  if (read.status != DataFileStatus::Loaded) return false;
+  // The record now belongs to the slot: only from here on is the slot the current profile, so a
+  // cancelled or refused import leaves the record and its own slot together.
+  state_.currentProfileIndex = slot;
   state_.firstRunFlag = read.contents.firstRunFlag;
   state_.record = read.contents.record;
-  state_.record.ProfileNumber() = state_.currentProfileIndex;
+  state_.record.ProfileNumber() = slot;
 
   paths_.textPath = CompanionTextPath(*chosen);
   ReadProfileTexts();
 
   // Only the slot's own files are written; the chosen file is only read.
-  FormCurrentPaths(state_.currentProfileIndex);
+  FormCurrentPaths(slot);
   WriteCaptions();
   const ini::WriteResult written = WriteDataFile(paths_.dataPath, 1, state_.record);
   if (!written.ok) {
     ShowWriteFailed(written.systemError);
-    return;
+    return true;
   }
   state_.firstRunFlag = 1;
+  return true;
 }
 
 void ProfileFiles::ExportProfile() {

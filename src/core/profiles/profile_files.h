@@ -37,7 +37,11 @@ class ProfileFiles {
   bool WriteCaptions();
   // Stores flag 1 and the record into the current profile's existing data file.
   bool SaveProfile();
+  // Into the current profile's slot.
   void ImportProfile();
+  // Into `slot`, which becomes the current profile only when a file was really read into the record.
+  // True when the record was replaced.
+  bool ImportProfile(std::uint8_t slot);
   void ExportProfile();
   // The "Reset" load: settings part and captions of the default profile; macros and number kept.
   bool LoadDefaults();

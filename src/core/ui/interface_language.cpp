@@ -101,6 +101,32 @@ constexpr SlotTexts kTable[] = {
      L"系統沒有檢測到遊戲滑鼠！"},
     {TextSlot::MouseDetected, L"The system detect the gaming mouse.", L"系统检测到游戏鼠标。",
      L"系統檢測到遊戲滑鼠。"},
+
+    {TextSlot::MediaPlayer, L"Media player", L"媒体播放器", L"媒體播放器"},
+    {TextSlot::NextTrack, L"Next Track", L"下一曲", L"下一首"},
+    {TextSlot::PreviousTrack, L"Pre Track", L"上一曲", L"上一首"},
+    {TextSlot::Stop, L"Stop", L"停止", L"停止"},
+    {TextSlot::PlayPause, L"Play/Pause", L"播放/暂停", L"播放/暫停"},
+    {TextSlot::Mute, L"Mute", L"静音", L"靜音"},
+    {TextSlot::VolumeUp, L"Volume Up", L"音量增加", L"音量增加"},
+    {TextSlot::VolumeDown, L"Volume Down", L"音量减小", L"音量減小"},
+    {TextSlot::HotKeyNew, L"New", L"新建", L"新增"},
+    {TextSlot::HotKeyCut, L"Cut", L"剪切", L"剪下"},
+    {TextSlot::HotKeyCopy, L"Copy", L"复制", L"複製"},
+    {TextSlot::HotKeyPaste, L"Paste", L"粘贴", L"貼上"},
+    {TextSlot::HotKeySave, L"Save", L"保存", L"儲存"},
+    {TextSlot::HotKeyPrint, L"Print", L"打印", L"列印"},
+    {TextSlot::HotKeyFind, L"Find", L"查找", L"尋找"},
+    {TextSlot::HotKeyRedo, L"Redo", L"重做", L"取消復原"},
+    {TextSlot::HotKeyUndo, L"Undo", L"撤销", L"復原"},
+    {TextSlot::HotKeySelectAll, L"Select All", L"全选", L"全選"},
+    {TextSlot::MyComputer, L"My computer", L"我的电脑", L"我的電腦"},
+    {TextSlot::BrowserHome, L"Browser-Home", L"浏览器主页", L"瀏覽器首頁"},
+    {TextSlot::Search, L"Search", L"搜索", L"搜尋"},
+    {TextSlot::Maximum, L"Maximum", L"最大化", L"最大化"},
+    {TextSlot::Minimum, L"Minimum", L"最小化", L"最小化"},
+    {TextSlot::ShowDesktop, L"Show desktop", L"显示桌面", L"顯示桌面"},
+    {TextSlot::Run, L"Run", L"运行", L"執行"},
 };
 
 constexpr bool TableFollowsSlotOrder() {
@@ -145,16 +171,5 @@ std::wstring_view ButtonText(LanguageClass language, int button) {
 
 InterfaceLanguage::InterfaceLanguage(std::wstring code)
     : code_(std::move(code)), language_(ClassifyLanguage(code_)) {}
-
-namespace {
-InterfaceLanguage& ProcessLanguage() {
-  static InterfaceLanguage language;
-  return language;
-}
-}  // namespace
-
-const InterfaceLanguage& CurrentLanguage() { return ProcessLanguage(); }
-
-void ApplyLanguage(std::wstring code) { ProcessLanguage() = InterfaceLanguage(std::move(code)); }
 
 }  // namespace quendar::ui

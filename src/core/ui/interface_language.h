@@ -41,11 +41,16 @@ enum class TextSlot : std::size_t {
   // Notifications.
   CpiStage1, CpiStage2, CpiStage3, CpiStage4, CpiStage5, CpiStage6, CpiStage7,
   SwitchToMacroKey, Exit, MouseNotDetected, MouseDetected,
+  // Entries of the Multimedia, HotKey and Windows sub-lists, in list order.
+  MediaPlayer, NextTrack, PreviousTrack, Stop, PlayPause, Mute, VolumeUp, VolumeDown,
+  HotKeyNew, HotKeyCut, HotKeyCopy, HotKeyPaste, HotKeySave, HotKeyPrint, HotKeyFind, HotKeyRedo, HotKeyUndo,
+  HotKeySelectAll,
+  MyComputer, BrowserHome, Search, Maximum, Minimum, ShowDesktop, Run,
   Count
 };
 inline constexpr std::size_t kTextSlotCount = static_cast<std::size_t>(TextSlot::Count);
-// Slots that differ by language (all but the first four).
-inline constexpr std::size_t kTranslatedSlotCount = kTextSlotCount - 4;
+// Slots of the main window's own texts that differ by language (all but the first four).
+inline constexpr std::size_t kTranslatedSlotCount = static_cast<std::size_t>(TextSlot::MouseDetected) + 1 - 4;
 static_assert(kTranslatedSlotCount == 71);
 
 inline constexpr int kCpiStageCount = 7;
@@ -57,10 +62,12 @@ std::wstring_view CpiStageText(LanguageClass language, int stage);
 // "Button <n>" for button 1..12; empty for any other number.
 std::wstring_view ButtonText(LanguageClass language, int button);
 
-// The language of this run: the code as read, its class, and the texts that follow from it.
+// The language of this run: the code as read, its class, and the texts that follow from it. The main
+// dialog owns the one instance, sets it once at start-up from the profile text file, and hands it to
+// every window and core part that shows text.
 class InterfaceLanguage {
  public:
-  InterfaceLanguage() = default;  // English until a code is applied
+  InterfaceLanguage() = default;  // English until a code is read
   explicit InterfaceLanguage(std::wstring code);
 
   const std::wstring& code() const { return code_; }
@@ -72,10 +79,5 @@ class InterfaceLanguage {
   std::wstring code_;
   LanguageClass language_ = LanguageClass::English;
 };
-
-// The process-wide language. Applied once by the main dialog's initialisation, before any other
-// window exists; read by every window afterwards (all on the dialog thread).
-const InterfaceLanguage& CurrentLanguage();
-void ApplyLanguage(std::wstring code);
 
 }  // namespace quendar::ui

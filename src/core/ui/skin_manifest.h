@@ -6,23 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "core/ui/geometry.h"
+
 namespace quendar::ui::skin {
 
-struct Size {
-  int width;
-  int height;
-};
-struct Point {
-  int x;
-  int y;
-};
-// Client pixels, right and bottom exclusive.
-struct Rect {
-  int left;
-  int top;
-  int right;
-  int bottom;
-};
+using Size = ui::Size;
+using Point = ui::Point;
+using Rect = ui::Rect;
 
 struct Image {
   std::string_view name;        // appended to the skin folder as it is

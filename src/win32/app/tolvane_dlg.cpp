@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "core/app/command_buttons.h"
+#include "core/ui/main/main_layout.h"
 #include "core/device/device_change.h"
 #include "core/ui/interface_language.h"
 #include "win32/app/resource_ids.h"
@@ -82,7 +82,7 @@ bool CTolvaneDlg::Initialize() {
   if (environment_.createCompanion) companion_ = environment_.createCompanion(instance_, window_);
 
   // 5-16: the mouse, the reader, notices, the profile, the language, the skin, fonts, icon, page.
-  const bool complete = app::RunStartupSequence(*this, *session_, *this);
+  const bool complete = app::RunStartupSequence(*this, *session_, *this, language_);
   RefreshCompanion();
   return complete;
 }
@@ -92,7 +92,8 @@ void CTolvaneDlg::CreateDeviceLink() {
   hidBackend_ = environment_.hidBackend;
   link_ = std::make_unique<device::DeviceLink>(*hidBackend_);
   session_ = std::make_unique<app::AppSession>(
-      app::AppSession::Dependencies{*link_, *hostServices_, *this, systemParameters_, warnings_}, ModulePath());
+      app::AppSession::Dependencies{*link_, *hostServices_, *this, systemParameters_, warnings_, language_},
+      ModulePath());
 }
 
 void CTolvaneDlg::LoadIcons() {
@@ -176,7 +177,7 @@ void CTolvaneDlg::AddTrayIcon(std::wstring_view tooltip) {
 }
 
 void CTolvaneDlg::ShowMessage(std::wstring_view text) {
-  hostServices_->ShowMessage(text, ui::CurrentLanguage().text(ui::TextSlot::WindowTitle));
+  hostServices_->ShowMessage(text, language_.text(ui::TextSlot::WindowTitle));
 }
 
 // --- The window as the core sees it -----------------------------------------------------------
@@ -250,10 +251,14 @@ MessageResult CTolvaneDlg::OnDeviceNotice(WPARAM code, LPARAM argument) {
   return 0;
 }
 
-MessageResult CTolvaneDlg::OnProfileRequest(WPARAM request, LPARAM) {
+MessageResult CTolvaneDlg::OnProfileRequest(WPARAM request, LPARAM slot) {
   switch (request) {
     case app::kProfileImport:
-      session_->files().ImportProfile();
+      // The profile manager names the slot; it becomes current only if a file is really imported.
+      if (slot >= 0 && static_cast<std::size_t>(slot) < profiles::kMaxProfiles) {
+        // The page shows the imported settings at once, not only after the manager closes.
+        if (session_->files().ImportProfile(static_cast<std::uint8_t>(slot))) RedrawCurrentPage();
+      }
       break;
     case app::kProfileExport:
       session_->files().ExportProfile();
@@ -278,9 +283,16 @@ MessageResult CTolvaneDlg::OnDeviceChange(WPARAM eventCode, LPARAM lParam) {
 }
 
 MessageResult CTolvaneDlg::OnLeftButtonUp(WPARAM, LPARAM lParam) {
-  const app::CommandButton button = app::HitCommandButton(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-  if (button == app::CommandButton::None) return std::nullopt;
-  session_->apply().OnCommandButton(button);
+  const ui::Point point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (ui::main::region::kReset.Contains(point)) {
+    session_->apply().ResetProfile();
+  } else if (ui::main::region::kCancel.Contains(point)) {
+    session_->apply().CancelEdits();
+  } else if (ui::main::region::kSave.Contains(point)) {
+    session_->apply().OnSaveClicked();
+  } else {
+    return std::nullopt;
+  }
   RefreshCompanion();
   return 0;
 }

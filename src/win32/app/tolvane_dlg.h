@@ -16,6 +16,7 @@
 #include "core/device/device_host.h"
 #include "core/device/device_link.h"
 #include "core/device/input_report_thread.h"
+#include "core/ui/interface_language.h"
 #include "win32/app/app_environment.h"
 #include "win32/app/background_image.h"
 #include "win32/app/notice_gate.h"
@@ -110,6 +111,8 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   HICON smallIcon_ = nullptr;
   TrayIcon trayIcon_;
 
+  // The one interface language: set at start-up, passed to every part that shows text.
+  ui::InterfaceLanguage language_;
   std::unique_ptr<app::HostServices> hostServices_;
   Win32SystemParameters systemParameters_;
   WarningBoxes warnings_{window_};

@@ -32,8 +32,8 @@ class AppSessionTest : public ::testing::Test {
       if (entry.is_regular_file()) fs::copy_file(entry.path(), folder_ / entry.path().filename());
     }
     session_ = std::make_unique<AppSession>(
-        AppSession::Dependencies{machine_.link, host_, ports_, ports_, ports_}, folder_ / L"QUENDAR 2017.exe");
-    ui::ApplyLanguage(L"");
+        AppSession::Dependencies{machine_.link, host_, ports_, ports_, ports_, language_},
+        folder_ / L"QUENDAR 2017.exe");
   }
 
   // The start-up part that matters here: the mouse, the profile and its snapshot.
@@ -59,6 +59,7 @@ class AppSessionTest : public ::testing::Test {
   quendar::testing::TempFolder folder_;
   quendar::testing::FakeHost host_;
   test::RecordingPorts ports_;
+  ui::InterfaceLanguage language_;
   device::testing::SimMachine machine_;
   std::shared_ptr<sim::SimulatedMouse> mouse_ = machine_.mouse;
   std::unique_ptr<AppSession> session_;

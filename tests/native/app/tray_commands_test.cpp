@@ -15,12 +15,10 @@ using ::testing::ElementsAre;
 
 class TrayCommandsTest : public ::testing::Test {
  protected:
-  void SetUp() override { ui::ApplyLanguage(L""); }
-  void TearDown() override { ui::ApplyLanguage(L""); }
-
   test::RecordingPorts ports;
+  ui::InterfaceLanguage language;
   ApplyCommands apply{ports, ports, ports, ports, ports};
-  TrayCommands tray{ports, ports, ports, apply};
+  TrayCommands tray{ports, ports, ports, apply, language};
 };
 
 TEST_F(TrayCommandsTest, ClicksShowTheWindowOrTheExitMenu) {
@@ -53,7 +51,7 @@ TEST_F(TrayCommandsTest, StageOutsideOneToSevenReadsButShowsNothing) {
 }
 
 TEST_F(TrayCommandsTest, NotDetectedIsAShortWarningBalloonInTheInterfaceLanguage) {
-  ui::ApplyLanguage(L"CHT");
+  language = ui::InterfaceLanguage(L"CHT");
   tray.OnDeviceNotice(kNoticeNotDetected, 0);
   tray.OnDeviceNotice(3, 0);
   ASSERT_EQ(ports.balloons.size(), 1u);

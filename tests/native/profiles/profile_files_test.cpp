@@ -146,6 +146,27 @@ TEST_F(ProfileFilesTest, ImportIgnoresCancelOtherNamesAndWrongSizes) {
   EXPECT_EQ(host.messages[0].text, L"Config file is not exist.");
 }
 
+TEST_F(ProfileFilesTest, ImportIntoASlotMakesItCurrentOnlyWhenAFileWasRead) {
+  const auto elsewhere = folder / "elsewhere";
+  std::filesystem::create_directories(elsewhere);
+  MakeDataFile(elsewhere / "UPPER.BIN", 0x44, 0);
+  ASSERT_TRUE(ini::WriteString(elsewhere / "UPPER.ini", L"Setting-EN", L"Item1", L"Upper"));
+  WriteBytes(elsewhere / "short.bin", std::string(kDataFileSize - 1, '\x01'));
+  state.currentProfileIndex = 1;
+
+  host.answers = {std::nullopt, elsewhere / "short.bin", elsewhere / "gone.bin"};
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(files.ImportProfile(4));
+  EXPECT_EQ(state.currentProfileIndex, 1);
+  EXPECT_EQ(state.record, ProfileRecord{});
+
+  host.answers = {elsewhere / "UPPER.BIN"};
+  EXPECT_TRUE(files.ImportProfile(4));
+  EXPECT_EQ(state.currentProfileIndex, 4);
+  EXPECT_EQ(state.record.ProfileNumber(), 4);
+  EXPECT_EQ(DataFile(folder / "config4.bin").record.ScrollLines(), 0x44);
+  EXPECT_EQ(ini::ReadString(folder / "str4.ini", L"Setting-EN", L"Item1"), L"Upper");
+}
+
 TEST_F(ProfileFilesTest, ExportWithoutExtensionWritesBothCopies) {
   const auto elsewhere = folder / "elsewhere";
   std::filesystem::create_directories(elsewhere);

@@ -1,0 +1,134 @@
+#include "core/ui/panels/right_panels.h"
+
+#include <array>
+#include <string>
+
+#include "core/ui/panels/click_rules.h"
+#include "core/ui/panels/panel_common.h"
+#include "core/ui/panels/panel_images.h"
+
+namespace quendar::ui::panels {
+
+namespace {
+
+constexpr int kRowPitch = 29;
+
+struct ScaleLabel {
+  const wchar_t* text;
+  int offset;
+};
+// The scale under each lighting slider: brightness, then the two effects' cycle times.
+constexpr std::array<std::array<ScaleLabel, 5>, kLightingRows> kLightingScales{{
+    {{{L"0%", 0}, {L"25%", 25}, {L"50%", 55}, {L"75%", 85}, {L"100%", 115}}},
+    {{{L"4S", 0}, {L"5S", 30}, {L"6S", 60}, {L"7S", 90}, {L"8S", 120}}},
+    {{{L"3S", 0}, {L"6S", 30}, {L"9S", 60}, {L"12S", 90}, {L"15S", 120}}},
+}};
+constexpr int kScaleLabelWidth = 30;
+
+constexpr TextSlot kEffectCaptions[kLightingRows] = {TextSlot::SingleColor, TextSlot::Pulsating,
+                                                     TextSlot::MultiColor};
+
+std::size_t Index(int row) { return static_cast<std::size_t>(row); }
+
+int HalfWidth(const main::PanelFrame& frame) { return frame.area.Width() / 2; }
+
+}  // namespace
+
+Rect LightingSelectorRect(const main::PanelFrame& frame, int row) {
+  const int y = kRowPitch * row;
+  return At(frame, 10, 20 + y, 20, 29 + y);
+}
+Rect LightingSliderRect(const main::PanelFrame& frame, int row) {
+  const int y = kRowPitch * row;
+  return At(frame, 100, 20 + y, 228, 28 + y);
+}
+
+Rect ReportRateDialRect(const main::PanelFrame& frame) {
+  const int w2 = HalfWidth(frame);
+  return At(frame, w2 - 64, 5, w2 + 64, 133);
+}
+Point ReportRateDialCentre(const main::PanelFrame& frame) {
+  return {frame.area.left + HalfWidth(frame), frame.area.top + 69};
+}
+
+Rect SpeedDialRect(const main::PanelFrame& frame) {
+  const int w2 = HalfWidth(frame);
+  return At(frame, w2 - 71, 20, w2 + 71, 103);
+}
+Point SpeedDialCentre(const main::PanelFrame& frame) { return {frame.area.left + HalfWidth(frame), frame.area.top + 91}; }
+
+void LightingPanel::Draw(const main::PanelFrame& frame, DrawList& list) const {
+  for (int row = 0; row < kLightingRows; ++row) {
+    const int y = kRowPitch * row;
+    list.Image(SwitchImage(record_.LightingEffect() == row + 1), LightingSelectorRect(frame, row).TopLeft());
+    list.Text(std::wstring(Text(frame.language, kEffectCaptions[row])), At(frame, 25, 15 + y, 90, 34 + y),
+              FontRole::Label, frame.textColor, TextAlign::Left);
+    const Rect slider = LightingSliderRect(frame, row);
+    list.Image(LightingSliderImage(record_.LightingSlider(Index(row))), slider.TopLeft());
+    for (const ScaleLabel& label : kLightingScales[Index(row)]) {
+      const int x = slider.left + label.offset;
+      list.Text(label.text, {x, slider.bottom + 5, x + kScaleLabelWidth, slider.bottom + 20}, FontRole::Arial,
+                frame.textColor, TextAlign::Left);
+    }
+  }
+}
+
+void LightingPanel::OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame,
+                            main::Effects& out) {
+  if (stage != main::DispatchStage::AfterRows || frame.page != main::RightPage::Upper) return;
+  for (int row = 0; row < kLightingRows; ++row) {
+    if (LightingSelectorRect(frame, row).Contains(point)) {
+      if (record_.LightingEffect() == row + 1) return;
+      record_.LightingEffect() = static_cast<std::uint8_t>(row + 1);
+      for (int r = 0; r < kLightingRows; ++r) Repaint(out, LightingSelectorRect(frame, r));
+      return;
+    }
+    const Rect slider = LightingSliderRect(frame, row);
+    if (slider.Contains(point)) {
+      std::uint8_t& value = record_.LightingSlider(Index(row));
+      const auto chosen = static_cast<std::uint8_t>(LightingValueAt(point.x, slider.left));
+      if (chosen == value) return;
+      value = chosen;
+      Repaint(out, slider);
+      return;
+    }
+  }
+}
+
+void ReportRatePanel::Draw(const main::PanelFrame& frame, DrawList& list) const {
+  list.Image(ReportRateDialImage(record_.ReportRateCode()), ReportRateDialRect(frame).TopLeft());
+}
+
+void ReportRatePanel::OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame,
+                              main::Effects& out) {
+  if (stage != main::DispatchStage::AfterRows || frame.page != main::RightPage::Upper) return;
+  const Rect dial = ReportRateDialRect(frame);
+  if (!dial.Contains(point)) return;
+  const std::optional<std::uint8_t> code = ReportRateCodeAt(point, ReportRateDialCentre(frame));
+  if (!code || *code == record_.ReportRateCode()) return;
+  record_.ReportRateCode() = *code;
+  Repaint(out, dial);
+}
+
+void SpeedPanel::Draw(const main::PanelFrame& frame, DrawList& list) const {
+  const Rect dial = SpeedDialRect(frame);
+  list.Image(SpeedDialImage(Level()), dial.TopLeft());
+  list.Text(std::wstring(Text(frame.language, TextSlot::Slow)),
+            {dial.left - 30, dial.bottom - 30, dial.left, dial.bottom}, FontRole::Label, frame.textColor,
+            TextAlign::Center);
+  list.Text(std::wstring(Text(frame.language, TextSlot::Fast)),
+            {dial.right, dial.bottom - 30, dial.right + 30, dial.bottom}, FontRole::Label, frame.textColor,
+            TextAlign::Center);
+}
+
+void SpeedPanel::OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame, main::Effects& out) {
+  if (stage != main::DispatchStage::AfterRows) return;
+  const Rect dial = SpeedDialRect(frame);
+  if (!dial.Contains(point)) return;
+  const std::optional<int> level = SpeedLevelAt(point, SpeedDialCentre(frame));
+  if (!level || *level == Level()) return;
+  Level() = static_cast<std::uint8_t>(*level);
+  Repaint(out, dial);
+}
+
+}  // namespace quendar::ui::panels

@@ -1,0 +1,88 @@
+#pragma once
+// The profile manager's decisions: which names the list holds, what the New button, a click on an item,
+// the context menu, the rename editor and the close button do. The dialog window only shows the list
+// and carries out the effects returned here.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "core/app/app_messages.h"
+#include "core/profiles/profile_list.h"
+#include "core/ui/interface_language.h"
+
+namespace quendar::ui::profile_manager {
+
+// A message box with a warning caption, shown after the operation.
+struct ShowWarning {
+  std::wstring text;
+  std::wstring caption;
+  friend bool operator==(const ShowWarning&, const ShowWarning&) = default;
+};
+
+// Open the in-place editor on this item.
+struct StartRename {
+  std::size_t item = 0;
+  friend bool operator==(const StartRename&, const StartRename&) = default;
+};
+
+// Post the profile message to the main window: `request` is its first argument (import, export,
+// reload); an import goes into `slot`, which becomes the current profile only if a file is read.
+struct PostProfileRequest {
+  unsigned request = app::kProfileReload;
+  std::uint8_t slot = 0;
+  friend bool operator==(const PostProfileRequest&, const PostProfileRequest&) = default;
+};
+
+struct CloseManager {
+  friend bool operator==(const CloseManager&, const CloseManager&) = default;
+};
+
+using Effect = std::variant<ShowWarning, StartRename, PostProfileRequest, CloseManager>;
+using Effects = std::vector<Effect>;
+
+// Why a name cannot go into the list. The loader takes the last exact match of the current name and the
+// manager the first match ignoring case from item 1 on, so two names that differ only in letter case
+// would make them disagree about the profile the user chose.
+enum class NameProblem { None, Empty, Taken };
+NameProblem CheckName(const profiles::ProfileListModel& list, std::wstring_view name,
+                      std::optional<std::size_t> renamedItem = std::nullopt);
+
+class ProfileManagerModel {
+ public:
+  // `currentProfileIndex` is the program's; the model moves it only where the list file says so
+  // (opening, closing).
+  ProfileManagerModel(std::filesystem::path listFile, LanguageClass language, std::uint8_t& currentProfileIndex);
+
+  // Dialog initialisation: the names from the list file, the current one selected.
+  void Open();
+
+  const profiles::ProfileListModel& list() const { return list_; }
+  std::optional<std::size_t> lastClickedItem() const { return lastClicked_; }
+  LanguageClass language() const { return language_; }
+
+  Effects OnNew();
+  // A click or a double click that left `item` selected: the second one on the same item renames it.
+  Effects OnItemClicked(std::size_t item);
+  Effects OnMenuCommand(unsigned command);
+  // The editor of `item` ended with a commit. Blanks around the text are dropped (the list file
+  // cannot keep them).
+  Effects OnRenameCommitted(std::size_t item, std::wstring_view text);
+  Effects OnClose();
+
+ private:
+  Effects Refuse(NameProblem problem) const;
+  Effects Rename(std::size_t item);
+
+  std::filesystem::path listFile_;
+  LanguageClass language_;
+  std::uint8_t& currentProfileIndex_;
+  profiles::ProfileListModel list_;
+  std::optional<std::size_t> lastClicked_;
+};
+
+}  // namespace quendar::ui::profile_manager

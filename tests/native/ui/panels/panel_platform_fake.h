@@ -1,0 +1,72 @@
+#pragma once
+// The platform side of the panels in memory: child controls by id, a scripted colour dialog, and a log of
+// every call. Anything the test did not script fails the test.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/ui/main/panel.h"
+
+namespace quendar::ui::panels {
+
+class PanelPlatformFake final : public main::PanelPlatform {
+ public:
+  // Writing a child's text notifies `echoTo` as the platform's edit control does (set it to the panel).
+  main::Panel* echoTo = nullptr;
+  std::deque<std::optional<Color>> colourAnswers;
+  mutable std::map<int, main::ChildControl> children;  // ChildText is const on the interface
+  std::vector<std::string> log;
+  mutable int reads = 0;
+
+  void ShowChild(const main::ChildControl& control) override {
+    log.push_back("show " + std::to_string(control.id));
+    children[control.id] = control;
+  }
+  void DestroyChild(int id) override {
+    log.push_back("destroy " + std::to_string(id));
+    EXPECT_EQ(children.erase(id), 1u) << "destroyed a child that does not exist: " << id;
+  }
+  std::wstring ChildText(int id) const override {
+    ++reads;
+    return Child(id).text;
+  }
+  void SetChildText(int id, std::wstring_view text) override {
+    log.push_back("text " + std::to_string(id));
+    Child(id).text = text;
+    if (echoTo) {
+      main::Effects ignored;
+      echoTo->OnControlNotice(id, 0x0300, ignored);
+    }
+  }
+  void EnableChild(int id, bool enabled) override {
+    log.push_back((enabled ? "enable " : "disable ") + std::to_string(id));
+    Child(id).enabled = enabled;
+  }
+  std::optional<Color> ChooseColour() override {
+    log.push_back("colour dialog");
+    if (colourAnswers.empty()) {
+      ADD_FAILURE() << "colour dialog not expected";
+      return std::nullopt;
+    }
+    std::optional<Color> answer = colourAnswers.front();
+    colourAnswers.pop_front();
+    return answer;
+  }
+
+ private:
+  main::ChildControl& Child(int id) const {
+    auto it = children.find(id);
+    if (it == children.end()) {
+      ADD_FAILURE() << "no child " << id;
+      static thread_local main::ChildControl none;
+      return none;
+    }
+    return it->second;
+  }
+};
+
+}  // namespace quendar::ui::panels
