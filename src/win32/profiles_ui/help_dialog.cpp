@@ -47,6 +47,7 @@ HelpDialog::HelpDialog(Skin& skin, HelpDialogContext context)
 
 bool HelpDialog::Open(HINSTANCE instance) {
   if (CreateModeless(instance, context_.mainWindow) == nullptr) return false;
+  ::SetWindowTextW(hwnd(), spec().title.c_str());  // the templates carry no caption
   PlaceInMainWindow();
   return true;
 }

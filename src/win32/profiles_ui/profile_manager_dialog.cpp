@@ -11,6 +11,7 @@
 #include "core/ui/profile_manager/profile_manager_view.h"
 #include "core/ui/skin_manifest.h"
 #include "win32/app/resource_ids.h"
+#include "win32/framework/list_box_editor.h"
 #include "win32/ui/painter.h"
 
 namespace quendar::win32 {
@@ -21,6 +22,8 @@ namespace {
 
 constexpr int kCloseButtonId = 1;
 constexpr int kItemHeight = 24;
+// Posted by the rename editor when its edit ended.
+constexpr UINT kRenameEndedMessage = WM_APP + 0x151;
 
 COLORREF ToColorRef(ui::Color color) { return RGB(color.red, color.green, color.blue); }
 
@@ -51,6 +54,7 @@ ProfileManagerDialog::~ProfileManagerDialog() = default;
 
 bool ProfileManagerDialog::Open(HINSTANCE instance) {
   if (CreateModeless(instance, context_.mainWindow) == nullptr) return false;
+  ::SetWindowTextW(hwnd(), spec().title.c_str());  // the templates carry no caption
   ::SetWindowPos(hwnd(), HWND_TOP, pm::kPlacement.x, pm::kPlacement.y, 0, 0, SWP_NOSIZE);
   return true;
 }
@@ -136,6 +140,12 @@ MessageResult ProfileManagerDialog::OnOtherMessage(UINT message, WPARAM wParam, 
       if (reinterpret_cast<HWND>(wParam) != list_ || editor_) return std::nullopt;
       ShowContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
+    case kRenameEndedMessage:
+      if (auto end = editor_ ? editor_->TakeEnd() : std::nullopt) {
+        editor_.reset();
+        if (end->commit) Carry(model_.OnRenameCommitted(end->index, end->text));
+      }
+      return 0;
     case WM_DESTROY:
       editor_.reset();
       if (context_.onClosed) context_.onClosed();
@@ -218,7 +228,8 @@ void ProfileManagerDialog::SyncListBox() {
 }
 
 void ProfileManagerDialog::BeginRename(std::size_t item) {
-  (void)item;  // the in-place editor follows
+  editor_ = ListBoxEditor::Begin(list_, static_cast<int>(item), ui::EditTarget::ProfileName, hwnd(),
+                                 kRenameEndedMessage);
 }
 
 }  // namespace quendar::win32
