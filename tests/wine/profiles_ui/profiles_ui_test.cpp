@@ -21,6 +21,7 @@ constexpr POINT kSaveButton{950, 620};
 constexpr POINT kNewButton{100, 586};
 constexpr POINT kManagerClose{247, 15};
 constexpr POINT kHelpOk{279, 262};
+constexpr POINT kSideViewButton{468, 540};  // the view shown at start: a click that changes nothing
 constexpr int kListBox = 130;
 constexpr int kItemHeight = 24;
 constexpr std::size_t kSensitivityX = 1 + 0x3D;  // flag byte, then the record
@@ -256,7 +257,7 @@ TEST_F(ProfilesUiTest, HelpPanelTogglesClosesOnAnotherClickAndStaysWhileSaving) 
   demo_->ClickMain(kSaveButton.x, kSaveButton.y);
   ASSERT_TRUE(demo_->WaitForState(L"Last download: 31 exchanges"));
   EXPECT_TRUE(::IsWindow(help));
-  demo_->ClickMain(500, 600);  // an empty part of the main window
+  demo_->ClickMain(kSideViewButton.x, kSideViewButton.y);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(help); }));
 
   demo_->ClickMain(kHelpButton.x, kHelpButton.y);
