@@ -54,7 +54,15 @@ bool CTolvaneDlg::PreTranslateMessage(MSG& message) {
   // Enter and Escape never end a skinned window: swallow them before the dialog manager turns them
   // into IDOK / IDCANCEL.
   if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
-    return message.hwnd == hwnd() || ::IsChild(hwnd(), message.hwnd);
+    if (message.hwnd != hwnd() && !::IsChild(hwnd(), message.hwnd)) return false;
+    // A child that asks for every key (the in-place list editor) gets them itself.
+    if (message.hwnd != hwnd() &&
+        (::SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)) &
+         DLGC_WANTALLKEYS) != 0) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
+    return true;
   }
   return false;
 }
@@ -282,8 +290,33 @@ MessageResult CTolvaneDlg::OnDeviceChange(WPARAM eventCode, LPARAM lParam) {
   return TRUE;
 }
 
+ProfilesUi& CTolvaneDlg::profilesUi() {
+  if (!profilesUi_) {
+    const ui::Color text{GetRValue(textColor_), GetGValue(textColor_), GetBValue(textColor_)};
+    dialogSkin_ = std::make_unique<Skin>(SkinSettings{skinFolder_, text, language_.language(), PlatformVersion()});
+    profilesUi_ = std::make_unique<ProfilesUi>(instance_, hwnd(), *dialogSkin_, session_->files().paths().listPath,
+                                               session_->state().currentProfileIndex);
+  }
+  return *profilesUi_;
+}
+
 MessageResult CTolvaneDlg::OnLeftButtonUp(WPARAM, LPARAM lParam) {
   const ui::Point point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (ui::main::region::kHelp.Contains(point)) {
+    if (profilesUi().helpOpen()) {
+      profilesUi().CloseHelp();
+    } else {
+      profilesUi().OpenHelp();
+    }
+    return 0;
+  }
+  const bool commandButton = ui::main::region::kReset.Contains(point) || ui::main::region::kCancel.Contains(point) ||
+                             ui::main::region::kSave.Contains(point) || ui::main::region::kWebLink.Contains(point);
+  if (!commandButton && profilesUi_) profilesUi_->CloseHelp();
+  if (ui::main::region::kConfig.Contains(point)) {
+    profilesUi().OpenProfileManager();
+    return 0;
+  }
   if (ui::main::region::kReset.Contains(point)) {
     session_->apply().ResetProfile();
   } else if (ui::main::region::kCancel.Contains(point)) {

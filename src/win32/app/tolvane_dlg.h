@@ -25,6 +25,8 @@
 #include "win32/device/device_notification.h"
 #include "win32/framework/dialog_window.h"
 #include "win32/framework/unique_handle.h"
+#include "win32/profiles_ui/profiles_ui.h"
+#include "win32/ui/skin.h"
 
 namespace quendar::win32 {
 
@@ -54,6 +56,9 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   void ReleaseExternalResources();
   void StopReader();
   void RefreshCompanion();
+  // The profile manager and the help panel, with the skin they are drawn from (made on first use,
+  // once the start-up has read the skin folder, its colour and the language).
+  ProfilesUi& profilesUi();
 
   MessageResult OnInitDialog(WPARAM, LPARAM);
   MessageResult OnClose(WPARAM, LPARAM);
@@ -131,6 +136,8 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   UniqueFont arialFont_;
   bool mainPageDrawn_ = false;
   std::unique_ptr<AppCompanion> companion_;
+  std::unique_ptr<Skin> dialogSkin_;
+  std::unique_ptr<ProfilesUi> profilesUi_;
 };
 
 }  // namespace quendar::win32

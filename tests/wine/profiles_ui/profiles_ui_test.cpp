@@ -25,7 +25,7 @@ constexpr POINT kSideViewButton{468, 540};  // the view shown at start: a click 
 constexpr int kListBox = 130;
 constexpr int kItemHeight = 24;
 constexpr std::size_t kSensitivityX = 1 + 0x3D;  // flag byte, then the record
-constexpr std::size_t kProfileNumber = 1 + 0x12A;
+constexpr std::size_t kProfileNumber = 1 + 0x00;
 
 std::vector<char> ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -110,6 +110,25 @@ LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return static_cast<LRESULT>(result);
 }
 
+std::wstring TextOf(HWND window) {
+  wchar_t text[512] = {};
+  Ask(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// Types `path` into the file dialog's name box once the dialog has shown its initial name, and opens it.
+void ChooseInFileDialog(HWND dialog, const std::wstring& path) {
+  HWND name = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    name = ::GetDlgItem(dialog, 0x47C /* cmb13 */);
+    if (name == nullptr) name = ::GetDlgItem(dialog, 0x480 /* edt1 */);
+    return name != nullptr && !TextOf(name).empty();
+  }));
+  Ask(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  ASSERT_EQ(TextOf(name), path);
+  ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+
 class ProfilesUiTest : public ::testing::Test {
  protected:
   void Start(const std::function<void(const fs::path&)>& prepare = {}) {
@@ -120,7 +139,9 @@ class ProfilesUiTest : public ::testing::Test {
     ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(main()) != FALSE; }));
   }
   void TearDown() override {
-    if (demo_ && demo_->ready()) EXPECT_EQ(demo_->Exit(), 0u);
+    if (demo_ && demo_->ready()) {
+      EXPECT_EQ(demo_->Exit(), 0u);
+    }
   }
 
   HWND main() const { return demo_->mainWindow(); }
@@ -186,11 +207,13 @@ TEST_F(ProfilesUiTest, ManagerAddsRenamesAndChoosesAProfileTheMainWindowThenSend
   EXPECT_EQ(ReadIni(listFile, L"Profile", L"Item3"), L"Work");
   EXPECT_EQ(ReadIni(listFile, L"Profile", L"CurProfileName"), L"Work");
 
-  // The main window reloaded profile 3: "Save" sends its settings and stores them in its file.
+  // The main window reloaded profile 3: "Save" stores the record it now holds in profile 3's file.
+  const auto untouched = ReadBytes(folder() / L"config0.bin");
   demo_->ClickMain(kSaveButton.x, kSaveButton.y);
   ASSERT_TRUE(demo_->WaitForState(L"Last download: 31 exchanges"));
-  EXPECT_TRUE(WaitFor([&] { return demo_->StateByte(L"Sensitivity X, Y", 0) == sensitivity; }));
   EXPECT_TRUE(WaitFor([&] { return ReadBytes(folder() / L"config3.bin")[0] == 1; }));
+  EXPECT_EQ(ReadBytes(folder() / L"config3.bin")[kSensitivityX], sensitivity);
+  EXPECT_EQ(ReadBytes(folder() / L"config0.bin"), untouched);
 }
 
 TEST_F(ProfilesUiTest, LoadGoesThroughTheFileDialogIntoTheChosenSlotAndACancelChangesNothing) {
@@ -219,17 +242,15 @@ TEST_F(ProfilesUiTest, LoadGoesThroughTheFileDialogIntoTheChosenSlotAndACancelCh
   ChooseFromMenu(list, 2, 3);
   open = demo_->process().WaitForWindow(L"#32770", std::chrono::seconds(10));
   ASSERT_NE(open, nullptr);
-  const std::wstring chosen = (folder() / L"IMPORTED.BIN").wstring();
-  for (int box : {0x47C /* cmb13 */, 0x480 /* edt1 */}) {
-    if (HWND name = ::GetDlgItem(open, box)) Ask(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()));
-  }
-  ::PostMessageW(open, WM_COMMAND, IDOK, 0);
+  ChooseInFileDialog(open, (folder() / L"IMPORTED.BIN").wstring());
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(open); }));
   ASSERT_TRUE(WaitFor([&] { return ReadBytes(slot) != before; }));
   auto expected = ReadBytes(folder() / L"IMPORTED.BIN");
   expected[0] = 1;
   expected[kProfileNumber] = 2;
-  EXPECT_EQ(ReadBytes(slot), expected);
+  const auto imported = ReadBytes(slot);
+  ASSERT_EQ(imported.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(imported[i], expected[i]) << "byte " << i;
   Click(manager, kManagerClose);
   EXPECT_TRUE(WaitFor([&] { return !::IsWindow(manager); }));
 }
@@ -277,9 +298,7 @@ TEST_F(ProfilesUiTest, BothWindowsSpeakSimplifiedChinese) {
   Click(manager, kNewButton);  // six names: the limit message in Chinese
   HWND warning = demo_->process().WaitForWindow(L"#32770", std::chrono::seconds(10));
   ASSERT_NE(warning, nullptr);
-  wchar_t caption[32] = {};
-  ::GetWindowTextW(warning, caption, 32);
-  EXPECT_EQ(std::wstring(caption), L"警告");
+  EXPECT_EQ(TextOf(warning), L"警告");
   ::PostMessageW(warning, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(warning); }));
   Click(manager, kManagerClose);
