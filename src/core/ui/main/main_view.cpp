@@ -269,6 +269,12 @@ Effects MainView::PaintAll() {
     sizes_ = MeasurePanels(imageSizes_);
     state_.mainPageDrawn = true;
   }
+  // Every full paint may follow a record loaded afresh (start-up, reload, Cancel's revert before showing):
+  // child controls of panels already on screen take its values again.
+  for (std::size_t i = 0; i < kPanelSlotCount; ++i) {
+    Panel* panel = panels_.at(static_cast<PanelSlot>(i));
+    if (panel != nullptr && placed_[i]) panel->OnRecordChanged();
+  }
   pass.Add(PlaceThumb{state_.thumb});
   pass.Repaint(region::kWindow);
   return Finish(pass);
