@@ -48,6 +48,8 @@ std::wstring SaveWindowScreenshot(HWND window, const std::wstring& name) {
   const wchar_t* folder = _wgetenv(L"QUENDAR_SCREENSHOT_DIR");
   RECT area{};
   if (folder == nullptr || *folder == L'\0' || !::GetWindowRect(window, &area)) return {};
+  // Every pending paint of the window and its children happens before the picture is taken.
+  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
 
