@@ -7,3 +7,4 @@
 // (the manager creates its list box).
 #define IDD_HELP_DIALOG 721
 #define IDD_PROFILE_MANAGER 722
+#define IDR_MACRO_LIST_MENU 180
