@@ -43,6 +43,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
 
  protected:
   bool PreTranslateMessage(MSG& message) override;
+  MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   // Dialog initialisation, in order. Returns false when it stops early.
@@ -53,6 +54,9 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   // Releases what the process holds outside itself: device handles, the notification icon.
   void ReleaseExternalResources();
   void StopReader();
+  // A start-up that stopped early added no notification icon: a hidden window could never be shown
+  // again, so closing or hiding it ends the program instead (and frees the single-instance mutex).
+  void ExitInsteadOfHiding();
   void RefreshCompanion();
 
   MessageResult OnInitDialog(WPARAM, LPARAM);
@@ -81,7 +85,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   void ShowInForeground() override;
   void ShowTrayMenu(std::wstring_view exitText) override;
   void ShowBalloon(const app::BalloonRecord& balloon) override;
-  // Also device::DeviceHost's: any thread.
+  // Any thread: the reader's stage notices come through here too.
   void SendDeviceNotice(unsigned code, std::intptr_t argument) override;
 
   // app::StartupPort
@@ -100,6 +104,8 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   void ShowMessage(std::wstring_view text) override;
 
   // device::DeviceHost
+  void OnStageSwitched(std::uint8_t stage) override { SendDeviceNotice(app::kNoticeStageSwitched, stage); }
+  void OnMouseNotDetected() override { SendDeviceNotice(app::kNoticeNotDetected, 0); }
   void HideWindow() override { Hide(); }
   void RunConnectionSteps() override;
 
@@ -130,6 +136,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   UniqueFont titleFont_;
   UniqueFont arialFont_;
   bool mainPageDrawn_ = false;
+  bool startupComplete_ = false;
   std::unique_ptr<AppCompanion> companion_;
 };
 

@@ -13,8 +13,8 @@ namespace quendar::test {
 
 class DemoProgram {
  public:
-  // Copies the demo's folder and starts it; `unplugged` starts it without the mouse.
-  explicit DemoProgram(bool unplugged = false);
+  // Copies the demo's folder and starts it with the demo's switches ("/unplugged", ...).
+  explicit DemoProgram(const std::wstring& switches = {});
   ~DemoProgram();
   DemoProgram(const DemoProgram&) = delete;
   DemoProgram& operator=(const DemoProgram&) = delete;
