@@ -12,22 +12,6 @@ ApplyCommands::ApplyCommands(MainWindowPort& window, ProfilePort& profile, Devic
       systemParameters_(systemParameters),
       warnings_(warnings) {}
 
-void ApplyCommands::OnCommandButton(CommandButton button) {
-  switch (button) {
-    case CommandButton::Reset:
-      ResetProfile();
-      break;
-    case CommandButton::Cancel:
-      CancelEdits();
-      break;
-    case CommandButton::Save:
-      OnSaveClicked();
-      break;
-    case CommandButton::None:
-      break;
-  }
-}
-
 void ApplyCommands::OnSaveClicked() {
   if (applyDebounce_) return;
   applyDebounce_ = true;

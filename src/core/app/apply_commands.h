@@ -2,7 +2,6 @@
 // "Save", "Reset" and "Cancel" of the main window: the order of their steps, the debounce of "Save",
 // the wait cursor, and the flag that makes the next show reload the profile after "Cancel".
 #include "core/app/app_ports.h"
-#include "core/app/command_buttons.h"
 
 namespace quendar::app {
 
@@ -11,8 +10,6 @@ class ApplyCommands {
   ApplyCommands(MainWindowPort& window, ProfilePort& profile, DevicePort& device,
                 SystemParametersPort& systemParameters, WarningPort& warnings);
 
-  // A click on one of the three command buttons.
-  void OnCommandButton(CommandButton button);
   // The "Save" button: at most one apply per debounce period.
   void OnSaveClicked();
   void ApplyProfile();

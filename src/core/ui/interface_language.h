@@ -41,11 +41,16 @@ enum class TextSlot : std::size_t {
   // Notifications.
   CpiStage1, CpiStage2, CpiStage3, CpiStage4, CpiStage5, CpiStage6, CpiStage7,
   SwitchToMacroKey, Exit, MouseNotDetected, MouseDetected,
+  // Entries of the Multimedia, HotKey and Windows sub-lists, in list order.
+  MediaPlayer, NextTrack, PreviousTrack, Stop, PlayPause, Mute, VolumeUp, VolumeDown,
+  HotKeyNew, HotKeyCut, HotKeyCopy, HotKeyPaste, HotKeySave, HotKeyPrint, HotKeyFind, HotKeyRedo, HotKeyUndo,
+  HotKeySelectAll,
+  MyComputer, BrowserHome, Search, Maximum, Minimum, ShowDesktop, Run,
   Count
 };
 inline constexpr std::size_t kTextSlotCount = static_cast<std::size_t>(TextSlot::Count);
-// Slots that differ by language (all but the first four).
-inline constexpr std::size_t kTranslatedSlotCount = kTextSlotCount - 4;
+// Slots of the main window's own texts that differ by language (all but the first four).
+inline constexpr std::size_t kTranslatedSlotCount = static_cast<std::size_t>(TextSlot::MouseDetected) + 1 - 4;
 static_assert(kTranslatedSlotCount == 71);
 
 inline constexpr int kCpiStageCount = 7;

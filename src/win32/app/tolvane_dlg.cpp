@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "core/app/command_buttons.h"
+#include "core/ui/main/main_layout.h"
 #include "core/device/device_change.h"
 #include "core/ui/interface_language.h"
 #include "win32/app/resource_ids.h"
@@ -299,9 +299,16 @@ MessageResult CTolvaneDlg::OnDeviceChange(WPARAM eventCode, LPARAM lParam) {
 }
 
 MessageResult CTolvaneDlg::OnLeftButtonUp(WPARAM, LPARAM lParam) {
-  const app::CommandButton button = app::HitCommandButton(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-  if (button == app::CommandButton::None) return std::nullopt;
-  session_->apply().OnCommandButton(button);
+  const ui::Point point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (ui::main::region::kReset.Contains(point)) {
+    session_->apply().ResetProfile();
+  } else if (ui::main::region::kCancel.Contains(point)) {
+    session_->apply().CancelEdits();
+  } else if (ui::main::region::kSave.Contains(point)) {
+    session_->apply().OnSaveClicked();
+  } else {
+    return std::nullopt;
+  }
   RefreshCompanion();
   return 0;
 }

@@ -14,8 +14,21 @@ HWND DialogWindow::CreateModeless(HINSTANCE instance, int templateId, HWND owner
                               reinterpret_cast<LPARAM>(this));
 }
 
+HWND DialogWindow::CreateModeless(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND owner) {
+  return ::CreateDialogIndirectParamW(instance, dialogTemplate, owner, &DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
 INT_PTR DialogWindow::RunModal(HINSTANCE instance, int templateId, HWND owner) {
   if (CreateModeless(instance, templateId, owner) == nullptr) return -1;
+  return RunLoop(owner);
+}
+
+INT_PTR DialogWindow::RunModal(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND owner) {
+  if (CreateModeless(instance, dialogTemplate, owner) == nullptr) return -1;
+  return RunLoop(owner);
+}
+
+INT_PTR DialogWindow::RunLoop(HWND owner) {
   const bool ownerWasEnabled = owner != nullptr && !::EnableWindow(owner, FALSE);
   inModalLoop_ = true;
   modalResult_ = 0;

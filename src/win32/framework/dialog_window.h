@@ -6,6 +6,8 @@
 #include <optional>
 #include <span>
 
+#include "win32/framework/command_routing.h"
+
 namespace quendar::win32 {
 
 // A handler's answer: the message's result, or nullopt for the default dialog handling.
@@ -22,13 +24,19 @@ class DialogWindow {
   // runs until EndModal is called or the window is destroyed. Returns the EndModal result, or -1 when
   // the dialog could not be created.
   INT_PTR RunModal(HINSTANCE instance, int templateId, HWND owner = nullptr);
+  INT_PTR RunModal(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND owner = nullptr);
   // Creates the dialog without a loop of its own (for modeless windows).
   HWND CreateModeless(HINSTANCE instance, int templateId, HWND owner = nullptr);
+  HWND CreateModeless(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND owner = nullptr);
   void EndModal(INT_PTR result);
 
   HWND hwnd() const { return hwnd_; }
+  // Inside RunModal's loop (EndModal ends it); otherwise the window is modeless or gone.
+  bool modal() const { return inModalLoop_; }
 
  protected:
+  // The modal loop over an already created dialog: disables the owner until the dialog ends.
+  INT_PTR RunLoop(HWND owner);
   // Return true to swallow a message before the dialog manager sees it.
   virtual bool PreTranslateMessage(MSG& message) { return false; }
   virtual MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
@@ -44,6 +52,7 @@ class DialogWindow {
 
 // Handler tables. A dialog class lists its handlers once:
 //   std::span<const MessageEntry<MyDlg>> MyDlg::Messages() { static const MessageEntry<MyDlg> t[] = {...}; }
+// and, when it has them, Commands() (menu items, buttons) and Notifications() (control id + code).
 template <class Derived>
 struct MessageEntry {
   UINT message;
@@ -51,23 +60,13 @@ struct MessageEntry {
 };
 
 template <class Derived>
-struct CommandEntry {
-  WORD id;
-  void (Derived::*handler)();
-};
-
-template <class Derived>
 class MessageTableDialog : public DialogWindow {
  protected:
   MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     auto* self = static_cast<Derived*>(this);
-    if (message == WM_COMMAND) {
-      for (const auto& entry : Derived::Commands()) {
-        if (entry.id == LOWORD(wParam)) {
-          (self->*entry.handler)();
-          return 0;
-        }
-      }
+    if (message == WM_COMMAND &&
+        RouteCommand(*self, CommandsOf<Derived>(), NotificationsOf<Derived>(), wParam, lParam)) {
+      return 0;
     }
     for (const auto& entry : Derived::Messages()) {
       if (entry.message == message) return (self->*entry.handler)(wParam, lParam);

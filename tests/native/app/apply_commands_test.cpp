@@ -64,18 +64,5 @@ TEST_F(ApplyCommandsTest, CancelRevertsHidesAndTheNextShowReadsTextsThenProfile)
   EXPECT_THAT(ports.log, ElementsAre("revert", "hide", "close popups", "read texts", "load profile", "redraw", "show"));
 }
 
-TEST(CommandButtons, EdgesOfTheRectanglesRouteToTheirOperation) {
-  EXPECT_EQ(HitCommandButton(798, 604), CommandButton::Reset);
-  EXPECT_EQ(HitCommandButton(855, 620), CommandButton::None);
-  EXPECT_EQ(HitCommandButton(860, 633), CommandButton::Cancel);
-  EXPECT_EQ(HitCommandButton(979, 633), CommandButton::Save);
-  EXPECT_EQ(HitCommandButton(950, 634), CommandButton::None);
-  test::RecordingPorts ports;
-  ApplyCommands commands(ports, ports, ports, ports, ports);
-  commands.OnCommandButton(CommandButton::Cancel);
-  commands.OnCommandButton(CommandButton::None);
-  EXPECT_EQ(ports.log, (std::vector<std::string>{"revert", "hide"}));
-}
-
 }  // namespace
 }  // namespace quendar::app

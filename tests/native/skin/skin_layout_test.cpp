@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <array>
 
+#include "core/ui/main/main_layout.h"
 #include "core/ui/skin_manifest.h"
+#include "native/ui/manifest_sizes.h"
 
 namespace quendar::ui::skin {
 namespace {
@@ -78,50 +80,56 @@ TEST(SkinLayout, PlacedImagesStayInsideTheMainWindowAndTheirArea) {
   }
 }
 
-// The right column (titles 20 high, 5 apart, from y 32) lays out its upper page by expanding sections 1..3
-// and then adding 4, 5, 6 until the page is full; the lower page shows 4..6 alone. Whatever combination
-// the user expands, what the page paints must end above the bottom of the scroll track.
-constexpr int kColumnTop = 32;
+// The right column and the left column as the main view lays them out with this skin's panel sizes:
+// whatever combination the user expands, what a page paints must end above the bottom of the scroll track.
 constexpr int kColumnBottom = 595;
-constexpr int kTitle = 20;
-constexpr int kGap = 5;
 
-std::array<int, 7> PanelHeights() {
-  return {0, kCpiPanel.size.height, kLightingPanel.size.height, kReportRatePanel.size.height,
-          kPointerSpeedPanel.size.height, kPointerSpeedPanel.size.height, kScrollSpeedPanel.size.height};
+main::PanelSizes Measured() { return main::MeasurePanels(testing::ManifestSizes()); }
+
+std::array<bool, 8> ExpandedSet(unsigned mask) {
+  std::array<bool, 8> expanded{};
+  for (int s = 1; s <= 6; ++s) expanded[s] = (mask >> s) & 1u;
+  return expanded;
 }
 
-// Bottom of the last section the upper page paints for the expanded set (bit k = section k).
-int UpperPageBottom(unsigned expanded) {
-  const auto heights = PanelHeights();
-  auto open = [&](int k) { return (expanded >> k) & 1u; };
-  int y = kColumnTop, bottom = kColumnTop, n = 0;
-  auto paint = [&](int k) {
-    bottom = y + kTitle + (open(k) ? heights[k] : 0);
-    y = bottom + kGap;
-    n += open(k) ? 1 : 0;
-  };
-  paint(1), paint(2), paint(3);
-  if (n == 3 || (n == 2 && open(1) && open(3))) return bottom;
-  paint(4);
-  if (n >= 3 || (n == 2 && open(1) && (open(2) || open(4)))) return bottom;
-  paint(5);
-  if (n >= 3 || (n == 2 && open(1) && (open(2) || open(5)))) return bottom;
-  paint(6);
+int PaintedBottom(const main::RightColumnLayout& layout) {
+  int bottom = 0;
+  for (int s = 1; s <= 6; ++s) {
+    const main::RightSectionPlace& place = layout.section[s];
+    if (place.painted) bottom = std::max({bottom, place.title.bottom, place.panel.bottom});
+  }
   return bottom;
 }
 
-TEST(SkinLayout, RightColumnUpperPageFitsForEveryExpandedCombination) {
-  for (unsigned set = 0; set < 128; set += 2)
-    EXPECT_LE(UpperPageBottom(set), kColumnBottom) << "expanded sections mask " << set;
+TEST(SkinLayout, RightColumnPagesFitForEveryExpandedCombination) {
+  const main::PanelSizes sizes = Measured();
+  for (unsigned mask = 0; mask < 128; mask += 2) {
+    EXPECT_LE(PaintedBottom(main::LayOutUpperPage(ExpandedSet(mask), sizes)), kColumnBottom) << "upper, mask " << mask;
+    EXPECT_LE(PaintedBottom(main::LayOutLowerPage(ExpandedSet(mask), sizes)), kColumnBottom) << "lower, mask " << mask;
+  }
   // The three upper panels together nearly fill the page: the column is designed to be used, not padded.
-  EXPECT_GT(UpperPageBottom(0b1110), kColumnBottom - 40);
+  EXPECT_GT(PaintedBottom(main::LayOutUpperPage(ExpandedSet(0b1110), sizes)), kColumnBottom - 40);
+  // The lower page with everything open still shows the seventh row above the track's end.
+  EXPECT_LE(main::LayOutLowerPage(ExpandedSet(0b1110000), sizes).section[7].title.bottom, kColumnBottom);
 }
 
-TEST(SkinLayout, RightColumnLowerPageFitsWithItsThreeSectionsAndTheLastTitleRow) {
-  const auto h = PanelHeights();
-  const int bottom = kColumnTop + 3 * (kTitle + kGap) + h[4] + h[5] + h[6] + kTitle;
-  EXPECT_LE(bottom, kColumnBottom);
+TEST(SkinLayout, MouseOverlaysAreDrawnWhereTheSkinPlacedThem) {
+  for (main::MouseView view : {main::MouseView::Top, main::MouseView::Side})
+    for (int button = 1; button <= 12; ++button)
+      for (bool over : {false, true}) {
+        const main::Overlays overlays = main::ButtonOverlays(view, button, over);
+        for (int i = 0; i < overlays.count; ++i) {
+          const main::OverlayImage& image = overlays.image[i];
+          bool found = false;
+          for (const Family* family : kFamilies)
+            for (const FamilyMember& m : family->members)
+              if (MemberName(family->pattern, m.value) == image.name) {
+                found = true;
+                EXPECT_EQ(m.at, image.at) << image.name;
+              }
+          EXPECT_TRUE(found) << image.name;
+        }
+      }
 }
 
 TEST(SkinLayout, RightColumnPanelsAreAsWideAsTheColumn) {
@@ -133,16 +141,16 @@ TEST(SkinLayout, RightColumnPanelsAreAsWideAsTheColumn) {
 }
 
 TEST(SkinLayout, LeftColumnFitsAboveTheBottomBarWithEverySectionOpen) {
-  // Titles from y 107: Button Assignment (20), Macro Manager (38), X/Y (20, then 156 to the next title while
-  // open), light button (20); each 5 apart, panels under their titles.
-  const int assignmentBottom = 107 + kTitle + kAssignmentPanelTop.size.height;
-  const int sensitivityTitle = assignmentBottom + kGap + 38 + kGap;
-  const int lightTitle = sensitivityTitle + kTitle + 156;
-  EXPECT_LE(kSensitivityPanel.size.height + kGap, 156) << "the X/Y panel would run under the next title";
-  EXPECT_LE(lightTitle + kTitle + kLightButtonPanel.size.height, 600);
+  main::MainViewState state;
+  state.assignmentOpen = state.sensitivityOpen = state.lightButtonOpen = true;
+  const main::LeftColumnLayout left = main::LayOutLeftColumn(state, Measured());
+  EXPECT_LE(left.sensitivityPanel.bottom + 5, left.title[4].top) << "the X/Y panel would run under the next title";
+  EXPECT_LE(left.lightButtonPanel.bottom, 600);
+  EXPECT_EQ(left.title[2].Height(), kMacroManagerTitle.size.height);
   EXPECT_EQ(kAssignmentPanelSide.size.height, kAssignmentPanelTop.size.height)
       << "both views use the height measured from the top view's panel";
-  EXPECT_EQ(kMacroManagerTitle.size.height, 38);
+  // The dropdown rows lie inside the assignment panel of either view.
+  for (int row = 0; row < 7; ++row) EXPECT_TRUE(left.assignmentPanel.Intersection(main::DropdownBox(row)) == main::DropdownBox(row));
 }
 
 }  // namespace

@@ -31,9 +31,9 @@ struct Repaint {
   friend bool operator==(const Repaint&, const Repaint&) = default;
 };
 
-struct Run {
+struct RunCommand {
   Command command;
-  friend bool operator==(const Run&, const Run&) = default;
+  friend bool operator==(const RunCommand&, const RunCommand&) = default;
 };
 
 // A dropdown box was clicked: open the button's function list (1..12) in `list`, or close it if open.
@@ -74,7 +74,7 @@ struct TrackPointer {
   friend bool operator==(const TrackPointer&, const TrackPointer&) = default;
 };
 
-using Effect = std::variant<Repaint, Run, ToggleFunctionList, CloseRowLists, HighlightButton, ShowDropdown,
+using Effect = std::variant<Repaint, RunCommand, ToggleFunctionList, CloseRowLists, HighlightButton, ShowDropdown,
                             PlaceThumb, TrackPointer>;
 using Effects = std::vector<Effect>;
 

@@ -67,8 +67,9 @@ class Panel {
   // Called only when the placement changes.
   virtual void OnPlaced(const std::optional<PanelFrame>& frame) { (void)frame; }
 
-  // The record was replaced as a whole (profile reload, Cancel's revert) while the panel may be placed:
-  // child controls show the record's values again. Drawn elements follow by the repaint that comes next.
+  // Called on placed panels before every full paint, which may follow a record replaced as a whole
+  // (profile reload, Cancel's revert): child controls show the record's values again. Drawn elements
+  // follow by the repaint itself.
   virtual void OnRecordChanged() {}
 
   // A notification from a child control this panel created (control id, notification code). Returns

@@ -1,0 +1,208 @@
+#include "win32/framework/skinned_dialog.h"
+
+#include <windowsx.h>
+
+#include "core/ui/draw/hit_test.h"
+#include "win32/ui/load_png.h"
+#include "win32/ui/painter.h"
+
+namespace quendar::win32 {
+
+namespace {
+
+std::vector<ui::Rect> RectsOf(const std::vector<ui::ImageButton>& buttons) {
+  std::vector<ui::Rect> rects;
+  rects.reserve(buttons.size());
+  for (const ui::ImageButton& button : buttons) rects.push_back(button.rect);
+  return rects;
+}
+
+ui::Point PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+}  // namespace
+
+SkinnedDialog::SkinnedDialog(Skin& skin, SkinnedDialogSpec spec)
+    : skin_(skin),
+      spec_(std::move(spec)),
+      buttonRects_(RectsOf(spec_.buttons)),
+      hot_(skin.hotFlags().For(spec_.kind, spec_.buttons.size())),
+      hover_(buttonRects_, hot_),
+      builtInTemplate_(spec_.title) {}
+
+INT_PTR SkinnedDialog::RunModal(HINSTANCE instance, HWND owner) {
+  if (CreateModeless(instance, owner) == nullptr) return -1;
+  return RunLoop(owner);
+}
+
+HWND SkinnedDialog::CreateModeless(HINSTANCE instance, HWND owner) {
+  HWND window = spec_.templateId != 0 ? DialogWindow::CreateModeless(instance, spec_.templateId, owner)
+                                      : DialogWindow::CreateModeless(instance, builtInTemplate_.get(), owner);
+  if (window != nullptr) ::ShowWindow(window, SW_SHOW);
+  return window;
+}
+
+void SkinnedDialog::Close(INT_PTR result) {
+  if (hwnd() == nullptr) return;
+  if (modal()) {
+    EndModal(result);
+  } else {
+    ::DestroyWindow(hwnd());
+  }
+}
+
+void SkinnedDialog::Repaint(const ui::Rect& area) {
+  if (hwnd() == nullptr) return;
+  const RECT rect{area.left, area.top, area.right, area.bottom};
+  ::InvalidateRect(hwnd(), &rect, FALSE);
+}
+
+void SkinnedDialog::RepaintAll() {
+  if (hwnd() != nullptr) ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+ui::DrawList SkinnedDialog::BuildDrawList(const ui::Rect& area) {
+  const ui::SkinnedDialogLook look{spec_.background, backgroundLoaded_, clientSize_, skin_.settings().textColor};
+  ui::DrawList list = ui::BuildSkinnedDialogList(look, spec_.buttons, hot_, area);
+  if (backgroundLoaded_) AppendTexts(list);
+  return list;
+}
+
+bool SkinnedDialog::PreTranslateMessage(MSG& message) {
+  if (message.message != WM_KEYDOWN || (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE)) return false;
+  if (message.hwnd == hwnd()) return true;  // never ends the dialog
+  if (::IsChild(hwnd(), message.hwnd)) {
+    // A child (an in-place editor) gets its Enter and Escape itself; the dialog manager would turn them
+    // into IDOK / IDCANCEL.
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+    return true;
+  }
+  return false;
+}
+
+MessageResult SkinnedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_INITDIALOG) {
+    if (MessageResult answer = OnOtherMessage(message, wParam, lParam)) return answer;
+  }
+  switch (message) {
+    case WM_INITDIALOG:
+      OnInitDialog();
+      if (MessageResult answer = OnOtherMessage(message, wParam, lParam)) return answer;
+      return TRUE;
+    case WM_ERASEBKGND:
+      return TRUE;  // the paint covers everything
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_PRINTCLIENT: {
+      Painter painter(skin_.images(), fonts_);
+      painter.Render(reinterpret_cast<HDC>(wParam), BuildDrawList(ui::Rect::At({0, 0}, clientSize_)));
+      return 0;
+    }
+    case WM_MOUSEMOVE:
+      ApplyHover(hover_.MouseMove(PointOf(lParam)));
+      return 0;
+    case WM_MOUSEHOVER:
+      ApplyHover(hover_.Hover(PointOf(lParam)));
+      return 0;
+    case WM_MOUSELEAVE:
+      ApplyHover(hover_.Leave());
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      OnLeftPress(PointOf(lParam));
+      return 0;
+    case WM_COMMAND:
+      if (OnCommand(wParam, lParam)) return 0;
+      // The dialog manager's Enter / Escape and stray IDOK / IDCANCEL never end a skinned window.
+      if (lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) return 0;
+      return std::nullopt;
+    case WM_CLOSE:
+      OnCloseRequest();
+      return 0;
+    case kLoadImageFailedMessage:
+      ShowLoadImageFailed(hwnd());
+      return 0;
+    case kBackgroundMissingMessage:
+      ::MessageBoxW(hwnd(), L"error", spec_.backgroundErrorCaption.c_str(), MB_OK);
+      return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
+void SkinnedDialog::OnInitDialog() {
+  const ui::FontSpec fontSpec = ui::DialogFontFor(spec_.kind, skin_.settings().language, skin_.settings().platform);
+  font_ = CreateFontFromSpec(fontSpec);
+  fonts_.Set(ui::FontRole::Dialog, font_.get());
+  ::SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+
+  const Dib32* background = skin_.images().Find(spec_.background);
+  backgroundLoaded_ = background != nullptr;
+  // Without its background the window would have no size at all: keep one its buttons fit in, so close
+  // and Cancel still work.
+  ResizeClient(backgroundLoaded_ ? background->size() : ui::FallbackDialogSize(spec_.buttons));
+  if (spec_.templateId == 0) CenterOnOwner();
+  if (!backgroundLoaded_) {
+    ::PostMessageW(hwnd(), kBackgroundMissingMessage, 0, 0);
+    return;
+  }
+  OnSkinnedInit();
+}
+
+void SkinnedDialog::OnPaint() {
+  PaintScope paint(hwnd());
+  if (paint.dc() == nullptr) return;
+  Painter painter(skin_.images(), fonts_);
+  const PaintOutcome outcome = painter.Paint(paint.dc(), BuildDrawList(ui::Rect::At({0, 0}, clientSize_)));
+  // Without a background the one "error" box is enough.
+  if (backgroundLoaded_) ReportMissingImages(hwnd(), missingImages_, outcome);
+}
+
+void SkinnedDialog::OnLeftPress(ui::Point point) {
+  if (const std::optional<std::size_t> button = ui::HitIndex(buttonRects_, point)) {
+    OnImageButton(spec_.buttons[*button].id);
+    return;
+  }
+  if (ui::HitIndex(spec_.dragAreas, point)) {
+    // Handed on as a press on a caption: the system moves the window while the button is held.
+    ::ReleaseCapture();
+    ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    return;
+  }
+  OnPress(point);
+}
+
+void SkinnedDialog::ApplyHover(const ui::HoverStep& step) {
+  if (step.requestHover) {
+    TRACKMOUSEEVENT track{sizeof(track), TME_HOVER | TME_LEAVE, hwnd(), ui::kImageButtonHoverMilliseconds};
+    ::TrackMouseEvent(&track);
+  }
+  for (std::size_t index : step.restore) Repaint(buttonRects_[index]);
+  if (step.light) Repaint(buttonRects_[*step.light]);
+}
+
+void SkinnedDialog::ResizeClient(ui::Size size) {
+  clientSize_ = size;
+  RECT frame{0, 0, size.width, size.height};
+  const auto style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd(), GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd(), GWL_EXSTYLE));
+  ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SkinnedDialog::CenterOnOwner() {
+  RECT around{};
+  HWND owner = ::GetWindow(hwnd(), GW_OWNER);
+  if (owner == nullptr || !::IsWindowVisible(owner) || !::GetWindowRect(owner, &around)) {
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
+  }
+  RECT self{};
+  ::GetWindowRect(hwnd(), &self);
+  const int x = around.left + ((around.right - around.left) - (self.right - self.left)) / 2;
+  const int y = around.top + ((around.bottom - around.top) - (self.bottom - self.top)) / 2;
+  ::SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace quendar::win32

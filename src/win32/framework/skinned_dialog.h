@@ -1,0 +1,118 @@
+#pragma once
+// The base of every skinned dialog (profile manager, key capture, macro manager, macro assignment, help).
+// The dialog supplies what it looks like (a SkinnedDialogSpec) and overrides the hooks it needs:
+//
+//   class CSingleDialog : public SkinnedDialog {
+//    public:
+//     explicit CSingleDialog(Skin& skin) : SkinnedDialog(skin, Spec()) {}
+//    private:
+//     static SkinnedDialogSpec Spec();                        // kind, background, buttons, drag areas
+//     void OnSkinnedInit() override;                          // controls, the keyboard hook
+//     void AppendTexts(ui::DrawList& list) override;          // the captured key name
+//     void OnImageButton(int id) override { Close(id == kOk ? IDOK : IDCANCEL); }
+//   };
+//   INT_PTR result = CSingleDialog(skin).RunModal(instance, owner);
+//
+// The base paints through one back buffer (background, buttons with their captions, then the dialog's own
+// texts), lights the image buttons under the pointer, drags the window by its drag areas and keeps Enter
+// and Escape from ending it. When the background is missing it shows "error" with the dialog's caption
+// once, skips OnSkinnedInit (no controls, no hook), and keeps a small surface on which the buttons work.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/ui/draw/image_button_hover.h"
+#include "core/ui/draw/missing_images.h"
+#include "core/ui/draw/skinned_dialog_view.h"
+#include "core/ui/language_fonts.h"
+#include "win32/framework/dialog_template.h"
+#include "win32/framework/dialog_window.h"
+#include "win32/framework/unique_handle.h"
+#include "win32/ui/fonts.h"
+#include "win32/ui/skin.h"
+
+namespace quendar::win32 {
+
+struct SkinnedDialogSpec {
+  ui::DialogKind kind = ui::DialogKind::Help;
+  std::wstring title;                    // the window's text (task switchers, tests)
+  int templateId = 0;                    // a dialog resource, or 0 for a built-in template without controls
+  std::string background;                // skin image name, e.g. "/single-key.png"
+  std::wstring backgroundErrorCaption;   // e.g. L"Combo Dialog Load background image failed!!!"
+  std::vector<ui::ImageButton> buttons;
+  std::vector<ui::Rect> dragAreas;       // a press here (off the buttons) drags the window
+};
+
+// A drag area covering the whole window.
+inline constexpr ui::Rect kWholeWindow{0, 0, 0x7FFF, 0x7FFF};
+
+// Posted by the base to show its message boxes after the paint or initialisation that found the fault.
+inline constexpr UINT kBackgroundMissingMessage = WM_APP + 0x3A2;
+
+class SkinnedDialog : public DialogWindow {
+ public:
+  SkinnedDialog(Skin& skin, SkinnedDialogSpec spec);
+
+  // Nested modal loops work: a dialog opened from another modal dialog's handler runs its own loop.
+  INT_PTR RunModal(HINSTANCE instance, HWND owner);
+  HWND CreateModeless(HINSTANCE instance, HWND owner);
+  // Ends a modal dialog with `result`; destroys a modeless one.
+  void Close(INT_PTR result);
+
+  bool backgroundLoaded() const { return backgroundLoaded_; }
+  ui::Size clientSize() const { return clientSize_; }
+  const SkinnedDialogSpec& spec() const { return spec_; }
+
+ protected:
+  Skin& skin() { return skin_; }
+  HFONT font() const { return font_.get(); }
+  ui::Color textColor() const { return skin_.settings().textColor; }
+  // Repaints part of the window (through the next WM_PAINT).
+  void Repaint(const ui::Rect& area);
+  void RepaintAll();
+  // The draw list of the whole window as painted now (also what tests compare).
+  ui::DrawList BuildDrawList(const ui::Rect& area);
+
+  // --- Hooks for the concrete dialog ---
+  // Called during WM_INITDIALOG once the background is known to be there.
+  virtual void OnSkinnedInit() {}
+  // The dialog's own texts and images, drawn after the buttons.
+  virtual void AppendTexts(ui::DrawList& list) {}
+  // A left press (or double click) on an image button.
+  virtual void OnImageButton(int id) {}
+  // A left press elsewhere that does not drag the window.
+  virtual void OnPress(ui::Point point) {}
+  // WM_COMMAND from controls and menus; return true when handled (see RouteCommand for tables).
+  virtual bool OnCommand(WPARAM wParam, LPARAM lParam) { return false; }
+  // First look at every message; an answer ends its handling.
+  virtual MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) { return std::nullopt; }
+  // The system's close request (Alt+F4, the task switcher). Cancels by default.
+  virtual void OnCloseRequest() { Close(IDCANCEL); }
+
+  bool PreTranslateMessage(MSG& message) override;
+
+ private:
+  MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) final;
+  void OnInitDialog();
+  void OnPaint();
+  void OnLeftPress(ui::Point point);
+  void ApplyHover(const ui::HoverStep& step);
+  void ResizeClient(ui::Size size);
+  void CenterOnOwner();
+
+  Skin& skin_;
+  SkinnedDialogSpec spec_;
+  std::vector<ui::Rect> buttonRects_;
+  std::vector<bool>& hot_;
+  ui::ImageButtonHover hover_;
+  DialogTemplate builtInTemplate_;
+  UniqueFont font_;
+  FontTable fonts_;
+  ui::MissingImageNotices missingImages_;
+  bool backgroundLoaded_ = false;
+  ui::Size clientSize_;
+};
+
+}  // namespace quendar::win32

@@ -1,0 +1,109 @@
+// The pixel arithmetic, the thumb's drag rule and the PNG header reader of the drawing layer.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+#include "core/ui/draw/pixels.h"
+#include "core/ui/draw/png_size.h"
+#include "core/ui/draw/skin_image_size.h"
+#include "core/ui/draw/thumb_drag.h"
+#include "core/ui/skin_manifest.h"
+
+namespace quendar::ui {
+namespace {
+
+TEST(DrawingPixels, PremultiplyFloorsEachColourAndKeepsAlpha) {
+  struct Case {
+    Argb straight;
+    Argb premultiplied;
+  };
+  const Case cases[] = {
+      {MakeArgb(128, 255, 0, 0), MakeArgb(128, 128, 0, 0)},  // 255 x 128 / 255 is 128 exactly
+      {MakeArgb(127, 255, 255, 1), MakeArgb(127, 127, 127, 0)},
+      {MakeArgb(127, 255, 200, 3), MakeArgb(127, 127, 99, 1)},  // floor(200 x 127 / 255) = 99
+      {MakeArgb(0, 255, 255, 255), MakeArgb(0, 0, 0, 0)},
+      {MakeArgb(255, 12, 34, 56), MakeArgb(255, 12, 34, 56)},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Premultiply(c.straight), c.premultiplied) << std::hex << c.straight;
+}
+
+TEST(DrawingPixels, ColourMatricesOnSamplePixels) {
+  struct Case {
+    const ColorMatrix* matrix;
+    Argb in;
+    Argb out;
+  };
+  const Case cases[] = {
+      // Hover: x 1.05 + 0.05 (of 255, i.e. + 12.75), clamped at 255; alpha unchanged.
+      {&kHoverMatrix, MakeArgb(200, 100, 0, 255), MakeArgb(200, 118, 13, 255)},
+      {&kHoverMatrix, MakeArgb(0, 240, 20, 40), MakeArgb(0, 255, 34, 55)},
+      // Grey: 0.3 r + 0.59 g + 0.11 b on every channel.
+      {&kGreyMatrix, MakeArgb(255, 200, 0, 0), MakeArgb(255, 60, 60, 60)},
+      {&kGreyMatrix, MakeArgb(90, 232, 32, 48), MakeArgb(90, 94, 94, 94)},
+      {&kGreyMatrix, MakeArgb(255, 255, 255, 255), MakeArgb(255, 255, 255, 255)},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ApplyColorMatrix(*c.matrix, c.in), c.out) << std::hex << c.in;
+}
+
+TEST(ThumbDrag, MovesOnlyInsideTheTrack) {
+  const ThumbTrack track;
+  const Rect thumb = Rect::At({984, 100}, {8, 114});
+  struct Case {
+    Rect thumb;
+    int dy;
+    std::optional<int> top;
+  };
+  const Case cases[] = {
+      {thumb, -68, 32},                                 // top 32 allowed
+      {thumb, -69, std::nullopt},                       // top 31 refused
+      {thumb, 381, 481},                                // bottom 595 allowed
+      {thumb, 382, std::nullopt},                       // bottom 596 refused
+      {thumb.Offset(1, 0), 5, std::nullopt},            // not in the track's column
+      {Rect::At({984, 32}, {8, 114}), -1, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ThumbTopAfterMove(track, c.thumb, c.dy), c.top) << "top " << c.thumb.top << " dy " << c.dy;
+  }
+}
+
+TEST(ThumbDrag, FollowsThePointerFromItsLastPositionEvenAfterARefusedMove) {
+  ThumbDrag drag;
+  Rect thumb = Rect::At({984, 40}, {8, 114});
+  EXPECT_EQ(drag.Move({0, 500}, thumb), std::nullopt) << "no drag before a press";
+  drag.Press({5, 300});
+  EXPECT_EQ(drag.Move({5, 290}, thumb), std::nullopt) << "top 30 is above the track";
+  // The refused move still counts as the last position: 5 more down is 5, not -5.
+  const std::optional<int> top = drag.Move({5, 295}, thumb);
+  ASSERT_EQ(top, 45);
+  thumb = Rect::At({984, *top}, {8, 114});
+  drag.Release();
+  EXPECT_EQ(drag.Move({5, 400}, thumb), std::nullopt) << "released";
+}
+
+TEST(DrawingPngSize, ReadsTheHeaderAndRefusesWhatIsNoPng) {
+  const std::array<std::uint8_t, 24> png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R',
+                                         0,    0,   0x03, 0xE8, 0, 0, 0x02, 0x80};
+  EXPECT_EQ(std::get<Size>(ReadPngSize(png)), (Size{1000, 640}));
+  std::array<std::uint8_t, 24> zeroWide = png;
+  zeroWide[18] = zeroWide[19] = 0;
+  EXPECT_TRUE(std::holds_alternative<PngSizeError>(ReadPngSize(zeroWide)));
+  EXPECT_TRUE(std::holds_alternative<PngSizeError>(ReadPngSize(std::span(png).first(20))));
+  EXPECT_TRUE(std::holds_alternative<PngSizeError>(ReadPngSize(std::filesystem::path("no/such/file.png"))));
+}
+
+TEST(DrawingPngSize, SkinFilesMeasureWhatTheirNamesAreKnownBy) {
+  const std::string folder = std::string(QUENDAR_RUNTIME_DIR) + "/Skins/" + std::string(skin::kSkinFolder);
+  for (const char* name : {"/main.png", "/DPISetting/DPIStage/12.png", "/Mouse/Side/S-7-over.png"}) {
+    const PngSizeResult measured = ReadPngSize(std::filesystem::path(folder + name));
+    ASSERT_TRUE(std::holds_alternative<Size>(measured)) << name << ": " << std::get<PngSizeError>(measured).what;
+    EXPECT_EQ(SkinImageSize(name), std::get<Size>(measured)) << name;
+  }
+  EXPECT_EQ(SkinImageSize("/DPISetting/DPIStage/999.png"), std::nullopt);
+  EXPECT_EQ(SkinImageSize("/nothing.png"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace quendar::ui
