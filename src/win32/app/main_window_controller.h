@@ -46,6 +46,7 @@ class MainWindowController {
   void SetTextColor(ui::Color color);
   void CreateFonts(const ui::MainWindowFonts& fonts);
   void SetDialogs(MainWindowDialogs dialogs) { dialogs_ = std::move(dialogs); }
+  void SetMacroManager(std::function<void()> run) { dialogs_.runMacroManager = std::move(run); }
 
   // Messages.
   void OnPaint(HDC dc, const RECT& invalid);

@@ -7,6 +7,7 @@
 #include "core/ui/interface_language.h"
 #include "win32/app/resource_ids.h"
 #include "win32/app/win32_host_services.h"
+#include "win32/macros/macro_manager_dialog.h"
 #include "win32/ui/load_png.h"
 #include "win32/profiles/module_path.h"
 
@@ -95,7 +96,15 @@ bool CTolvaneDlg::Initialize() {
   // 5-16: the mouse, the reader, notices, the profile, the language, the skin, fonts, icon, page.
   const bool complete = app::RunStartupSequence(*this, *session_, *this, language_);
   RefreshCompanion();
+  WireMacroManager();
   return complete;
+}
+
+void CTolvaneDlg::WireMacroManager() {
+  controller_->SetMacroManager([this] {
+    RunMacroManager(instance_, window_, controller_->skin(), macroSession_,
+                    session_->files().paths().macroStorePath, session_->state().record);
+  });
 }
 
 void CTolvaneDlg::CreateDeviceLink() {
