@@ -63,7 +63,15 @@ bool CTolvaneDlg::PreTranslateMessage(MSG& message) {
   // Enter and Escape never end a skinned window: swallow them before the dialog manager turns them
   // into IDOK / IDCANCEL.
   if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
-    return message.hwnd == hwnd() || ::IsChild(hwnd(), message.hwnd);
+    if (message.hwnd != hwnd() && !::IsChild(hwnd(), message.hwnd)) return false;
+    // A child that asks for every key (the in-place list editor) gets them itself.
+    if (message.hwnd != hwnd() &&
+        (::SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)) &
+         DLGC_WANTALLKEYS) != 0) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
+    return true;
   }
   return false;
 }
@@ -89,6 +97,7 @@ bool CTolvaneDlg::Initialize() {
   hostServices_ = std::make_unique<Win32HostServices>(window_);
   CreateDeviceLink();
   controller_ = std::make_unique<MainWindowController>(window_, *session_, language_, PlatformVersion());
+  CreateProfilesUi();
   bridge_ = std::make_unique<ReaderBridge>(window_, app::kDeviceNoticeMessage,
                                            ReaderBridge::WindowWork{[this] { Hide(); }, [this] { RunConnectionSteps(); }});
   if (environment_.createCompanion) companion_ = environment_.createCompanion(instance_, window_);
@@ -98,6 +107,30 @@ bool CTolvaneDlg::Initialize() {
   RefreshCompanion();
   WireMacroManager();
   return complete;
+}
+
+void CTolvaneDlg::CreateProfilesUi() {
+  // The profile manager and the help panel draw from the main window's skin; their closing clears the
+  // main view's flags ("Config" opens one manager, the help button toggles).
+  ProfilesUi::Callbacks callbacks;
+  callbacks.managerClosed = [this] {
+    if (controller_) controller_->ProfileManagerClosed();
+  };
+  callbacks.helpClosed = [this] {
+    if (controller_) controller_->HelpClosed();
+  };
+  profilesUi_ = std::make_unique<ProfilesUi>(instance_, window_, controller_->skin(),
+                                             session_->files().paths().listPath,
+                                             session_->state().currentProfileIndex, std::move(callbacks));
+  MainWindowDialogs dialogs;
+  dialogs.openHelp = [this] {
+    if (!profilesUi_->OpenHelp()) controller_->HelpClosed();
+  };
+  dialogs.closeHelp = [this] { profilesUi_->CloseHelp(); };
+  dialogs.openProfileManager = [this] {
+    if (!profilesUi_->OpenProfileManager()) controller_->ProfileManagerClosed();
+  };
+  controller_->SetDialogs(std::move(dialogs));
 }
 
 void CTolvaneDlg::WireMacroManager() {

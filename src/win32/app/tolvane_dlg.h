@@ -25,6 +25,7 @@
 #include "win32/app/tray_icon.h"
 #include "win32/framework/dialog_window.h"
 #include "win32/framework/unique_handle.h"
+#include "win32/profiles_ui/profiles_ui.h"
 
 namespace quendar::win32 {
 
@@ -49,6 +50,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   void LoadIcons();
   void BecomeToolWindow();
   void CreateDeviceLink();
+  void CreateProfilesUi();
   // Releases what the process holds outside itself: device handles, the notification icon.
   void ReleaseExternalResources();
   void RefreshCompanion();
@@ -126,6 +128,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   std::unique_ptr<device::DeviceLink> link_;
   std::unique_ptr<app::AppSession> session_;
   std::unique_ptr<MainWindowController> controller_;
+  std::unique_ptr<ProfilesUi> profilesUi_;  // after controller_: its windows go first
   std::unique_ptr<ReaderBridge> bridge_;  // after link_, session_ and controller_: stopped first
   std::unique_ptr<AppCompanion> companion_;
 };

@@ -169,7 +169,7 @@ TEST_F(SkinnedDialogTest, EnterAndEscapeDoNotEndItAndANestedDialogDisablesItsOwn
   Click(outer, kOkButton);
   ASSERT_TRUE(WaitFor([&] { return nestedWindow.load() != nullptr; }));
   HWND inner = nestedWindow;
-  EXPECT_FALSE(::IsWindowEnabled(outer)) << "the owner waits for the nested dialog";
+  EXPECT_TRUE(WaitFor([&] { return !::IsWindowEnabled(outer); })) << "the owner waits for the nested dialog";
   ::PostMessageW(inner, WM_KEYDOWN, VK_ESCAPE, 0);
   Click(inner, kCloseButton);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(inner); }));
