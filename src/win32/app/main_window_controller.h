@@ -17,6 +17,7 @@
 #include "win32/framework/unique_handle.h"
 #include "core/ui/draw/missing_images.h"
 #include "win32/ui/fonts.h"
+#include "win32/ui/scroll_thumb.h"
 #include "win32/ui/skin.h"
 
 namespace quendar::win32 {
@@ -49,6 +50,8 @@ class MainWindowController {
 
   // Messages.
   void OnPaint(HDC dc, const RECT& invalid);
+  // WM_PRINTCLIENT: the whole client area into `dc` (what the scroll thumb shows under its edges).
+  void PrintClient(HDC dc);
   void OnPress(ui::Point point);
   void OnMove(ui::Point point);
   void OnHover(ui::Point point);
@@ -77,6 +80,7 @@ class MainWindowController {
   void PaintNow(HDC dc, const ui::Rect& area);
   void RefreshContent();
   void RequestPointerNotices();
+  void PlaceThumb(const ui::Rect& box);
 
   HWND window_;
   app::AppSession& session_;
@@ -92,6 +96,7 @@ class MainWindowController {
   ui::main::PanelSet panels_;
   ui::main::MainView view_;
   MainWindowDialogs dialogs_;
+  std::unique_ptr<ScrollThumb> thumb_;
   bool trackingPointer_ = false;
 };
 
