@@ -75,19 +75,28 @@ bool CTolvaneDlg::PreTranslateMessage(MSG& message) {
   return false;
 }
 
+MessageResult CTolvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The shell's restart message has no fixed number, so it cannot stand in the message table.
+  if (trayIcon_.IsTaskbarCreated(message)) {
+    trayIcon_.Restore();
+    return 0;
+  }
+  return MessageTableDialog::OnMessage(message, wParam, lParam);
+}
+
 MessageResult CTolvaneDlg::OnInitDialog(WPARAM, LPARAM) {
   return Initialize() ? TRUE : FALSE;
 }
 
 bool CTolvaneDlg::Initialize() {
-  // 1. Single instance: a second process ends here, before any window is shown. An access-denied
-  //    answer means the mutex exists under another security context: also "already running".
+  // Single instance: a second process ends here, before any window is shown. An access-denied
+  // answer means the mutex exists under another security context: also "already running".
   instanceMutex_.reset(::CreateMutexW(nullptr, FALSE, app::kSingleInstanceMutexName));
   const DWORD mutexError = ::GetLastError();
   if (mutexError == ERROR_ALREADY_EXISTS || mutexError == ERROR_ACCESS_DENIED) ::ExitProcess(0);
 
-  // 2-4. Title (the frameless template has no caption; the title is the tooltip), icons, a tool
-  //      window without a task-bar button, and the handle the reader's notices go to.
+  // Title (the frameless template has no caption; the title is the tooltip), icons, a tool window
+  // without a task-bar button, and the handle the reader's notices go to.
   window_ = hwnd();
   ::SetWindowTextW(window_, app::kWindowTitle);
   LoadIcons();
@@ -101,10 +110,9 @@ bool CTolvaneDlg::Initialize() {
                                            ReaderBridge::WindowWork{[this] { Hide(); }, [this] { RunConnectionSteps(); }});
   if (environment_.createCompanion) companion_ = environment_.createCompanion(instance_, window_);
 
-  // 5-16: the mouse, the reader, notices, the profile, the language, the skin, fonts, icon, page.
-  const bool complete = app::RunStartupSequence(*this, *session_, *this, language_);
+  startupComplete_ = app::RunStartupSequence(*this, *session_, *this, language_);
   RefreshCompanion();
-  return complete;
+  return startupComplete_;
 }
 
 void CTolvaneDlg::CreateProfilesUi() {
@@ -233,7 +241,15 @@ void CTolvaneDlg::DrawMainPage() { controller_->DrawMainPage(); }
 
 void CTolvaneDlg::RedrawCurrentPage() { controller_->RedrawCurrentPage(); }
 
-void CTolvaneDlg::Hide() { ::ShowWindow(hwnd(), SW_HIDE); }
+void CTolvaneDlg::Hide() {
+  if (!startupComplete_) return ExitInsteadOfHiding();
+  ::ShowWindow(hwnd(), SW_HIDE);
+}
+
+void CTolvaneDlg::ExitInsteadOfHiding() {
+  // Posted: a caller in the middle of an operation finishes before the window goes.
+  ::PostMessageW(hwnd(), WM_COMMAND, app::kExitCommand, 0);
+}
 
 void CTolvaneDlg::ShowInForeground() {
   ::SetForegroundWindow(hwnd());
@@ -351,7 +367,7 @@ MessageResult CTolvaneDlg::OnLoadImageFailed(WPARAM, LPARAM) {
 }
 
 MessageResult CTolvaneDlg::OnClose(WPARAM, LPARAM) {
-  Hide();  // the program lives on in the notification area
+  Hide();  // the program lives on in the notification area, if it got there
   return 0;
 }
 

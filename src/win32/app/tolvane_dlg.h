@@ -42,6 +42,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
 
  protected:
   bool PreTranslateMessage(MSG& message) override;
+  MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   // Dialog initialisation, in order. Returns false when it stops early.
@@ -52,6 +53,9 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   void CreateProfilesUi();
   // Releases what the process holds outside itself: device handles, the notification icon.
   void ReleaseExternalResources();
+  // A start-up that stopped early added no notification icon: a hidden window could never be shown
+  // again, so closing or hiding it ends the program instead (and frees the single-instance mutex).
+  void ExitInsteadOfHiding();
   void RefreshCompanion();
 
   MessageResult OnInitDialog(WPARAM, LPARAM);
@@ -86,6 +90,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   void ShowInForeground() override;
   void ShowTrayMenu(std::wstring_view exitText) override;
   void ShowBalloon(const app::BalloonRecord& balloon) override;
+  // Any thread: the reader's stage notices come through here too.
   void SendDeviceNotice(unsigned code, std::intptr_t argument) override;
 
   // app::StartupPort
@@ -125,6 +130,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   std::unique_ptr<MainWindowController> controller_;
   std::unique_ptr<ProfilesUi> profilesUi_;  // after controller_: its windows go first
   std::unique_ptr<ReaderBridge> bridge_;  // after link_, session_ and controller_: stopped first
+  bool startupComplete_ = false;
   std::unique_ptr<AppCompanion> companion_;
 };
 

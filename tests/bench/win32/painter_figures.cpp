@@ -112,21 +112,22 @@ void PumpFor(std::chrono::milliseconds time) {
   }
 }
 
+// The captions in the skin's language: simplified Chinese here, drawn with the prefix's CJK font.
 class ShowcaseDialog : public win32::SkinnedDialog {
  public:
   explicit ShowcaseDialog(win32::Skin& skin)
       : SkinnedDialog(skin, {ui::DialogKind::SingleKeyCapture, L"Single Key", 0, "/single-key.png",
                              L"Single Dialog Load background image failed!!!",
                              {{1, {260, 246, 317, 276}, "/MacroManagement/button-new-normal.png",
-                               "/MacroManagement/button-new-over.png", L"OK"},
+                               "/MacroManagement/button-new-over.png", L"\x786E\x5B9A"},
                               {2, {322, 246, 379, 276}, "/MacroManagement/button-new-normal.png",
-                               "/MacroManagement/button-new-over.png", L"Cancel"},
+                               "/MacroManagement/button-new-over.png", L"\x53D6\x6D88"},
                               {2, {358, 6, 376, 24}, "/button-close-normal.png", "/button-close-over.png", L""}},
                              {{0, 0, 350, 30}}}) {}
 
  private:
   void AppendTexts(ui::DrawList& list) override {
-    list.Text(L"Press a key", {20, 100, 364, 130}, ui::FontRole::Dialog, textColor());
+    list.Text(L"Press a key / \x8BF7\x6309\x4E00\x4E2A\x952E", {20, 40, 364, 70}, ui::FontRole::Dialog, textColor());
   }
 };
 
@@ -162,6 +163,7 @@ int wmain(int argc, wchar_t** argv) {
   win32::UniqueMemoryDc memory(::CreateCompatibleDC(dc.get()));
   win32::ScopedSelectObject selectOffscreen(memory.get(), offscreen.handle());
   const Figures drawing = Time(200, [&] { painter.Render(memory.get(), frame); });
+  painter.Paint(dc.get(), every);  // decodes what the main frame did not use
   const Figures everyImage = Time(50, [&] { painter.Paint(dc.get(), every); });
   const ui::DrawList button = ButtonRepaint();
   const Figures one = Time(2000, [&] { painter.Paint(dc.get(), button); });
@@ -184,7 +186,7 @@ int wmain(int argc, wchar_t** argv) {
               images.imagesHeld(), static_cast<double>(images.bytesHeld()) / (1024.0 * 1024.0), images.decodes());
 
   if (hold > 0) {
-    win32::Skin skin(win32::SkinSettings{SkinFolder(), {235, 235, 235}});
+    win32::Skin skin(win32::SkinSettings{SkinFolder(), {235, 235, 235}, ui::LanguageClass::SimplifiedChinese, {6, 1}});
     ShowcaseDialog dialog(skin);
     HWND shown = dialog.CreateModeless(::GetModuleHandleW(nullptr), window.hwnd());
     if (shown != nullptr) ::SetWindowPos(shown, HWND_TOP, 560, 120, 0, 0, SWP_NOSIZE);

@@ -22,7 +22,7 @@ fs::path ScratchFolder() {
 
 }  // namespace
 
-DemoProgram::DemoProgram(bool unplugged, const std::function<void(const fs::path&)>& prepare)
+DemoProgram::DemoProgram(const std::wstring& switches, const std::function<void(const fs::path&)>& prepare)
     : folder_(ScratchFolder()) {
   const fs::path demoExe = DemoExePath();
   if (demoExe.empty()) return;
@@ -31,8 +31,7 @@ DemoProgram::DemoProgram(bool unplugged, const std::function<void(const fs::path
   fs::copy(demoExe.parent_path(), folder_, fs::copy_options::recursive, error);
   if (error) return;
   if (prepare) prepare(folder_);
-  process_ = std::make_unique<ProgramProcess>((folder_ / demoExe.filename()).wstring(),
-                                              unplugged ? L"/unplugged" : L"");
+  process_ = std::make_unique<ProgramProcess>((folder_ / demoExe.filename()).wstring(), switches);
   if (!process_->started()) return;
   mainWindow_ = process_->WaitForWindow(kMainWindowClass);
   mouseWindow_ = process_->WaitForWindow(kMouseWindowClass);

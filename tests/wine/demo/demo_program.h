@@ -14,9 +14,9 @@ namespace quendar::test {
 
 class DemoProgram {
  public:
-  // Copies the demo's folder and starts it; `unplugged` starts it without the mouse. `prepare` may change
-  // the copied files before the program starts.
-  explicit DemoProgram(bool unplugged = false,
+  // Copies the demo's folder and starts it with the demo's switches ("/unplugged", ...). `prepare` may
+  // change the copied files before the program starts.
+  explicit DemoProgram(const std::wstring& switches = {},
                        const std::function<void(const std::filesystem::path&)>& prepare = {});
   ~DemoProgram();
   DemoProgram(const DemoProgram&) = delete;

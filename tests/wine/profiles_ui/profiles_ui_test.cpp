@@ -132,7 +132,7 @@ void ChooseInFileDialog(HWND dialog, const std::wstring& path) {
 class ProfilesUiTest : public ::testing::Test {
  protected:
   void Start(const std::function<void(const fs::path&)>& prepare = {}) {
-    demo_ = std::make_unique<DemoProgram>(false, prepare);
+    demo_ = std::make_unique<DemoProgram>(L"", prepare);
     ASSERT_TRUE(demo_->ready());
     ASSERT_TRUE(demo_->WaitForState(L"Plugged in"));
     ::PostMessageW(main(), WM_USER + 1, 0, WM_LBUTTONUP);  // the tray icon's click shows the window
