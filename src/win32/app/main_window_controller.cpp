@@ -8,6 +8,8 @@
 #include "core/app/app_messages.h"
 #include "core/ui/draw/png_size.h"
 #include "core/ui/panels/settings_panels.h"
+#include "core/macros/macro_store.h"
+#include "win32/assignment/win32_assignment_platform.h"
 #include "win32/panels/win32_panel_platform.h"
 #include "win32/ui/load_png.h"
 #include "win32/ui/painter.h"
@@ -53,7 +55,21 @@ MainWindowController::MainWindowController(HWND window, app::AppSession& session
         return (*sizes)(name);
       }) {
   ui::panels::AttachSettingsPanels(panels_, session_.state().record, *panelPlatform_);
+  AttachFunctionLists();
   RefreshContent();
+}
+
+void MainWindowController::AttachFunctionLists() {
+  assignmentPlatform_ = std::make_unique<Win32AssignmentPlatform>(window_, skin_, [this] {
+    return macros::MacroStore(session_.files().paths().macroStorePath).ListMacroNames();
+  });
+  functionLists_ = std::make_unique<ui::assignment::ButtonFunctionLists>(
+      ui::assignment::AssignmentTarget{session_.state().record, session_.files().captions(), language_.language()},
+      *assignmentPlatform_);
+  assignmentPlatform_->SetHoverSink([this](ui::assignment::PopupList list, int item, const ui::Rect& itemRect) {
+    functionLists_->OnListHover(list, item, itemRect);
+  });
+  view_.AttachFunctionLists(functionLists_.get());
 }
 
 MainWindowController::~MainWindowController() = default;
@@ -61,6 +77,7 @@ MainWindowController::~MainWindowController() = default;
 bool MainWindowController::LoadSkin(const std::wstring& folder) {
   skin_.ChangeFolder(folder);
   skin_.SetLanguage(language_.language());
+  functionLists_->SetLanguage(language_.language());
   const Dib32* background = skin_.images().Find("/main.png");
   if (background == nullptr) return false;
   // The window is as large as its background, at the same place and Z order.
@@ -84,6 +101,7 @@ void MainWindowController::CreateFonts(const ui::MainWindowFonts& fonts) {
   fonts_.Set(ui::FontRole::Label, labelFont_.get());
   fonts_.Set(ui::FontRole::Title, titleFont_.get());
   fonts_.Set(ui::FontRole::Arial, arialFont_.get());
+  assignmentPlatform_->SetListFont(labelFont_.get());
 }
 
 void MainWindowController::RefreshContent() {
@@ -139,7 +157,8 @@ void MainWindowController::RedrawCurrentPage() {
 }
 
 void MainWindowController::ClosePopupLists() {
-  // The function lists attach here once they exist; the settings panels' children stay with their panels.
+  // The settings panels' children stay with their panels.
+  functionLists_->CloseAll();
 }
 
 // --- Input -------------------------------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include "core/ui/interface_language.h"
 #include "core/ui/language_fonts.h"
 #include "core/ui/main/main_view.h"
+#include "core/ui/assignment/button_function_lists.h"
 #include "core/ui/main/panel.h"
 #include "win32/framework/unique_handle.h"
 #include "core/ui/draw/missing_images.h"
@@ -22,6 +23,7 @@
 namespace quendar::win32 {
 
 class Win32PanelPlatform;
+class Win32AssignmentPlatform;
 
 // Windows the main window starts but other parts own. An empty hook does nothing.
 struct MainWindowDialogs {
@@ -46,6 +48,7 @@ class MainWindowController {
   void SetTextColor(ui::Color color);
   void CreateFonts(const ui::MainWindowFonts& fonts);
   void SetDialogs(MainWindowDialogs dialogs) { dialogs_ = std::move(dialogs); }
+  void SetMacroManager(std::function<void()> run) { dialogs_.runMacroManager = std::move(run); }
 
   // Messages.
   void OnPaint(HDC dc, const RECT& invalid);
@@ -77,6 +80,7 @@ class MainWindowController {
   void PaintNow(HDC dc, const ui::Rect& area);
   void RefreshContent();
   void RequestPointerNotices();
+  void AttachFunctionLists();
 
   HWND window_;
   app::AppSession& session_;
@@ -90,6 +94,8 @@ class MainWindowController {
 
   std::unique_ptr<Win32PanelPlatform> panelPlatform_;
   ui::main::PanelSet panels_;
+  std::unique_ptr<Win32AssignmentPlatform> assignmentPlatform_;
+  std::unique_ptr<ui::assignment::ButtonFunctionLists> functionLists_;
   ui::main::MainView view_;
   MainWindowDialogs dialogs_;
   bool trackingPointer_ = false;

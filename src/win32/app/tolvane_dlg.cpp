@@ -7,6 +7,7 @@
 #include "core/ui/interface_language.h"
 #include "win32/app/resource_ids.h"
 #include "win32/app/win32_host_services.h"
+#include "win32/macros/macro_manager_dialog.h"
 #include "win32/ui/load_png.h"
 #include "win32/profiles/module_path.h"
 
@@ -112,6 +113,7 @@ bool CTolvaneDlg::Initialize() {
 
   startupComplete_ = app::RunStartupSequence(*this, *session_, *this, language_);
   RefreshCompanion();
+  WireMacroManager();
   return startupComplete_;
 }
 
@@ -137,6 +139,13 @@ void CTolvaneDlg::CreateProfilesUi() {
     if (!profilesUi_->OpenProfileManager()) controller_->ProfileManagerClosed();
   };
   controller_->SetDialogs(std::move(dialogs));
+}
+
+void CTolvaneDlg::WireMacroManager() {
+  controller_->SetMacroManager([this] {
+    RunMacroManager(instance_, window_, controller_->skin(), macroSession_,
+                    session_->files().paths().macroStorePath, session_->state().record);
+  });
 }
 
 void CTolvaneDlg::CreateDeviceLink() {
