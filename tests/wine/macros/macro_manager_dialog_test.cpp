@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ini/ini_store.h"
 #include "core/macros/macro_store.h"
 #include "core/profiles/profile_record.h"
 #include "core/ui/macro_manager/macro_manager_layout.h"
@@ -50,6 +51,7 @@ class MacroManagerRun {
   }
 
   HWND window() const { return window_; }
+  DWORD thread() const { return thread_; }
   HWND Child(int id) const { return ::GetDlgItem(window_, id); }
   Outcome Wait() { return outcome_.get(); }
 
@@ -202,6 +204,25 @@ TEST(MacroManagerDialog, RecordsKeysInsertsAClickEditsADelayAndHandsOverTheTable
   const std::vector<std::uint8_t> head{0x00, 0x01, 0x00, 0x04, 0x00, 0xF0, 0x80, 0xF0, 25, 0x03};
   EXPECT_EQ(std::vector<std::uint8_t>(table.begin(), table.begin() + 10), head);
   EXPECT_EQ(macros::MacroStore(folder / "record.ini").LoadMacro(L"Macro_0").items.size(), 9u);
+}
+
+TEST(MacroManagerDialog, ThirteenthMacroIsRefusedWithAWarning) {
+  quendar::testing::TempFolder folder;
+  for (int i = 0; i < 12; ++i) {
+    ASSERT_TRUE(ini::WriteString(folder / "record.ini", L"Macro_" + std::to_wstring(i), L"MacroLoopTimes", L"1"));
+  }
+  MacroManagerRun run(ui::LanguageClass::English, folder / "record.ini");
+  ASSERT_NE(run.window(), nullptr);
+  ASSERT_TRUE(WaitFor([&] { return run.Items(mm::kMacroListId).size() == 12; }));
+  run.Click(mm::kNewRect);
+  std::vector<ShownBox> boxes;
+  ASSERT_TRUE(WaitFor([&] { return !(boxes = MessageBoxesOf(run.thread())).empty(); }));
+  EXPECT_EQ(boxes[0].caption, L"Warning");
+  EXPECT_EQ(boxes[0].text, L"Macro numbers up to 12.");
+  ::PostMessageW(boxes[0].window, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(run.Items(mm::kMacroListId).size(), 12u);
+  run.Click(mm::kCloseRect);
+  EXPECT_FALSE(run.Wait().ok);
 }
 
 TEST(MacroManagerDialog, SpeaksSimplifiedChinese) {
