@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "core/ini/ini_store.h"
 #include "core/macros/macro_store.h"
 #include "core/profiles/profile_record.h"
 #include "core/ui/macro_manager/macro_manager_layout.h"
 #include "native/ini/temp_folder.h"
 #include "win32/macros/macro_manager_dialog.h"
 #include "wine/ui/ui_test_support.h"
+#include "wine/macros/macro_test_input.h"
 #include "wine/wine_test_support.h"
 
 namespace quendar::test {
@@ -51,11 +51,10 @@ class MacroManagerRun {
   }
 
   HWND window() const { return window_; }
-  DWORD thread() const { return thread_; }
   HWND Child(int id) const { return ::GetDlgItem(window_, id); }
   Outcome Wait() { return outcome_.get(); }
 
-  void Click(ui::Rect rect) const { ClickAt(window_, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}); }
+  void Click(ui::Rect rect) const { test::Click(window_, rect); }
   static void ClickAt(HWND window, POINT at, bool twice = false) {
     const LPARAM where = MAKELPARAM(at.x, at.y);
     ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
@@ -110,18 +109,7 @@ class MacroManagerRun {
   }
 
  private:
-  HWND FindDialog() const {
-    HWND found = nullptr;
-    if (thread_ == 0) return nullptr;
-    ::EnumThreadWindows(thread_, [](HWND w, LPARAM out) {
-      wchar_t cls[16]{};
-      ::GetClassNameW(w, cls, 16);
-      if (std::wstring(cls) != L"#32770" || !::IsWindowVisible(w)) return TRUE;
-      *reinterpret_cast<HWND*>(out) = w;
-      return FALSE;
-    }, reinterpret_cast<LPARAM>(&found));
-    return found;
-  }
+  HWND FindDialog() const { return ::FindWindowW(L"#32770", L"Macro Manager"); }
 
   win32::Skin skin_;
   macros::MacroSession session_;
@@ -129,15 +117,6 @@ class MacroManagerRun {
   HWND window_ = nullptr;
   std::future<Outcome> outcome_;
 };
-
-void Key(WORD virtualKey, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtualKey;
-  input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  ::SendInput(1, &input, sizeof(input));
-}
 
 bool IsDelayItem(const std::wstring& item) {
   return item.size() > 3 && item.ends_with(L" ms") && item.find_first_not_of(L"0123456789") == item.size() - 3;
@@ -204,25 +183,6 @@ TEST(MacroManagerDialog, RecordsKeysInsertsAClickEditsADelayAndHandsOverTheTable
   const std::vector<std::uint8_t> head{0x00, 0x01, 0x00, 0x04, 0x00, 0xF0, 0x80, 0xF0, 25, 0x03};
   EXPECT_EQ(std::vector<std::uint8_t>(table.begin(), table.begin() + 10), head);
   EXPECT_EQ(macros::MacroStore(folder / "record.ini").LoadMacro(L"Macro_0").items.size(), 9u);
-}
-
-TEST(MacroManagerDialog, ThirteenthMacroIsRefusedWithAWarning) {
-  quendar::testing::TempFolder folder;
-  for (int i = 0; i < 12; ++i) {
-    ASSERT_TRUE(ini::WriteString(folder / "record.ini", L"Macro_" + std::to_wstring(i), L"MacroLoopTimes", L"1"));
-  }
-  MacroManagerRun run(ui::LanguageClass::English, folder / "record.ini");
-  ASSERT_NE(run.window(), nullptr);
-  ASSERT_TRUE(WaitFor([&] { return run.Items(mm::kMacroListId).size() == 12; }));
-  run.Click(mm::kNewRect);
-  std::vector<ShownBox> boxes;
-  ASSERT_TRUE(WaitFor([&] { return !(boxes = MessageBoxesOf(run.thread())).empty(); }));
-  EXPECT_EQ(boxes[0].caption, L"Warning");
-  EXPECT_EQ(boxes[0].text, L"Macro numbers up to 12.");
-  ::PostMessageW(boxes[0].window, WM_COMMAND, IDOK, 0);
-  EXPECT_EQ(run.Items(mm::kMacroListId).size(), 12u);
-  run.Click(mm::kCloseRect);
-  EXPECT_FALSE(run.Wait().ok);
 }
 
 TEST(MacroManagerDialog, SpeaksSimplifiedChinese) {
