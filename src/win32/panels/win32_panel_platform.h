@@ -13,13 +13,7 @@
 
 namespace quendar::win32 {
 
-struct WindowTraits {
-  using Type = HWND;
-  static Type Invalid() { return nullptr; }
-  static bool IsValid(Type h) { return h != nullptr; }
-  static void Close(Type h) { ::DestroyWindow(h); }
-};
-using UniqueChildWindow = UniqueHandle<WindowTraits>;
+using UniqueChildWindow = UniqueWindow;
 
 // What a platform call of the panels could not do; the window may show or log it.
 struct PanelPlatformError {
