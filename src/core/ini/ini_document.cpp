@@ -203,6 +203,19 @@ void IniDocument::RemoveSection(std::wstring_view section) {
   changed_ = true;
 }
 
+bool IniDocument::RenameSection(std::wstring_view section, std::wstring_view newName) {
+  const std::wstring_view wanted = Trim(newName);
+  if (wanted.empty() || WouldChangeTheFileStructure(wanted, {}, {})) return false;
+  Section* target = FindSection(section);
+  if (!target) return false;
+  const Section* holder = FindSection(wanted);
+  if (holder && holder != target) return false;
+  if (target->name == wanted) return true;
+  target->name = std::wstring(wanted);
+  changed_ = true;
+  return true;
+}
+
 std::vector<std::wstring> IniDocument::SectionNames() const {
   std::vector<std::wstring> names;
   for (const Section& section : sections_) {

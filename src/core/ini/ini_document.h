@@ -35,6 +35,10 @@ class IniDocument {
   bool Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
   void RemoveKey(std::wstring_view section, std::wstring_view key);
   void RemoveSection(std::wstring_view section);
+  // Gives the first section of that name a new name, keeping its keys and its place in the file. Refuses
+  // (false) a missing section, a new name that would not read back as written, and a name another
+  // section already has.
+  bool RenameSection(std::wstring_view section, std::wstring_view newName);
 
   // Names of the sections that a reader can address, in file order (the nameless preamble is left out).
   std::vector<std::wstring> SectionNames() const;

@@ -1,5 +1,6 @@
 #include "core/macros/macro_store.h"
 
+#include <algorithm>
 #include <cwctype>
 
 #include "core/ini/ini_document.h"
@@ -101,8 +102,10 @@ LoadedMacro MacroStore::LoadMacro(std::wstring_view name) const {
   const auto document = ini::IniDocument::Load(file_);
   const StoredMacro stored = ReadStoredMacro(document, std::wstring(name));
   LoadedMacro loaded;
-  loaded.recordDelays = ini::ParseDecimal(Read(document, name, kKeyRecordDelays)) == 1;
-  loaded.useLoopCount = ini::ParseDecimal(Read(document, name, kKeyUseLoopCount)) == 1;
+  loaded.recordDelaysValue = ini::ParseDecimal(Read(document, name, kKeyRecordDelays));
+  loaded.useLoopCountValue = ini::ParseDecimal(Read(document, name, kKeyUseLoopCount));
+  loaded.recordDelays = loaded.recordDelaysValue == 1;
+  loaded.useLoopCount = loaded.useLoopCountValue == 1;
   loaded.loopCountText = Read(document, name, kKeyLoopTimes);
   // Items in number order; numbers the section lacks are left out instead of showing as blank lines.
   for (auto it = stored.items.lower_bound(0); it != stored.items.end() && it->first < stored.itemCount; ++it) {
@@ -142,6 +145,21 @@ void MacroStore::StoreLoopCount(MacroEditorState& state) {
 }
 
 bool MacroStore::RemoveMacroSection(std::wstring_view name) { return ini::DeleteSection(file_, name); }
+
+MacroStore::RenameOutcome MacroStore::RenameMacroSection(std::wstring_view name, std::wstring_view newName) {
+  auto document = ini::IniDocument::Load(file_);
+  const auto sections = document.SectionNames();
+  const auto same = [](std::wstring_view a, std::wstring_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+             return std::towlower(static_cast<std::wint_t>(x)) == std::towlower(static_cast<std::wint_t>(y));
+           });
+  };
+  if (std::ranges::none_of(sections, [&](const std::wstring& s) { return same(s, name); })) {
+    return RenameOutcome::NoSection;
+  }
+  if (!document.RenameSection(name, newName)) return RenameOutcome::NameTaken;
+  return document.Save(file_) ? RenameOutcome::Renamed : RenameOutcome::NotWritten;
+}
 
 std::vector<StoredMacro> ReadStoredMacros(const ini::IniDocument& document) {
   std::vector<StoredMacro> macros;

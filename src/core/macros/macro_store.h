@@ -41,6 +41,8 @@ struct MacroEditorState {
 struct LoadedMacro {
   bool recordDelays = false;  // the tick boxes show a flag only when it is exactly 1
   bool useLoopCount = false;
+  long recordDelaysValue = 0;  // the stored numbers, for readers that tell 1, 0 and others apart
+  long useLoopCountValue = 0;
   std::wstring loopCountText;
   std::vector<std::wstring> items;
 };
@@ -71,6 +73,11 @@ class MacroStore {
   void StoreLoopCount(MacroEditorState& state);
 
   bool RemoveMacroSection(std::wstring_view name);
+
+  enum class RenameOutcome { Renamed, NoSection, NameTaken, NotWritten };
+  // Renames a macro's section where it stands, so its items and its position (and the buttons bound to
+  // it) stay with it.
+  RenameOutcome RenameMacroSection(std::wstring_view name, std::wstring_view newName);
 
   // All macros of the store in store order, parsed for encoding.
   std::vector<StoredMacro> ReadMacros() const;

@@ -7,6 +7,8 @@
 #include "core/ui/interface_language.h"
 #include "win32/app/resource_ids.h"
 #include "win32/app/win32_host_services.h"
+#include "win32/macros/macro_manager_dialog.h"
+#include "win32/ui/load_png.h"
 #include "win32/profiles/module_path.h"
 
 namespace quendar::win32 {
@@ -22,7 +24,7 @@ CTolvaneDlg::CTolvaneDlg(HINSTANCE instance, AppEnvironment environment)
 
 CTolvaneDlg::~CTolvaneDlg() {
   if (hwnd() != nullptr) ::DestroyWindow(hwnd());
-  StopReader();
+  if (bridge_) bridge_->Stop();
 }
 
 std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
@@ -38,7 +40,14 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {app::kDeviceNoticeMessage, &CTolvaneDlg::OnDeviceNotice},
       {app::kProfileRequestMessage, &CTolvaneDlg::OnProfileRequest},
       {WM_DEVICECHANGE, &CTolvaneDlg::OnDeviceChange},
-      {WM_LBUTTONUP, &CTolvaneDlg::OnLeftButtonUp},
+      {WM_LBUTTONDOWN, &CTolvaneDlg::OnLeftButtonDown},
+      {WM_LBUTTONDBLCLK, &CTolvaneDlg::OnLeftButtonDown},
+      {WM_MOUSEMOVE, &CTolvaneDlg::OnMouseMove},
+      {WM_MOUSEHOVER, &CTolvaneDlg::OnMouseHover},
+      {WM_MOUSELEAVE, &CTolvaneDlg::OnMouseLeave},
+      {app::kScrollThumbMessage, &CTolvaneDlg::OnScrollThumb},
+      {WM_COMMAND, &CTolvaneDlg::OnCommand},
+      {kLoadImageFailedMessage, &CTolvaneDlg::OnLoadImageFailed},
   };
   return table;
 }
@@ -54,9 +63,26 @@ bool CTolvaneDlg::PreTranslateMessage(MSG& message) {
   // Enter and Escape never end a skinned window: swallow them before the dialog manager turns them
   // into IDOK / IDCANCEL.
   if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
-    return message.hwnd == hwnd() || ::IsChild(hwnd(), message.hwnd);
+    if (message.hwnd != hwnd() && !::IsChild(hwnd(), message.hwnd)) return false;
+    // A child that asks for every key (the in-place list editor) gets them itself.
+    if (message.hwnd != hwnd() &&
+        (::SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)) &
+         DLGC_WANTALLKEYS) != 0) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
+    return true;
   }
   return false;
+}
+
+MessageResult CTolvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The shell's restart message has no fixed number, so it cannot stand in the message table.
+  if (trayIcon_.IsTaskbarCreated(message)) {
+    trayIcon_.Restore();
+    return 0;
+  }
+  return MessageTableDialog::OnMessage(message, wParam, lParam);
 }
 
 MessageResult CTolvaneDlg::OnInitDialog(WPARAM, LPARAM) {
@@ -64,14 +90,14 @@ MessageResult CTolvaneDlg::OnInitDialog(WPARAM, LPARAM) {
 }
 
 bool CTolvaneDlg::Initialize() {
-  // 1. Single instance: a second process ends here, before any window is shown. An access-denied
-  //    answer means the mutex exists under another security context: also "already running".
+  // Single instance: a second process ends here, before any window is shown. An access-denied
+  // answer means the mutex exists under another security context: also "already running".
   instanceMutex_.reset(::CreateMutexW(nullptr, FALSE, app::kSingleInstanceMutexName));
   const DWORD mutexError = ::GetLastError();
   if (mutexError == ERROR_ALREADY_EXISTS || mutexError == ERROR_ACCESS_DENIED) ::ExitProcess(0);
 
-  // 2-4. Title (the frameless template has no caption; the title is the tooltip), icons, a tool
-  //      window without a task-bar button, and the handle the reader's notices go to.
+  // Title (the frameless template has no caption; the title is the tooltip), icons, a tool window
+  // without a task-bar button, and the handle the reader's notices go to.
   window_ = hwnd();
   ::SetWindowTextW(window_, app::kWindowTitle);
   LoadIcons();
@@ -79,12 +105,47 @@ bool CTolvaneDlg::Initialize() {
 
   hostServices_ = std::make_unique<Win32HostServices>(window_);
   CreateDeviceLink();
+  controller_ = std::make_unique<MainWindowController>(window_, *session_, language_, PlatformVersion());
+  CreateProfilesUi();
+  bridge_ = std::make_unique<ReaderBridge>(window_, app::kDeviceNoticeMessage,
+                                           ReaderBridge::WindowWork{[this] { Hide(); }, [this] { RunConnectionSteps(); }});
   if (environment_.createCompanion) companion_ = environment_.createCompanion(instance_, window_);
 
-  // 5-16: the mouse, the reader, notices, the profile, the language, the skin, fonts, icon, page.
-  const bool complete = app::RunStartupSequence(*this, *session_, *this, language_);
+  startupComplete_ = app::RunStartupSequence(*this, *session_, *this, language_);
   RefreshCompanion();
-  return complete;
+  WireMacroManager();
+  return startupComplete_;
+}
+
+void CTolvaneDlg::CreateProfilesUi() {
+  // The profile manager and the help panel draw from the main window's skin; their closing clears the
+  // main view's flags ("Config" opens one manager, the help button toggles).
+  ProfilesUi::Callbacks callbacks;
+  callbacks.managerClosed = [this] {
+    if (controller_) controller_->ProfileManagerClosed();
+  };
+  callbacks.helpClosed = [this] {
+    if (controller_) controller_->HelpClosed();
+  };
+  profilesUi_ = std::make_unique<ProfilesUi>(instance_, window_, controller_->skin(),
+                                             session_->files().paths().listPath,
+                                             session_->state().currentProfileIndex, std::move(callbacks));
+  MainWindowDialogs dialogs;
+  dialogs.openHelp = [this] {
+    if (!profilesUi_->OpenHelp()) controller_->HelpClosed();
+  };
+  dialogs.closeHelp = [this] { profilesUi_->CloseHelp(); };
+  dialogs.openProfileManager = [this] {
+    if (!profilesUi_->OpenProfileManager()) controller_->ProfileManagerClosed();
+  };
+  controller_->SetDialogs(std::move(dialogs));
+}
+
+void CTolvaneDlg::WireMacroManager() {
+  controller_->SetMacroManager([this] {
+    RunMacroManager(instance_, window_, controller_->skin(), macroSession_,
+                    session_->files().paths().macroStorePath, session_->state().record);
+  });
 }
 
 void CTolvaneDlg::CreateDeviceLink() {
@@ -125,28 +186,23 @@ bool CTolvaneDlg::CreateReaderEvent() {
 }
 
 void CTolvaneDlg::CreateHeldReader() {
-  device::DeviceHost& host = *this;
-  reader_ = std::make_unique<device::InputReportThread>(*link_, host);
+  bridge_->CreateHeldReader(*link_);
 }
 
 void CTolvaneDlg::ReleaseReader() { link_->ReleaseReader(); }
 
 bool CTolvaneDlg::RegisterDeviceNotices() {
-  deviceNotices_ = std::make_unique<DeviceNotificationRegistration>(hwnd());
-  return deviceNotices_->valid();
+  return bridge_->RegisterDeviceNotices();
 }
 
 std::wstring CTolvaneDlg::ReadLanguageCode() { return session_->ReadLanguageCode(); }
 
 bool CTolvaneDlg::LoadBackground(const std::wstring& skinFolder) {
-  skinFolder_ = skinFolder;
-  if (!background_.Load(skinFolder + L"/main.png")) return false;
-  ResizeWindowToClient(hwnd(), background_.size());
-  return true;
+  return controller_->LoadSkin(skinFolder);
 }
 
 void CTolvaneDlg::SetTextColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  textColor_ = RGB(red, green, blue);
+  controller_->SetTextColor({red, green, blue});
 }
 
 ui::PlatformVersion CTolvaneDlg::PlatformVersion() const {
@@ -160,17 +216,7 @@ ui::PlatformVersion CTolvaneDlg::PlatformVersion() const {
   return {info.dwMajorVersion, info.dwMinorVersion};
 }
 
-void CTolvaneDlg::CreateFonts(const ui::MainWindowFonts& fonts) {
-  auto create = [](const ui::FontSpec& font) {
-    const std::wstring face(font.face);
-    return UniqueFont(::CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
-                                    static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                    DEFAULT_QUALITY, static_cast<DWORD>(font.pitchAndFamily), face.c_str()));
-  };
-  labelFont_ = create(fonts.label);
-  titleFont_ = create(fonts.title);
-  arialFont_ = create(fonts.arial);
-}
+void CTolvaneDlg::CreateFonts(const ui::MainWindowFonts& fonts) { controller_->CreateFonts(fonts); }
 
 void CTolvaneDlg::AddTrayIcon(std::wstring_view tooltip) {
   trayIcon_.Add(hwnd(), app::kTrayCallbackMessage, smallIcon_, tooltip);
@@ -198,18 +244,21 @@ void CTolvaneDlg::StartTimer(app::AppTimer timer, unsigned milliseconds) {
   ::SetTimer(hwnd(), static_cast<UINT_PTR>(timer), milliseconds, nullptr);
 }
 
-void CTolvaneDlg::ClosePopupLists() {
-  // The main window opens no popup lists of its own yet; the button menus will close theirs here.
+void CTolvaneDlg::ClosePopupLists() { controller_->ClosePopupLists(); }
+
+void CTolvaneDlg::DrawMainPage() { controller_->DrawMainPage(); }
+
+void CTolvaneDlg::RedrawCurrentPage() { controller_->RedrawCurrentPage(); }
+
+void CTolvaneDlg::Hide() {
+  if (!startupComplete_) return ExitInsteadOfHiding();
+  ::ShowWindow(hwnd(), SW_HIDE);
 }
 
-void CTolvaneDlg::DrawMainPage() {
-  mainPageDrawn_ = true;
-  ::InvalidateRect(hwnd(), nullptr, TRUE);
+void CTolvaneDlg::ExitInsteadOfHiding() {
+  // Posted: a caller in the middle of an operation finishes before the window goes.
+  ::PostMessageW(hwnd(), WM_COMMAND, app::kExitCommand, 0);
 }
-
-void CTolvaneDlg::RedrawCurrentPage() { ::InvalidateRect(hwnd(), nullptr, TRUE); }
-
-void CTolvaneDlg::Hide() { ::ShowWindow(hwnd(), SW_HIDE); }
 
 void CTolvaneDlg::ShowInForeground() {
   ::SetForegroundWindow(hwnd());
@@ -226,7 +275,7 @@ void CTolvaneDlg::ShowBalloon(const app::BalloonRecord& balloon) {
 }
 
 void CTolvaneDlg::SendDeviceNotice(unsigned code, std::intptr_t argument) {
-  noticeGate_.Send(window_, app::kDeviceNoticeMessage, code, static_cast<LPARAM>(argument));
+  bridge_->SendDeviceNotice(code, argument);
 }
 
 void CTolvaneDlg::RunConnectionSteps() {
@@ -277,39 +326,63 @@ MessageResult CTolvaneDlg::OnProfileRequest(WPARAM request, LPARAM slot) {
 
 MessageResult CTolvaneDlg::OnDeviceChange(WPARAM eventCode, LPARAM lParam) {
   const std::optional<device::DeviceChangeNotice> notice = ReadDeviceChangeNotice(lParam);
-  device::OnDeviceChange(*link_, *this, static_cast<std::uint32_t>(eventCode), notice ? &*notice : nullptr);
+  device::OnDeviceChange(*link_, *bridge_, static_cast<std::uint32_t>(eventCode), notice ? &*notice : nullptr);
   RefreshCompanion();
   return TRUE;
 }
 
-MessageResult CTolvaneDlg::OnLeftButtonUp(WPARAM, LPARAM lParam) {
-  const ui::Point point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  if (ui::main::region::kReset.Contains(point)) {
-    session_->apply().ResetProfile();
-  } else if (ui::main::region::kCancel.Contains(point)) {
-    session_->apply().CancelEdits();
-  } else if (ui::main::region::kSave.Contains(point)) {
-    session_->apply().OnSaveClicked();
-  } else {
-    return std::nullopt;
-  }
+namespace {
+ui::Point PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+}  // namespace
+
+MessageResult CTolvaneDlg::OnLeftButtonDown(WPARAM, LPARAM lParam) {
+  controller_->OnPress(PointOf(lParam));
   RefreshCompanion();
   return 0;
 }
 
+MessageResult CTolvaneDlg::OnMouseMove(WPARAM, LPARAM lParam) {
+  controller_->OnMove(PointOf(lParam));
+  return 0;
+}
+
+MessageResult CTolvaneDlg::OnMouseHover(WPARAM, LPARAM lParam) {
+  controller_->OnHover(PointOf(lParam));
+  return 0;
+}
+
+MessageResult CTolvaneDlg::OnMouseLeave(WPARAM, LPARAM) {
+  controller_->OnLeave();
+  return 0;
+}
+
+MessageResult CTolvaneDlg::OnScrollThumb(WPARAM top, LPARAM from) {
+  // Only the thumb's own report (second parameter 0) moves the page.
+  if (from != 0) return std::nullopt;
+  controller_->OnThumbMoved(static_cast<int>(top));
+  return 0;
+}
+
+MessageResult CTolvaneDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (lParam != 0 && controller_ && controller_->OnChildCommand(wParam, lParam)) return 0;
+  // The dialog manager's Enter / Escape and stray IDOK / IDCANCEL never end the main window.
+  if (lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) return 0;
+  return std::nullopt;
+}
+
+MessageResult CTolvaneDlg::OnLoadImageFailed(WPARAM, LPARAM) {
+  ShowLoadImageFailed(hwnd());
+  return 0;
+}
+
 MessageResult CTolvaneDlg::OnClose(WPARAM, LPARAM) {
-  Hide();  // the program lives on in the notification area
+  Hide();  // the program lives on in the notification area, if it got there
   return 0;
 }
 
 void CTolvaneDlg::ReleaseExternalResources() {
   if (link_) link_->MarkAbsent();  // closes the command and event interfaces
   trayIcon_.Remove();
-}
-
-void CTolvaneDlg::StopReader() {
-  noticeGate_.CloseAndDrain();
-  reader_.reset();
 }
 
 void CTolvaneDlg::OnExit() {
@@ -337,23 +410,23 @@ MessageResult CTolvaneDlg::OnTimer(WPARAM timerId, LPARAM) {
   return 0;
 }
 
-MessageResult CTolvaneDlg::OnEraseBackground(WPARAM dc, LPARAM) {
-  if (!background_.loaded() || ::IsIconic(hwnd())) return std::nullopt;
-  background_.Paint(reinterpret_cast<HDC>(dc));
-  return TRUE;
+MessageResult CTolvaneDlg::OnEraseBackground(WPARAM, LPARAM) {
+  if (::IsIconic(hwnd())) return std::nullopt;
+  return TRUE;  // the paint covers every pixel
 }
 
 MessageResult CTolvaneDlg::OnPaint(WPARAM, LPARAM) {
-  if (!::IsIconic(hwnd())) return std::nullopt;
-  PAINTSTRUCT paint;
-  HDC dc = ::BeginPaint(hwnd(), &paint);
-  ::SendMessageW(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  PaintScope paint(hwnd());
+  if (!::IsIconic(hwnd())) {
+    if (controller_) controller_->OnPaint(paint.dc(), paint.invalid());
+    return 0;
+  }
+  ::SendMessageW(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.dc()), 0);
   RECT client;
   ::GetClientRect(hwnd(), &client);
   const int x = (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
   const int y = (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-  ::DrawIcon(dc, x, y, bigIcon_);
-  ::EndPaint(hwnd(), &paint);
+  ::DrawIcon(paint.dc(), x, y, bigIcon_);
   return 0;
 }
 

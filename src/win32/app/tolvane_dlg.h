@@ -1,7 +1,7 @@
 #pragma once
-// The main dialog: the program's one window and the owner of its start-up order, its exit rules and
-// the messages that belong to the application core. The decisions live in the portable session; this
-// class supplies the window, the platform and the mouse's HID stack.
+// The main dialog: the program's one window. It owns the start-up order, the exit rules and the message
+// table, and translates messages: the application core's go to the portable session, the drawing and
+// pointer messages to the main window controller, the mouse's notices arrive through the reader bridge.
 #include <windows.h>
 
 #include <memory>
@@ -18,20 +18,20 @@
 #include "core/device/input_report_thread.h"
 #include "core/ui/interface_language.h"
 #include "win32/app/app_environment.h"
-#include "win32/app/background_image.h"
-#include "win32/app/notice_gate.h"
+#include "win32/app/main_window_controller.h"
+#include "win32/app/reader_bridge.h"
 #include "win32/app/system_parameters.h"
+#include "core/macros/recorder.h"
 #include "win32/app/tray_icon.h"
-#include "win32/device/device_notification.h"
 #include "win32/framework/dialog_window.h"
 #include "win32/framework/unique_handle.h"
+#include "win32/profiles_ui/profiles_ui.h"
 
 namespace quendar::win32 {
 
 class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
                     private app::MainWindowPort,
-                    private app::StartupPort,
-                    private device::DeviceHost {
+                    private app::StartupPort {
  public:
   CTolvaneDlg(HINSTANCE instance, AppEnvironment environment);
   ~CTolvaneDlg() override;
@@ -43,6 +43,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
 
  protected:
   bool PreTranslateMessage(MSG& message) override;
+  MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   // Dialog initialisation, in order. Returns false when it stops early.
@@ -50,9 +51,12 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   void LoadIcons();
   void BecomeToolWindow();
   void CreateDeviceLink();
+  void CreateProfilesUi();
   // Releases what the process holds outside itself: device handles, the notification icon.
   void ReleaseExternalResources();
-  void StopReader();
+  // A start-up that stopped early added no notification icon: a hidden window could never be shown
+  // again, so closing or hiding it ends the program instead (and frees the single-instance mutex).
+  void ExitInsteadOfHiding();
   void RefreshCompanion();
 
   MessageResult OnInitDialog(WPARAM, LPARAM);
@@ -66,7 +70,13 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   MessageResult OnDeviceNotice(WPARAM, LPARAM);
   MessageResult OnProfileRequest(WPARAM, LPARAM);
   MessageResult OnDeviceChange(WPARAM, LPARAM);
-  MessageResult OnLeftButtonUp(WPARAM, LPARAM);
+  MessageResult OnLeftButtonDown(WPARAM, LPARAM);
+  MessageResult OnMouseMove(WPARAM, LPARAM);
+  MessageResult OnMouseHover(WPARAM, LPARAM);
+  MessageResult OnMouseLeave(WPARAM, LPARAM);
+  MessageResult OnScrollThumb(WPARAM, LPARAM);
+  MessageResult OnCommand(WPARAM, LPARAM);
+  MessageResult OnLoadImageFailed(WPARAM, LPARAM);
   void OnExit();
 
   // app::MainWindowPort
@@ -74,14 +84,14 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   void RestoreArrowCursor() override;
   void StartTimer(app::AppTimer timer, unsigned milliseconds) override;
   void ClosePopupLists() override;
-  bool MainPageDrawn() const override { return mainPageDrawn_; }
+  bool MainPageDrawn() const override { return controller_ && controller_->mainPageDrawn(); }
   void DrawMainPage() override;
   void RedrawCurrentPage() override;
   void Hide() override;
   void ShowInForeground() override;
   void ShowTrayMenu(std::wstring_view exitText) override;
   void ShowBalloon(const app::BalloonRecord& balloon) override;
-  // Also device::DeviceHost's: any thread.
+  // Any thread: the reader's stage notices come through here too.
   void SendDeviceNotice(unsigned code, std::intptr_t argument) override;
 
   // app::StartupPort
@@ -99,17 +109,20 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   void AddTrayIcon(std::wstring_view tooltip) override;
   void ShowMessage(std::wstring_view text) override;
 
-  // device::DeviceHost
-  void HideWindow() override { Hide(); }
-  void RunConnectionSteps() override;
+  // The device link's work on the window's thread after an arrival.
+  void RunConnectionSteps();
+  // The main view's "Macro Manager" title runs the macro manager on the current record.
+  void WireMacroManager();
 
   HINSTANCE instance_;
   AppEnvironment environment_;
-  HWND window_ = nullptr;  // stays valid for the reader's notices until the gate closes
+  HWND window_ = nullptr;
   UniqueKernelHandle instanceMutex_;
   HICON bigIcon_ = nullptr;  // shared resource icons: not destroyed
   HICON smallIcon_ = nullptr;
   TrayIcon trayIcon_;
+  // The macro recorder and the tick-box flags outlive each macro manager.
+  macros::MacroSession macroSession_;
 
   // The one interface language: set at start-up, passed to every part that shows text.
   ui::InterfaceLanguage language_;
@@ -119,17 +132,10 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   std::shared_ptr<device::HidBackend> hidBackend_;
   std::unique_ptr<device::DeviceLink> link_;
   std::unique_ptr<app::AppSession> session_;
-  NoticeGate noticeGate_;
-  std::unique_ptr<device::InputReportThread> reader_;  // after link_ and session_: stopped first
-  std::unique_ptr<DeviceNotificationRegistration> deviceNotices_;
-
-  BackgroundImage background_;
-  std::wstring skinFolder_;
-  COLORREF textColor_ = RGB(0, 255, 0);
-  UniqueFont labelFont_;
-  UniqueFont titleFont_;
-  UniqueFont arialFont_;
-  bool mainPageDrawn_ = false;
+  std::unique_ptr<MainWindowController> controller_;
+  std::unique_ptr<ProfilesUi> profilesUi_;  // after controller_: its windows go first
+  std::unique_ptr<ReaderBridge> bridge_;  // after link_, session_ and controller_: stopped first
+  bool startupComplete_ = false;
   std::unique_ptr<AppCompanion> companion_;
 };
 

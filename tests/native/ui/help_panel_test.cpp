@@ -35,26 +35,26 @@ TEST(HelpPanel, TheAddressStaysOpenEveryButtonCloses) {
 TEST(HelpPanel, DrawsTheVersionWithItsFullWidthColonAndOnlySkinImages) {
   std::set<std::string> known;
   for (const skin::Image* image : skin::kImages) known.insert(std::string(image->name));
-  std::vector<DrawList> lists{BuildPanel(skin::kHelpDialog.size)};
+  DrawList list;
+  AppendTexts(list);
   for (LanguageClass language : {LanguageClass::English, LanguageClass::SimplifiedChinese}) {
-    for (HelpHit button : {HelpHit::Ok, HelpHit::Cancel, HelpHit::Close}) {
-      for (bool hovered : {false, true}) lists.push_back(BuildButton(button, hovered, language));
-    }
-    lists.push_back(profile_manager::BuildBackground(skin::kProfileManagerDialog.size,
-                                                     profile_manager::TextsFor(language), {}, true));
+    profile_manager::AppendTexts(list, profile_manager::TextsFor(language), {});
   }
   std::set<std::wstring> texts;
-  for (const DrawList& list : lists) {
-    for (const DrawOp& op : list.ops()) {
-      if (const auto* image = std::get_if<ImageOp>(&op)) EXPECT_TRUE(known.contains(image->name)) << image->name;
-      if (const auto* text = std::get_if<TextOp>(&op)) texts.insert(text->text);
+  for (const DrawOp& op : list.ops()) {
+    if (const auto* image = std::get_if<ImageOp>(&op)) {
+      EXPECT_TRUE(known.contains(image->name)) << image->name;
+    } else if (const auto* text = std::get_if<TextOp>(&op)) {
+      texts.insert(text->text);
     }
   }
   EXPECT_TRUE(texts.contains(L"Version\uFF1A1.0"));
   EXPECT_TRUE(texts.contains(std::wstring(WebAddress())));
-  for (const wchar_t* caption : {L"Ok", L"Cancel", L"确定", L"取消", L"Configuration", L"新建"}) {
-    EXPECT_TRUE(texts.contains(caption)) << static_cast<int>(caption[0]);
+  for (const wchar_t* text : {L"Configuration", L"New", L"配置", L"新建"}) {
+    EXPECT_TRUE(texts.contains(text)) << static_cast<int>(text[0]);
   }
+  EXPECT_EQ(OkCaption(LanguageClass::TraditionalChinese), L"確定");
+  EXPECT_EQ(CancelCaption(LanguageClass::SimplifiedChinese), L"取消");
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ TEST(DemoStart, WithTheMouseConnectsAndSizesTheWindowToTheSkin) {
 }
 
 TEST(DemoStart, WithoutTheMouseTheReaderWaitsForTheFirstArrival) {
-  DemoProgram demo(/*unplugged=*/true);
+  DemoProgram demo(L"/unplugged");
   ASSERT_TRUE(demo.ready());
   EXPECT_TRUE(demo.WaitForState(L"Unplugged"));
   EXPECT_TRUE(::IsWindow(demo.mainWindow()));

@@ -72,6 +72,8 @@ class Builder {
 
 void DrawFrame(Builder& b, const MainViewState& state) {
   b.Image(skin::kMainBackground.name, {0, 0});
+  b.Image(skin::kLogo.name, skin::kLogo.at);
+  b.Image(skin::kModelBadge.name, skin::kModelBadge.at);
   for (const HotButtonRegion& region : kHotButtons) {
     const HotButtonLook look = LookOf(region.button);
     b.Image(state.Hot(region.button) ? look.over : look.normal, region.rect.TopLeft());

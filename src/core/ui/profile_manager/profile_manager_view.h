@@ -28,8 +28,9 @@ inline constexpr Color kSelectedItemBackColor{232, 32, 48};
 enum class ManagerHit { None, Close, New };
 ManagerHit HitTest(Point point);
 
-// The whole dialog but the list box: background, title, close button, the New button's icon and text.
-DrawList BuildBackground(Size dialog, const ManagerTexts& texts, Color textColor, bool closeHovered);
+// What the manager draws on its background besides the close button: the title and the New button's
+// icon and text.
+void AppendTexts(DrawList& list, const ManagerTexts& texts, Color textColor);
 
 // One list item in its box (list-box coordinates).
 DrawList BuildListItem(std::wstring_view name, Rect box, bool selected);

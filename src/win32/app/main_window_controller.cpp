@@ -1,0 +1,249 @@
+#include "win32/app/main_window_controller.h"
+
+#include <shellapi.h>
+
+#include <map>
+#include <variant>
+
+#include "core/app/app_messages.h"
+#include "core/ui/draw/png_size.h"
+#include "core/ui/panels/settings_panels.h"
+#include "core/macros/macro_store.h"
+#include "win32/assignment/win32_assignment_platform.h"
+#include "win32/panels/win32_panel_platform.h"
+#include "win32/ui/load_png.h"
+#include "win32/ui/painter.h"
+
+namespace quendar::win32 {
+
+namespace {
+
+using namespace ui::main;
+
+// Sizes read from the PNG headers, once per image: measuring must not decode what is not drawn yet.
+class HeaderSizes {
+ public:
+  explicit HeaderSizes(const ImageCache& images) : images_(images) {}
+  std::optional<ui::Size> operator()(std::string_view name) {
+    auto found = sizes_.find(name);
+    if (found == sizes_.end()) {
+      const ui::PngSizeResult result = ui::ReadPngSize(std::filesystem::path(images_.PathOf(name)));
+      std::optional<ui::Size> size;
+      if (const auto* s = std::get_if<ui::Size>(&result)) size = *s;
+      found = sizes_.emplace(std::string(name), size).first;
+    }
+    return found->second;
+  }
+
+ private:
+  const ImageCache& images_;
+  std::map<std::string, std::optional<ui::Size>, std::less<>> sizes_;
+};
+
+RECT ToRect(const ui::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+}  // namespace
+
+MainWindowController::MainWindowController(HWND window, app::AppSession& session,
+                                           const ui::InterfaceLanguage& language, ui::PlatformVersion platform)
+    : window_(window),
+      session_(session),
+      language_(language),
+      skin_(SkinSettings{{}, {0, 255, 0}, language.language(), platform}),
+      panelPlatform_(std::make_unique<Win32PanelPlatform>(window)),
+      view_(panels_, [sizes = std::make_shared<HeaderSizes>(skin_.images())](std::string_view name) {
+        return (*sizes)(name);
+      }) {
+  ui::panels::AttachSettingsPanels(panels_, session_.state().record, *panelPlatform_);
+  AttachFunctionLists();
+  RefreshContent();
+}
+
+void MainWindowController::AttachFunctionLists() {
+  assignmentPlatform_ = std::make_unique<Win32AssignmentPlatform>(window_, skin_, [this] {
+    return macros::MacroStore(session_.files().paths().macroStorePath).ListMacroNames();
+  });
+  functionLists_ = std::make_unique<ui::assignment::ButtonFunctionLists>(
+      ui::assignment::AssignmentTarget{session_.state().record, session_.files().captions(), language_.language()},
+      *assignmentPlatform_);
+  assignmentPlatform_->SetHoverSink([this](ui::assignment::PopupList list, int item, const ui::Rect& itemRect) {
+    functionLists_->OnListHover(list, item, itemRect);
+  });
+  view_.AttachFunctionLists(functionLists_.get());
+}
+
+MainWindowController::~MainWindowController() = default;
+
+bool MainWindowController::LoadSkin(const std::wstring& folder) {
+  skin_.ChangeFolder(folder);
+  skin_.SetLanguage(language_.language());
+  functionLists_->SetLanguage(language_.language());
+  const Dib32* background = skin_.images().Find("/main.png");
+  if (background == nullptr) return false;
+  // The window is as large as its background, at the same place and Z order.
+  RECT frame{0, 0, background->size().width, background->size().height};
+  ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+  ::SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
+}
+
+void MainWindowController::SetTextColor(ui::Color color) {
+  skin_.SetTextColor(color);
+  RefreshContent();
+}
+
+void MainWindowController::CreateFonts(const ui::MainWindowFonts& fonts) {
+  labelFont_ = CreateFontFromSpec(fonts.label);
+  titleFont_ = CreateFontFromSpec(fonts.title);
+  arialFont_ = CreateFontFromSpec(fonts.arial);
+  fonts_.Set(ui::FontRole::Label, labelFont_.get());
+  fonts_.Set(ui::FontRole::Title, titleFont_.get());
+  fonts_.Set(ui::FontRole::Arial, arialFont_.get());
+  assignmentPlatform_->SetListFont(labelFont_.get());
+}
+
+void MainWindowController::RefreshContent() {
+  const auto& captions = session_.files().captions();
+  view_.SetContent({language_.language(), skin_.settings().textColor, {captions.data(), captions.size()}});
+}
+
+// --- Painting ----------------------------------------------------------------------------------
+
+void MainWindowController::OnPaint(HDC dc, const RECT& invalid) {
+  RefreshContent();
+  const ui::Rect area{invalid.left, invalid.top, invalid.right, invalid.bottom};
+  PaintNow(dc, area.Empty() ? region::kWindow : area);
+}
+
+void MainWindowController::PaintNow(HDC dc, const ui::Rect& area) {
+  Painter painter(skin_.images(), fonts_);
+  const PaintOutcome outcome = painter.Paint(dc, view_.Draw(area));
+  ReportMissingImages(window_, missingImages_, outcome);
+}
+
+void MainWindowController::Repaint(const ui::Rect& area) {
+  // A hidden window, or one that waits for a full paint anyway, paints when it is shown.
+  if (area == region::kWindow || !::IsWindowVisible(window_) || ::IsIconic(window_)) {
+    const RECT rect = ToRect(area);
+    ::InvalidateRect(window_, &rect, FALSE);
+    return;
+  }
+  // Changes of a click or a hover go straight to the window through one back buffer.
+  RefreshContent();
+  HDC dc = ::GetDC(window_);
+  if (dc == nullptr) {
+    const RECT rect = ToRect(area);
+    ::InvalidateRect(window_, &rect, FALSE);
+    return;
+  }
+  PaintNow(dc, area);
+  ::ReleaseDC(window_, dc);
+}
+
+void MainWindowController::DrawMainPage() {
+  if (!view_.state().mainPageDrawn) {
+    // A profile never saved shows the default captions of this language, stored at once.
+    session_.files().ApplyFirstRunCaptions();
+  }
+  RefreshContent();
+  Carry(view_.PaintAll());
+}
+
+void MainWindowController::RedrawCurrentPage() {
+  RefreshContent();
+  Carry(view_.PaintAll());
+}
+
+void MainWindowController::ClosePopupLists() {
+  // The settings panels' children stay with their panels.
+  functionLists_->CloseAll();
+}
+
+// --- Input -------------------------------------------------------------------------------------
+
+void MainWindowController::OnPress(ui::Point point) { Carry(view_.Press(point)); }
+
+void MainWindowController::OnMove(ui::Point point) { Carry(view_.Move(point)); }
+
+void MainWindowController::OnHover(ui::Point point) {
+  trackingPointer_ = false;
+  Carry(view_.Hover(point));
+  RequestPointerNotices();  // the next rest elsewhere is a hover again
+}
+
+void MainWindowController::OnLeave() {
+  trackingPointer_ = false;
+  Carry(view_.Leave());
+}
+
+void MainWindowController::OnThumbMoved(int top) { Carry(view_.ThumbMoved(top)); }
+
+bool MainWindowController::OnChildCommand(WPARAM wParam, LPARAM) {
+  const ui::main::Effects effects = view_.ControlNotice(LOWORD(wParam), HIWORD(wParam));
+  Carry(effects);
+  return !effects.empty();
+}
+
+void MainWindowController::RequestPointerNotices() {
+  if (trackingPointer_) return;
+  TRACKMOUSEEVENT track{sizeof(track), TME_HOVER | TME_LEAVE, window_, HOVER_DEFAULT};
+  trackingPointer_ = ::TrackMouseEvent(&track) != FALSE;
+}
+
+// --- Effects -----------------------------------------------------------------------------------
+
+void MainWindowController::Carry(const ui::main::Effects& effects) {
+  for (const Effect& effect : effects) {
+    if (const auto* repaint = std::get_if<ui::main::Repaint>(&effect)) {
+      Repaint(repaint->area);
+    } else if (const auto* run = std::get_if<RunCommand>(&effect)) {
+      Run(run->command);
+    } else if (std::holds_alternative<TrackPointer>(effect)) {
+      RequestPointerNotices();
+    } else if (std::holds_alternative<PlaceThumb>(effect)) {
+      // The scroll thumb attaches here once it exists.
+    }
+  }
+}
+
+void MainWindowController::Run(Command command) {
+  const auto call = [](const std::function<void()>& hook) {
+    if (hook) hook();
+  };
+  switch (command) {
+    case Command::OpenWebAddress: {
+      const std::wstring address(language_.text(ui::TextSlot::WebSite));
+      ::ShellExecuteW(window_, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+      break;
+    }
+    case Command::Reset:
+      session_.apply().ResetProfile();
+      Carry(view_.Reset());
+      break;
+    case Command::Cancel:
+      session_.apply().CancelEdits();
+      break;
+    case Command::Save:
+      session_.apply().OnSaveClicked();
+      if (!session_.apply().applyDebounce()) view_.SaveFinished();
+      break;
+    case Command::OpenHelp: call(dialogs_.openHelp); break;
+    case Command::CloseHelp: call(dialogs_.closeHelp); break;
+    case Command::Hide: ::ShowWindow(window_, SW_HIDE); break;
+    case Command::Close:
+      // The same way out as the tray's "Exit": the window releases what it holds and the loop ends.
+      ::PostMessageW(window_, WM_COMMAND, app::kExitCommand, 0);
+      break;
+    case Command::OpenProfileManager: call(dialogs_.openProfileManager); break;
+    case Command::RunMacroManager: call(dialogs_.runMacroManager); break;
+    case Command::DragWindow:
+      // Handed on as a press on a caption bar: the system moves the window while the button is held.
+      ::ReleaseCapture();
+      ::SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+      break;
+  }
+}
+
+}  // namespace quendar::win32

@@ -1,0 +1,104 @@
+#pragma once
+// Between the main window's messages and the portable main view: pointer messages become the view's
+// events, and the view's effects become paints, commands and platform calls. Owns what the window shows
+// with (the skin's decoded images, the fonts) and what lives inside it (the section panels, the popup
+// function lists, the scroll thumb).
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/app/app_session.h"
+#include "core/ui/interface_language.h"
+#include "core/ui/language_fonts.h"
+#include "core/ui/main/main_view.h"
+#include "core/ui/assignment/button_function_lists.h"
+#include "core/ui/main/panel.h"
+#include "win32/framework/unique_handle.h"
+#include "core/ui/draw/missing_images.h"
+#include "win32/ui/fonts.h"
+#include "win32/ui/skin.h"
+
+namespace quendar::win32 {
+
+class Win32PanelPlatform;
+class Win32AssignmentPlatform;
+
+// Windows the main window starts but other parts own. An empty hook does nothing.
+struct MainWindowDialogs {
+  std::function<void()> openHelp;
+  std::function<void()> closeHelp;
+  std::function<void()> openProfileManager;
+  // Modal; returns once the dialog has ended (its OK has already updated the record).
+  std::function<void()> runMacroManager;
+};
+
+class MainWindowController {
+ public:
+  MainWindowController(HWND window, app::AppSession& session, const ui::InterfaceLanguage& language,
+                       ui::PlatformVersion platform);
+  ~MainWindowController();
+  MainWindowController(const MainWindowController&) = delete;
+  MainWindowController& operator=(const MainWindowController&) = delete;
+
+  // Start-up: the skin folder (returns whether "/main.png" is there; the window takes its size), the text
+  // colour, the fonts.
+  bool LoadSkin(const std::wstring& folder);
+  void SetTextColor(ui::Color color);
+  void CreateFonts(const ui::MainWindowFonts& fonts);
+  void SetDialogs(MainWindowDialogs dialogs) { dialogs_ = std::move(dialogs); }
+  void SetMacroManager(std::function<void()> run) { dialogs_.runMacroManager = std::move(run); }
+
+  // Messages.
+  void OnPaint(HDC dc, const RECT& invalid);
+  void OnPress(ui::Point point);
+  void OnMove(ui::Point point);
+  void OnHover(ui::Point point);
+  void OnLeave();
+  void OnThumbMoved(int top);
+  // A child control's WM_COMMAND; false when no panel or list owns it.
+  bool OnChildCommand(WPARAM wParam, LPARAM lParam);
+
+  // What the application core asks for.
+  void DrawMainPage();
+  void RedrawCurrentPage();
+  void ClosePopupLists();
+  void SaveFinished() { view_.SaveFinished(); }
+  bool mainPageDrawn() const { return view_.state().mainPageDrawn; }
+  // Windows this one opened report that they closed.
+  void HelpClosed() { view_.HelpClosed(); }
+  void ProfileManagerClosed() { view_.ProfileManagerClosed(); }
+
+  Skin& skin() { return skin_; }
+  const ui::main::MainView& view() const { return view_; }
+
+ private:
+  void Carry(const ui::main::Effects& effects);
+  void Run(ui::main::Command command);
+  void Repaint(const ui::Rect& area);
+  void PaintNow(HDC dc, const ui::Rect& area);
+  void RefreshContent();
+  void RequestPointerNotices();
+  void AttachFunctionLists();
+
+  HWND window_;
+  app::AppSession& session_;
+  const ui::InterfaceLanguage& language_;
+  Skin skin_;
+  FontTable fonts_;
+  UniqueFont labelFont_;
+  UniqueFont titleFont_;
+  UniqueFont arialFont_;
+  ui::MissingImageNotices missingImages_;
+
+  std::unique_ptr<Win32PanelPlatform> panelPlatform_;
+  ui::main::PanelSet panels_;
+  std::unique_ptr<Win32AssignmentPlatform> assignmentPlatform_;
+  std::unique_ptr<ui::assignment::ButtonFunctionLists> functionLists_;
+  ui::main::MainView view_;
+  MainWindowDialogs dialogs_;
+  bool trackingPointer_ = false;
+};
+
+}  // namespace quendar::win32

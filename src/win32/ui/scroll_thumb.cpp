@@ -1,0 +1,193 @@
+#include "win32/ui/scroll_thumb.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace quendar::win32 {
+
+namespace {
+
+// The straight-alpha image over opaque background pixels, `offset` pixels down and right.
+void Compose(std::span<ui::Argb> target, ui::Size size, const std::vector<ui::Argb>& image, ui::Size imageSize,
+             const ui::ColorMatrix* matrix, int offset) {
+  for (int y = 0; y < size.height; ++y) {
+    for (int x = 0; x < size.width; ++x) {
+      const int ix = x - offset;
+      const int iy = y - offset;
+      if (ix < 0 || iy < 0 || ix >= imageSize.width || iy >= imageSize.height) continue;
+      ui::Argb source = image[static_cast<std::size_t>(iy) * imageSize.width + ix];
+      if (matrix != nullptr) source = ui::ApplyColorMatrix(*matrix, source);
+      source = ui::Premultiply(source);
+      ui::Argb& below = target[static_cast<std::size_t>(y) * size.width + x];
+      const unsigned keep = 255 - ui::AlphaOf(source);
+      auto mix = [&](std::uint8_t s, std::uint8_t b) {
+        return static_cast<std::uint8_t>(std::min(255u, s + (b * keep + 127) / 255));
+      };
+      below = ui::MakeArgb(255, mix(ui::RedOf(source), ui::RedOf(below)), mix(ui::GreenOf(source), ui::GreenOf(below)),
+                           mix(ui::BlueOf(source), ui::BlueOf(below)));
+    }
+  }
+}
+
+}  // namespace
+
+ScrollThumb::~ScrollThumb() { Destroy(); }
+
+std::optional<ImageLoadError> ScrollThumb::Create(HWND parent, const ui::Rect& rect, HMODULE resources, int id) {
+  ResourceImage resource;
+  if (auto failed = resource.Load(resources, kThumbImageResource, L"PNG")) return failed;
+  image_ = resource.Pixels(imageSize_);
+  if (image_.empty()) return ImageLoadError{"Bitmap::LockBits", 0};
+  initial_ = rect;
+  if (CreateChild(parent, rect, id, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS) == nullptr) {
+    return ImageLoadError{"CreateWindowEx", ::GetLastError()};
+  }
+  return std::nullopt;
+}
+
+ui::Rect ScrollThumb::rectInParent() const {
+  RECT r{};
+  if (hwnd() == nullptr || !::GetWindowRect(hwnd(), &r)) return {};
+  ::MapWindowPoints(nullptr, ::GetParent(hwnd()), reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void ScrollThumb::MoveToInitial() {
+  if (hwnd() == nullptr) return;
+  ::SetWindowPos(hwnd(), nullptr, initial_.left, initial_.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ScrollThumb::Enable(bool enabled) {
+  if (hwnd() != nullptr) ::EnableWindow(hwnd(), enabled ? TRUE : FALSE);
+}
+
+void ScrollThumb::RefreshBackground() {
+  built_ = false;
+  if (hwnd() != nullptr) ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void ScrollThumb::BuildRenderings() {
+  const ui::Rect where = rectInParent();
+  const ui::Size size{where.Width(), where.Height()};
+  Dib32 background(size);
+  if (!background.valid()) return;
+  {
+    // What the parent shows under the thumb, drawn by the parent in its own coordinates.
+    UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    ScopedSelectObject select(dc.get(), background.handle());
+    ::SetWindowOrgEx(dc.get(), where.left, where.top, nullptr);
+    ::SendMessageW(::GetParent(hwnd()), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT | PRF_ERASEBKGND);
+    ::GdiFlush();
+  }
+  struct Recipe {
+    Rendering rendering;
+    const ui::ColorMatrix* matrix;
+    int offset;
+  };
+  // Both sets come from the same resource image.
+  const Recipe recipes[] = {
+      {Rendering::Standard, nullptr, 0},          {Rendering::StandardPressed, nullptr, 0},
+      {Rendering::StandardHover, &ui::kHoverMatrix, 0}, {Rendering::Alternate, nullptr, 0},
+      {Rendering::AlternatePressed, nullptr, 1},  {Rendering::AlternateHover, &ui::kHoverMatrix, 0},
+      {Rendering::Disabled, &ui::kGreyMatrix, 0},
+  };
+  for (const Recipe& recipe : recipes) {
+    Dib32 rendering(size);
+    if (!rendering.valid()) return;
+    std::copy(background.pixels().begin(), background.pixels().end(), rendering.pixels().begin());
+    Compose(rendering.pixels(), size, image_, imageSize_, recipe.matrix, recipe.offset);
+    renderings_[static_cast<std::size_t>(recipe.rendering)] = std::move(rendering);
+  }
+  renderings_[static_cast<std::size_t>(Rendering::Background)] = std::move(background);
+  built_ = true;
+}
+
+ScrollThumb::Rendering ScrollThumb::Choose() const {
+  if (!::IsWindowEnabled(hwnd())) return Rendering::Disabled;
+  if (pressed_) return alternate_ ? Rendering::AlternatePressed : Rendering::StandardPressed;
+  if (hovering_) return alternate_ ? Rendering::AlternateHover : Rendering::StandardHover;
+  return alternate_ ? Rendering::Alternate : Rendering::Standard;
+}
+
+void ScrollThumb::Paint() {
+  PaintScope paint(hwnd());
+  if (paint.dc() == nullptr) return;
+  if (!built_) BuildRenderings();
+  shown_ = Choose();
+  const Dib32& rendering = renderings_[static_cast<std::size_t>(shown_)];
+  if (!rendering.valid()) return;
+  UniqueMemoryDc source(::CreateCompatibleDC(paint.dc()));
+  ScopedSelectObject select(source.get(), rendering.handle());
+  ::BitBlt(paint.dc(), 0, 0, rendering.size().width, rendering.size().height, source.get(), 0, 0, SRCCOPY);
+}
+
+void ScrollThumb::Press(LPARAM lParam) {
+  POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ::ClientToScreen(hwnd(), &screen);
+  ::SetCapture(hwnd());
+  // One switch per press (a repaint while held does not switch again).
+  if (toggle_) alternate_ = !alternate_;
+  pressed_ = true;
+  drag_.Press({screen.x, screen.y});
+  ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void ScrollThumb::Drag(LPARAM lParam) {
+  if (!drag_.dragging()) return;
+  POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ::ClientToScreen(hwnd(), &screen);
+  const ui::Rect where = rectInParent();
+  const std::optional<int> top = drag_.Move({screen.x, screen.y}, where);
+  if (!top) return;
+  ::SetWindowPos(hwnd(), nullptr, where.left, *top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::PostMessageW(::GetParent(hwnd()), kThumbMovedMessage, static_cast<WPARAM>(*top), 0);
+}
+
+void ScrollThumb::EndDrag() {
+  if (!pressed_ && !drag_.dragging()) return;
+  drag_.Release();
+  pressed_ = false;
+  ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+MessageResult ScrollThumb::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return TRUE;  // the renderings cover the whole thumb
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:  // a double click is a press too
+      Press(lParam);
+      return 0;
+    case WM_MOUSEMOVE:
+      tracking_.OnMouseMove(hwnd(), 1);
+      Drag(lParam);
+      return 0;
+    case WM_LBUTTONUP:
+      if (::GetCapture() == hwnd()) ::ReleaseCapture();  // WM_CAPTURECHANGED ends the drag
+      EndDrag();
+      return 0;
+    case WM_CAPTURECHANGED:
+      EndDrag();
+      return 0;
+    case WM_MOUSEHOVER:
+      hovering_ = true;
+      ::InvalidateRect(hwnd(), nullptr, FALSE);
+      return 0;
+    case WM_MOUSELEAVE:
+      tracking_.OnLeave();
+      hovering_ = false;
+      ::InvalidateRect(hwnd(), nullptr, FALSE);
+      return 0;
+    case WM_ENABLE:
+      ::InvalidateRect(hwnd(), nullptr, FALSE);
+      return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace quendar::win32

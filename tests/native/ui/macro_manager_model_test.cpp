@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+
+#include "core/ini/ini_store.h"
+#include "core/ui/list_edit.h"
+#include "core/ui/macro_manager/macro_manager_model.h"
+#include "native/ini/temp_folder.h"
+
+namespace quendar::ui::macro_manager {
+namespace {
+
+using macros::KeyEventKind;
+
+// Answers installations in the order scripted; any call beyond the script fails the test.
+class RecordingHookFake : public RecordingHook {
+ public:
+  std::deque<std::optional<std::uint32_t>> installs;
+  int removes = 0;
+  std::optional<std::uint32_t> Install() override {
+    if (installs.empty()) ADD_FAILURE() << "unexpected hook installation";
+    if (installs.empty()) return 1;
+    auto answer = installs.front();
+    installs.pop_front();
+    return answer;
+  }
+  void Remove() override { ++removes; }
+};
+
+Point Centre(Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+class MacroManagerModelTest : public ::testing::Test {
+ protected:
+  void WriteMacro(const std::wstring& name, const std::vector<std::wstring>& items, const std::wstring& loop = L"1") {
+    std::vector<ini::KeyValue> values{{L"DelayTimeSelStatus", L"0"},
+                                      {L"LoopTimeSelStatus", L"1"},
+                                      {L"MacroLoopTimes", loop},
+                                      {L"ItemCount", std::to_wstring(items.size())}};
+    for (std::size_t i = 0; i < items.size(); ++i) values.push_back({macros::ItemKey(long(i)), items[i]});
+    ASSERT_TRUE(ini::WriteStrings(file_, name, values));
+  }
+  MacroManagerModel& Open() {
+    model_.emplace(store_, session_, hook_, LanguageClass::English);
+    model_->Open();
+    return *model_;
+  }
+  std::vector<std::wstring> StoredItems(const std::wstring& name) { return store_.LoadMacro(name).items; }
+
+  quendar::testing::TempFolder folder_;
+  std::filesystem::path file_ = folder_ / "record.ini";
+  macros::MacroStore store_{file_};
+  macros::MacroSession session_;
+  RecordingHookFake hook_;
+  std::optional<MacroManagerModel> model_;
+};
+
+TEST(NewMacroNameTest, NeverRepeatsAName) {
+  const struct {
+    std::vector<std::wstring> names;
+    const wchar_t* expected;
+  } cases[] = {
+      {{}, L"Macro_0"},
+      {{L"Macro_0", L"Macro_3"}, L"Macro_4"},
+      {{L"Macro_0", L"Work"}, L"Macro_2"},
+      {{L"Macro_1", L"Macro_0"}, L"Macro_2"},
+      {{L"Macro_2", L"macro_1", L"X_0"}, L"Macro_3"},
+      {{L"Macro_99999999999999999999"}, L"Macro_2147483648"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NewMacroName(c.names, L"Macro"), c.expected) << c.expected;
+}
+
+TEST_F(MacroManagerModelTest, NewRefusesTheThirteenthAndCreatesTheSection) {
+  auto& model = Open();
+  model.Click(Centre(kNewRect));
+  EXPECT_EQ(store_.ListMacroNames(), std::vector<std::wstring>{L"Macro_0"});
+  for (int i = 1; i < 12; ++i) model.Click(Centre(kNewRect));
+  const Effects refused = model.Click(Centre(kNewRect));
+  ASSERT_TRUE(refused.notice);
+  EXPECT_EQ(*refused.notice, (Notice{L"Macro numbers up to 12.", L"Warning"}));
+  EXPECT_EQ(model.state().macroNames.size(), 12u);
+  EXPECT_EQ(store_.ListMacroNames().size(), 12u);
+}
+
+TEST_F(MacroManagerModelTest, ContextMenuInsertionRules) {
+  WriteMacro(L"Macro_0", {L"A   Dn", L"A   Up"});
+  auto& model = Open();
+  model.SelectSequenceItem(0);
+  model.Command(MenuCommand::InsertLeftButton);
+  const std::vector<std::wstring> withClick{L"A   Dn", L"L-Button   Dn", L"L-Button   Up", L"A   Up"};
+  EXPECT_EQ(model.state().sequence, withClick);
+  EXPECT_EQ(model.sequenceSelection(), 1u);
+  EXPECT_EQ(StoredItems(L"Macro_0"), withClick);
+
+  // A delay goes before the selection, between two events only.
+  const struct {
+    std::size_t selected;
+    bool inserted;
+  } delays[] = {{0, false}, {2, true}, {2, false}, {3, false}};
+  for (const auto& d : delays) {
+    const auto before = model.state().sequence.size();
+    model.SelectSequenceItem(d.selected);
+    model.Command(MenuCommand::InsertDelay);
+    EXPECT_EQ(model.state().sequence.size(), before + (d.inserted ? 1 : 0)) << d.selected;
+  }
+  EXPECT_EQ(model.state().sequence[2], L"50 ms");
+
+  model.SelectSequenceItem(std::nullopt);
+  model.Command(MenuCommand::InsertRightButton);
+  EXPECT_EQ(model.state().sequence.size(), 5u) << "nothing is inserted into a list without a selection";
+}
+
+TEST_F(MacroManagerModelTest, DelayEditsFollowTheDelayRule) {
+  const struct {
+    const wchar_t* typed;
+    std::optional<std::wstring> item;
+  } cases[] = {
+      {L"2 500ms", L"2500 ms"}, {L"abc ms", std::nullopt},       {L"250", std::nullopt},
+      {L"9999999 ms", L"6553500 ms"}, {L" ms", std::nullopt},   {L"99999999999999999999ms", L"6553500 ms"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DelayItemFromEdit(c.typed), c.item) << c.typed;
+
+  WriteMacro(L"Macro_0", {L"A   Dn", L"120 ms", L"A   Up"});
+  auto& model = Open();
+  // The first click on a delay item remembers it, the second opens the editor.
+  EXPECT_FALSE(model.SelectSequenceItem(1).editor);
+  const auto request = model.SelectSequenceItem(1).editor;
+  ASSERT_TRUE(request);
+  ListItemEdit edit(request->index, request->target);
+  model.EditEnded(*edit.End(true, L"2 500ms"));
+  EXPECT_FALSE(edit.End(true, L"7 ms")) << "an edit ends once";
+  EXPECT_EQ(StoredItems(L"Macro_0")[1], L"2500 ms");
+}
+
+TEST_F(MacroManagerModelTest, RenameKeepsItemsAndPositionAndRefusesBadNames) {
+  WriteMacro(L"Macro_0", {L"A   Dn"});
+  WriteMacro(L"Macro_1", {L"B   Dn", L"B   Up"}, L"7");
+  WriteMacro(L"Macro_2", {L"C   Dn"});
+  auto& model = Open();
+  model.SelectMacro(1);
+  model.DoubleClickMacro(1);
+  EXPECT_EQ(store_.ListMacroNames().size(), 3u) << "opening the editor keeps the section";
+  const auto request = model.DoubleClickMacro(1).editor;
+  ASSERT_TRUE(request);
+  EXPECT_EQ(request->target, EditTarget::MacroName);
+
+  EXPECT_EQ(model.EditEnded({1, EditTarget::MacroName, true, L"  "}).notice->text, L"Macro name is blank");
+  EXPECT_EQ(model.EditEnded({1, EditTarget::MacroName, true, L"MACRO_2"}).notice->text, L"Macro name already exists");
+  EXPECT_FALSE(model.EditEnded({1, EditTarget::MacroName, false, L"Jump"}).macroList);
+  model.EditEnded({1, EditTarget::MacroName, true, L"Jump"});
+
+  EXPECT_EQ(store_.ListMacroNames(), (std::vector<std::wstring>{L"Macro_0", L"Jump", L"Macro_2"}));
+  EXPECT_EQ(StoredItems(L"Jump"), (std::vector<std::wstring>{L"B   Dn", L"B   Up"}));
+  EXPECT_EQ(store_.LoadMacro(L"Jump").loopCountText, L"7");
+  // Cancel after the rename: nothing is lost and no table is built.
+  EXPECT_EQ(model.Click(Centre(kCancelRect)).end, DialogEnd::Cancel);
+  EXPECT_EQ(model.table(), macros::MacroTable{});
+  EXPECT_EQ(StoredItems(L"Jump").size(), 2u);
+}
+
+TEST_F(MacroManagerModelTest, OkBuildsTheTableAndKeepsTheFirstLoopCount) {
+  auto& empty = Open();
+  EXPECT_EQ(empty.Click(Centre(kOkRect)).end, DialogEnd::Ok);
+  EXPECT_EQ(empty.table(), macros::MacroTable{});
+
+  WriteMacro(L"Macro_0", {L"A   Dn", L"120 ms", L"A   Up"}, L"3");
+  auto& model = Open();
+  model.Click(Centre(kOkRect));
+  EXPECT_EQ(model.table()[1], 3) << "the loop count read at opening is the one saved";
+  EXPECT_EQ(model.table()[2], 0x0C);
+}
+
+TEST_F(MacroManagerModelTest, RecordingThroughTheDialog) {
+  auto& model = Open();
+  model.Click(Centre(kRecordRect));
+  EXPECT_FALSE(model.recording()) << "no macro selected: nothing to record into";
+
+  model.Click(Centre(kNewRect));
+  hook_.installs = {7u};
+  model.Click(Centre(kDelayTickRect));
+  model.Click(Centre(kLoopTickRect));
+  ASSERT_TRUE(model.loopFieldEnabled());
+  const Effects failed = model.Click(Centre(kRecordRect));
+  EXPECT_EQ(failed.notice->text, L"JournalRecordHook Install error code :7\n");
+  EXPECT_TRUE(model.loopFieldEnabled());
+  EXPECT_FALSE(model.recording());
+
+  hook_.installs = {std::nullopt};
+  model.Click(Centre(kRecordRect));
+  ASSERT_TRUE(model.recording());
+  EXPECT_EQ(model.FilterKey(KeyMessageKind::KeyDown, 0x0D, false), KeyVerdict::Consume);
+  auto& recorder = session_.recorder;
+  std::optional<Notice> notice;
+  for (unsigned i = 0; i <= macros::kMaxRecordedEvents && model.recording(); ++i) {
+    const auto kind = recorder.Report({i % 2 ? L"B" : L"A", false, false});
+    ASSERT_TRUE(kind);
+    const Effects effects = model.KeyEvent(*kind, 1000 + i * 100);
+    if (effects.notice) notice = effects.notice;
+  }
+  EXPECT_FALSE(model.recording());
+  EXPECT_EQ(hook_.removes, 1);
+  EXPECT_EQ(StoredItems(L"Macro_0").size(), 2 * macros::kMaxRecordedEvents - 1) << "64 events, 63 delays";
+  ASSERT_TRUE(notice) << "64 events cannot fit 63 slots";
+  EXPECT_NE(notice->text.find(L"Macro_0"), std::wstring::npos);
+  EXPECT_EQ(model.FilterKey(KeyMessageKind::KeyDown, 0x0D, false), KeyVerdict::ActAsOk);
+  EXPECT_EQ(model.FilterKey(KeyMessageKind::KeyDown, 0x0D, true), KeyVerdict::Pass);
+  EXPECT_EQ(model.FilterKey(KeyMessageKind::KeyDown, 0x1B, false), KeyVerdict::Consume);
+  EXPECT_EQ(model.FilterKey(KeyMessageKind::OtherKey, 0x5B, false), KeyVerdict::Consume);
+}
+
+TEST_F(MacroManagerModelTest, LoopTimesFieldFallsBackToOne) {
+  WriteMacro(L"Macro_0", {L"A   Dn"}, L"5");
+  auto& model = Open();
+  for (const wchar_t* typed : {L"", L"0", L"70000"}) {
+    EXPECT_TRUE(model.LoopTimesChanged(typed).options) << typed;
+    EXPECT_EQ(model.state().loopTimesText, L"1");
+  }
+  EXPECT_FALSE(model.LoopTimesChanged(L"42").options);
+  EXPECT_EQ(store_.LoadMacro(L"Macro_0").loopCountText, L"42");
+}
+
+}  // namespace
+}  // namespace quendar::ui::macro_manager

@@ -1,0 +1,101 @@
+// The painter draws real skin images exactly as the platform's per-pixel blend of the same PNGs would, and
+// decodes each file only once however often it paints.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "core/ui/draw/draw_list.h"
+#include "win32/framework/gdiplus_session.h"
+#include "win32/framework/unique_handle.h"
+#include "win32/ui/dib.h"
+#include "win32/ui/painter.h"
+#include "wine/ui/ui_test_support.h"
+
+namespace quendar::test {
+namespace {
+
+constexpr ui::Rect kWindow{0, 0, 1000, 640};
+constexpr ui::Rect kClip{780, 60, 900, 140};
+
+// Soft-edged images over the opaque background, one clipped, one missing, one drawn twice.
+ui::DrawList SampleList() {
+  ui::DrawList list(kWindow);
+  list.Image("/main.png", {0, 0})
+      .Image("/Mouse/Front/MouseFront.png", {262, 32})
+      .Image("/Mouse/Front/F-1-over.png", {370, 80})
+      .Image("/button-close-over.png", {979, 5})
+      .Image("/MacroManagement/button-new-over.png", {600, 560})
+      .PushClip(kClip)
+      .Image("/DPISetting/DPIStage/12.png", {770, 40})
+      .PopClip()
+      .Image("/not-in-any-skin.png", {10, 10})
+      .Image("/button-close-over.png", {979, 5});
+  return list;
+}
+
+struct PainterTest : ::testing::Test {
+  win32::GdiplusSession gdiplus;
+  win32::ImageCache images{SkinFolderForTests()};
+  win32::FontTable fonts;
+  win32::Painter painter{images, fonts};
+};
+
+TEST_F(PainterTest, PaintsWhatTheSameImagesBlendToWithinOneStep) {
+  ASSERT_TRUE(gdiplus.ok());
+  win32::Dib32 target({kWindow.Width(), kWindow.Height()});
+  ASSERT_TRUE(target.valid());
+  win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+  win32::ScopedSelectObject select(dc.get(), target.handle());
+
+  const win32::PaintOutcome outcome = painter.Paint(dc.get(), SampleList());
+  ::GdiFlush();
+  EXPECT_EQ(outcome.missingImages, std::vector<std::string>{"/not-in-any-skin.png"});
+
+  Canvas expected(kWindow.Width(), kWindow.Height());
+  const std::wstring folder = SkinFolderForTests();
+  ASSERT_TRUE(ComposeReference(expected, folder + L"/main.png", 0, 0, kWindow));
+  ASSERT_TRUE(ComposeReference(expected, folder + L"/Mouse/Front/MouseFront.png", 262, 32, kWindow));
+  ASSERT_TRUE(ComposeReference(expected, folder + L"/Mouse/Front/F-1-over.png", 370, 80, kWindow));
+  ASSERT_TRUE(ComposeReference(expected, folder + L"/button-close-over.png", 979, 5, kWindow));
+  ASSERT_TRUE(ComposeReference(expected, folder + L"/MacroManagement/button-new-over.png", 600, 560, kWindow));
+  ASSERT_TRUE(ComposeReference(expected, folder + L"/DPISetting/DPIStage/12.png", 770, 40, kClip));
+  ASSERT_TRUE(ComposeReference(expected, folder + L"/button-close-over.png", 979, 5, kWindow));
+  EXPECT_LE(LargestChannelDifference(expected, target.pixels().data()), 1);
+}
+
+TEST_F(PainterTest, PartialPaintTouchesOnlyItsAreaAndDecodesEachFileOnce) {
+  win32::Dib32 target({kWindow.Width(), kWindow.Height()});
+  win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+  win32::ScopedSelectObject select(dc.get(), target.handle());
+  for (int frame = 0; frame < 20; ++frame) painter.Paint(dc.get(), SampleList());
+  EXPECT_EQ(images.decodes(), 7u) << "six distinct files and the missing one, each looked for once";
+  EXPECT_EQ(images.imagesHeld(), 6u);
+
+  // A hover repaint of one button: the pixels outside its rectangle stay as they are.
+  const ui::Rect button = ui::Rect::At({600, 560}, {57, 30});
+  ::GdiFlush();
+  std::vector<std::uint32_t> before(target.pixels().begin(), target.pixels().end());
+  ui::DrawList repaint(button);
+  repaint.Fill(kWindow, {255, 0, 255});
+  painter.Paint(dc.get(), repaint);
+  ::GdiFlush();
+  int changedOutside = 0;
+  int changedInside = 0;
+  for (int y = 0; y < kWindow.Height(); ++y) {
+    for (int x = 0; x < kWindow.Width(); ++x) {
+      const std::size_t i = static_cast<std::size_t>(y) * kWindow.Width() + x;
+      if (target.pixels()[i] == before[i]) continue;
+      (button.Contains({x, y}) ? changedInside : changedOutside)++;
+    }
+  }
+  EXPECT_EQ(changedOutside, 0);
+  EXPECT_EQ(changedInside, button.Width() * button.Height());
+
+  images.ChangeFolder(SkinFolderForTests());
+  EXPECT_EQ(images.bytesHeld(), 0u) << "another skin drops every image";
+}
+
+}  // namespace
+}  // namespace quendar::test

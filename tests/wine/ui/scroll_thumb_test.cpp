@@ -1,0 +1,155 @@
+// The scroll thumb on a real window: it follows the pointer while held (a double click holds it too),
+// stops at the top and bottom of its track, tells its parent every new top, and shows the pointed-at and
+// disabled renderings.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <vector>
+
+#include "win32/framework/gdiplus_session.h"
+#include "win32/framework/window.h"
+#include "win32/ui/scroll_thumb.h"
+#include "wine/wine_test_support.h"
+
+namespace quendar::test {
+namespace {
+
+struct LoadedModuleTraits {
+  using Type = HMODULE;
+  static Type Invalid() { return nullptr; }
+  static bool IsValid(Type h) { return h != nullptr; }
+  static void Close(Type h) { ::FreeLibrary(h); }
+};
+
+// Stands in for the main window: answers WM_PRINTCLIENT with its track colour and keeps the tops it is told.
+class ParentWindow : public win32::MessageTableWindow<ParentWindow> {
+ public:
+  static std::span<const win32::MessageEntry<ParentWindow>> Messages() {
+    static const win32::MessageEntry<ParentWindow> table[] = {
+        {win32::kThumbMovedMessage, &ParentWindow::OnThumbMoved},
+        {WM_PRINTCLIENT, &ParentWindow::OnPrintClient},
+    };
+    return table;
+  }
+  std::vector<int> tops;
+
+ private:
+  win32::MessageResult OnThumbMoved(WPARAM top, LPARAM) {
+    tops.push_back(static_cast<int>(top));
+    return 0;
+  }
+  win32::MessageResult OnPrintClient(WPARAM dc, LPARAM) {
+    win32::UniqueBrush brush(::CreateSolidBrush(RGB(10, 20, 30)));
+    const RECT all{0, 0, 1000, 640};
+    ::FillRect(reinterpret_cast<HDC>(dc), &all, brush.get());
+    return 0;
+  }
+};
+
+void Pump() {
+  MSG message;
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+}
+
+class ScrollThumbTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(gdiplus.ok());
+    resources.reset(::LoadLibraryExW(DemoExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    ASSERT_TRUE(resources.valid());
+    ASSERT_NE(parent.CreatePopup(nullptr, {0, 0, 1000, 640}), nullptr);
+    const auto failed = thumb.Create(parent.hwnd(), ui::Rect::At({984, 100}, {8, 114}), resources.get(), 7);
+    ASSERT_FALSE(failed) << failed->operation << " " << failed->error;
+    Pump();
+  }
+
+  // The pointer at a screen row over the thumb's column; posted in the thumb's client pixels of the moment.
+  void Send(UINT message, int screenY) {
+    POINT at{988, screenY};
+    ::ClientToScreen(parent.hwnd(), &at);
+    at.y = screenY;
+    POINT client = at;
+    ::ScreenToClient(thumb.hwnd(), &client);
+    ::PostMessageW(thumb.hwnd(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(client.x, client.y));
+    Pump();
+  }
+  int ScreenTopOfParent() {
+    POINT origin{0, 0};
+    ::ClientToScreen(parent.hwnd(), &origin);
+    return origin.y;
+  }
+  win32::ScrollThumb::Rendering ShownAfterPaint() {
+    ::RedrawWindow(thumb.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    return thumb.shown();
+  }
+
+  win32::GdiplusSession gdiplus;
+  win32::UniqueHandle<LoadedModuleTraits> resources;
+  ParentWindow parent;
+  win32::ScrollThumb thumb;
+};
+
+TEST_F(ScrollThumbTest, FollowsThePointerWithinItsTrackAndTellsTheParent) {
+  const int origin = ScreenTopOfParent();
+  int pointer = origin + 150;  // grab the thumb 50 pixels below its top
+  Send(WM_LBUTTONDOWN, pointer);
+  struct Move {
+    int dy;
+    int top;  // the thumb's top afterwards
+  };
+  const Move moves[] = {
+      {-68, 32}, {-1, 32},    // top 32 allowed, 31 refused
+      {1, 33},                // the refused pixel is not owed: one down moves one down
+      {448, 481}, {1, 481},   // bottom 595 allowed, 596 refused
+      {-500, 481},            // far above the track: refused as a whole
+  };
+  for (const Move& move : moves) {
+    pointer += move.dy;
+    Send(WM_MOUSEMOVE, pointer);
+    EXPECT_EQ(thumb.rectInParent().top, move.top) << "after moving " << move.dy;
+  }
+  Send(WM_LBUTTONUP, pointer);
+  Send(WM_MOUSEMOVE, pointer + 20);
+  EXPECT_EQ(thumb.rectInParent().top, 481) << "released";
+
+  // A double click holds it as a press does.
+  pointer = origin + 481 + 10;
+  Send(WM_LBUTTONDBLCLK, pointer);
+  Send(WM_MOUSEMOVE, pointer - 100);
+  Send(WM_LBUTTONUP, pointer - 100);
+  EXPECT_EQ(thumb.rectInParent().top, 381);
+  EXPECT_EQ(thumb.rectInParent().left, 984);
+  Pump();
+  EXPECT_EQ(parent.tops, (std::vector<int>{32, 33, 481, 381}));
+
+  thumb.MoveToInitial();
+  EXPECT_EQ(thumb.rectInParent().top, 100);
+}
+
+TEST_F(ScrollThumbTest, ShowsHoverUntilTheLeaveAndTheGreyRenderingWhenDisabled) {
+  using Rendering = win32::ScrollThumb::Rendering;
+  EXPECT_EQ(ShownAfterPaint(), Rendering::Standard);
+  ::PostMessageW(thumb.hwnd(), WM_MOUSEHOVER, 0, MAKELPARAM(4, 10));
+  Pump();
+  EXPECT_EQ(ShownAfterPaint(), Rendering::StandardHover);
+  ::PostMessageW(thumb.hwnd(), WM_MOUSELEAVE, 0, 0);
+  Pump();
+  EXPECT_EQ(ShownAfterPaint(), Rendering::Standard);
+
+  thumb.SetToggle(true);
+  Send(WM_LBUTTONDOWN, ScreenTopOfParent() + 150);
+  EXPECT_EQ(ShownAfterPaint(), Rendering::AlternatePressed);
+  Send(WM_LBUTTONUP, ScreenTopOfParent() + 150);
+  EXPECT_EQ(ShownAfterPaint(), Rendering::Alternate);
+
+  thumb.Enable(false);
+  Pump();
+  EXPECT_EQ(ShownAfterPaint(), Rendering::Disabled);
+}
+
+}  // namespace
+}  // namespace quendar::test
