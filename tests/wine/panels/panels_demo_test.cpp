@@ -99,7 +99,9 @@ TEST_F(DemoPanels, ClickedSettingsReachTheMouseTheFileAndTheHost) {
   EXPECT_EQ(saved[1 + 0x38], 7) << "pointer speed level";
   EXPECT_EQ(saved[1 + 0x39], 5) << "scroll lines";
   EXPECT_EQ(saved[1 + 0x37], 0) << "lines, not screens";
-  EXPECT_EQ(::GetWindowTextLengthW(lines), 1);
+  wchar_t shown[8] = {};
+  ::SendMessageW(lines, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(shown));
+  EXPECT_EQ(std::wstring(shown), L"5") << "the arrow writes into the number box";
   EXPECT_EQ(demo.Exit(), 0u);
 }
 
