@@ -42,6 +42,8 @@ class HeaderSizes {
 
 RECT ToRect(const ui::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
+constexpr int kScrollThumbId = 1101;
+
 }  // namespace
 
 MainWindowController::MainWindowController(HWND window, app::AppSession& session,
@@ -117,6 +119,11 @@ void MainWindowController::OnPaint(HDC dc, const RECT& invalid) {
   PaintNow(dc, area.Empty() ? region::kWindow : area);
 }
 
+void MainWindowController::PrintClient(HDC dc) {
+  Painter painter(skin_.images(), fonts_);
+  painter.Render(dc, view_.Draw(region::kWindow));
+}
+
 void MainWindowController::PaintNow(HDC dc, const ui::Rect& area) {
   Painter painter(skin_.images(), fonts_);
   const PaintOutcome outcome = painter.Paint(dc, view_.Draw(area));
@@ -157,8 +164,10 @@ void MainWindowController::RedrawCurrentPage() {
 }
 
 void MainWindowController::ClosePopupLists() {
-  // The settings panels' children stay with their panels.
+  // The settings panels' children stay with their panels. The scroll thumb goes with the lists; the next
+  // full paint puts it back where the page has it.
   functionLists_->CloseAll();
+  thumb_.reset();
 }
 
 // --- Input -------------------------------------------------------------------------------------
@@ -202,9 +211,24 @@ void MainWindowController::Carry(const ui::main::Effects& effects) {
       Run(run->command);
     } else if (std::holds_alternative<TrackPointer>(effect)) {
       RequestPointerNotices();
-    } else if (std::holds_alternative<PlaceThumb>(effect)) {
-      // The scroll thumb attaches here once it exists.
+    } else if (const auto* thumb = std::get_if<ui::main::PlaceThumb>(&effect)) {
+      PlaceThumb(thumb->box);
     }
+  }
+}
+
+void MainWindowController::PlaceThumb(const ui::Rect& box) {
+  if (!thumb_) {
+    auto thumb = std::make_unique<ScrollThumb>();
+    // Without its image the column still pages by its titles; the thumb just is not there.
+    if (thumb->Create(window_, kInitialThumb, ::GetModuleHandleW(nullptr), kScrollThumbId)) return;
+    thumb_ = std::move(thumb);
+  }
+  if (box == kInitialThumb) {
+    thumb_->MoveToInitial();
+  } else if (thumb_->rectInParent() != box) {
+    ::SetWindowPos(thumb_->hwnd(), nullptr, box.left, box.top, box.Width(), box.Height(),
+                   SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

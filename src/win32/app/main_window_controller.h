@@ -18,6 +18,7 @@
 #include "win32/framework/unique_handle.h"
 #include "core/ui/draw/missing_images.h"
 #include "win32/ui/fonts.h"
+#include "win32/ui/scroll_thumb.h"
 #include "win32/ui/skin.h"
 
 namespace quendar::win32 {
@@ -52,6 +53,8 @@ class MainWindowController {
 
   // Messages.
   void OnPaint(HDC dc, const RECT& invalid);
+  // WM_PRINTCLIENT: the whole client area into `dc` (what the scroll thumb shows under its edges).
+  void PrintClient(HDC dc);
   void OnPress(ui::Point point);
   void OnMove(ui::Point point);
   void OnHover(ui::Point point);
@@ -80,6 +83,7 @@ class MainWindowController {
   void PaintNow(HDC dc, const ui::Rect& area);
   void RefreshContent();
   void RequestPointerNotices();
+  void PlaceThumb(const ui::Rect& box);
   void AttachFunctionLists();
 
   HWND window_;
@@ -98,6 +102,7 @@ class MainWindowController {
   std::unique_ptr<ui::assignment::ButtonFunctionLists> functionLists_;
   ui::main::MainView view_;
   MainWindowDialogs dialogs_;
+  std::unique_ptr<ScrollThumb> thumb_;
   bool trackingPointer_ = false;
 };
 

@@ -48,6 +48,7 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {app::kScrollThumbMessage, &CTolvaneDlg::OnScrollThumb},
       {WM_COMMAND, &CTolvaneDlg::OnCommand},
       {kLoadImageFailedMessage, &CTolvaneDlg::OnLoadImageFailed},
+      {WM_PRINTCLIENT, &CTolvaneDlg::OnPrintClient},
   };
   return table;
 }
@@ -368,6 +369,11 @@ MessageResult CTolvaneDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   // The dialog manager's Enter / Escape and stray IDOK / IDCANCEL never end the main window.
   if (lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) return 0;
   return std::nullopt;
+}
+
+MessageResult CTolvaneDlg::OnPrintClient(WPARAM dc, LPARAM) {
+  if (controller_) controller_->PrintClient(reinterpret_cast<HDC>(dc));
+  return 0;
 }
 
 MessageResult CTolvaneDlg::OnLoadImageFailed(WPARAM, LPARAM) {

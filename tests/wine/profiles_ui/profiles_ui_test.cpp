@@ -192,9 +192,16 @@ TEST_F(ProfilesUiTest, ManagerAddsRenamesAndChoosesAProfileTheMainWindowThenSend
   SaveWindowScreenshot(main(), L"profile-manager-en");
 
   // The new item is selected but was never clicked: the first click picks it, the second renames.
+  // Escape drops an edit; Tab keeps it.
   Click(list, Item(3));
   Click(list, Item(3));
   HWND editor = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (editor = ::FindWindowExW(list, nullptr, L"Edit", nullptr)) != nullptr; }));
+  Ask(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Dropped"));
+  PressKey(editor, VK_ESCAPE);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(editor); }));
+  EXPECT_EQ(Ask(list, LB_GETTEXTLEN, 3), 9) << "still PROFILE_3";
+  Click(list, Item(3));
   ASSERT_TRUE(WaitFor([&] { return (editor = ::FindWindowExW(list, nullptr, L"Edit", nullptr)) != nullptr; }));
   Ask(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Work"));
   PressKey(editor, VK_TAB);
