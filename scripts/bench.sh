@@ -12,3 +12,13 @@ for bench in "${benches[@]}"; do
   echo "== $(basename "$bench")"
   "$bench" "$@"
 done
+
+# The drawing figures need the Windows build, Wine and a display.
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target bench_painter_figures
+scripts/wine-prefix.sh >/dev/null
+source scripts/wine-env.sh
+for bench in build/win64/tests/bench/bench_*.exe; do
+  echo "== $(basename "$bench") (under Wine)"
+  scripts/with-display.sh wine "$bench"
+done

@@ -41,7 +41,7 @@ build sanitize
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_suite sanitize --preset sanitize -j2
 
 build tsan
-TSAN_OPTIONS=halt_on_error=1 run_suite tsan --preset tsan -j2 -R 'Thread|Reader|Soak|Concurr'
+TSAN_OPTIONS=halt_on_error=1 run_suite tsan --preset tsan -j2 -R 'Thread|Reader|Soak|Concurr|Failure'
 
 build fuzz
 run_suite fuzz --preset fuzz -R '^fuzz_'

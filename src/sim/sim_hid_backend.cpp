@@ -5,6 +5,7 @@
 namespace quendar::sim {
 
 std::unique_ptr<device::ReaderSignal> SimHidBackend::CreateReaderSignal() {
+  if (readerSignalFails_) return nullptr;
   return std::make_unique<device::PortableReaderSignal>();
 }
 

@@ -10,7 +10,9 @@ namespace quendar::sim {
 
 class SimHidBackend final : public device::HidBackend {
  public:
-  explicit SimHidBackend(std::shared_ptr<SimulatedMouse> mouse) : mouse_(std::move(mouse)) {}
+  // `readerSignalFails`: the platform refuses the reader's event, as on a machine out of handles.
+  explicit SimHidBackend(std::shared_ptr<SimulatedMouse> mouse, bool readerSignalFails = false)
+      : mouse_(std::move(mouse)), readerSignalFails_(readerSignalFails) {}
 
   std::unique_ptr<device::HidInterfaceList> ListInterfaces() override { return mouse_->ListInterfaces(); }
   std::unique_ptr<device::HidProbe> OpenProbe(const std::wstring& path) override { return mouse_->OpenProbe(path); }
@@ -27,6 +29,7 @@ class SimHidBackend final : public device::HidBackend {
 
  private:
   std::shared_ptr<SimulatedMouse> mouse_;
+  bool readerSignalFails_;
 };
 
 }  // namespace quendar::sim

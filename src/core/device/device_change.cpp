@@ -1,7 +1,5 @@
 #include "core/device/device_change.h"
 
-#include "core/app/app_messages.h"
-
 namespace quendar::device {
 
 bool PathNamesTheMouse(std::wstring_view path) {
@@ -18,13 +16,13 @@ void OnMouseRemoval(DeviceLink& link, DeviceHost& host) {
     link.CancelPendingEventRead();
     return;
   }
-  host.SendDeviceNotice(app::kNoticeNotDetected, 0);
+  host.OnMouseNotDetected();
   link.MarkAbsent();
 }
 
 void OnMouseArrival(DeviceLink& link, DeviceHost& host) {
   if (!link.DiscoverDevice()) {
-    host.SendDeviceNotice(app::kNoticeNotDetected, 0);
+    host.OnMouseNotDetected();
     host.HideWindow();
     link.MarkAbsent();
     return;

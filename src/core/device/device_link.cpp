@@ -30,8 +30,10 @@ DeviceLink::DeviceLink(HidBackend& backend) : backend_(backend), readerEvent_(ba
 DeviceLink::~DeviceLink() { MarkAbsent(); }
 
 DeviceLink::InterfaceVerdict DeviceLink::ClassifyInterface(const std::wstring& path, HidCaps& caps) {
+  // Another program may hold a device exclusively, or it may leave during the walk: what cannot be
+  // asked is not the mouse, and the search goes on.
   std::unique_ptr<HidProbe> probe = backend_.OpenProbe(path);
-  if (!probe) return InterfaceVerdict::Abort;
+  if (!probe) return InterfaceVerdict::NotTheMouse;
   const std::optional<HidAttributes> attributes = probe->Attributes();
   if (!attributes || attributes->vendorId != kMouseVendorId || attributes->productId != kMouseProductId) {
     return InterfaceVerdict::NotTheMouse;

@@ -30,7 +30,8 @@ class DeviceLink {
 
   // Walks the present HID interfaces in the platform's order, opens the mouse's event interface when
   // it comes before the command interface, and stops at the command interface. True only when the
-  // command interface was found and opened. A handle that a run replaces is closed once the reader no
+  // command interface was found and opened. An interface that cannot even be probed is skipped; any
+  // other failure of the platform ends the search. A handle that a run replaces is closed once the reader no
   // longer waits on it.
   bool DiscoverDevice();
 

@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <span>
 
-#include "core/app/app_messages.h"
-
 namespace quendar::device {
 
 namespace {
@@ -65,7 +63,7 @@ bool InputReportThread::ReadOneReport(EventChannel& channel) {
   if (channel.FinishRead() == 0) return true;
   reportsRead_.fetch_add(1);
   if (report[0] == kCpiReportId && report[1] == kCpiStageSwitched) {
-    host_.SendDeviceNotice(app::kNoticeStageSwitched, report[3]);
+    host_.OnStageSwitched(report[3]);
   }
   return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The background reader of the mouse's event interface. It is held until the mouse is first found
 // (DeviceLink::ReleaseReader), then waits on the link's ReaderEvent, reads one event report at a time
-// and turns a CPI stage report (06 07 xx n) into DeviceNotice 7 with stage n. It never touches the
+// and turns a CPI stage report (06 07 xx n) into the host's OnStageSwitched(n). It never touches the
 // command channel. Destroying it stops and joins the thread (the program itself never does).
 #include <atomic>
 #include <thread>

@@ -22,7 +22,6 @@ class AppCompanion {
 };
 
 struct AppEnvironment {
-  bool simulatedMouse = false;
   // The HID stack the device link discovers the mouse through.
   std::shared_ptr<device::HidBackend> hidBackend;
   // Called once the main window exists; may return nothing.

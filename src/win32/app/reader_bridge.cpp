@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/app/app_messages.h"
+
 namespace quendar::win32 {
 
 ReaderBridge::ReaderBridge(HWND window, UINT noticeMessage, WindowWork work)
@@ -28,6 +30,10 @@ void ReaderBridge::Stop() {
 void ReaderBridge::SendDeviceNotice(unsigned code, std::intptr_t argument) {
   gate_.Send(window_, noticeMessage_, code, static_cast<LPARAM>(argument));
 }
+
+void ReaderBridge::OnStageSwitched(std::uint8_t stage) { SendDeviceNotice(app::kNoticeStageSwitched, stage); }
+
+void ReaderBridge::OnMouseNotDetected() { SendDeviceNotice(app::kNoticeNotDetected, 0); }
 
 void ReaderBridge::HideWindow() {
   if (work_.hide) work_.hide();

@@ -34,8 +34,12 @@ class ReaderBridge final : public device::DeviceHost {
   // The window's thread: after this no notice is in flight or starts, and the reader has ended.
   void Stop();
 
-  // device::DeviceHost (SendDeviceNotice from any thread).
-  void SendDeviceNotice(unsigned code, std::intptr_t argument) override;
+  // The window's DeviceNotice, sent from any thread; returns once the window has handled it.
+  void SendDeviceNotice(unsigned code, std::intptr_t argument);
+
+  // device::DeviceHost
+  void OnStageSwitched(std::uint8_t stage) override;
+  void OnMouseNotDetected() override;
   void HideWindow() override;
   void RunConnectionSteps() override;
 

@@ -7,6 +7,7 @@
 #include "core/ui/interface_language.h"
 #include "win32/app/resource_ids.h"
 #include "win32/app/win32_host_services.h"
+#include "win32/macros/macro_manager_dialog.h"
 #include "win32/ui/load_png.h"
 #include "win32/profiles/module_path.h"
 
@@ -47,6 +48,7 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {app::kScrollThumbMessage, &CTolvaneDlg::OnScrollThumb},
       {WM_COMMAND, &CTolvaneDlg::OnCommand},
       {kLoadImageFailedMessage, &CTolvaneDlg::OnLoadImageFailed},
+      {WM_PRINTCLIENT, &CTolvaneDlg::OnPrintClient},
   };
   return table;
 }
@@ -62,9 +64,26 @@ bool CTolvaneDlg::PreTranslateMessage(MSG& message) {
   // Enter and Escape never end a skinned window: swallow them before the dialog manager turns them
   // into IDOK / IDCANCEL.
   if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
-    return message.hwnd == hwnd() || ::IsChild(hwnd(), message.hwnd);
+    if (message.hwnd != hwnd() && !::IsChild(hwnd(), message.hwnd)) return false;
+    // A child that asks for every key (the in-place list editor) gets them itself.
+    if (message.hwnd != hwnd() &&
+        (::SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)) &
+         DLGC_WANTALLKEYS) != 0) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
+    return true;
   }
   return false;
+}
+
+MessageResult CTolvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The shell's restart message has no fixed number, so it cannot stand in the message table.
+  if (trayIcon_.IsTaskbarCreated(message)) {
+    trayIcon_.Restore();
+    return 0;
+  }
+  return MessageTableDialog::OnMessage(message, wParam, lParam);
 }
 
 MessageResult CTolvaneDlg::OnInitDialog(WPARAM, LPARAM) {
@@ -72,14 +91,14 @@ MessageResult CTolvaneDlg::OnInitDialog(WPARAM, LPARAM) {
 }
 
 bool CTolvaneDlg::Initialize() {
-  // 1. Single instance: a second process ends here, before any window is shown. An access-denied
-  //    answer means the mutex exists under another security context: also "already running".
+  // Single instance: a second process ends here, before any window is shown. An access-denied
+  // answer means the mutex exists under another security context: also "already running".
   instanceMutex_.reset(::CreateMutexW(nullptr, FALSE, app::kSingleInstanceMutexName));
   const DWORD mutexError = ::GetLastError();
   if (mutexError == ERROR_ALREADY_EXISTS || mutexError == ERROR_ACCESS_DENIED) ::ExitProcess(0);
 
-  // 2-4. Title (the frameless template has no caption; the title is the tooltip), icons, a tool
-  //      window without a task-bar button, and the handle the reader's notices go to.
+  // Title (the frameless template has no caption; the title is the tooltip), icons, a tool window
+  // without a task-bar button, and the handle the reader's notices go to.
   window_ = hwnd();
   ::SetWindowTextW(window_, app::kWindowTitle);
   LoadIcons();
@@ -88,14 +107,46 @@ bool CTolvaneDlg::Initialize() {
   hostServices_ = std::make_unique<Win32HostServices>(window_);
   CreateDeviceLink();
   controller_ = std::make_unique<MainWindowController>(window_, *session_, language_, PlatformVersion());
+  CreateProfilesUi();
   bridge_ = std::make_unique<ReaderBridge>(window_, app::kDeviceNoticeMessage,
                                            ReaderBridge::WindowWork{[this] { Hide(); }, [this] { RunConnectionSteps(); }});
   if (environment_.createCompanion) companion_ = environment_.createCompanion(instance_, window_);
 
-  // 5-16: the mouse, the reader, notices, the profile, the language, the skin, fonts, icon, page.
-  const bool complete = app::RunStartupSequence(*this, *session_, *this, language_);
+  startupComplete_ = app::RunStartupSequence(*this, *session_, *this, language_);
   RefreshCompanion();
-  return complete;
+  WireMacroManager();
+  return startupComplete_;
+}
+
+void CTolvaneDlg::CreateProfilesUi() {
+  // The profile manager and the help panel draw from the main window's skin; their closing clears the
+  // main view's flags ("Config" opens one manager, the help button toggles).
+  ProfilesUi::Callbacks callbacks;
+  callbacks.managerClosed = [this] {
+    if (controller_) controller_->ProfileManagerClosed();
+  };
+  callbacks.helpClosed = [this] {
+    if (controller_) controller_->HelpClosed();
+  };
+  profilesUi_ = std::make_unique<ProfilesUi>(instance_, window_, controller_->skin(),
+                                             session_->files().paths().listPath,
+                                             session_->state().currentProfileIndex, std::move(callbacks));
+  MainWindowDialogs dialogs;
+  dialogs.openHelp = [this] {
+    if (!profilesUi_->OpenHelp()) controller_->HelpClosed();
+  };
+  dialogs.closeHelp = [this] { profilesUi_->CloseHelp(); };
+  dialogs.openProfileManager = [this] {
+    if (!profilesUi_->OpenProfileManager()) controller_->ProfileManagerClosed();
+  };
+  controller_->SetDialogs(std::move(dialogs));
+}
+
+void CTolvaneDlg::WireMacroManager() {
+  controller_->SetMacroManager([this] {
+    RunMacroManager(instance_, window_, controller_->skin(), macroSession_,
+                    session_->files().paths().macroStorePath, session_->state().record);
+  });
 }
 
 void CTolvaneDlg::CreateDeviceLink() {
@@ -200,7 +251,15 @@ void CTolvaneDlg::DrawMainPage() { controller_->DrawMainPage(); }
 
 void CTolvaneDlg::RedrawCurrentPage() { controller_->RedrawCurrentPage(); }
 
-void CTolvaneDlg::Hide() { ::ShowWindow(hwnd(), SW_HIDE); }
+void CTolvaneDlg::Hide() {
+  if (!startupComplete_) return ExitInsteadOfHiding();
+  ::ShowWindow(hwnd(), SW_HIDE);
+}
+
+void CTolvaneDlg::ExitInsteadOfHiding() {
+  // Posted: a caller in the middle of an operation finishes before the window goes.
+  ::PostMessageW(hwnd(), WM_COMMAND, app::kExitCommand, 0);
+}
 
 void CTolvaneDlg::ShowInForeground() {
   ::SetForegroundWindow(hwnd());
@@ -312,13 +371,18 @@ MessageResult CTolvaneDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   return std::nullopt;
 }
 
+MessageResult CTolvaneDlg::OnPrintClient(WPARAM dc, LPARAM) {
+  if (controller_) controller_->PrintClient(reinterpret_cast<HDC>(dc));
+  return 0;
+}
+
 MessageResult CTolvaneDlg::OnLoadImageFailed(WPARAM, LPARAM) {
   ShowLoadImageFailed(hwnd());
   return 0;
 }
 
 MessageResult CTolvaneDlg::OnClose(WPARAM, LPARAM) {
-  Hide();  // the program lives on in the notification area
+  Hide();  // the program lives on in the notification area, if it got there
   return 0;
 }
 

@@ -21,9 +21,11 @@
 #include "win32/app/main_window_controller.h"
 #include "win32/app/reader_bridge.h"
 #include "win32/app/system_parameters.h"
+#include "core/macros/recorder.h"
 #include "win32/app/tray_icon.h"
 #include "win32/framework/dialog_window.h"
 #include "win32/framework/unique_handle.h"
+#include "win32/profiles_ui/profiles_ui.h"
 
 namespace quendar::win32 {
 
@@ -41,6 +43,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
 
  protected:
   bool PreTranslateMessage(MSG& message) override;
+  MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   // Dialog initialisation, in order. Returns false when it stops early.
@@ -48,8 +51,12 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   void LoadIcons();
   void BecomeToolWindow();
   void CreateDeviceLink();
+  void CreateProfilesUi();
   // Releases what the process holds outside itself: device handles, the notification icon.
   void ReleaseExternalResources();
+  // A start-up that stopped early added no notification icon: a hidden window could never be shown
+  // again, so closing or hiding it ends the program instead (and frees the single-instance mutex).
+  void ExitInsteadOfHiding();
   void RefreshCompanion();
 
   MessageResult OnInitDialog(WPARAM, LPARAM);
@@ -70,6 +77,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   MessageResult OnScrollThumb(WPARAM, LPARAM);
   MessageResult OnCommand(WPARAM, LPARAM);
   MessageResult OnLoadImageFailed(WPARAM, LPARAM);
+  MessageResult OnPrintClient(WPARAM, LPARAM);
   void OnExit();
 
   // app::MainWindowPort
@@ -84,6 +92,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   void ShowInForeground() override;
   void ShowTrayMenu(std::wstring_view exitText) override;
   void ShowBalloon(const app::BalloonRecord& balloon) override;
+  // Any thread: the reader's stage notices come through here too.
   void SendDeviceNotice(unsigned code, std::intptr_t argument) override;
 
   // app::StartupPort
@@ -103,6 +112,8 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
 
   // The device link's work on the window's thread after an arrival.
   void RunConnectionSteps();
+  // The main view's "Macro Manager" title runs the macro manager on the current record.
+  void WireMacroManager();
 
   HINSTANCE instance_;
   AppEnvironment environment_;
@@ -111,6 +122,8 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   HICON bigIcon_ = nullptr;  // shared resource icons: not destroyed
   HICON smallIcon_ = nullptr;
   TrayIcon trayIcon_;
+  // The macro recorder and the tick-box flags outlive each macro manager.
+  macros::MacroSession macroSession_;
 
   // The one interface language: set at start-up, passed to every part that shows text.
   ui::InterfaceLanguage language_;
@@ -121,7 +134,9 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   std::unique_ptr<device::DeviceLink> link_;
   std::unique_ptr<app::AppSession> session_;
   std::unique_ptr<MainWindowController> controller_;
+  std::unique_ptr<ProfilesUi> profilesUi_;  // after controller_: its windows go first
   std::unique_ptr<ReaderBridge> bridge_;  // after link_, session_ and controller_: stopped first
+  bool startupComplete_ = false;
   std::unique_ptr<AppCompanion> companion_;
 };
 

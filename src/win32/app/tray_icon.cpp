@@ -27,6 +27,16 @@ bool TrayIcon::Add(HWND owner, UINT callbackMessage, HICON icon, std::wstring_vi
   data_.uCallbackMessage = callbackMessage;
   data_.hIcon = icon;
   CopyField(data_.szTip, tooltip);
+  wanted_ = true;
+  added_ = ::Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
+  return added_;
+}
+
+bool TrayIcon::Restore() {
+  if (!wanted_) return false;
+  data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data_.szInfo[0] = L'\0';
+  data_.szInfoTitle[0] = L'\0';
   added_ = ::Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
   return added_;
 }
@@ -41,6 +51,7 @@ bool TrayIcon::ShowBalloon(const app::BalloonRecord& balloon) {
 }
 
 void TrayIcon::Remove() {
+  wanted_ = false;
   if (!added_) return;
   ::Shell_NotifyIconW(NIM_DELETE, &data_);
   added_ = false;

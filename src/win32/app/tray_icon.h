@@ -24,6 +24,12 @@ class TrayIcon {
   void Remove();
   bool added() const { return added_; }
 
+  // The shell broadcasts "TaskbarCreated" when it starts again (after a crash of the taskbar, or late
+  // at log-on); every icon it held is gone by then. Restore adds the icon back, without its last
+  // balloon, when it was added (or asked for while the shell was away) and not removed since.
+  bool IsTaskbarCreated(UINT message) const { return message != 0 && message == taskbarCreated_; }
+  bool Restore();
+
   // The menu with its single "Exit" item (command `exitCommand`), at the cursor. The owner is
   // brought to the foreground first so that the menu closes when the user clicks elsewhere.
   static void TrackExitMenu(HWND owner, std::wstring_view exitText, UINT exitCommand);
@@ -31,6 +37,8 @@ class TrayIcon {
  private:
   NOTIFYICONDATAW data_{};
   bool added_ = false;
+  bool wanted_ = false;  // Add was called and Remove was not
+  UINT taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
 };
 
 }  // namespace quendar::win32

@@ -1,6 +1,7 @@
 // The demo build of "QUENDAR 2017.exe": the same program wired to the simulated mouse, for the demo run
 // and the end-to-end tests on machines without the mouse. Started with "/unplugged", the mouse is not
-// plugged in when the program starts.
+// plugged in when the program starts; with "/no-reader-event", the platform refuses the reader's event
+// and the start-up stops early.
 #include <windows.h>
 
 #include <memory>
@@ -18,12 +19,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   win32::HighResolutionPacer pacer;
   sim::SimOptions options;
   options.pacer = &pacer;
-  options.plugged = std::wstring_view(commandLine).find(L"/unplugged") == std::wstring_view::npos;
+  const std::wstring_view switches(commandLine);
+  options.plugged = switches.find(L"/unplugged") == std::wstring_view::npos;
+  const bool readerEventFails = switches.find(L"/no-reader-event") != std::wstring_view::npos;
   std::shared_ptr<sim::SimulatedMouse> mouse = sim::SimulatedMouse::Create(std::move(options));
 
   win32::AppEnvironment environment;
-  environment.simulatedMouse = true;
-  environment.hidBackend = std::make_shared<sim::SimHidBackend>(mouse);
+  environment.hidBackend = std::make_shared<sim::SimHidBackend>(mouse, readerEventFails);
   environment.createCompanion = [mouse](HINSTANCE program, HWND mainWindow) -> std::unique_ptr<win32::AppCompanion> {
     return std::make_unique<win32::SimulatedMouseWindow>(program, mainWindow, mouse);
   };

@@ -18,9 +18,13 @@ Dib32::Dib32(ui::Size size) {
   size_ = size;
 }
 
-bool BlendImage(HDC target, HDC sourceDc, ui::Size source, ui::Point at, const ui::Rect& clip) {
-  const ui::Rect visible = ui::Rect::At(at, source).Intersection(clip);
+bool BlendImage(HDC target, HDC sourceDc, const Dib32& image, ui::Point at, const ui::Rect& clip) {
+  const ui::Rect visible = ui::Rect::At(at, image.size()).Intersection(clip);
   if (visible.Empty()) return true;
+  if (image.opaque()) {
+    return ::BitBlt(target, visible.left, visible.top, visible.Width(), visible.Height(), sourceDc,
+                    visible.left - at.x, visible.top - at.y, SRCCOPY) != FALSE;
+  }
   // The source rectangle must lie inside the bitmap, so blend only the visible part.
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   return ::AlphaBlend(target, visible.left, visible.top, visible.Width(), visible.Height(), sourceDc,

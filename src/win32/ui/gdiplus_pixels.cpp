@@ -29,7 +29,7 @@ Dib32 PremultipliedDib(Gdiplus::Bitmap& image) {
   if (!dib.valid()) return {};
   ui::PremultiplyAll(pixels);
   std::copy(pixels.begin(), pixels.end(), dib.pixels().begin());
-  ::GdiFlush();
+  dib.MarkOpaque(std::all_of(pixels.begin(), pixels.end(), [](ui::Argb p) { return ui::AlphaOf(p) == 255; }));
   return dib;
 }
 

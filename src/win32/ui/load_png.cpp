@@ -10,7 +10,7 @@ bool LoadPngQuiet(ImageCache& images, HDC dc, std::string_view name, int x, int 
   UniqueMemoryDc source(::CreateCompatibleDC(dc));
   if (!source) return false;
   ScopedSelectObject select(source.get(), image->handle());
-  return BlendImage(dc, source.get(), image->size(), {x, y}, ui::Rect::At({x, y}, image->size()));
+  return BlendImage(dc, source.get(), *image, {x, y}, ui::Rect::At({x, y}, image->size()));
 }
 
 bool LoadPng(HWND window, ui::MissingImageNotices& notices, ImageCache& images, HDC dc, std::string_view name,

@@ -38,7 +38,7 @@ class ListRenderer {
       return;
     }
     ScopedSelectObject select(source_.get(), image->handle());
-    BlendImage(dc_, source_.get(), image->size(), op.at, area_);
+    BlendImage(dc_, source_.get(), *image, op.at, area_);
   }
   void operator()(const ui::TextOp& op) {
     if (op.text.empty() || !op.box.Intersects(area_)) return;

@@ -12,7 +12,7 @@ namespace {
 using testing::DeviceHostFake;
 using testing::Notice;
 
-constexpr Notice kNotDetected{15, 0};
+using testing::kNotDetected;
 
 struct WiredMachine : testing::SimMachine {
   explicit WiredMachine(std::vector<sim::SimInterface> listing = sim::DefaultListing())

@@ -11,21 +11,20 @@
 
 namespace quendar::device::testing {
 
+enum class NoticeKind { StageSwitched, NotDetected };
+
 struct Notice {
-  unsigned code;
-  std::intptr_t argument;
+  NoticeKind kind;
+  int stage = 0;
   friend bool operator==(const Notice&, const Notice&) = default;
 };
+inline constexpr Notice kNotDetected{NoticeKind::NotDetected};
+constexpr Notice StageNotice(int stage) { return {NoticeKind::StageSwitched, stage}; }
 
 class DeviceHostFake final : public DeviceHost {
  public:
-  void SendDeviceNotice(unsigned code, std::intptr_t argument) override {
-    {
-      std::lock_guard lock(mutex_);
-      notices_.push_back({code, argument});
-    }
-    changed_.notify_all();
-  }
+  void OnStageSwitched(std::uint8_t stage) override { Record({NoticeKind::StageSwitched, stage}); }
+  void OnMouseNotDetected() override { Record({NoticeKind::NotDetected}); }
   void HideWindow() override {
     std::lock_guard lock(mutex_);
     ++hides_;
@@ -54,6 +53,14 @@ class DeviceHostFake final : public DeviceHost {
   }
 
  private:
+  void Record(Notice notice) {
+    {
+      std::lock_guard lock(mutex_);
+      notices_.push_back(notice);
+    }
+    changed_.notify_all();
+  }
+
   mutable std::mutex mutex_;
   mutable std::condition_variable changed_;
   std::vector<Notice> notices_;

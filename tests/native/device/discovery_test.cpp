@@ -54,6 +54,25 @@ TEST(DiscoveryTest, SearchStopsAtTheCommandInterfaceUntilALaterRunListsTheEventF
   EXPECT_EQ(machine.link.EventReportByteLength(), 8);
 }
 
+TEST(DiscoveryFailureTest, AnInterfaceThatCannotBeProbedIsSkippedWhereverItIsListed) {
+  SimInterface locked = MakeInterface(InterfaceRole::OtherKeyboard);
+  locked.faults.probeOpenFails = true;
+  const std::vector<SimInterface> mouse = Listing({InterfaceRole::MouseCollection, InterfaceRole::Event,
+                                                   InterfaceRole::Command});
+  std::vector<SimInterface> before{locked};
+  before.insert(before.end(), mouse.begin(), mouse.end());
+  std::vector<SimInterface> between = mouse;
+  between.insert(between.begin() + 2, locked);
+  std::vector<SimInterface> after = mouse;
+  after.push_back(locked);
+  for (const auto& listing : {before, between, after}) {
+    Machine machine(listing);
+    EXPECT_TRUE(machine.link.DiscoverDevice());
+    EXPECT_NE(machine.link.EventReader(), nullptr);
+    EXPECT_EQ(machine.mouse->OpenHandles(), 2);
+  }
+}
+
 TEST(DiscoveryTest, PlatformFailuresEndTheSearch) {
   struct Case {
     const char* name;
@@ -61,7 +80,6 @@ TEST(DiscoveryTest, PlatformFailuresEndTheSearch) {
     sim::InterfaceFaults faults;
   };
   const Case cases[] = {
-      {"probe of an unrelated device", InterfaceRole::OtherKeyboard, {.probeOpenFails = true}},
       {"no preparsed data", InterfaceRole::MouseCollection, {.noPreparsedData = true}},
       {"invalid preparsed data", InterfaceRole::MouseCollection, {.invalidPreparsedData = true}},
       {"event open", InterfaceRole::Event, {.openFails = true}},

@@ -13,6 +13,7 @@ namespace {
 
 using testing::DeviceHostFake;
 using testing::Notice;
+using testing::StageNotice;
 using testing::WaitUntil;
 
 // The test thread plays the dialog thread: it discovers and handles the sim's notices.
@@ -33,7 +34,7 @@ struct ReaderMachine : testing::SimMachine {
     const std::size_t before = host.Notices().size();
     const std::uint8_t stage = mouse->PressCpiButton();
     ASSERT_TRUE(host.WaitForNotices(before + 1));
-    EXPECT_EQ(host.Notices().back(), (Notice{7, stage}));
+    EXPECT_EQ(host.Notices().back(), StageNotice(stage));
   }
 
   DeviceHostFake host;
@@ -72,7 +73,7 @@ TEST(InputReportThreadTest, OnlyCpiStageReportsBecomeNotices) {
 
   ASSERT_TRUE(machine.host.WaitForNotices(1));
   ASSERT_TRUE(WaitUntil([&] { return machine.reader->ReportsRead() == 4; }));
-  EXPECT_EQ(machine.host.Notices(), std::vector<Notice>{(Notice{7, 6})});
+  EXPECT_EQ(machine.host.Notices(), std::vector<Notice>{StageNotice(6)});
 }
 
 TEST(InputReportThreadTest, UnplugAndReplugWithoutHangsEvenWhenThePendingReadStalls) {
@@ -122,7 +123,7 @@ TEST(ReaderSoakTest, TwoHundredPlugCyclesLeakNoHandleAndKeepReporting) {
       ++expectedStageNotices;
       ASSERT_TRUE(WaitUntil([&] {
         std::size_t stageNotices = 0;
-        for (const Notice& notice : machine.host.Notices()) stageNotices += notice.code == 7;
+        for (const Notice& notice : machine.host.Notices()) stageNotices += notice.kind == testing::NoticeKind::StageSwitched;
         return stageNotices == expectedStageNotices;
       })) << "cycle " << cycle;
     }

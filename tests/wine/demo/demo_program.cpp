@@ -22,15 +22,16 @@ fs::path ScratchFolder() {
 
 }  // namespace
 
-DemoProgram::DemoProgram(bool unplugged) : folder_(ScratchFolder()) {
+DemoProgram::DemoProgram(const std::wstring& switches, const std::function<void(const fs::path&)>& prepare)
+    : folder_(ScratchFolder()) {
   const fs::path demoExe = DemoExePath();
   if (demoExe.empty()) return;
   std::error_code error;
   fs::remove_all(folder_, error);
   fs::copy(demoExe.parent_path(), folder_, fs::copy_options::recursive, error);
   if (error) return;
-  process_ = std::make_unique<ProgramProcess>((folder_ / demoExe.filename()).wstring(),
-                                              unplugged ? L"/unplugged" : L"");
+  if (prepare) prepare(folder_);
+  process_ = std::make_unique<ProgramProcess>((folder_ / demoExe.filename()).wstring(), switches);
   if (!process_->started()) return;
   mainWindow_ = process_->WaitForWindow(kMainWindowClass);
   mouseWindow_ = process_->WaitForWindow(kMouseWindowClass);

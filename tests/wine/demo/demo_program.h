@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -13,8 +14,10 @@ namespace quendar::test {
 
 class DemoProgram {
  public:
-  // Copies the demo's folder and starts it; `unplugged` starts it without the mouse.
-  explicit DemoProgram(bool unplugged = false);
+  // Copies the demo's folder and starts it with the demo's switches ("/unplugged", ...). `prepare` may
+  // change the copied files before the program starts.
+  explicit DemoProgram(const std::wstring& switches = {},
+                       const std::function<void(const std::filesystem::path&)>& prepare = {});
   ~DemoProgram();
   DemoProgram(const DemoProgram&) = delete;
   DemoProgram& operator=(const DemoProgram&) = delete;

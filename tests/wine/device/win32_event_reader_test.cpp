@@ -15,6 +15,7 @@ namespace {
 
 using device::testing::DeviceHostFake;
 using device::testing::Notice;
+using device::testing::StageNotice;
 using device::testing::WaitUntil;
 
 const std::wstring kCommandPath = L"command";
@@ -87,7 +88,7 @@ TEST(Win32EventReaderThreadTest, StageReportBecomesANoticeAndClosingTheMouseFree
   ASSERT_TRUE(::WriteFile(server.get(), otherReport, sizeof otherReport, &written, nullptr));
   ASSERT_TRUE(::WriteFile(server.get(), stageReport, sizeof stageReport, &written, nullptr));
   ASSERT_TRUE(host.WaitForNotices(1));
-  EXPECT_EQ(host.Notices(), std::vector<Notice>{(Notice{7, 5})});
+  EXPECT_EQ(host.Notices(), std::vector<Notice>{StageNotice(5)});
   EXPECT_TRUE(WaitUntil([&] { return reader.ReportsRead() == 2; }));
 
   // The mouse goes away: the reader's pending read is cancelled and the event handle closed.

@@ -13,6 +13,7 @@
 
 #include "win32/framework/gdiplus_session.h"
 #include "win32/framework/skinned_dialog.h"
+#include "win32/ui/dib.h"
 #include "wine/ui/ui_test_support.h"
 #include "wine/wine_test_support.h"
 
@@ -169,7 +170,7 @@ TEST_F(SkinnedDialogTest, EnterAndEscapeDoNotEndItAndANestedDialogDisablesItsOwn
   Click(outer, kOkButton);
   ASSERT_TRUE(WaitFor([&] { return nestedWindow.load() != nullptr; }));
   HWND inner = nestedWindow;
-  EXPECT_FALSE(::IsWindowEnabled(outer)) << "the owner waits for the nested dialog";
+  EXPECT_TRUE(WaitFor([&] { return !::IsWindowEnabled(outer); })) << "the owner waits for the nested dialog";
   ::PostMessageW(inner, WM_KEYDOWN, VK_ESCAPE, 0);
   Click(inner, kCloseButton);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(inner); }));
@@ -180,6 +181,56 @@ TEST_F(SkinnedDialogTest, EnterAndEscapeDoNotEndItAndANestedDialogDisablesItsOwn
   Click(outer, kCloseButton);
   ASSERT_EQ(run.ended.wait_for(15s), std::future_status::ready);
   EXPECT_EQ(run.ended.get().result, kCloseId);
+}
+
+// The pixels of a client rectangle as the screen shows them.
+std::vector<std::uint32_t> ScreenPixels(HWND window, ui::Rect rect) {
+  POINT origin{rect.left, rect.top};
+  ::ClientToScreen(window, &origin);
+  win32::Dib32 copy({rect.Width(), rect.Height()});
+  win32::WindowDc screen(nullptr);
+  win32::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+  {
+    win32::ScopedSelectObject select(memory.get(), copy.handle());
+    ::BitBlt(memory.get(), 0, 0, rect.Width(), rect.Height(), screen.get(), origin.x, origin.y, SRCCOPY);
+  }
+  ::GdiFlush();
+  std::vector<std::uint32_t> pixels(copy.pixels().begin(), copy.pixels().end());
+  for (std::uint32_t& p : pixels) p &= 0xFFFFFF;
+  return pixels;
+}
+
+// The real pointer over the window, and the move the platform would report for it.
+void PointAt(HWND window, ui::Point client) {
+  POINT screen{client.x, client.y};
+  ::ClientToScreen(window, &screen);
+  ::SetCursorPos(screen.x, screen.y);
+  ::PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+}
+
+TEST_F(SkinnedDialogTest, PointedAtButtonsLightAfterTheHoverNoticeAndGoBackOnLeavingThem) {
+  DialogRun run(Spec("/single-key.png"));
+  ASSERT_TRUE(WaitFor([&] { return run.window.load() != nullptr && ::IsWindowVisible(run.window); }));
+  HWND window = run.window;
+  PointAt(window, {370, 280});  // on the background, off both buttons
+  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  const auto okNormal = ScreenPixels(window, kOkButton);
+  const auto closeNormal = ScreenPixels(window, kCloseButton);
+
+  PointAt(window, {kOkButton.left + 20, kOkButton.top + 15});
+  EXPECT_TRUE(WaitFor([&] { return ScreenPixels(window, kOkButton) != okNormal; }, 5s)) << "OK never lit";
+  PointAt(window, {kCloseButton.left + 9, kCloseButton.top + 9});
+  EXPECT_TRUE(WaitFor([&] {
+    return ScreenPixels(window, kCloseButton) != closeNormal && ScreenPixels(window, kOkButton) == okNormal;
+  }, 5s)) << "the hover did not move from OK to close";
+
+  // The pointer leaves the window straight from the button.
+  RECT frame{};
+  ::GetWindowRect(window, &frame);
+  ::SetCursorPos(frame.right + 40, frame.bottom + 40);
+  EXPECT_TRUE(WaitFor([&] { return ScreenPixels(window, kCloseButton) == closeNormal; }, 5s))
+      << "close stayed lit after the pointer left";
+  Click(window, kCloseButton);
 }
 
 }  // namespace

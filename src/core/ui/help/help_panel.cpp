@@ -51,36 +51,9 @@ HelpAction ActionFor(HelpHit hit) {
   return HelpAction::None;
 }
 
-DrawList BuildPanel(Size panel) {
-  DrawList list(Rect::At({0, 0}, panel));
-  list.Image(std::string(skin::kHelpDialog.name), {0, 0});
+void AppendTexts(DrawList& list) {
   list.Text(std::wstring(WebAddress()), kAddressBox, FontRole::Dialog, kTextColor);
   list.Text(std::wstring(kVersionText), kVersionBox, FontRole::Dialog, kTextColor);
-  return list;
-}
-
-DrawList BuildButton(HelpHit button, bool hovered, LanguageClass language) {
-  switch (button) {
-    case HelpHit::Ok:
-    case HelpHit::Cancel: {
-      const Rect box = button == HelpHit::Ok ? kOkButton : kCancelButton;
-      DrawList list(box);
-      list.Image(std::string(hovered ? skin::kDialogButtonOver.name : skin::kDialogButtonNormal.name), box.TopLeft());
-      const std::wstring_view caption = button == HelpHit::Ok ? OkCaption(language) : CancelCaption(language);
-      list.Text(std::wstring(caption), box, FontRole::Dialog, kTextColor);
-      return list;
-    }
-    case HelpHit::Close: {
-      DrawList list(kCloseButton);
-      list.Image(std::string(hovered ? skin::kCloseButtonOver.name : skin::kCloseButtonNormal.name),
-                 kCloseButton.TopLeft());
-      return list;
-    }
-    case HelpHit::Address:
-    case HelpHit::None:
-      break;
-  }
-  return {};
 }
 
 }  // namespace quendar::ui::help

@@ -38,9 +38,7 @@ enum class HelpAction { None, OpenAddress, Close };
 // What a click on a part does: the address opens and leaves the panel open; the buttons close it.
 HelpAction ActionFor(HelpHit hit);
 
-// The background and the two texts; the buttons are drawn as image buttons with their hover states.
-DrawList BuildPanel(Size panel);
-// One of the three buttons in its hover state, with its caption.
-DrawList BuildButton(HelpHit button, bool hovered, LanguageClass language);
+// The two texts on the background (the buttons are the skinned dialog's image buttons).
+void AppendTexts(DrawList& list);
 
 }  // namespace quendar::ui::help

@@ -16,23 +16,4 @@ std::optional<Hit> HitTest(Point point) {
   return std::nullopt;
 }
 
-Rect HoverButtonRect(HoverButton button) {
-  switch (button) {
-    case HoverButton::Close: return kCloseRect;
-    case HoverButton::New: return kNewRect;
-    case HoverButton::Delete: return kDeleteRect;
-    case HoverButton::Ok: return kOkRect;
-    case HoverButton::Cancel: return kCancelRect;
-  }
-  return {};
-}
-
-std::optional<HoverButton> HoverTest(Point point) {
-  for (HoverButton button : {HoverButton::Close, HoverButton::New, HoverButton::Delete, HoverButton::Ok,
-                             HoverButton::Cancel}) {
-    if (HoverButtonRect(button).Contains(point)) return button;
-  }
-  return std::nullopt;
-}
-
 }  // namespace quendar::ui::macro_manager

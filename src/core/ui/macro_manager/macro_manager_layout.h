@@ -49,9 +49,4 @@ inline constexpr Rect kCancelRect{354, 394, 408, 422};
 enum class Hit { Ok, Cancel, Close, Record, DelayTick, LoopTick, New, Delete };
 std::optional<Hit> HitTest(Point point);
 
-// The buttons that show a pointer-over image.
-enum class HoverButton { Close, New, Delete, Ok, Cancel };
-std::optional<HoverButton> HoverTest(Point point);
-Rect HoverButtonRect(HoverButton button);
-
 }  // namespace quendar::ui::macro_manager

@@ -81,7 +81,7 @@ void MacroManagerModel::SetLoopTimes(std::wstring text) {
 }
 
 Effects MacroManagerModel::Open() {
-  windowText_ = text(MacroText::Title);
+  windowText_ = L"Macro Manager";
   state_.macroNames = store_.ListMacroNames();
   Effects effects{.macroList = true, .sequence = true, .options = true, .recording = true};
   loopFieldEnabled_ = state_.useLoopCount;

@@ -12,15 +12,10 @@ ManagerHit HitTest(Point point) {
   return ManagerHit::None;
 }
 
-DrawList BuildBackground(Size dialog, const ManagerTexts& texts, Color textColor, bool closeHovered) {
-  DrawList list(Rect::At({0, 0}, dialog));
-  list.Image(std::string(skin::kProfileManagerDialog.name), {0, 0});
+void AppendTexts(DrawList& list, const ManagerTexts& texts, Color textColor) {
   list.Text(std::wstring(texts.title), kTitleBox, FontRole::Dialog, textColor, TextAlign::Left);
-  list.Image(std::string(closeHovered ? skin::kCloseButtonOver.name : skin::kCloseButtonNormal.name),
-             kCloseButton.TopLeft());
   list.Image(std::string(skin::kProfileManagerNewIcon.name), kNewIconAt);
   list.Text(std::wstring(texts.newButton), kNewTextBox, FontRole::Dialog, textColor, TextAlign::Left);
-  return list;
 }
 
 DrawList BuildListItem(std::wstring_view name, Rect box, bool selected) {

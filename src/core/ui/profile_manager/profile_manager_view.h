@@ -14,7 +14,8 @@ inline constexpr int kListBoxId = 130;
 inline constexpr std::uint8_t kConstantAlpha = 178;
 inline constexpr Point kPlacement{0, 0};
 
-inline constexpr Rect kTitleBox{10, 0, 80, 31};
+// The title may run up to the close button: "Configuration" is wider than the 70 pixels from 10 to 80.
+inline constexpr Rect kTitleBox{10, 0, 236, 31};
 inline constexpr Rect kCloseButton{240, 8, 255, 23};
 inline constexpr Rect kListBox{0, 31, 263, 575};
 inline constexpr Rect kNewButton{0, 575, 263, 598};
@@ -28,8 +29,9 @@ inline constexpr Color kSelectedItemBackColor{232, 32, 48};
 enum class ManagerHit { None, Close, New };
 ManagerHit HitTest(Point point);
 
-// The whole dialog but the list box: background, title, close button, the New button's icon and text.
-DrawList BuildBackground(Size dialog, const ManagerTexts& texts, Color textColor, bool closeHovered);
+// What the manager draws on its background besides the close button: the title and the New button's
+// icon and text.
+void AppendTexts(DrawList& list, const ManagerTexts& texts, Color textColor);
 
 // One list item in its box (list-box coordinates).
 DrawList BuildListItem(std::wstring_view name, Rect box, bool selected);

@@ -1,0 +1,137 @@
+#include "win32/assignment/combo_key_dialog.h"
+
+#include <windowsx.h>
+
+#include <string>
+
+#include "core/keys/scan_code_names.h"
+#include "win32/assignment/assignment_dialog_parts.h"
+
+namespace quendar::win32 {
+
+namespace ua = ui::assignment;
+
+namespace {
+
+constexpr ui::Color kWhite{255, 255, 255};
+
+SkinnedDialogSpec Spec(ui::LanguageClass language) {
+  return {ui::DialogKind::ComboKeyCapture,
+          L"Combo Key",
+          0,
+          "/combo-key.png",
+          std::wstring(ua::BackgroundErrorCaption(ua::CaptureDialog::ComboKey)),
+          AssignmentDialogButtons(ua::CaptureDialog::ComboKey, language),
+          {}};
+}
+
+// Read-only, so that a typed character never lands in the box: the box shows the captured key name only.
+HWND CreateKeyBox(HWND dialog, int id, const ui::Rect& r, HFONT font) {
+  HWND box = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_READONLY, r.left, r.top,
+                               r.Width(), r.Height(), dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(dialog, GWLP_HINSTANCE)), nullptr);
+  if (box != nullptr) ::SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return box;
+}
+
+}  // namespace
+
+CComboDialog::CComboDialog(Skin& skin, ui::LanguageClass language)
+    : SkinnedDialog(skin, Spec(language)), language_(language), boxBrush_(::CreateSolidBrush(kBoxBackground)) {}
+
+void CComboDialog::OnSkinnedInit() {
+  key1_ = CreateKeyBox(hwnd(), kKey1BoxId, ua::ComboKeyCapture::kKey1Rect, font());
+  key2_ = CreateKeyBox(hwnd(), kKey2BoxId, ua::ComboKeyCapture::kKey2Rect, font());
+  DWORD error = 0;
+  hook_ = KeyCaptureHook::Install(hwnd(), kComboKeyMessage, error);
+  if (!hook_) ::PostMessageW(hwnd(), kHookFailedMessage, error, 0);
+}
+
+void CComboDialog::AppendTexts(ui::DrawList& list) {
+  list.Text(capture_.names().modifier, ua::ComboKeyCapture::kModifierTextRect, ui::FontRole::Dialog, kWhite,
+            ui::TextAlign::Left);
+}
+
+MessageResult CComboDialog::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case kComboKeyMessage:
+      OnKey(lParam);
+      return 0;
+    case kHookFailedMessage:
+      ::MessageBoxW(hwnd(), ua::HookInstallErrorText(ua::CaptureDialog::ComboKey, static_cast<DWORD>(wParam)).c_str(),
+                    nullptr, MB_OK);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      OnLeftPress(lParam);
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC: {  // read-only edit boxes ask for the static colours
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      ::SetTextColor(dc, kBoxText);
+      ::SetBkColor(dc, kBoxBackground);
+      return reinterpret_cast<INT_PTR>(boxBrush_.get());
+    }
+    case WM_DESTROY:
+      hook_.reset();
+      modifierList_.reset();
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool CComboDialog::OnCommand(WPARAM wParam, LPARAM) {
+  if (LOWORD(wParam) != kModifierListId) return false;
+  const WORD code = HIWORD(wParam);
+  if ((code == LBN_SELCHANGE || code == LBN_DBLCLK) && modifierList_) {
+    capture_.ChooseModifier(modifierList_->selected());
+    SyncModifierList();
+  }
+  return true;
+}
+
+void CComboDialog::OnKey(LPARAM keystrokeFlags) {
+  const HWND focus = ::GetFocus();
+  const auto field = focus == key1_   ? ua::ComboKeyCapture::Field::Key1
+                     : focus == key2_ ? ua::ComboKeyCapture::Field::Key2
+                                      : ua::ComboKeyCapture::Field::None;
+  capture_.OnKey(keys::ScanCodeFromKeystrokeFlags(static_cast<std::uint32_t>(keystrokeFlags)), field);
+  if (field == ua::ComboKeyCapture::Field::Key1) ::SetWindowTextW(key1_, capture_.names().key1.c_str());
+  if (field == ua::ComboKeyCapture::Field::Key2) ::SetWindowTextW(key2_, capture_.names().key2.c_str());
+}
+
+void CComboDialog::OnLeftPress(LPARAM lParam) {
+  const ua::PressResult result = capture_.OnPress({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  SyncModifierList();
+  if (result == ua::PressResult::Cancel) {
+    Close(IDCANCEL);
+  } else if (result == ua::PressResult::Ok) {
+    auto confirmation = capture_.Confirm(language_);
+    if (const auto* refusal = std::get_if<ua::Refusal>(&confirmation)) {
+      ShowRefusal(hwnd(), refusal->text);
+      return;
+    }
+    choice_ = std::get<ua::ComboKeyChoice>(std::move(confirmation));
+    Close(IDOK);
+  }
+}
+
+void CComboDialog::SyncModifierList() {
+  const bool open = capture_.modifierListOpen();
+  if (open && !modifierList_) {
+    for (HWND box : {key1_, key2_}) ::ShowWindow(box, SW_HIDE);
+    ::SetFocus(hwnd());
+    std::vector<std::wstring> names;
+    for (auto name : ua::ModifierListTexts()) names.emplace_back(name);
+    DWORD error = 0;
+    modifierList_ = PopupListBox::Create(hwnd(), kModifierListId, ua::ComboKeyCapture::kModifierListRect,
+                                         {font(), kBoxText, kBoxBackground}, names, error);
+  } else if (!open && modifierList_) {
+    modifierList_.reset();
+    for (HWND box : {key1_, key2_}) ::ShowWindow(box, SW_SHOW);
+  }
+  Repaint(ua::ComboKeyCapture::kModifierTextRect);
+}
+
+}  // namespace quendar::win32

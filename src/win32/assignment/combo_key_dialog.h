@@ -1,0 +1,46 @@
+#pragma once
+// CComboDialog: captures a modifier (from its list) and up to two keys (each pressed while its box has
+// the focus) for the "Combo Key" function.
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "core/ui/assignment/capture_dialogs.h"
+#include "win32/assignment/key_capture_hook.h"
+#include "win32/assignment/popup_list_box.h"
+#include "win32/framework/skinned_dialog.h"
+
+namespace quendar::win32 {
+
+inline constexpr int kModifierListId = 515;
+inline constexpr int kKey1BoxId = 516;
+inline constexpr int kKey2BoxId = 517;
+
+class CComboDialog final : public SkinnedDialog {
+ public:
+  CComboDialog(Skin& skin, ui::LanguageClass language);
+
+  const std::optional<ui::assignment::ComboKeyChoice>& choice() const { return choice_; }
+
+ private:
+  void OnSkinnedInit() override;
+  void AppendTexts(ui::DrawList& list) override;
+  MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+  void OnKey(LPARAM keystrokeFlags);
+  void OnLeftPress(LPARAM lParam);
+  // Creates or removes the modifier list as the capture's state says; the key boxes hide under it.
+  void SyncModifierList();
+
+  ui::LanguageClass language_;
+  ui::assignment::ComboKeyCapture capture_;
+  std::unique_ptr<KeyCaptureHook> hook_;
+  std::unique_ptr<PopupListBox> modifierList_;
+  HWND key1_ = nullptr;
+  HWND key2_ = nullptr;
+  UniqueBrush boxBrush_;
+  std::optional<ui::assignment::ComboKeyChoice> choice_;
+};
+
+}  // namespace quendar::win32

@@ -1,0 +1,117 @@
+#include "win32/assignment/macro_key_dialog.h"
+
+#include <windowsx.h>
+
+#include "win32/assignment/assignment_dialog_parts.h"
+
+namespace quendar::win32 {
+
+namespace ua = ui::assignment;
+using Macro = ua::MacroAssignment;
+
+namespace {
+
+constexpr ui::Color kWhite{255, 255, 255};
+
+SkinnedDialogSpec Spec(ui::LanguageClass language) {
+  return {ui::DialogKind::MacroKey,
+          L"Macro Key",
+          0,
+          "/macro-key.png",
+          std::wstring(ua::BackgroundErrorCaption(ua::CaptureDialog::MacroKey)),
+          AssignmentDialogButtons(ua::CaptureDialog::MacroKey, language),
+          {}};
+}
+
+ui::Rect TickColumn() { return Macro::kTickRects.front().Union(Macro::kTickRects.back()); }
+
+// The part of `box` in which the wrapped text sits centred vertically (wrapped texts are laid out from
+// the top of their box).
+ui::Rect CentredWrappedBox(HWND window, HFONT font, const std::wstring& text, const ui::Rect& box) {
+  WindowDc dc(window);
+  if (!dc) return box;
+  ScopedSelectObject selected(dc.get(), font);
+  RECT measured{0, 0, box.Width(), 0};
+  ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  const int height = measured.bottom - measured.top;
+  if (height <= 0 || height >= box.Height()) return box;
+  const int top = box.top + (box.Height() - height) / 2;
+  return {box.left, top, box.right, top + height};
+}
+
+}  // namespace
+
+CMacroDialog::CMacroDialog(Skin& skin, ui::LanguageClass language, std::vector<std::wstring> macroNames)
+    : SkinnedDialog(skin, Spec(language)), language_(language), assignment_(std::move(macroNames)) {}
+
+void CMacroDialog::AppendTexts(ui::DrawList& list) {
+  list.Text(std::wstring(ua::MacroSelectLabel(language_)), Macro::kLabelRect, ui::FontRole::Dialog, kWhite);
+  list.Text(std::wstring(assignment_.chosenName()), Macro::kMacroBoxRect.Offset(3, 0), ui::FontRole::Dialog, kWhite,
+            ui::TextAlign::Left);
+  for (int mode = 0; mode < Macro::kRepeatModeCount; ++mode) {
+    const auto at = static_cast<std::size_t>(mode);
+    list.Image(mode == assignment_.repeatMode() ? "/PaneMakingTick.png" : "/Pane.png", Macro::kTickRects[at].TopLeft());
+    const std::wstring text(ua::RepeatModeText(language_, mode));
+    list.WrappedText(text, CentredWrappedBox(hwnd(), font(), text, Macro::kModeTextRects[at]), ui::FontRole::Dialog,
+                     kWhite);
+  }
+}
+
+MessageResult CMacroDialog::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      OnLeftPress(lParam);
+      return 0;
+    case WM_MOUSEWHEEL:
+      if (list_) list_->SetTopLine(assignment_.ScrolledTopLine(list_->topLine(), GET_WHEEL_DELTA_WPARAM(wParam)));
+      return 0;
+    case WM_DESTROY:
+      list_.reset();
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool CMacroDialog::OnCommand(WPARAM wParam, LPARAM) {
+  if (LOWORD(wParam) != kMacroListId) return false;
+  const WORD code = HIWORD(wParam);
+  if ((code == LBN_SELCHANGE || code == LBN_DBLCLK) && list_) {
+    assignment_.Choose(list_->selected());
+    SyncList();
+    Repaint(Macro::kMacroBoxRect);
+  }
+  return true;
+}
+
+void CMacroDialog::OnLeftPress(LPARAM lParam) {
+  const std::uint8_t modeBefore = assignment_.repeatMode();
+  const ua::PressResult result = assignment_.OnPress({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  SyncList();
+  if (assignment_.repeatMode() != modeBefore) Repaint(TickColumn());
+  if (result == ua::PressResult::Cancel) {
+    Close(IDCANCEL);
+  } else if (result == ua::PressResult::Ok) {
+    auto confirmation = assignment_.Confirm(language_);
+    if (const auto* refusal = std::get_if<ua::Refusal>(&confirmation)) {
+      ShowRefusal(hwnd(), refusal->text);
+      return;
+    }
+    choice_ = std::get<ua::MacroChoice>(std::move(confirmation));
+    Close(IDOK);
+  }
+}
+
+void CMacroDialog::SyncList() {
+  if (assignment_.listOpen() && !list_) {
+    DWORD error = 0;
+    list_ = PopupListBox::Create(hwnd(), kMacroListId, Macro::kMacroListRect, {font(), kBoxText, kBoxBackground},
+                                 assignment_.offered(), error);
+    if (list_) list_->SetWheelTarget(hwnd());
+  } else if (!assignment_.listOpen() && list_) {
+    list_.reset();
+  }
+}
+
+}  // namespace quendar::win32

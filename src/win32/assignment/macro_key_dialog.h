@@ -1,0 +1,38 @@
+#pragma once
+// CMacroDialog: binds one of the store's first twelve macros with a repeat mode to a button.
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/ui/assignment/capture_dialogs.h"
+#include "win32/assignment/popup_list_box.h"
+#include "win32/framework/skinned_dialog.h"
+
+namespace quendar::win32 {
+
+inline constexpr int kMacroListId = 593;
+
+class CMacroDialog final : public SkinnedDialog {
+ public:
+  // `macroNames`: the store's macros in store order.
+  CMacroDialog(Skin& skin, ui::LanguageClass language, std::vector<std::wstring> macroNames);
+
+  const std::optional<ui::assignment::MacroChoice>& choice() const { return choice_; }
+
+ private:
+  void AppendTexts(ui::DrawList& list) override;
+  MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+  void OnLeftPress(LPARAM lParam);
+  void SyncList();
+
+  ui::LanguageClass language_;
+  ui::assignment::MacroAssignment assignment_;
+  std::unique_ptr<PopupListBox> list_;
+  std::optional<ui::assignment::MacroChoice> choice_;
+};
+
+}  // namespace quendar::win32

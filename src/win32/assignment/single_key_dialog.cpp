@@ -1,0 +1,104 @@
+#include "win32/assignment/single_key_dialog.h"
+
+#include <windowsx.h>
+
+#include <string>
+
+#include "core/keys/scan_code_names.h"
+#include "win32/assignment/assignment_dialog_parts.h"
+
+namespace quendar::win32 {
+
+namespace ua = ui::assignment;
+
+namespace {
+
+constexpr ui::Color kBlack{0, 0, 0};
+constexpr ui::Color kWhite{255, 255, 255};
+
+bool IsKeyMessage(UINT message) {
+  return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
+}
+
+SkinnedDialogSpec Spec(ui::LanguageClass language) {
+  return {ui::DialogKind::SingleKeyCapture,
+          L"Single Key",
+          0,
+          "/single-key.png",
+          std::wstring(ua::BackgroundErrorCaption(ua::CaptureDialog::SingleKey)),
+          AssignmentDialogButtons(ua::CaptureDialog::SingleKey, language),
+          {kWholeWindow}};
+}
+
+}  // namespace
+
+CSingleDialog::CSingleDialog(Skin& skin, ui::LanguageClass language) : SkinnedDialog(skin, Spec(language)), language_(language) {}
+
+void CSingleDialog::OnSkinnedInit() {
+  DWORD error = 0;
+  hook_ = KeyCaptureHook::Install(hwnd(), kSingleKeyMessage, error);
+  // Shown once the dialog is up; without the hook it stays open and captures nothing.
+  if (!hook_) ::PostMessageW(hwnd(), kHookFailedMessage, error, 0);
+}
+
+void CSingleDialog::AppendTexts(ui::DrawList& list) {
+  list.Fill(ua::SingleKeyCapture::kPromptRect, kWhite)
+      .Text(std::wstring(ua::SingleKeyPrompt(language_)), ua::SingleKeyCapture::kPromptRect, ui::FontRole::Dialog, kBlack)
+      .Fill(ua::SingleKeyCapture::kKeyNameRect, kWhite)
+      .Text(capture_.keyName(), ua::SingleKeyCapture::kKeyNameRect, ui::FontRole::Dialog, kBlack);
+}
+
+MessageResult CSingleDialog::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case kSingleKeyMessage:
+      capture_.OnKey(keys::ScanCodeFromKeystrokeFlags(static_cast<std::uint32_t>(lParam)));
+      Repaint(ua::SingleKeyCapture::kKeyNameRect);
+      return 0;
+    case kHookFailedMessage:
+      ::MessageBoxW(hwnd(), ua::HookInstallErrorText(ua::CaptureDialog::SingleKey, static_cast<DWORD>(wParam)).c_str(),
+                    nullptr, MB_OK);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      OnLeftPress(lParam);
+      return 0;
+    case WM_DESTROY:
+      hook_.reset();
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool CSingleDialog::PreTranslateMessage(MSG& message) {
+  // The Windows keys' own messages stop here (their names were captured by the hook already); other
+  // messages whose first parameter happens to be 0x5B or 0x5C go on.
+  if (IsKeyMessage(message.message) && (message.wParam == VK_LWIN || message.wParam == VK_RWIN)) return true;
+  return SkinnedDialog::PreTranslateMessage(message);
+}
+
+void CSingleDialog::OnLeftPress(LPARAM lParam) {
+  const ua::PressResult result = capture_.OnPress({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  if (result == ua::PressResult::Drag) {
+    ::ReleaseCapture();
+    ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    return;
+  }
+  Finish(result);
+}
+
+void CSingleDialog::Finish(ua::PressResult result) {
+  if (result == ua::PressResult::Cancel) {
+    Close(IDCANCEL);
+  } else if (result == ua::PressResult::Ok) {
+    auto confirmation = capture_.Confirm(language_);
+    if (const auto* refusal = std::get_if<ua::Refusal>(&confirmation)) {
+      ShowRefusal(hwnd(), refusal->text);
+      return;
+    }
+    choice_ = std::get<ua::SingleKeyChoice>(std::move(confirmation));
+    Close(IDOK);
+  }
+}
+
+}  // namespace quendar::win32

@@ -1,0 +1,36 @@
+#pragma once
+// CSingleDialog: captures one key for the "Single Key" function. The key's name comes from the project's
+// scan-code names through a thread keyboard hook; the dialog shows it in its white box.
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "core/ui/assignment/capture_dialogs.h"
+#include "win32/assignment/key_capture_hook.h"
+#include "win32/framework/skinned_dialog.h"
+
+namespace quendar::win32 {
+
+class CSingleDialog final : public SkinnedDialog {
+ public:
+  CSingleDialog(Skin& skin, ui::LanguageClass language);
+
+  // The captured key once the dialog ended with OK.
+  const std::optional<ui::assignment::SingleKeyChoice>& choice() const { return choice_; }
+
+ private:
+  void OnSkinnedInit() override;
+  void AppendTexts(ui::DrawList& list) override;
+  MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool PreTranslateMessage(MSG& message) override;
+  void OnLeftPress(LPARAM lParam);
+  void Finish(ui::assignment::PressResult result);
+
+  ui::LanguageClass language_;
+  ui::assignment::SingleKeyCapture capture_;
+  std::unique_ptr<KeyCaptureHook> hook_;
+  std::optional<ui::assignment::SingleKeyChoice> choice_;
+};
+
+}  // namespace quendar::win32

@@ -1,0 +1,301 @@
+#include "win32/macros/macro_manager_dialog.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "core/ui/macro_manager/macro_manager_view.h"
+#include "win32/app/resource_ids.h"
+
+namespace quendar::win32 {
+namespace {
+
+namespace mm = ui::macro_manager;
+
+// Posted by the in-place editor when an edit has ended.
+constexpr UINT kEditEndedMessage = WM_APP + 0x527;
+// Posted to show the notices of an event once its handling (a key report from inside the hook) is over.
+constexpr UINT kShowNoticesMessage = WM_APP + 0x528;
+
+constexpr COLORREF kListColour = RGB(109, 109, 109);
+constexpr COLORREF kFieldColour = RGB(34, 24, 21);
+
+SkinnedDialogSpec Spec(ui::LanguageClass language) {
+  return {ui::DialogKind::MacroManager,
+          L"Macro Manager",
+          0,
+          std::string(mm::kBackgroundImage),
+          L"Macro Manager Dialog Load background image failed!!!",
+          mm::MacroManagerButtons(language),
+          {}};
+}
+
+HWND CreateChild(HWND parent, const wchar_t* className, DWORD style, const ui::Rect& rect, int id, HFONT font) {
+  HWND child = ::CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, rect.left, rect.top, rect.Width(),
+                                 rect.Height(), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+  if (child != nullptr) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return child;
+}
+
+void FillList(HWND list, const std::vector<std::wstring>& items) {
+  ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  for (const auto& item : items) ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+}
+
+void SelectInList(HWND list, std::optional<std::size_t> index) {
+  ::SendMessageW(list, LB_SETCURSEL, index ? static_cast<WPARAM>(*index) : static_cast<WPARAM>(-1), 0);
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+COLORREF ToColorRef(ui::Color color) { return RGB(color.red, color.green, color.blue); }
+
+}  // namespace
+
+CMacroProgramDialog::CMacroProgramDialog(Skin& skin, macros::MacroSession& session, std::filesystem::path storeFile)
+    : SkinnedDialog(skin, Spec(skin.settings().language)), session_(session), store_(std::move(storeFile)) {}
+
+CMacroProgramDialog::~CMacroProgramDialog() {
+  editor_.reset();
+  if (model_) model_->Close();
+}
+
+void CMacroProgramDialog::OnSkinnedInit() {
+  listBrush_.reset(::CreateSolidBrush(kListColour));
+  fieldBrush_.reset(::CreateSolidBrush(kFieldColour));
+  macroList_ = CreateChild(hwnd(), L"LISTBOX", LBS_NOTIFY, mm::kMacroListRect, mm::kMacroListId, font());
+  sequenceList_ = CreateChild(hwnd(), L"LISTBOX", LBS_NOTIFY | WS_VSCROLL, mm::kSequenceListRect,
+                              mm::kSequenceListId, font());
+  loopField_ = CreateChild(hwnd(), L"EDIT", ES_NUMBER | ES_CENTER, mm::kLoopTimesFieldRect, mm::kLoopTimesFieldId,
+                           font());
+  hook_ = std::make_unique<ThreadKeyboardHook>(session_.recorder, hwnd());
+  model_.emplace(store_, session_, *hook_, skin().settings().language);
+  Apply(model_->Open());
+}
+
+void CMacroProgramDialog::AppendTexts(ui::DrawList& list) {
+  const mm::MacroManagerLook look{model_ && model_->recording(), session_.options.recordDelays,
+                                  session_.options.useLoopCount};
+  mm::AppendMacroManagerElements(list, look, skin().settings().language, textColor());
+}
+
+void CMacroProgramDialog::OnImageButton(int id) {
+  if (!model_) {
+    Close(IDCANCEL);  // without its background the dialog has only its buttons to leave by
+    return;
+  }
+  const ui::Rect rect = mm::ButtonRect(id);
+  mm::Effects effects = model_->Click({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+  effects.dragWindow = false;  // the base keeps a press on a button from moving the window
+  Apply(effects);
+}
+
+void CMacroProgramDialog::OnPress(ui::Point point) {
+  if (model_) Apply(model_->Click(point));
+}
+
+void CMacroProgramDialog::OnCloseRequest() {
+  if (model_) model_->Close();
+  Close(IDCANCEL);
+}
+
+std::optional<std::size_t> CMacroProgramDialog::Selection(HWND list) {
+  const LRESULT index = ::SendMessageW(list, LB_GETCURSEL, 0, 0);
+  if (index == LB_ERR) return std::nullopt;
+  return static_cast<std::size_t>(index);
+}
+
+bool CMacroProgramDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (!model_ || syncing_) return false;
+  const int id = LOWORD(wParam);
+  const int code = HIWORD(wParam);
+  if (id == mm::kMacroListId && code == LBN_SELCHANGE) {
+    Apply(model_->SelectMacro(Selection(macroList_)));
+  } else if (id == mm::kMacroListId && code == LBN_DBLCLK) {
+    if (const auto index = Selection(macroList_)) Apply(model_->DoubleClickMacro(*index));
+  } else if (id == mm::kSequenceListId && (code == LBN_SELCHANGE || code == LBN_DBLCLK)) {
+    Apply(model_->SelectSequenceItem(Selection(sequenceList_)));
+  } else if (id == mm::kLoopTimesFieldId && code == EN_CHANGE) {
+    Apply(model_->LoopTimesChanged(WindowText(loopField_)));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+std::optional<MessageResult> CMacroProgramDialog::ControlColour(UINT message, HDC dc, HWND control) {
+  const bool list = control == macroList_ || control == sequenceList_;
+  if (!list && control != loopField_) return std::nullopt;
+  ::SetTextColor(dc, ToColorRef(textColor()));
+  ::SetBkColor(dc, list ? kListColour : kFieldColour);
+  return MessageResult(reinterpret_cast<INT_PTR>(list ? listBrush_.get() : fieldBrush_.get()));
+}
+
+MessageResult CMacroProgramDialog::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      if (auto answer = ControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+        return *answer;
+      }
+      return std::nullopt;
+    case kKeyEventMessage:
+      if (model_) Apply(model_->KeyEvent(static_cast<macros::KeyEventKind>(wParam), ::GetTickCount()));
+      return 0;
+    case kEditEndedMessage:
+      if (editor_) {
+        if (auto end = editor_->TakeEnd()) {
+          editor_.reset();
+          if (model_) Apply(model_->EditEnded(*end));
+        }
+      }
+      return 0;
+    case kShowNoticesMessage: {
+      const auto notices = std::exchange(pendingNotices_, {});
+      for (const mm::Notice& notice : notices) {
+        ::MessageBoxW(hwnd(), notice.text.c_str(), notice.caption.c_str(), MB_OK);
+      }
+      return 0;
+    }
+    case WM_DESTROY:
+      editor_.reset();
+      if (model_) model_->Close();
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool CMacroProgramDialog::PreTranslateMessage(MSG& message) {
+  const bool ours = message.hwnd == hwnd() || ::IsChild(hwnd(), message.hwnd);
+  if (model_ && ours) {
+    if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) {
+      const auto kind = message.message == WM_KEYDOWN ? mm::KeyMessageKind::KeyDown : mm::KeyMessageKind::OtherKey;
+      switch (model_->FilterKey(kind, static_cast<std::uint32_t>(message.wParam), editor_ && editor_->open())) {
+        case mm::KeyVerdict::Consume: return true;
+        case mm::KeyVerdict::ActAsOk: Apply(model_->Ok()); return true;
+        case mm::KeyVerdict::Pass: break;
+      }
+    } else if (message.message == WM_MOUSEWHEEL) {
+      const int delta = GET_WHEEL_DELTA_WPARAM(message.wParam);
+      const LRESULT top = ::SendMessageW(sequenceList_, LB_GETTOPINDEX, 0, 0);
+      const LRESULT lines = mm::MacroManagerModel::WheelLines(delta);
+      ::SendMessageW(sequenceList_, LB_SETTOPINDEX, static_cast<WPARAM>(std::max<LRESULT>(0, top + lines)), 0);
+      return true;
+    } else if (message.message == WM_RBUTTONDOWN && !(editor_ && editor_->open())) {
+      POINT point{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+      ::MapWindowPoints(message.hwnd, hwnd(), &point, 1);
+      if (mm::kSequenceListRect.Contains({point.x, point.y})) {
+        ::ClientToScreen(hwnd(), &point);
+        OpenContextMenu(point);  // then the press goes on as usual
+      }
+    }
+  }
+  return SkinnedDialog::PreTranslateMessage(message);
+}
+
+void CMacroProgramDialog::OpenContextMenu(POINT screen) {
+  const HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(hwnd(), GWLP_HINSTANCE));
+  UniqueMenu menu(::LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MACRO_LIST_MENU)));
+  HMENU popup = menu ? ::GetSubMenu(menu.get(), 0) : nullptr;
+  if (popup == nullptr) {
+    // A module without the program's resources (a test host) gets the same menu built here.
+    menu.reset(::CreatePopupMenu());
+    for (const mm::MenuCommand command : mm::kMenuOrder) {
+      ::AppendMenuW(menu.get(), MF_STRING, static_cast<UINT_PTR>(command), L"");
+    }
+    popup = menu.get();
+  }
+  if (popup == nullptr) return;
+  static constexpr ui::MacroText kTexts[] = {ui::MacroText::Delete, ui::MacroText::InsertLeftButton,
+                                             ui::MacroText::InsertMiddleButton, ui::MacroText::InsertRightButton,
+                                             ui::MacroText::InsertDelay};
+  for (std::size_t i = 0; i < std::size(mm::kMenuOrder); ++i) {
+    const auto command = static_cast<UINT>(mm::kMenuOrder[i]);
+    const std::wstring text(model_->text(kTexts[i]));
+    ::ModifyMenuW(popup, command, MF_BYCOMMAND | MF_STRING, command, text.c_str());
+  }
+  const int chosen = ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
+                                      hwnd(), nullptr);
+  if (chosen != 0 && model_) Apply(model_->Command(static_cast<mm::MenuCommand>(chosen)));
+}
+
+void CMacroProgramDialog::SyncMacroList() {
+  syncing_ = true;
+  FillList(macroList_, model_->state().macroNames);
+  SelectInList(macroList_, model_->state().selected);
+  syncing_ = false;
+}
+
+void CMacroProgramDialog::SyncSequence() {
+  syncing_ = true;
+  const LRESULT top = ::SendMessageW(sequenceList_, LB_GETTOPINDEX, 0, 0);
+  FillList(sequenceList_, model_->state().sequence);
+  ::SendMessageW(sequenceList_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+  SelectInList(sequenceList_, model_->sequenceSelection());
+  syncing_ = false;
+}
+
+void CMacroProgramDialog::SyncOptions() {
+  syncing_ = true;
+  if (WindowText(loopField_) != model_->state().loopTimesText) {
+    ::SetWindowTextW(loopField_, model_->state().loopTimesText.c_str());
+  }
+  ::EnableWindow(loopField_, model_->loopFieldEnabled());
+  syncing_ = false;
+  Repaint(mm::kDelayTickRect);
+  Repaint(mm::kLoopTickRect);
+}
+
+void CMacroProgramDialog::OpenEditor(const mm::EditorRequest& request) {
+  if (editor_ && editor_->open()) return;
+  HWND list = request.list == mm::EditedList::Macros ? macroList_ : sequenceList_;
+  editor_ = ListBoxEditor::Begin(list, static_cast<int>(request.index), request.target, hwnd(), kEditEndedMessage);
+}
+
+void CMacroProgramDialog::Apply(const mm::Effects& effects) {
+  if (effects.macroList) SyncMacroList();
+  if (effects.sequence) SyncSequence();
+  if (effects.options) SyncOptions();
+  if (effects.recording) {
+    Repaint(mm::kRecordRect);
+    ::SetWindowTextW(hwnd(), model_->windowText().c_str());
+  }
+  if (effects.focusSequence) ::SetFocus(sequenceList_);
+  if (effects.notice && effects.end) {
+    ::MessageBoxW(hwnd(), effects.notice->text.c_str(), effects.notice->caption.c_str(), MB_OK);
+  } else if (effects.notice) {
+    pendingNotices_.push_back(*effects.notice);
+    ::PostMessageW(hwnd(), kShowNoticesMessage, 0, 0);
+  }
+  if (effects.editor) OpenEditor(*effects.editor);
+  if (effects.end) {
+    editor_.reset();
+    if (*effects.end == mm::DialogEnd::Ok) table_ = model_->table();
+    Close(*effects.end == mm::DialogEnd::Ok ? IDOK : IDCANCEL);
+  } else if (effects.dragWindow) {
+    ::ReleaseCapture();
+    ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  }
+}
+
+bool RunMacroManager(HINSTANCE instance, HWND owner, Skin& skin, macros::MacroSession& session,
+                     const std::filesystem::path& storeFile, profiles::ProfileRecord& record) {
+  CMacroProgramDialog dialog(skin, session, storeFile);
+  if (dialog.RunModal(instance, owner) != IDOK) return false;
+  const auto field = record.Field(profiles::field::kMacroTable);
+  std::copy(dialog.table().begin(), dialog.table().end(), field.begin());
+  return true;
+}
+
+}  // namespace quendar::win32

@@ -1,0 +1,83 @@
+#include "win32/profiles_ui/help_dialog.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "core/ui/help/help_panel.h"
+#include "core/ui/skin_manifest.h"
+#include "win32/app/resource_ids.h"
+
+namespace quendar::win32 {
+
+namespace help = ui::help;
+
+namespace {
+
+constexpr int kCloseButtonId = 3;
+
+}  // namespace
+
+void OpenWebAddress(HWND owner, std::wstring_view address) {
+  const std::wstring target(address);
+  ::ShellExecuteW(owner, help::kOpenVerb.data(), target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+SkinnedDialogSpec HelpDialog::Spec(const Skin& skin) {
+  const ui::LanguageClass language = skin.settings().language;
+  const std::string normal(ui::skin::kDialogButtonNormal.name);
+  const std::string over(ui::skin::kDialogButtonOver.name);
+  SkinnedDialogSpec spec;
+  spec.kind = ui::DialogKind::Help;
+  spec.title = L"Help";
+  spec.templateId = IDD_HELP_DIALOG;
+  spec.background = std::string(ui::skin::kHelpDialog.name);
+  spec.backgroundErrorCaption = L"Help Dialog Load background image failed!!!";
+  spec.buttons = {
+      {IDOK, help::kOkButton, normal, over, std::wstring(help::OkCaption(language))},
+      {IDCANCEL, help::kCancelButton, normal, over, std::wstring(help::CancelCaption(language))},
+      {kCloseButtonId, help::kCloseButton, std::string(ui::skin::kCloseButtonNormal.name),
+       std::string(ui::skin::kCloseButtonOver.name), L""},
+  };
+  return spec;
+}
+
+HelpDialog::HelpDialog(Skin& skin, HelpDialogContext context)
+    : SkinnedDialog(skin, Spec(skin)), context_(std::move(context)) {}
+
+bool HelpDialog::Open(HINSTANCE instance) {
+  if (CreateModeless(instance, context_.mainWindow) == nullptr) return false;
+  ::SetWindowTextW(hwnd(), spec().title.c_str());  // the templates carry no caption
+  PlaceInMainWindow();
+  return true;
+}
+
+void HelpDialog::PlaceInMainWindow() {
+  RECT mainClient{};
+  ::GetClientRect(context_.mainWindow, &mainClient);
+  RECT self{};
+  ::GetWindowRect(hwnd(), &self);
+  const ui::Point at = help::Placement({mainClient.right, mainClient.bottom},
+                                       {self.right - self.left, self.bottom - self.top});
+  ::SetWindowPos(hwnd(), HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE);
+}
+
+void HelpDialog::AppendTexts(ui::DrawList& list) { help::AppendTexts(list); }
+
+void HelpDialog::OnImageButton(int) { Close(IDCANCEL); }
+
+void HelpDialog::OnPress(ui::Point point) {
+  if (help::ActionFor(help::HitTest(point)) != help::HelpAction::OpenAddress) return;
+  if (context_.openAddress) {
+    context_.openAddress(help::WebAddress());
+  } else {
+    OpenWebAddress(hwnd(), help::WebAddress());
+  }
+}
+
+MessageResult HelpDialog::OnOtherMessage(UINT message, WPARAM, LPARAM) {
+  if (message == WM_DESTROY && context_.onClosed) context_.onClosed();
+  return std::nullopt;
+}
+
+}  // namespace quendar::win32

@@ -1,0 +1,42 @@
+#pragma once
+// The help panel: a small bordered child of the main window, against its right edge, with the maker's
+// web address and the version. The main window opens and closes it; its own buttons close it too.
+#include <windows.h>
+
+#include <functional>
+
+#include "win32/framework/skinned_dialog.h"
+
+namespace quendar::win32 {
+
+struct HelpDialogContext {
+  HWND mainWindow = nullptr;
+  std::function<void()> onClosed;  // the window is gone, whichever way it was closed
+  // Opens the web address; the platform's "open" verb when empty.
+  std::function<void(std::wstring_view)> openAddress;
+};
+
+class HelpDialog final : public SkinnedDialog {
+ public:
+  HelpDialog(Skin& skin, HelpDialogContext context);
+
+  bool Open(HINSTANCE instance);
+  bool IsOpen() const { return hwnd() != nullptr; }
+
+ private:
+  static SkinnedDialogSpec Spec(const Skin& skin);
+
+  void AppendTexts(ui::DrawList& list) override;
+  void OnImageButton(int id) override;
+  void OnPress(ui::Point point) override;
+  MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  void PlaceInMainWindow();
+
+  HelpDialogContext context_;
+};
+
+// The platform's "open" verb on an address, in a normal window.
+void OpenWebAddress(HWND owner, std::wstring_view address);
+
+}  // namespace quendar::win32

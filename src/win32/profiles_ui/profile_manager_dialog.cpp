@@ -1,0 +1,235 @@
+#include "win32/profiles_ui/profile_manager_dialog.h"
+
+#include <windowsx.h>
+
+#include <string>
+#include <type_traits>
+#include <variant>
+
+#include "core/app/app_messages.h"
+#include "core/ui/profile_manager/profile_manager_texts.h"
+#include "core/ui/profile_manager/profile_manager_view.h"
+#include "core/ui/skin_manifest.h"
+#include "win32/app/resource_ids.h"
+#include "win32/framework/list_box_editor.h"
+#include "win32/ui/painter.h"
+
+namespace quendar::win32 {
+
+namespace pm = ui::profile_manager;
+
+namespace {
+
+constexpr int kCloseButtonId = 1;
+constexpr int kItemHeight = 24;
+// Posted by the rename editor when its edit ended.
+constexpr UINT kRenameEndedMessage = WM_APP + 0x151;
+
+COLORREF ToColorRef(ui::Color color) { return RGB(color.red, color.green, color.blue); }
+
+HINSTANCE InstanceOf(HWND window) {
+  return reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(window, GWLP_HINSTANCE));
+}
+
+}  // namespace
+
+SkinnedDialogSpec ProfileManagerDialog::Spec(const Skin& skin) {
+  SkinnedDialogSpec spec;
+  spec.kind = ui::DialogKind::ProfileManager;
+  spec.title = std::wstring(pm::TextsFor(skin.settings().language).title);
+  spec.templateId = IDD_PROFILE_MANAGER;
+  spec.background = std::string(ui::skin::kProfileManagerDialog.name);
+  spec.backgroundErrorCaption = L"Config Dialog Load background image failed!!!";
+  spec.buttons.push_back({kCloseButtonId, pm::kCloseButton, std::string(ui::skin::kCloseButtonNormal.name),
+                          std::string(ui::skin::kCloseButtonOver.name), L""});
+  return spec;
+}
+
+ProfileManagerDialog::ProfileManagerDialog(Skin& skin, ProfileManagerContext context)
+    : SkinnedDialog(skin, Spec(skin)),
+      context_(std::move(context)),
+      model_(context_.listFile, skin.settings().language, *context_.currentProfileIndex) {}
+
+ProfileManagerDialog::~ProfileManagerDialog() = default;
+
+bool ProfileManagerDialog::Open(HINSTANCE instance) {
+  if (CreateModeless(instance, context_.mainWindow) == nullptr) return false;
+  ::SetWindowTextW(hwnd(), spec().title.c_str());  // the templates carry no caption
+  ::SetWindowPos(hwnd(), HWND_TOP, pm::kPlacement.x, pm::kPlacement.y, 0, 0, SWP_NOSIZE);
+  return true;
+}
+
+void ProfileManagerDialog::OnSkinnedInit() {
+  MakeTranslucent();
+  CreateListBox();
+  model_.Open();
+  SyncListBox();
+}
+
+void ProfileManagerDialog::MakeTranslucent() {
+  // Child windows take the layered style from Windows 8 on (the manifest says the program knows them);
+  // where the platform refuses it the manager is simply opaque.
+  const LONG_PTR exStyle = ::GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+  ::SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+  if (!::SetLayeredWindowAttributes(hwnd(), 0, pm::kConstantAlpha, LWA_ALPHA)) {
+    ::SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, exStyle);
+  }
+}
+
+void ProfileManagerDialog::CreateListBox() {
+  const ui::Rect& box = pm::kListBox;
+  list_ = ::CreateWindowExW(0, L"LISTBOX", L"",
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
+                                LBS_NOINTEGRALHEIGHT,
+                            box.left, box.top, box.Width(), box.Height(), hwnd(),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(pm::kListBoxId)), InstanceOf(hwnd()),
+                            nullptr);
+  ::SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
+  itemFonts_.Set(ui::FontRole::Dialog, font());
+  listBrush_.reset(::CreateSolidBrush(ToColorRef(pm::kItemBackColor)));
+}
+
+void ProfileManagerDialog::AppendTexts(ui::DrawList& list) {
+  const pm::ManagerTexts& texts = pm::TextsFor(model_.language());
+  pm::AppendTexts(list, texts, skin().settings().textColor);
+}
+
+void ProfileManagerDialog::OnImageButton(int id) {
+  if (id == kCloseButtonId) Carry(model_.OnClose());
+}
+
+void ProfileManagerDialog::OnPress(ui::Point point) {
+  if (pm::HitTest(point) == pm::ManagerHit::New) Carry(model_.OnNew());
+}
+
+void ProfileManagerDialog::OnCloseRequest() {
+  // Only the platform asks (a child has no close box): the same as the close button.
+  Carry(model_.OnClose());
+}
+
+bool ProfileManagerDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(wParam) != pm::kListBoxId || reinterpret_cast<HWND>(lParam) != list_) return false;
+  // The list box reports every button release as a selection change, also on the item already
+  // selected: that is the second click that renames.
+  if (HIWORD(wParam) == LBN_SELCHANGE && !editor_) {
+    const LRESULT selected = ::SendMessageW(list_, LB_GETCURSEL, 0, 0);
+    if (selected != LB_ERR) Carry(model_.OnItemClicked(static_cast<std::size_t>(selected)));
+  }
+  return true;
+}
+
+MessageResult ProfileManagerDialog::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MEASUREITEM: {
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (measure->CtlID != static_cast<UINT>(pm::kListBoxId)) return std::nullopt;
+      measure->itemHeight = kItemHeight;
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item->hwndItem != list_) return std::nullopt;
+      DrawItem(*item);
+      return TRUE;
+    }
+    case WM_CTLCOLORLISTBOX:
+      if (reinterpret_cast<HWND>(lParam) != list_) return std::nullopt;
+      return reinterpret_cast<INT_PTR>(listBrush_.get());
+    case WM_CONTEXTMENU:
+      // Sent when the right button is released over the list box; the selection stays as it is.
+      if (reinterpret_cast<HWND>(wParam) != list_ || editor_) return std::nullopt;
+      ShowContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case kRenameEndedMessage:
+      if (auto end = editor_ ? editor_->TakeEnd() : std::nullopt) {
+        editor_.reset();
+        if (end->commit) Carry(model_.OnRenameCommitted(end->index, end->text));
+      }
+      return 0;
+    case WM_DESTROY:
+      editor_.reset();
+      if (context_.onClosed) context_.onClosed();
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+void ProfileManagerDialog::DrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == static_cast<UINT>(-1)) return;
+  const std::size_t index = item.itemID;
+  const std::wstring name = index < shownNames_.size() ? shownNames_[index] : std::wstring();
+  const ui::Rect box{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
+  Painter painter(skin().images(), itemFonts_);
+  painter.Render(item.hDC, pm::BuildListItem(name, box, (item.itemState & ODS_SELECTED) != 0));
+}
+
+void ProfileManagerDialog::ShowContextMenu(POINT screen) {
+  if (screen.x == -1 && screen.y == -1) {  // the keyboard's menu key: at the selected item
+    RECT item{};
+    const LRESULT selected = ::SendMessageW(list_, LB_GETCURSEL, 0, 0);
+    if (selected == LB_ERR || ::SendMessageW(list_, LB_GETITEMRECT, selected, reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
+      ::GetClientRect(list_, &item);
+    }
+    screen = {item.left, item.bottom};
+    ::ClientToScreen(list_, &screen);
+  }
+  UniqueMenu menu(::LoadMenuW(InstanceOf(hwnd()), L"ProfileList"));
+  HMENU popup = menu ? ::GetSubMenu(menu.get(), 0) : nullptr;
+  if (popup == nullptr) return;
+  for (const pm::MenuEntry& entry : pm::ContextMenuEntries(model_.language())) {
+    const std::wstring label(entry.label);
+    const auto id = static_cast<UINT_PTR>(entry.command);
+    ::ModifyMenuW(popup, static_cast<UINT>(id), MF_BYCOMMAND | MF_STRING, id, label.c_str());
+  }
+  const UINT chosen = static_cast<UINT>(::TrackPopupMenu(
+      popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, screen.x, screen.y, 0, hwnd(), nullptr));
+  if (chosen != 0 && hwnd() != nullptr) Carry(model_.OnMenuCommand(chosen));
+}
+
+void ProfileManagerDialog::Carry(const pm::Effects& effects) {
+  SyncListBox();
+  for (const pm::Effect& effect : effects) {
+    if (hwnd() == nullptr) return;
+    std::visit(
+        [this](const auto& e) {
+          using E = std::decay_t<decltype(e)>;
+          if constexpr (std::is_same_v<E, pm::ShowWarning>) {
+            ::MessageBoxW(hwnd(), e.text.c_str(), e.caption.c_str(), MB_OK | MB_ICONWARNING);
+          } else if constexpr (std::is_same_v<E, pm::StartRename>) {
+            BeginRename(e.item);
+          } else if constexpr (std::is_same_v<E, pm::PostProfileRequest>) {
+            ::PostMessageW(context_.mainWindow, app::kProfileRequestMessage, e.request, e.slot);
+          } else if constexpr (std::is_same_v<E, pm::CloseManager>) {
+            Close(IDCANCEL);
+          }
+        },
+        effect);
+  }
+}
+
+void ProfileManagerDialog::SyncListBox() {
+  if (list_ == nullptr) return;
+  const profiles::ProfileListModel& list = model_.list();
+  if (list.names != shownNames_) {
+    ::SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+    for (const std::wstring& name : list.names) {
+      ::SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    }
+    shownNames_ = list.names;
+    ::SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(list_, nullptr, TRUE);
+  }
+  const WPARAM wanted = list.selection ? static_cast<WPARAM>(*list.selection) : static_cast<WPARAM>(-1);
+  if (static_cast<WPARAM>(::SendMessageW(list_, LB_GETCURSEL, 0, 0)) != wanted) {
+    ::SendMessageW(list_, LB_SETCURSEL, wanted, 0);
+  }
+}
+
+void ProfileManagerDialog::BeginRename(std::size_t item) {
+  editor_ = ListBoxEditor::Begin(list_, static_cast<int>(item), ui::EditTarget::ProfileName, hwnd(),
+                                 kRenameEndedMessage);
+}
+
+}  // namespace quendar::win32

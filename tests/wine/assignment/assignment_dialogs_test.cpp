@@ -1,0 +1,143 @@
+// The key capture and macro assignment dialogs on the real platform: keystrokes through SendInput reach
+// the thread hook, clicks choose from the lists, and OK hands back what the user picked.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <thread>
+
+#include "win32/assignment/combo_key_dialog.h"
+#include "win32/assignment/macro_key_dialog.h"
+#include "win32/assignment/single_key_dialog.h"
+#include "wine/assignment/real_input.h"
+#include "wine/wine_test_support.h"
+
+namespace quendar::test {
+namespace {
+
+namespace ua = ui::assignment;
+
+std::unique_ptr<win32::Skin> DefaultSkin(ui::LanguageClass language) {
+  win32::SkinSettings settings;
+  settings.folder = std::filesystem::path(QUENDAR_RUNTIME_DIR).wstring() + L"\\Skins\\Default";
+  settings.language = language;
+  settings.platform = {10, 0};
+  return std::make_unique<win32::Skin>(settings);
+}
+
+HWND FindOwnWindow(const wchar_t* title) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    found = ::FindWindowW(nullptr, title);
+    DWORD pid = 0;
+    if (found) ::GetWindowThreadProcessId(found, &pid);
+    return found != nullptr && pid == ::GetCurrentProcessId() && ::IsWindowVisible(found);
+  });
+  return found;
+}
+
+// The entry `item` of a popup list whose host has `id` in `dialog`: pointed at, then clicked.
+void ClickListEntry(HWND dialog, int id, int item) {
+  HWND list = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (list = PopupList(dialog, id)) != nullptr; }));
+  const POINT entry = ListEntry(list, item);
+  PointAt(list, entry.x, entry.y);
+  ClickAt(list, entry.x, entry.y);
+}
+
+// Runs `dialog` modally on this thread while `drive` acts on its window from another; whatever `drive`
+// leaves open is closed, so a failed step never hangs the test.
+template <typename Dialog>
+INT_PTR RunDriven(Dialog& dialog, const wchar_t* title, std::function<void(HWND)> drive) {
+  std::thread driver([&] {
+    HWND window = FindOwnWindow(title);
+    if (window == nullptr) return;
+    ::SetForegroundWindow(window);
+    drive(window);
+    if (!WaitFor([&] { return !::IsWindow(window); }, 10s)) {
+      if (HWND warning = ::FindWindowW(nullptr, L"Warning")) ::PostMessageW(warning, WM_COMMAND, IDOK, 0);
+      ::PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+  });
+  const INT_PTR result = dialog.RunModal(::GetModuleHandleW(nullptr), nullptr);
+  driver.join();
+  return result;
+}
+
+TEST(AssignmentDialogs, SingleKeyTakesTheLastKeyAndEnterDoesNotCloseIt) {
+  auto skin = DefaultSkin(ui::LanguageClass::English);
+  {
+    win32::CSingleDialog dialog(*skin, ui::LanguageClass::English);
+    const INT_PTR result = RunDriven(dialog, L"Single Key", [](HWND window) {
+      PressKey('A', 0x1E);
+      PressKey('B', 0x30);
+      ClickAt(window, 260, 260);
+    });
+    EXPECT_EQ(result, IDOK);
+    ASSERT_TRUE(dialog.choice());
+    EXPECT_EQ(dialog.choice()->key, L"B");
+  }
+  // Enter, Escape and the Windows key are captured like any key and close nothing: the click after them
+  // still finds OK.
+  win32::CSingleDialog dialog(*skin, ui::LanguageClass::English);
+  const INT_PTR result = RunDriven(dialog, L"Single Key", [](HWND window) {
+    PressKey(VK_RETURN, 0x1C);
+    PressKey(VK_ESCAPE, 0x01);
+    PressKey(VK_LWIN, 0x5B, /*extended=*/true);
+    ClickAt(window, 260, 260);
+  });
+  EXPECT_EQ(result, IDOK);
+  ASSERT_TRUE(dialog.choice());
+  EXPECT_EQ(dialog.choice()->key, L"Left Windows");
+}
+
+TEST(AssignmentDialogs, ComboTakesTheModifierFromItsListAndTheKeyFromTheFocusedBox) {
+  auto skin = DefaultSkin(ui::LanguageClass::English);
+  win32::CComboDialog dialog(*skin, ui::LanguageClass::English);
+  const INT_PTR result = RunDriven(dialog, L"Combo Key", [](HWND window) {
+    ClickAt(window, 60, 76);                           // the modifier box opens its list
+    ClickListEntry(window, win32::kModifierListId, 1);  // "Left Shift"
+    ASSERT_TRUE(WaitFor([&] { return ::GetDlgItem(window, win32::kModifierListId) == nullptr; }));
+    HWND key1 = ::GetDlgItem(window, win32::kKey1BoxId);
+    ClickAt(key1, 5, 5);
+    ASSERT_TRUE(WaitFor([&] {
+      GUITHREADINFO info{};
+      info.cbSize = sizeof(info);
+      return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus == key1;
+    }));
+    PressKey('A', 0x1E);
+    wchar_t shown[32]{};
+    ASSERT_TRUE(WaitFor([&] { return ::GetWindowTextW(key1, shown, 32) > 0; }));
+    EXPECT_STREQ(shown, L"A");
+    ClickAt(window, 260, 260);
+  });
+  EXPECT_EQ(result, IDOK);
+  ASSERT_TRUE(dialog.choice());
+  EXPECT_EQ(*dialog.choice(), (ua::ComboKeyChoice{L"Left Shift", L"A", L""}));
+}
+
+TEST(AssignmentDialogs, MacroDialogRefusesOkWithoutAMacroThenBindsTheChosenOne) {
+  auto skin = DefaultSkin(ui::LanguageClass::SimplifiedChinese);
+  win32::CMacroDialog dialog(*skin, ui::LanguageClass::SimplifiedChinese, {L"first", L"second", L"third"});
+  std::atomic<bool> refused{false};
+  const INT_PTR result = RunDriven(dialog, L"Macro Key", [&](HWND window) {
+    ClickAt(window, 260, 260);
+    HWND warning = FindOwnWindow(L"Warning");
+    refused = warning != nullptr;
+    if (warning) ::PostMessageW(warning, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(warning); }));
+    ClickAt(window, 60, 135);  // the macro box opens its list
+    ClickListEntry(window, win32::kMacroListId, 2);
+    ClickAt(window, 225, 185);  // repeat mode 2
+    ClickAt(window, 260, 260);
+  });
+  EXPECT_TRUE(refused);
+  EXPECT_EQ(result, IDOK);
+  ASSERT_TRUE(dialog.choice());
+  EXPECT_EQ(*dialog.choice(), (ua::MacroChoice{2, L"third", 2}));
+}
+
+}  // namespace
+}  // namespace quendar::test
