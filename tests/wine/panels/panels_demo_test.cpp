@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <thread>
 #include <string>
 #include <vector>
 
 #include "wine/demo/demo_program.h"
 #include "wine/demo/host_settings.h"
+#include "wine/profiles_ui/screen_capture.h"
 
 namespace quendar::test {
 namespace {
@@ -102,6 +105,43 @@ TEST_F(DemoPanels, ClickedSettingsReachTheMouseTheFileAndTheHost) {
   wchar_t shown[8] = {};
   ::SendMessageW(lines, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(shown));
   EXPECT_EQ(std::wstring(shown), L"5") << "the arrow writes into the number box";
+  EXPECT_EQ(demo.Exit(), 0u);
+}
+
+// Pictures of every panel open, for the gallery: taken only when QUENDAR_SCREENSHOT_DIR names a folder.
+TEST(DemoPanelPictures, EveryPanelOpen) {
+  if (_wgetenv(L"QUENDAR_SCREENSHOT_DIR") == nullptr) GTEST_SKIP() << "no screenshot folder";
+  DemoProgram demo;
+  ASSERT_TRUE(demo.ready());
+  HWND main = demo.mainWindow();
+  ::PostMessageW(main, WM_USER + 1, 0, WM_LBUTTONUP);
+  ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(main) != FALSE; }));
+  // Posted presses are handled in order; the pause lets the last one's paint reach the screen.
+  const auto settle = [] { std::this_thread::sleep_for(std::chrono::milliseconds(700)); };
+
+  demo.ClickMain(100, 185);  // X/Y sensitivity
+  demo.ClickMain(100, 366);  // the light button's title, below the open sensitivity panel
+  demo.ClickMain(kTitleX, kCpiTitleY);
+  demo.ClickMain(kTitleX, 284 + 5 + 10);  // "Lighting" below the open CPI panel
+  ASSERT_TRUE(WaitFor([&] { return ::GetDlgItem(main, kColourBox1) != nullptr; }));
+  settle();
+  SaveWindowScreenshot(main, L"panels-cpi-lighting-left");
+
+  demo.ClickMain(kTitleX, kCpiTitleY);
+  demo.ClickMain(kTitleX, 67);  // "Lighting", now second
+  demo.ClickMain(kTitleX, kReportRateTitleY);
+  demo.ClickMain(kTitleX, 102 + 138 + 5 + 10);  // "Mouse Speed" below the report-rate panel
+  demo.ClickMain(kTitleX, 265 + 110 + 5 + 10);  // "Double Click Speed" below the mouse-speed panel
+  settle();
+  SaveWindowScreenshot(main, L"panels-rate-speeds");
+
+  demo.ClickMain(kTitleX, kReportRateTitleY);
+  demo.ClickMain(kTitleX, 117);  // "Mouse Speed" closes
+  demo.ClickMain(kTitleX, 142);  // "Double Click Speed" closes
+  demo.ClickMain(kTitleX, kScrollTitleY);
+  ASSERT_TRUE(WaitFor([&] { return ::GetDlgItem(main, kNumberBox) != nullptr; }));
+  settle();
+  SaveWindowScreenshot(main, L"panels-scroll");
   EXPECT_EQ(demo.Exit(), 0u);
 }
 
