@@ -79,16 +79,18 @@ TEST(AssignmentDialogs, SingleKeyTakesTheLastKeyAndEnterDoesNotCloseIt) {
     ASSERT_TRUE(dialog.choice());
     EXPECT_EQ(dialog.choice()->key, L"B");
   }
-  // Enter and Escape are captured like any key and close nothing: the click after them still finds OK.
+  // Enter, Escape and the Windows key are captured like any key and close nothing: the click after them
+  // still finds OK.
   win32::CSingleDialog dialog(*skin, ui::LanguageClass::English);
   const INT_PTR result = RunDriven(dialog, L"Single Key", [](HWND window) {
     PressKey(VK_RETURN, 0x1C);
     PressKey(VK_ESCAPE, 0x01);
+    PressKey(VK_LWIN, 0x5B, /*extended=*/true);
     ClickAt(window, 260, 260);
   });
   EXPECT_EQ(result, IDOK);
   ASSERT_TRUE(dialog.choice());
-  EXPECT_EQ(dialog.choice()->key, L"Esc");
+  EXPECT_EQ(dialog.choice()->key, L"Left Windows");
 }
 
 TEST(AssignmentDialogs, ComboTakesTheModifierFromItsListAndTheKeyFromTheFocusedBox) {
