@@ -1,7 +1,6 @@
 // The macro manager in the program on the simulated mouse: "Macro Manager" opens it, a macro recorded
-// from real keystrokes with delays goes into the profile on OK, and "Save" sends it to the mouse in the
-// block of the button bound to it. (The button is bound through the profile file, as the assignment
-// menus would store it.)
+// from real keystrokes with delays goes into the profile on OK, the macro assignment dialog binds it to
+// Button 3, and "Save" sends the macro's block and the button's code to the mouse.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,7 +9,9 @@
 #include <vector>
 
 #include "core/macros/macro_store.h"
+#include "core/ui/assignment/button_function_lists.h"
 #include "core/ui/macro_manager/macro_manager_layout.h"
+#include "wine/assignment/real_input.h"
 #include "wine/demo/demo_program.h"
 
 namespace quendar::test {
@@ -18,21 +19,40 @@ namespace {
 
 namespace mm = ui::macro_manager;
 
-constexpr int kMacroManagerX = 141, kMacroManagerY = 151;  // the left column's "Macro Manager" title
-constexpr int kCancelX = 880, kCancelY = 620;
+constexpr int kMacroManagerX = 141, kMacroManagerY = 151;  // the "Macro Manager" title, sections closed
 constexpr int kSaveX = 950, kSaveY = 620;
 constexpr std::size_t kRecord = 1;  // the flag byte comes first in a profile file
-constexpr std::size_t kButton3 = 2;
-constexpr std::uint8_t kMacroKeyFunction = 12;
+// The Button Assignment panel of the Top view: Button 3's dropdown box, the "Macro Key" entry, and the
+// macro assignment dialog's macro list, its repeat mode 2 and its OK.
+constexpr POINT kAssignmentTitle{140, 117}, kTopView{530, 540}, kButton3Box{185, 202};
+constexpr int kMacroKeyEntry = 12, kMacroKeyList = 593;
+constexpr POINT kMacroListBox{60, 135}, kRepeatModeTwo{225, 185}, kMacroKeyOk{260, 260};
+
+HWND WaitForTopWindow(const wchar_t* title, DWORD pid) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    found = ::FindWindowW(nullptr, title);
+    DWORD owner = 0;
+    if (found) ::GetWindowThreadProcessId(found, &owner);
+    return found != nullptr && owner == pid && ::IsWindowVisible(found);
+  });
+  return found;
+}
+
+HWND WaitForPopupList(HWND parent, int id) {
+  HWND list = nullptr;
+  WaitFor([&] { return (list = PopupList(parent, id)) != nullptr; });
+  return list;
+}
+
+void ClickEntry(HWND list, int item) {
+  const POINT entry = ListEntry(list, item);
+  ClickAt(list, entry.x, entry.y);
+}
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 void Click(HWND window, const ui::Rect& rect) {
@@ -68,16 +88,9 @@ TEST(DemoMacroManager, RecordedMacroReachesTheMouseOnSave) {
   const std::size_t position = macros::MacroStore(store).ListMacroNames().size();  // where New puts it
   ASSERT_LT(position, 12u);
 
-  // Button 3 runs the macro at that position, once.
-  const auto profile = demo.folder() / L"config0.bin";
-  auto bytes = ReadBytes(profile);
-  ASSERT_EQ(bytes.size(), 1840u);
-  bytes[kRecord + 0x3F + kButton3] = kMacroKeyFunction;
-  bytes[kRecord + 0x117 + kButton3] = static_cast<std::uint8_t>(position);
-  bytes[kRecord + 0x123 + kButton3] = 1;
-  WriteBytes(profile, bytes);
-  demo.ClickMain(kCancelX, kCancelY);  // Cancel reloads the changed file when the window comes back
-  ::PostMessageW(demo.mainWindow(), WM_USER + 1, 0, WM_LBUTTONUP);
+  const HWND main = demo.mainWindow();
+  ::PostMessageW(main, WM_USER + 1, 0, WM_LBUTTONUP);  // the tray icon's click shows the window
+  ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(main) != FALSE; }));
 
   demo.ClickMain(kMacroManagerX, kMacroManagerY);
   HWND dialog = nullptr;
@@ -113,6 +126,25 @@ TEST(DemoMacroManager, RecordedMacroReachesTheMouseOnSave) {
   // Loop count 1, the press with the recorded delay, the release with none after it.
   const std::vector<std::uint8_t> block{0x00, 0x01, static_cast<std::uint8_t>(delay / 10), 0x04, 0x80, 0x04, 0x00, 0x00};
 
+  // Button 3 runs the new macro, repeat mode 2, chosen in the macro assignment dialog.
+  ::SetForegroundWindow(main);
+  ClickAt(main, kAssignmentTitle.x, kAssignmentTitle.y);
+  ClickAt(main, kTopView.x, kTopView.y);
+  ClickAt(main, kButton3Box.x, kButton3Box.y);
+  const HWND functions = WaitForPopupList(main, ui::assignment::kFunctionListId);
+  ASSERT_NE(functions, nullptr);
+  ClickEntry(functions, kMacroKeyEntry);
+  const HWND macroKey = WaitForTopWindow(L"Macro Key", demo.process().pid());
+  ASSERT_NE(macroKey, nullptr);
+  ClickAt(macroKey, kMacroListBox.x, kMacroListBox.y);
+  const HWND offered = WaitForPopupList(macroKey, kMacroKeyList);
+  ASSERT_NE(offered, nullptr);
+  ASSERT_EQ(::SendMessageW(offered, LB_GETCOUNT, 0, 0), LRESULT(position + 1)) << "the new macro is offered last";
+  ClickEntry(offered, static_cast<int>(position));
+  ClickAt(macroKey, kRepeatModeTwo.x, kRepeatModeTwo.y);
+  ClickAt(macroKey, kMacroKeyOk.x, kMacroKeyOk.y);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(macroKey); }));
+
   demo.ClickMain(kSaveX, kSaveY);
   ASSERT_TRUE(demo.WaitForState(L"Last download: 31 exchanges"));
   const std::wstring state = demo.MouseState();
@@ -124,12 +156,12 @@ TEST(DemoMacroManager, RecordedMacroReachesTheMouseOnSave) {
   ASSERT_NE(at, std::wstring::npos);
   EXPECT_EQ(line.substr(at, 3 + 23), L" | " + Hex(block)) << "block " << position;
   // Button 3's key-matrix slot (slot 1) holds the macro code: kind 9, repeat mode, macro number + 1.
-  const std::vector<std::uint8_t> code{0x09, 0x01, static_cast<std::uint8_t>(position + 1), 0x00};
+  const std::vector<std::uint8_t> code{0x09, 0x02, static_cast<std::uint8_t>(position + 1), 0x00};
   const auto matrix = state.find(L"Key matrix 1: ");
   ASSERT_NE(matrix, std::wstring::npos);
   EXPECT_EQ(state.substr(matrix + 14 + 12, 11), Hex(code));
 
-  const auto saved = ReadBytes(profile);
+  const auto saved = ReadBytes(demo.folder() / L"config0.bin");
   ASSERT_EQ(saved.size(), 1840u);
   EXPECT_TRUE(std::equal(block.begin(), block.end(), saved.begin() + kRecord + 303 + 128 * position));
   EXPECT_EQ(demo.Exit(), 0u);
