@@ -7,6 +7,7 @@
 #include <array>
 
 #include "core/ui/assignment/button_function_lists.h"
+#include "win32/framework/unique_handle.h"
 #include "wine/assignment/real_input.h"
 #include "wine/demo/demo_program.h"
 
@@ -14,6 +15,7 @@ namespace quendar::test {
 namespace {
 
 namespace ua = ui::assignment;
+using win32::WindowDc;
 
 constexpr int kFunctionList = ua::kFunctionListId;
 constexpr int kMultimediaList = ua::kFunctionListId + static_cast<int>(ua::PopupList::Multimedia);
@@ -78,6 +80,15 @@ TEST(AssignmentDemo, SubListCombinationAndMacroReachTheKeyMatrixOnSave) {
   ClickAt(main, kBoxX, RowY(2));
   HWND functions = WaitForList(main, kFunctionList);
   ASSERT_NE(functions, nullptr);
+  // Below its last entry the list shows its own background.
+  RECT client{};
+  ::GetClientRect(functions, &client);
+  POINT below{client.right / 2, client.bottom - 1};
+  ::ClientToScreen(functions, &below);
+  EXPECT_TRUE(WaitFor([&] {
+    WindowDc screen(nullptr);
+    return ::GetPixel(screen.get(), below.x, below.y) == RGB(80, 0, 0);
+  }));
   const POINT multimedia = ListEntry(functions, 7);
   PointAt(functions, multimedia.x, multimedia.y);
   HWND media = WaitForList(main, kMultimediaList);

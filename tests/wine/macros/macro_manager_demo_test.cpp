@@ -13,6 +13,7 @@
 #include "core/ui/macro_manager/macro_manager_layout.h"
 #include "wine/assignment/real_input.h"
 #include "wine/demo/demo_program.h"
+#include "wine/macros/macro_test_input.h"
 
 namespace quendar::test {
 namespace {
@@ -53,31 +54,6 @@ void ClickEntry(HWND list, int item) {
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void Click(HWND window, const ui::Rect& rect) {
-  const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  ::PostMessageW(window, WM_LBUTTONUP, 0, at);
-}
-
-void Key(WORD virtualKey, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtualKey;
-  input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  ::SendInput(1, &input, sizeof(input));
-}
-
-std::wstring Hex(const std::vector<std::uint8_t>& bytes) {
-  std::wstring text;
-  for (std::uint8_t b : bytes) {
-    wchar_t cell[4];
-    std::swprintf(cell, 4, L"%02X", b);
-    text += (text.empty() ? L"" : L" ") + std::wstring(cell);
-  }
-  return text;
 }
 
 TEST(DemoMacroManager, RecordedMacroReachesTheMouseOnSave) {

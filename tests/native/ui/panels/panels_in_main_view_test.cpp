@@ -58,7 +58,7 @@ TEST_F(PanelsInMainView, ScrollLinesThroughTheView) {
   view.Press({800, 160});  // "Scroll Speed", row 6 below five collapsed titles
   ASSERT_EQ(platform.children.count(kNumberBoxId), 1u);
   const Rect box = platform.children[kNumberBoxId].box;
-  EXPECT_EQ(box.top, 177 + 16);
+  EXPECT_EQ(box.top, 177 + 15);
   platform.echoTo = panels.at(main::PanelSlot::ScrollSpeed);
   platform.children[kNumberBoxId].text = L"101";
   view.ControlNotice(kNumberBoxId, kEditChangedNotice);
