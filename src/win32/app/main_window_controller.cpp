@@ -177,9 +177,8 @@ void MainWindowController::OnPress(ui::Point point) { Carry(view_.Press(point));
 void MainWindowController::OnMove(ui::Point point) { Carry(view_.Move(point)); }
 
 void MainWindowController::OnHover(ui::Point point) {
-  trackingPointer_ = false;
+  trackingPointer_ = false;  // a hover notice is one-shot: the next movement asks for another
   Carry(view_.Hover(point));
-  RequestPointerNotices();  // the next rest elsewhere is a hover again
 }
 
 void MainWindowController::OnLeave() {

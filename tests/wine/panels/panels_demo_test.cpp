@@ -108,10 +108,11 @@ TEST_F(DemoPanels, ClickedSettingsReachTheMouseTheFileAndTheHost) {
   EXPECT_EQ(demo.Exit(), 0u);
 }
 
-// Pictures of every panel open, for the gallery: taken only when QUENDAR_SCREENSHOT_DIR names a folder.
-TEST(DemoPanelPictures, EveryPanelOpen) {
-  if (_wgetenv(L"QUENDAR_SCREENSHOT_DIR") == nullptr) GTEST_SKIP() << "no screenshot folder";
-  DemoProgram demo;
+// Pictures of every panel open, for the gallery, in the language `code` (empty: English).
+void TakePictures(const std::wstring& code, const std::wstring& suffix) {
+  DemoProgram demo({}, [&](const std::filesystem::path& folder) {
+    ::WritePrivateProfileStringW(L"Skins", L"Lan", code.c_str(), (folder / L"str0.ini").c_str());
+  });
   ASSERT_TRUE(demo.ready());
   HWND main = demo.mainWindow();
   ::PostMessageW(main, WM_USER + 1, 0, WM_LBUTTONUP);
@@ -125,7 +126,7 @@ TEST(DemoPanelPictures, EveryPanelOpen) {
   demo.ClickMain(kTitleX, 284 + 5 + 10);  // "Lighting" below the open CPI panel
   ASSERT_TRUE(WaitFor([&] { return ::GetDlgItem(main, kColourBox1) != nullptr; }));
   settle();
-  SaveWindowScreenshot(main, L"panels-cpi-lighting-left");
+  SaveWindowScreenshot(main, L"panels-cpi-lighting-left" + suffix);
 
   demo.ClickMain(kTitleX, kCpiTitleY);
   demo.ClickMain(kTitleX, 67);  // "Lighting", now second
@@ -133,7 +134,7 @@ TEST(DemoPanelPictures, EveryPanelOpen) {
   demo.ClickMain(kTitleX, 102 + 138 + 5 + 10);  // "Mouse Speed" below the report-rate panel
   demo.ClickMain(kTitleX, 265 + 110 + 5 + 10);  // "Double Click Speed" below the mouse-speed panel
   settle();
-  SaveWindowScreenshot(main, L"panels-rate-speeds");
+  SaveWindowScreenshot(main, L"panels-rate-speeds" + suffix);
 
   demo.ClickMain(kTitleX, kReportRateTitleY);
   demo.ClickMain(kTitleX, 117);  // "Mouse Speed" closes
@@ -141,8 +142,15 @@ TEST(DemoPanelPictures, EveryPanelOpen) {
   demo.ClickMain(kTitleX, kScrollTitleY);
   ASSERT_TRUE(WaitFor([&] { return ::GetDlgItem(main, kNumberBox) != nullptr; }));
   settle();
-  SaveWindowScreenshot(main, L"panels-scroll");
+  SaveWindowScreenshot(main, L"panels-scroll" + suffix);
   EXPECT_EQ(demo.Exit(), 0u);
+}
+
+// Taken only when QUENDAR_SCREENSHOT_DIR names a folder.
+TEST(DemoPanelPictures, EveryPanelOpenInEnglishAndTraditionalChinese) {
+  if (_wgetenv(L"QUENDAR_SCREENSHOT_DIR") == nullptr) GTEST_SKIP() << "no screenshot folder";
+  TakePictures(L"", L"");
+  TakePictures(L"CHT", L"-cht");
 }
 
 }  // namespace
