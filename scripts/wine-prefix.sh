@@ -27,6 +27,9 @@ reg() {
 for face in '宋体' '黑体' 'SimSun' 'SimHei'; do
   reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d 'WenQuanYi Zen Hei'
 done
+# Without a replacement "Arial" resolves to a face that draws Latin letters garbled and no underscore at
+# 13-14 pixels; the metric-compatible Liberation Sans reads as Arial does.
+reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial' /t REG_SZ /d 'Liberation Sans'
 for face in 'Liberation Sans' 'Segoe UI' 'Tahoma' 'Arial'; do
   reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" /t REG_MULTI_SZ \
       /d 'wqy-zenhei.ttc,WenQuanYi Zen Hei'

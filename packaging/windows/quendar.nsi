@@ -22,7 +22,8 @@ SetCompressor /SOLID lzma
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
-; The running program is found by its window and ended by its own Exit command (the tray menu's).
+; The running program is found by its window and ended by its own Exit command (the tray menu's); the
+; names and the number are those of src/core/app/app_messages.h.
 !define WINDOW_CLASS "PelidorGMClass"
 !define WINDOW_TITLE "VELMARK QUENDAR 2017"
 !define EXIT_COMMAND 1028

@@ -8,6 +8,8 @@
 #include "core/app/app_messages.h"
 #include "core/ui/draw/png_size.h"
 #include "core/ui/panels/settings_panels.h"
+#include "core/macros/macro_store.h"
+#include "win32/assignment/win32_assignment_platform.h"
 #include "win32/panels/win32_panel_platform.h"
 #include "win32/ui/load_png.h"
 #include "win32/ui/painter.h"
@@ -40,6 +42,8 @@ class HeaderSizes {
 
 RECT ToRect(const ui::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
+constexpr int kScrollThumbId = 1101;
+
 }  // namespace
 
 MainWindowController::MainWindowController(HWND window, app::AppSession& session,
@@ -53,7 +57,21 @@ MainWindowController::MainWindowController(HWND window, app::AppSession& session
         return (*sizes)(name);
       }) {
   ui::panels::AttachSettingsPanels(panels_, session_.state().record, *panelPlatform_);
+  AttachFunctionLists();
   RefreshContent();
+}
+
+void MainWindowController::AttachFunctionLists() {
+  assignmentPlatform_ = std::make_unique<Win32AssignmentPlatform>(window_, skin_, [this] {
+    return macros::MacroStore(session_.files().paths().macroStorePath).ListMacroNames();
+  });
+  functionLists_ = std::make_unique<ui::assignment::ButtonFunctionLists>(
+      ui::assignment::AssignmentTarget{session_.state().record, session_.files().captions(), language_.language()},
+      *assignmentPlatform_);
+  assignmentPlatform_->SetHoverSink([this](ui::assignment::PopupList list, int item, const ui::Rect& itemRect) {
+    functionLists_->OnListHover(list, item, itemRect);
+  });
+  view_.AttachFunctionLists(functionLists_.get());
 }
 
 MainWindowController::~MainWindowController() = default;
@@ -61,6 +79,7 @@ MainWindowController::~MainWindowController() = default;
 bool MainWindowController::LoadSkin(const std::wstring& folder) {
   skin_.ChangeFolder(folder);
   skin_.SetLanguage(language_.language());
+  functionLists_->SetLanguage(language_.language());
   const Dib32* background = skin_.images().Find("/main.png");
   if (background == nullptr) return false;
   // The window is as large as its background, at the same place and Z order.
@@ -84,6 +103,7 @@ void MainWindowController::CreateFonts(const ui::MainWindowFonts& fonts) {
   fonts_.Set(ui::FontRole::Label, labelFont_.get());
   fonts_.Set(ui::FontRole::Title, titleFont_.get());
   fonts_.Set(ui::FontRole::Arial, arialFont_.get());
+  assignmentPlatform_->SetListFont(labelFont_.get());
 }
 
 void MainWindowController::RefreshContent() {
@@ -97,6 +117,11 @@ void MainWindowController::OnPaint(HDC dc, const RECT& invalid) {
   RefreshContent();
   const ui::Rect area{invalid.left, invalid.top, invalid.right, invalid.bottom};
   PaintNow(dc, area.Empty() ? region::kWindow : area);
+}
+
+void MainWindowController::PrintClient(HDC dc) {
+  Painter painter(skin_.images(), fonts_);
+  painter.Render(dc, view_.Draw(region::kWindow));
 }
 
 void MainWindowController::PaintNow(HDC dc, const ui::Rect& area) {
@@ -139,7 +164,10 @@ void MainWindowController::RedrawCurrentPage() {
 }
 
 void MainWindowController::ClosePopupLists() {
-  // The function lists attach here once they exist; the settings panels' children stay with their panels.
+  // The settings panels' children stay with their panels. The scroll thumb goes with the lists; the next
+  // full paint puts it back where the page has it.
+  functionLists_->CloseAll();
+  thumb_.reset();
 }
 
 // --- Input -------------------------------------------------------------------------------------
@@ -149,9 +177,8 @@ void MainWindowController::OnPress(ui::Point point) { Carry(view_.Press(point));
 void MainWindowController::OnMove(ui::Point point) { Carry(view_.Move(point)); }
 
 void MainWindowController::OnHover(ui::Point point) {
-  trackingPointer_ = false;
+  trackingPointer_ = false;  // a hover notice is one-shot: the next movement asks for another
   Carry(view_.Hover(point));
-  RequestPointerNotices();  // the next rest elsewhere is a hover again
 }
 
 void MainWindowController::OnLeave() {
@@ -183,9 +210,24 @@ void MainWindowController::Carry(const ui::main::Effects& effects) {
       Run(run->command);
     } else if (std::holds_alternative<TrackPointer>(effect)) {
       RequestPointerNotices();
-    } else if (std::holds_alternative<PlaceThumb>(effect)) {
-      // The scroll thumb attaches here once it exists.
+    } else if (const auto* thumb = std::get_if<ui::main::PlaceThumb>(&effect)) {
+      PlaceThumb(thumb->box);
     }
+  }
+}
+
+void MainWindowController::PlaceThumb(const ui::Rect& box) {
+  if (!thumb_) {
+    auto thumb = std::make_unique<ScrollThumb>();
+    // Without its image the column still pages by its titles; the thumb just is not there.
+    if (thumb->Create(window_, kInitialThumb, ::GetModuleHandleW(nullptr), kScrollThumbId)) return;
+    thumb_ = std::move(thumb);
+  }
+  if (box == kInitialThumb) {
+    thumb_->MoveToInitial();
+  } else if (thumb_->rectInParent() != box) {
+    ::SetWindowPos(thumb_->hwnd(), nullptr, box.left, box.top, box.Width(), box.Height(),
+                   SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

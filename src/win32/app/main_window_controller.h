@@ -13,15 +13,18 @@
 #include "core/ui/interface_language.h"
 #include "core/ui/language_fonts.h"
 #include "core/ui/main/main_view.h"
+#include "core/ui/assignment/button_function_lists.h"
 #include "core/ui/main/panel.h"
 #include "win32/framework/unique_handle.h"
 #include "core/ui/draw/missing_images.h"
 #include "win32/ui/fonts.h"
+#include "win32/ui/scroll_thumb.h"
 #include "win32/ui/skin.h"
 
 namespace quendar::win32 {
 
 class Win32PanelPlatform;
+class Win32AssignmentPlatform;
 
 // Windows the main window starts but other parts own. An empty hook does nothing.
 struct MainWindowDialogs {
@@ -46,9 +49,12 @@ class MainWindowController {
   void SetTextColor(ui::Color color);
   void CreateFonts(const ui::MainWindowFonts& fonts);
   void SetDialogs(MainWindowDialogs dialogs) { dialogs_ = std::move(dialogs); }
+  void SetMacroManager(std::function<void()> run) { dialogs_.runMacroManager = std::move(run); }
 
   // Messages.
   void OnPaint(HDC dc, const RECT& invalid);
+  // WM_PRINTCLIENT: the whole client area into `dc` (what the scroll thumb shows under its edges).
+  void PrintClient(HDC dc);
   void OnPress(ui::Point point);
   void OnMove(ui::Point point);
   void OnHover(ui::Point point);
@@ -77,6 +83,8 @@ class MainWindowController {
   void PaintNow(HDC dc, const ui::Rect& area);
   void RefreshContent();
   void RequestPointerNotices();
+  void PlaceThumb(const ui::Rect& box);
+  void AttachFunctionLists();
 
   HWND window_;
   app::AppSession& session_;
@@ -90,8 +98,11 @@ class MainWindowController {
 
   std::unique_ptr<Win32PanelPlatform> panelPlatform_;
   ui::main::PanelSet panels_;
+  std::unique_ptr<Win32AssignmentPlatform> assignmentPlatform_;
+  std::unique_ptr<ui::assignment::ButtonFunctionLists> functionLists_;
   ui::main::MainView view_;
   MainWindowDialogs dialogs_;
+  std::unique_ptr<ScrollThumb> thumb_;
   bool trackingPointer_ = false;
 };
 

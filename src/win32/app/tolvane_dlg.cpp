@@ -7,6 +7,7 @@
 #include "core/ui/interface_language.h"
 #include "win32/app/resource_ids.h"
 #include "win32/app/win32_host_services.h"
+#include "win32/macros/macro_manager_dialog.h"
 #include "win32/ui/load_png.h"
 #include "win32/profiles/module_path.h"
 
@@ -47,6 +48,7 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {app::kScrollThumbMessage, &CTolvaneDlg::OnScrollThumb},
       {WM_COMMAND, &CTolvaneDlg::OnCommand},
       {kLoadImageFailedMessage, &CTolvaneDlg::OnLoadImageFailed},
+      {WM_PRINTCLIENT, &CTolvaneDlg::OnPrintClient},
   };
   return table;
 }
@@ -112,6 +114,7 @@ bool CTolvaneDlg::Initialize() {
 
   startupComplete_ = app::RunStartupSequence(*this, *session_, *this, language_);
   RefreshCompanion();
+  WireMacroManager();
   return startupComplete_;
 }
 
@@ -137,6 +140,13 @@ void CTolvaneDlg::CreateProfilesUi() {
     if (!profilesUi_->OpenProfileManager()) controller_->ProfileManagerClosed();
   };
   controller_->SetDialogs(std::move(dialogs));
+}
+
+void CTolvaneDlg::WireMacroManager() {
+  controller_->SetMacroManager([this] {
+    RunMacroManager(instance_, window_, controller_->skin(), macroSession_,
+                    session_->files().paths().macroStorePath, session_->state().record);
+  });
 }
 
 void CTolvaneDlg::CreateDeviceLink() {
@@ -359,6 +369,11 @@ MessageResult CTolvaneDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   // The dialog manager's Enter / Escape and stray IDOK / IDCANCEL never end the main window.
   if (lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) return 0;
   return std::nullopt;
+}
+
+MessageResult CTolvaneDlg::OnPrintClient(WPARAM dc, LPARAM) {
+  if (controller_) controller_->PrintClient(reinterpret_cast<HDC>(dc));
+  return 0;
 }
 
 MessageResult CTolvaneDlg::OnLoadImageFailed(WPARAM, LPARAM) {

@@ -21,6 +21,7 @@
 #include "win32/app/main_window_controller.h"
 #include "win32/app/reader_bridge.h"
 #include "win32/app/system_parameters.h"
+#include "core/macros/recorder.h"
 #include "win32/app/tray_icon.h"
 #include "win32/framework/dialog_window.h"
 #include "win32/framework/unique_handle.h"
@@ -76,6 +77,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   MessageResult OnScrollThumb(WPARAM, LPARAM);
   MessageResult OnCommand(WPARAM, LPARAM);
   MessageResult OnLoadImageFailed(WPARAM, LPARAM);
+  MessageResult OnPrintClient(WPARAM, LPARAM);
   void OnExit();
 
   // app::MainWindowPort
@@ -110,6 +112,8 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
 
   // The device link's work on the window's thread after an arrival.
   void RunConnectionSteps();
+  // The main view's "Macro Manager" title runs the macro manager on the current record.
+  void WireMacroManager();
 
   HINSTANCE instance_;
   AppEnvironment environment_;
@@ -118,6 +122,8 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   HICON bigIcon_ = nullptr;  // shared resource icons: not destroyed
   HICON smallIcon_ = nullptr;
   TrayIcon trayIcon_;
+  // The macro recorder and the tick-box flags outlive each macro manager.
+  macros::MacroSession macroSession_;
 
   // The one interface language: set at start-up, passed to every part that shows text.
   ui::InterfaceLanguage language_;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "win32/framework/common_dialogs.h"
+
 namespace quendar::win32 {
 
 namespace {
@@ -56,7 +58,8 @@ std::optional<std::filesystem::path> Win32HostServices::RunFileDialog(const app:
   // working folder, which nothing in the program depends on but a dialog should not move.
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR |
                  (save ? 0 : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
-  const BOOL chosen = save ? ::GetSaveFileNameW(&dialog) : ::GetOpenFileNameW(&dialog);
+  DWORD error = 0;
+  const BOOL chosen = save ? ShowSaveFileDialog(dialog, error) : ShowOpenFileDialog(dialog, error);
   if (!chosen) return std::nullopt;
   return std::filesystem::path(fileName.data());
 }

@@ -25,6 +25,20 @@ SkinnedDialogSpec Spec(ui::LanguageClass language) {
 
 ui::Rect TickColumn() { return Macro::kTickRects.front().Union(Macro::kTickRects.back()); }
 
+// The part of `box` in which the wrapped text sits centred vertically (wrapped texts are laid out from
+// the top of their box).
+ui::Rect CentredWrappedBox(HWND window, HFONT font, const std::wstring& text, const ui::Rect& box) {
+  WindowDc dc(window);
+  if (!dc) return box;
+  ScopedSelectObject selected(dc.get(), font);
+  RECT measured{0, 0, box.Width(), 0};
+  ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  const int height = measured.bottom - measured.top;
+  if (height <= 0 || height >= box.Height()) return box;
+  const int top = box.top + (box.Height() - height) / 2;
+  return {box.left, top, box.right, top + height};
+}
+
 }  // namespace
 
 CMacroDialog::CMacroDialog(Skin& skin, ui::LanguageClass language, std::vector<std::wstring> macroNames)
@@ -37,7 +51,8 @@ void CMacroDialog::AppendTexts(ui::DrawList& list) {
   for (int mode = 0; mode < Macro::kRepeatModeCount; ++mode) {
     const auto at = static_cast<std::size_t>(mode);
     list.Image(mode == assignment_.repeatMode() ? "/PaneMakingTick.png" : "/Pane.png", Macro::kTickRects[at].TopLeft());
-    list.WrappedText(std::wstring(ua::RepeatModeText(language_, mode)), Macro::kModeTextRects[at], ui::FontRole::Dialog,
+    const std::wstring text(ua::RepeatModeText(language_, mode));
+    list.WrappedText(text, CentredWrappedBox(hwnd(), font(), text, Macro::kModeTextRects[at]), ui::FontRole::Dialog,
                      kWhite);
   }
 }

@@ -2,11 +2,9 @@
 
 #include <string>
 
-#include "core/ui/language_fonts.h"
 #include "win32/assignment/combo_key_dialog.h"
 #include "win32/assignment/macro_key_dialog.h"
 #include "win32/assignment/single_key_dialog.h"
-#include "win32/ui/fonts.h"
 
 namespace quendar::win32 {
 
@@ -24,12 +22,8 @@ constexpr UINT kShowWarningMessage = WM_APP + 1;
 
 }  // namespace
 
-Win32AssignmentPlatform::Win32AssignmentPlatform(HWND mainWindow, Skin& skin, macros::MacroStore store)
-    : mainWindow_(mainWindow),
-      skin_(skin),
-      store_(std::move(store)),
-      // The lists speak in the main window's label font.
-      listFont_(CreateFontFromSpec(ui::MainWindowFontsFor(skin.settings().language, skin.settings().platform).label)) {
+Win32AssignmentPlatform::Win32AssignmentPlatform(HWND mainWindow, Skin& skin, MacroNames macroNames)
+    : mainWindow_(mainWindow), skin_(skin), macroNames_(std::move(macroNames)) {
   WNDCLASSEXW cls{};
   cls.cbSize = sizeof(cls);
   cls.lpfnWndProc = NoticeProc;
@@ -71,7 +65,7 @@ void Win32AssignmentPlatform::OpenList(ua::PopupList list, const ui::Rect& rect,
   auto& slot = lists_[Index(list)];
   slot.reset();
   DWORD error = 0;
-  slot = PopupListBox::Create(mainWindow_, ua::ListId(list), rect, {listFont_.get(), kListText, kListBackground}, items,
+  slot = PopupListBox::Create(mainWindow_, ua::ListId(list), rect, {listFont_, kListText, kListBackground}, items,
                               error);
   if (!slot) {
     lastError_ = AssignmentPlatformError{"CreateWindowExW(popup list)", error};
@@ -123,7 +117,7 @@ std::optional<ua::ComboKeyChoice> Win32AssignmentPlatform::RunComboKeyDialog(ui:
 }
 
 std::optional<ua::MacroChoice> Win32AssignmentPlatform::RunMacroKeyDialog(ui::LanguageClass language) {
-  CMacroDialog dialog(skin_, language, store_.ListMacroNames());
+  CMacroDialog dialog(skin_, language, macroNames_ ? macroNames_() : std::vector<std::wstring>{});
   if (dialog.RunModal(instance(), mainWindow_) != IDOK) return std::nullopt;
   return dialog.choice();
 }

@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 
-#include "core/macros/macro_store.h"
 #include "core/ui/assignment/button_function_lists.h"
 #include "win32/assignment/popup_list_box.h"
 #include "win32/ui/skin.h"
@@ -26,14 +25,18 @@ class Win32AssignmentPlatform final : public ui::assignment::AssignmentPlatform 
  public:
   using HoverSink = std::function<void(ui::assignment::PopupList list, int item, const ui::Rect& itemRect)>;
 
-  // `mainWindow` owns the lists; `store` lists the macros the macro dialog offers.
-  Win32AssignmentPlatform(HWND mainWindow, Skin& skin, macros::MacroStore store);
+  using MacroNames = std::function<std::vector<std::wstring>()>;
+
+  // `mainWindow` owns the lists; `macroNames` lists the store's macros when the macro dialog opens.
+  Win32AssignmentPlatform(HWND mainWindow, Skin& skin, MacroNames macroNames);
   ~Win32AssignmentPlatform() override;
   Win32AssignmentPlatform(const Win32AssignmentPlatform&) = delete;
   Win32AssignmentPlatform& operator=(const Win32AssignmentPlatform&) = delete;
 
   // Where pointer movements over the lists go (the function lists' OnListHover).
   void SetHoverSink(HoverSink sink) { hoverSink_ = std::move(sink); }
+  // The main window's label font, which the lists speak in (not owned).
+  void SetListFont(HFONT font) { listFont_ = font; }
 
   void OpenList(ui::assignment::PopupList list, const ui::Rect& rect, const std::vector<std::wstring>& items) override;
   void CloseList(ui::assignment::PopupList list) override;
@@ -60,8 +63,8 @@ class Win32AssignmentPlatform final : public ui::assignment::AssignmentPlatform 
 
   HWND mainWindow_;
   Skin& skin_;
-  macros::MacroStore store_;
-  UniqueFont listFont_;
+  MacroNames macroNames_;
+  HFONT listFont_ = nullptr;
   std::array<std::unique_ptr<PopupListBox>, 6> lists_;
   HoverSink hoverSink_;
   // Warnings wait here until the main window's current event is over: a message box is never shown in

@@ -45,6 +45,8 @@ std::wstring DescribeState(const sim::MouseState& state, bool plugged,
   text += L"\r\nColours 1: " + Hex(std::span(state.colourBlocks[1]).first(12));
   text += L"\r\n           " + Hex(std::span(state.colourBlocks[1]).subspan(12));
   text += L"\r\nKey matrix 1: " + Hex(std::span(state.keyMatrices[0]).first(16)) + L" ...";
+  text += L"\r\nMacro blocks (first 8 bytes):";
+  for (const auto& block : state.macroBlocks) text += L" | " + Hex(std::span(block).first(8));
   text += L"\r\nLast download: ";
   if (lastDownload) {
     wchar_t ms[32];

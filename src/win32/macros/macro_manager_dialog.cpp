@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "core/ui/macro_manager/macro_manager_view.h"
 #include "win32/app/resource_ids.h"
@@ -15,6 +16,8 @@ namespace mm = ui::macro_manager;
 
 // Posted by the in-place editor when an edit has ended.
 constexpr UINT kEditEndedMessage = WM_APP + 0x527;
+// Posted to show the notices of an event once its handling (a key report from inside the hook) is over.
+constexpr UINT kShowNoticesMessage = WM_APP + 0x528;
 
 constexpr COLORREF kListColour = RGB(109, 109, 109);
 constexpr COLORREF kFieldColour = RGB(34, 24, 21);
@@ -157,6 +160,13 @@ MessageResult CMacroProgramDialog::OnOtherMessage(UINT message, WPARAM wParam, L
         }
       }
       return 0;
+    case kShowNoticesMessage: {
+      const auto notices = std::exchange(pendingNotices_, {});
+      for (const mm::Notice& notice : notices) {
+        ::MessageBoxW(hwnd(), notice.text.c_str(), notice.caption.c_str(), MB_OK);
+      }
+      return 0;
+    }
     case WM_DESTROY:
       editor_.reset();
       if (model_) model_->Close();
@@ -262,8 +272,11 @@ void CMacroProgramDialog::Apply(const mm::Effects& effects) {
     ::SetWindowTextW(hwnd(), model_->windowText().c_str());
   }
   if (effects.focusSequence) ::SetFocus(sequenceList_);
-  if (effects.notice) {
+  if (effects.notice && effects.end) {
     ::MessageBoxW(hwnd(), effects.notice->text.c_str(), effects.notice->caption.c_str(), MB_OK);
+  } else if (effects.notice) {
+    pendingNotices_.push_back(*effects.notice);
+    ::PostMessageW(hwnd(), kShowNoticesMessage, 0, 0);
   }
   if (effects.editor) OpenEditor(*effects.editor);
   if (effects.end) {

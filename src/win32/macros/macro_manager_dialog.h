@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "core/macros/macro_block.h"
 #include "core/macros/macro_store.h"
@@ -57,6 +58,7 @@ class CMacroProgramDialog final : public SkinnedDialog {
   UniqueBrush listBrush_;
   UniqueBrush fieldBrush_;
   bool syncing_ = false;  // the program sets a control: its notifications are not the user's
+  std::vector<ui::macro_manager::Notice> pendingNotices_;
   macros::MacroTable table_{};
 };
 

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "core/ui/panels/scroll_speed_panel.h"
+#include "win32/framework/common_dialogs.h"
 
 namespace quendar::win32 {
 
@@ -135,9 +136,10 @@ std::optional<ui::Color> Win32PanelPlatform::ChooseColour() {
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = parent_;
   dialog.lpCustColors = customColours_.data();
-  if (!::ChooseColorW(&dialog)) {
+  DWORD error = 0;
+  if (!ShowColourDialog(dialog, error)) {
     // Zero is the user's Cancel; anything else is the dialog's own failure.
-    if (const DWORD error = ::CommDlgExtendedError()) lastError_ = PanelPlatformError{"ChooseColorW", error};
+    if (error != 0) lastError_ = PanelPlatformError{"ChooseColorW", error};
     return std::nullopt;
   }
   return ui::Color{GetRValue(dialog.rgbResult), GetGValue(dialog.rgbResult), GetBValue(dialog.rgbResult)};

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 
 #include "core/ui/draw/pixels.h"
 #include "core/ui/geometry.h"
@@ -16,6 +17,14 @@ class Dib32 {
   Dib32() = default;
   // An all-zero (transparent black) bitmap; invalid when the platform refuses one.
   explicit Dib32(ui::Size size);
+  Dib32(Dib32&& other) noexcept { *this = std::move(other); }
+  Dib32& operator=(Dib32&& other) noexcept {
+    bitmap_ = std::move(other.bitmap_);
+    bits_ = std::exchange(other.bits_, nullptr);  // the pixels go with the bitmap
+    size_ = std::exchange(other.size_, {});
+    opaque_ = std::exchange(other.opaque_, false);
+    return *this;
+  }
 
   bool valid() const { return bitmap_.valid(); }
   HBITMAP handle() const { return bitmap_.get(); }

@@ -157,6 +157,8 @@ int wmain(int argc, wchar_t** argv) {
   painter.Paint(dc.get(), frame);
   const double cold = std::chrono::duration<double, std::milli>(Clock::now() - coldStart).count();
   window.painter = &painter;  // from now on the window's own paints show the frame too
+  const std::size_t frameBytes = images.bytesHeld();
+  const std::size_t frameImages = images.imagesHeld();
   const Figures full = Time(200, [&] { painter.Paint(dc.get(), frame); });
   // The same frame into a memory context: the drawing without the transfer to the screen.
   win32::Dib32 offscreen(ui::skin::kMainWindow);
@@ -177,6 +179,8 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("one image button with its caption (57 x 30): median %.3f ms, worst %.3f ms, best %.3f ms\n", one.median,
               one.worst, one.best);
 
+  std::printf("image cache after the frame: %zu images, %.2f MB\n", frameImages,
+              static_cast<double>(frameBytes) / (1024.0 * 1024.0));
   // Every image of the default skin decoded, as after a session that opened every page and dialog.
   for (const ui::skin::Image* image : ui::skin::kImages) images.Find(image->name);
   for (const ui::skin::Family* family : ui::skin::kFamilies) {

@@ -63,7 +63,6 @@ TEST(NewMacroNameTest, NeverRepeatsAName) {
       {{}, L"Macro_0"},
       {{L"Macro_0", L"Macro_3"}, L"Macro_4"},
       {{L"Macro_0", L"Work"}, L"Macro_2"},
-      {{L"Macro_1", L"Macro_0"}, L"Macro_2"},
       {{L"Macro_2", L"macro_1", L"X_0"}, L"Macro_3"},
       {{L"Macro_99999999999999999999"}, L"Macro_2147483648"},
   };
@@ -206,17 +205,6 @@ TEST_F(MacroManagerModelTest, RecordingThroughTheDialog) {
   EXPECT_EQ(model.FilterKey(KeyMessageKind::KeyDown, 0x0D, true), KeyVerdict::Pass);
   EXPECT_EQ(model.FilterKey(KeyMessageKind::KeyDown, 0x1B, false), KeyVerdict::Consume);
   EXPECT_EQ(model.FilterKey(KeyMessageKind::OtherKey, 0x5B, false), KeyVerdict::Consume);
-}
-
-TEST_F(MacroManagerModelTest, LoopTimesFieldFallsBackToOne) {
-  WriteMacro(L"Macro_0", {L"A   Dn"}, L"5");
-  auto& model = Open();
-  for (const wchar_t* typed : {L"", L"0", L"70000"}) {
-    EXPECT_TRUE(model.LoopTimesChanged(typed).options) << typed;
-    EXPECT_EQ(model.state().loopTimesText, L"1");
-  }
-  EXPECT_FALSE(model.LoopTimesChanged(L"42").options);
-  EXPECT_EQ(store_.LoadMacro(L"Macro_0").loopCountText, L"42");
 }
 
 }  // namespace

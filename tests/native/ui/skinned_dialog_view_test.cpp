@@ -27,7 +27,7 @@ TEST(ImageButtonHover, LightsOnHoverAndPutsBackOnMoveOffOrLeave) {
       {"move onto a button asks for the hover notice", hover.MouseMove(kOnFirst), {true, std::nullopt, {}}},
       {"hover lights it", hover.Hover(kOnFirst), {false, 0, {}}},
       {"moving to the other button only asks", hover.MouseMove(kOnSecond), {true, std::nullopt, {}}},
-      {"hover there swaps the lit button", hover.Hover(kOnSecond), {false, 1, {1 - 1}}},
+      {"hover there swaps the lit button", hover.Hover(kOnSecond), {false, 1, {0}}},
       {"move off puts it back", hover.MouseMove(kOff), {false, std::nullopt, {1}}},
       {"nothing left to put back", hover.MouseMove(kOff), {}},
       {"hover again", hover.Hover(kOnFirst), {false, 0, {}}},

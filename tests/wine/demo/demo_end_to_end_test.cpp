@@ -11,6 +11,7 @@
 #include "core/app/balloon.h"
 #include "core/ui/interface_language.h"
 #include "wine/demo/demo_program.h"
+#include "wine/demo/host_settings.h"
 
 namespace quendar::test {
 namespace {
@@ -50,39 +51,6 @@ std::wstring ExpectedStageBalloon(const DemoProgram& demo, int stage) {
          app::CpiCodeText(static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(sensorType)) +
          L"  [flags 0x17, icon 1, 5000 ms]";
 }
-
-// The host settings as the platform holds them, to put back what a test's "Save" changed. (Wine keeps
-// them per process once read: the program's own view is checked through its "Simulated mouse" window.)
-struct HostSettings {
-  std::array<int, 3> mouse{};
-  int speed = 0;
-  UINT wheelLines = 0;
-  UINT doubleClickTime = 0;
-
-  static HostSettings Read() {
-    HostSettings s;
-    ::SystemParametersInfoW(SPI_GETMOUSE, 0, s.mouse.data(), 0);
-    ::SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &s.speed, 0);
-    ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &s.wheelLines, 0);
-    s.doubleClickTime = ::GetDoubleClickTime();
-    return s;
-  }
-  void Restore() const {
-    std::array<int, 3> triple = mouse;
-    const UINT flags = SPIF_UPDATEINIFILE | SPIF_SENDCHANGE;
-    ::SystemParametersInfoW(SPI_SETMOUSE, 0, triple.data(), flags);
-    ::SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(speed)), flags);
-    ::SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, wheelLines, nullptr, flags);
-    ::SystemParametersInfoW(SPI_SETDOUBLECLICKTIME, doubleClickTime, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
-  }
-};
-
-class RestoresHostSettings : public ::testing::Test {
- protected:
-  void SetUp() override { original_ = HostSettings::Read(); }
-  void TearDown() override { original_.Restore(); }
-  HostSettings original_;
-};
 
 using DemoSave = RestoresHostSettings;
 using DemoMouse = RestoresHostSettings;  // "Save" after a replug

@@ -16,6 +16,7 @@
 #include "native/ini/temp_folder.h"
 #include "win32/macros/macro_manager_dialog.h"
 #include "wine/ui/ui_test_support.h"
+#include "wine/macros/macro_test_input.h"
 #include "wine/wine_test_support.h"
 
 namespace quendar::test {
@@ -53,7 +54,7 @@ class MacroManagerRun {
   HWND Child(int id) const { return ::GetDlgItem(window_, id); }
   Outcome Wait() { return outcome_.get(); }
 
-  void Click(ui::Rect rect) const { ClickAt(window_, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}); }
+  void Click(ui::Rect rect) const { test::Click(window_, rect); }
   static void ClickAt(HWND window, POINT at, bool twice = false) {
     const LPARAM where = MAKELPARAM(at.x, at.y);
     ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
@@ -108,18 +109,7 @@ class MacroManagerRun {
   }
 
  private:
-  HWND FindDialog() const {
-    HWND found = nullptr;
-    if (thread_ == 0) return nullptr;
-    ::EnumThreadWindows(thread_, [](HWND w, LPARAM out) {
-      wchar_t cls[16]{};
-      ::GetClassNameW(w, cls, 16);
-      if (std::wstring(cls) != L"#32770" || !::IsWindowVisible(w)) return TRUE;
-      *reinterpret_cast<HWND*>(out) = w;
-      return FALSE;
-    }, reinterpret_cast<LPARAM>(&found));
-    return found;
-  }
+  HWND FindDialog() const { return ::FindWindowW(L"#32770", L"Macro Manager"); }
 
   win32::Skin skin_;
   macros::MacroSession session_;
@@ -127,15 +117,6 @@ class MacroManagerRun {
   HWND window_ = nullptr;
   std::future<Outcome> outcome_;
 };
-
-void Key(WORD virtualKey, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtualKey;
-  input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  ::SendInput(1, &input, sizeof(input));
-}
 
 bool IsDelayItem(const std::wstring& item) {
   return item.size() > 3 && item.ends_with(L" ms") && item.find_first_not_of(L"0123456789") == item.size() - 3;

@@ -48,6 +48,9 @@ class ButtonFunctionLists final : public main::FunctionLists {
   // The pointer moved onto `item` of `list`; `itemRect` is that entry inside the list.
   void OnListHover(PopupList list, int item, const Rect& itemRect);
 
+  // The language is settled once the profile's text file has been read.
+  void SetLanguage(LanguageClass language) { target_.language = language; }
+
   const AssignmentMenus& menus() const { return menus_; }
 
  private:

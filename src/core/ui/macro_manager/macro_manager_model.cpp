@@ -159,6 +159,7 @@ Effects MacroManagerModel::StartRecording() {
   loopFieldEnabled_ = false;
   state_.sequence.clear();
   sequenceSelection_.reset();
+  lastClickedDelay_.reset();  // a new sequence: a first click on a delay only selects it
   session_.recorder.Start();
   windowText_ = text(MacroText::RecordingWindowText);
   effects.sequence = effects.focusSequence = effects.recording = true;
@@ -199,6 +200,7 @@ Effects MacroManagerModel::NewMacro() {
   state_.selected = state_.macroNames.size() - 1;
   state_.sequence.clear();
   sequenceSelection_.reset();
+  lastClickedDelay_.reset();
   // Storing the count is what creates the new macro's section (and the store, when there is none).
   SetLoopTimes(L"1");
   effects.macroList = effects.sequence = effects.options = true;
@@ -215,6 +217,7 @@ Effects MacroManagerModel::DeleteMacro() {
   state_.selected.reset();
   state_.sequence.clear();
   sequenceSelection_.reset();
+  lastClickedDelay_.reset();
   lastDoubleClickedMacro_.reset();
   store_.RemoveMacroSection(removed);
   effects.macroList = effects.sequence = true;
@@ -227,6 +230,7 @@ Effects MacroManagerModel::SelectMacro(std::optional<std::size_t> index) {
   if (recording()) effects = StopRecording();
   state_.selected = index;
   sequenceSelection_.reset();
+  lastClickedDelay_.reset();
   effects.sequence = true;
   const std::wstring* name = state_.SelectedName();
   if (name == nullptr) {

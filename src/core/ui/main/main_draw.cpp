@@ -125,8 +125,6 @@ void DrawLeftColumn(Builder& b, const MainViewState& state, const LeftColumnLayo
 }
 
 void DrawRightColumn(Builder& b, const RightColumnLayout& right, const PanelSet& panels, const PanelFrames& frames) {
-  // The column's own background first: sections that moved up leave nothing of their old place behind.
-  b.Image(skin::kMainRightBackground.name, skin::kMainRightBackground.at);
   for (int s = 1; s <= 6; ++s) {
     const RightSectionPlace& place = right.section[static_cast<std::size_t>(s)];
     if (!place.painted) continue;

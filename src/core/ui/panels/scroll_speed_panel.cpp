@@ -10,7 +10,8 @@ namespace quendar::ui::panels {
 Rect ScrollLinesChoiceRect(const main::PanelFrame& frame) { return At(frame, 10, 15, 22, 27); }
 Rect ScrollScreenChoiceRect(const main::PanelFrame& frame) { return At(frame, 10, 50, 22, 62); }
 Rect NumberBoxRect(const main::PanelFrame& frame) { return At(frame, 150, 15, 186, 29); }
-Rect NumberBoxEditRect(const main::PanelFrame& frame) { return At(frame, 152, 16, 184, 28); }
+// Inside the frame's side borders and as tall as the frame, so a line of the 13-pixel font fits.
+Rect NumberBoxEditRect(const main::PanelFrame& frame) { return At(frame, 151, 15, 185, 29); }
 Rect ScrollUpArrowRect(const main::PanelFrame& frame) { return At(frame, 190, 15, 200, 21); }
 Rect ScrollDownArrowRect(const main::PanelFrame& frame) { return At(frame, 190, 23, 200, 29); }
 

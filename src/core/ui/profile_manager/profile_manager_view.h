@@ -14,7 +14,8 @@ inline constexpr int kListBoxId = 130;
 inline constexpr std::uint8_t kConstantAlpha = 178;
 inline constexpr Point kPlacement{0, 0};
 
-inline constexpr Rect kTitleBox{10, 0, 80, 31};
+// The title may run up to the close button: "Configuration" is wider than the 70 pixels from 10 to 80.
+inline constexpr Rect kTitleBox{10, 0, 236, 31};
 inline constexpr Rect kCloseButton{240, 8, 255, 23};
 inline constexpr Rect kListBox{0, 31, 263, 575};
 inline constexpr Rect kNewButton{0, 575, 263, 598};

@@ -1,0 +1,153 @@
+// Button assignment in the demo program, driven with real clicks and keystrokes: a sub-list entry, a
+// captured combination and a macro reach the mouse's key matrix on "Save"; the only "Click" button
+// refuses to open its list.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <array>
+
+#include "core/ui/assignment/button_function_lists.h"
+#include "win32/framework/unique_handle.h"
+#include "wine/assignment/real_input.h"
+#include "wine/demo/demo_program.h"
+
+namespace quendar::test {
+namespace {
+
+namespace ua = ui::assignment;
+using win32::WindowDc;
+
+constexpr int kFunctionList = ua::kFunctionListId;
+constexpr int kMultimediaList = ua::kFunctionListId + static_cast<int>(ua::PopupList::Multimedia);
+constexpr int kModifierList = 515, kKey1Box = 516, kMacroList = 593;
+
+// The Button Assignment panel of the Top view: row r's dropdown box is at y 154 + 20r.
+constexpr POINT kAssignmentTitle{140, 117}, kTopView{530, 540}, kSave{950, 620};
+constexpr int RowY(int row) { return 162 + 20 * row; }
+constexpr int kBoxX = 185;
+
+HWND WaitForTopWindow(const wchar_t* title, DWORD pid) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    found = ::FindWindowW(nullptr, title);
+    DWORD owner = 0;
+    if (found) ::GetWindowThreadProcessId(found, &owner);
+    return found != nullptr && owner == pid && ::IsWindowVisible(found);
+  });
+  return found;
+}
+
+HWND WaitForList(HWND parent, int id) {
+  HWND list = nullptr;
+  WaitFor([&] { return (list = PopupList(parent, id)) != nullptr; });
+  return list;
+}
+
+void ClickEntry(HWND list, int item) {
+  const POINT entry = ListEntry(list, item);
+  ClickAt(list, entry.x, entry.y);
+}
+
+struct AssignmentPanel {
+  DemoProgram demo;
+  HWND main = nullptr;
+
+  bool Open() {
+    if (!demo.ready() || !demo.WaitForState(L"Plugged in")) return false;
+    main = demo.mainWindow();
+    ::PostMessageW(main, WM_USER + 1, 0, WM_LBUTTONUP);  // the tray icon's click shows the window
+    if (!WaitFor([&] { return ::IsWindowVisible(main) != FALSE; })) return false;
+    ::SetForegroundWindow(main);
+    ClickAt(main, kAssignmentTitle.x, kAssignmentTitle.y);
+    ClickAt(main, kTopView.x, kTopView.y);
+    return true;
+  }
+  // Opens `row`'s function list and clicks its entry `item`.
+  void Choose(int row, int item) {
+    ClickAt(main, kBoxX, RowY(row));
+    HWND functions = WaitForList(main, kFunctionList);
+    ASSERT_NE(functions, nullptr);
+    ClickEntry(functions, item);
+  }
+};
+
+TEST(AssignmentDemo, SubListCombinationAndMacroReachTheKeyMatrixOnSave) {
+  AssignmentPanel panel;
+  ASSERT_TRUE(panel.Open());
+  HWND main = panel.main;
+
+  // Button 3: point at "Multimedia", then click "Volume Up" in its sub-list.
+  ClickAt(main, kBoxX, RowY(2));
+  HWND functions = WaitForList(main, kFunctionList);
+  ASSERT_NE(functions, nullptr);
+  // Below its last entry the list shows its own background.
+  RECT client{};
+  ::GetClientRect(functions, &client);
+  POINT below{client.right / 2, client.bottom - 1};
+  ::ClientToScreen(functions, &below);
+  EXPECT_TRUE(WaitFor([&] {
+    WindowDc screen(nullptr);
+    return ::GetPixel(screen.get(), below.x, below.y) == RGB(80, 0, 0);
+  }));
+  const POINT multimedia = ListEntry(functions, 7);
+  PointAt(functions, multimedia.x, multimedia.y);
+  HWND media = WaitForList(main, kMultimediaList);
+  ASSERT_NE(media, nullptr);
+  ClickEntry(media, 6);
+  ASSERT_TRUE(WaitFor([&] { return PopupList(main, kFunctionList) == nullptr; }));
+
+  // Button 5: "Combo Key" with "Left Shift" from the modifier list and A pressed in the first key box.
+  panel.Choose(4, 11);
+  HWND combo = WaitForTopWindow(L"Combo Key", panel.demo.process().pid());
+  ASSERT_NE(combo, nullptr);
+  ClickAt(combo, 60, 76);
+  HWND modifiers = WaitForList(combo, kModifierList);
+  ASSERT_NE(modifiers, nullptr);
+  ClickEntry(modifiers, 1);
+  ASSERT_TRUE(WaitFor([&] { return PopupList(combo, kModifierList) == nullptr; }));
+  ClickAt(::GetDlgItem(combo, kKey1Box), 5, 5);
+  PressKey('A', 0x1E);
+  ClickAt(combo, 260, 260);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(combo); }));
+
+  // Button 2: the store's first macro with repeat mode 2.
+  panel.Choose(1, 12);
+  HWND macro = WaitForTopWindow(L"Macro Key", panel.demo.process().pid());
+  ASSERT_NE(macro, nullptr);
+  ClickAt(macro, 60, 135);
+  HWND macros = WaitForList(macro, kMacroList);
+  ASSERT_NE(macros, nullptr);
+  ClickEntry(macros, 0);
+  ClickAt(macro, 225, 185);
+  ClickAt(macro, 260, 260);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(macro); }));
+
+  ClickAt(main, kSave.x, kSave.y);
+  // Slots 1, 2 and 3 of key matrix 1 carry Buttons 3, 2 and 5.
+  const std::array<int, 12> expected{0x03, 0x00, 0xE9, 0x00, 0x09, 0x02, 0x01, 0x00, 0x00, 0x02, 0x04, 0x00};
+  const auto matrix = [&] {
+    std::array<int, 12> bytes{};
+    for (int i = 0; i < 12; ++i) bytes[static_cast<std::size_t>(i)] = panel.demo.StateByte(L"Key matrix 1", 4 + i);
+    return bytes;
+  };
+  EXPECT_TRUE(WaitFor([&] { return matrix() == expected; }));
+  EXPECT_EQ(panel.demo.Exit(), 0u);
+}
+
+TEST(AssignmentDemo, TheOnlyClickButtonWarnsInsteadOfOpeningItsList) {
+  AssignmentPanel panel;
+  ASSERT_TRUE(panel.Open());
+  ClickAt(panel.main, kBoxX, RowY(0));  // Button 1, the default profile's one "Click"
+  HWND warning = WaitForTopWindow(L"Warning", panel.demo.process().pid());
+  ASSERT_NE(warning, nullptr);
+  wchar_t text[64]{};
+  ::GetDlgItemTextW(warning, 0xFFFF, text, 64);
+  EXPECT_STREQ(text, L"Left key must be selected!");
+  EXPECT_EQ(PopupList(panel.main, kFunctionList), nullptr);
+  ::PostMessageW(warning, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(warning); }));
+  EXPECT_EQ(panel.demo.Exit(), 0u);
+}
+
+}  // namespace
+}  // namespace quendar::test

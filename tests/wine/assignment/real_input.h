@@ -1,0 +1,52 @@
+#pragma once
+// Real keystrokes and clicks through SendInput: they queue behind each other as a user's would, so a click
+// sent after some keys is handled after them.
+#include <windows.h>
+
+namespace quendar::test {
+
+inline void PressKey(WORD vk, WORD scan, bool extended = false) {
+  INPUT input[2]{};
+  for (int i = 0; i < 2; ++i) {
+    input[i].type = INPUT_KEYBOARD;
+    input[i].ki.wVk = vk;
+    input[i].ki.wScan = scan;
+    input[i].ki.dwFlags = (extended ? KEYEVENTF_EXTENDEDKEY : 0) | (i == 1 ? KEYEVENTF_KEYUP : 0);
+  }
+  ::SendInput(2, input, sizeof(INPUT));
+}
+
+// Moves the pointer to a client point of `window`, then presses and releases the left button there if
+// `click` is set.
+inline void PointAt(HWND window, int x, int y, bool click = false) {
+  POINT at{x, y};
+  ::ClientToScreen(window, &at);
+  const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+  INPUT input[3]{};
+  const DWORD flags[3] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+  for (int i = 0; i < 3; ++i) {
+    input[i].type = INPUT_MOUSE;
+    input[i].mi.dx = at.x * 65535 / (width - 1);
+    input[i].mi.dy = at.y * 65535 / (height - 1);
+    input[i].mi.dwFlags = flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  }
+  ::SendInput(click ? 3 : 1, input, sizeof(INPUT));
+}
+
+inline void ClickAt(HWND window, int x, int y) { PointAt(window, x, y, true); }
+
+// The list box inside the popup list whose host window has `id` among `parent`'s children.
+inline HWND PopupList(HWND parent, int id) {
+  HWND host = ::GetDlgItem(parent, id);
+  return host ? ::GetWindow(host, GW_CHILD) : nullptr;
+}
+
+// The middle of entry `item` of a list box, in its client pixels.
+inline POINT ListEntry(HWND list, int item) {
+  const auto height = static_cast<int>(::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+  RECT client{};
+  ::GetClientRect(list, &client);
+  return {client.right / 2, item * height + height / 2};
+}
+
+}  // namespace quendar::test

@@ -1,0 +1,157 @@
+// The settings panels in the demo program, driven by clicks: what "Save" then sends to the simulated mouse,
+// writes to the profile file and sets on the host (put back afterwards).
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <thread>
+#include <string>
+#include <vector>
+
+#include "wine/demo/demo_program.h"
+#include "wine/demo/host_settings.h"
+#include "wine/profiles_ui/screen_capture.h"
+
+namespace quendar::test {
+namespace {
+
+constexpr int kColourBox1 = 71;
+constexpr int kNumberBox = 121;
+
+// Title rows of the right column while every section above is collapsed.
+constexpr int kTitleX = 800;
+constexpr int kCpiTitleY = 42, kReportRateTitleY = 92, kMouseSpeedTitleY = 117, kScrollTitleY = 167;
+
+std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+HWND VisibleDialogOf(DWORD pid) {
+  struct Search {
+    DWORD pid;
+    HWND found = nullptr;
+  } search{pid};
+  ::EnumWindows(
+      [](HWND window, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        wchar_t cls[16] = {};
+        ::GetClassNameW(window, cls, 16);
+        if (owner == s->pid && ::IsWindowVisible(window) && std::wstring(cls) == L"#32770") {
+          s->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+using DemoPanels = RestoresHostSettings;
+
+TEST_F(DemoPanels, ClickedSettingsReachTheMouseTheFileAndTheHost) {
+  DemoProgram demo;
+  ASSERT_TRUE(demo.ready());
+  ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
+  HWND main = demo.mainWindow();
+  ::PostMessageW(main, WM_USER + 1, 0, WM_LBUTTONUP);  // the notification icon shows the window
+  ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(main) != FALSE; }));
+
+  demo.ClickMain(kTitleX, kCpiTitleY);
+  ASSERT_TRUE(WaitFor([&] { return ::GetDlgItem(main, kColourBox1) != nullptr; })) << "the colour boxes";
+  demo.ClickMain(744, 268);  // stage 1's colour box: the press reaches the window, the colour dialog opens
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (dialog = VisibleDialogOf(demo.process().pid())) != nullptr; }));
+  ::PostMessageW(::GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
+
+  demo.ClickMain(749, 150);  // stage 1 slider: level trunc((213 - 150 - 2) / 2 + 2) = 32
+  demo.ClickMain(781, 254);  // stage 2 switch: off
+  demo.ClickMain(kTitleX, kCpiTitleY);
+  ASSERT_TRUE(WaitFor([&] { return ::GetDlgItem(main, kColourBox1) == nullptr; })) << "collapsing removes them";
+
+  demo.ClickMain(kTitleX, kReportRateTitleY);
+  demo.ClickMain(855 - 30, 171 - 30);  // upper left of the dial: 125 Hz
+  demo.ClickMain(kTitleX, kReportRateTitleY);
+  demo.ClickMain(kTitleX, kMouseSpeedTitleY);
+  demo.ClickMain(855, 218 - 50);  // straight above the centre: level 7
+  demo.ClickMain(kTitleX, kMouseSpeedTitleY);
+
+  demo.ClickMain(kTitleX, kScrollTitleY);
+  HWND lines = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (lines = ::GetDlgItem(main, kNumberBox)) != nullptr; }));
+  ::SendMessageW(lines, EM_SETSEL, 0, -1);
+  ::PostMessageW(lines, WM_CHAR, L'4', 1);  // typed over the whole text
+  demo.ClickMain(924 + 5, 177 + 17);        // the up arrow: 5
+  demo.ClickMain(950, 620);                 // "Save"
+  ASSERT_TRUE(demo.WaitForState(L"Last download: 31 exchanges"));
+
+  EXPECT_EQ(demo.StateByte(L"Stages", 0), 32);
+  EXPECT_EQ(demo.StateByte(L"Stages", 1), 0x80 | 7) << "stage 2 keeps its level and is switched off";
+  EXPECT_EQ(demo.StateByte(L"Report rate code", 0), 8);
+  EXPECT_TRUE(demo.MouseState().find(L"Colours 1: FF 00 00 00 FF 00") != std::wstring::npos) << "Cancel kept the colour";
+  // The default profile's double-click level 7: 900 - 6 * 70 ms.
+  EXPECT_TRUE(WaitFor([&] { return demo.MouseState().ends_with(L", 5, 480"); })) << "five wheel lines on the host";
+
+  const auto saved = ReadFileBytes(demo.folder() / L"config0.bin");
+  ASSERT_EQ(saved.size(), 1840u);
+  EXPECT_EQ(saved[1 + 0x38], 7) << "pointer speed level";
+  EXPECT_EQ(saved[1 + 0x39], 5) << "scroll lines";
+  EXPECT_EQ(saved[1 + 0x37], 0) << "lines, not screens";
+  wchar_t shown[8] = {};
+  ::SendMessageW(lines, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(shown));
+  EXPECT_EQ(std::wstring(shown), L"5") << "the arrow writes into the number box";
+  EXPECT_EQ(demo.Exit(), 0u);
+}
+
+// Pictures of every panel open, for the gallery, in the language `code` (empty: English).
+void TakePictures(const std::wstring& code, const std::wstring& suffix) {
+  DemoProgram demo({}, [&](const std::filesystem::path& folder) {
+    ::WritePrivateProfileStringW(L"Skins", L"Lan", code.c_str(), (folder / L"str0.ini").c_str());
+  });
+  ASSERT_TRUE(demo.ready());
+  HWND main = demo.mainWindow();
+  ::PostMessageW(main, WM_USER + 1, 0, WM_LBUTTONUP);
+  ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(main) != FALSE; }));
+  // Posted presses are handled in order; the pause lets the last one's paint reach the screen.
+  const auto settle = [] { std::this_thread::sleep_for(std::chrono::milliseconds(700)); };
+
+  demo.ClickMain(100, 185);  // X/Y sensitivity
+  demo.ClickMain(100, 366);  // the light button's title, below the open sensitivity panel
+  demo.ClickMain(kTitleX, kCpiTitleY);
+  demo.ClickMain(kTitleX, 284 + 5 + 10);  // "Lighting" below the open CPI panel
+  ASSERT_TRUE(WaitFor([&] { return ::GetDlgItem(main, kColourBox1) != nullptr; }));
+  settle();
+  SaveWindowScreenshot(main, L"panels-cpi-lighting-left" + suffix);
+
+  demo.ClickMain(kTitleX, kCpiTitleY);
+  demo.ClickMain(kTitleX, 67);  // "Lighting", now second
+  demo.ClickMain(kTitleX, kReportRateTitleY);
+  demo.ClickMain(kTitleX, 102 + 138 + 5 + 10);  // "Mouse Speed" below the report-rate panel
+  demo.ClickMain(kTitleX, 265 + 110 + 5 + 10);  // "Double Click Speed" below the mouse-speed panel
+  settle();
+  SaveWindowScreenshot(main, L"panels-rate-speeds" + suffix);
+
+  demo.ClickMain(kTitleX, kReportRateTitleY);
+  demo.ClickMain(kTitleX, 117);  // "Mouse Speed" closes
+  demo.ClickMain(kTitleX, 142);  // "Double Click Speed" closes
+  demo.ClickMain(kTitleX, kScrollTitleY);
+  ASSERT_TRUE(WaitFor([&] { return ::GetDlgItem(main, kNumberBox) != nullptr; }));
+  settle();
+  SaveWindowScreenshot(main, L"panels-scroll" + suffix);
+  EXPECT_EQ(demo.Exit(), 0u);
+}
+
+// Taken only when QUENDAR_SCREENSHOT_DIR names a folder.
+TEST(DemoPanelPictures, EveryPanelOpenInEnglishAndTraditionalChinese) {
+  if (_wgetenv(L"QUENDAR_SCREENSHOT_DIR") == nullptr) GTEST_SKIP() << "no screenshot folder";
+  TakePictures(L"", L"");
+  TakePictures(L"CHT", L"-cht");
+}
+
+}  // namespace
+}  // namespace quendar::test
