@@ -1,13 +1,12 @@
 #pragma once
-// The platform side of the panels in memory: child controls by id, a scripted colour dialog, and a log of
-// every call. Anything the test did not script fails the test.
+// The platform side of the panels in memory: child controls by id and a scripted colour dialog. Anything
+// the test did not script fails the test.
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <map>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "core/ui/main/panel.h"
 
@@ -19,15 +18,12 @@ class PanelPlatformFake final : public main::PanelPlatform {
   main::Panel* echoTo = nullptr;
   std::deque<std::optional<Color>> colourAnswers;
   mutable std::map<int, main::ChildControl> children;  // ChildText is const on the interface
-  std::vector<std::string> log;
   mutable int reads = 0;
 
   void ShowChild(const main::ChildControl& control) override {
-    log.push_back("show " + std::to_string(control.id));
     children[control.id] = control;
   }
   void DestroyChild(int id) override {
-    log.push_back("destroy " + std::to_string(id));
     EXPECT_EQ(children.erase(id), 1u) << "destroyed a child that does not exist: " << id;
   }
   std::wstring ChildText(int id) const override {
@@ -35,7 +31,6 @@ class PanelPlatformFake final : public main::PanelPlatform {
     return Child(id).text;
   }
   void SetChildText(int id, std::wstring_view text) override {
-    log.push_back("text " + std::to_string(id));
     Child(id).text = text;
     if (echoTo) {
       main::Effects ignored;
@@ -43,11 +38,9 @@ class PanelPlatformFake final : public main::PanelPlatform {
     }
   }
   void EnableChild(int id, bool enabled) override {
-    log.push_back((enabled ? "enable " : "disable ") + std::to_string(id));
     Child(id).enabled = enabled;
   }
   std::optional<Color> ChooseColour() override {
-    log.push_back("colour dialog");
     if (colourAnswers.empty()) {
       ADD_FAILURE() << "colour dialog not expected";
       return std::nullopt;

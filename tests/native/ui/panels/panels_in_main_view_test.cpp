@@ -42,9 +42,12 @@ TEST_F(PanelsInMainView, CpiStagesOnlyWhileTheSectionIsOpenAndOnTheUpperPage) {
   EXPECT_TRUE(Repaints(slid, {735, 235, 765, 245}));
   view.Press({742, 250});
   EXPECT_EQ(record.CpiStageEnabled(0), 1);
-  platform.colourAnswers = {std::nullopt};
-  view.Press({744, 268});  // the colour box lets the press through to the window
-  EXPECT_TRUE(platform.colourAnswers.empty());
+  platform.colourAnswers = {std::nullopt, Color{1, 2, 3}};
+  view.Press({744, 268});  // the colour box lets the press through to the window; Cancel
+  EXPECT_EQ(platform.children[kFirstColourBoxId].colour, (Color{}));
+  view.Press({744, 268});  // OK
+  EXPECT_EQ(record.CpiStageColor(0, 2), 3);
+  EXPECT_EQ(platform.children[kFirstColourBoxId].colour, (Color{1, 2, 3}));
 
   record.CpiStageColor(6, 2) = 77;  // Cancel's revert, then the window is shown again
   view.PaintAll();
