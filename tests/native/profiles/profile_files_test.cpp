@@ -229,5 +229,13 @@ TEST_F(ProfileFilesTest, ARenamedExecutableUsesItsOwnFolderAndIsNeverWritten) {
   EXPECT_EQ(ProgramFile(nested, L"str.ini"), folder / "QUENDAR 2017.exe copies" / "str.ini");
 }
 
+TEST(SkinFolderTest, ThePathKeyNamesOneFolderInsideSkinsOrTheBundledSkinIsUsed) {
+  const std::filesystem::path program = "/opt/q/QUENDAR 2017.exe";
+  EXPECT_EQ(SkinFolder(program, L"Night Blue"), std::filesystem::path("/opt/q/Skins/Night Blue"));
+  for (const wchar_t* escape : {L"", L"..", L".", L"../../etc", L"/etc", L"C:\\Windows", L"C:evil", L"a/b", L"a\\b"}) {
+    EXPECT_EQ(SkinFolder(program, escape), std::filesystem::path("/opt/q/Skins/Default")) << escape;
+  }
+}
+
 }  // namespace
 }  // namespace quendar::profiles
