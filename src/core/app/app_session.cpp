@@ -12,12 +12,16 @@ AppSession::AppSession(Dependencies dependencies, std::filesystem::path modulePa
       language_(dependencies.language),
       files_(state_, dependencies.host, std::move(modulePath),
              std::wstring(ui::Text(ui::LanguageClass::English, ui::TextSlot::WindowTitle))),
-      apply_(dependencies.window, *this, *this, dependencies.systemParameters, dependencies.warnings),
+      apply_(dependencies.window, *this, *this, dependencies.systemParameters, dependencies.warnings,
+             dependencies.language),
       tray_(dependencies.window, *this, *this, apply_, dependencies.language) {}
 
-void AppSession::ConnectSequence() {
+device::ExchangeOutcome AppSession::ConnectSequence() {
   device::CommandSet commands(link_.Command(), image_);
-  link_.SetSensorType(commands.ConnectSequence());
+  connectFailure_ = commands.ConnectSequence();
+  // A failed read leaves zeros: the sensor type reads as 0, as the mouse never said otherwise.
+  link_.SetSensorType(image_.sensorSettings[0]);
+  return connectFailure_;
 }
 
 void AppSession::RunConnectionSteps() {
@@ -52,17 +56,17 @@ profiles::HostPointerSettings AppSession::HostSettings() const { return profiles
 
 bool AppSession::DevicePresent() const { return link_.DevicePresent(); }
 
-void AppSession::DownloadProfile() {
+device::DownloadResult AppSession::DownloadProfile() {
   device::CommandSet commands(link_.Command(), image_);
-  device::DownloadProfile(state_.record, commands, [this] {
+  return device::DownloadProfile(state_.record, commands, [this] {
     files_.SaveProfile();
     files_.WriteCaptions();
   });
 }
 
-void AppSession::ReadCpiStages() {
+device::ExchangeOutcome AppSession::ReadCpiStages() {
   device::CommandSet commands(link_.Command(), image_);
-  commands.ReadCpiStages();
+  return commands.ReadCpiStages();
 }
 
 std::uint8_t AppSession::StageCode(int stage) const {

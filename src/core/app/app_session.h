@@ -39,8 +39,10 @@ class AppSession final : public ProfilePort, public DevicePort {
   profiles::ProfileFiles& files() { return files_; }
   const device::DeviceImage& image() const { return image_; }
 
-  // The connection reads and writes of a mouse just found; keeps its sensor type.
-  void ConnectSequence();
+  // The connection reads and writes of a mouse just found; keeps its sensor type. The user is not told
+  // of a failure (the mouse works with the settings it holds); it stays readable for diagnostics.
+  device::ExchangeOutcome ConnectSequence();
+  const device::ExchangeOutcome& connectFailure() const { return connectFailure_; }
   // An arrival connected the mouse: connect, then reload the current profile and its texts.
   void RunConnectionSteps();
   std::wstring ReadLanguageCode() const;
@@ -55,8 +57,8 @@ class AppSession final : public ProfilePort, public DevicePort {
 
   // DevicePort
   bool DevicePresent() const override;
-  void DownloadProfile() override;
-  void ReadCpiStages() override;
+  device::DownloadResult DownloadProfile() override;
+  device::ExchangeOutcome ReadCpiStages() override;
   std::uint8_t StageCode(int stage) const override;
   std::uint8_t SensorType() const override;
 
@@ -68,6 +70,7 @@ class AppSession final : public ProfilePort, public DevicePort {
   device::DeviceImage image_;
   ApplyCommands apply_;
   TrayCommands tray_;
+  device::ExchangeOutcome connectFailure_;
 };
 
 }  // namespace quendar::app

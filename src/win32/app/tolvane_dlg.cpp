@@ -181,7 +181,7 @@ bool CTolvaneDlg::DiscoverDevice() { return link_->DiscoverDevice(); }
 
 void CTolvaneDlg::ConnectSequence() { session_->ConnectSequence(); }
 
-bool CTolvaneDlg::CreateReaderEvent() {
+bool CTolvaneDlg::HasReaderEvent() {
   // The link made its event through the HID stack when it was created.
   return link_ != nullptr && link_->HasReaderEvent();
 }

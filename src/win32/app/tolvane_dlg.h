@@ -98,7 +98,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   // app::StartupPort
   bool DiscoverDevice() override;
   void ConnectSequence() override;
-  bool CreateReaderEvent() override;
+  bool HasReaderEvent() override;
   void CreateHeldReader() override;
   void ReleaseReader() override;
   bool RegisterDeviceNotices() override;

@@ -82,6 +82,19 @@ TEST_F(AppSessionTest, SaveSendsTheProfileStoresItSnapshotsAndAppliesHostSetting
   EXPECT_TRUE(host_.messages.empty());
 }
 
+TEST_F(AppSessionTest, SaveThatDoesNotReachTheMouseStillStoresTheFilesAndSaysSo) {
+  Start(true);
+  record().SensitivityX() = 9;
+  mouse_->InjectFault(sim::Fault::RejectedPacket, 1, 16);
+  session_->apply().OnSaveClicked();
+
+  EXPECT_EQ(PacketsSent(), 17);
+  EXPECT_EQ(ReadBytes(folder_ / "config0.bin").at(1 + 0x3D), 9);
+  EXPECT_EQ(ports_.warnings, std::vector<std::wstring>{L"The settings were saved but did not reach the mouse."});
+  ASSERT_TRUE(session_->apply().lastDownloadFailure().has_value());
+  EXPECT_EQ(session_->apply().lastDownloadFailure()->exchange, 17);
+}
+
 TEST_F(AppSessionTest, WithoutTheMouseSaveDoesNothingAndResetOnlyLoadsDefaultsKeepingMacrosAndNumber) {
   Start(false);
   record().ProfileNumber() = 4;
