@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/text/hex.h"
 #include "win32/device/device_notification.h"
 
 namespace quendar::win32 {
@@ -19,16 +20,7 @@ constexpr std::uint8_t kLastDownloadOpcode = 0x12;
 // The wire log is cut back when it grows past this, after the last download's time was taken.
 constexpr std::size_t kWireLogLimit = 20000;
 
-std::wstring Hex(std::span<const std::uint8_t> bytes) {
-  std::wstring text;
-  for (std::uint8_t b : bytes) {
-    wchar_t cell[4];
-    std::swprintf(cell, 4, L"%02X", b);
-    if (!text.empty()) text += L' ';
-    text += cell;
-  }
-  return text;
-}
+std::wstring Hex(std::span<const std::uint8_t> bytes) { return text::WideHexBytes(bytes); }
 
 std::wstring DescribeState(const sim::MouseState& state, bool plugged,
                            const std::optional<std::chrono::microseconds>& lastDownload, int downloadPackets) {
