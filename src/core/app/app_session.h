@@ -11,6 +11,7 @@
 #include "core/app/apply_commands.h"
 #include "core/app/host_services.h"
 #include "core/app/tray_commands.h"
+#include "core/app/user_messages.h"
 #include "core/device/device_image.h"
 #include "core/device/device_link.h"
 #include "core/profiles/profile_files.h"
@@ -29,6 +30,8 @@ class AppSession final : public ProfilePort, public DevicePort {
     WarningPort& warnings;
     // The main dialog's; picks the captions' section and the tray's texts.
     const ui::InterfaceLanguage& language;
+    // Runs when message boxes become owed (see UserMessages).
+    std::function<void()> messagesPending = {};
   };
   // `modulePath` is the executable's full path: the profile files live beside it.
   AppSession(Dependencies dependencies, std::filesystem::path modulePath);
@@ -37,6 +40,8 @@ class AppSession final : public ProfilePort, public DevicePort {
   TrayCommands& tray() { return tray_; }
   profiles::ProfileState& state() { return state_; }
   profiles::ProfileFiles& files() { return files_; }
+  // What the file operations met, for the window to show once its current message is handled.
+  UserMessages& messages() { return messages_; }
   const device::DeviceImage& image() const { return image_; }
 
   // The connection reads and writes of a mouse just found; keeps its sensor type. The user is not told
@@ -46,6 +51,9 @@ class AppSession final : public ProfilePort, public DevicePort {
   // An arrival connected the mouse: connect, then reload the current profile and its texts.
   void RunConnectionSteps();
   std::wstring ReadLanguageCode() const;
+  // The profile manager's import into `slot` and the export; true when the record was replaced.
+  bool ImportProfile(std::uint8_t slot);
+  void ExportProfile();
 
   // ProfilePort
   void LoadProfile() override;
@@ -63,9 +71,13 @@ class AppSession final : public ProfilePort, public DevicePort {
   std::uint8_t SensorType() const override;
 
  private:
+  // Turns the file layer's problems into owed message boxes.
+  void CollectFileProblems();
+
   device::DeviceLink& link_;
   const ui::InterfaceLanguage& language_;
   profiles::ProfileState state_;
+  UserMessages messages_;
   profiles::ProfileFiles files_;
   device::DeviceImage image_;
   ApplyCommands apply_;
