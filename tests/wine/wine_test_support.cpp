@@ -1,6 +1,8 @@
 #include "wine/wine_test_support.h"
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <thread>
 #include <vector>
 
@@ -45,6 +47,20 @@ BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam) {
 
 std::wstring AppExePath() { return PathFromEnvironment(L"QUENDAR_APP_EXE"); }
 std::wstring DemoExePath() { return PathFromEnvironment(L"QUENDAR_DEMO_EXE"); }
+std::wstring SetupExePath() { return PathFromEnvironment(L"QUENDAR_SETUP_EXE"); }
+
+std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+UniqueModule LoadResourceModule(const std::filesystem::path& exe) {
+  return UniqueModule(::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+}
 
 ProgramProcess::ProgramProcess(const std::wstring& exePath, const std::wstring& arguments) {
   std::wstring commandLine = L"\"" + exePath + L"\"";

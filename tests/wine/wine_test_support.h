@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -15,9 +16,24 @@ using namespace std::chrono_literals;
 // Polls a condition until it holds or the deadline passes. Returns whether it held.
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 15s);
 
-// The program under test, from QUENDAR_APP_EXE / QUENDAR_DEMO_EXE (set by the test registration).
+// The program under test, from QUENDAR_APP_EXE / QUENDAR_DEMO_EXE / QUENDAR_SETUP_EXE (set by the test
+// registration).
 std::wstring AppExePath();
 std::wstring DemoExePath();
+std::wstring SetupExePath();
+
+std::string FileBytes(const std::filesystem::path& path);
+void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// An executable loaded for its resources only, freed when the object goes; invalid when it did not load.
+struct LoadedModuleTraits {
+  using Type = HMODULE;
+  static Type Invalid() { return nullptr; }
+  static bool IsValid(Type h) { return h != nullptr; }
+  static void Close(Type h) { ::FreeLibrary(h); }
+};
+using UniqueModule = win32::UniqueHandle<LoadedModuleTraits>;
+UniqueModule LoadResourceModule(const std::filesystem::path& exe);
 
 // A started program; ended (forcibly, if still running) when the object goes.
 class ProgramProcess {

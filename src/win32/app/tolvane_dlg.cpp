@@ -409,6 +409,8 @@ MessageResult CTolvaneDlg::OnTimer(WPARAM timerId, LPARAM) {
     case app::AppTimer::ResetWaitCursor:
     case app::AppTimer::ApplyWaitCursor:
       session_->apply().OnTimer(static_cast<app::AppTimer>(timerId));
+      // The main view lets "Save" through again once the apply's debounce period is over.
+      if (!session_->apply().applyDebounce()) controller_->SaveFinished();
       break;
     default:
       return std::nullopt;

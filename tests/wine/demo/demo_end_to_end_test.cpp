@@ -155,5 +155,27 @@ TEST_F(DemoSave, SendsTheProfileWritesTheFilesAndChangesTheHostSettings) {
   EXPECT_EQ(demo.Exit(), 0u);
 }
 
+TEST_F(DemoSave, ASecondSaveAfterTheDebouncePeriodSendsTheEditedProfile) {
+  DemoProgram demo;
+  ASSERT_TRUE(demo.ready());
+  ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
+  ShowFromTray(demo);
+  demo.ClickMain(kSaveX, kSaveY);
+  ASSERT_TRUE(demo.WaitForState(L"Last download: 31 exchanges")) << Narrow(demo.MouseState());
+  const int sent = demo.StateByte(L"Sensitivity X, Y", 0);
+
+  // An edit through the window: open "X/Y Sensitivity Setting" and click the X slider at 3 (or 4).
+  const int stored = ReadFileBytes(demo.folder() / L"config0.bin")[kSensitivityXOffset];
+  demo.ClickMain(100, 185);
+  demo.ClickMain(stored == 3 ? 88 : 67, 240);
+  // Presses within the debounce period are ignored; the first one after it sends the edit.
+  int polls = 0;
+  EXPECT_TRUE(WaitFor([&] {
+    if (polls++ % 10 == 0) demo.ClickMain(kSaveX, kSaveY);
+    return demo.StateByte(L"Sensitivity X, Y", 0) != sent;
+  })) << Narrow(demo.MouseState());
+  EXPECT_EQ(demo.Exit(), 0u);
+}
+
 }  // namespace
 }  // namespace quendar::test

@@ -3,11 +3,7 @@
 #include <shlobj.h>
 #include <wrl/client.h>
 
-#include <fstream>
-#include <iterator>
 #include <memory>
-
-#include "wine/wine_test_support.h"
 
 namespace quendar::test {
 
@@ -18,14 +14,6 @@ std::filesystem::path KnownFolder(REFKNOWNFOLDERID id) {
   const HRESULT result = ::SHGetKnownFolderPath(id, 0, nullptr, &raw);
   std::unique_ptr<wchar_t, decltype(&::CoTaskMemFree)> owned(raw, &::CoTaskMemFree);
   return SUCCEEDED(result) ? std::filesystem::path(raw) : std::filesystem::path();
-}
-
-std::wstring EnvironmentValue(const wchar_t* name) {
-  const DWORD size = ::GetEnvironmentVariableW(name, nullptr, 0);
-  if (size == 0) return {};
-  std::wstring value(size, L'\0');
-  value.resize(::GetEnvironmentVariableW(name, value.data(), size));
-  return value;
 }
 
 class ComSession {
@@ -41,16 +29,7 @@ class ComSession {
   bool ok_;
 };
 
-struct ModuleTraits {
-  using Type = HMODULE;
-  static Type Invalid() { return nullptr; }
-  static bool IsValid(Type h) { return h != nullptr; }
-  static void Close(Type h) { ::FreeLibrary(h); }
-};
-
 }  // namespace
-
-std::wstring SetupExePath() { return EnvironmentValue(L"QUENDAR_SETUP_EXE"); }
 
 InstalledProduct::InstalledProduct()
     : folder_(KnownFolder(FOLDERID_LocalAppData) / L"Programs" / L"QUENDAR 2017"),
@@ -123,18 +102,8 @@ bool MachineKeyExists(const wchar_t* key) {
   return true;
 }
 
-std::string FileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
 std::string EmbeddedManifest(const std::filesystem::path& exe) {
-  win32::UniqueHandle<ModuleTraits> module(
-      ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+  const UniqueModule module = LoadResourceModule(exe);
   if (!module) return {};
   HRSRC resource = ::FindResourceW(module.get(), MAKEINTRESOURCEW(1), RT_MANIFEST);
   if (resource == nullptr) return {};

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "wine/wine_test_support.h"
+
 namespace quendar::test {
 
 using namespace std::chrono_literals;
@@ -44,15 +46,10 @@ class InstalledProduct {
   std::filesystem::path shortcut_;
 };
 
-std::wstring SetupExePath();
-
 // A per-user registry string or DWORD; nullopt when the value (or its key) is missing.
 std::optional<std::wstring> UserString(const wchar_t* key, const wchar_t* value);
 std::optional<DWORD> UserDword(const wchar_t* key, const wchar_t* value);
 bool MachineKeyExists(const wchar_t* key);
-
-std::string FileBytes(const std::filesystem::path& path);
-void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
 
 // The application manifest embedded in an executable (resource 1 of type RT_MANIFEST).
 std::string EmbeddedManifest(const std::filesystem::path& exe);

@@ -4,15 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <random>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "core/ini/ini_store.h"
 #include "core/ini/text_encoding.h"
 #include "win32/app/win32_host_services.h"
+#include "wine/wine_test_support.h"
 
 namespace quendar::ini {
 namespace {
@@ -42,20 +41,11 @@ std::string Utf16File(std::wstring_view text) {
   return bytes;
 }
 
-std::vector<unsigned char> ReadBytes(const std::wstring& file) {
-  std::ifstream in(std::filesystem::path(file), std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFileBytes(const std::wstring& file, const std::string& bytes) {
-  std::ofstream out(std::filesystem::path(file), std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 // The file's bytes as readable text (line ends shown), with its encoding marker, for comparisons whose
 // failures a person has to read.
 std::wstring FileText(const std::wstring& file) {
-  const std::vector<unsigned char> bytes = ReadBytes(file);
+  const std::string raw = test::FileBytes(file);
+  const std::vector<unsigned char> bytes(raw.begin(), raw.end());
   const TextEncoding encoding = DetectEncoding(bytes);
   std::optional<std::vector<unsigned char>> again = EncodeText(DecodeText(bytes, encoding), encoding);
   std::wstring text = L"<" + std::to_wstring(static_cast<int>(encoding)) + L">";
@@ -90,8 +80,8 @@ class IniDifferentialTest : public ::testing::Test {
     // Separate file names per scenario: the platform keeps a cache keyed by the file name.
     const std::wstring platformFile = folder_ + L"\\platform" + std::to_wstring(index) + L".ini";
     const std::wstring storeFile = folder_ + L"\\store" + std::to_wstring(index) + L".ini";
-    WriteFileBytes(platformFile, scenario.initialBytes);
-    WriteFileBytes(storeFile, scenario.initialBytes);
+    test::WriteFileBytes(platformFile, scenario.initialBytes);
+    test::WriteFileBytes(storeFile, scenario.initialBytes);
     int stepNumber = 0;
     for (const Step& step : scenario.steps) {
       SCOPED_TRACE(std::string(scenario.name) + ", step " + std::to_string(stepNumber++) + ": " + Describe(step));

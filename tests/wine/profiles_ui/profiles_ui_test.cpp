@@ -3,8 +3,6 @@
 // loaded through the file dialog, once cancelled; the help panel opened, toggled and closed.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "wine/demo/demo_program.h"
@@ -26,15 +24,6 @@ constexpr int kListBox = 130;
 constexpr int kItemHeight = 24;
 constexpr std::size_t kSensitivityX = 1 + 0x3D;  // flag byte, then the record
 constexpr std::size_t kProfileNumber = 1 + 0x00;
-
-std::vector<char> ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void WriteBytes(const fs::path& path, const std::vector<char>& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 std::wstring ReadIni(const fs::path& file, const wchar_t* section, const wchar_t* key) {
   wchar_t value[256] = {};
@@ -168,10 +157,10 @@ TEST_F(ProfilesUiTest, ManagerAddsRenamesAndChoosesAProfileTheMainWindowThenSend
   char sensitivity = 0;
   Start([&](const fs::path& folder) {
     SetProfileList(folder, {L"PROFILE_0", L"PROFILE_1", L"PROFILE_2"}, L"PROFILE_0");
-    auto bytes = ReadBytes(folder / L"config3.bin");
-    sensitivity = static_cast<char>(ReadBytes(folder / L"config0.bin")[kSensitivityX] == 3 ? 4 : 3);
+    auto bytes = FileBytes(folder / L"config3.bin");
+    sensitivity = static_cast<char>(FileBytes(folder / L"config0.bin")[kSensitivityX] == 3 ? 4 : 3);
     bytes[kSensitivityX] = sensitivity;
-    WriteBytes(folder / L"config3.bin", bytes);
+    WriteFileBytes(folder / L"config3.bin", bytes);
   });
   HWND manager = OpenManager();
   ASSERT_NE(manager, nullptr);
@@ -215,22 +204,22 @@ TEST_F(ProfilesUiTest, ManagerAddsRenamesAndChoosesAProfileTheMainWindowThenSend
   EXPECT_EQ(ReadIni(listFile, L"Profile", L"CurProfileName"), L"Work");
 
   // The main window reloaded profile 3: "Save" stores the record it now holds in profile 3's file.
-  const auto untouched = ReadBytes(folder() / L"config0.bin");
+  const auto untouched = FileBytes(folder() / L"config0.bin");
   demo_->ClickMain(kSaveButton.x, kSaveButton.y);
   ASSERT_TRUE(demo_->WaitForState(L"Last download: 31 exchanges"));
-  EXPECT_TRUE(WaitFor([&] { return ReadBytes(folder() / L"config3.bin")[0] == 1; }));
-  EXPECT_EQ(ReadBytes(folder() / L"config3.bin")[kSensitivityX], sensitivity);
-  EXPECT_EQ(ReadBytes(folder() / L"config0.bin"), untouched);
+  EXPECT_TRUE(WaitFor([&] { return FileBytes(folder() / L"config3.bin")[0] == 1; }));
+  EXPECT_EQ(FileBytes(folder() / L"config3.bin")[kSensitivityX], sensitivity);
+  EXPECT_EQ(FileBytes(folder() / L"config0.bin"), untouched);
 }
 
 TEST_F(ProfilesUiTest, LoadGoesThroughTheFileDialogIntoTheChosenSlotAndACancelChangesNothing) {
   Start([](const fs::path& folder) {
-    auto bytes = ReadBytes(folder / L"config0.bin");
+    auto bytes = FileBytes(folder / L"config0.bin");
     bytes[kSensitivityX] = static_cast<char>(bytes[kSensitivityX] == 5 ? 6 : 5);
-    WriteBytes(folder / L"IMPORTED.BIN", bytes);
+    WriteFileBytes(folder / L"IMPORTED.BIN", bytes);
   });
   const fs::path slot = folder() / L"config2.bin";
-  const auto before = ReadBytes(slot);
+  const auto before = FileBytes(slot);
   HWND manager = OpenManager();
   ASSERT_NE(manager, nullptr);
   HWND list = ::GetDlgItem(manager, kListBox);
@@ -244,18 +233,18 @@ TEST_F(ProfilesUiTest, LoadGoesThroughTheFileDialogIntoTheChosenSlotAndACancelCh
   EXPECT_EQ(Ask(list, LB_GETCURSEL), 2);
   ::PostMessageW(open, WM_COMMAND, IDCANCEL, 0);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(open); }));
-  EXPECT_EQ(ReadBytes(slot), before);
+  EXPECT_EQ(FileBytes(slot), before);
 
   ChooseFromMenu(list, 2, 3);
   open = demo_->process().WaitForWindow(L"#32770", std::chrono::seconds(10));
   ASSERT_NE(open, nullptr);
   ChooseInFileDialog(open, (folder() / L"IMPORTED.BIN").wstring());
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(open); }));
-  ASSERT_TRUE(WaitFor([&] { return ReadBytes(slot) != before; }));
-  auto expected = ReadBytes(folder() / L"IMPORTED.BIN");
+  ASSERT_TRUE(WaitFor([&] { return FileBytes(slot) != before; }));
+  auto expected = FileBytes(folder() / L"IMPORTED.BIN");
   expected[0] = 1;
   expected[kProfileNumber] = 2;
-  const auto imported = ReadBytes(slot);
+  const auto imported = FileBytes(slot);
   ASSERT_EQ(imported.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(imported[i], expected[i]) << "byte " << i;
   Click(manager, kManagerClose);

@@ -15,13 +15,6 @@
 namespace quendar::test {
 namespace {
 
-struct LoadedModuleTraits {
-  using Type = HMODULE;
-  static Type Invalid() { return nullptr; }
-  static bool IsValid(Type h) { return h != nullptr; }
-  static void Close(Type h) { ::FreeLibrary(h); }
-};
-
 // Stands in for the main window: answers WM_PRINTCLIENT with its track colour and keeps the tops it is told.
 class ParentWindow : public win32::MessageTableWindow<ParentWindow> {
  public:
@@ -59,7 +52,7 @@ class ScrollThumbTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(gdiplus.ok());
-    resources.reset(::LoadLibraryExW(DemoExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    resources = LoadResourceModule(DemoExePath());
     ASSERT_TRUE(resources.valid());
     ASSERT_NE(parent.CreatePopup(nullptr, {0, 0, 1000, 640}), nullptr);
     const auto failed = thumb.Create(parent.hwnd(), ui::Rect::At({984, 100}, {8, 114}), resources.get(), 7);
@@ -88,7 +81,7 @@ class ScrollThumbTest : public ::testing::Test {
   }
 
   win32::GdiplusSession gdiplus;
-  win32::UniqueHandle<LoadedModuleTraits> resources;
+  UniqueModule resources;
   ParentWindow parent;
   win32::ScrollThumb thumb;
 };
