@@ -68,17 +68,17 @@ TEST(MainWindowThumb, DragsWithinItsTrackAndTheMainWindowKeepsTheTop) {
   ASSERT_TRUE(WaitFor([&] { return ::WindowFromPoint({x, pointer}) == thumb; })) << "the thumb is covered";
   Button(MOUSEEVENTF_LEFTDOWN);
   ASSERT_TRUE(WaitFor([&] { return CaptureOf(main) == thumb; })) << "the press did not reach the thumb";
-  // Queued moves merge into one, so each is waited for; the rule for refused moves is the core's. The
-  // last one would put the bottom on the track's end: the release queued behind it shows it refused.
+  // Queued moves merge into one, so each is waited for. They stay inside the track: a pointer place
+  // also comes back late from the display, and a late one after a refused move would move the thumb.
+  // The limits are the thumb's own test.
   for (const auto& [dy, top] : {std::pair{300, 332}, std::pair{149, 481}}) {
     pointer += dy;
     ::SetCursorPos(x, pointer);
     EXPECT_TRUE(WaitFor([&] { return TopInParent(thumb) == top; })) << "after moving " << dy << ": " << TopInParent(thumb);
   }
-  ::SetCursorPos(x, pointer + 1);
   Button(MOUSEEVENTF_LEFTUP);
   ASSERT_TRUE(WaitFor([&] { return CaptureOf(main) == nullptr; })) << "the release did not end the drag";
-  EXPECT_EQ(TopInParent(thumb), 481) << "the last move was not refused";
+  EXPECT_EQ(TopInParent(thumb), 481);
 
   // A reload removes the thumb and the full paint after it makes one anew where the main window believes
   // the thumb is. It is posted, as the profile manager posts it, so it comes after the thumb's own posted
