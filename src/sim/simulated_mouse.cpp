@@ -77,44 +77,54 @@ class SimulatedMouse::CommandChannel final : public device::HidChannel {
   CommandChannel(std::shared_ptr<SimulatedMouse> mouse, unsigned generation)
       : mouse_(std::move(mouse)), handle_(mouse_->openHandles_), generation_(generation) {}
 
-  bool SetFeature(std::span<const std::uint8_t> report) override {
+  device::IoResult SetFeature(std::span<const std::uint8_t> report, device::Deadline) override {
     std::lock_guard lock(mouse_->mutex_);
-    const bool live = mouse_->Live(generation_) && report.size() > device::CommandPacket::kSize;
-    mouse_->Record(WireKind::FeatureOut, report, live);
-    if (!live) return false;
+    if (!mouse_->Live(generation_)) return Dead(WireKind::FeatureOut, report);
+    const bool rejected =
+        report.size() <= device::CommandPacket::kSize || mouse_->ConsumeFault(Fault::RejectedPacket);
+    mouse_->Record(WireKind::FeatureOut, report, !rejected);
+    if (rejected) return device::IoResult::Failed(kGeneralFailure);
     device::CommandPacket packet;
     std::memcpy(packet.bytes.data(), report.data() + 1, device::CommandPacket::kSize);
     if (packet.IsRead() && mouse_->ConsumeFault(Fault::OversizedReplyLength)) {
       mouse_->firmware_.OverstateNextReplyLength(kOverstatedReplyLength);
     }
     mouse_->firmware_.ReceivePacket(packet);
-    return true;
+    return device::IoResult::Done(report.size());
   }
 
-  bool GetFeature(std::span<std::uint8_t> report) override {
-    std::lock_guard lock(mouse_->mutex_);
+  device::IoResult GetFeature(std::span<std::uint8_t> report, device::Deadline deadline) override {
+    std::unique_lock lock(mouse_->mutex_);
     std::fill(report.begin(), report.end(), 0);
-    std::optional<device::CommandPacket> reply;
-    if (mouse_->Live(generation_)) {
-      reply = mouse_->firmware_.TakeReply();
-      if (mouse_->ConsumeFault(Fault::FailedFetch)) reply.reset();
+    if (!mouse_->Live(generation_)) return Dead(WireKind::FeatureIn, report);
+    std::optional<device::CommandPacket> reply = mouse_->firmware_.TakeReply();
+    if (reply && mouse_->ConsumeFault(Fault::StalledReply)) {
+      // The reply never comes: the platform waits out the deadline, unless the mouse leaves first.
+      mouse_->unplugged_.wait_until(lock, deadline, [&] { return !mouse_->Live(generation_); });
+      mouse_->Record(WireKind::FeatureIn, report, false);
+      return device::IoResult::Failed(mouse_->Live(generation_) ? device::kTimeoutError : kDeviceNotConnected);
     }
-    if (reply && report.size() > 1) {
+    if (!reply || mouse_->ConsumeFault(Fault::FailedFetch)) {
+      mouse_->Record(WireKind::FeatureIn, report, false);
+      return device::IoResult::Failed(kGeneralFailure);
+    }
+    if (report.size() > 1) {
       std::memcpy(report.data() + 1, reply->bytes.data(), std::min(report.size() - 1, reply->bytes.size()));
     }
-    mouse_->Record(WireKind::FeatureIn, report, reply.has_value());
-    return reply.has_value();
+    mouse_->Record(WireKind::FeatureIn, report, true);
+    return device::IoResult::Done(report.size());
   }
 
-  device::IoResult ReadReport(std::span<std::uint8_t> report) override {
+  device::IoResult ReadReport(std::span<std::uint8_t> report, device::Deadline) override {
     std::lock_guard lock(mouse_->mutex_);
     std::fill(report.begin(), report.end(), 0);
-    // A real mouse with nothing to send would leave the read blocked; this one fails it at once.
-    std::optional<Chunk> chunk;
-    if (mouse_->Live(generation_)) chunk = mouse_->firmware_.TakeChunk();
+    if (!mouse_->Live(generation_)) return Dead(WireKind::ReportIn, report);
+    // A real mouse with nothing to send leaves the read blocked until its deadline; this one fails it
+    // at once with the same answer.
+    const std::optional<Chunk> chunk = mouse_->firmware_.TakeChunk();
     if (!chunk || report.empty()) {
       mouse_->Record(WireKind::ReportIn, report, false);
-      return {false, 0};
+      return device::IoResult::Failed(device::kTimeoutError);
     }
     std::memcpy(report.data() + 1, chunk->data(), std::min(report.size() - 1, chunk->size()));
     std::size_t bytes = report.size();
@@ -123,21 +133,26 @@ class SimulatedMouse::CommandChannel final : public device::HidChannel {
       std::fill(report.begin() + static_cast<std::ptrdiff_t>(bytes), report.end(), 0);
     }
     mouse_->Record(WireKind::ReportIn, report.first(bytes), true);
-    return {true, bytes};
+    return device::IoResult::Done(bytes);
   }
 
-  device::IoResult WriteReport(std::span<const std::uint8_t> report) override {
+  device::IoResult WriteReport(std::span<const std::uint8_t> report, device::Deadline) override {
     std::lock_guard lock(mouse_->mutex_);
-    const bool live = mouse_->Live(generation_) && !report.empty();
-    mouse_->Record(WireKind::ReportOut, report, live);
-    if (!live) return {false, 0};
+    if (!mouse_->Live(generation_) || report.empty()) return Dead(WireKind::ReportOut, report);
+    mouse_->Record(WireKind::ReportOut, report, true);
     Chunk chunk{};
     std::memcpy(chunk.data(), report.data() + 1, std::min(chunk.size(), report.size() - 1));
     mouse_->firmware_.ReceiveChunk(chunk);
-    return {true, report.size()};
+    return device::IoResult::Done(report.size());
   }
 
  private:
+  // A call on a channel of a mouse that has gone (or a report it cannot carry). Caller holds the lock.
+  device::IoResult Dead(WireKind kind, std::span<const std::uint8_t> report) {
+    mouse_->Record(kind, report, false);
+    return device::IoResult::Failed(kDeviceNotConnected);
+  }
+
   std::shared_ptr<SimulatedMouse> mouse_;
   HandleCount handle_;
   unsigned generation_;
@@ -267,15 +282,20 @@ void SimulatedMouse::Record(WireKind kind, std::span<const std::uint8_t> bytes, 
 }
 
 bool SimulatedMouse::ConsumeFault(Fault fault) {
-  unsigned& count = faultCounts_[static_cast<std::size_t>(fault)];
-  if (count == 0) return false;
-  --count;
+  const auto kind = static_cast<std::size_t>(fault);
+  if (faultCounts_[kind] == 0) return false;
+  if (faultDelays_[kind] > 0) {
+    --faultDelays_[kind];
+    return false;
+  }
+  --faultCounts_[kind];
   return true;
 }
 
-void SimulatedMouse::InjectFault(Fault fault, unsigned times) {
+void SimulatedMouse::InjectFault(Fault fault, unsigned times, unsigned after) {
   std::lock_guard lock(mutex_);
   faultCounts_[static_cast<std::size_t>(fault)] += times;
+  faultDelays_[static_cast<std::size_t>(fault)] = after;
 }
 
 void SimulatedMouse::CompleteRead(EventEndpoint& endpoint, std::size_t bytes) {
@@ -353,6 +373,7 @@ void SimulatedMouse::Unplug() {
     }
     firmware_.Reset();
   }
+  unplugged_.notify_all();
   RaiseNotices(device::kDeviceRemoveComplete);
 }
 

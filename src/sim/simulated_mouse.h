@@ -30,8 +30,14 @@ enum class Fault {
   ShortRead,             // an input report read returns half of the asked bytes
   OversizedReplyLength,  // a long read's reply states 200 bytes (and sends them)
   StalledEventRead,      // at the next unplug, pending event reads never complete on their own
+  StalledReply,          // the mouse takes a read packet but never answers: the fetch waits out its deadline
+  RejectedPacket,        // the platform fails a packet's feature report (the device stalled the pipe)
 };
-inline constexpr std::size_t kFaultKinds = 4;
+inline constexpr std::size_t kFaultKinds = 6;
+
+// The platform's error codes the simulated machine answers with (the values Windows gives them).
+inline constexpr std::uint32_t kGeneralFailure = 31;
+inline constexpr std::uint32_t kDeviceNotConnected = 1167;
 
 struct SimOptions {
   std::vector<SimInterface> listing = DefaultListing();
@@ -75,7 +81,9 @@ class SimulatedMouse : public std::enable_shared_from_this<SimulatedMouse> {
   bool Plugged() const;
   void SetNoticeSink(NoticeSink sink);
 
-  void InjectFault(Fault fault, unsigned times = 1);
+  // The next `times` occasions of the fault, after `after` occasions that pass unharmed (for a packet
+  // fault: packets sent).
+  void InjectFault(Fault fault, unsigned times = 1, unsigned after = 0);
 
   // Lists, probes and channels currently open on this machine (the handle count of a real one).
   int OpenHandles() const { return openHandles_.load(); }
@@ -119,11 +127,13 @@ class SimulatedMouse : public std::enable_shared_from_this<SimulatedMouse> {
 
   mutable std::mutex mutex_;
   std::condition_variable readEnded_;
+  std::condition_variable unplugged_;  // wakes command calls that wait on a silent mouse
   std::vector<SimInterface> listing_;
   FirmwareProtocol firmware_;
   std::vector<WireEntry> wireLog_;
   std::vector<std::shared_ptr<EventEndpoint>> eventEndpoints_;
   std::array<unsigned, kFaultKinds> faultCounts_{};
+  std::array<unsigned, kFaultKinds> faultDelays_{};
   bool plugged_ = true;
   unsigned generation_ = 1;
   NoticeSink noticeSink_;

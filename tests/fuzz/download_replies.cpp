@@ -1,6 +1,6 @@
-// A mouse that answers every fetch and every chunk read with arbitrary bytes, and a profile of arbitrary
-// bytes: the download must still make its 31 exchanges, never overrun a buffer, and keep what it does not
-// own.
+// A mouse that answers every fetch and every chunk read with arbitrary bytes, and fails arbitrary calls,
+// and a profile of arbitrary bytes: the download makes its 31 exchanges or names the one that failed as
+// the last it made, never overruns a buffer, always stores the files, and keeps what it does not own.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -31,24 +31,29 @@ class ArbitraryBytes {
 class ArbitraryMouse final : public device::HidChannel {
  public:
   explicit ArbitraryMouse(ArbitraryBytes& bytes) : bytes_(bytes) {}
-  bool SetFeature(std::span<const std::uint8_t> report) override {
+  device::IoResult SetFeature(std::span<const std::uint8_t> report, device::Deadline) override {
     ++packetsSent;
-    return (bytes_.Next() & 0x0F) != 0;
+    return Answer(report.size());
   }
-  bool GetFeature(std::span<std::uint8_t> report) override {
+  device::IoResult GetFeature(std::span<std::uint8_t> report, device::Deadline) override {
     bytes_.Fill(report);
-    return (bytes_.Next() & 0x0F) != 0;
+    return Answer(report.size());
   }
-  device::IoResult ReadReport(std::span<std::uint8_t> report) override {
+  device::IoResult ReadReport(std::span<std::uint8_t> report, device::Deadline) override {
     bytes_.Fill(report);
-    return {(bytes_.Next() & 0x0F) != 0, std::min<std::size_t>(report.size(), bytes_.Next())};
+    const std::uint8_t control = bytes_.Next();
+    return Answer((control & 0x0F) != 0 ? report.size() : control % (report.size() + 1));
   }
-  device::IoResult WriteReport(std::span<const std::uint8_t> report) override {
-    return {(bytes_.Next() & 0x0F) != 0, report.size()};
+  device::IoResult WriteReport(std::span<const std::uint8_t> report, device::Deadline) override {
+    return Answer(report.size());
   }
   int packetsSent = 0;
 
  private:
+  // Mostly successes: a download gets far before a failure ends it.
+  device::IoResult Answer(std::size_t bytes) {
+    return (bytes_.Next() & 0x3F) != 0 ? device::IoResult::Done(bytes) : device::IoResult::Failed(31);
+  }
   ArbitraryBytes& bytes_;
 };
 
@@ -69,8 +74,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   commands.ConnectSequence();
   const int before = mouse.packetsSent;
   bool stored = false;
-  device::DownloadProfile(record, commands, [&] { stored = true; });
-  if (!stored || mouse.packetsSent - before != device::kDownloadExchangeCount) std::abort();
+  const device::DownloadResult result = device::DownloadProfile(record, commands, [&] { stored = true; });
+  const int sent = mouse.packetsSent - before;
+  if (!stored || result.exchanges != sent) std::abort();
+  if (result.ok() ? sent != device::kDownloadExchangeCount : result.failure->exchange != sent) std::abort();
+  if (!result.ok()) return 0;
   // Matrices 2..4 are always empty; the stages are always seven.
   for (std::size_t m = 1; m < image.keyMatrices.size(); ++m) {
     if (image.keyMatrices[m] != keys::KeyMatrix{}) std::abort();

@@ -12,18 +12,21 @@ namespace {
 class FuzzedChannel final : public quendar::device::HidChannel {
  public:
   FuzzedChannel(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  bool SetFeature(std::span<const std::uint8_t> report) override { return Touch(report) & 1; }
-  bool GetFeature(std::span<std::uint8_t> report) override { return Fill(report) & 1; }
-  quendar::device::IoResult ReadReport(std::span<std::uint8_t> report) override {
-    const std::uint8_t control = Fill(report);
-    return {(control & 1) != 0, control % (report.size() + 1)};
+  using IoResult = quendar::device::IoResult;
+  using Deadline = quendar::device::Deadline;
+  IoResult SetFeature(std::span<const std::uint8_t> report, Deadline) override {
+    return Answer(Touch(report), report.size());
   }
-  quendar::device::IoResult WriteReport(std::span<const std::uint8_t> report) override {
-    const std::uint8_t control = Touch(report);
-    return {(control & 1) != 0, control % (report.size() + 1)};
+  IoResult GetFeature(std::span<std::uint8_t> report, Deadline) override { return Answer(Fill(report), report.size()); }
+  IoResult ReadReport(std::span<std::uint8_t> report, Deadline) override { return Answer(Fill(report), report.size()); }
+  IoResult WriteReport(std::span<const std::uint8_t> report, Deadline) override {
+    return Answer(Touch(report), report.size());
   }
 
  private:
+  static IoResult Answer(std::uint8_t control, std::size_t length) {
+    return (control & 1) != 0 ? IoResult::Done(control % (length + 1)) : IoResult::Failed(control);
+  }
   std::uint8_t Next() { return offset_ < size_ ? data_[offset_++] : 0; }
   std::uint8_t Touch(std::span<const std::uint8_t> report) {
     unsigned sum = 0;

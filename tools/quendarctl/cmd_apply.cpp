@@ -1,5 +1,6 @@
 // quendarctl apply PROFILE.bin [--simulated]: sends a profile to the mouse as the program's "Save" does,
-// after the connection step the program runs when it finds the mouse. No file is written.
+// after the connection step the program runs when it finds the mouse. No file is written. Exits 3 with
+// a one-line reason when the mouse did not take the profile.
 #include <CLI/CLI.hpp>
 #include <ostream>
 
@@ -31,9 +32,19 @@ const CommandRegistration kApply{{
         }
         device::DeviceImage image;
         device::CommandSet commands(mouse.link->Command(), image);
-        mouse.link->SetSensorType(commands.ConnectSequence());
-        device::SendProfile(contents->record, commands);
-        io.out << "applied " << *file << ": " << device::kDownloadExchangeCount << " exchanges\n";
+        if (const device::ExchangeOutcome failed = commands.ConnectSequence()) {
+          io.err << "quendarctl apply: the mouse did not take the connection step: " << device::Describe(*failed)
+                 << "\n";
+          return 3;
+        }
+        mouse.link->SetSensorType(image.sensorSettings[0]);
+        const device::DownloadResult result = device::SendProfile(contents->record, commands);
+        if (!result.ok()) {
+          io.err << "quendarctl apply: " << *file << " did not reach the mouse: " << device::Describe(*result.failure)
+                 << "\n";
+          return 3;
+        }
+        io.out << "applied " << *file << ": " << result.exchanges << " exchanges\n";
         return 0;
       };
     },

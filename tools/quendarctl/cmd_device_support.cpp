@@ -1,7 +1,6 @@
 #include "cmd_device_support.h"
 
-#include <cstdio>
-
+#include "core/text/hex.h"
 #include "sim/sim_hid_backend.h"
 #include "sim/simulated_mouse.h"
 
@@ -11,18 +10,6 @@
 
 namespace quendar::ctl {
 namespace {
-
-std::string Hex(std::span<const std::uint8_t> bytes, const char* separator) {
-  std::string text;
-  text.reserve(bytes.size() * 3);
-  char digits[4];
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (i > 0) text += separator;
-    std::snprintf(digits, sizeof digits, "%02X", bytes[i]);
-    text += digits;
-  }
-  return text;
-}
 
 // The HID stack of this system, or null with the reason when this build has none.
 std::unique_ptr<device::HidBackend> PlatformBackend(std::string& error) {
@@ -36,8 +23,8 @@ std::unique_ptr<device::HidBackend> PlatformBackend(std::string& error) {
 
 }  // namespace
 
-std::string SpacedHex(std::span<const std::uint8_t> bytes) { return Hex(bytes, " "); }
-std::string PackedHex(std::span<const std::uint8_t> bytes) { return Hex(bytes, ""); }
+std::string SpacedHex(std::span<const std::uint8_t> bytes) { return text::HexBytes(bytes, " "); }
+std::string PackedHex(std::span<const std::uint8_t> bytes) { return text::HexBytes(bytes, ""); }
 
 ConnectedMouse ConnectMouse(bool simulated, std::string& error) {
   ConnectedMouse result;

@@ -19,8 +19,8 @@ void PrintInfo(std::ostream& out, const device::DeviceImage& image) {
   out << "Lighting Effect: " << SpacedHex(image.lightingEffect) << "\n";
   for (std::size_t i = 0; i < image.lightingParameters.size(); ++i) {
     const auto& p = image.lightingParameters[i];
-    const std::uint8_t abc[] = {p.a, p.b, p.c};
-    out << "Lighting Parameters " << i << ": " << SpacedHex(abc) << "\n";
+    const std::uint8_t bytes[] = {p.power, p.breathingLevel, p.breathingMode};
+    out << "Lighting Parameters " << i << ": " << SpacedHex(bytes) << "\n";
   }
   for (std::size_t b = 0; b < image.colourBlocks.size(); ++b) {
     out << "Colour Block " << b << ": " << SpacedHex(image.colourBlocks[b]) << "\n";
@@ -45,11 +45,14 @@ const CommandRegistration kInfo{{
         }
         device::DeviceImage image;
         device::CommandSet commands(mouse.link->Command(), image);
-        commands.ReadSensorSettings();
-        commands.ReadLightingEffect();
-        commands.ReadLightingParameters();
-        commands.ReadColourBlocks();
-        commands.ReadCpiStages();
+        for (auto read : {&device::CommandSet::ReadSensorSettings, &device::CommandSet::ReadLightingEffect,
+                          &device::CommandSet::ReadLightingParameters, &device::CommandSet::ReadColourBlocks,
+                          &device::CommandSet::ReadCpiStages}) {
+          if (const device::ExchangeOutcome failed = (commands.*read)()) {
+            io.err << "quendarctl info: the mouse did not answer: " << device::Describe(*failed) << "\n";
+            return 3;
+          }
+        }
         PrintInfo(io.out, image);
         return 0;
       };

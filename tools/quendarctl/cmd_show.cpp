@@ -6,6 +6,7 @@
 
 #include "command_registry.h"
 #include "core/profiles/cpi_levels.h"
+#include "core/text/hex.h"
 #include "profile_file_reader.h"
 
 namespace quendar::ctl {
@@ -51,11 +52,7 @@ void PrintText(std::ostream& out, const profiles::DataFileContents& contents) {
       out << "\n";
       for (std::size_t k = 0; k < profiles::kMacroBlockCount; ++k) {
         out << "  block " << k << ":";
-        for (auto b : record.MacroBlock(k)) {
-          char hex[4];
-          std::snprintf(hex, sizeof hex, " %02X", b);
-          out << hex;
-        }
+        out << ' ' << text::HexBytes(record.MacroBlock(k));
         out << "\n";
       }
       continue;

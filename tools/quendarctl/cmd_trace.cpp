@@ -55,10 +55,14 @@ const CommandRegistration kTrace{{
         mouse->ClearWireLog();
         device::DeviceImage image;
         device::CommandSet commands(link.Command(), image);
-        device::SendProfile(contents->record, commands);
+        const device::DownloadResult result = device::SendProfile(contents->record, commands);
         for (const sim::WireEntry& entry : mouse->WireLog()) {
           if (entry.kind == sim::WireKind::EventIn) continue;
           io.out << TraceLine(entry) << "\n";
+        }
+        if (!result.ok()) {
+          io.err << "quendarctl trace: " << device::Describe(*result.failure) << "\n";
+          return 3;
         }
         return 0;
       };

@@ -13,6 +13,8 @@ std::vector<CommandInfo>& RegisteredCommands() {
 int RunCommandLine(int argc, const char* const* argv, CommandIo io) {
   CLI::App app{"Companion of the QUENDAR 2017 mouse utility: inspects profile files", "quendarctl"};
   app.require_subcommand(1);
+  // Paths beginning with "/" are paths here, also on Windows, never options.
+  app.allow_windows_style_options(false);
   std::vector<std::pair<CLI::App*, std::function<int(CommandIo&)>>> runners;
   for (const CommandInfo& command : RegisteredCommands()) {
     CLI::App* sub = app.add_subcommand(command.name, command.summary);

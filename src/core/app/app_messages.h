@@ -6,6 +6,8 @@ namespace quendar::app {
 inline constexpr unsigned kUserMessageBase = 0x0400;  // WM_USER
 inline constexpr unsigned kTrayCallbackMessage = kUserMessageBase + 1;
 inline constexpr unsigned kDeviceNoticeMessage = kUserMessageBase + 2;
+// Posted to itself by the main window when message boxes became owed (app::UserMessages).
+inline constexpr unsigned kShowMessagesMessage = kUserMessageBase + 3;
 inline constexpr unsigned kProfileRequestMessage = kUserMessageBase + 0x703;
 inline constexpr unsigned kScrollThumbMessage = kUserMessageBase + 0x720;
 

@@ -8,6 +8,7 @@
 #include "core/app/app_messages.h"
 #include "core/app/balloon.h"
 #include "core/app/host_pointer_settings.h"
+#include "core/device/profile_download.h"
 
 namespace quendar::app {
 
@@ -53,9 +54,11 @@ class DevicePort {
  public:
   virtual ~DevicePort() = default;
   virtual bool DevicePresent() const = 0;
-  // Sends the whole profile in its fixed sequence and stores it in its files.
-  virtual void DownloadProfile() = 0;
-  virtual void ReadCpiStages() = 0;
+  // Sends the whole profile in its fixed sequence and stores it in its files (also when the sending
+  // failed).
+  virtual device::DownloadResult DownloadProfile() = 0;
+  // A failed read leaves the stage bytes as they were.
+  virtual device::ExchangeOutcome ReadCpiStages() = 0;
   // Stage byte 1..7 as last read from the mouse.
   virtual std::uint8_t StageCode(int stage) const = 0;
   virtual std::uint8_t SensorType() const = 0;

@@ -10,14 +10,18 @@ namespace quendar::app {
 AppSession::AppSession(Dependencies dependencies, std::filesystem::path modulePath)
     : link_(dependencies.link),
       language_(dependencies.language),
-      files_(state_, dependencies.host, std::move(modulePath),
-             std::wstring(ui::Text(ui::LanguageClass::English, ui::TextSlot::WindowTitle))),
-      apply_(dependencies.window, *this, *this, dependencies.systemParameters, dependencies.warnings),
+      messages_(std::move(dependencies.messagesPending)),
+      files_(state_, dependencies.host, std::move(modulePath)),
+      apply_(dependencies.window, *this, *this, dependencies.systemParameters, dependencies.warnings,
+             dependencies.language),
       tray_(dependencies.window, *this, *this, apply_, dependencies.language) {}
 
-void AppSession::ConnectSequence() {
+device::ExchangeOutcome AppSession::ConnectSequence() {
   device::CommandSet commands(link_.Command(), image_);
-  link_.SetSensorType(commands.ConnectSequence());
+  connectFailure_ = commands.ConnectSequence();
+  // A failed read leaves zeros: the sensor type reads as 0, as the mouse never said otherwise.
+  link_.SetSensorType(image_.sensorSettings[0]);
+  return connectFailure_;
 }
 
 void AppSession::RunConnectionSteps() {
@@ -28,7 +32,30 @@ void AppSession::RunConnectionSteps() {
 
 std::wstring AppSession::ReadLanguageCode() const { return files_.ReadLanguageCode(); }
 
-void AppSession::LoadProfile() { files_.LoadProfile(); }
+void AppSession::CollectFileProblems() {
+  // "Config file is not exist." has always carried the window title in English.
+  const std::wstring_view title = ui::Text(ui::LanguageClass::English, ui::TextSlot::WindowTitle);
+  for (const profiles::FileProblem& problem : files_.TakeProblems()) {
+    const profiles::FileProblemMessage message = profiles::MessageFor(problem, title);
+    messages_.Add({message.text, message.caption});
+  }
+}
+
+void AppSession::LoadProfile() {
+  files_.LoadProfile();
+  CollectFileProblems();
+}
+
+bool AppSession::ImportProfile(std::uint8_t slot) {
+  const bool replaced = files_.ImportProfile(slot);
+  CollectFileProblems();
+  return replaced;
+}
+
+void AppSession::ExportProfile() {
+  files_.ExportProfile();
+  CollectFileProblems();
+}
 
 ProfileTexts AppSession::ReadProfileTexts() {
   // The captions live in the section of the interface language, which is known by now.
@@ -42,7 +69,10 @@ ProfileTexts AppSession::ReadProfileTexts() {
       .blue = color.blue};
 }
 
-void AppSession::LoadDefaultSettings() { files_.LoadDefaults(); }
+void AppSession::LoadDefaultSettings() {
+  files_.LoadDefaults();
+  CollectFileProblems();
+}
 
 void AppSession::SnapshotRecord() { state_.Snapshot(); }
 
@@ -52,17 +82,19 @@ profiles::HostPointerSettings AppSession::HostSettings() const { return profiles
 
 bool AppSession::DevicePresent() const { return link_.DevicePresent(); }
 
-void AppSession::DownloadProfile() {
+device::DownloadResult AppSession::DownloadProfile() {
   device::CommandSet commands(link_.Command(), image_);
-  device::DownloadProfile(state_.record, commands, [this] {
+  const device::DownloadResult result = device::DownloadProfile(state_.record, commands, [this] {
     files_.SaveProfile();
     files_.WriteCaptions();
   });
+  CollectFileProblems();
+  return result;
 }
 
-void AppSession::ReadCpiStages() {
+device::ExchangeOutcome AppSession::ReadCpiStages() {
   device::CommandSet commands(link_.Command(), image_);
-  commands.ReadCpiStages();
+  return commands.ReadCpiStages();
 }
 
 std::uint8_t AppSession::StageCode(int stage) const {

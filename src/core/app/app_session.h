@@ -11,6 +11,7 @@
 #include "core/app/apply_commands.h"
 #include "core/app/host_services.h"
 #include "core/app/tray_commands.h"
+#include "core/app/user_messages.h"
 #include "core/device/device_image.h"
 #include "core/device/device_link.h"
 #include "core/profiles/profile_files.h"
@@ -29,6 +30,8 @@ class AppSession final : public ProfilePort, public DevicePort {
     WarningPort& warnings;
     // The main dialog's; picks the captions' section and the tray's texts.
     const ui::InterfaceLanguage& language;
+    // Runs when message boxes become owed (see UserMessages).
+    std::function<void()> messagesPending = {};
   };
   // `modulePath` is the executable's full path: the profile files live beside it.
   AppSession(Dependencies dependencies, std::filesystem::path modulePath);
@@ -37,13 +40,20 @@ class AppSession final : public ProfilePort, public DevicePort {
   TrayCommands& tray() { return tray_; }
   profiles::ProfileState& state() { return state_; }
   profiles::ProfileFiles& files() { return files_; }
+  // What the file operations met, for the window to show once its current message is handled.
+  UserMessages& messages() { return messages_; }
   const device::DeviceImage& image() const { return image_; }
 
-  // The connection reads and writes of a mouse just found; keeps its sensor type.
-  void ConnectSequence();
+  // The connection reads and writes of a mouse just found; keeps its sensor type. The user is not told
+  // of a failure (the mouse works with the settings it holds); it stays readable for diagnostics.
+  device::ExchangeOutcome ConnectSequence();
+  const device::ExchangeOutcome& connectFailure() const { return connectFailure_; }
   // An arrival connected the mouse: connect, then reload the current profile and its texts.
   void RunConnectionSteps();
   std::wstring ReadLanguageCode() const;
+  // The profile manager's import into `slot` and the export; true when the record was replaced.
+  bool ImportProfile(std::uint8_t slot);
+  void ExportProfile();
 
   // ProfilePort
   void LoadProfile() override;
@@ -55,19 +65,24 @@ class AppSession final : public ProfilePort, public DevicePort {
 
   // DevicePort
   bool DevicePresent() const override;
-  void DownloadProfile() override;
-  void ReadCpiStages() override;
+  device::DownloadResult DownloadProfile() override;
+  device::ExchangeOutcome ReadCpiStages() override;
   std::uint8_t StageCode(int stage) const override;
   std::uint8_t SensorType() const override;
 
  private:
+  // Turns the file layer's problems into owed message boxes.
+  void CollectFileProblems();
+
   device::DeviceLink& link_;
   const ui::InterfaceLanguage& language_;
   profiles::ProfileState state_;
+  UserMessages messages_;
   profiles::ProfileFiles files_;
   device::DeviceImage image_;
   ApplyCommands apply_;
   TrayCommands tray_;
+  device::ExchangeOutcome connectFailure_;
 };
 
 }  // namespace quendar::app

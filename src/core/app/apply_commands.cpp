@@ -5,12 +5,14 @@
 namespace quendar::app {
 
 ApplyCommands::ApplyCommands(MainWindowPort& window, ProfilePort& profile, DevicePort& device,
-                             SystemParametersPort& systemParameters, WarningPort& warnings)
+                             SystemParametersPort& systemParameters, WarningPort& warnings,
+                             const ui::InterfaceLanguage& language)
     : window_(window),
       profile_(profile),
       device_(device),
       systemParameters_(systemParameters),
-      warnings_(warnings) {}
+      warnings_(warnings),
+      language_(language) {}
 
 void ApplyCommands::OnSaveClicked() {
   if (applyDebounce_) return;
@@ -24,22 +26,27 @@ void ApplyCommands::ApplyProfile() {
   if (!device_.DevicePresent()) return;
   window_.ShowWaitCursor();
   window_.StartTimer(AppTimer::ApplyWaitCursor, kWaitCursorMs);
-  device_.DownloadProfile();
+  if (!DownloadAndApply()) WarnNotOnMouse();
+}
+
+bool ApplyCommands::DownloadAndApply() {
+  const device::DownloadResult result = device_.DownloadProfile();
+  lastDownloadFailure_ = result.failure;
   profile_.SnapshotRecord();
   ApplyHostPointerSettings();
+  return result.ok();
 }
+
+void ApplyCommands::WarnNotOnMouse() { warnings_.Warn(language_.text(ui::TextSlot::SettingsNotOnMouse)); }
 
 void ApplyCommands::ResetProfile() {
   window_.ShowWaitCursor();
   window_.StartTimer(AppTimer::ResetWaitCursor, kWaitCursorMs);
   profile_.LoadDefaultSettings();
-  if (device_.DevicePresent()) {
-    device_.DownloadProfile();
-    profile_.SnapshotRecord();
-    ApplyHostPointerSettings();
-  }
+  const bool reached = !device_.DevicePresent() || DownloadAndApply();
   window_.ClosePopupLists();
   window_.RedrawCurrentPage();
+  if (!reached) WarnNotOnMouse();
 }
 
 void ApplyCommands::CancelEdits() {

@@ -1,14 +1,16 @@
 #pragma once
 // "Save", "Reset" and "Cancel" of the main window: the order of their steps, the debounce of "Save",
-// the wait cursor, and the flag that makes the next show reload the profile after "Cancel".
+// the wait cursor, and the flag that makes the next show reload the profile after "Cancel". A download
+// that did not reach the mouse is told once the operation is done; the files hold the settings anyway.
 #include "core/app/app_ports.h"
+#include "core/ui/interface_language.h"
 
 namespace quendar::app {
 
 class ApplyCommands {
  public:
   ApplyCommands(MainWindowPort& window, ProfilePort& profile, DevicePort& device,
-                SystemParametersPort& systemParameters, WarningPort& warnings);
+                SystemParametersPort& systemParameters, WarningPort& warnings, const ui::InterfaceLanguage& language);
 
   // The "Save" button: at most one apply per debounce period.
   void OnSaveClicked();
@@ -23,13 +25,21 @@ class ApplyCommands {
   bool reloadOnShow() const { return reloadOnShow_; }
   // The tray takes the reload request when it shows the window.
   bool TakeReloadOnShow();
+  // The last download's failure, if it failed (for diagnostics; the user has been told).
+  const std::optional<device::DownloadFailure>& lastDownloadFailure() const { return lastDownloadFailure_; }
 
  private:
+  // Download, snapshot and host settings; answers whether the settings reached the mouse.
+  bool DownloadAndApply();
+  void WarnNotOnMouse();
+
   MainWindowPort& window_;
   ProfilePort& profile_;
   DevicePort& device_;
   SystemParametersPort& systemParameters_;
   WarningPort& warnings_;
+  const ui::InterfaceLanguage& language_;
+  std::optional<device::DownloadFailure> lastDownloadFailure_;
   bool applyDebounce_ = false;
   bool reloadOnShow_ = false;
 };

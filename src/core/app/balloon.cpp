@@ -50,12 +50,12 @@ std::wstring CpiCodeText(std::uint8_t code, std::uint8_t sensorType) {
   return profiles::CpiLevelText(static_cast<int>(found - codes.begin()) + 1);
 }
 
-std::optional<BalloonRecord> StageSwitchBalloon(ui::LanguageClass language, int stage, std::uint8_t code,
-                                                std::uint8_t sensorType) {
+std::optional<BalloonRecord> StageSwitchBalloon(ui::LanguageClass language, int stage,
+                                                std::optional<std::uint8_t> code, std::uint8_t sensorType) {
   const std::wstring_view stageText = ui::CpiStageText(language, stage);
   if (stageText.empty()) return std::nullopt;
   std::wstring text(stageText);
-  text += CpiCodeText(code, sensorType);
+  if (code) text += CpiCodeText(*code, sensorType);
   return BalloonRecord{.text = FitToField(text, kBalloonTextCapacity),
                        .title = FitToField(kStageSwitchTitle, kBalloonTitleCapacity),
                        .timeoutMs = kStageBalloonTimeoutMs};

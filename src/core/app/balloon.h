@@ -38,9 +38,10 @@ std::wstring FitToField(std::wstring_view text, std::size_t capacity);
 // the level whose code it is, otherwise the fixed list of the older sensors; empty when unknown.
 std::wstring CpiCodeText(std::uint8_t code, std::uint8_t sensorType);
 
-// The stage-switch balloon; none for a stage outside 1..7.
-std::optional<BalloonRecord> StageSwitchBalloon(ui::LanguageClass language, int stage, std::uint8_t code,
-                                 std::uint8_t sensorType);
+// The stage-switch balloon; none for a stage outside 1..7. Without a code (the stages could not be
+// read back) it names the stage alone.
+std::optional<BalloonRecord> StageSwitchBalloon(ui::LanguageClass language, int stage,
+                                                std::optional<std::uint8_t> code, std::uint8_t sensorType);
 BalloonRecord NotDetectedBalloon(ui::LanguageClass language);
 
 }  // namespace quendar::app

@@ -10,7 +10,7 @@ bool RunStartupSequence(StartupPort& port, ProfilePort& profile, MainWindowPort&
   const bool present = port.DiscoverDevice();
   if (present) port.ConnectSequence();
 
-  if (!port.CreateReaderEvent()) {
+  if (!port.HasReaderEvent()) {
     port.ShowMessage(L"CreateEvent failed.");
     return false;
   }

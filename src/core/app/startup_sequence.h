@@ -16,7 +16,8 @@ class StartupPort {
   virtual ~StartupPort() = default;
   virtual bool DiscoverDevice() = 0;
   virtual void ConnectSequence() = 0;
-  virtual bool CreateReaderEvent() = 0;
+  // The reader's event exists: the device link asked the HID stack for it when it was made.
+  virtual bool HasReaderEvent() = 0;
   virtual void CreateHeldReader() = 0;
   virtual void ReleaseReader() = 0;
   virtual bool RegisterDeviceNotices() = 0;

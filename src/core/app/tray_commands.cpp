@@ -53,11 +53,12 @@ void TrayCommands::OnDeviceNotice(unsigned code, std::intptr_t argument) {
 
 void TrayCommands::ShowStageSwitch(std::intptr_t stage) {
   // The stages are read back even for a report that shows nothing: the mouse's state is current.
-  device_.ReadCpiStages();
+  const bool readBack = !device_.ReadCpiStages();
   if (stage < 1 || stage > ui::kCpiStageCount) return;
   const int n = static_cast<int>(stage);
-  const auto balloon =
-      StageSwitchBalloon(language_.language(), n, device_.StageCode(n), device_.SensorType());
+  // A value the mouse did not confirm is not shown.
+  const std::optional<std::uint8_t> code = readBack ? std::optional(device_.StageCode(n)) : std::nullopt;
+  const auto balloon = StageSwitchBalloon(language_.language(), n, code, device_.SensorType());
   if (balloon) window_.ShowBalloon(*balloon);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Every command this program exchanges with the mouse, each one call of the transport that reads into or
-// writes from the DeviceImage, and the sequence run whenever the mouse is connected.
+// Every command this program exchanges with the mouse, each one call of the transport per exchange that
+// reads into or writes from the DeviceImage, and the sequence run whenever the mouse is connected. Every
+// command reports its first failed exchange; a command of several exchanges stops there.
 
 #include <cstdint>
 #include <functional>
@@ -39,35 +40,39 @@ class CommandSet {
   CommandSet(const CommandEndpoint& endpoint, DeviceImage& image, TraceSink trace = {});
 
   DeviceImage& image() { return image_; }
+  // Exchanges started so far, failed ones included.
+  int exchangesMade() const { return exchangesMade_; }
 
-  void WriteReportRate(std::uint8_t reportRateCode);
-  void WriteSensorSettings();
-  void ReadSensorSettings();
-  void WriteLightingParameters();
-  void ReadLightingParameters();
-  void WriteLightingEffect();
-  void ReadLightingEffect();
-  void WriteSensitivity();
-  void WriteColourBlocks();
-  void ReadColourBlocks();
-  void WriteCpiStages();
-  void ReadCpiStages();
-  void WriteKeyMatrices();
-  void WriteMacroBlocks();
+  ExchangeOutcome WriteReportRate(std::uint8_t reportRateCode);
+  ExchangeOutcome WriteSensorSettings();
+  ExchangeOutcome ReadSensorSettings();
+  ExchangeOutcome WriteLightingParameters();
+  ExchangeOutcome ReadLightingParameters();
+  ExchangeOutcome WriteLightingEffect();
+  ExchangeOutcome ReadLightingEffect();
+  ExchangeOutcome WriteSensitivity();
+  ExchangeOutcome WriteColourBlocks();
+  ExchangeOutcome ReadColourBlocks();
+  ExchangeOutcome WriteCpiStages();
+  ExchangeOutcome ReadCpiStages();
+  ExchangeOutcome WriteKeyMatrices();
+  ExchangeOutcome WriteMacroBlocks();
 
   // Reads the sensor settings, marks the mouse as driven by this program (bit 6 of option 2) and writes
-  // them back. Returns the sensor type the mouse reported.
-  std::uint8_t ConnectSequence();
+  // them back; the sensor type is then sensorSettings[0]. A failed read writes nothing back: the
+  // all-zero reply would become the mouse's settings.
+  ExchangeOutcome ConnectSequence();
 
  private:
-  void Short(CommandPacket& packet);
-  void Long(CommandPacket& packet, std::span<std::uint8_t> data);
+  ExchangeOutcome Short(CommandPacket& packet);
+  ExchangeOutcome Long(CommandPacket& packet, std::span<std::uint8_t> data);
   void IndexedPause();
   void Trace(const std::string& text) const;
 
   CommandEndpoint endpoint_;
   DeviceImage& image_;
   TraceSink trace_;
+  int exchangesMade_ = 0;
 };
 
 // The trace texts, exposed so their format is checked where it is made.

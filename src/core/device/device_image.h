@@ -21,10 +21,13 @@ inline constexpr std::uint8_t kConnectedBit = 0x40;
 // Bit 7 of a stage byte switches the stage off; the low seven bits are its CPI code.
 inline constexpr std::uint8_t kStageDisabledBit = 0x80;
 
+// The three bytes of one lighting parameter index. What the program knows of them: `power` 4 switches
+// the light on; the second breathing variant sets `breathingLevel` 0x7D and `breathingMode` 3 (with the
+// effect's option 2 also 3). Everything else goes back to the mouse as it reported it.
 struct LightingParameter {
-  std::uint8_t a = 0;
-  std::uint8_t b = 0;
-  std::uint8_t c = 0;
+  std::uint8_t power = 0;
+  std::uint8_t breathingLevel = 0;
+  std::uint8_t breathingMode = 0;
   friend bool operator==(const LightingParameter&, const LightingParameter&) = default;
 };
 

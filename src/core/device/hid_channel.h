@@ -1,6 +1,7 @@
 #pragma once
 // The command interface of the mouse as the transport sees it: feature reports for packets, input and
 // output reports for data chunks. Implemented by the Win32 backend, the simulated mouse and test fakes.
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -21,20 +22,33 @@ struct ReportLengths {
   friend bool operator==(const ReportLengths&, const ReportLengths&) = default;
 };
 
-// Outcome of one synchronous report read or write.
+// The moment by which a call must have returned, on the steady clock.
+using Deadline = std::chrono::steady_clock::time_point;
+
+// The platform's error code of a call that ran past its deadline (the value Windows gives it): a timeout
+// is a failed call like any other.
+inline constexpr std::uint32_t kTimeoutError = 1460;
+
+// Outcome of one platform call on the command interface.
 struct IoResult {
   bool ok = false;
-  std::size_t bytes = 0;  // bytes actually transferred (a short read has fewer than asked)
+  std::size_t bytes = 0;         // bytes actually transferred (a short read has fewer than asked)
+  std::uint32_t error = 0;       // the platform's error code when the call failed; 0 when it gave none
+
+  static IoResult Done(std::size_t bytes) { return {true, bytes, 0}; }
+  static IoResult Failed(std::uint32_t error) { return {false, 0, error}; }
 };
 
+// Every call returns by its deadline: one the device leaves unanswered is cancelled and fails with
+// kTimeoutError, so a wedged device never holds the caller longer than that.
 class HidChannel {
  public:
   virtual ~HidChannel() = default;
   // The span is the whole report, report ID included; its size is the report length to use.
-  virtual bool SetFeature(std::span<const std::uint8_t> report) = 0;
-  virtual bool GetFeature(std::span<std::uint8_t> report) = 0;
-  virtual IoResult ReadReport(std::span<std::uint8_t> report) = 0;
-  virtual IoResult WriteReport(std::span<const std::uint8_t> report) = 0;
+  virtual IoResult SetFeature(std::span<const std::uint8_t> report, Deadline deadline) = 0;
+  virtual IoResult GetFeature(std::span<std::uint8_t> report, Deadline deadline) = 0;
+  virtual IoResult ReadReport(std::span<std::uint8_t> report, Deadline deadline) = 0;
+  virtual IoResult WriteReport(std::span<const std::uint8_t> report, Deadline deadline) = 0;
 };
 
 }  // namespace quendar::device

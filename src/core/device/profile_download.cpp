@@ -29,7 +29,7 @@ void ApplyLighting(const ProfileRecord& record, DeviceImage& image) {
     case kEffectSteady: {
       const std::uint8_t slider = record.LightingSlider(0);
       effect = {kEffectSteady, static_cast<std::uint8_t>(slider + 1), 2};
-      index0.a = kLightOn;
+      index0.power = kLightOn;
       if (slider == 1) effect[0] = 0;  // the lowest brightness is "off"
       break;
     }
@@ -38,19 +38,19 @@ void ApplyLighting(const ProfileRecord& record, DeviceImage& image) {
       effect[1] = static_cast<std::uint8_t>(6 - record.LightingSlider(1));
       if (record.LightingVariant() == 1) {
         effect[2] = 2;
-        index0.a = kLightOn;
+        index0.power = kLightOn;
       } else if (record.LightingVariant() == 2) {
         effect[2] = 3;
-        index0.b = 0x7D;
-        index0.c = 3;
-        index0.a = kLightOn;
+        index0.breathingLevel = 0x7D;
+        index0.breathingMode = 3;
+        index0.power = kLightOn;
       }
       break;
     case kEffectCycle: {
       const std::uint8_t slider = record.LightingSlider(2);
       effect[0] = kEffectCycle;
       effect[1] = slider >= 1 && slider <= 5 ? static_cast<std::uint8_t>(2 * slider) : 0;
-      index0.a = kLightOn;
+      index0.power = kLightOn;
       break;
     }
     default:
@@ -67,51 +67,74 @@ void ApplyCpiStages(const ProfileRecord& record, DeviceImage& image) {
   }
 }
 
-void SendProfile(const ProfileRecord& record, CommandSet& commands) {
+namespace {
+
+// The exchanges of a download in their fixed order; stops at the first failed command.
+ExchangeOutcome SendProfileExchanges(const ProfileRecord& record, CommandSet& commands) {
   DeviceImage& image = commands.image();
 
-  commands.WriteReportRate(record.ReportRateCode());
+  if (auto failed = commands.WriteReportRate(record.ReportRateCode())) return failed;
 
-  commands.ReadSensorSettings();
+  // A failed read leaves zeros in the image: stopping here keeps them from being written back.
+  if (auto failed = commands.ReadSensorSettings()) return failed;
   if (record.ButtonLightOn() == 1) {
     image.sensorSettings[3] |= kButtonLightBit;
   } else {
     image.sensorSettings[3] &= static_cast<std::uint8_t>(~kButtonLightBit);
   }
-  commands.WriteSensorSettings();
+  if (auto failed = commands.WriteSensorSettings()) return failed;
 
   image.sensitivity = {static_cast<std::uint8_t>(record.SensitivityX() * kSensitivityStep),
                        static_cast<std::uint8_t>(record.SensitivityY() * kSensitivityStep)};
-  commands.WriteSensitivity();
+  if (auto failed = commands.WriteSensitivity()) return failed;
 
-  commands.ReadLightingEffect();
-  commands.ReadLightingParameters();
-  commands.ReadColourBlocks();
+  if (auto failed = commands.ReadLightingEffect()) return failed;
+  if (auto failed = commands.ReadLightingParameters()) return failed;
+  if (auto failed = commands.ReadColourBlocks()) return failed;
   ApplyLighting(record, image);
 
   const auto colours = record.Field(field::kCpiColorBlock);
   std::copy(colours.begin(), colours.end(), image.colourBlocks[1].begin());
-  commands.WriteColourBlocks();
-  commands.WriteLightingParameters();
-  commands.WriteLightingEffect();
+  if (auto failed = commands.WriteColourBlocks()) return failed;
+  if (auto failed = commands.WriteLightingParameters()) return failed;
+  if (auto failed = commands.WriteLightingEffect()) return failed;
 
   ApplyCpiStages(record, image);
-  commands.WriteCpiStages();
+  if (auto failed = commands.WriteCpiStages()) return failed;
 
   for (std::size_t k = 0; k < image.macroBlocks.size(); ++k) {
     const auto block = record.MacroBlock(k);
     std::copy(block.begin(), block.end(), image.macroBlocks[k].begin());
   }
-  commands.WriteMacroBlocks();
+  if (auto failed = commands.WriteMacroBlocks()) return failed;
 
   image.keyMatrices = {};
   image.keyMatrices[0] = keys::BuildKeyMatrix(record);
-  commands.WriteKeyMatrices();
+  return commands.WriteKeyMatrices();
 }
 
-void DownloadProfile(const ProfileRecord& record, CommandSet& commands, const std::function<void()>& storeProfile) {
-  SendProfile(record, commands);
+}  // namespace
+
+std::string Describe(const DownloadFailure& failure) {
+  return "exchange " + std::to_string(failure.exchange) + " of " + std::to_string(kDownloadExchangeCount) + ", " +
+         Describe(failure.error);
+}
+
+DownloadResult SendProfile(const ProfileRecord& record, CommandSet& commands) {
+  const int before = commands.exchangesMade();
+  const ExchangeOutcome outcome = SendProfileExchanges(record, commands);
+  DownloadResult result{.exchanges = commands.exchangesMade() - before};
+  // The failed exchange is the last one made.
+  if (outcome) result.failure = DownloadFailure{result.exchanges, *outcome};
+  return result;
+}
+
+DownloadResult DownloadProfile(const ProfileRecord& record, CommandSet& commands,
+                               const std::function<void()>& storeProfile) {
+  const DownloadResult result = SendProfile(record, commands);
+  // The user's settings are kept whether or not they reached the mouse.
   if (storeProfile) storeProfile();
+  return result;
 }
 
 }  // namespace quendar::device

@@ -11,6 +11,9 @@ namespace {
 
 constexpr long kShortDelayLimitMs = 1270;  // largest delay one event slot carries (in tens of ms)
 constexpr long kLongDelayLimitMs = 25500;  // largest delay one long-delay slot carries (in hundreds)
+// Largest delay the count slot carries: 65535 hundreds, the editor's own limit. A longer stored delay
+// waits this long instead of wrapping round to a tiny one.
+constexpr long kLongestDelayMs = 6553500;
 constexpr std::uint8_t kLongDelayCode = 0x03;
 constexpr std::uint8_t kReleaseBit = 0x80;
 constexpr std::size_t kFirstSlotByte = 2;
@@ -29,7 +32,7 @@ struct EventSlots {
 
 EventSlots SlotsForEvent(bool release, std::uint8_t keyCode, long delayMs) {
   // A negative delay (a hand-edited store) would otherwise spill into the release bit.
-  const long d = std::max(delayMs, 0L);
+  const long d = std::clamp(delayMs, 0L, kLongestDelayMs);
   const std::uint8_t releaseBit = release ? kReleaseBit : 0;
   EventSlots result;
   if (d <= kShortDelayLimitMs) {

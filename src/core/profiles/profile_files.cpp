@@ -61,9 +61,17 @@ class DefaultsModeScope {
 
 }  // namespace
 
-ProfileFiles::ProfileFiles(ProfileState& state, app::HostServices& host, std::filesystem::path modulePath,
-                           std::wstring appTitle)
-    : state_(state), host_(host), appTitle_(std::move(appTitle)) {
+FileProblemMessage MessageFor(const FileProblem& problem, std::wstring_view appTitle) {
+  if (problem.kind == FileProblem::Kind::ConfigMissing) {
+    return {std::wstring(kConfigMissingText), std::wstring(appTitle)};
+  }
+  std::array<wchar_t, 64> text{};
+  std::swprintf(text.data(), text.size(), std::wstring(kWriteFailedFormat).c_str(), problem.systemError);
+  return {text.data(), std::wstring(kWriteFailedCaption)};
+}
+
+ProfileFiles::ProfileFiles(ProfileState& state, app::HostServices& host, std::filesystem::path modulePath)
+    : state_(state), host_(host) {
   paths_.modulePath = std::move(modulePath);
   paths_.listPath = ProgramFile(paths_.modulePath, kListFileName);
   paths_.macroStorePath = ProgramFile(paths_.modulePath, kMacroStoreFileName);
@@ -76,13 +84,11 @@ void ProfileFiles::FormCurrentPaths(int profileIndex) {
   paths_.macroStorePath = ProgramFile(paths_.modulePath, kMacroStoreFileName);
 }
 
-void ProfileFiles::ShowConfigMissing() { host_.ShowMessage(kConfigMissingText, appTitle_); }
+void ProfileFiles::ConfigMissing() { problems_.push_back({FileProblem::Kind::ConfigMissing}); }
 
-void ProfileFiles::ShowWriteFailed(int systemError) {
-  std::array<wchar_t, 64> text{};
-  std::swprintf(text.data(), text.size(), std::wstring(kWriteFailedFormat).c_str(), systemError);
-  host_.ShowMessage(text.data(), kWriteFailedCaption);
-}
+void ProfileFiles::WriteFailed(int systemError) { problems_.push_back({FileProblem::Kind::WriteFailed, systemError}); }
+
+std::vector<FileProblem> ProfileFiles::TakeProblems() { return std::exchange(problems_, {}); }
 
 bool ProfileFiles::IsProgramFile(const std::filesystem::path& path) const {
   const std::wstring name = path.filename().wstring();
@@ -112,7 +118,7 @@ LoadResult ProfileFiles::LoadProfile() {
   const DataFileRead read = ReadDataFile(paths_.dataPath);
   switch (read.status) {
     case DataFileStatus::Missing:
-      ShowConfigMissing();
+      ConfigMissing();
       return LoadResult::Missing;
     case DataFileStatus::WrongSize:
     case DataFileStatus::Unreadable:
@@ -157,12 +163,12 @@ bool ProfileFiles::SaveProfile() {
   FormCurrentPaths(state_.currentProfileIndex);
   std::error_code ec;
   if (!std::filesystem::exists(paths_.dataPath, ec)) {
-    ShowConfigMissing();
+    ConfigMissing();
     return false;
   }
   const ini::WriteResult written = WriteDataFile(paths_.dataPath, 1, state_.record);
   if (!written.ok) {
-    ShowWriteFailed(written.systemError);
+    WriteFailed(written.systemError);
     return false;
   }
   state_.firstRunFlag = 1;
@@ -178,7 +184,7 @@ bool ProfileFiles::ImportProfile(std::uint8_t slot) {
   paths_.dataPath = *chosen;
   const DataFileRead read = ReadDataFile(*chosen);
   if (read.status == DataFileStatus::Missing) {
-    ShowConfigMissing();
+    ConfigMissing();
     return false;
   }
   if (read.status != DataFileStatus::Loaded) return false;
@@ -197,7 +203,7 @@ bool ProfileFiles::ImportProfile(std::uint8_t slot) {
   WriteCaptions();
   const ini::WriteResult written = WriteDataFile(paths_.dataPath, 1, state_.record);
   if (!written.ok) {
-    ShowWriteFailed(written.systemError);
+    WriteFailed(written.systemError);
     return true;
   }
   state_.firstRunFlag = 1;
@@ -217,7 +223,7 @@ void ProfileFiles::ExportProfile() {
   paths_.textPath = CompanionTextPath(target);
   WriteCaptions();
   if (const ini::WriteResult written = WriteDataFile(target, 1, state_.record); !written.ok) {
-    ShowWriteFailed(written.systemError);
+    WriteFailed(written.systemError);
   }
 
   // The second copy beside the executable; it must not replace one of the program's own files (an
@@ -231,7 +237,7 @@ void ProfileFiles::ExportProfile() {
     paths_.textPath = besideText;
     WriteCaptions();
     if (const ini::WriteResult written = WriteDataFile(besideProgram, 1, state_.record); !written.ok) {
-      ShowWriteFailed(written.systemError);
+      WriteFailed(written.systemError);
     }
   }
   paths_.dataPath = besideProgram;

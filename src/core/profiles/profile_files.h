@@ -1,8 +1,11 @@
 #pragma once
 // Loading, saving, importing and exporting the current profile: the data file (flag byte and record),
-// the captions of the interface language and the skin keys of the text file.
+// the captions of the interface language and the skin keys of the text file. The operations show no
+// message boxes: they record their problems, and the application tells the user once an operation is
+// over (a box inside one would let window messages re-enter it).
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/app/host_services.h"
 #include "core/profiles/profile_paths.h"
@@ -18,11 +21,25 @@ inline constexpr std::wstring_view kProfileFileFilter = L"Gaming Mouse Profile(*
 
 enum class LoadResult { Loaded, NoProfileList, Missing, WrongSize };
 
+// A problem with a profile file that the user is told of.
+struct FileProblem {
+  enum class Kind { ConfigMissing, WriteFailed };
+  Kind kind = Kind::ConfigMissing;
+  int systemError = 0;  // WriteFailed: the platform's error code
+  friend bool operator==(const FileProblem&, const FileProblem&) = default;
+};
+
+struct FileProblemMessage {
+  std::wstring text;
+  std::wstring caption;
+};
+// The message box the program shows for a problem; `appTitle` captions "Config file is not exist.".
+FileProblemMessage MessageFor(const FileProblem& problem, std::wstring_view appTitle);
+
 class ProfileFiles {
  public:
-  // `appTitle` is the caption of the "Config file is not exist." message.
-  ProfileFiles(ProfileState& state, app::HostServices& host, std::filesystem::path modulePath,
-               std::wstring appTitle);
+  // `host` supplies the file dialogs of import and export.
+  ProfileFiles(ProfileState& state, app::HostServices& host, std::filesystem::path modulePath);
 
   void SetLanguage(Language language) { language_ = language; }
   Language language() const { return language_; }
@@ -53,16 +70,19 @@ class ProfileFiles {
   const SkinKeys& skinKeys() const { return skinKeys_; }
   const ProfilePaths& paths() const { return paths_; }
 
+  // The problems met since the last call, in order.
+  std::vector<FileProblem> TakeProblems();
+
  private:
   void FormCurrentPaths(int profileIndex);
-  void ShowConfigMissing();
-  void ShowWriteFailed(int systemError);
+  void ConfigMissing();
+  void WriteFailed(int systemError);
   // True when `path` is one of the program's own files beside the executable.
   bool IsProgramFile(const std::filesystem::path& path) const;
 
   ProfileState& state_;
   app::HostServices& host_;
-  std::wstring appTitle_;
+  std::vector<FileProblem> problems_;
   ProfilePaths paths_;
   Language language_ = Language::English;
   ButtonCaptions captions_;

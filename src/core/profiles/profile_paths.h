@@ -20,7 +20,12 @@ std::filesystem::path ProgramFile(const std::filesystem::path& modulePath, std::
 std::wstring DataFileName(int profileIndex);  // "config3.bin"
 std::wstring TextFileName(int profileIndex);  // "str3.ini"
 
-// Folder of the skin named by the "Path" key: <program folder>/Skins/<name>.
+// The skin every installation carries.
+inline constexpr std::wstring_view kBundledSkinName = L"Default";
+
+// Folder of the skin named by the "Path" key: <program folder>/Skins/<name>. The name is one folder
+// name inside "Skins": an empty one, or one that would lead elsewhere (a separator, a drive, "." or
+// ".."), gives the bundled skin instead, so a profile file never points the program outside its folder.
 std::filesystem::path SkinFolder(const std::filesystem::path& modulePath, std::wstring_view skinName);
 
 // The run-time paths of the current profile, rebuilt by every load, save, import and export.

@@ -127,6 +127,9 @@ constexpr SlotTexts kTable[] = {
     {TextSlot::Minimum, L"Minimum", L"最小化", L"最小化"},
     {TextSlot::ShowDesktop, L"Show desktop", L"显示桌面", L"顯示桌面"},
     {TextSlot::Run, L"Run", L"运行", L"執行"},
+
+    {TextSlot::SettingsNotOnMouse, L"The settings were saved but did not reach the mouse.",
+     L"设置已保存，但未能写入鼠标。", L"設定已儲存，但未能寫入滑鼠。"},
 };
 
 constexpr bool TableFollowsSlotOrder() {

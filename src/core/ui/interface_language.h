@@ -46,6 +46,8 @@ enum class TextSlot : std::size_t {
   HotKeyNew, HotKeyCut, HotKeyCopy, HotKeyPaste, HotKeySave, HotKeyPrint, HotKeyFind, HotKeyRedo, HotKeyUndo,
   HotKeySelectAll,
   MyComputer, BrowserHome, Search, Maximum, Minimum, ShowDesktop, Run,
+  // Messages of the main window.
+  SettingsNotOnMouse,
   Count
 };
 inline constexpr std::size_t kTextSlotCount = static_cast<std::size_t>(TextSlot::Count);

@@ -37,6 +37,7 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {WM_QUERYDRAGICON, &CTolvaneDlg::OnQueryDragIcon},
       {app::kTrayCallbackMessage, &CTolvaneDlg::OnTrayCallback},
       {app::kDeviceNoticeMessage, &CTolvaneDlg::OnDeviceNotice},
+      {app::kShowMessagesMessage, &CTolvaneDlg::OnShowMessages},
       {app::kProfileRequestMessage, &CTolvaneDlg::OnProfileRequest},
       {WM_DEVICECHANGE, &CTolvaneDlg::OnDeviceChange},
       {WM_LBUTTONDOWN, &CTolvaneDlg::OnLeftButtonDown},
@@ -152,7 +153,8 @@ void CTolvaneDlg::CreateDeviceLink() {
   hidBackend_ = environment_.hidBackend;
   link_ = std::make_unique<device::DeviceLink>(*hidBackend_);
   session_ = std::make_unique<app::AppSession>(
-      app::AppSession::Dependencies{*link_, *hostServices_, *this, systemParameters_, warnings_, language_},
+      app::AppSession::Dependencies{*link_, *hostServices_, *this, systemParameters_, warnings_, language_,
+                                    [this] { ::PostMessageW(window_, app::kShowMessagesMessage, 0, 0); }},
       ModulePath());
 }
 
@@ -179,7 +181,7 @@ bool CTolvaneDlg::DiscoverDevice() { return link_->DiscoverDevice(); }
 
 void CTolvaneDlg::ConnectSequence() { session_->ConnectSequence(); }
 
-bool CTolvaneDlg::CreateReaderEvent() {
+bool CTolvaneDlg::HasReaderEvent() {
   // The link made its event through the HID stack when it was created.
   return link_ != nullptr && link_->HasReaderEvent();
 }
@@ -299,17 +301,24 @@ MessageResult CTolvaneDlg::OnDeviceNotice(WPARAM code, LPARAM argument) {
   return 0;
 }
 
+MessageResult CTolvaneDlg::OnShowMessages(WPARAM, LPARAM) {
+  for (const app::UserMessage& message : session_->messages().Take()) {
+    hostServices_->ShowMessage(message.text, message.caption);
+  }
+  return 0;
+}
+
 MessageResult CTolvaneDlg::OnProfileRequest(WPARAM request, LPARAM slot) {
   switch (request) {
     case app::kProfileImport:
       // The profile manager names the slot; it becomes current only if a file is really imported.
       if (slot >= 0 && static_cast<std::size_t>(slot) < profiles::kMaxProfiles) {
         // The page shows the imported settings at once, not only after the manager closes.
-        if (session_->files().ImportProfile(static_cast<std::uint8_t>(slot))) RedrawCurrentPage();
+        if (session_->ImportProfile(static_cast<std::uint8_t>(slot))) RedrawCurrentPage();
       }
       break;
     case app::kProfileExport:
-      session_->files().ExportProfile();
+      session_->ExportProfile();
       break;
     case app::kProfileReload:
       session_->LoadProfile();

@@ -68,6 +68,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   MessageResult OnQueryDragIcon(WPARAM, LPARAM);
   MessageResult OnTrayCallback(WPARAM, LPARAM);
   MessageResult OnDeviceNotice(WPARAM, LPARAM);
+  MessageResult OnShowMessages(WPARAM, LPARAM);
   MessageResult OnProfileRequest(WPARAM, LPARAM);
   MessageResult OnDeviceChange(WPARAM, LPARAM);
   MessageResult OnLeftButtonDown(WPARAM, LPARAM);
@@ -97,7 +98,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   // app::StartupPort
   bool DiscoverDevice() override;
   void ConnectSequence() override;
-  bool CreateReaderEvent() override;
+  bool HasReaderEvent() override;
   void CreateHeldReader() override;
   void ReleaseReader() override;
   bool RegisterDeviceNotices() override;

@@ -5,10 +5,11 @@ extern "C" {
 #include <hidsdi.h>
 }
 
-#include <atomic>
 #include <vector>
 
+#include "core/device/read_cancel_latch.h"
 #include "win32/device/hid_interface_class.h"
+#include "win32/device/overlapped_command_channel.h"
 #include "win32/device/win32_reader_signal.h"
 #include "win32/framework/unique_handle.h"
 
@@ -88,75 +89,56 @@ class FileProbe final : public device::HidProbe {
   UniqueFileHandle file_;
 };
 
-class FileCommandChannel final : public device::HidChannel {
- public:
-  explicit FileCommandChannel(UniqueFileHandle file) : file_(std::move(file)) {}
-
-  bool SetFeature(std::span<const std::uint8_t> report) override {
-    // HidD_SetFeature takes a non-const buffer but only reads it.
-    return ::HidD_SetFeature(file_.get(), const_cast<std::uint8_t*>(report.data()), static_cast<ULONG>(report.size()));
-  }
-  bool GetFeature(std::span<std::uint8_t> report) override {
-    return ::HidD_GetFeature(file_.get(), report.data(), static_cast<ULONG>(report.size()));
-  }
-  device::IoResult ReadReport(std::span<std::uint8_t> report) override {
-    DWORD transferred = 0;
-    const bool ok = ::ReadFile(file_.get(), report.data(), static_cast<DWORD>(report.size()), &transferred, nullptr);
-    return {ok, transferred};
-  }
-  device::IoResult WriteReport(std::span<const std::uint8_t> report) override {
-    DWORD transferred = 0;
-    const bool ok = ::WriteFile(file_.get(), report.data(), static_cast<DWORD>(report.size()), &transferred, nullptr);
-    return {ok, transferred};
-  }
-
- private:
-  UniqueFileHandle file_;
-};
-
 class OverlappedEventChannel final : public device::EventChannel {
  public:
   explicit OverlappedEventChannel(UniqueFileHandle file) : file_(std::move(file)) {}
 
   ~OverlappedEventChannel() override {
     // The read's buffer and OVERLAPPED must outlive it: end it before the handle closes.
-    if (pending_.load()) {
+    if (pending_) {
       ::CancelIoEx(file_.get(), &overlapped_);
       DWORD transferred = 0;
       ::GetOverlappedResult(file_.get(), &overlapped_, &transferred, TRUE);
     }
   }
 
+  // The reader's thread.
   bool StartRead(std::span<std::uint8_t> buffer, device::ReaderSignal& completion) override {
     overlapped_ = OVERLAPPED{};
     // The backend creates every ReaderSignal, so this is the kernel event the read can complete on.
     overlapped_.hEvent = static_cast<Win32ReaderSignal&>(completion).handle();
-    pending_.store(true);
-    if (::ReadFile(file_.get(), buffer.data(), static_cast<DWORD>(buffer.size()), nullptr, &overlapped_) ||
-        ::GetLastError() == ERROR_IO_PENDING) {
-      return true;
+    cancel_.Arm();
+    if (!::ReadFile(file_.get(), buffer.data(), static_cast<DWORD>(buffer.size()), nullptr, &overlapped_) &&
+        ::GetLastError() != ERROR_IO_PENDING) {
+      cancel_.Disarm();
+      return false;
     }
-    pending_.store(false);
-    return false;
+    pending_ = true;
+    // A cancel that came before the platform had the read found nothing to end: end it now.
+    if (cancel_.CancelledSinceArm()) ::CancelIoEx(file_.get(), &overlapped_);
+    return true;
   }
 
+  // The reader's thread.
   std::size_t FinishRead() override {
-    if (!pending_.load()) return 0;
+    if (!pending_) return 0;
     DWORD transferred = 0;
     const bool ok = ::GetOverlappedResult(file_.get(), &overlapped_, &transferred, TRUE);
-    pending_.store(false);
+    pending_ = false;
+    cancel_.Disarm();
     return ok ? transferred : 0;
   }
 
   void CancelPendingRead() override {
     // From any thread: CancelIoEx reaches reads issued by another thread.
-    if (pending_.load()) ::CancelIoEx(file_.get(), nullptr);
+    if (cancel_.RequestCancel()) ::CancelIoEx(file_.get(), nullptr);
   }
 
  private:
   UniqueFileHandle file_;
   OVERLAPPED overlapped_{};
-  std::atomic<bool> pending_{false};
+  bool pending_ = false;  // the reader's thread only
+  device::ReadCancelLatch cancel_;
 };
 
 UniqueFileHandle OpenPath(const std::wstring& path, DWORD access, DWORD flags) {
@@ -179,9 +161,9 @@ std::unique_ptr<device::HidProbe> Win32HidBackend::OpenProbe(const std::wstring&
 }
 
 std::unique_ptr<device::HidChannel> Win32HidBackend::OpenCommandChannel(const std::wstring& path) {
-  UniqueFileHandle file = OpenPath(path, GENERIC_READ | GENERIC_WRITE, 0);
+  UniqueFileHandle file = OpenPath(path, GENERIC_READ | GENERIC_WRITE, FILE_FLAG_OVERLAPPED);
   if (!file.valid()) return nullptr;
-  return std::make_unique<FileCommandChannel>(std::move(file));
+  return MakeOverlappedCommandChannel(std::move(file));
 }
 
 std::unique_ptr<device::EventChannel> Win32HidBackend::OpenEventChannel(const std::wstring& path) {

@@ -1,6 +1,6 @@
 #pragma once
 // The platform's HID stack: SetupAPI enumeration of the HID interface class, HidD/HidP queries, and
-// CreateFile/ReadFile/WriteFile on the mouse's interfaces (overlapped for the event interface).
+// overlapped I/O on the mouse's interfaces (command calls bounded by their exchange's deadline).
 #include "core/device/hid_backend.h"
 #include "win32/device/high_resolution_pacer.h"
 

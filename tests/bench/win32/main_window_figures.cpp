@@ -1,8 +1,7 @@
 // Figures of the real main window under Wine (printed, nothing asserted): a full repaint and a hover
 // repaint, measured from outside as synchronous message round trips; start-up to the first painted frame
 // and the idle working set, each next to bench_bare_window (the same size, common controls, GDI+, a HID
-// enumeration and a notification icon); and where the difference goes: the modules, the threads and the
-// decoded skin images of the first paint.
+// enumeration and a notification icon); the threads and the decoded skin images of the first paint.
 //
 // Runs the program from a scratch copy of build/win64/bin (it writes its captions on a first run).
 #include <windows.h>
@@ -103,30 +102,18 @@ void End(Started& started, UINT message, WPARAM wParam) {
 
 struct Footprint {
   double workingSetMb = 0;
-  double privateMb = 0;
   int threads = 0;
-  std::set<std::wstring> modules;
 };
 
 Footprint FootprintOf(HANDLE process, DWORD pid) {
   Footprint f;
-  PROCESS_MEMORY_COUNTERS_EX memory{};
-  memory.cb = sizeof(memory);
-  if (::GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory))) {
-    f.workingSetMb = memory.WorkingSetSize / 1048576.0;
-    f.privateMb = memory.PagefileUsage / 1048576.0;
-  }
-  HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD | TH32CS_SNAPMODULE, pid);
+  PROCESS_MEMORY_COUNTERS memory{};
+  if (::GetProcessMemoryInfo(process, &memory, sizeof(memory))) f.workingSetMb = memory.WorkingSetSize / 1048576.0;
+  HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, pid);
   if (snapshot != INVALID_HANDLE_VALUE) {
     THREADENTRY32 thread{sizeof(thread)};
     for (BOOL more = ::Thread32First(snapshot, &thread); more; more = ::Thread32Next(snapshot, &thread))
       if (thread.th32OwnerProcessID == pid) ++f.threads;
-    MODULEENTRY32W module{sizeof(module)};
-    for (BOOL more = ::Module32FirstW(snapshot, &module); more; more = ::Module32NextW(snapshot, &module)) {
-      std::wstring name = module.szModule;
-      std::transform(name.begin(), name.end(), name.begin(), ::towlower);
-      f.modules.insert(name);
-    }
     ::CloseHandle(snapshot);
   }
   return f;
@@ -228,15 +215,7 @@ int wmain() {
   std::printf("idle after 3 s:\n");
   std::printf("  working set: program %.1f MB, bare window %.1f MB, difference %.1f MB\n", programFoot.workingSetMb,
               bareFoot.workingSetMb, programFoot.workingSetMb - bareFoot.workingSetMb);
-  std::printf("  committed private memory: program %.1f MB, bare window %.1f MB\n", programFoot.privateMb, bareFoot.privateMb);
   std::printf("  threads: program %d, bare window %d\n", programFoot.threads, bareFoot.threads);
   std::printf("  decoded skin images of the first paint: %.1f MB\n", FirstPaintImageMb());
-  std::printf("  modules only the program loads:");
-  for (const std::wstring& m : programFoot.modules)
-    if (!bareFoot.modules.count(m)) std::printf(" %ls", m.c_str());
-  std::printf("\n  modules only the bare window loads:");
-  for (const std::wstring& m : bareFoot.modules)
-    if (!programFoot.modules.count(m)) std::printf(" %ls", m.c_str());
-  std::printf("\n");
   return 0;
 }

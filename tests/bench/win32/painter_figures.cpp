@@ -1,12 +1,10 @@
 // Drawing figures under Wine (printed, nothing asserted): a full 1000 x 640 frame of about 65 skin images,
 // the repaint of one image button with its caption, and what the image cache holds for the default skin.
-// `--hold N` keeps the windows up N seconds (for a screenshot): the frame and a skinned dialog.
 #include <windows.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cwchar>
 #include <string>
 #include <thread>
 #include <vector>
@@ -14,7 +12,6 @@
 #include "core/ui/draw/draw_list.h"
 #include "core/ui/skin_manifest.h"
 #include "win32/framework/gdiplus_session.h"
-#include "win32/framework/skinned_dialog.h"
 #include "win32/framework/window.h"
 #include "win32/ui/painter.h"
 
@@ -40,18 +37,6 @@ ui::DrawList MainFrame() {
                          "/ButtonAssignment/DropdownBox-leave.png"};
   for (int i = 0; i < 60; ++i) list.Image(boxes[i % 3], {120 + (i / 20) * 230, 40 + (i % 20) * 20});
   list.Text(L"Button Assignment", {734, 32, 976, 52}, ui::FontRole::Label, {235, 235, 235});
-  return list;
-}
-
-// Every single image of the skin once, placed ones at their place, the rest spread over the window.
-ui::DrawList EveryImage() {
-  ui::DrawList list(ui::Rect::At({0, 0}, ui::skin::kMainWindow));
-  int spread = 0;
-  for (const ui::skin::Image* image : ui::skin::kImages) {
-    const ui::Point at = image->placed ? image->at : ui::Point{(spread * 97) % 760, (spread * 53) % 420};
-    ++spread;
-    list.Image(std::string(image->name), at);
-  }
   return list;
 }
 
@@ -112,29 +97,9 @@ void PumpFor(std::chrono::milliseconds time) {
   }
 }
 
-// The captions in the skin's language: simplified Chinese here, drawn with the prefix's CJK font.
-class ShowcaseDialog : public win32::SkinnedDialog {
- public:
-  explicit ShowcaseDialog(win32::Skin& skin)
-      : SkinnedDialog(skin, {ui::DialogKind::SingleKeyCapture, L"Single Key", 0, "/single-key.png",
-                             L"Single Dialog Load background image failed!!!",
-                             {{1, {260, 246, 317, 276}, "/MacroManagement/button-new-normal.png",
-                               "/MacroManagement/button-new-over.png", L"\x786E\x5B9A"},
-                              {2, {322, 246, 379, 276}, "/MacroManagement/button-new-normal.png",
-                               "/MacroManagement/button-new-over.png", L"\x53D6\x6D88"},
-                              {2, {358, 6, 376, 24}, "/button-close-normal.png", "/button-close-over.png", L""}},
-                             {{0, 0, 350, 30}}}) {}
-
- private:
-  void AppendTexts(ui::DrawList& list) override {
-    list.Text(L"Press a key / \x8BF7\x6309\x4E00\x4E2A\x952E", {20, 40, 364, 70}, ui::FontRole::Dialog, textColor());
-  }
-};
-
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) {
-  const int hold = argc > 2 && std::wstring(argv[1]) == L"--hold" ? std::wcstol(argv[2], nullptr, 10) : 0;
+int wmain() {
   win32::GdiplusSession gdiplus;
   win32::ImageCache images(SkinFolder());
   win32::UniqueFont labelFont(::CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
@@ -150,7 +115,6 @@ int wmain(int argc, wchar_t** argv) {
   PumpFor(std::chrono::milliseconds(300));
   win32::WindowDc dc(window.hwnd());
   const ui::DrawList frame = MainFrame();
-  const ui::DrawList every = EveryImage();
 
   // The first paint decodes the frame's images.
   const auto coldStart = Clock::now();
@@ -160,22 +124,11 @@ int wmain(int argc, wchar_t** argv) {
   const std::size_t frameBytes = images.bytesHeld();
   const std::size_t frameImages = images.imagesHeld();
   const Figures full = Time(200, [&] { painter.Paint(dc.get(), frame); });
-  // The same frame into a memory context: the drawing without the transfer to the screen.
-  win32::Dib32 offscreen(ui::skin::kMainWindow);
-  win32::UniqueMemoryDc memory(::CreateCompatibleDC(dc.get()));
-  win32::ScopedSelectObject selectOffscreen(memory.get(), offscreen.handle());
-  const Figures drawing = Time(200, [&] { painter.Render(memory.get(), frame); });
-  painter.Paint(dc.get(), every);  // decodes what the main frame did not use
-  const Figures everyImage = Time(50, [&] { painter.Paint(dc.get(), every); });
   const ui::DrawList button = ButtonRepaint();
   const Figures one = Time(2000, [&] { painter.Paint(dc.get(), button); });
 
   std::printf("full frame, %zu images, 1000 x 640 to the window: median %.2f ms, worst %.2f ms, best %.2f ms"
               " (first, decoding: %.1f ms)\n", frame.ops().size() - 1, full.median, full.worst, full.best, cold);
-  std::printf("the same frame into a memory context (no screen transfer): median %.2f ms, worst %.2f ms, best %.2f ms\n",
-              drawing.median, drawing.worst, drawing.best);
-  std::printf("every single image of the skin once (%zu images) to the window: median %.2f ms, worst %.2f ms\n",
-              every.ops().size(), everyImage.median, everyImage.worst);
   std::printf("one image button with its caption (57 x 30): median %.3f ms, worst %.3f ms, best %.3f ms\n", one.median,
               one.worst, one.best);
 
@@ -189,16 +142,5 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("image cache for the whole default skin: %zu images, %.2f MB of premultiplied pixels (%zu decodes)\n",
               images.imagesHeld(), static_cast<double>(images.bytesHeld()) / (1024.0 * 1024.0), images.decodes());
 
-  if (hold > 0) {
-    win32::Skin skin(win32::SkinSettings{SkinFolder(), {235, 235, 235}, ui::LanguageClass::SimplifiedChinese, {6, 1}});
-    ShowcaseDialog dialog(skin);
-    HWND shown = dialog.CreateModeless(::GetModuleHandleW(nullptr), window.hwnd());
-    if (shown != nullptr) ::SetWindowPos(shown, HWND_TOP, 560, 120, 0, 0, SWP_NOSIZE);
-    std::printf("holding the frame and a dialog for %d s\n", hold);
-    std::fflush(stdout);
-    // The OK button lit as if pointed at.
-    ::PostMessageW(shown, WM_MOUSEHOVER, 0, MAKELPARAM(280, 260));
-    PumpFor(std::chrono::seconds(hold));
-  }
   return 0;
 }

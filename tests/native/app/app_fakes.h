@@ -29,6 +29,8 @@ class RecordingPorts : public MainWindowPort,
   std::uint8_t sensorType = 3;
   profiles::HostPointerSettings hostSettings{10, 550, {false, 3}, {6, 10, 1}};
   SpiAction refusedAction{};  // a refused setting; SpiAction{} refuses none
+  std::optional<device::DownloadFailure> downloadFailure;
+  device::ExchangeOutcome stageReadFailure;
   bool readerEventCreated = true;
   bool noticesRegistered = true;
   std::wstring languageCode;
@@ -67,8 +69,14 @@ class RecordingPorts : public MainWindowPort,
 
   // DevicePort
   bool DevicePresent() const override { return present; }
-  void DownloadProfile() override { log.push_back("download"); }
-  void ReadCpiStages() override { log.push_back("read stages"); }
+  device::DownloadResult DownloadProfile() override {
+    log.push_back("download");
+    return {device::kDownloadExchangeCount, downloadFailure};
+  }
+  device::ExchangeOutcome ReadCpiStages() override {
+    log.push_back("read stages");
+    return stageReadFailure;
+  }
   std::uint8_t StageCode(int stage) const override { return stageCodes.at(static_cast<std::size_t>(stage - 1)); }
   std::uint8_t SensorType() const override { return sensorType; }
 
@@ -89,8 +97,8 @@ class RecordingPorts : public MainWindowPort,
     return present;
   }
   void ConnectSequence() override { log.push_back("connect"); }
-  bool CreateReaderEvent() override {
-    log.push_back("create event");
+  bool HasReaderEvent() override {
+    log.push_back("reader event");
     return readerEventCreated;
   }
   void CreateHeldReader() override { log.push_back("create held reader"); }

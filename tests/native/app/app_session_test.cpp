@@ -32,7 +32,7 @@ class AppSessionTest : public ::testing::Test {
       if (entry.is_regular_file()) fs::copy_file(entry.path(), folder_ / entry.path().filename());
     }
     session_ = std::make_unique<AppSession>(
-        AppSession::Dependencies{machine_.link, host_, ports_, ports_, ports_, language_},
+        AppSession::Dependencies{machine_.link, host_, ports_, ports_, ports_, language_, [this] { ++reminders_; }},
         folder_ / L"QUENDAR 2017.exe");
   }
 
@@ -60,6 +60,7 @@ class AppSessionTest : public ::testing::Test {
   quendar::testing::FakeHost host_;
   test::RecordingPorts ports_;
   ui::InterfaceLanguage language_;
+  int reminders_ = 0;
   device::testing::SimMachine machine_;
   std::shared_ptr<sim::SimulatedMouse> mouse_ = machine_.mouse;
   std::unique_ptr<AppSession> session_;
@@ -80,6 +81,31 @@ TEST_F(AppSessionTest, SaveSendsTheProfileStoresItSnapshotsAndAppliesHostSetting
   ASSERT_EQ(ports_.spiCalls.size(), 4u);
   EXPECT_EQ(ports_.spiCalls[1].value, 20u);
   EXPECT_TRUE(host_.messages.empty());
+}
+
+TEST_F(AppSessionTest, SaveThatDoesNotReachTheMouseStillStoresTheFilesAndSaysSo) {
+  Start(true);
+  record().SensitivityX() = 9;
+  mouse_->InjectFault(sim::Fault::RejectedPacket, 1, 16);
+  session_->apply().OnSaveClicked();
+
+  EXPECT_EQ(PacketsSent(), 17);
+  EXPECT_EQ(ReadBytes(folder_ / "config0.bin").at(1 + 0x3D), 9);
+  EXPECT_EQ(ports_.warnings, std::vector<std::wstring>{L"The settings were saved but did not reach the mouse."});
+  ASSERT_TRUE(session_->apply().lastDownloadFailure().has_value());
+  EXPECT_EQ(session_->apply().lastDownloadFailure()->exchange, 17);
+}
+
+TEST_F(AppSessionTest, FileProblemsAreOwedToTheUserAndNeverShownInsideTheOperation) {
+  Start(true);
+  std::filesystem::remove(folder_ / "config0.bin");
+  session_->apply().OnSaveClicked();
+  session_->LoadProfile();
+  EXPECT_TRUE(host_.messages.empty());
+  EXPECT_EQ(reminders_, 1) << "one reminder while messages wait";
+  const UserMessage missing{L"Config file is not exist.", L"VELMARK QUENDAR 2017"};
+  EXPECT_EQ(session_->messages().Take(), (std::vector<UserMessage>{missing, missing}));
+  EXPECT_TRUE(session_->messages().Take().empty());
 }
 
 TEST_F(AppSessionTest, WithoutTheMouseSaveDoesNothingAndResetOnlyLoadsDefaultsKeepingMacrosAndNumber) {

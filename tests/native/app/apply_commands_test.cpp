@@ -16,13 +16,27 @@ using ::testing::ElementsAre;
 class ApplyCommandsTest : public ::testing::Test {
  protected:
   test::RecordingPorts ports;
-  ApplyCommands commands{ports, ports, ports, ports, ports};
+  ui::InterfaceLanguage language;
+  ApplyCommands commands{ports, ports, ports, ports, ports, language};
 };
 
 TEST_F(ApplyCommandsTest, SaveDownloadsSnapshotsAndAppliesHostSettingsUnderAWaitCursor) {
   commands.OnSaveClicked();
   EXPECT_THAT(ports.log, ElementsAre("wait cursor", "timer 3 6000", "download", "snapshot", "spi 4", "spi 113",
                                      "spi 105", "spi 32", "timer 1 2000"));
+}
+
+TEST_F(ApplyCommandsTest, ADownloadThatDidNotReachTheMouseIsToldOnceEverythingElseIsDone) {
+  ports.downloadFailure = device::DownloadFailure{17, {0x13, device::ExchangeStep::SendPacket, 31}};
+  language = ui::InterfaceLanguage(L"CHS");
+  commands.ApplyProfile();
+  commands.ResetProfile();
+  const std::string warning = "warn " + test::RecordingPorts::Narrow(L"设置已保存，但未能写入鼠标。");
+  EXPECT_THAT(ports.log, ElementsAre("wait cursor", "timer 3 6000", "download", "snapshot", "spi 4", "spi 113",
+                                     "spi 105", "spi 32", warning, "wait cursor", "timer 2 6000", "load defaults",
+                                     "download", "snapshot", "spi 4", "spi 113", "spi 105", "spi 32", "close popups",
+                                     "redraw", warning));
+  EXPECT_EQ(commands.lastDownloadFailure(), ports.downloadFailure);
 }
 
 TEST_F(ApplyCommandsTest, SaveIsDebouncedUntilItsTimerFires) {

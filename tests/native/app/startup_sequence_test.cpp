@@ -29,18 +29,18 @@ TEST_F(StartupSequenceTest, TheReaderIsReleasedOnlyWhenTheMouseWasFound) {
     return start;
   };
   EXPECT_TRUE(Run());
-  EXPECT_EQ(ports.log, then({"discover", "connect", "create event", "create held reader", "release reader",
+  EXPECT_EQ(ports.log, then({"discover", "connect", "reader event", "create held reader", "release reader",
                              "register notices"}));
   test::RecordingPorts absent;
   absent.present = false;
   EXPECT_TRUE(RunStartupSequence(absent, absent, absent, language));
-  EXPECT_EQ(absent.log, then({"discover", "create event", "create held reader", "register notices"}));
+  EXPECT_EQ(absent.log, then({"discover", "reader event", "create held reader", "register notices"}));
 }
 
 TEST_F(StartupSequenceTest, RefusedEventOrNoticesStopsWithItsMessage) {
   ports.readerEventCreated = false;
   EXPECT_FALSE(Run());
-  EXPECT_THAT(ports.log, ElementsAre("discover", "connect", "create event", "message"));
+  EXPECT_THAT(ports.log, ElementsAre("discover", "connect", "reader event", "message"));
   EXPECT_EQ(ports.messages, std::vector<std::wstring>{L"CreateEvent failed."});
 
   test::RecordingPorts refused;

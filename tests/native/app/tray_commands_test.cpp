@@ -17,7 +17,7 @@ class TrayCommandsTest : public ::testing::Test {
  protected:
   test::RecordingPorts ports;
   ui::InterfaceLanguage language;
-  ApplyCommands apply{ports, ports, ports, ports, ports};
+  ApplyCommands apply{ports, ports, ports, ports, ports, language};
   TrayCommands tray{ports, ports, ports, apply, language};
 };
 
@@ -43,6 +43,14 @@ TEST_F(TrayCommandsTest, StageSwitchReadsStagesAndShowsTheStageValue) {
   EXPECT_EQ(b.iconFlags, 0x17u);
   EXPECT_EQ(b.infoIcon, 1u);
   EXPECT_EQ(b.timeoutMs, 5000u);
+}
+
+TEST_F(TrayCommandsTest, AStageReadBackThatFailedShowsTheStageWithoutAValue) {
+  ports.stageCodes[2] = 0x0A;
+  ports.stageReadFailure = device::ExchangeError{0x91, device::ExchangeStep::FetchReply, device::kTimeoutError};
+  tray.OnDeviceNotice(kNoticeStageSwitched, 3);
+  ASSERT_EQ(ports.balloons.size(), 1u);
+  EXPECT_EQ(ports.balloons[0].text, L"Switch CPI into the third stage ");
 }
 
 TEST_F(TrayCommandsTest, StageOutsideOneToSevenReadsButShowsNothing) {

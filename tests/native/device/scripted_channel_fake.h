@@ -17,6 +17,7 @@ struct ScriptStep {
   std::vector<std::uint8_t> bytes;  // what the host must send, or what the fake answers
   bool ok = true;
   std::size_t transferred = SIZE_MAX;  // reads and writes: bytes reported (default: all)
+  std::uint32_t error = 31;            // the platform's error code of a failed step
 };
 
 class ScriptedChannelFake final : public HidChannel {
@@ -24,20 +25,23 @@ class ScriptedChannelFake final : public HidChannel {
   explicit ScriptedChannelFake(std::vector<ScriptStep> script) : script_(script.begin(), script.end()) {}
   ~ScriptedChannelFake() override { EXPECT_TRUE(script_.empty()) << script_.size() << " exchanges never happened"; }
 
-  bool SetFeature(std::span<const std::uint8_t> report) override {
-    return Outgoing(Exchange::SetFeature, report).ok;
+  IoResult SetFeature(std::span<const std::uint8_t> report, Deadline) override {
+    return Result(Outgoing(Exchange::SetFeature, report), report.size());
   }
-  bool GetFeature(std::span<std::uint8_t> report) override { return Incoming(Exchange::GetFeature, report).ok; }
-  IoResult ReadReport(std::span<std::uint8_t> report) override {
-    const ScriptStep step = Incoming(Exchange::ReadReport, report);
-    return {step.ok, std::min(step.transferred, report.size())};
+  IoResult GetFeature(std::span<std::uint8_t> report, Deadline) override {
+    return Result(Incoming(Exchange::GetFeature, report), report.size());
   }
-  IoResult WriteReport(std::span<const std::uint8_t> report) override {
-    const ScriptStep step = Outgoing(Exchange::WriteReport, report);
-    return {step.ok, std::min(step.transferred, report.size())};
+  IoResult ReadReport(std::span<std::uint8_t> report, Deadline) override {
+    return Result(Incoming(Exchange::ReadReport, report), report.size());
+  }
+  IoResult WriteReport(std::span<const std::uint8_t> report, Deadline) override {
+    return Result(Outgoing(Exchange::WriteReport, report), report.size());
   }
 
  private:
+  static IoResult Result(const ScriptStep& step, std::size_t length) {
+    return step.ok ? IoResult::Done(std::min(step.transferred, length)) : IoResult::Failed(step.error);
+  }
   ScriptStep Next(Exchange exchange) {
     if (script_.empty()) {
       ADD_FAILURE() << "unexpected exchange " << static_cast<int>(exchange);

@@ -15,6 +15,10 @@ using Bytes = std::vector<std::uint8_t>;
 
 constexpr ReportLengths kMouseLengths{9, 33, 33};
 
+ExchangeError Failed(std::uint8_t opcode, ExchangeStep step, std::uint32_t platformError = 0) {
+  return ExchangeError{opcode, step, platformError};
+}
+
 CommandEndpoint EndpointOn(HidChannel& channel, Pacer* pacer = nullptr, ReportLengths lengths = kMouseLengths) {
   return CommandEndpoint{&channel, lengths, pacer};
 }
@@ -37,14 +41,14 @@ TEST(CommandPacketTest, ChecksumIsComplementOfTheByteSumAndAlwaysRecomputed) {
   ScriptedChannelFake channel({{Exchange::SetFeature, Report(9, {1, 1, 0, 0, 0, 0, 0, 0xFD})}});
   CommandPacket packet;
   packet.bytes = {1, 1, 0, 0, 0, 0, 0, 0x42};
-  EXPECT_TRUE(SendCommand(EndpointOn(channel), packet));
+  EXPECT_EQ(SendCommand(EndpointOn(channel), packet), std::nullopt);
 }
 
 TEST(SendCommandTest, OnlyReadOpcodesFetchAReplyWhichReplacesThePacketAsItArrives) {
   {
     ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x7F))}});
     CommandPacket write = MakePacket(0x7F);
-    EXPECT_TRUE(SendCommand(EndpointOn(channel), write));
+    EXPECT_EQ(SendCommand(EndpointOn(channel), write), std::nullopt);
     EXPECT_EQ(write, MakePacket(0x7F));
   }
   // The reply's checksum is deliberately wrong: it is used unverified.
@@ -52,7 +56,7 @@ TEST(SendCommandTest, OnlyReadOpcodesFetchAReplyWhichReplacesThePacketAsItArrive
   ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x80))},
                                {Exchange::GetFeature, Report(9, reply)}});
   CommandPacket read = MakePacket(0x80);
-  EXPECT_TRUE(SendCommand(EndpointOn(channel), read));
+  EXPECT_EQ(SendCommand(EndpointOn(channel), read), std::nullopt);
   EXPECT_EQ(Bytes(read.bytes.begin(), read.bytes.end()), reply);
 }
 
@@ -62,19 +66,27 @@ TEST(SendCommandTest, FailedOrImpossibleReadsGiveAnAllZeroReplyAndReportFailure)
     ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x83))},
                                  {Exchange::GetFeature, {}, false}});
     CommandPacket packet = MakePacket(0x83);
-    EXPECT_FALSE(SendCommand(EndpointOn(channel), packet));
+    EXPECT_EQ(SendCommand(EndpointOn(channel), packet), Failed(0x83, ExchangeStep::FetchReply, 31));
     EXPECT_EQ(packet, zeros) << "junk the platform left in the report leaked into the reply";
   }
   {
+    // A packet the mouse did not take has no reply to fetch.
+    ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x83)), false, 0, kTimeoutError}});
     CommandPacket packet = MakePacket(0x83);
-    EXPECT_FALSE(SendCommand(CommandEndpoint{}, packet)) << "closed interface";
+    EXPECT_EQ(SendCommand(EndpointOn(channel), packet), Failed(0x83, ExchangeStep::SendPacket, kTimeoutError));
+    EXPECT_EQ(packet, zeros);
+  }
+  {
+    CommandPacket packet = MakePacket(0x83);
+    EXPECT_EQ(SendCommand(CommandEndpoint{}, packet), Failed(0x83, ExchangeStep::InterfaceClosed));
     EXPECT_EQ(packet, zeros);
   }
   {
     // A feature length beyond the 16-byte report buffer is never sent.
     ScriptedChannelFake channel({});
     CommandPacket packet = MakePacket(0x83);
-    EXPECT_FALSE(SendCommand(EndpointOn(channel, nullptr, {17, 33, 33}), packet));
+    EXPECT_EQ(SendCommand(EndpointOn(channel, nullptr, {17, 33, 33}), packet),
+              Failed(0x83, ExchangeStep::ReportTooLong));
     EXPECT_EQ(packet, zeros);
   }
 }
@@ -102,7 +114,7 @@ TEST_P(WriteTransferTest, SendsWholeChunksWithAZeroTailAndPausesAfterEach) {
   ScriptedChannelFake channel(script);
   VirtualPacer pacer;
   CommandPacket packet = MakePacket(0x12, 0x01, c.length);
-  EXPECT_TRUE(TransferBlock(EndpointOn(channel, &pacer), packet, data));
+  EXPECT_EQ(TransferBlock(EndpointOn(channel, &pacer), packet, data), std::nullopt);
   EXPECT_EQ(pacer.Now(), std::chrono::milliseconds(3 * c.chunks));
 }
 
@@ -115,7 +127,22 @@ TEST(WriteTransferTest, StatedLengthBeyondTheBufferSendsOnlyTheBufferAndReportsF
   ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x13, 1, 128))},
                                {Exchange::WriteReport, Report(33, Bytes(32, 0x11))}});
   CommandPacket packet = MakePacket(0x13, 1, 128);
-  EXPECT_FALSE(TransferBlock(EndpointOn(channel), packet, data));
+  EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), Failed(0x13, ExchangeStep::BlockTooLong));
+}
+
+TEST(WriteTransferTest, AFailedCallEndsTheExchange) {
+  Bytes data(128, 0x11);
+  {
+    // The mouse did not take the packet: its data would be read as another command's.
+    ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x13, 1, 128)), false, 0, 1167}});
+    CommandPacket packet = MakePacket(0x13, 1, 128);
+    EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), Failed(0x13, ExchangeStep::SendPacket, 1167));
+  }
+  ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x13, 1, 128))},
+                               {Exchange::WriteReport, Report(33, Bytes(32, 0x11))},
+                               {Exchange::WriteReport, Report(33, Bytes(32, 0x11)), true, 20}});
+  CommandPacket packet = MakePacket(0x13, 1, 128);
+  EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), Failed(0x13, ExchangeStep::ShortChunk));
 }
 
 TEST(ReadTransferTest, ChunkCountComesFromTheReplyNotTheRequest) {
@@ -125,7 +152,7 @@ TEST(ReadTransferTest, ChunkCountComesFromTheReplyNotTheRequest) {
                                {Exchange::ReadReport, Report(33, stages)}});
   Bytes data(32, 0xEE);
   CommandPacket packet = MakePacket(0x91);
-  EXPECT_TRUE(TransferBlock(EndpointOn(channel), packet, data));
+  EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), std::nullopt);
   EXPECT_EQ(packet.bytes[1], 7);
   EXPECT_EQ(Bytes(data.begin(), data.begin() + 8), stages);
   EXPECT_EQ(Bytes(data.begin() + 8, data.end()), Bytes(24, 0)) << "the whole chunk is copied";
@@ -140,7 +167,8 @@ TEST(ReadTransferTest, OversizedReplyIsCutToTheBuffer) {
   ScriptedChannelFake channel(script);  // a fifth read would be an unexpected exchange
   Bytes data(128 + 16, 0x77);           // a 128-byte block with a guard zone behind it
   CommandPacket packet = MakePacket(0x90, 1);
-  EXPECT_FALSE(TransferBlock(EndpointOn(channel), packet, std::span(data).first(128)));
+  EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, std::span(data).first(128)), std::nullopt)
+      << "the cut is the rule, not a failure";
   EXPECT_EQ(data[127], 4);
   EXPECT_EQ(Bytes(data.begin() + 128, data.end()), Bytes(16, 0x77));
 }
@@ -151,18 +179,27 @@ TEST(ReadTransferTest, FailedFetchMovesNoDataAndFailedOrShortChunksAreZeroAndRep
                                  {Exchange::GetFeature, {}, false}});
     Bytes data(32, 0x55);
     CommandPacket packet = MakePacket(0x90);
-    EXPECT_FALSE(TransferBlock(EndpointOn(channel), packet, data));
+    EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), Failed(0x90, ExchangeStep::FetchReply, 31));
     EXPECT_EQ(data, Bytes(32, 0x55)) << "the destination keeps its old bytes";
+  }
+  {
+    // The failed chunk and the one after it, never asked for, read as zeros.
+    ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x90))},
+                                 {Exchange::GetFeature, Report(9, {0x90, 0, 64, 0, 0, 0, 0, 0})},
+                                 {Exchange::ReadReport, {}, false, 0, kTimeoutError}});
+    Bytes data(64, 0x55);
+    CommandPacket packet = MakePacket(0x90);
+    EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), Failed(0x90, ExchangeStep::ReadChunk, kTimeoutError));
+    EXPECT_EQ(data, Bytes(64, 0)) << "junk of a failed read leaked";
   }
   {
     ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x90))},
                                  {Exchange::GetFeature, Report(9, {0x90, 0, 64, 0, 0, 0, 0, 0})},
-                                 {Exchange::ReadReport, {}, false},
                                  {Exchange::ReadReport, Report(33, Bytes(32, 9)), true, 17}});
     Bytes data(64, 0x55);
     CommandPacket packet = MakePacket(0x90);
-    EXPECT_FALSE(TransferBlock(EndpointOn(channel), packet, data));
-    EXPECT_EQ(Bytes(data.begin(), data.begin() + 32), Bytes(32, 0)) << "junk of a failed read leaked";
+    EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), Failed(0x90, ExchangeStep::ShortChunk));
+    EXPECT_EQ(data, Bytes(64, 0));
   }
 }
 
@@ -171,7 +208,8 @@ TEST(ReadTransferTest, DataReportLengthsBeyondTheBufferAreRefused) {
                                {Exchange::GetFeature, Report(9, {0x91, 7, 8, 0, 0, 0, 0, 0})}});
   Bytes data(32, 0x55);
   CommandPacket packet = MakePacket(0x91);
-  EXPECT_FALSE(TransferBlock(EndpointOn(channel, nullptr, {9, 41, 33}), packet, data));
+  EXPECT_EQ(TransferBlock(EndpointOn(channel, nullptr, {9, 41, 33}), packet, data),
+            Failed(0x91, ExchangeStep::ReportTooLong));
   EXPECT_EQ(data, Bytes(32, 0x55));
 }
 

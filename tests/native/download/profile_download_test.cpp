@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <thread>
 
 #include "core/keys/profile_buttons.h"
 #include "core/device/command_set.h"
 #include "core/device/profile_download.h"
 #include "native/device/sim_machine.h"
+#include "native/device/wait_until.h"
 #include "sim/mouse_state.h"
 
 namespace quendar::device::testing {
@@ -69,7 +71,9 @@ class DownloadTest : public ::testing::Test {
 TEST_F(DownloadTest, ThirtyOneExchangesInTheFixedOrder) {
   const auto record = SampleRecord();
   std::size_t packetsWhenStored = 0;
-  DownloadProfile(record, *commands_, [&] { packetsWhenStored = SentOpcodes().size(); });
+  const DownloadResult result = DownloadProfile(record, *commands_, [&] { packetsWhenStored = SentOpcodes().size(); });
+  EXPECT_TRUE(result.ok());
+  EXPECT_EQ(result.exchanges, kDownloadExchangeCount);
 
   std::vector<std::uint8_t> expected{0x01, 0x83, 0x03, 0x0E, 0x8D, 0x87, 0x87, 0x90, 0x90,
                                      0x10, 0x10, 0x07, 0x07, 0x0D, 0x11};
@@ -172,7 +176,8 @@ TEST_F(DownloadTest, SendsTheProfileAndPassesThroughEverythingElse) {
 
 TEST_F(DownloadTest, ConnectSequenceMarksTheMouseAndKeepsTheRest) {
   const sim::MouseState factory = mouse_->State();
-  EXPECT_EQ(commands_->ConnectSequence(), factory.sensorSettings[0]);
+  EXPECT_EQ(commands_->ConnectSequence(), std::nullopt);
+  EXPECT_EQ(image_.sensorSettings[0], factory.sensorSettings[0]) << "the sensor type";
   const auto settings = mouse_->State().sensorSettings;
   EXPECT_EQ(settings[3], factory.sensorSettings[3] | kConnectedBit);
   EXPECT_EQ(settings[1], factory.sensorSettings[1]);
@@ -186,23 +191,76 @@ TEST_F(DownloadTest, FailedAndOversizedRepliesNeverCorruptOrDesynchronise) {
   // The first long read (colour block 0) claims 200 bytes: only 24 are kept and the download stays in step.
   mouse_->InjectFault(sim::Fault::OversizedReplyLength);
   const auto record = SampleRecord();
-  DownloadProfile(record, *commands_, {});
+  EXPECT_TRUE(DownloadProfile(record, *commands_, {}).ok()) << "a reply cut to its buffer is no failure";
   EXPECT_EQ(SentOpcodes().size(), 31u);
   EXPECT_EQ(mouse_->State().colourBlocks[0], factory.colourBlocks[0]);
   EXPECT_EQ(mouse_->State().stageBytes[7], 0) << "never read: the image's zero goes out";
 
-  // A failed fetch reads as zeros: the sensor bytes become 0 (plus the light bit), a failed long read
-  // moves nothing.
-  mouse_->ClearWireLog();
+  // A failed fetch reads as zeros; a failed long read moves nothing.
   image_.colourBlocks[0].fill(0x5A);
-  commands_->ReadSensorSettings();
   mouse_->InjectFault(sim::Fault::FailedFetch);
-  commands_->ReadSensorSettings();
+  EXPECT_EQ(commands_->ReadSensorSettings(), (ExchangeError{0x83, ExchangeStep::FetchReply, sim::kGeneralFailure}));
   EXPECT_EQ(image_.sensorSettings, (std::array<std::uint8_t, 4>{}));
   mouse_->InjectFault(sim::Fault::FailedFetch);
-  commands_->ReadColourBlocks();
+  EXPECT_TRUE(commands_->ReadColourBlocks().has_value());
   EXPECT_EQ(image_.colourBlocks[0][0], 0x5A) << "block 0 was the failed one; it keeps its bytes";
-  EXPECT_EQ(image_.colourBlocks[1], mouse_->State().colourBlocks[1]);
+}
+
+// The mouse fails one exchange: the download names it, sends nothing after it (what follows would build
+// on a reply that never came), and the files are stored all the same.
+TEST_F(DownloadTest, DownloadFailureNamesTheExchangeAndStopsThere) {
+  struct Case {
+    sim::Fault fault;
+    unsigned after;  // occasions that pass first
+    int exchange;
+    ExchangeError error;
+  };
+  const Case cases[] = {
+      {sim::Fault::RejectedPacket, 16, 17, {0x13, ExchangeStep::SendPacket, sim::kGeneralFailure}},
+      {sim::Fault::FailedFetch, 0, 2, {0x83, ExchangeStep::FetchReply, sim::kGeneralFailure}},
+      {sim::Fault::RejectedPacket, 30, 31, {0x12, ExchangeStep::SendPacket, sim::kGeneralFailure}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.exchange);
+    const sim::MouseState before = mouse_->State();
+    mouse_->ClearWireLog();
+    mouse_->InjectFault(c.fault, 1, c.after);
+    bool stored = false;
+    const DownloadResult result = DownloadProfile(SampleRecord(), *commands_, [&] { stored = true; });
+    ASSERT_TRUE(result.failure.has_value());
+    EXPECT_EQ(*result.failure, (DownloadFailure{c.exchange, c.error}));
+    EXPECT_EQ(result.exchanges, c.exchange);
+    EXPECT_EQ(SentOpcodes().size(), static_cast<std::size_t>(c.exchange));
+    EXPECT_TRUE(stored);
+    if (c.exchange == 2) EXPECT_EQ(mouse_->State().sensorSettings, before.sensorSettings) << "zeros written back";
+  }
+  mouse_->InjectFault(sim::Fault::RejectedPacket, 1, 16);
+  EXPECT_EQ(Describe(*DownloadProfile(SampleRecord(), *commands_, {}).failure),
+            "exchange 17 of 31, opcode 0x13: sending the packet failed (platform error 31)");
+}
+
+// A mouse that takes a packet and never answers holds the exchange until its deadline, no longer; the
+// next exchange finds the mouse as before. An unplug ends the wait at once.
+TEST_F(DownloadTest, DownloadFailureStalledReplyTimesOutAndTheNextExchangeWorks) {
+  CommandEndpoint endpoint = machine_.link.Command();
+  endpoint.timeout = std::chrono::milliseconds(50);
+  CommandSet commands(endpoint, image_);
+  const sim::MouseState factory = mouse_->State();
+
+  mouse_->InjectFault(sim::Fault::StalledReply);
+  EXPECT_EQ(commands.ReadSensorSettings(), (ExchangeError{0x83, ExchangeStep::FetchReply, kTimeoutError}));
+  EXPECT_EQ(commands.ReadSensorSettings(), std::nullopt);
+  EXPECT_EQ(image_.sensorSettings, factory.sensorSettings);
+
+  endpoint.timeout = std::chrono::minutes(5);  // only the unplug can end this one
+  CommandSet patient(endpoint, image_);
+  mouse_->InjectFault(sim::Fault::StalledReply);
+  ExchangeOutcome outcome;
+  std::thread dialog([&] { outcome = patient.ReadLightingEffect(); });
+  ASSERT_TRUE(WaitUntil([&] { return SentOpcodes().back() == 0x8D; }));
+  mouse_->Unplug();
+  dialog.join();
+  EXPECT_EQ(outcome, (ExchangeError{0x8D, ExchangeStep::FetchReply, sim::kDeviceNotConnected}));
 }
 
 TEST(DownloadRules, LightingByEffect) {

@@ -55,8 +55,9 @@ TEST(MacroEncoding, DelayBoundaries) {
   EXPECT_EQ(slotsFor(1271), (std::vector<std::uint8_t>{0x47, 0x05, 0x0C, 0x03, 0x00, 0x06, 0, 0}));
   EXPECT_EQ(slotsFor(25500), (std::vector<std::uint8_t>{0x00, 0x05, 0xFF, 0x03, 0x00, 0x06, 0, 0}));
   EXPECT_EQ(slotsFor(25501), (std::vector<std::uint8_t>{0x01, 0x05, 0x00, 0x03, 0x00, 0xFF, 0x00, 0x06}));
-  // Beyond 16 bits of hundreds only the low 16 bits travel.
-  EXPECT_EQ(slotsFor(6553600 + 200), (std::vector<std::uint8_t>{0x00, 0x05, 0x00, 0x03, 0x00, 0x02, 0x00, 0x06}));
+  // Beyond 16 bits of hundreds the delay saturates instead of wrapping round to a tiny one.
+  EXPECT_EQ(slotsFor(6553500), (std::vector<std::uint8_t>{0x00, 0x05, 0x00, 0x03, 0xFF, 0xFF, 0x00, 0x06}));
+  EXPECT_EQ(slotsFor(6553600 + 200), slotsFor(6553500));
   // A negative delay never turns a press into a release.
   EXPECT_EQ(slotsFor(-500)[0], 0x00);
 }

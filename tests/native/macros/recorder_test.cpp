@@ -68,19 +68,5 @@ TEST(MacroRecorderTest, TurnsKeystrokesIntoItems) {
   for (const auto& c : cases) EXPECT_EQ(Record(c.steps), c.items) << c.name;
 }
 
-TEST(MacroRecorderTest, SixtyFifthKeystrokeEndsTheRecording) {
-  MacroRecorder recorder;
-  recorder.Start();
-  for (unsigned i = 1; i <= kMaxRecordedEvents + 1; ++i) {
-    const auto kind = recorder.Report({i % 2 ? L"A" : L"B", false, false});
-    ASSERT_TRUE(kind);
-    const RecordedEvent recorded = recorder.RecordKeyEvent(*kind, i * 10, false);
-    EXPECT_EQ(recorded.limitReached, i == kMaxRecordedEvents + 1) << i;
-  }
-  EXPECT_TRUE(recorder.Stop());
-  EXPECT_EQ(recorder.phase(), RecordPhase::Stopped);
-  EXPECT_FALSE(recorder.Report({L"A", false, false})) << "nothing is reported once stopped";
-}
-
 }  // namespace
 }  // namespace quendar::macros

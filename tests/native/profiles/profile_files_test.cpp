@@ -44,13 +44,13 @@ TEST_F(ProfileFilesTest, AnInvalidListOrDataFileLeavesTheRecordAlone) {
     EXPECT_EQ(files.LoadProfile(), LoadResult::WrongSize) << size;
   }
   EXPECT_EQ(state.record.ScrollLines(), 77);
-  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(Shown().empty());
 
   std::filesystem::remove(folder / "config0.bin");
   EXPECT_EQ(files.LoadProfile(), LoadResult::Missing);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, L"Config file is not exist.");
-  EXPECT_EQ(host.messages[0].caption, testing::kTitle);
+  ASSERT_EQ(Shown().size(), 1u);
+  EXPECT_EQ(Shown()[0].text, L"Config file is not exist.");
+  EXPECT_EQ(Shown()[0].caption, testing::kTitle);
   EXPECT_EQ(state.record.ScrollLines(), 77);
 
   // A negative count matches nothing and loads the current index.
@@ -72,17 +72,17 @@ TEST_F(ProfileFilesTest, SaveReplacesOnlyAnExistingDataFile) {
   std::filesystem::remove(folder / "config3.bin");
   EXPECT_FALSE(files.SaveProfile());
   EXPECT_FALSE(std::filesystem::exists(folder / "config3.bin"));
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, L"Config file is not exist.");
+  ASSERT_EQ(Shown().size(), 1u);
+  EXPECT_EQ(Shown()[0].text, L"Config file is not exist.");
 
   // A target that cannot be replaced reports the system's error code.
   std::filesystem::create_directories(folder / "config3.bin" / "blocker");
   EXPECT_FALSE(files.SaveProfile());
-  ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_EQ(host.messages[1].caption, L"NULL ==fp ");
-  EXPECT_TRUE(host.messages[1].text.starts_with(L"Error Code is: ")) << host.messages[1].text;
-  EXPECT_TRUE(host.messages[1].text.ends_with(L" \n"));
-  EXPECT_NE(host.messages[1].text, L"Error Code is: 0 \n");
+  ASSERT_EQ(Shown().size(), 2u);
+  EXPECT_EQ(Shown()[1].caption, L"NULL ==fp ");
+  EXPECT_TRUE(Shown()[1].text.starts_with(L"Error Code is: ")) << Shown()[1].text;
+  EXPECT_TRUE(Shown()[1].text.ends_with(L" \n"));
+  EXPECT_NE(Shown()[1].text, L"Error Code is: 0 \n");
 }
 
 TEST_F(ProfileFilesTest, ResetLoadsTheDefaultSettingsButKeepsMacrosAndNumber) {
@@ -138,12 +138,12 @@ TEST_F(ProfileFilesTest, ImportIgnoresCancelOtherNamesAndWrongSizes) {
   for (int i = 0; i < 3; ++i) files.ImportProfile();
   EXPECT_EQ(state.record, ProfileRecord{});
   EXPECT_EQ(ReadBytes(folder / "config0.bin"), before);
-  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(Shown().empty());
 
   host.answers = {folder / "gone.bin"};
   files.ImportProfile();
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, L"Config file is not exist.");
+  ASSERT_EQ(Shown().size(), 1u);
+  EXPECT_EQ(Shown()[0].text, L"Config file is not exist.");
 }
 
 TEST_F(ProfileFilesTest, ImportIntoASlotMakesItCurrentOnlyWhenAFileWasRead) {
@@ -217,7 +217,7 @@ TEST_F(ProfileFilesTest, FirstRunCaptionsAreWrittenOnlyForANeverSavedProfile) {
 TEST_F(ProfileFilesTest, ARenamedExecutableUsesItsOwnFolderAndIsNeverWritten) {
   const auto renamed = folder / "mouse-tool.exe";
   WriteBytes(renamed, "MZ");
-  ProfileFiles other(state, host, renamed, testing::kTitle);
+  ProfileFiles other(state, host, renamed);
   ASSERT_EQ(other.LoadProfile(), LoadResult::Loaded);
   EXPECT_EQ(other.paths().dataPath, folder / "config0.bin");
   ASSERT_TRUE(other.SaveProfile());
@@ -227,6 +227,14 @@ TEST_F(ProfileFilesTest, ARenamedExecutableUsesItsOwnFolderAndIsNeverWritten) {
   // Only the file name is replaced: a folder carrying the program's name stays intact.
   const auto nested = folder / "QUENDAR 2017.exe copies" / "QUENDAR 2017.exe";
   EXPECT_EQ(ProgramFile(nested, L"str.ini"), folder / "QUENDAR 2017.exe copies" / "str.ini");
+}
+
+TEST(SkinFolderTest, ThePathKeyNamesOneFolderInsideSkinsOrTheBundledSkinIsUsed) {
+  const std::filesystem::path program = "/opt/q/QUENDAR 2017.exe";
+  EXPECT_EQ(SkinFolder(program, L"Night Blue"), std::filesystem::path("/opt/q/Skins/Night Blue"));
+  for (const wchar_t* escape : {L"", L"..", L".", L"../../etc", L"/etc", L"C:\\Windows", L"C:evil", L"a/b", L"a\\b"}) {
+    EXPECT_EQ(SkinFolder(program, escape), std::filesystem::path("/opt/q/Skins/Default")) << escape;
+  }
 }
 
 }  // namespace

@@ -51,10 +51,22 @@ class ProfileFolderTest : public ::testing::Test {
     return read.contents;
   }
 
+  // The messages the operations so far owe the user, as the application shows them.
+  const std::vector<ShownMessage>& Shown() {
+    for (const profiles::FileProblem& problem : files.TakeProblems()) {
+      const profiles::FileProblemMessage message = profiles::MessageFor(problem, kTitle);
+      shown_.push_back({message.text, message.caption});
+    }
+    return shown_;
+  }
+
   TempFolder folder;
   FakeHost host;
   profiles::ProfileState state;
-  profiles::ProfileFiles files{state, host, ModulePath(), kTitle};
+  profiles::ProfileFiles files{state, host, ModulePath()};
+
+ private:
+  std::vector<ShownMessage> shown_;
 };
 
 }  // namespace quendar::testing

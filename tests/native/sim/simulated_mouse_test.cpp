@@ -13,11 +13,11 @@ using Bytes = std::vector<std::uint8_t>;
 struct ConnectedMouse : device::testing::SimMachine {
   ConnectedMouse() { EXPECT_TRUE(link.DiscoverDevice()); }
   CommandPacket Send(CommandPacket packet) {
-    ok = device::SendCommand(link.Command(), packet);
+    ok = !device::SendCommand(link.Command(), packet);
     return packet;
   }
   CommandPacket Transfer(CommandPacket packet, std::span<std::uint8_t> data) {
-    ok = device::TransferBlock(link.Command(), packet, data);
+    ok = !device::TransferBlock(link.Command(), packet, data);
     return packet;
   }
   bool ok = false;

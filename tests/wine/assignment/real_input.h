@@ -3,6 +3,8 @@
 // sent after some keys is handled after them.
 #include <windows.h>
 
+#include "wine/wine_test_support.h"
+
 namespace quendar::test {
 
 inline void PressKey(WORD vk, WORD scan, bool extended = false) {
@@ -47,6 +49,29 @@ inline POINT ListEntry(HWND list, int item) {
   RECT client{};
   ::GetClientRect(list, &client);
   return {client.right / 2, item * height + height / 2};
+}
+
+inline HWND WaitForPopupList(HWND parent, int id) {
+  HWND list = nullptr;
+  WaitFor([&] { return (list = PopupList(parent, id)) != nullptr; });
+  return list;
+}
+
+inline void ClickEntry(HWND list, int item) {
+  const POINT entry = ListEntry(list, item);
+  ClickAt(list, entry.x, entry.y);
+}
+
+// A visible top-level window of process `pid` with the given title.
+inline HWND WaitForTopWindow(const wchar_t* title, DWORD pid) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    found = ::FindWindowW(nullptr, title);
+    DWORD owner = 0;
+    if (found) ::GetWindowThreadProcessId(found, &owner);
+    return found != nullptr && owner == pid && ::IsWindowVisible(found);
+  });
+  return found;
 }
 
 }  // namespace quendar::test

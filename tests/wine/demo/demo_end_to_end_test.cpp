@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include <string>
 
 #include "core/app/balloon.h"
 #include "core/ui/interface_language.h"
@@ -27,21 +25,6 @@ std::string Narrow(const std::wstring& text) {
   std::string out;
   for (wchar_t c : text) out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
   return out;
-}
-
-std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void WriteFileBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-// The program starts in the background under Wine; the notification icon's left click shows it.
-void ShowFromTray(const DemoProgram& demo) {
-  ::PostMessageW(demo.mainWindow(), WM_USER + 1, 0, WM_LBUTTONUP);
 }
 
 std::wstring ExpectedStageBalloon(const DemoProgram& demo, int stage) {
@@ -73,7 +56,7 @@ TEST(DemoStart, WithoutTheMouseTheReaderWaitsForTheFirstArrival) {
   ASSERT_TRUE(demo.ready());
   EXPECT_TRUE(demo.WaitForState(L"Unplugged"));
   EXPECT_TRUE(::IsWindow(demo.mainWindow()));
-  ShowFromTray(demo);
+  EXPECT_TRUE(demo.Show());
   EXPECT_TRUE(demo.WaitForBalloon(L"Warning | The system did not detect the gaming mouse!  [flags 0x17, icon 1, 100 ms]"));
 
   demo.Click(kPlug);
@@ -102,9 +85,9 @@ TEST_F(DemoMouse, UnplugWarnsAndReplugReconnectsAndReloadsTheProfile) {
   // Changed behind the program's back while the mouse is away: the arrival reloads it, and the next
   // "Save" sends what the file now holds.
   const auto profile = demo.folder() / L"config0.bin";
-  auto bytes = ReadFileBytes(profile);
+  auto bytes = FileBytes(profile);
   ASSERT_EQ(bytes.size(), 1840u);
-  const std::uint8_t sensitivity = bytes[kSensitivityXOffset] == 3 ? 4 : 3;
+  const char sensitivity = bytes[kSensitivityXOffset] == 3 ? 4 : 3;
   bytes[kSensitivityXOffset] = sensitivity;
   WriteFileBytes(profile, bytes);
 
@@ -113,7 +96,7 @@ TEST_F(DemoMouse, UnplugWarnsAndReplugReconnectsAndReloadsTheProfile) {
   demo.ClickMain(kSaveX, kSaveY);
   EXPECT_TRUE(demo.WaitForState(L"exchanges"));
   EXPECT_TRUE(WaitFor([&] { return demo.StateByte(L"Sensitivity X, Y", 0) != -1 &&
-                                   ReadFileBytes(profile)[kSensitivityXOffset] == sensitivity; }));
+                                   FileBytes(profile)[kSensitivityXOffset] == sensitivity; }));
   EXPECT_EQ(demo.Exit(), 0u);
 }
 
@@ -122,23 +105,23 @@ TEST_F(DemoSave, SendsTheProfileWritesTheFilesAndChangesTheHostSettings) {
   ASSERT_TRUE(demo.ready());
   ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
   const auto profile = demo.folder() / L"config0.bin";
-  auto bytes = ReadFileBytes(profile);
+  auto bytes = FileBytes(profile);
   ASSERT_EQ(bytes.size(), 1840u);
   // Values that differ from what the platform holds now, so the change is seen.
   bytes[kPointerSpeedOffset] = 8;
   bytes[1 + 0x37] = 0;                                          // lines, not screens
-  bytes[1 + 0x39] = static_cast<std::uint8_t>(original_.wheelLines == 7 ? 5 : 7);
-  bytes[1 + 0x3A] = static_cast<std::uint8_t>(original_.doubleClickTime == 550 ? 3 : 6);  // 760 or 550 ms
+  bytes[1 + 0x39] = static_cast<char>(original_.wheelLines == 7 ? 5 : 7);
+  bytes[1 + 0x3A] = static_cast<char>(original_.doubleClickTime == 550 ? 3 : 6);  // 760 or 550 ms
   bytes[1 + 0x36] = original_.mouse[2] == 1 ? 0 : 1;
   bytes[0] = 0;
   WriteFileBytes(profile, bytes);
   // The program reads the changed file when it is next shown after a "Cancel".
   demo.ClickMain(880, 620);
-  ShowFromTray(demo);
+  ASSERT_TRUE(demo.Show());
 
   demo.ClickMain(kSaveX, kSaveY);
   ASSERT_TRUE(demo.WaitForState(L"Last download: 31 exchanges")) << Narrow(demo.MouseState());
-  const auto saved = ReadFileBytes(profile);
+  const auto saved = FileBytes(profile);
   ASSERT_EQ(saved.size(), 1840u);
   EXPECT_EQ(saved[0], 1) << "a saved profile's flag";
   EXPECT_TRUE(std::equal(saved.begin() + 1, saved.end(), bytes.begin() + 1)) << "the record as loaded";
@@ -159,13 +142,13 @@ TEST_F(DemoSave, ASecondSaveAfterTheDebouncePeriodSendsTheEditedProfile) {
   DemoProgram demo;
   ASSERT_TRUE(demo.ready());
   ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
-  ShowFromTray(demo);
+  ASSERT_TRUE(demo.Show());
   demo.ClickMain(kSaveX, kSaveY);
   ASSERT_TRUE(demo.WaitForState(L"Last download: 31 exchanges")) << Narrow(demo.MouseState());
   const int sent = demo.StateByte(L"Sensitivity X, Y", 0);
 
   // An edit through the window: open "X/Y Sensitivity Setting" and click the X slider at 3 (or 4).
-  const int stored = ReadFileBytes(demo.folder() / L"config0.bin")[kSensitivityXOffset];
+  const int stored = FileBytes(demo.folder() / L"config0.bin")[kSensitivityXOffset];
   demo.ClickMain(100, 185);
   demo.ClickMain(stored == 3 ? 88 : 67, 240);
   // Presses within the debounce period are ignored; the first one after it sends the edit.

@@ -87,6 +87,11 @@ void DemoProgram::Click(int control) {
                  reinterpret_cast<LPARAM>(::GetDlgItem(mouseWindow_, control)));
 }
 
+bool DemoProgram::Show() const {
+  ::PostMessageW(mainWindow_, WM_USER + 1, 0, WM_LBUTTONUP);
+  return WaitFor([&] { return ::IsWindowVisible(mainWindow_) != FALSE; });
+}
+
 void DemoProgram::ClickMain(int x, int y) {
   ::PostMessageW(mainWindow_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   ::PostMessageW(mainWindow_, WM_LBUTTONUP, 0, MAKELPARAM(x, y));

@@ -38,6 +38,9 @@ class DemoProgram {
   // A byte of the live view's line that starts with `label`, e.g. ("Sensitivity X, Y", 0).
   int StateByte(const std::wstring& label, int index) const;
 
+  // Shows the main window with the notification icon's left click (it starts in the background) and
+  // waits until it is visible.
+  bool Show() const;
   // Left click in the main window's client area (posted, as the pointer would).
   void ClickMain(int x, int y);
   // Ends the program with its "Exit" command; returns its exit code.

@@ -22,10 +22,10 @@ const std::wstring kCommandPath = L"command";
 
 class SilentCommandChannel final : public device::HidChannel {
  public:
-  bool SetFeature(std::span<const std::uint8_t>) override { return false; }
-  bool GetFeature(std::span<std::uint8_t>) override { return false; }
-  device::IoResult ReadReport(std::span<std::uint8_t>) override { return {}; }
-  device::IoResult WriteReport(std::span<const std::uint8_t>) override { return {}; }
+  device::IoResult SetFeature(std::span<const std::uint8_t>, device::Deadline) override { return {}; }
+  device::IoResult GetFeature(std::span<std::uint8_t>, device::Deadline) override { return {}; }
+  device::IoResult ReadReport(std::span<std::uint8_t>, device::Deadline) override { return {}; }
+  device::IoResult WriteReport(std::span<const std::uint8_t>, device::Deadline) override { return {}; }
 };
 
 // Lists the pipe as the event interface and a silent command interface after it.

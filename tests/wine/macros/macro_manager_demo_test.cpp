@@ -4,8 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
+#include <string>
 #include <vector>
 
 #include "core/macros/macro_store.h"
@@ -29,33 +28,6 @@ constexpr POINT kAssignmentTitle{140, 117}, kTopView{530, 540}, kButton3Box{185,
 constexpr int kMacroKeyEntry = 12, kMacroKeyList = 593;
 constexpr POINT kMacroListBox{60, 135}, kRepeatModeTwo{225, 185}, kMacroKeyOk{260, 260};
 
-HWND WaitForTopWindow(const wchar_t* title, DWORD pid) {
-  HWND found = nullptr;
-  WaitFor([&] {
-    found = ::FindWindowW(nullptr, title);
-    DWORD owner = 0;
-    if (found) ::GetWindowThreadProcessId(found, &owner);
-    return found != nullptr && owner == pid && ::IsWindowVisible(found);
-  });
-  return found;
-}
-
-HWND WaitForPopupList(HWND parent, int id) {
-  HWND list = nullptr;
-  WaitFor([&] { return (list = PopupList(parent, id)) != nullptr; });
-  return list;
-}
-
-void ClickEntry(HWND list, int item) {
-  const POINT entry = ListEntry(list, item);
-  ClickAt(list, entry.x, entry.y);
-}
-
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 TEST(DemoMacroManager, RecordedMacroReachesTheMouseOnSave) {
   DemoProgram demo;
   ASSERT_TRUE(demo.ready());
@@ -65,8 +37,7 @@ TEST(DemoMacroManager, RecordedMacroReachesTheMouseOnSave) {
   ASSERT_LT(position, 12u);
 
   const HWND main = demo.mainWindow();
-  ::PostMessageW(main, WM_USER + 1, 0, WM_LBUTTONUP);  // the tray icon's click shows the window
-  ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(main) != FALSE; }));
+  ASSERT_TRUE(demo.Show());
 
   demo.ClickMain(kMacroManagerX, kMacroManagerY);
   HWND dialog = nullptr;
@@ -137,9 +108,9 @@ TEST(DemoMacroManager, RecordedMacroReachesTheMouseOnSave) {
   ASSERT_NE(matrix, std::wstring::npos);
   EXPECT_EQ(state.substr(matrix + 14 + 12, 11), Hex(code));
 
-  const auto saved = ReadBytes(demo.folder() / L"config0.bin");
+  const std::string saved = FileBytes(demo.folder() / L"config0.bin");
   ASSERT_EQ(saved.size(), 1840u);
-  EXPECT_TRUE(std::equal(block.begin(), block.end(), saved.begin() + kRecord + 303 + 128 * position));
+  EXPECT_EQ(saved.substr(kRecord + 303 + 128 * position, block.size()), std::string(block.begin(), block.end()));
   EXPECT_EQ(demo.Exit(), 0u);
 }
 

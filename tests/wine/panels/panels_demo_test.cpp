@@ -4,8 +4,6 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <thread>
 #include <string>
 #include <vector>
@@ -23,11 +21,6 @@ constexpr int kNumberBox = 121;
 // Title rows of the right column while every section above is collapsed.
 constexpr int kTitleX = 800;
 constexpr int kCpiTitleY = 42, kReportRateTitleY = 92, kMouseSpeedTitleY = 117, kScrollTitleY = 167;
-
-std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 HWND VisibleDialogOf(DWORD pid) {
   struct Search {
@@ -58,8 +51,7 @@ TEST_F(DemoPanels, ClickedSettingsReachTheMouseTheFileAndTheHost) {
   ASSERT_TRUE(demo.ready());
   ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
   HWND main = demo.mainWindow();
-  ::PostMessageW(main, WM_USER + 1, 0, WM_LBUTTONUP);  // the notification icon shows the window
-  ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(main) != FALSE; }));
+  ASSERT_TRUE(demo.Show());
 
   demo.ClickMain(kTitleX, kCpiTitleY);
   ASSERT_TRUE(WaitFor([&] { return ::GetDlgItem(main, kColourBox1) != nullptr; })) << "the colour boxes";
@@ -97,7 +89,7 @@ TEST_F(DemoPanels, ClickedSettingsReachTheMouseTheFileAndTheHost) {
   // The default profile's double-click level 7: 900 - 6 * 70 ms.
   EXPECT_TRUE(WaitFor([&] { return demo.MouseState().ends_with(L", 5, 480"); })) << "five wheel lines on the host";
 
-  const auto saved = ReadFileBytes(demo.folder() / L"config0.bin");
+  const auto saved = FileBytes(demo.folder() / L"config0.bin");
   ASSERT_EQ(saved.size(), 1840u);
   EXPECT_EQ(saved[1 + 0x38], 7) << "pointer speed level";
   EXPECT_EQ(saved[1 + 0x39], 5) << "scroll lines";
@@ -115,8 +107,7 @@ void TakePictures(const std::wstring& code, const std::wstring& suffix) {
   });
   ASSERT_TRUE(demo.ready());
   HWND main = demo.mainWindow();
-  ::PostMessageW(main, WM_USER + 1, 0, WM_LBUTTONUP);
-  ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(main) != FALSE; }));
+  ASSERT_TRUE(demo.Show());
   // Posted presses are handled in order; the pause lets the last one's paint reach the screen.
   const auto settle = [] { std::this_thread::sleep_for(std::chrono::milliseconds(700)); };
 

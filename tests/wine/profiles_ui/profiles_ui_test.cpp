@@ -124,8 +124,7 @@ class ProfilesUiTest : public ::testing::Test {
     demo_ = std::make_unique<DemoProgram>(L"", prepare);
     ASSERT_TRUE(demo_->ready());
     ASSERT_TRUE(demo_->WaitForState(L"Plugged in"));
-    ::PostMessageW(main(), WM_USER + 1, 0, WM_LBUTTONUP);  // the tray icon's click shows the window
-    ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(main()) != FALSE; }));
+    ASSERT_TRUE(demo_->Show());
   }
   void TearDown() override {
     if (demo_ && demo_->ready()) {
