@@ -11,7 +11,6 @@
 #include "core/macros/macro_store.h"
 #include "win32/assignment/win32_assignment_platform.h"
 #include "win32/panels/win32_panel_platform.h"
-#include "win32/ui/load_png.h"
 #include "win32/ui/painter.h"
 
 namespace quendar::win32 {
@@ -125,9 +124,9 @@ void MainWindowController::PrintClient(HDC dc) {
 }
 
 void MainWindowController::PaintNow(HDC dc, const ui::Rect& area) {
+  // The main window draws quietly: a missing image leaves its area as it was; only dialogs report one.
   Painter painter(skin_.images(), fonts_);
-  const PaintOutcome outcome = painter.Paint(dc, view_.Draw(area));
-  ReportMissingImages(window_, missingImages_, outcome);
+  painter.Paint(dc, view_.Draw(area));
 }
 
 void MainWindowController::Repaint(const ui::Rect& area) {

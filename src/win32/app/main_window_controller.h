@@ -16,7 +16,6 @@
 #include "core/ui/assignment/button_function_lists.h"
 #include "core/ui/main/panel.h"
 #include "win32/framework/unique_handle.h"
-#include "core/ui/draw/missing_images.h"
 #include "win32/ui/fonts.h"
 #include "win32/ui/scroll_thumb.h"
 #include "win32/ui/skin.h"
@@ -94,7 +93,6 @@ class MainWindowController {
   UniqueFont labelFont_;
   UniqueFont titleFont_;
   UniqueFont arialFont_;
-  ui::MissingImageNotices missingImages_;
 
   std::unique_ptr<Win32PanelPlatform> panelPlatform_;
   ui::main::PanelSet panels_;

@@ -8,7 +8,6 @@
 #include "win32/app/resource_ids.h"
 #include "win32/app/win32_host_services.h"
 #include "win32/macros/macro_manager_dialog.h"
-#include "win32/ui/load_png.h"
 #include "win32/profiles/module_path.h"
 
 namespace quendar::win32 {
@@ -48,7 +47,6 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {WM_MOUSELEAVE, &CTolvaneDlg::OnMouseLeave},
       {app::kScrollThumbMessage, &CTolvaneDlg::OnScrollThumb},
       {WM_COMMAND, &CTolvaneDlg::OnCommand},
-      {kLoadImageFailedMessage, &CTolvaneDlg::OnLoadImageFailed},
       {WM_PRINTCLIENT, &CTolvaneDlg::OnPrintClient},
   };
   return table;
@@ -382,11 +380,6 @@ MessageResult CTolvaneDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 MessageResult CTolvaneDlg::OnPrintClient(WPARAM dc, LPARAM) {
   if (controller_) controller_->PrintClient(reinterpret_cast<HDC>(dc));
-  return 0;
-}
-
-MessageResult CTolvaneDlg::OnLoadImageFailed(WPARAM, LPARAM) {
-  ShowLoadImageFailed(hwnd());
   return 0;
 }
 

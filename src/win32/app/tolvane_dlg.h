@@ -77,7 +77,6 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   MessageResult OnMouseLeave(WPARAM, LPARAM);
   MessageResult OnScrollThumb(WPARAM, LPARAM);
   MessageResult OnCommand(WPARAM, LPARAM);
-  MessageResult OnLoadImageFailed(WPARAM, LPARAM);
   MessageResult OnPrintClient(WPARAM, LPARAM);
   void OnExit();
 

@@ -8,10 +8,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/app/app_messages.h"
 #include "core/ui/main/main_layout.h"
 #include "core/ui/skin_manifest.h"
 #include "win32/framework/gdiplus_session.h"
+#include "win32/framework/unique_handle.h"
+#include "wine/assignment/real_input.h"
 #include "wine/demo/demo_program.h"
 #include "wine/ui/ui_test_support.h"
 
@@ -28,18 +29,13 @@ std::vector<std::uint32_t> Capture(HWND window, const ui::Rect& r) {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.Width(), -r.Height(), 1, 32, BI_RGB};
   void* bits = nullptr;
-  HDC screen = ::GetDC(nullptr);
-  HDC memory = ::CreateCompatibleDC(screen);
-  HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, r.Width(), r.Height(), screen, origin.x, origin.y, SRCCOPY);
-  std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
-                                    static_cast<const std::uint32_t*>(bits) + r.Width() * r.Height());
-  ::SelectObject(memory, old);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(nullptr, screen);
-  return pixels;
+  win32::WindowDc screen(nullptr);
+  win32::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+  win32::UniqueBitmap bitmap(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  win32::ScopedSelectObject select(memory.get(), bitmap.get());
+  ::BitBlt(memory.get(), 0, 0, r.Width(), r.Height(), screen.get(), origin.x, origin.y, SRCCOPY);
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  return {first, first + r.Width() * r.Height()};
 }
 
 // Real pointer input at a screen point, as the hardware would deliver it.
@@ -60,8 +56,7 @@ class DemoMainWindow : public ::testing::Test {
     // The demo's mouse window opens over the main one's left part: out of the way of the pictures.
     if (HWND mouse = ::FindWindowW(L"QuendarSimulatedMouse", nullptr))
       ::SetWindowPos(mouse, nullptr, 0, 880, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ::PostMessageW(window_, app::kTrayCallbackMessage, 0, WM_LBUTTONUP);  // the tray's show
-    ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(window_) != FALSE; }));
+    ASSERT_TRUE(demo_.Show());
   }
 
   std::wstring Skin(std::string_view name) const {
@@ -88,11 +83,6 @@ class DemoMainWindow : public ::testing::Test {
   }
 
   void Press(ui::Point at) { demo_.ClickMain(at.x, at.y); }
-  void PointAt(ui::Point at) {
-    POINT screen{at.x, at.y};
-    ::ClientToScreen(window_, &screen);
-    SendMouse(0, screen);
-  }
 
   win32::GdiplusSession gdiplus_;
   DemoProgram demo_;
@@ -118,9 +108,9 @@ TEST_F(DemoMainWindow, TopAndSideShowTheirMousePictures) {
 TEST_F(DemoMainWindow, HoverShowsSavesOverImageAndLeavingRestoresIt) {
   const auto looks = [&](std::string_view image) { return ButtonShows(region::kSave, image); };
   ASSERT_TRUE(WaitFor([&] { return looks(skin::kSaveButtonNormal.name); }));
-  PointAt({950, 620});  // the pointer rests on Save: the platform's hover notice follows
+  PointAt(window_, 950, 620);  // the pointer rests on Save: the platform's hover notice follows
   EXPECT_TRUE(WaitFor([&] { return looks(skin::kSaveButtonOver.name); })) << lastDifference_;
-  PointAt({600, 500});
+  PointAt(window_, 600, 500);
   EXPECT_TRUE(WaitFor([&] { return looks(skin::kSaveButtonNormal.name); })) << lastDifference_;
   EXPECT_EQ(demo_.Exit(), 0u);
 }
@@ -130,17 +120,16 @@ TEST_F(DemoMainWindow, PressOnAnEmptyAreaAndMoveDragsTheWindow) {
   ::GetWindowRect(window_, &before);
   POINT start{300, 500};  // the middle area below the picture
   ::ClientToScreen(window_, &start);
-  const auto send = [](DWORD flags, POINT at) { SendMouse(flags, at); };
-  send(0, start);
-  send(MOUSEEVENTF_LEFTDOWN, start);
-  for (int step = 1; step <= 4; ++step) send(0, {start.x + 10 * step, start.y + 8 * step});
+  SendMouse(0, start);
+  SendMouse(MOUSEEVENTF_LEFTDOWN, start);
+  for (int step = 1; step <= 4; ++step) SendMouse(0, {start.x + 10 * step, start.y + 8 * step});
   // The window follows while the button is held, and the release ends the drag.
   EXPECT_TRUE(WaitFor([&] {
     RECT now{};
     ::GetWindowRect(window_, &now);
     return now.left == before.left + 40 && now.top == before.top + 32;
   }));
-  send(MOUSEEVENTF_LEFTUP, {start.x + 40, start.y + 32});
+  SendMouse(MOUSEEVENTF_LEFTUP, {start.x + 40, start.y + 32});
   // Wine under Xvfb now and then loses an injected release inside the system's move loop (a real X
   // release always ends it); the loop takes a posted release as well, so the program is not left dragging.
   ::PostMessageW(window_, WM_LBUTTONUP, 0, MAKELPARAM(340, 532));
@@ -152,8 +141,7 @@ TEST_F(DemoMainWindow, HideHidesAndCloseEndsTheProgramWithZero) {
   EXPECT_TRUE(WaitFor([&] { return ::IsWindowVisible(window_) == FALSE; }));
   EXPECT_TRUE(demo_.process().running()) << "Hide leaves the program in the notification area";
 
-  ::PostMessageW(window_, app::kTrayCallbackMessage, 0, WM_LBUTTONUP);
-  ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(window_) != FALSE; }));
+  ASSERT_TRUE(demo_.Show());
   Press({985, 12});
   EXPECT_EQ(demo_.process().WaitForExit(), 0u);
 }

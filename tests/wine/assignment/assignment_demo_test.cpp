@@ -81,8 +81,13 @@ TEST(AssignmentDemo, SubListAndCombinationReachTheKeyMatrixOnSave) {
   ASSERT_NE(modifiers, nullptr);
   ClickEntry(modifiers, 1);
   ASSERT_TRUE(WaitFor([&] { return PopupList(combo, kModifierList) == nullptr; }));
-  ClickAt(::GetDlgItem(combo, kKey1Box), 5, 5);
+  HWND key1 = ::GetDlgItem(combo, kKey1Box);
+  ClickAt(key1, 5, 5);
   PressKey('A', 0x1E);
+  wchar_t shown[8]{};  // the hook names the key in the focused box
+  EXPECT_TRUE(WaitFor([&] {
+    return ::SendMessageW(key1, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(shown)) == 1 && shown[0] == L'A';
+  }));
   ClickAt(combo, 260, 260);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(combo); }));
 

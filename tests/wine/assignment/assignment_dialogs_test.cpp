@@ -1,5 +1,6 @@
 // The key capture and macro assignment dialogs on the real platform: keystrokes through SendInput reach
-// the thread hook, clicks choose from the lists, and OK hands back what the user picked.
+// the thread hook, clicks choose from the lists, and OK hands back what the user picked. The combination
+// dialog is driven through the demo program (assignment_demo_test.cpp).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,7 +9,6 @@
 #include <functional>
 #include <thread>
 
-#include "win32/assignment/combo_key_dialog.h"
 #include "win32/assignment/macro_key_dialog.h"
 #include "win32/assignment/single_key_dialog.h"
 #include "wine/assignment/real_input.h"
@@ -27,25 +27,7 @@ std::unique_ptr<win32::Skin> DefaultSkin(ui::LanguageClass language) {
   return std::make_unique<win32::Skin>(settings);
 }
 
-HWND FindOwnWindow(const wchar_t* title) {
-  HWND found = nullptr;
-  WaitFor([&] {
-    found = ::FindWindowW(nullptr, title);
-    DWORD pid = 0;
-    if (found) ::GetWindowThreadProcessId(found, &pid);
-    return found != nullptr && pid == ::GetCurrentProcessId() && ::IsWindowVisible(found);
-  });
-  return found;
-}
-
-// The entry `item` of a popup list whose host has `id` in `dialog`: pointed at, then clicked.
-void ClickListEntry(HWND dialog, int id, int item) {
-  HWND list = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (list = PopupList(dialog, id)) != nullptr; }));
-  const POINT entry = ListEntry(list, item);
-  PointAt(list, entry.x, entry.y);
-  ClickAt(list, entry.x, entry.y);
-}
+HWND FindOwnWindow(const wchar_t* title) { return WaitForTopWindow(title, ::GetCurrentProcessId()); }
 
 // Runs `dialog` modally on this thread while `drive` acts on its window from another; whatever `drive`
 // leaves open is closed, so a failed step never hangs the test.
@@ -93,31 +75,6 @@ TEST(AssignmentDialogs, SingleKeyTakesTheLastKeyAndEnterDoesNotCloseIt) {
   EXPECT_EQ(dialog.choice()->key, L"Left Windows");
 }
 
-TEST(AssignmentDialogs, ComboTakesTheModifierFromItsListAndTheKeyFromTheFocusedBox) {
-  auto skin = DefaultSkin(ui::LanguageClass::English);
-  win32::CComboDialog dialog(*skin, ui::LanguageClass::English);
-  const INT_PTR result = RunDriven(dialog, L"Combo Key", [](HWND window) {
-    ClickAt(window, 60, 76);                           // the modifier box opens its list
-    ClickListEntry(window, win32::kModifierListId, 1);  // "Left Shift"
-    ASSERT_TRUE(WaitFor([&] { return ::GetDlgItem(window, win32::kModifierListId) == nullptr; }));
-    HWND key1 = ::GetDlgItem(window, win32::kKey1BoxId);
-    ClickAt(key1, 5, 5);
-    ASSERT_TRUE(WaitFor([&] {
-      GUITHREADINFO info{};
-      info.cbSize = sizeof(info);
-      return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus == key1;
-    }));
-    PressKey('A', 0x1E);
-    wchar_t shown[32]{};
-    ASSERT_TRUE(WaitFor([&] { return ::GetWindowTextW(key1, shown, 32) > 0; }));
-    EXPECT_STREQ(shown, L"A");
-    ClickAt(window, 260, 260);
-  });
-  EXPECT_EQ(result, IDOK);
-  ASSERT_TRUE(dialog.choice());
-  EXPECT_EQ(*dialog.choice(), (ua::ComboKeyChoice{L"Left Shift", L"A", L""}));
-}
-
 TEST(AssignmentDialogs, MacroDialogRefusesOkWithoutAMacroThenBindsTheChosenOne) {
   auto skin = DefaultSkin(ui::LanguageClass::SimplifiedChinese);
   win32::CMacroDialog dialog(*skin, ui::LanguageClass::SimplifiedChinese, {L"first", L"second", L"third"});
@@ -129,7 +86,9 @@ TEST(AssignmentDialogs, MacroDialogRefusesOkWithoutAMacroThenBindsTheChosenOne) 
     if (warning) ::PostMessageW(warning, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([&] { return !::IsWindow(warning); }));
     ClickAt(window, 60, 135);  // the macro box opens its list
-    ClickListEntry(window, win32::kMacroListId, 2);
+    const HWND list = WaitForPopupList(window, win32::kMacroListId);
+    ASSERT_NE(list, nullptr);
+    ClickEntry(list, 2);
     ClickAt(window, 225, 185);  // repeat mode 2
     ClickAt(window, 260, 260);
   });

@@ -21,12 +21,6 @@ constexpr int kSaveX = 950, kSaveY = 620;
 constexpr std::size_t kSensitivityXOffset = 1 + 0x3D;  // flag byte, then the record
 constexpr std::size_t kPointerSpeedOffset = 1 + 0x38;
 
-std::string Narrow(const std::wstring& text) {
-  std::string out;
-  for (wchar_t c : text) out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
-  return out;
-}
-
 std::wstring ExpectedStageBalloon(const DemoProgram& demo, int stage) {
   const int sensorType = demo.StateByte(L"Sensor", 0);
   const int code = demo.StateByte(L"Stages", stage - 1);
@@ -69,7 +63,7 @@ TEST(DemoStart, WithoutTheMouseTheReaderWaitsForTheFirstArrival) {
     ASSERT_TRUE(WaitFor([&] { return demo.StateByte(L"Current stage", 0) != before; }));
     const int stage = demo.StateByte(L"Current stage", 0);
     EXPECT_TRUE(WaitFor([&] { return demo.LastBalloon() == L"Last balloon: " + ExpectedStageBalloon(demo, stage); }))
-        << "stage " << stage << ": " << Narrow(demo.LastBalloon());
+        << "stage " << stage << ": " << demo.LastBalloon();
   }
   EXPECT_EQ(demo.Exit(), 0u);
 }
@@ -120,7 +114,7 @@ TEST_F(DemoSave, SendsTheProfileWritesTheFilesAndChangesTheHostSettings) {
   ASSERT_TRUE(demo.Show());
 
   demo.ClickMain(kSaveX, kSaveY);
-  ASSERT_TRUE(demo.WaitForState(L"Last download: 31 exchanges")) << Narrow(demo.MouseState());
+  ASSERT_TRUE(demo.WaitForState(L"Last download: 31 exchanges")) << demo.MouseState();
   const auto saved = FileBytes(profile);
   ASSERT_EQ(saved.size(), 1840u);
   EXPECT_EQ(saved[0], 1) << "a saved profile's flag";
@@ -132,9 +126,9 @@ TEST_F(DemoSave, SendsTheProfileWritesTheFilesAndChangesTheHostSettings) {
   // The speed travels in the pointer parameter, as Windows defines it; Wine reads it from the other
   // one, so the speed the program reads back is not checked here (the exact call is checked natively).
   const std::wstring label = L"Host acceleration, speed, wheel lines, double-click: ";
-  EXPECT_TRUE(demo.WaitForState(label + acceleration + L", ")) << Narrow(demo.MouseState());
+  EXPECT_TRUE(demo.WaitForState(label + acceleration + L", ")) << demo.MouseState();
   const std::wstring linesAndClick = L", " + std::to_wstring(lines) + L", " + std::to_wstring(doubleClick);
-  EXPECT_TRUE(WaitFor([&] { return demo.MouseState().ends_with(linesAndClick); })) << Narrow(demo.MouseState());
+  EXPECT_TRUE(WaitFor([&] { return demo.MouseState().ends_with(linesAndClick); })) << demo.MouseState();
   EXPECT_EQ(demo.Exit(), 0u);
 }
 
@@ -144,7 +138,7 @@ TEST_F(DemoSave, ASecondSaveAfterTheDebouncePeriodSendsTheEditedProfile) {
   ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
   ASSERT_TRUE(demo.Show());
   demo.ClickMain(kSaveX, kSaveY);
-  ASSERT_TRUE(demo.WaitForState(L"Last download: 31 exchanges")) << Narrow(demo.MouseState());
+  ASSERT_TRUE(demo.WaitForState(L"Last download: 31 exchanges")) << demo.MouseState();
   const int sent = demo.StateByte(L"Sensitivity X, Y", 0);
 
   // An edit through the window: open "X/Y Sensitivity Setting" and click the X slider at 3 (or 4).
@@ -156,7 +150,7 @@ TEST_F(DemoSave, ASecondSaveAfterTheDebouncePeriodSendsTheEditedProfile) {
   EXPECT_TRUE(WaitFor([&] {
     if (polls++ % 10 == 0) demo.ClickMain(kSaveX, kSaveY);
     return demo.StateByte(L"Sensitivity X, Y", 0) != sent;
-  })) << Narrow(demo.MouseState());
+  })) << demo.MouseState();
   EXPECT_EQ(demo.Exit(), 0u);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "wine/assignment/real_input.h"
 #include "wine/demo/demo_program.h"
 #include "wine/demo/host_settings.h"
 #include "wine/profiles_ui/screen_capture.h"
@@ -22,28 +23,6 @@ constexpr int kNumberBox = 121;
 constexpr int kTitleX = 800;
 constexpr int kCpiTitleY = 42, kReportRateTitleY = 92, kMouseSpeedTitleY = 117, kScrollTitleY = 167;
 
-HWND VisibleDialogOf(DWORD pid) {
-  struct Search {
-    DWORD pid;
-    HWND found = nullptr;
-  } search{pid};
-  ::EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        wchar_t cls[16] = {};
-        ::GetClassNameW(window, cls, 16);
-        if (owner == s->pid && ::IsWindowVisible(window) && std::wstring(cls) == L"#32770") {
-          s->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 using DemoPanels = RestoresHostSettings;
 
 TEST_F(DemoPanels, ClickedSettingsReachTheMouseTheFileAndTheHost) {
@@ -56,8 +35,8 @@ TEST_F(DemoPanels, ClickedSettingsReachTheMouseTheFileAndTheHost) {
   demo.ClickMain(kTitleX, kCpiTitleY);
   ASSERT_TRUE(WaitFor([&] { return ::GetDlgItem(main, kColourBox1) != nullptr; })) << "the colour boxes";
   demo.ClickMain(744, 268);  // stage 1's colour box: the press reaches the window, the colour dialog opens
-  HWND dialog = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (dialog = VisibleDialogOf(demo.process().pid())) != nullptr; }));
+  HWND dialog = WaitForTopWindow(L"Color", demo.process().pid());
+  ASSERT_NE(dialog, nullptr);
   ::PostMessageW(::GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
 

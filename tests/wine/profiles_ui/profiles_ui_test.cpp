@@ -60,36 +60,14 @@ void PressKey(HWND window, UINT key) {
   ::PostMessageW(window, WM_KEYUP, key, 0xC0000001);
 }
 
-struct ChildSearch {
-  const wchar_t* title;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<ChildSearch*>(context);
-  wchar_t className[64] = {};
-  wchar_t title[128] = {};
-  ::GetClassNameW(window, className, 64);
-  ::GetWindowTextW(window, title, 128);
-  if (std::wstring_view(className) == L"#32770" && std::wstring_view(title) == search->title) {
-    search->found.push_back(window);
-  }
-  return TRUE;
-}
-
-std::vector<HWND> ChildDialogs(HWND parent, const wchar_t* title) {
-  ChildSearch search{title, {}};
-  ::EnumChildWindows(parent, &MatchDialog, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+// A dialog of the main window (the manager and the help panel are its children) with the given title.
+HWND ChildDialog(HWND parent, const wchar_t* title, HWND after = nullptr) {
+  return ::FindWindowExW(parent, after, L"#32770", title);
 }
 
 HWND WaitForChildDialog(HWND parent, const wchar_t* title) {
   HWND found = nullptr;
-  WaitFor([&] {
-    const auto dialogs = ChildDialogs(parent, title);
-    found = dialogs.empty() ? nullptr : dialogs.front();
-    return found != nullptr;
-  });
+  WaitFor([&] { return (found = ChildDialog(parent, title)) != nullptr; });
   return found;
 }
 
@@ -176,7 +154,8 @@ TEST_F(ProfilesUiTest, ManagerAddsRenamesAndChoosesAProfileTheMainWindowThenSend
   demo_->ClickMain(kConfigButton.x, kConfigButton.y);  // "Config" again opens no second manager
   Click(manager, kNewButton);
   ASSERT_TRUE(WaitFor([&] { return Ask(list, LB_GETCOUNT) == 4 && Ask(list, LB_GETCURSEL) == 3; }));
-  EXPECT_EQ(ChildDialogs(main(), L"Configuration").size(), 1u);
+  EXPECT_EQ(ChildDialog(main(), L"Configuration"), manager);
+  EXPECT_EQ(ChildDialog(main(), L"Configuration", manager), nullptr) << "one manager";
   SaveWindowScreenshot(main(), L"profile-manager-en");
 
   // The new item is selected but was never clicked: the first click picks it, the second renames.

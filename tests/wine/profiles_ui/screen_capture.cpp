@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "win32/framework/gdiplus_session.h"
 #include "win32/framework/unique_handle.h"
 
 namespace quendar::test {
@@ -13,34 +14,6 @@ namespace {
 
 // The PNG encoder every GDI+ carries.
 constexpr CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
-
-class ScreenDc {
- public:
-  ScreenDc() : dc_(::GetDC(nullptr)) {}
-  ~ScreenDc() {
-    if (dc_ != nullptr) ::ReleaseDC(nullptr, dc_);
-  }
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
-class MemoryDc {
- public:
-  explicit MemoryDc(HDC compatible) : dc_(::CreateCompatibleDC(compatible)) {}
-  ~MemoryDc() {
-    if (dc_ != nullptr) ::DeleteDC(dc_);
-  }
-  MemoryDc(const MemoryDc&) = delete;
-  MemoryDc& operator=(const MemoryDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
 
 }  // namespace
 
@@ -53,24 +26,17 @@ std::wstring SaveWindowScreenshot(HWND window, const std::wstring& name) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
 
-  Gdiplus::GdiplusStartupInput input;
-  ULONG_PTR token = 0;
-  if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) return {};
-  std::wstring saved;
+  win32::GdiplusSession gdiplus;
+  win32::WindowDc screen(nullptr);
+  win32::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+  win32::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), width, height));
   {
-    ScreenDc screen;
-    MemoryDc memory(screen.get());
-    win32::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), width, height));
-    {
-      win32::ScopedSelectObject select(memory.get(), bitmap.get());
-      ::BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
-    }
-    const std::filesystem::path path = std::filesystem::path(folder) / (name + L".png");
-    Gdiplus::Bitmap picture(bitmap.get(), nullptr);
-    if (picture.Save(path.c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok) saved = path.wstring();
+    win32::ScopedSelectObject select(memory.get(), bitmap.get());
+    ::BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
   }
-  Gdiplus::GdiplusShutdown(token);
-  return saved;
+  const std::filesystem::path path = std::filesystem::path(folder) / (name + L".png");
+  Gdiplus::Bitmap picture(bitmap.get(), nullptr);
+  return picture.Save(path.c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok ? path.wstring() : std::wstring();
 }
 
 }  // namespace quendar::test

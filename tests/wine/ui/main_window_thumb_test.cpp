@@ -1,7 +1,9 @@
-// The scroll thumb inside the real program: it follows the pointer's messages within its track and the
-// main window takes every new top (a full repaint afterwards leaves the thumb where it was dragged).
+// The scroll thumb inside the real program: it follows the real pointer within its track and the main
+// window takes every new top (the thumb made anew by a reload stands where it was dragged).
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <utility>
 
 #include "core/app/app_messages.h"
 #include "wine/demo/demo_program.h"
@@ -27,43 +29,66 @@ int TopInParent(HWND thumb) {
   return r.top;
 }
 
-// A mouse message at a screen row over the thumb, handled before this returns.
-void Send(HWND thumb, UINT message, int screenY) {
-  RECT r{};
-  ::GetWindowRect(thumb, &r);
-  POINT client{r.left + 3, screenY};
-  ::ScreenToClient(thumb, &client);
-  ::SendMessageW(thumb, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(client.x, client.y));
+// The window holding the mouse capture in `window`'s thread.
+HWND CaptureOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndCapture : nullptr;
 }
 
+void Button(DWORD flag) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flag;
+  ::SendInput(1, &input, sizeof(input));
+}
+
+// The thumb is driven by the real pointer only: the platform also reports the pointer's real place to the
+// window holding the capture (after a window moves, say), so moves sent as messages would race with those.
 TEST(MainWindowThumb, DragsWithinItsTrackAndTheMainWindowKeepsTheTop) {
   DemoProgram demo;
   ASSERT_TRUE(demo.ready());
+  HWND main = demo.mainWindow();
+  if (HWND mouse = ::FindWindowW(L"QuendarSimulatedMouse", nullptr))
+    ::SetWindowPos(mouse, nullptr, 0, 880, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::PostMessageW(main, app::kTrayCallbackMessage, 0, WM_LBUTTONUP);  // the tray's show
+  ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(main) != FALSE; }));
+  // Only the foreground thread's capture takes the pointer's moves away from the window under it.
+  ::SetForegroundWindow(main);
+  ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == main; }));
   HWND thumb = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (thumb = FindThumb(demo.mainWindow())) != nullptr; })) << "no scroll thumb";
+  ASSERT_TRUE(WaitFor([&] { return (thumb = FindThumb(main)) != nullptr; })) << "no scroll thumb";
   ASSERT_EQ(TopInParent(thumb), 32);
 
   RECT start{};
   ::GetWindowRect(thumb, &start);
+  const int x = start.left + 3;
   int pointer = start.top + 50;
-  Send(thumb, WM_LBUTTONDOWN, pointer);
-  struct Move {
-    int dy;
-    int top;
-  };
-  const Move moves[] = {{-1, 32}, {300, 332}, {300, 332}, {149, 481}, {1, 481}};
-  for (const Move& move : moves) {
-    pointer += move.dy;
-    Send(thumb, WM_MOUSEMOVE, pointer);
-    EXPECT_EQ(TopInParent(thumb), move.top) << "after moving " << move.dy;
+  ::SetCursorPos(x, pointer);
+  ASSERT_TRUE(WaitFor([&] { return ::WindowFromPoint({x, pointer}) == thumb; })) << "the thumb is covered";
+  Button(MOUSEEVENTF_LEFTDOWN);
+  ASSERT_TRUE(WaitFor([&] { return CaptureOf(main) == thumb; })) << "the press did not reach the thumb";
+  // Queued moves merge into one, so each is waited for. They stay inside the track: a pointer place
+  // also comes back late from the display, and a late one after a refused move would move the thumb.
+  // The limits are the thumb's own test.
+  for (const auto& [dy, top] : {std::pair{300, 332}, std::pair{149, 481}}) {
+    pointer += dy;
+    ::SetCursorPos(x, pointer);
+    EXPECT_TRUE(WaitFor([&] { return TopInParent(thumb) == top; })) << "after moving " << dy << ": " << TopInParent(thumb);
   }
-  Send(thumb, WM_LBUTTONUP, pointer);
+  Button(MOUSEEVENTF_LEFTUP);
+  ASSERT_TRUE(WaitFor([&] { return CaptureOf(main) == nullptr; })) << "the release did not end the drag";
+  EXPECT_EQ(TopInParent(thumb), 481);
 
-  // A reload repaints everything and puts the thumb (made anew) where the main window believes it is.
-  ::SendMessageW(demo.mainWindow(), app::kProfileRequestMessage, app::kProfileReload, 0);
-  thumb = FindThumb(demo.mainWindow());
-  ASSERT_NE(thumb, nullptr);
-  EXPECT_EQ(TopInParent(thumb), 481) << "the main window did not take the thumb's last top";
+  // A reload removes the thumb and the full paint after it makes one anew where the main window believes
+  // the thumb is. It is posted, as the profile manager posts it, so it comes after the thumb's own posted
+  // reports; a sent one would overtake them.
+  ::PostMessageW(main, app::kProfileRequestMessage, app::kProfileReload, 0);
+  HWND made = nullptr;
+  EXPECT_TRUE(WaitFor([&] {
+    made = FindThumb(main);
+    return !::IsWindow(thumb) && made != nullptr && TopInParent(made) == 481;
+  })) << "the main window did not take the thumb's last top; the thumb is at " << (made ? TopInParent(made) : -1);
   EXPECT_EQ(demo.Exit(), 0u);
 }
 

@@ -173,7 +173,9 @@ TEST_F(SkinnedDialogTest, EnterAndEscapeDoNotEndItAndANestedDialogDisablesItsOwn
   EXPECT_TRUE(WaitFor([&] { return !::IsWindowEnabled(outer); })) << "the owner waits for the nested dialog";
   ::PostMessageW(inner, WM_KEYDOWN, VK_ESCAPE, 0);
   Click(inner, kCloseButton);
-  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(inner); }));
+  // The result is stored after the nested loop has destroyed its window: wait for the store itself.
+  ASSERT_TRUE(WaitFor([&] { return nestedResult.load() != -1; })) << "the nested dialog did not end";
+  EXPECT_FALSE(::IsWindow(inner));
   EXPECT_EQ(nestedResult.load(), kCloseId);
   EXPECT_TRUE(::IsWindowEnabled(outer));
   EXPECT_EQ(run.ended.wait_for(0ms), std::future_status::timeout) << "Enter, Escape and IDCANCEL ended the dialog";

