@@ -232,6 +232,7 @@ TEST_F(ProfileFilesTest, ARenamedExecutableUsesItsOwnFolderAndIsNeverWritten) {
 TEST(SkinFolderTest, ThePathKeyNamesOneFolderInsideSkinsOrTheBundledSkinIsUsed) {
   const std::filesystem::path program = "/opt/q/QUENDAR 2017.exe";
   EXPECT_EQ(SkinFolder(program, L"Night Blue"), std::filesystem::path("/opt/q/Skins/Night Blue"));
+  EXPECT_EQ(SkinFolder(program, L"夜").filename(), std::filesystem::path(u8"夜")) << "any letters, whatever the locale";
   for (const wchar_t* escape : {L"", L"..", L".", L"../../etc", L"/etc", L"C:\\Windows", L"C:evil", L"a/b", L"a\\b"}) {
     EXPECT_EQ(SkinFolder(program, escape), std::filesystem::path("/opt/q/Skins/Default")) << escape;
   }
