@@ -111,6 +111,7 @@ void SimulatedMouseWindow::CreateControls() {
   add(L"BUTTON", L"Press CPI button", BS_PUSHBUTTON, 10, 10, 140, 28, kPressCpiButtonControl);
   add(L"BUTTON", L"Unplug", BS_PUSHBUTTON, 160, 10, 90, 28, kUnplugControl);
   add(L"BUTTON", L"Plug in", BS_PUSHBUTTON, 260, 10, 90, 28, kPlugControl);
+  add(L"BUTTON", L"Fail the next Save", BS_PUSHBUTTON, 360, 10, 140, 28, kFailNextSaveControl);
   stateView_ = add(L"EDIT", L"", ES_MULTILINE | ES_READONLY | WS_BORDER | WS_VSCROLL, 10, 48, kWidth - 36, 290,
                    kStateViewControl);
   lastBalloon_ = add(L"STATIC", lastBalloonText_.c_str(), SS_LEFT, 10, 346, kWidth - 36, 40, kLastBalloonControl);
@@ -157,6 +158,10 @@ void SimulatedMouseWindow::OnCommand(int control) {
       break;
     case kPlugControl:
       if (!mouse_->Plugged()) mouse_->Plug();
+      break;
+    case kFailNextSaveControl:
+      // The mouse rejects the packet of the download's 17th exchange (the second macro block).
+      mouse_->InjectFault(sim::Fault::RejectedPacket, 1, 16);
       break;
     default:
       return;
