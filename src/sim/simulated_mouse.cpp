@@ -6,13 +6,13 @@
 #include <utility>
 
 #include "core/device/device_change.h"
+#include "core/protocol/mouse_protocol.h"
 
 namespace quendar::sim {
 
 namespace {
 constexpr std::size_t kEventQueueLimit = 32;  // the platform's input buffer keeps this many reports
 constexpr std::uint8_t kOverstatedReplyLength = 200;
-constexpr std::uint8_t kStageDisabledBit = 0x80;
 
 // Counts one open platform object for as long as it lives.
 class HandleCount {
@@ -342,7 +342,7 @@ std::uint8_t SimulatedMouse::PressCpiButton() {
     const unsigned count = std::min<unsigned>(state.stageCount, static_cast<unsigned>(state.stageBytes.size()));
     for (unsigned step = 1; step <= count; ++step) {
       const unsigned candidate = (state.currentStage - 1 + step) % count + 1;
-      if ((state.stageBytes[candidate - 1] & kStageDisabledBit) == 0) {
+      if ((state.stageBytes[candidate - 1] & protocol::kStageDisabledBit) == 0) {
         state.currentStage = static_cast<std::uint8_t>(candidate);
         break;
       }
@@ -353,9 +353,9 @@ std::uint8_t SimulatedMouse::PressCpiButton() {
       if (item.role == InterfaceRole::Event) length = std::max<std::size_t>(item.caps.inputReportByteLength, 4);
     }
     report.assign(length, 0);
-    report[0] = 0x06;
-    report[1] = 0x07;
-    report[3] = stage;
+    report[0] = protocol::kCpiReportId;
+    report[1] = protocol::kCpiStageSwitched;
+    report[protocol::kCpiReportStageByte] = stage;
   }
   SendEventReport(report);
   return stage;

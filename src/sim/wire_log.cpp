@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/text/hex.h"
+
 namespace quendar::sim {
 
 namespace {
@@ -37,10 +39,7 @@ std::string FormatWireEntry(const WireEntry& entry) {
     }
     return line + text;
   }
-  for (std::uint8_t byte : entry.bytes) {
-    std::snprintf(text, sizeof text, " %02X", byte);
-    line += text;
-  }
+  if (!entry.bytes.empty()) line += ' ' + text::HexBytes(entry.bytes);
   if (!entry.ok) line += " !";
   return line;
 }

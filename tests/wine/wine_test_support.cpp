@@ -109,4 +109,24 @@ HWND ProgramProcess::WaitForWindow(const wchar_t* className, std::chrono::millis
   return found;
 }
 
+HWND FindMessageBox(const ProgramProcess& program, const std::wstring& text) {
+  HWND box = program.FindWindowOfClass(L"#32770");
+  if (box == nullptr) return nullptr;
+  struct Search {
+    const std::wstring& text;
+    bool found = false;
+  } search{text};
+  ::EnumChildWindows(
+      box,
+      [](HWND child, LPARAM param) {
+        auto* s = reinterpret_cast<Search*>(param);
+        wchar_t shown[512] = {};
+        ::GetWindowTextW(child, shown, 512);
+        s->found = s->found || s->text == shown;
+        return s->found ? FALSE : TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found ? box : nullptr;
+}
+
 }  // namespace quendar::test

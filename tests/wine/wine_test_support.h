@@ -58,4 +58,7 @@ class ProgramProcess {
   DWORD pid_ = 0;
 };
 
+// A message box of the process showing `text`, or null.
+HWND FindMessageBox(const ProgramProcess& program, const std::wstring& text);
+
 }  // namespace quendar::test

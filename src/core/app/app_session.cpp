@@ -33,7 +33,7 @@ void AppSession::RunConnectionSteps() {
 std::wstring AppSession::ReadLanguageCode() const { return files_.ReadLanguageCode(); }
 
 void AppSession::CollectFileProblems() {
-  // "Config file is not exist." has always carried the window title in English.
+  // "Config file is not exist." carries the window title, which reads the same in every language.
   const std::wstring_view title = ui::Text(ui::LanguageClass::English, ui::TextSlot::WindowTitle);
   for (const profiles::FileProblem& problem : files_.TakeProblems()) {
     const profiles::FileProblemMessage message = profiles::MessageFor(problem, title);

@@ -68,8 +68,8 @@ ExchangeOutcome CommandSet::WriteLightingParameters() {
 }
 
 ExchangeOutcome CommandSet::ReadLightingParameters() {
-  // The second request goes out in the buffer of the first reply, bytes 2..6 included: the mouse has
-  // always seen it that way.
+  // The second request goes out in the buffer of the first reply, bytes 2..6 included: that is the
+  // request the mouse expects.
   CommandPacket packet = MakePacket(opcode::kReadLightingParameters, 0);
   for (std::uint8_t index = 0; index < image_.lightingParameters.size(); ++index) {
     packet.bytes[0] = opcode::kReadLightingParameters;

@@ -18,8 +18,6 @@ inline constexpr std::size_t kKeyMatrixBytes = 64;
 // Bits of SensorSettings option 2 that this program sets; the others are the mouse's.
 inline constexpr std::uint8_t kButtonLightBit = 0x08;
 inline constexpr std::uint8_t kConnectedBit = 0x40;
-// Bit 7 of a stage byte switches the stage off; the low seven bits are its CPI code.
-inline constexpr std::uint8_t kStageDisabledBit = 0x80;
 
 // The three bytes of one lighting parameter index. What the program knows of them: `power` 4 switches
 // the light on; the second breathing variant sets `breathingLevel` 0x7D and `breathingMode` 3 (with the

@@ -4,12 +4,9 @@
 #include <cstdint>
 #include <span>
 
-namespace quendar::device {
+#include "core/protocol/mouse_protocol.h"
 
-namespace {
-constexpr std::uint8_t kCpiReportId = 0x06;
-constexpr std::uint8_t kCpiStageSwitched = 0x07;
-}  // namespace
+namespace quendar::device {
 
 InputReportThread::InputReportThread(DeviceLink& link, DeviceHost& host)
     : link_(link), host_(host), thread_([this] { Run(); }) {}
@@ -62,8 +59,8 @@ bool InputReportThread::ReadOneReport(EventChannel& channel) {
   }
   if (channel.FinishRead() == 0) return true;
   reportsRead_.fetch_add(1);
-  if (report[0] == kCpiReportId && report[1] == kCpiStageSwitched) {
-    host_.OnStageSwitched(report[3]);
+  if (report[0] == protocol::kCpiReportId && report[1] == protocol::kCpiStageSwitched) {
+    host_.OnStageSwitched(report[protocol::kCpiReportStageByte]);
   }
   return true;
 }

@@ -4,6 +4,7 @@
 
 #include "core/keys/profile_buttons.h"
 #include "core/profiles/cpi_levels.h"
+#include "core/protocol/mouse_protocol.h"
 
 namespace quendar::device {
 namespace {
@@ -12,7 +13,6 @@ using profiles::ProfileRecord;
 namespace field = profiles::field;
 
 constexpr std::uint8_t kSensitivityStep = 20;
-constexpr std::uint8_t kMouseStageCount = 7;
 
 // The lighting effects the panel offers.
 constexpr std::uint8_t kEffectSteady = 1;
@@ -59,10 +59,10 @@ void ApplyLighting(const ProfileRecord& record, DeviceImage& image) {
 }
 
 void ApplyCpiStages(const ProfileRecord& record, DeviceImage& image) {
-  image.stageCount = kMouseStageCount;
-  for (std::size_t stage = 0; stage < kMouseStageCount; ++stage) {
+  image.stageCount = protocol::kCpiStageCount;
+  for (std::size_t stage = 0; stage < protocol::kCpiStageCount; ++stage) {
     std::uint8_t code = profiles::CpiLevelCode(record.CpiStageLevel(stage));
-    if (record.CpiStageEnabled(stage) == 0) code |= kStageDisabledBit;
+    if (record.CpiStageEnabled(stage) == 0) code |= protocol::kStageDisabledBit;
     image.stageBytes[stage] = code;
   }
 }

@@ -11,25 +11,6 @@
 
 namespace quendar::ini {
 
-namespace detail {
-
-wchar_t FoldCase(wchar_t c) {
-  if (c < 0x80) return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
-  if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<wchar_t>(c + 32);
-  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return static_cast<wchar_t>(c + 32);  // Greek
-  if (c >= 0x410 && c <= 0x42F) return static_cast<wchar_t>(c + 32);                // Cyrillic
-  if (c >= 0x400 && c <= 0x40F) return static_cast<wchar_t>(c + 80);
-  if (c >= 0xFF21 && c <= 0xFF3A) return static_cast<wchar_t>(c + 32);  // full-width Latin
-  return c;
-}
-
-bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return FoldCase(x) == FoldCase(y); });
-}
-
-}  // namespace detail
-
 namespace {
 
 using detail::EqualsIgnoringCase;

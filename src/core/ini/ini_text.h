@@ -2,6 +2,8 @@
 // Character rules the INI reader and writer share.
 #include <string_view>
 
+#include "core/text/case_fold.h"
+
 namespace quendar::ini::detail {
 
 // The blanks the platform's INI parser trims: the C white-space characters and Ctrl-Z.
@@ -17,8 +19,8 @@ constexpr std::wstring_view TrimRight(std::wstring_view s) {
 }
 constexpr std::wstring_view Trim(std::wstring_view s) { return TrimRight(TrimLeft(s)); }
 
-// Case-insensitive comparison of section and key names: ASCII, Latin-1, Greek and Cyrillic letters fold.
-wchar_t FoldCase(wchar_t c);
-bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b);
+// Section and key names compare without regard to case.
+using text::EqualsIgnoringCase;
+using text::FoldCase;
 
 }  // namespace quendar::ini::detail

@@ -1,11 +1,11 @@
 #include "core/macros/macro_store.h"
 
 #include <algorithm>
-#include <cwctype>
 
 #include "core/ini/ini_document.h"
 #include "core/ini/ini_store.h"
 #include "core/macros/macro_item.h"
+#include "core/text/case_fold.h"
 
 namespace quendar::macros {
 namespace {
@@ -21,9 +21,7 @@ std::wstring Read(const ini::IniDocument& document, std::wstring_view section, s
 std::optional<long> ItemNumberOfKey(std::wstring_view key) {
   constexpr std::wstring_view kPrefix = L"item";
   if (key.size() <= kPrefix.size()) return std::nullopt;
-  for (std::size_t i = 0; i < kPrefix.size(); ++i) {
-    if (static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(key[i]))) != kPrefix[i]) return std::nullopt;
-  }
+  if (!text::EqualsIgnoringCase(key.substr(0, kPrefix.size()), kPrefix)) return std::nullopt;
   std::wstring_view digits = key.substr(kPrefix.size());
   const bool negative = digits.front() == L'-';
   if (negative) digits.remove_prefix(1);
@@ -149,12 +147,7 @@ bool MacroStore::RemoveMacroSection(std::wstring_view name) { return ini::Delete
 MacroStore::RenameOutcome MacroStore::RenameMacroSection(std::wstring_view name, std::wstring_view newName) {
   auto document = ini::IniDocument::Load(file_);
   const auto sections = document.SectionNames();
-  const auto same = [](std::wstring_view a, std::wstring_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-             return std::towlower(static_cast<std::wint_t>(x)) == std::towlower(static_cast<std::wint_t>(y));
-           });
-  };
-  if (std::ranges::none_of(sections, [&](const std::wstring& s) { return same(s, name); })) {
+  if (std::ranges::none_of(sections, [&](const std::wstring& s) { return text::EqualsIgnoringCase(s, name); })) {
     return RenameOutcome::NoSection;
   }
   if (!document.RenameSection(name, newName)) return RenameOutcome::NameTaken;

@@ -9,6 +9,7 @@
 #include "core/ini/ini_store.h"
 #include "core/profiles/profile_data_file.h"
 #include "core/profiles/profile_list.h"
+#include "core/text/case_fold.h"
 
 namespace quendar::profiles {
 
@@ -16,18 +17,7 @@ namespace {
 
 // Where ".bin" (in any letter case: the file dialog's "*.bin" filter shows ".BIN" files too) occurs in a
 // file name, from `from` on.
-std::size_t FindBin(std::wstring_view name, std::size_t from = 0) {
-  constexpr std::wstring_view kBin = L".bin";
-  for (std::size_t at = from; at + kBin.size() <= name.size(); ++at) {
-    bool same = true;
-    for (std::size_t k = 0; k < kBin.size() && same; ++k) {
-      const wchar_t c = name[at + k];
-      same = (c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c) == kBin[k];
-    }
-    if (same) return at;
-  }
-  return std::wstring_view::npos;
-}
+std::size_t FindBin(std::wstring_view name, std::size_t from = 0) { return text::FindIgnoringCase(name, L".bin", from); }
 
 // The ".ini" companion of a ".bin" file: the extension is swapped in the file name only, so a folder
 // whose name happens to contain ".bin" is left alone.
@@ -40,13 +30,6 @@ std::filesystem::path CompanionTextPath(const std::filesystem::path& dataPath) {
 }
 
 bool ContainsBinExtension(const std::wstring& fileName) { return FindBin(fileName) != std::wstring_view::npos; }
-
-bool EqualsIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-           auto lower = [](wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c; };
-           return lower(x) == lower(y);
-         });
-}
 
 class DefaultsModeScope {
  public:
@@ -92,12 +75,12 @@ std::vector<FileProblem> ProfileFiles::TakeProblems() { return std::exchange(pro
 
 bool ProfileFiles::IsProgramFile(const std::filesystem::path& path) const {
   const std::wstring name = path.filename().wstring();
-  if (EqualsIgnoringAsciiCase(name, kDefaultDataFileName) || EqualsIgnoringAsciiCase(name, kListFileName) ||
-      EqualsIgnoringAsciiCase(name, kMacroStoreFileName)) {
+  if (text::EqualsIgnoringCase(name, kDefaultDataFileName) || text::EqualsIgnoringCase(name, kListFileName) ||
+      text::EqualsIgnoringCase(name, kMacroStoreFileName)) {
     return true;
   }
   for (int i = 0; i < static_cast<int>(kMaxProfiles); ++i) {
-    if (EqualsIgnoringAsciiCase(name, DataFileName(i)) || EqualsIgnoringAsciiCase(name, TextFileName(i))) return true;
+    if (text::EqualsIgnoringCase(name, DataFileName(i)) || text::EqualsIgnoringCase(name, TextFileName(i))) return true;
   }
   return false;
 }

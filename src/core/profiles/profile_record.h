@@ -9,12 +9,14 @@
 #include <span>
 #include <string_view>
 
+#include "core/protocol/mouse_protocol.h"
+
 namespace quendar::profiles {
 
 inline constexpr std::size_t kRecordSize = 1839;
 inline constexpr std::size_t kSettingsPartSize = 303;  // everything before the macro table
 inline constexpr std::size_t kButtonCount = 12;
-inline constexpr std::size_t kCpiStageCount = 7;
+inline constexpr std::size_t kCpiStageCount = protocol::kCpiStageCount;
 inline constexpr std::size_t kMacroBlockSize = 128;
 inline constexpr std::size_t kMacroBlockCount = 12;
 inline constexpr std::size_t kMacroTableSize = kMacroBlockSize * kMacroBlockCount;

@@ -73,7 +73,7 @@ constexpr SlotTexts kTable[] = {
     {TextSlot::ScrollSelect, L"Scroll Select", L"滚轮选择", L"滾輪選擇"},
     {TextSlot::IeForward, L"IE Forward", L"前进", L"前進"},
     {TextSlot::IeBackward, L"IE Backward", L"后退", L"後退"},
-    // The traditional text is written in simplified characters, as the product has always shown it.
+    // The traditional text is written in simplified characters: the product shows it that way.
     {TextSlot::DoubleClick, L"Double Click", L"双击", L"双击"},
     {TextSlot::CpiCycle, L"CPI Cycle", L"CPI循环", L"CPI循環"},
     {TextSlot::Windows, L"Windows", L"系统功能", L"系統功能"},

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/profiles/profile_texts.h"
+#include "core/protocol/mouse_protocol.h"
 
 namespace quendar::ui {
 
@@ -55,7 +56,7 @@ inline constexpr std::size_t kTextSlotCount = static_cast<std::size_t>(TextSlot:
 inline constexpr std::size_t kTranslatedSlotCount = static_cast<std::size_t>(TextSlot::MouseDetected) + 1 - 4;
 static_assert(kTranslatedSlotCount == 71);
 
-inline constexpr int kCpiStageCount = 7;
+using protocol::kCpiStageCount;
 
 // The text of a slot in a language. Never empty.
 std::wstring_view Text(LanguageClass language, TextSlot slot);

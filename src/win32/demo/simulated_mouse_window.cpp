@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/text/hex.h"
 #include "win32/device/device_notification.h"
 
 namespace quendar::win32 {
@@ -19,16 +20,7 @@ constexpr std::uint8_t kLastDownloadOpcode = 0x12;
 // The wire log is cut back when it grows past this, after the last download's time was taken.
 constexpr std::size_t kWireLogLimit = 20000;
 
-std::wstring Hex(std::span<const std::uint8_t> bytes) {
-  std::wstring text;
-  for (std::uint8_t b : bytes) {
-    wchar_t cell[4];
-    std::swprintf(cell, 4, L"%02X", b);
-    if (!text.empty()) text += L' ';
-    text += cell;
-  }
-  return text;
-}
+std::wstring Hex(std::span<const std::uint8_t> bytes) { return text::WideHexBytes(bytes); }
 
 std::wstring DescribeState(const sim::MouseState& state, bool plugged,
                            const std::optional<std::chrono::microseconds>& lastDownload, int downloadPackets) {
@@ -119,6 +111,7 @@ void SimulatedMouseWindow::CreateControls() {
   add(L"BUTTON", L"Press CPI button", BS_PUSHBUTTON, 10, 10, 140, 28, kPressCpiButtonControl);
   add(L"BUTTON", L"Unplug", BS_PUSHBUTTON, 160, 10, 90, 28, kUnplugControl);
   add(L"BUTTON", L"Plug in", BS_PUSHBUTTON, 260, 10, 90, 28, kPlugControl);
+  add(L"BUTTON", L"Fail the next Save", BS_PUSHBUTTON, 360, 10, 140, 28, kFailNextSaveControl);
   stateView_ = add(L"EDIT", L"", ES_MULTILINE | ES_READONLY | WS_BORDER | WS_VSCROLL, 10, 48, kWidth - 36, 290,
                    kStateViewControl);
   lastBalloon_ = add(L"STATIC", lastBalloonText_.c_str(), SS_LEFT, 10, 346, kWidth - 36, 40, kLastBalloonControl);
@@ -165,6 +158,10 @@ void SimulatedMouseWindow::OnCommand(int control) {
       break;
     case kPlugControl:
       if (!mouse_->Plugged()) mouse_->Plug();
+      break;
+    case kFailNextSaveControl:
+      // The mouse rejects the packet of the download's 17th exchange (the second macro block).
+      mouse_->InjectFault(sim::Fault::RejectedPacket, 1, 16);
       break;
     default:
       return;

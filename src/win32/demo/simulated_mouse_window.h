@@ -20,6 +20,7 @@ enum SimulatedMouseControl : int {
   kPressCpiButtonControl = 101,
   kUnplugControl = 102,
   kPlugControl = 103,
+  kFailNextSaveControl = 104,
   kStateViewControl = 110,
   kLastBalloonControl = 111,
 };

@@ -37,22 +37,10 @@ TEST_F(InstalledDefaultsTest, EveryProfileSlotLoadsTheDefaultSettings) {
   }
   EXPECT_EQ(values.size(), kCpiStageCount);
   EXPECT_EQ(colours.size(), kCpiStageCount);
-  EXPECT_EQ(r.LightingEffect(), 1);
-  EXPECT_EQ(r.ReportRateCode(), 1);
 }
 
-TEST_F(InstalledDefaultsTest, ButtonFunctionsMatchTheDefaultCaptions) {
+TEST_F(InstalledDefaultsTest, TextFilesHoldTheDefaultCaptionsAndALegibleSkin) {
   ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
-  const ProfileRecord& r = state.record;
-  // Click, Menu, the three scroll choices, CPI + and -, then buttons off.
-  const std::uint8_t types[kButtonCount] = {0, 1, 2, 2, 2, 6, 6, 13, 13, 13, 13, 13};
-  for (std::size_t b = 0; b < kButtonCount; ++b) EXPECT_EQ(r.FunctionType(b), types[b]) << b;
-  EXPECT_EQ(r.ScrollChoice(2), 1);
-  EXPECT_EQ(r.ScrollChoice(3), 2);
-  EXPECT_EQ(r.ScrollChoice(4), 3);
-  EXPECT_EQ(r.CpiChoice(5), 1);
-  EXPECT_EQ(r.CpiChoice(6), 2);
-
   for (Language language : {Language::English, Language::SimplifiedChinese, Language::TraditionalChinese}) {
     files.SetLanguage(language);
     files.ReadProfileTexts();

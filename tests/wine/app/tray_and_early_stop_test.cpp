@@ -47,23 +47,6 @@ TEST(TrayIconRestart, TheIconComesBackWhenTheTaskbarIsCreatedAgain) {
   EXPECT_EQ(program.WaitForExit(), 0u);
 }
 
-// The message box of a refused start-up step, owned by the program's process.
-HWND FindMessageBox(const ProgramProcess& program, const std::wstring& text) {
-  HWND box = program.FindWindowOfClass(L"#32770");
-  if (box == nullptr) return nullptr;
-  wchar_t shown[256] = {};
-  ::EnumChildWindows(
-      box,
-      [](HWND child, LPARAM out) {
-        ::GetWindowTextW(child, reinterpret_cast<wchar_t*>(out), 256);
-        return reinterpret_cast<wchar_t*>(out)[0] == L'\0' || std::wstring(reinterpret_cast<wchar_t*>(out)) == L"OK"
-                   ? TRUE
-                   : FALSE;
-      },
-      reinterpret_cast<LPARAM>(shown));
-  return text == shown ? box : nullptr;
-}
-
 TEST(EarlyStop, AStartUpThatStoppedEarlyEndsWhenItsWindowClosesAndTheNextStartWorks) {
   {
     DemoProgram stopped(L"/no-reader-event");

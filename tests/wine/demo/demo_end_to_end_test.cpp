@@ -17,6 +17,7 @@ namespace {
 constexpr int kPressCpiButton = 101;
 constexpr int kUnplug = 102;
 constexpr int kPlug = 103;
+constexpr int kFailNextSave = 104;
 constexpr int kSaveX = 950, kSaveY = 620;
 constexpr std::size_t kSensitivityXOffset = 1 + 0x3D;  // flag byte, then the record
 constexpr std::size_t kPointerSpeedOffset = 1 + 0x38;
@@ -129,6 +130,25 @@ TEST_F(DemoSave, SendsTheProfileWritesTheFilesAndChangesTheHostSettings) {
   EXPECT_TRUE(demo.WaitForState(label + acceleration + L", ")) << demo.MouseState();
   const std::wstring linesAndClick = L", " + std::to_wstring(lines) + L", " + std::to_wstring(doubleClick);
   EXPECT_TRUE(WaitFor([&] { return demo.MouseState().ends_with(linesAndClick); })) << demo.MouseState();
+  EXPECT_EQ(demo.Exit(), 0u);
+}
+
+TEST_F(DemoSave, ASaveThatDoesNotReachTheMouseSaysSoAndStillStoresTheFiles) {
+  DemoProgram demo;
+  ASSERT_TRUE(demo.ready());
+  ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
+  ASSERT_TRUE(demo.Show());
+  const auto profile = demo.folder() / L"config0.bin";
+  ASSERT_EQ(FileBytes(profile).at(0), 0) << "an installed profile, never saved";
+  demo.Click(kFailNextSave);
+  demo.ClickMain(kSaveX, kSaveY);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    return (box = FindMessageBox(demo.process(), L"The settings were saved but did not reach the mouse.")) != nullptr;
+  }));
+  EXPECT_EQ(FileBytes(profile).at(0), 1) << "the files are stored all the same";
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }));
   EXPECT_EQ(demo.Exit(), 0u);
 }
 

@@ -1,10 +1,10 @@
 #include "core/ui/macro_manager/macro_manager_model.h"
 
 #include <algorithm>
-#include <cwctype>
 
 #include "core/ini/ini_store.h"
 #include "core/macros/macro_item.h"
+#include "core/text/case_fold.h"
 
 namespace quendar::ui::macro_manager {
 namespace {
@@ -12,11 +12,7 @@ namespace {
 using macros::MacroEventKind;
 
 // Section names are compared without regard to case, so macro names are too.
-bool SameName(std::wstring_view a, std::wstring_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-           return std::towlower(static_cast<std::wint_t>(x)) == std::towlower(static_cast<std::wint_t>(y));
-         });
-}
+bool SameName(std::wstring_view a, std::wstring_view b) { return text::EqualsIgnoringCase(a, b); }
 
 // The store drops blanks around a section name; a name is kept the way it will read back.
 std::wstring TrimBlanks(std::wstring_view text) {

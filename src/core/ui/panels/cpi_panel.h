@@ -8,7 +8,7 @@
 
 namespace quendar::ui::panels {
 
-inline constexpr int kCpiStages = 7;
+inline constexpr int kCpiStages = protocol::kCpiStageCount;
 inline constexpr int kFirstColourBoxId = 71;  // stage 1; stage 7 is 77
 
 // Element rectangles of stage 0..6 in a panel placed at `frame`.
