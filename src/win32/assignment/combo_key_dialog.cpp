@@ -15,7 +15,7 @@ namespace {
 
 constexpr ui::Color kWhite{255, 255, 255};
 
-SkinnedDialogSpec Spec(ui::LanguageClass language) {
+SkinnedDialogLayout Layout(ui::LanguageClass language) {
   return {ui::DialogKind::ComboKeyCapture,
           L"Combo Key",
           0,
@@ -37,7 +37,7 @@ HWND CreateKeyBox(HWND dialog, int id, const ui::Rect& r, HFONT font) {
 }  // namespace
 
 CComboDialog::CComboDialog(Skin& skin, ui::LanguageClass language)
-    : SkinnedDialog(skin, Spec(language)), language_(language), boxBrush_(::CreateSolidBrush(kBoxBackground)) {}
+    : SkinnedDialog(skin, Layout(language)), language_(language), boxBrush_(::CreateSolidBrush(kBoxBackground)) {}
 
 void CComboDialog::OnSkinnedInit() {
   key1_ = CreateKeyBox(hwnd(), kKey1BoxId, ua::ComboKeyCapture::kKey1Rect, font());

@@ -13,7 +13,7 @@ namespace {
 
 constexpr ui::Color kWhite{255, 255, 255};
 
-SkinnedDialogSpec Spec(ui::LanguageClass language) {
+SkinnedDialogLayout Layout(ui::LanguageClass language) {
   return {ui::DialogKind::MacroKey,
           L"Macro Key",
           0,
@@ -42,7 +42,7 @@ ui::Rect CentredWrappedBox(HWND window, HFONT font, const std::wstring& text, co
 }  // namespace
 
 CMacroDialog::CMacroDialog(Skin& skin, ui::LanguageClass language, std::vector<std::wstring> macroNames)
-    : SkinnedDialog(skin, Spec(language)), language_(language), assignment_(std::move(macroNames)) {}
+    : SkinnedDialog(skin, Layout(language)), language_(language), assignment_(std::move(macroNames)) {}
 
 void CMacroDialog::AppendTexts(ui::DrawList& list) {
   list.Text(std::wstring(ua::MacroSelectLabel(language_)), Macro::kLabelRect, ui::FontRole::Dialog, kWhite);

@@ -20,7 +20,7 @@ bool IsKeyMessage(UINT message) {
   return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
 }
 
-SkinnedDialogSpec Spec(ui::LanguageClass language) {
+SkinnedDialogLayout Layout(ui::LanguageClass language) {
   return {ui::DialogKind::SingleKeyCapture,
           L"Single Key",
           0,
@@ -32,7 +32,7 @@ SkinnedDialogSpec Spec(ui::LanguageClass language) {
 
 }  // namespace
 
-CSingleDialog::CSingleDialog(Skin& skin, ui::LanguageClass language) : SkinnedDialog(skin, Spec(language)), language_(language) {}
+CSingleDialog::CSingleDialog(Skin& skin, ui::LanguageClass language) : SkinnedDialog(skin, Layout(language)), language_(language) {}
 
 void CSingleDialog::OnSkinnedInit() {
   DWORD error = 0;

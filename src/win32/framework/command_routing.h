@@ -4,9 +4,19 @@
 // under their own id, which a command handler of the same id must not take for a click.
 #include <windows.h>
 
+#include <optional>
 #include <span>
 
 namespace quendar::win32 {
+
+// A handler's answer: the message's result, or nullopt for the window's default handling.
+using MessageResult = std::optional<INT_PTR>;
+
+template <class Derived>
+struct MessageEntry {
+  UINT message;
+  MessageResult (Derived::*handler)(WPARAM wParam, LPARAM lParam);
+};
 
 template <class Derived>
 struct CommandEntry {
@@ -60,6 +70,18 @@ std::span<const CommandEntry<Derived>> CommandsOf() {
   } else {
     return {};
   }
+}
+
+// One message through a class's tables: WM_COMMAND by id and code first, then Messages().
+template <class Derived>
+MessageResult DispatchMessageTable(Derived& self, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && RouteCommand(self, CommandsOf<Derived>(), NotificationsOf<Derived>(), wParam, lParam)) {
+    return 0;
+  }
+  for (const auto& entry : Derived::Messages()) {
+    if (entry.message == message) return (self.*entry.handler)(wParam, lParam);
+  }
+  return std::nullopt;
 }
 
 }  // namespace quendar::win32

@@ -10,8 +10,6 @@
 
 namespace quendar::win32 {
 
-// A handler's answer: the message's result, or nullopt for the default dialog handling.
-using MessageResult = std::optional<INT_PTR>;
 
 class DialogWindow {
  public:
@@ -54,24 +52,10 @@ class DialogWindow {
 //   std::span<const MessageEntry<MyDlg>> MyDlg::Messages() { static const MessageEntry<MyDlg> t[] = {...}; }
 // and, when it has them, Commands() (menu items, buttons) and Notifications() (control id + code).
 template <class Derived>
-struct MessageEntry {
-  UINT message;
-  MessageResult (Derived::*handler)(WPARAM wParam, LPARAM lParam);
-};
-
-template <class Derived>
 class MessageTableDialog : public DialogWindow {
  protected:
   MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    auto* self = static_cast<Derived*>(this);
-    if (message == WM_COMMAND &&
-        RouteCommand(*self, CommandsOf<Derived>(), NotificationsOf<Derived>(), wParam, lParam)) {
-      return 0;
-    }
-    for (const auto& entry : Derived::Messages()) {
-      if (entry.message == message) return (self->*entry.handler)(wParam, lParam);
-    }
-    return std::nullopt;
+    return DispatchMessageTable(*static_cast<Derived*>(this), message, wParam, lParam);
   }
 };
 

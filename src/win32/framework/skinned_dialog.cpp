@@ -21,13 +21,13 @@ ui::Point PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lP
 
 }  // namespace
 
-SkinnedDialog::SkinnedDialog(Skin& skin, SkinnedDialogSpec spec)
+SkinnedDialog::SkinnedDialog(Skin& skin, SkinnedDialogLayout layout)
     : skin_(skin),
-      spec_(std::move(spec)),
-      buttonRects_(RectsOf(spec_.buttons)),
-      hot_(skin.hotFlags().For(spec_.kind, spec_.buttons.size())),
+      layout_(std::move(layout)),
+      buttonRects_(RectsOf(layout_.buttons)),
+      hot_(skin.hotFlags().For(layout_.kind, layout_.buttons.size())),
       hover_(buttonRects_, hot_),
-      builtInTemplate_(spec_.title) {}
+      builtInTemplate_(layout_.title) {}
 
 INT_PTR SkinnedDialog::RunModal(HINSTANCE instance, HWND owner) {
   if (CreateModeless(instance, owner) == nullptr) return -1;
@@ -35,7 +35,7 @@ INT_PTR SkinnedDialog::RunModal(HINSTANCE instance, HWND owner) {
 }
 
 HWND SkinnedDialog::CreateModeless(HINSTANCE instance, HWND owner) {
-  HWND window = spec_.templateId != 0 ? DialogWindow::CreateModeless(instance, spec_.templateId, owner)
+  HWND window = layout_.templateId != 0 ? DialogWindow::CreateModeless(instance, layout_.templateId, owner)
                                       : DialogWindow::CreateModeless(instance, builtInTemplate_.get(), owner);
   if (window != nullptr) ::ShowWindow(window, SW_SHOW);
   return window;
@@ -61,8 +61,8 @@ void SkinnedDialog::RepaintAll() {
 }
 
 ui::DrawList SkinnedDialog::BuildDrawList(const ui::Rect& area) {
-  const ui::SkinnedDialogLook look{spec_.background, backgroundLoaded_, clientSize_, skin_.settings().textColor};
-  ui::DrawList list = ui::BuildSkinnedDialogList(look, spec_.buttons, hot_, area);
+  const ui::SkinnedDialogLook look{layout_.background, backgroundLoaded_, clientSize_, skin_.settings().textColor};
+  ui::DrawList list = ui::BuildSkinnedDialogList(look, layout_.buttons, hot_, area);
   if (backgroundLoaded_) AppendTexts(list);
   return list;
 }
@@ -124,7 +124,7 @@ MessageResult SkinnedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
       ShowLoadImageFailed(hwnd());
       return 0;
     case kBackgroundMissingMessage:
-      ::MessageBoxW(hwnd(), L"error", spec_.backgroundErrorCaption.c_str(), MB_OK);
+      ::MessageBoxW(hwnd(), L"error", layout_.backgroundErrorCaption.c_str(), MB_OK);
       return 0;
     default:
       return std::nullopt;
@@ -132,17 +132,17 @@ MessageResult SkinnedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
 }
 
 void SkinnedDialog::OnInitDialog() {
-  const ui::FontSpec fontSpec = ui::DialogFontFor(spec_.kind, skin_.settings().language, skin_.settings().platform);
+  const ui::FontSpec fontSpec = ui::DialogFontFor(layout_.kind, skin_.settings().language, skin_.settings().platform);
   font_ = CreateFontFromSpec(fontSpec);
   fonts_.Set(ui::FontRole::Dialog, font_.get());
   ::SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 
-  const Dib32* background = skin_.images().Find(spec_.background);
+  const Dib32* background = skin_.images().Find(layout_.background);
   backgroundLoaded_ = background != nullptr;
   // Without its background the window would have no size at all: keep one its buttons fit in, so close
   // and Cancel still work.
-  ResizeClient(backgroundLoaded_ ? background->size() : ui::FallbackDialogSize(spec_.buttons));
-  if (spec_.templateId == 0) CenterOnOwner();
+  ResizeClient(backgroundLoaded_ ? background->size() : ui::FallbackDialogSize(layout_.buttons));
+  if (layout_.templateId == 0) CenterOnOwner();
   if (!backgroundLoaded_) {
     ::PostMessageW(hwnd(), kBackgroundMissingMessage, 0, 0);
     return;
@@ -161,10 +161,10 @@ void SkinnedDialog::OnPaint() {
 
 void SkinnedDialog::OnLeftPress(ui::Point point) {
   if (const std::optional<std::size_t> button = ui::HitIndex(buttonRects_, point)) {
-    OnImageButton(spec_.buttons[*button].id);
+    OnImageButton(layout_.buttons[*button].id);
     return;
   }
-  if (ui::HitIndex(spec_.dragAreas, point)) {
+  if (ui::HitIndex(layout_.dragAreas, point)) {
     // Handed on as a press on a caption: the system moves the window while the button is held.
     ::ReleaseCapture();
     ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);

@@ -1,12 +1,12 @@
 #pragma once
 // The base of every skinned dialog (profile manager, key capture, macro manager, macro assignment, help).
-// The dialog supplies what it looks like (a SkinnedDialogSpec) and overrides the hooks it needs:
+// The dialog supplies what it looks like (a SkinnedDialogLayout) and overrides the hooks it needs:
 //
 //   class CSingleDialog : public SkinnedDialog {
 //    public:
-//     explicit CSingleDialog(Skin& skin) : SkinnedDialog(skin, Spec()) {}
+//     explicit CSingleDialog(Skin& skin) : SkinnedDialog(skin, Layout()) {}
 //    private:
-//     static SkinnedDialogSpec Spec();                        // kind, background, buttons, drag areas
+//     static SkinnedDialogLayout Layout();                        // kind, background, buttons, drag areas
 //     void OnSkinnedInit() override;                          // controls, the keyboard hook
 //     void AppendTexts(ui::DrawList& list) override;          // the captured key name
 //     void OnImageButton(int id) override { Close(id == kOk ? IDOK : IDCANCEL); }
@@ -35,7 +35,7 @@
 
 namespace quendar::win32 {
 
-struct SkinnedDialogSpec {
+struct SkinnedDialogLayout {
   ui::DialogKind kind = ui::DialogKind::Help;
   std::wstring title;                    // the window's text (task switchers, tests)
   int templateId = 0;                    // a dialog resource, or 0 for a built-in template without controls
@@ -53,7 +53,7 @@ inline constexpr UINT kBackgroundMissingMessage = WM_APP + 0x3A2;
 
 class SkinnedDialog : public DialogWindow {
  public:
-  SkinnedDialog(Skin& skin, SkinnedDialogSpec spec);
+  SkinnedDialog(Skin& skin, SkinnedDialogLayout layout);
 
   // Nested modal loops work: a dialog opened from another modal dialog's handler runs its own loop.
   INT_PTR RunModal(HINSTANCE instance, HWND owner);
@@ -63,7 +63,7 @@ class SkinnedDialog : public DialogWindow {
 
   bool backgroundLoaded() const { return backgroundLoaded_; }
   ui::Size clientSize() const { return clientSize_; }
-  const SkinnedDialogSpec& spec() const { return spec_; }
+  const SkinnedDialogLayout& layout() const { return layout_; }
 
  protected:
   Skin& skin() { return skin_; }
@@ -103,7 +103,7 @@ class SkinnedDialog : public DialogWindow {
   void CenterOnOwner();
 
   Skin& skin_;
-  SkinnedDialogSpec spec_;
+  SkinnedDialogLayout layout_;
   std::vector<ui::Rect> buttonRects_;
   std::vector<bool>& hot_;
   ui::ImageButtonHover hover_;

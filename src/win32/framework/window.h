@@ -52,15 +52,7 @@ template <class Derived>
 class MessageTableWindow : public Window {
  protected:
   MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    auto* self = static_cast<Derived*>(this);
-    if (message == WM_COMMAND &&
-        RouteCommand(*self, CommandsOf<Derived>(), NotificationsOf<Derived>(), wParam, lParam)) {
-      return 0;
-    }
-    for (const auto& entry : Derived::Messages()) {
-      if (entry.message == message) return (self->*entry.handler)(wParam, lParam);
-    }
-    return std::nullopt;
+    return DispatchMessageTable(*static_cast<Derived*>(this), message, wParam, lParam);
   }
 };
 

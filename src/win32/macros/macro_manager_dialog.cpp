@@ -22,7 +22,7 @@ constexpr UINT kShowNoticesMessage = WM_APP + 0x528;
 constexpr COLORREF kListColour = RGB(109, 109, 109);
 constexpr COLORREF kFieldColour = RGB(34, 24, 21);
 
-SkinnedDialogSpec Spec(ui::LanguageClass language) {
+SkinnedDialogLayout Layout(ui::LanguageClass language) {
   return {ui::DialogKind::MacroManager,
           L"Macro Manager",
           0,
@@ -62,7 +62,7 @@ COLORREF ToColorRef(ui::Color color) { return RGB(color.red, color.green, color.
 }  // namespace
 
 CMacroProgramDialog::CMacroProgramDialog(Skin& skin, macros::MacroSession& session, std::filesystem::path storeFile)
-    : SkinnedDialog(skin, Spec(skin.settings().language)), session_(session), store_(std::move(storeFile)) {}
+    : SkinnedDialog(skin, Layout(skin.settings().language)), session_(session), store_(std::move(storeFile)) {}
 
 CMacroProgramDialog::~CMacroProgramDialog() {
   editor_.reset();

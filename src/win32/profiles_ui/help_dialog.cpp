@@ -23,31 +23,31 @@ void OpenWebAddress(HWND owner, std::wstring_view address) {
   ::ShellExecuteW(owner, help::kOpenVerb.data(), target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-SkinnedDialogSpec HelpDialog::Spec(const Skin& skin) {
+SkinnedDialogLayout HelpDialog::Layout(const Skin& skin) {
   const ui::LanguageClass language = skin.settings().language;
   const std::string normal(ui::skin::kDialogButtonNormal.name);
   const std::string over(ui::skin::kDialogButtonOver.name);
-  SkinnedDialogSpec spec;
-  spec.kind = ui::DialogKind::Help;
-  spec.title = L"Help";
-  spec.templateId = IDD_HELP_DIALOG;
-  spec.background = std::string(ui::skin::kHelpDialog.name);
-  spec.backgroundErrorCaption = L"Help Dialog Load background image failed!!!";
-  spec.buttons = {
+  SkinnedDialogLayout layout;
+  layout.kind = ui::DialogKind::Help;
+  layout.title = L"Help";
+  layout.templateId = IDD_HELP_DIALOG;
+  layout.background = std::string(ui::skin::kHelpDialog.name);
+  layout.backgroundErrorCaption = L"Help Dialog Load background image failed!!!";
+  layout.buttons = {
       {IDOK, help::kOkButton, normal, over, std::wstring(help::OkCaption(language))},
       {IDCANCEL, help::kCancelButton, normal, over, std::wstring(help::CancelCaption(language))},
       {kCloseButtonId, help::kCloseButton, std::string(ui::skin::kCloseButtonNormal.name),
        std::string(ui::skin::kCloseButtonOver.name), L""},
   };
-  return spec;
+  return layout;
 }
 
 HelpDialog::HelpDialog(Skin& skin, HelpDialogContext context)
-    : SkinnedDialog(skin, Spec(skin)), context_(std::move(context)) {}
+    : SkinnedDialog(skin, Layout(skin)), context_(std::move(context)) {}
 
 bool HelpDialog::Open(HINSTANCE instance) {
   if (CreateModeless(instance, context_.mainWindow) == nullptr) return false;
-  ::SetWindowTextW(hwnd(), spec().title.c_str());  // the templates carry no caption
+  ::SetWindowTextW(hwnd(), layout().title.c_str());  // the templates carry no caption
   PlaceInMainWindow();
   return true;
 }

@@ -24,7 +24,7 @@ class HelpDialog final : public SkinnedDialog {
   bool IsOpen() const { return hwnd() != nullptr; }
 
  private:
-  static SkinnedDialogSpec Spec(const Skin& skin);
+  static SkinnedDialogLayout Layout(const Skin& skin);
 
   void AppendTexts(ui::DrawList& list) override;
   void OnImageButton(int id) override;

@@ -33,20 +33,20 @@ HINSTANCE InstanceOf(HWND window) {
 
 }  // namespace
 
-SkinnedDialogSpec ProfileManagerDialog::Spec(const Skin& skin) {
-  SkinnedDialogSpec spec;
-  spec.kind = ui::DialogKind::ProfileManager;
-  spec.title = std::wstring(pm::TextsFor(skin.settings().language).title);
-  spec.templateId = IDD_PROFILE_MANAGER;
-  spec.background = std::string(ui::skin::kProfileManagerDialog.name);
-  spec.backgroundErrorCaption = L"Config Dialog Load background image failed!!!";
-  spec.buttons.push_back({kCloseButtonId, pm::kCloseButton, std::string(ui::skin::kCloseButtonNormal.name),
+SkinnedDialogLayout ProfileManagerDialog::Layout(const Skin& skin) {
+  SkinnedDialogLayout layout;
+  layout.kind = ui::DialogKind::ProfileManager;
+  layout.title = std::wstring(pm::TextsFor(skin.settings().language).title);
+  layout.templateId = IDD_PROFILE_MANAGER;
+  layout.background = std::string(ui::skin::kProfileManagerDialog.name);
+  layout.backgroundErrorCaption = L"Config Dialog Load background image failed!!!";
+  layout.buttons.push_back({kCloseButtonId, pm::kCloseButton, std::string(ui::skin::kCloseButtonNormal.name),
                           std::string(ui::skin::kCloseButtonOver.name), L""});
-  return spec;
+  return layout;
 }
 
 ProfileManagerDialog::ProfileManagerDialog(Skin& skin, ProfileManagerContext context)
-    : SkinnedDialog(skin, Spec(skin)),
+    : SkinnedDialog(skin, Layout(skin)),
       context_(std::move(context)),
       model_(context_.listFile, skin.settings().language, *context_.currentProfileIndex) {}
 
@@ -54,7 +54,7 @@ ProfileManagerDialog::~ProfileManagerDialog() = default;
 
 bool ProfileManagerDialog::Open(HINSTANCE instance) {
   if (CreateModeless(instance, context_.mainWindow) == nullptr) return false;
-  ::SetWindowTextW(hwnd(), spec().title.c_str());  // the templates carry no caption
+  ::SetWindowTextW(hwnd(), layout().title.c_str());  // the templates carry no caption
   ::SetWindowPos(hwnd(), HWND_TOP, pm::kPlacement.x, pm::kPlacement.y, 0, 0, SWP_NOSIZE);
   return true;
 }

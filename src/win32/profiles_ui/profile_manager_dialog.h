@@ -38,7 +38,7 @@ class ProfileManagerDialog final : public SkinnedDialog {
   HWND listBox() const { return list_; }
 
  private:
-  static SkinnedDialogSpec Spec(const Skin& skin);
+  static SkinnedDialogLayout Layout(const Skin& skin);
 
   void OnSkinnedInit() override;
   void AppendTexts(ui::DrawList& list) override;

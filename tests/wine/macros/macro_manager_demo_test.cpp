@@ -56,6 +56,8 @@ TEST(DemoMacroManager, RecordedMacroReachesTheMouseOnSave) {
   ::SetForegroundWindow(dialog);
   ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == dialog; }));
   Key('A', false);
+  // The delay is measured between the handling of the two keys: the release follows the recorded press.
+  ASSERT_TRUE(WaitFor([&] { return ::SendMessageW(sequence, LB_GETCOUNT, 0, 0) == 1; }));
   ::Sleep(60);
   Key('A', true);
   ASSERT_TRUE(WaitFor([&] { return ::SendMessageW(sequence, LB_GETCOUNT, 0, 0) == 3; }));

@@ -26,7 +26,7 @@ constexpr ui::Rect kOkButton = ui::Rect::At({100, 100}, {57, 30});
 constexpr ui::Rect kCloseButton = ui::Rect::At({240, 8}, {18, 18});
 constexpr wchar_t kErrorCaption[] = L"Single Dialog Load background image failed!!!";
 
-win32::SkinnedDialogSpec Spec(std::string background, std::string okNormal = "/MacroManagement/button-new-normal.png") {
+win32::SkinnedDialogLayout Layout(std::string background, std::string okNormal = "/MacroManagement/button-new-normal.png") {
   return {ui::DialogKind::SingleKeyCapture,
           L"Test dialog",
           0,
@@ -39,8 +39,8 @@ win32::SkinnedDialogSpec Spec(std::string background, std::string okNormal = "/M
 
 class TestDialog : public win32::SkinnedDialog {
  public:
-  TestDialog(win32::Skin& skin, win32::SkinnedDialogSpec spec, std::atomic<HWND>& window)
-      : SkinnedDialog(skin, std::move(spec)), window_(window) {}
+  TestDialog(win32::Skin& skin, win32::SkinnedDialogLayout layout, std::atomic<HWND>& window)
+      : SkinnedDialog(skin, std::move(layout)), window_(window) {}
   std::function<void(TestDialog&)> onOk;
   bool skinnedInit = false;
   using SkinnedDialog::skin;
@@ -69,10 +69,10 @@ struct DialogRun {
   std::atomic<DWORD> thread{0};
   std::future<Ended> ended;
 
-  explicit DialogRun(win32::SkinnedDialogSpec spec, std::function<void(TestDialog&)> onOk = {}) {
-    ended = std::async(std::launch::async, [this, spec = std::move(spec), onOk]() mutable {
+  explicit DialogRun(win32::SkinnedDialogLayout layout, std::function<void(TestDialog&)> onOk = {}) {
+    ended = std::async(std::launch::async, [this, layout = std::move(layout), onOk]() mutable {
       thread = ::GetCurrentThreadId();
-      TestDialog dialog(skin, std::move(spec), window);
+      TestDialog dialog(skin, std::move(layout), window);
       dialog.onOk = onOk;
       const INT_PTR result = dialog.RunModal(::GetModuleHandleW(nullptr), nullptr);
       return Ended{result, dialog.skinnedInit};
@@ -126,7 +126,7 @@ struct SkinnedDialogTest : ::testing::Test {
 };
 
 TEST_F(SkinnedDialogTest, MissingBackgroundShowsErrorOnceAndTheCloseButtonStillWorks) {
-  DialogRun run(Spec("/no-such-background.png"));
+  DialogRun run(Layout("/no-such-background.png"));
   ASSERT_TRUE(WaitFor([&] { return run.window.load() != nullptr; }));
   ExpectOneBox(run.thread, kErrorCaption, L"error");
   RECT client{};
@@ -141,7 +141,7 @@ TEST_F(SkinnedDialogTest, MissingBackgroundShowsErrorOnceAndTheCloseButtonStillW
 }
 
 TEST_F(SkinnedDialogTest, MissingButtonImageIsReportedOncePerWindow) {
-  DialogRun run(Spec("/single-key.png", "/no-such-button.png"));
+  DialogRun run(Layout("/single-key.png", "/no-such-button.png"));
   ASSERT_TRUE(WaitFor([&] { return run.window.load() != nullptr; }));
   ExpectOneBox(run.thread, L"", L"LoadPng---Load image failed.");
   RECT client{};
@@ -157,8 +157,8 @@ TEST_F(SkinnedDialogTest, MissingButtonImageIsReportedOncePerWindow) {
 TEST_F(SkinnedDialogTest, EnterAndEscapeDoNotEndItAndANestedDialogDisablesItsOwnerUntilItEnds) {
   std::atomic<HWND> nestedWindow{nullptr};
   std::atomic<INT_PTR> nestedResult{-1};
-  DialogRun run(Spec("/single-key.png"), [&](TestDialog& owner) {
-    TestDialog nested(owner.skin(), Spec("/single-key.png"), nestedWindow);
+  DialogRun run(Layout("/single-key.png"), [&](TestDialog& owner) {
+    TestDialog nested(owner.skin(), Layout("/single-key.png"), nestedWindow);
     nestedResult = nested.RunModal(::GetModuleHandleW(nullptr), owner.hwnd());
   });
   ASSERT_TRUE(WaitFor([&] { return run.window.load() != nullptr; }));
@@ -211,7 +211,7 @@ void PointAt(HWND window, ui::Point client) {
 }
 
 TEST_F(SkinnedDialogTest, PointedAtButtonsLightAfterTheHoverNoticeAndGoBackOnLeavingThem) {
-  DialogRun run(Spec("/single-key.png"));
+  DialogRun run(Layout("/single-key.png"));
   ASSERT_TRUE(WaitFor([&] { return run.window.load() != nullptr && ::IsWindowVisible(run.window); }));
   HWND window = run.window;
   PointAt(window, {370, 280});  // on the background, off both buttons
