@@ -3,9 +3,12 @@
 // private hook messages and the dark colours of their lists and key boxes.
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
+#include <variant>
 #include <vector>
 
+#include "core/ui/assignment/capture_dialogs.h"
 #include "core/ui/assignment/dialog_texts.h"
 #include "core/ui/draw/skinned_dialog_view.h"
 #include "win32/assignment/popup_list_box.h"
@@ -29,5 +32,15 @@ inline constexpr COLORREF kBoxBackground = RGB(0x28, 0x28, 0x28);
 
 // The "Warning" box of a refused OK.
 void ShowRefusal(HWND owner, std::wstring_view text);
+
+// An OK press's answer: the choice to keep, or nothing after the refusal was shown and the dialog stays.
+template <class Choice>
+std::optional<Choice> AcceptOrShowRefusal(HWND owner, ui::assignment::Confirmation<Choice> confirmation) {
+  if (const auto* refusal = std::get_if<ui::assignment::Refusal>(&confirmation)) {
+    ShowRefusal(owner, refusal->text);
+    return std::nullopt;
+  }
+  return std::get<Choice>(std::move(confirmation));
+}
 
 }  // namespace quendar::win32

@@ -107,13 +107,8 @@ void CComboDialog::OnLeftPress(LPARAM lParam) {
   if (result == ua::PressResult::Cancel) {
     Close(IDCANCEL);
   } else if (result == ua::PressResult::Ok) {
-    auto confirmation = capture_.Confirm(language_);
-    if (const auto* refusal = std::get_if<ua::Refusal>(&confirmation)) {
-      ShowRefusal(hwnd(), refusal->text);
-      return;
-    }
-    choice_ = std::get<ua::ComboKeyChoice>(std::move(confirmation));
-    Close(IDOK);
+    choice_ = AcceptOrShowRefusal(hwnd(), capture_.Confirm(language_));
+    if (choice_) Close(IDOK);
   }
 }
 

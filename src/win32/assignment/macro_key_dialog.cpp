@@ -93,13 +93,8 @@ void CMacroDialog::OnLeftPress(LPARAM lParam) {
   if (result == ua::PressResult::Cancel) {
     Close(IDCANCEL);
   } else if (result == ua::PressResult::Ok) {
-    auto confirmation = assignment_.Confirm(language_);
-    if (const auto* refusal = std::get_if<ua::Refusal>(&confirmation)) {
-      ShowRefusal(hwnd(), refusal->text);
-      return;
-    }
-    choice_ = std::get<ua::MacroChoice>(std::move(confirmation));
-    Close(IDOK);
+    choice_ = AcceptOrShowRefusal(hwnd(), assignment_.Confirm(language_));
+    if (choice_) Close(IDOK);
   }
 }
 
