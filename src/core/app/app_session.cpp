@@ -53,6 +53,11 @@ void AppSession::ReportWriteFailure(const files::FileFailure& failure) {
   messages_.Add({profiles::FailureText(failure, language_.language(), describe), std::wstring(AppTitle())});
 }
 
+void AppSession::ApplyFirstRunCaptions() {
+  files_.ApplyFirstRunCaptions();
+  CollectFileProblems();
+}
+
 void AppSession::RemoveStaleTemporaryFiles() {
   const auto own = profiles::OwnFiles(files_.paths().modulePath);
   for (const files::FileFailure& failure : files::RemoveStaleTemporaryFiles(fileSystem_, own)) {

@@ -57,6 +57,8 @@ class AppSession final : public ProfilePort, public DevicePort {
   // that name is replaced, and only then the operation.
   bool ImportProfile(std::uint8_t slot);
   void ExportProfile();
+  // While the profile's data file was never saved: the default captions, stored at once.
+  void ApplyFirstRunCaptions();
   // Removes the temporary files that a save killed half-way left beside the executable.
   void RemoveStaleTemporaryFiles();
   // Tells the user of a failed write made outside the profile files (the macro store, the profile list).

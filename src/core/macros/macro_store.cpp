@@ -85,6 +85,12 @@ StoredMacro ReadStoredMacro(const ini::IniDocument& document, const std::wstring
   return macro;
 }
 
+files::WriteResult MacroStore::CheckReadable() const {
+  const auto document = ini::IniDocument::Load(files_, file_);
+  if (document.readFailure()) return *document.readFailure();
+  return {};
+}
+
 std::vector<std::wstring> MacroStore::ListMacroNames() const {
   const auto document = ini::IniDocument::Load(files_, file_);
   const auto sections = document.SectionNames();

@@ -65,6 +65,8 @@ class MacroStore {
   files::FileSystem& fileSystem() const { return files_; }
 
   std::vector<std::wstring> ListMacroNames() const;
+  // Fails when the store exists but could not be read: its macros are not shown, and nothing is written.
+  files::WriteResult CheckReadable() const;
   LoadedMacro LoadMacro(std::wstring_view name) const;
 
   // Rewrites the selected macro's section from the editor state, in its place in the store so that

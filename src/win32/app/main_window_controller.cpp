@@ -151,7 +151,7 @@ void MainWindowController::Repaint(const ui::Rect& area) {
 void MainWindowController::DrawMainPage() {
   if (!view_.state().mainPageDrawn) {
     // A profile never saved shows the default captions of this language, stored at once.
-    session_.files().ApplyFirstRunCaptions();
+    session_.ApplyFirstRunCaptions();
   }
   RefreshContent();
   Carry(view_.PaintAll());

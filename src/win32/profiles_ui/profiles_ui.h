@@ -9,6 +9,8 @@
 #include <memory>
 #include <string_view>
 
+#include "core/files/file_system.h"
+
 namespace quendar::win32 {
 
 class Skin;

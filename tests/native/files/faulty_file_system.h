@@ -19,6 +19,7 @@ class FaultyFileSystem final : public files::FileSystem {
   void Arm(Fault fault, std::wstring fileName = {}) {
     fault_ = fault;
     fileName_ = std::move(fileName);
+    fired_ = 0;
   }
   int faultsFired() const { return fired_; }
 

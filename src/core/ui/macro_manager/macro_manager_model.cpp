@@ -91,6 +91,7 @@ Effects MacroManagerModel::Open() {
   windowText_ = L"Macro Manager";
   state_.macroNames = store_.ListMacroNames();
   Effects effects{.macroList = true, .sequence = true, .options = true, .recording = true};
+  if (!Check(store_.CheckReadable(), effects)) return effects;
   loopFieldEnabled_ = state_.useLoopCount;
   if (state_.macroNames.empty()) {
     SetLoopTimes(L"1", effects);
