@@ -1,0 +1,72 @@
+#pragma once
+// Moving a profile's files with its name. A profile's data belong to its list position (configN.bin and
+// strN.ini), so deleting, copying or adding a name rewrites the slot files the names now point at. A
+// change is planned first (every file it needs is read before anything is written), then written file
+// by file, each crash-safely; a failure part-way puts back what the change already wrote.
+//
+// The order of the writes keeps every name's data somewhere on the disk at every moment: a removal
+// copies slot k+1 into k, then k+2 into k+1, and so on, so a slot is overwritten only once its content
+// has its new home; the freed last slot, and the list naming the new positions, come last.
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "core/ini/atomic_file.h"
+
+namespace quendar::profiles {
+
+// A file that could not be read or written, with the platform's error code.
+struct SlotFileFailure {
+  enum class Step { Read, Write };
+  Step step = Step::Read;
+  std::filesystem::path file;
+  int systemError = 0;
+  friend bool operator==(const SlotFileFailure&, const SlotFileFailure&) = default;
+};
+
+// One file as a change leaves it: its new bytes, or no bytes for a file that is to be missing.
+struct PlannedFile {
+  std::filesystem::path file;
+  std::optional<std::vector<unsigned char>> bytes;
+};
+
+struct SlotPlan {
+  std::vector<PlannedFile> files;  // in writing order
+  std::optional<SlotFileFailure> failure;  // a file the plan needed could not be read
+};
+
+// The program folder's slot files.
+class SlotFolder {
+ public:
+  explicit SlotFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+  // Slot `removed` of `count` goes: the later slots move down one place and the freed last slot gets
+  // the default profile's data.
+  SlotPlan PlanRemoval(std::size_t removed, std::size_t count) const;
+  // Slot `to` gets the files of slot `from`.
+  SlotPlan PlanCopy(std::size_t from, std::size_t to) const;
+  // Slot `to` gets the default profile's data: config.bin, and str.ini without the profile list.
+  SlotPlan PlanDefaults(std::size_t to) const;
+
+ private:
+  std::filesystem::path folder_;
+};
+
+using FileWriter = std::function<ini::WriteResult(const std::filesystem::path&, std::span<const unsigned char>)>;
+
+struct CommitResult {
+  std::optional<SlotFileFailure> failure;  // the write that failed; nothing when every file was written
+  // A failed change whose earlier writes could not all be put back: the files then hold some of the
+  // change (each name's data is still in one of them) and the user must check the profiles.
+  std::optional<SlotFileFailure> restoreFailure;
+  bool ok() const { return !failure; }
+};
+
+// Writes the plan's files in order; on a failure writes back the originals of those already written,
+// newest first. `write` replaces a whole file (crash-safe by default).
+CommitResult Commit(std::span<const PlannedFile> files, const FileWriter& write = ini::ReplaceFileContents);
+
+}  // namespace quendar::profiles
