@@ -37,7 +37,10 @@ bool ApplyCommands::DownloadAndApply() {
   return result.ok();
 }
 
-void ApplyCommands::WarnNotOnMouse() { warnings_.Warn(language_.text(ui::TextSlot::SettingsNotOnMouse)); }
+void ApplyCommands::WarnNotOnMouse() {
+  warnings_.Warn(language_.text(mouseHoldsPartOfTheSettings() ? ui::TextSlot::SettingsPartlyOnMouse
+                                                              : ui::TextSlot::SettingsNotOnMouse));
+}
 
 void ApplyCommands::ResetProfile() {
   window_.ShowWaitCursor();

@@ -49,6 +49,7 @@ enum class TextSlot : std::size_t {
   MyComputer, BrowserHome, Search, Maximum, Minimum, ShowDesktop, Run,
   // Messages of the main window.
   SettingsNotOnMouse,
+  SettingsPartlyOnMouse,
   Count
 };
 inline constexpr std::size_t kTextSlotCount = static_cast<std::size_t>(TextSlot::Count);
