@@ -294,6 +294,21 @@ TEST_F(ProfilesUiTest, DeletingTheSecondOfSixAfterConfirmingLeavesEveryNameOnIts
   EXPECT_TRUE(WaitFor([&] { return !::IsWindow(manager); }));
 }
 
+TEST_F(ProfilesUiTest, AManagerThatCouldNotStartNeverWritesTheListItDidNotRead) {
+  Start([](const fs::path& folder) { fs::remove(folder / L"Skins" / L"Default" / L"Config" / L"Config.png"); });
+  const std::string list = FileBytes(folder() / L"str.ini");
+  HWND manager = OpenManager();
+  ASSERT_NE(manager, nullptr);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = FindMessageBox(demo_->process(), L"error")) != nullptr; }));
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }));
+  ::PostMessageW(manager, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(manager); }));
+  EXPECT_EQ(FileBytes(folder() / L"str.ini"), list) << "the list and its names stay";
+  EXPECT_EQ(ReadIni(folder() / L"str.ini", L"Profile", L"ItemCount"), L"6");
+}
+
 TEST_F(ProfilesUiTest, HelpPanelTogglesClosesOnAnotherClickAndStaysWhileSaving) {
   Start();
   demo_->ClickMain(kHelpButton.x, kHelpButton.y);
