@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "core/ini/atomic_file.h"
