@@ -69,7 +69,7 @@ TEST(DemoStart, WithoutTheMouseTheReaderWaitsForTheFirstArrival) {
   EXPECT_EQ(demo.Exit(), 0u);
 }
 
-TEST_F(DemoMouse, UnplugWarnsAndReplugReconnectsAndReloadsTheProfile) {
+TEST_F(DemoMouse, UnplugWarnsAndReplugReconnectsKeepingWhatTheProgramHolds) {
   DemoProgram demo;
   ASSERT_TRUE(demo.ready());
   ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
@@ -77,13 +77,13 @@ TEST_F(DemoMouse, UnplugWarnsAndReplugReconnectsAndReloadsTheProfile) {
   EXPECT_TRUE(demo.WaitForState(L"Unplugged"));
   EXPECT_TRUE(demo.WaitForBalloon(L"Warning | The system did not detect the gaming mouse!"));
 
-  // Changed behind the program's back while the mouse is away: the arrival reloads it, and the next
-  // "Save" sends what the file now holds.
+  // The arrival does not reload the profile: what the program holds (it may be edits made while the
+  // mouse was away, which Save could not send) goes out with the next "Save" and is what gets stored.
   const auto profile = demo.folder() / L"config0.bin";
   auto bytes = FileBytes(profile);
   ASSERT_EQ(bytes.size(), 1840u);
-  const char sensitivity = bytes[kSensitivityXOffset] == 3 ? 4 : 3;
-  bytes[kSensitivityXOffset] = sensitivity;
+  const char sensitivity = bytes[kSensitivityXOffset];
+  bytes[kSensitivityXOffset] = static_cast<char>(sensitivity == 3 ? 4 : 3);
   WriteFileBytes(profile, bytes);
 
   demo.Click(kPlug);
@@ -133,7 +133,7 @@ TEST_F(DemoSave, SendsTheProfileWritesTheFilesAndChangesTheHostSettings) {
   EXPECT_EQ(demo.Exit(), 0u);
 }
 
-TEST_F(DemoSave, ASaveThatDoesNotReachTheMouseSaysSoAndStillStoresTheFiles) {
+TEST_F(DemoSave, ASaveThatReachesTheMouseOnlyPartWaySaysSoAndStillStoresTheFiles) {
   DemoProgram demo;
   ASSERT_TRUE(demo.ready());
   ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
@@ -144,7 +144,9 @@ TEST_F(DemoSave, ASaveThatDoesNotReachTheMouseSaysSoAndStillStoresTheFiles) {
   demo.ClickMain(kSaveX, kSaveY);
   HWND box = nullptr;
   ASSERT_TRUE(WaitFor([&] {
-    return (box = FindMessageBox(demo.process(), L"The settings were saved but did not reach the mouse.")) != nullptr;
+    return (box = FindMessageBox(demo.process(),
+                                 L"Only part of the settings reached the mouse: it now holds some of the new settings "
+                                 L"and some of the old. Click Save to send them all again.")) != nullptr;
   }));
   EXPECT_EQ(FileBytes(profile).at(0), 1) << "the files are stored all the same";
   ::PostMessageW(box, WM_COMMAND, IDOK, 0);
