@@ -94,7 +94,12 @@ CommandEndpoint DeviceLink::Command() {
   return CommandEndpoint{commandChannel_ ? &commandWatch_ : nullptr, commandLengths_, &backend_.GetPacer()};
 }
 
-IoResult DeviceLink::RetirementWatch::Watch(IoResult result) {
+template <class Call>
+IoResult DeviceLink::RetirementWatch::Watch(Call call) {
+  HidChannel* channel = link_.commandChannel_.get();
+  // An endpoint kept past MarkAbsent finds the interface closed, as a retired one.
+  if (channel == nullptr) return IoResult::Failed(kInterfaceRetiredError);
+  const IoResult result = call(*channel);
   if (!result.ok && result.error == kInterfaceRetiredError && link_.devicePresent_.exchange(false)) {
     // The channel itself stays until the next discovery or MarkAbsent: this is one of its calls. The
     // reader gives up its read once it sees the mouse gone.
@@ -104,16 +109,16 @@ IoResult DeviceLink::RetirementWatch::Watch(IoResult result) {
 }
 
 IoResult DeviceLink::RetirementWatch::SetFeature(std::span<const std::uint8_t> report, Deadline deadline) {
-  return Watch(link_.commandChannel_->SetFeature(report, deadline));
+  return Watch([&](HidChannel& channel) { return channel.SetFeature(report, deadline); });
 }
 IoResult DeviceLink::RetirementWatch::GetFeature(std::span<std::uint8_t> report, Deadline deadline) {
-  return Watch(link_.commandChannel_->GetFeature(report, deadline));
+  return Watch([&](HidChannel& channel) { return channel.GetFeature(report, deadline); });
 }
 IoResult DeviceLink::RetirementWatch::ReadReport(std::span<std::uint8_t> report, Deadline deadline) {
-  return Watch(link_.commandChannel_->ReadReport(report, deadline));
+  return Watch([&](HidChannel& channel) { return channel.ReadReport(report, deadline); });
 }
 IoResult DeviceLink::RetirementWatch::WriteReport(std::span<const std::uint8_t> report, Deadline deadline) {
-  return Watch(link_.commandChannel_->WriteReport(report, deadline));
+  return Watch([&](HidChannel& channel) { return channel.WriteReport(report, deadline); });
 }
 
 void DeviceLink::ReplaceEventChannel(std::shared_ptr<EventChannel> channel) {

@@ -85,7 +85,8 @@ class DeviceLink {
     IoResult WriteReport(std::span<const std::uint8_t> report, Deadline deadline) override;
 
    private:
-    IoResult Watch(IoResult result);
+    template <class Call>
+    IoResult Watch(Call call);
     DeviceLink& link_;
   };
 

@@ -162,6 +162,8 @@ UniqueFileHandle OpenPath(const std::wstring& path, DWORD access, DWORD flags) {
 }  // namespace
 
 device::DeviceResult<std::unique_ptr<device::HidInterfaceList>> Win32HidBackend::ListInterfaces() {
+  // Without the HID functions every probe would fail and be skipped: say why at once instead.
+  if (const auto hid = hid_.Functions(); !hid) return hid.failure();
   UniqueDeviceInfoList list(
       ::SetupDiGetClassDevsW(&kHidInterfaceClass, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
   if (!list.valid()) return Failure(device::DeviceCall::ListInterfaces, {});
