@@ -60,16 +60,6 @@ TEST(DeviceChangeTest, OnlyInterfaceNoticesNamingTheMouseInAnyCaseAreHandled) {
   EXPECT_FALSE(machine.link.DevicePresent());
 }
 
-TEST(DeviceChangeTest, RemovalOfOneOfSeveralInterfacesKeepsTheMouse) {
-  WiredMachine machine;
-  ASSERT_TRUE(machine.link.DiscoverDevice());
-  EXPECT_TRUE(machine.Notify(kDeviceRemoveComplete, kDeviceTypeInterface,
-                             sim::MakeInterface(sim::InterfaceRole::KeyboardCollection).path));
-  EXPECT_TRUE(machine.host.Notices().empty());
-  EXPECT_TRUE(machine.link.DevicePresent());
-  EXPECT_EQ(machine.mouse->OpenHandles(), 2);
-}
-
 TEST(DeviceChangeTest, UnplugGivesOneNotDetectedNoticePerRemovalAndClosesEverything) {
   WiredMachine machine;
   ASSERT_TRUE(machine.link.DiscoverDevice());

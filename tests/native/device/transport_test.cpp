@@ -60,34 +60,29 @@ TEST(SendCommandTest, OnlyReadOpcodesFetchAReplyWhichReplacesThePacketAsItArrive
   EXPECT_EQ(Bytes(read.bytes.begin(), read.bytes.end()), reply);
 }
 
+// A failed fetch (junk the platform left in the report must not leak), a packet the mouse did not take
+// (no reply to fetch), a closed interface, a feature length beyond the 16-byte buffer (never sent).
 TEST(SendCommandTest, FailedOrImpossibleReadsGiveAnAllZeroReplyAndReportFailure) {
-  const CommandPacket zeros{};
-  {
-    ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x83))},
-                                 {Exchange::GetFeature, {}, false}});
+  struct Case {
+    std::vector<testing::ScriptStep> script;
+    bool open;
+    ReportLengths lengths;
+    ExchangeError error;
+  };
+  const Case cases[] = {
+      {{{Exchange::SetFeature, Sent(MakePacket(0x83))}, {Exchange::GetFeature, {}, false}},
+       true, kMouseLengths, Failed(0x83, ExchangeStep::FetchReply, 31)},
+      {{{Exchange::SetFeature, Sent(MakePacket(0x83)), false, 0, kTimeoutError}},
+       true, kMouseLengths, Failed(0x83, ExchangeStep::SendPacket, kTimeoutError)},
+      {{}, false, kMouseLengths, Failed(0x83, ExchangeStep::InterfaceClosed)},
+      {{}, true, {17, 33, 33}, Failed(0x83, ExchangeStep::ReportTooLong)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.error.step));
+    ScriptedChannelFake channel(c.script);
     CommandPacket packet = MakePacket(0x83);
-    EXPECT_EQ(SendCommand(EndpointOn(channel), packet), Failed(0x83, ExchangeStep::FetchReply, 31));
-    EXPECT_EQ(packet, zeros) << "junk the platform left in the report leaked into the reply";
-  }
-  {
-    // A packet the mouse did not take has no reply to fetch.
-    ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x83)), false, 0, kTimeoutError}});
-    CommandPacket packet = MakePacket(0x83);
-    EXPECT_EQ(SendCommand(EndpointOn(channel), packet), Failed(0x83, ExchangeStep::SendPacket, kTimeoutError));
-    EXPECT_EQ(packet, zeros);
-  }
-  {
-    CommandPacket packet = MakePacket(0x83);
-    EXPECT_EQ(SendCommand(CommandEndpoint{}, packet), Failed(0x83, ExchangeStep::InterfaceClosed));
-    EXPECT_EQ(packet, zeros);
-  }
-  {
-    // A feature length beyond the 16-byte report buffer is never sent.
-    ScriptedChannelFake channel({});
-    CommandPacket packet = MakePacket(0x83);
-    EXPECT_EQ(SendCommand(EndpointOn(channel, nullptr, {17, 33, 33}), packet),
-              Failed(0x83, ExchangeStep::ReportTooLong));
-    EXPECT_EQ(packet, zeros);
+    EXPECT_EQ(SendCommand(c.open ? EndpointOn(channel, nullptr, c.lengths) : CommandEndpoint{}, packet), c.error);
+    EXPECT_EQ(packet, CommandPacket{});
   }
 }
 
@@ -173,33 +168,32 @@ TEST(ReadTransferTest, OversizedReplyIsCutToTheBuffer) {
   EXPECT_EQ(Bytes(data.begin() + 128, data.end()), Bytes(16, 0x77));
 }
 
+// A failed fetch moves no data: the destination keeps its old bytes. A failed or short chunk, and the
+// one after it never asked for, read as zeros: junk of a failed read must not leak.
 TEST(ReadTransferTest, FailedFetchMovesNoDataAndFailedOrShortChunksAreZeroAndReported) {
-  {
-    ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x90))},
-                                 {Exchange::GetFeature, {}, false}});
-    Bytes data(32, 0x55);
+  const Bytes twoChunks = Report(9, {0x90, 0, 64, 0, 0, 0, 0, 0});
+  struct Case {
+    std::vector<testing::ScriptStep> reply;
+    std::size_t size;
+    ExchangeError error;
+    Bytes after;
+  };
+  const Case cases[] = {
+      {{{Exchange::GetFeature, {}, false}}, 32, Failed(0x90, ExchangeStep::FetchReply, 31), Bytes(32, 0x55)},
+      {{{Exchange::GetFeature, twoChunks}, {Exchange::ReadReport, {}, false, 0, kTimeoutError}}, 64,
+       Failed(0x90, ExchangeStep::ReadChunk, kTimeoutError), Bytes(64, 0)},
+      {{{Exchange::GetFeature, twoChunks}, {Exchange::ReadReport, Report(33, Bytes(32, 9)), true, 17}}, 64,
+       Failed(0x90, ExchangeStep::ShortChunk), Bytes(64, 0)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.error.step));
+    std::vector<testing::ScriptStep> script{{Exchange::SetFeature, Sent(MakePacket(0x90))}};
+    script.insert(script.end(), c.reply.begin(), c.reply.end());
+    ScriptedChannelFake channel(script);
+    Bytes data(c.size, 0x55);
     CommandPacket packet = MakePacket(0x90);
-    EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), Failed(0x90, ExchangeStep::FetchReply, 31));
-    EXPECT_EQ(data, Bytes(32, 0x55)) << "the destination keeps its old bytes";
-  }
-  {
-    // The failed chunk and the one after it, never asked for, read as zeros.
-    ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x90))},
-                                 {Exchange::GetFeature, Report(9, {0x90, 0, 64, 0, 0, 0, 0, 0})},
-                                 {Exchange::ReadReport, {}, false, 0, kTimeoutError}});
-    Bytes data(64, 0x55);
-    CommandPacket packet = MakePacket(0x90);
-    EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), Failed(0x90, ExchangeStep::ReadChunk, kTimeoutError));
-    EXPECT_EQ(data, Bytes(64, 0)) << "junk of a failed read leaked";
-  }
-  {
-    ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x90))},
-                                 {Exchange::GetFeature, Report(9, {0x90, 0, 64, 0, 0, 0, 0, 0})},
-                                 {Exchange::ReadReport, Report(33, Bytes(32, 9)), true, 17}});
-    Bytes data(64, 0x55);
-    CommandPacket packet = MakePacket(0x90);
-    EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), Failed(0x90, ExchangeStep::ShortChunk));
-    EXPECT_EQ(data, Bytes(64, 0));
+    EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), c.error);
+    EXPECT_EQ(data, c.after);
   }
 }
 

@@ -23,13 +23,6 @@ class IniStoreTest : public ::testing::Test {
   std::filesystem::path file = folder / "store.ini";
 };
 
-TEST_F(IniStoreTest, LongValuesAreCutToTheBuffer) {
-  WriteBytes(file, "[L]\r\nv=" + std::string(1500, 'a') + "\r\n");
-  EXPECT_EQ(ReadString(disk, file, L"L", L"v"), std::wstring(1023, L'a'));
-  ASSERT_FALSE(WriteString(disk, file, L"L", L"w", std::wstring(1023, L'b') + L"c").failed());
-  EXPECT_EQ(ReadString(disk, file, L"L", L"w"), std::wstring(1023, L'b'));
-}
-
 TEST_F(IniStoreTest, WritesInPlaceAppendsAndCreatesSectionsAtTheEnd) {
   WriteBytes(file, "[A]\r\nk=1\r\nK=2\r\n[B]\r\nx=1\r\n");
   ASSERT_FALSE(WriteString(disk, file, L"a", L"K", L"9").failed());
@@ -56,7 +49,10 @@ TEST_F(IniStoreTest, UnchangedFilesAreNotRewritten) {
   EXPECT_EQ(AsText(ReadBytes(file)), "[A]\r\nk=changed\r\n; comment\r\n");
 }
 
-TEST_F(IniStoreTest, ChineseTextRoundTripsThroughANewUtf16File) {
+// Reading each encoding and keeping it on rewrite is compared with the platform under Wine; here what
+// the comparison cannot see: the encoding a new file gets, big-endian UTF-16, and text an ANSI file
+// cannot hold.
+TEST_F(IniStoreTest, NewFilesAreUtf16AndAnsiFilesNeverLoseText) {
   const std::wstring caption = L"左摇摆滚轮";
   ASSERT_FALSE(WriteString(disk, file, L"Setting-CHS", L"Item4", caption).failed());
   const auto bytes = ReadBytes(file);
@@ -64,23 +60,11 @@ TEST_F(IniStoreTest, ChineseTextRoundTripsThroughANewUtf16File) {
   EXPECT_EQ(bytes[0], 0xFF);
   EXPECT_EQ(bytes[1], 0xFE);
   EXPECT_EQ(ReadString(disk, file, L"setting-chs", L"item4"), caption);
-  ASSERT_FALSE(WriteString(disk, file, L"Setting-CHS", L"Item5", L"右鍵").failed());
-  EXPECT_EQ(ReadString(disk, file, L"Setting-CHS", L"Item4"), caption);
-  EXPECT_EQ(ReadString(disk, file, L"Setting-CHS", L"Item5"), L"右鍵");
-}
-
-TEST_F(IniStoreTest, ReadsEveryEncodingAndKeepsItOnRewrite) {
-  WriteBytes(file, "\xEF\xBB\xBF[S]\r\nk=\xE4\xB8\xAD\r\n");
-  EXPECT_EQ(ReadString(disk, file, L"S", L"k"), L"中");
-  ASSERT_FALSE(WriteString(disk, file, L"S", L"j", L"v").failed());
-  EXPECT_EQ(AsText(ReadBytes(file)), "\xEF\xBB\xBF[S]\r\nk=\xE4\xB8\xAD\r\nj=v\r\n");
 
   WriteBytes(file, std::string("\xFE\xFF\0[\0S\0]\0\n\0k\0=\x4E\x2D", 16));
   EXPECT_EQ(ReadString(disk, file, L"S", L"k"), L"中");
 
   WriteBytes(file, "[S]\r\nk=plain\r\n");
-  ASSERT_FALSE(WriteString(disk, file, L"S", L"j", L"ascii").failed());
-  EXPECT_EQ(AsText(ReadBytes(file)), "[S]\r\nk=plain\r\nj=ascii\r\n");  // still ANSI
   ASSERT_FALSE(WriteString(disk, file, L"S", L"c", L"滚轮").failed());
   EXPECT_EQ(ReadString(disk, file, L"S", L"c"), L"滚轮");  // never stored as question marks
   EXPECT_EQ(ReadString(disk, file, L"S", L"k"), L"plain");

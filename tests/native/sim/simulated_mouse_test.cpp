@@ -81,12 +81,7 @@ TEST(SimulatedMouseTest, RecordsTheWireWithPausesAndTimestamps) {
 TEST(SimulatedMouseTest, InjectedFaultsReachTheHostAsTheTransportExpects) {
   ConnectedMouse m;
   std::array<std::uint8_t, 128> data{};
-  m.mouse->InjectFault(Fault::FailedFetch);
-  EXPECT_EQ(m.Send(MakePacket(0x83)), CommandPacket{});
-  EXPECT_FALSE(m.ok);
-  EXPECT_EQ(FormatWireEntry(m.mouse->WireLog().back()).back(), '!');
-
-  // The overstated reply length is exercised by the download tests.
+  // Failed fetches and overstated reply lengths are exercised by the download tests.
   m.mouse->InjectFault(Fault::ShortRead);
   m.Transfer(MakePacket(0x90, 0), data);
   EXPECT_FALSE(m.ok);
@@ -99,17 +94,13 @@ TEST(SimulatedMouseTest, InjectedFaultsReachTheHostAsTheTransportExpects) {
 
 TEST(SimulatedMouseTest, UnpluggedChannelsGoDeadAndPlugListsTheMouseAgain) {
   ConnectedMouse m;
-  std::vector<std::pair<std::uint32_t, std::wstring>> notices;
-  m.mouse->SetNoticeSink([&](std::uint32_t code, const std::wstring& path) { notices.emplace_back(code, path); });
+  // One notice per interface each way is checked through the link by the device-change tests.
   m.mouse->Unplug();
-  EXPECT_EQ(notices.size(), 4u);
   EXPECT_EQ(m.mouse->PresentInterfaces().size(), 2u) << "the unrelated devices stay";
   EXPECT_EQ(m.Send(MakePacket(0x83)), CommandPacket{});
   EXPECT_FALSE(m.ok);
 
   m.mouse->Plug();
-  EXPECT_EQ(notices.size(), 8u);
-  EXPECT_EQ(notices.back().first, 0x8000u);
   m.Send(MakePacket(0x83));
   EXPECT_FALSE(m.ok) << "a handle from before the unplug stays dead";
   ASSERT_TRUE(m.link.DiscoverDevice());
