@@ -3,27 +3,21 @@
 #include <cwctype>
 
 #include "core/device/device_change.h"
-#include "device_host_fake.h"
 #include "sim_machine.h"
 
 namespace quendar::device {
 namespace {
 
-using testing::DeviceHostFake;
 using testing::Notice;
 
 using testing::kNotDetected;
 
-struct WiredMachine : testing::SimMachine {
-  explicit WiredMachine(std::vector<sim::SimInterface> listing = sim::DefaultListing())
-      : SimMachine(std::move(listing)) {
-    RouteNoticesTo(host);
-  }
+struct WiredMachine : testing::HostedMachine {
+  using HostedMachine::HostedMachine;
   bool Notify(std::uint32_t code, std::uint32_t type, std::wstring path) {
     const DeviceChangeNotice notice{type, std::move(path)};
     return OnDeviceChange(link, host, code, &notice);
   }
-  DeviceHostFake host;
 };
 
 const std::wstring kCommandPath = sim::MakeInterface(sim::InterfaceRole::Command).path;

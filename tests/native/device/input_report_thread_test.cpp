@@ -4,21 +4,18 @@
 
 #include "core/device/device_change.h"
 #include "core/device/input_report_thread.h"
-#include "device_host_fake.h"
 #include "sim_machine.h"
 #include "wait_until.h"
 
 namespace quendar::device {
 namespace {
 
-using testing::DeviceHostFake;
 using testing::Notice;
 using testing::StageNotice;
 using testing::WaitUntil;
 
 // The test thread plays the dialog thread: it discovers and handles the sim's notices.
-struct ReaderMachine : testing::SimMachine {
-  ReaderMachine() { RouteNoticesTo(host); }
+struct ReaderMachine : testing::HostedMachine {
   ~ReaderMachine() { reader.reset(); }
   // Start-up order: discovery, the held reader, its release when the mouse was found.
   void StartUp() {
@@ -37,7 +34,6 @@ struct ReaderMachine : testing::SimMachine {
     EXPECT_EQ(host.Notices().back(), StageNotice(stage));
   }
 
-  DeviceHostFake host;
   std::optional<InputReportThread> reader;
 };
 

@@ -6,6 +6,7 @@
 
 #include "core/device/device_change.h"
 #include "core/device/device_link.h"
+#include "native/device/device_host_fake.h"
 #include "sim/sim_hid_backend.h"
 
 namespace quendar::device::testing {
@@ -33,6 +34,15 @@ struct SimMachine {
   std::shared_ptr<sim::SimulatedMouse> mouse;
   sim::SimHidBackend backend;
   DeviceLink link;
+};
+
+// The machine with the application shell listening to its notices.
+struct HostedMachine : SimMachine {
+  explicit HostedMachine(std::vector<sim::SimInterface> listing = sim::DefaultListing())
+      : SimMachine(std::move(listing)) {
+    RouteNoticesTo(host);
+  }
+  DeviceHostFake host;
 };
 
 }  // namespace quendar::device::testing
