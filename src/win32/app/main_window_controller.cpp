@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <map>
+#include <utility>
 #include <variant>
 
 #include "core/app/app_messages.h"
@@ -211,7 +212,24 @@ void MainWindowController::Carry(const ui::main::Effects& effects) {
       RequestPointerNotices();
     } else if (const auto* thumb = std::get_if<ui::main::PlaceThumb>(&effect)) {
       PlaceThumb(thumb->box);
+    } else if (const auto* colour = std::get_if<ui::main::ChooseColour>(&effect)) {
+      OweModal([this, target = colour->target] { ChooseColour(target); });
     }
+  }
+}
+
+void MainWindowController::OweModal(std::function<void()> run) {
+  if (owedModals_.empty()) ::PostMessageW(window_, kAfterInputMessage, 0, 0);
+  owedModals_.push_back(std::move(run));
+}
+
+void MainWindowController::RunOwedModals() {
+  for (const std::function<void()>& run : std::exchange(owedModals_, {})) run();
+}
+
+void MainWindowController::ChooseColour(int target) {
+  if (const std::optional<ui::Color> colour = panelPlatform_->ChooseColour()) {
+    Carry(view_.ColourChosen(target, *colour));
   }
 }
 
@@ -253,13 +271,15 @@ void MainWindowController::Run(Command command) {
       break;
     case Command::OpenHelp: call(dialogs_.openHelp); break;
     case Command::CloseHelp: call(dialogs_.closeHelp); break;
-    case Command::Hide: ::ShowWindow(window_, SW_HIDE); break;
+    case Command::Hide: call(dialogs_.hide); break;
     case Command::Close:
       // The same way out as the tray's "Exit": the window releases what it holds and the loop ends.
       ::PostMessageW(window_, WM_COMMAND, app::kExitCommand, 0);
       break;
     case Command::OpenProfileManager: call(dialogs_.openProfileManager); break;
-    case Command::RunMacroManager: call(dialogs_.runMacroManager); break;
+    case Command::RunMacroManager:
+      OweModal([this, call] { call(dialogs_.runMacroManager); });
+      break;
     case Command::DragWindow:
       // Handed on as a press on a caption bar: the system moves the window while the button is held.
       ::ReleaseCapture();

@@ -2,6 +2,9 @@
 // The platform's side of the host pointer settings and their warnings.
 #include <windows.h>
 
+#include <functional>
+#include <string>
+
 #include "core/app/host_pointer_settings.h"
 
 namespace quendar::win32 {
@@ -11,14 +14,16 @@ class Win32SystemParameters final : public app::SystemParametersPort {
   bool Apply(const app::SystemParameterCall& call) override;
 };
 
-// "Warning" message boxes with an OK button, owned by the main window.
-class WarningBoxes final : public app::WarningPort {
+// "Warning" message boxes owed to the user: a warning met in the middle of Save or Reset is recorded and
+// shown once that operation is over, never from inside it.
+class OwedWarnings final : public app::WarningPort {
  public:
-  explicit WarningBoxes(const HWND& owner) : owner_(owner) {}
-  void Warn(std::wstring_view text) override;
+  using Owe = std::function<void(std::wstring text, std::wstring caption)>;
+  explicit OwedWarnings(Owe owe) : owe_(std::move(owe)) {}
+  void Warn(std::wstring_view text) override { owe_(std::wstring(text), L"Warning"); }
 
  private:
-  const HWND& owner_;  // the main window's handle, which exists only once the dialog is created
+  Owe owe_;
 };
 
 }  // namespace quendar::win32

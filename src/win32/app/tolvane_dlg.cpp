@@ -7,6 +7,7 @@
 #include "core/ui/interface_language.h"
 #include "win32/app/resource_ids.h"
 #include "win32/app/win32_host_services.h"
+#include "win32/framework/left_press.h"
 #include "win32/macros/macro_manager_dialog.h"
 #include "win32/profiles/module_path.h"
 
@@ -41,12 +42,13 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {app::kProfileRequestMessage, &CTolvaneDlg::OnProfileRequest},
       {WM_DEVICECHANGE, &CTolvaneDlg::OnDeviceChange},
       {WM_LBUTTONDOWN, &CTolvaneDlg::OnLeftButtonDown},
-      {WM_LBUTTONDBLCLK, &CTolvaneDlg::OnLeftButtonDown},
+      {WM_LBUTTONDBLCLK, &CTolvaneDlg::OnLeftButtonDoubleClick},
       {WM_MOUSEMOVE, &CTolvaneDlg::OnMouseMove},
       {WM_MOUSEHOVER, &CTolvaneDlg::OnMouseHover},
       {WM_MOUSELEAVE, &CTolvaneDlg::OnMouseLeave},
       {app::kScrollThumbMessage, &CTolvaneDlg::OnScrollThumb},
       {WM_COMMAND, &CTolvaneDlg::OnCommand},
+      {kAfterInputMessage, &CTolvaneDlg::OnAfterInput},
       {WM_PRINTCLIENT, &CTolvaneDlg::OnPrintClient},
   };
   return table;
@@ -135,6 +137,7 @@ void CTolvaneDlg::CreateProfilesUi() {
     if (!profilesUi_->OpenHelp()) controller_->HelpClosed();
   };
   dialogs.closeHelp = [this] { profilesUi_->CloseHelp(); };
+  dialogs.hide = [this] { Hide(); };
   dialogs.openProfileManager = [this] {
     if (!profilesUi_->OpenProfileManager()) controller_->ProfileManagerClosed();
   };
@@ -349,6 +352,13 @@ MessageResult CTolvaneDlg::OnLeftButtonDown(WPARAM, LPARAM lParam) {
   return 0;
 }
 
+MessageResult CTolvaneDlg::OnLeftButtonDoubleClick(WPARAM wParam, LPARAM lParam) {
+  // Everything drawn on the main window is a surface control; its list boxes and thumb are windows of
+  // their own.
+  if (!IsLeftPress(WM_LBUTTONDBLCLK, ui::ClickTarget::Surface)) return 0;
+  return OnLeftButtonDown(wParam, lParam);
+}
+
 MessageResult CTolvaneDlg::OnMouseMove(WPARAM, LPARAM lParam) {
   controller_->OnMove(PointOf(lParam));
   return 0;
@@ -376,6 +386,12 @@ MessageResult CTolvaneDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   // The dialog manager's Enter / Escape and stray IDOK / IDCANCEL never end the main window.
   if (lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) return 0;
   return std::nullopt;
+}
+
+MessageResult CTolvaneDlg::OnAfterInput(WPARAM, LPARAM) {
+  if (controller_) controller_->RunOwedModals();
+  RefreshCompanion();
+  return 0;
 }
 
 MessageResult CTolvaneDlg::OnPrintClient(WPARAM dc, LPARAM) {

@@ -72,11 +72,13 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   MessageResult OnProfileRequest(WPARAM, LPARAM);
   MessageResult OnDeviceChange(WPARAM, LPARAM);
   MessageResult OnLeftButtonDown(WPARAM, LPARAM);
+  MessageResult OnLeftButtonDoubleClick(WPARAM, LPARAM);
   MessageResult OnMouseMove(WPARAM, LPARAM);
   MessageResult OnMouseHover(WPARAM, LPARAM);
   MessageResult OnMouseLeave(WPARAM, LPARAM);
   MessageResult OnScrollThumb(WPARAM, LPARAM);
   MessageResult OnCommand(WPARAM, LPARAM);
+  MessageResult OnAfterInput(WPARAM, LPARAM);
   MessageResult OnPrintClient(WPARAM, LPARAM);
   void OnExit();
 
@@ -129,7 +131,9 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   ui::InterfaceLanguage language_;
   std::unique_ptr<app::HostServices> hostServices_;
   Win32SystemParameters systemParameters_;
-  WarningBoxes warnings_{window_};
+  OwedWarnings warnings_{[this](std::wstring text, std::wstring caption) {
+    session_->messages().Add({std::move(text), std::move(caption)});
+  }};
   std::shared_ptr<device::HidBackend> hidBackend_;
   std::unique_ptr<device::DeviceLink> link_;
   std::unique_ptr<app::AppSession> session_;

@@ -6,6 +6,7 @@
 #include <set>
 #include <vector>
 
+#include "core/ui/double_click.h"
 #include "core/ui/main/main_view.h"
 #include "core/ui/skin_manifest.h"
 #include "native/ui/manifest_sizes.h"
@@ -401,6 +402,17 @@ TEST_F(MainViewTest, ResetCollapsesEverythingReturnsTheSideViewAndPaintsAll) {
   EXPECT_FALSE(view.state().assignmentOpen);
   EXPECT_TRUE(Expanded().empty());
   EXPECT_EQ(effects, (Effects{PlaceThumb{kInitialThumb}, Repaint{region::kWindow}}));
+}
+
+// A press handled twice starts and stops a recording, adds two macros or flips a switch back: only the
+// thumb takes the second press of a double click, and list boxes keep their own double-click action.
+TEST(DoubleClickRule, SecondPressByControlKind) {
+  const std::pair<ClickTarget, SecondPress> rule[] = {
+      {ClickTarget::ScrollThumb, SecondPress::Press},
+      {ClickTarget::ListBox, SecondPress::ListDoubleClick},
+      {ClickTarget::Surface, SecondPress::Ignore},
+  };
+  for (const auto& [target, second] : rule) EXPECT_EQ(SecondPressOn(target), second);
 }
 
 }  // namespace

@@ -74,8 +74,15 @@ struct TrackPointer {
   friend bool operator==(const TrackPointer&, const TrackPointer&) = default;
 };
 
+// Ask the user for a colour with the system's modal colour dialog once the event that asked is fully
+// handled (never from inside it); the answer comes back through MainView::ColourChosen with `target`.
+struct ChooseColour {
+  int target = 0;  // the panel's own id for what is being coloured
+  friend bool operator==(const ChooseColour&, const ChooseColour&) = default;
+};
+
 using Effect = std::variant<Repaint, RunCommand, ToggleFunctionList, CloseRowLists, HighlightButton, ShowDropdown,
-                            PlaceThumb, TrackPointer>;
+                            PlaceThumb, TrackPointer, ChooseColour>;
 using Effects = std::vector<Effect>;
 
 }  // namespace quendar::ui::main

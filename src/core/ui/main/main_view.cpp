@@ -297,6 +297,17 @@ Effects MainView::Apply(const Effects& fromLists) {
   return Finish(pass);
 }
 
+Effects MainView::ColourChosen(int target, Color colour) {
+  Pass pass;
+  Effects out;
+  for (std::size_t i = 0; i < kPanelSlotCount; ++i) {
+    Panel* panel = panels_.at(static_cast<PanelSlot>(i));
+    if (panel != nullptr && panel->OnColourChosen(target, colour, out)) break;
+  }
+  for (const Effect& e : out) Emit(e, pass);
+  return Finish(pass);
+}
+
 Effects MainView::ControlNotice(int id, int code) {
   Pass pass;
   Effects out;

@@ -40,6 +40,8 @@ class MainView {
   Effects ShowView(MouseView view);
   // Effects a function list produced on its own (a commit from a list notice).
   Effects Apply(const Effects& fromLists);
+  // The colour dialog of a ChooseColour effect closed with OK.
+  Effects ColourChosen(int target, Color colour);
   // A child control's notification: the panels' controls, then the function lists'.
   Effects ControlNotice(int id, int code);
 
