@@ -8,10 +8,12 @@
 
 #include "core/app/app_messages.h"
 #include "core/ui/draw/png_size.h"
+#include "core/ui/skin_manifest.h"
 #include "core/ui/panels/settings_panels.h"
 #include "core/macros/macro_store.h"
 #include "win32/assignment/win32_assignment_platform.h"
 #include "win32/panels/win32_panel_platform.h"
+#include "win32/ui/load_png.h"
 #include "win32/ui/painter.h"
 
 namespace quendar::win32 {
@@ -80,15 +82,19 @@ bool MainWindowController::LoadSkin(const std::wstring& folder) {
   skin_.ChangeFolder(folder);
   skin_.SetLanguage(language_.language());
   functionLists_->SetLanguage(language_.language());
-  const Dib32* background = skin_.images().Find("/main.png");
-  if (background == nullptr) return false;
-  // The window is as large as its background, at the same place and Z order.
-  RECT frame{0, 0, background->size().width, background->size().height};
+  const Dib32* background = skin_.images().Find(ui::skin::kMainBackground.name);
+  backgroundMissing_ = background == nullptr;
+  // The window is as large as its background, at the same place and Z order. Without one it keeps the
+  // size every region is laid out for, so the bottom commands and close still work, and the user is told
+  // once, after start-up.
+  const ui::Size size = background != nullptr ? background->size() : ui::Size{region::kWindow.Width(), region::kWindow.Height()};
+  if (backgroundMissing_) ::PostMessageW(window_, kLoadImageFailedMessage, 0, 0);
+  RECT frame{0, 0, size.width, size.height};
   ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_EXSTYLE)));
   ::SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  return true;
+  return !backgroundMissing_;
 }
 
 void MainWindowController::SetTextColor(ui::Color color) {
@@ -108,7 +114,8 @@ void MainWindowController::CreateFonts(const ui::MainWindowFonts& fonts) {
 
 void MainWindowController::RefreshContent() {
   const auto& captions = session_.files().captions();
-  view_.SetContent({language_.language(), skin_.settings().textColor, {captions.data(), captions.size()}});
+  view_.SetContent(
+      {language_.language(), skin_.settings().textColor, {captions.data(), captions.size()}, backgroundMissing_});
 }
 
 // --- Painting ----------------------------------------------------------------------------------
@@ -172,25 +179,25 @@ void MainWindowController::ClosePopupLists() {
 
 // --- Input -------------------------------------------------------------------------------------
 
-void MainWindowController::OnPress(ui::Point point) { Carry(view_.Press(point)); }
+void MainWindowController::OnPress(ui::Point point) { CarryInput(view_.Press(point)); }
 
-void MainWindowController::OnMove(ui::Point point) { Carry(view_.Move(point)); }
+void MainWindowController::OnMove(ui::Point point) { CarryInput(view_.Move(point)); }
 
 void MainWindowController::OnHover(ui::Point point) {
   trackingPointer_ = false;  // a hover notice is one-shot: the next movement asks for another
-  Carry(view_.Hover(point));
+  CarryInput(view_.Hover(point));
 }
 
 void MainWindowController::OnLeave() {
   trackingPointer_ = false;
-  Carry(view_.Leave());
+  CarryInput(view_.Leave());
 }
 
-void MainWindowController::OnThumbMoved(int top) { Carry(view_.ThumbMoved(top)); }
+void MainWindowController::OnThumbMoved(int top) { CarryInput(view_.ThumbMoved(top)); }
 
 bool MainWindowController::OnChildCommand(WPARAM wParam, LPARAM) {
   const ui::main::Effects effects = view_.ControlNotice(LOWORD(wParam), HIWORD(wParam));
-  Carry(effects);
+  CarryInput(effects);
   return !effects.empty();
 }
 
@@ -214,17 +221,28 @@ void MainWindowController::Carry(const ui::main::Effects& effects) {
       PlaceThumb(thumb->box);
     } else if (const auto* colour = std::get_if<ui::main::ChooseColour>(&effect)) {
       OweModal([this, target = colour->target] { ChooseColour(target); });
+    } else if (std::holds_alternative<RunOwedDialog>(effect)) {
+      OweModal([this] { Carry(view_.RunOwedDialog()); });
     }
   }
 }
 
-void MainWindowController::OweModal(std::function<void()> run) {
-  if (owedModals_.empty()) ::PostMessageW(window_, kAfterInputMessage, 0, 0);
-  owedModals_.push_back(std::move(run));
+void MainWindowController::CarryInput(const ui::main::Effects& effects) {
+  Carry(effects);
+  // Posted only now: a press's window drag (the system's move loop, which dispatches posted messages)
+  // is over, so no modal window opens while the button is still held.
+  if (!owedModals_.empty() && !owedPosted_) {
+    owedPosted_ = ::PostMessageW(window_, kAfterInputMessage, 0, 0) != FALSE;
+  }
 }
 
+void MainWindowController::OweModal(std::function<void()> run) { owedModals_.push_back(std::move(run)); }
+
 void MainWindowController::RunOwedModals() {
+  owedPosted_ = false;
   for (const std::function<void()>& run : std::exchange(owedModals_, {})) run();
+  // What a modal window's answer asks for in turn (a colour, another dialog) waits for the next round.
+  CarryInput({});
 }
 
 void MainWindowController::ChooseColour(int target) {

@@ -26,7 +26,8 @@ namespace quendar::win32 {
 class Win32PanelPlatform;
 
 // Posted to the main window when an input asked for a modal window (the colour dialog, the macro
-// manager): their own message loops run only once that input's handling is over, never inside it.
+// manager, a key capture or macro choice dialog): their own message loops run only once that input's
+// handling is over, never inside it.
 inline constexpr UINT kAfterInputMessage = WM_APP + 0x2B1;
 class Win32AssignmentPlatform;
 
@@ -94,6 +95,8 @@ class MainWindowController {
   void RequestPointerNotices();
   void PlaceThumb(const ui::Rect& box);
   void AttachFunctionLists();
+  // Carries out an input's effects; then asks for the modal windows they owe.
+  void CarryInput(const ui::main::Effects& effects);
   void OweModal(std::function<void()> run);
   void ChooseColour(int target);
 
@@ -113,8 +116,10 @@ class MainWindowController {
   ui::main::MainView view_;
   MainWindowDialogs dialogs_;
   std::vector<std::function<void()>> owedModals_;
+  bool owedPosted_ = false;
   std::unique_ptr<ScrollThumb> thumb_;
   bool trackingPointer_ = false;
+  bool backgroundMissing_ = false;
 };
 
 }  // namespace quendar::win32

@@ -8,6 +8,7 @@
 #include "win32/app/resource_ids.h"
 #include "win32/app/win32_host_services.h"
 #include "win32/framework/left_press.h"
+#include "win32/ui/load_png.h"
 #include "win32/macros/macro_manager_dialog.h"
 #include "win32/profiles/module_path.h"
 
@@ -49,6 +50,7 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {app::kScrollThumbMessage, &CTolvaneDlg::OnScrollThumb},
       {WM_COMMAND, &CTolvaneDlg::OnCommand},
       {kAfterInputMessage, &CTolvaneDlg::OnAfterInput},
+      {kLoadImageFailedMessage, &CTolvaneDlg::OnLoadImageFailed},
       {WM_PRINTCLIENT, &CTolvaneDlg::OnPrintClient},
   };
   return table;
@@ -391,6 +393,11 @@ MessageResult CTolvaneDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 MessageResult CTolvaneDlg::OnAfterInput(WPARAM, LPARAM) {
   if (controller_) controller_->RunOwedModals();
   RefreshCompanion();
+  return 0;
+}
+
+MessageResult CTolvaneDlg::OnLoadImageFailed(WPARAM, LPARAM) {
+  ShowLoadImageFailed(hwnd());
   return 0;
 }
 

@@ -79,6 +79,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   MessageResult OnScrollThumb(WPARAM, LPARAM);
   MessageResult OnCommand(WPARAM, LPARAM);
   MessageResult OnAfterInput(WPARAM, LPARAM);
+  MessageResult OnLoadImageFailed(WPARAM, LPARAM);
   MessageResult OnPrintClient(WPARAM, LPARAM);
   void OnExit();
 

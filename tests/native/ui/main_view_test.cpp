@@ -46,7 +46,11 @@ class FunctionListsFake : public FunctionLists {
   void Close(int button) override {
     if (open.erase(button) > 0) closed.push_back(button);
   }
-  void CloseAll() override { ADD_FAILURE() << "the main view never closes every list itself"; }
+  void CloseAll() override {
+    open.clear();
+    ++closedAll;
+  }
+  int closedAll = 0;
   std::set<int> open;
   std::vector<int> toggled;
   std::vector<int> closed;
@@ -137,6 +141,18 @@ TEST_F(MainViewTest, HelpTogglesAndAnyOtherPressClosesIt) {
   PressIn(region::kHelp);
   EXPECT_EQ(Commands(PressIn(region::kCancel)), std::vector{C::Cancel});
   EXPECT_TRUE(view.state().helpOpen);
+}
+
+TEST_F(MainViewTest, EveryWindowAPressOpensClosesThePopupListsFirst) {
+  const Rect macroManagerTitle = LayOutLeftColumn(view.state(), view.panelSizes()).title[2];
+  for (const Rect& opener : {region::kHelp, region::kConfig, macroManagerTitle}) {
+    lists.open = {3};
+    const int before = lists.closedAll;
+    PressIn(opener);
+    EXPECT_TRUE(lists.open.empty()) << opener.left << "," << opener.top;
+    EXPECT_EQ(lists.closedAll, before + 1);
+  }
+  EXPECT_EQ(lists.closedAll, 3) << "closing the help panel opens nothing";
 }
 
 TEST_F(MainViewTest, ConfigOpensOneProfileManagerUntilItCloses) {

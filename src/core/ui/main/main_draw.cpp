@@ -71,7 +71,11 @@ class Builder {
 };
 
 void DrawFrame(Builder& b, const MainViewState& state) {
-  b.Image(skin::kMainBackground.name, {0, 0});
+  if (b.content().backgroundMissing) {
+    b.list().Fill(region::kWindow, kMissingBackgroundFill);
+  } else {
+    b.Image(skin::kMainBackground.name, {0, 0});
+  }
   b.Image(skin::kLogo.name, skin::kLogo.at);
   b.Image(skin::kModelBadge.name, skin::kModelBadge.at);
   for (const HotButtonRegion& region : kHotButtons) {

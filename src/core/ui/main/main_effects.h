@@ -81,8 +81,14 @@ struct ChooseColour {
   friend bool operator==(const ChooseColour&, const ChooseColour&) = default;
 };
 
+// A function list's commit needs a modal dialog (key capture, macro choice): once the event is fully
+// handled, MainView::RunOwedDialog runs it.
+struct RunOwedDialog {
+  friend bool operator==(const RunOwedDialog&, const RunOwedDialog&) = default;
+};
+
 using Effect = std::variant<Repaint, RunCommand, ToggleFunctionList, CloseRowLists, HighlightButton, ShowDropdown,
-                            PlaceThumb, TrackPointer, ChooseColour>;
+                            PlaceThumb, TrackPointer, ChooseColour, RunOwedDialog>;
 using Effects = std::vector<Effect>;
 
 }  // namespace quendar::ui::main

@@ -139,6 +139,8 @@ class FunctionLists {
     (void)id, (void)code, (void)out;
     return false;
   }
+  // Runs the modal dialog a RunOwedDialog effect announced, if it is still owed.
+  virtual void RunOwedDialog(Effects& out) { (void)out; }
 };
 
 }  // namespace quendar::ui::main
