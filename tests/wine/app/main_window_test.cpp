@@ -1,13 +1,16 @@
 // The main window of the demo program as a user meets it: what the screen shows after the view buttons and
 // a hover (compared with the skin's own images), dragging by an empty area, Hide, and Close. "Save" with
-// its 31 exchanges is the demo's end-to-end test.
+// its 31 exchanges is the demo's end-to-end test. A skin without its main background still gives a usable
+// window.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
+#include "core/ui/draw/missing_images.h"
 #include "core/ui/main/main_layout.h"
 #include "core/ui/skin_manifest.h"
 #include "win32/framework/gdiplus_session.h"
@@ -144,6 +147,31 @@ TEST_F(DemoMainWindow, HideHidesAndCloseEndsTheProgramWithZero) {
   ASSERT_TRUE(demo_.Show());
   Press({985, 12});
   EXPECT_EQ(demo_.process().WaitForExit(), 0u);
+}
+
+// A skin without "/main.png": the window keeps the size its regions are laid out for, says so once after
+// start-up, and its commands still work.
+TEST(DemoWithoutMainBackground, StartsSaysSoOnceAndSaveAndCloseWork) {
+  DemoProgram demo({}, [](const std::filesystem::path& folder) {
+    std::filesystem::remove(folder / L"Skins" / L"Default" / L"main.png");
+  });
+  ASSERT_TRUE(demo.ready());
+  const std::wstring text(ui::kLoadImageFailedText);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = FindMessageBox(demo.process(), text)) != nullptr; }));
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }));
+
+  ASSERT_TRUE(demo.Show());
+  RECT client{};
+  ::GetClientRect(demo.mainWindow(), &client);
+  EXPECT_EQ(client.right, region::kWindow.Width());
+  EXPECT_EQ(client.bottom, region::kWindow.Height());
+  demo.ClickMain(950, 620);  // "Save"
+  ASSERT_TRUE(demo.WaitForState(L"Last download: 31 exchanges"));
+  EXPECT_EQ(FindMessageBox(demo.process(), text), nullptr) << "said once, not at every paint";
+  demo.ClickMain(985, 12);  // close
+  EXPECT_EQ(demo.process().WaitForExit(), 0u);
 }
 
 }  // namespace
