@@ -229,7 +229,8 @@ void CTolvaneDlg::AddTrayIcon(std::wstring_view tooltip) {
 }
 
 void CTolvaneDlg::ShowMessage(std::wstring_view text) {
-  hostServices_->ShowMessage(text, language_.text(ui::TextSlot::WindowTitle));
+  // Owed: shown once the dialog's initialisation is over, not from inside it.
+  session_->messages().Add({std::wstring(text), std::wstring(language_.text(ui::TextSlot::WindowTitle))});
 }
 
 // --- The window as the core sees it -----------------------------------------------------------

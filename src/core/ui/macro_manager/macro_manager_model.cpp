@@ -390,13 +390,15 @@ void MacroManagerModel::SaveAfterChange(bool wasCut, Effects& effects) {
 
 KeyVerdict MacroManagerModel::FilterKey(KeyMessageKind kind, std::uint32_t virtualKey, bool editorOpen) const {
   if (virtualKey == kVirtualKeyLeftWindows || virtualKey == kVirtualKeyRightWindows) return KeyVerdict::Consume;
-  // Keys typed for a recording are the recording's only (the hook has seen them already): none moves
-  // the list's selection or acts on the dialog.
-  if (session_.recorder.phase() != macros::RecordPhase::Stopped) return KeyVerdict::Consume;
+  // Keys typed for a running recording are the recording's only (the hook has seen them already): none
+  // moves the list's selection or acts on the dialog.
+  if (recording()) return KeyVerdict::Consume;
   if (kind != KeyMessageKind::KeyDown) return KeyVerdict::Pass;
   if (virtualKey == kVirtualKeyEscape) return KeyVerdict::Consume;
   if (virtualKey != kVirtualKeyEnter) return KeyVerdict::Pass;
-  // Enter commits an open edit or acts as OK, which builds the table the caller takes.
+  // Enter is held back while a recording may see it; afterwards it commits an open edit or acts as OK,
+  // which builds the table the caller takes.
+  if (session_.recorder.phase() != macros::RecordPhase::Stopped) return KeyVerdict::Consume;
   return editorOpen ? KeyVerdict::Pass : KeyVerdict::ActAsOk;
 }
 
