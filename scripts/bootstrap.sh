@@ -9,7 +9,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-utils imagemagick nsis
-  fonts-liberation fonts-wqy-zenhei
+  fonts-liberation fonts-wqy-zenhei fonts-wqy-microhei
 )
 
 missing=()

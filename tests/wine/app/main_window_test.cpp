@@ -178,6 +178,7 @@ TEST(DemoMainWindowPictures, BothViewsSectionsAndSimplifiedChinese) {
     ClickAt(main, 140, 117);
     ClickAt(main, 800, 42);   // CPI, then Lighting below its panel
     ClickAt(main, 800, 299);
+    ClickAt(main, 530, 540);  // "Top"
     PointAt(main, 185, 202);  // resting on Button 3's box
     settle();
     SaveWindowScreenshot(main, L"main-sections");

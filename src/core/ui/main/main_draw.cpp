@@ -113,7 +113,7 @@ void DrawAssignmentRows(Builder& b, const MainViewState& state, const LeftColumn
     b.list().Text(std::wstring(ButtonText(content.language, button)), DropdownLabel(row), FontRole::Label,
                   content.textColor, TextAlign::Left);
     if (static_cast<std::size_t>(button) <= content.captions.size())
-      b.Caption(content.captions[static_cast<std::size_t>(button - 1)], DropdownBox(row));
+      b.Caption(content.captions[static_cast<std::size_t>(button - 1)], DropdownCaptionBox(row));
   }
 }
 
