@@ -82,7 +82,8 @@ AddResult AddProfile(ProfileListModel& list) {
   }
   const auto make = [&](long long n) { return stem + L"_" + std::to_wstring(n); };
   const auto taken = [&](const std::wstring& name) {
-    return std::ranges::any_of(list.names, [&](const std::wstring& other) { return text::EqualsIgnoringCase(other, name); });
+    return std::ranges::any_of(list.names,
+                               [&](const std::wstring& other) { return text::EqualsIgnoringCase(other, name); });
   };
   while (taken(make(number)) && number < LLONG_MAX) ++number;
   list.names.push_back(make(number));

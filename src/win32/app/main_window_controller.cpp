@@ -87,7 +87,8 @@ bool MainWindowController::LoadSkin(const std::wstring& folder) {
   // The window is as large as its background, at the same place and Z order. Without one it keeps the
   // size every region is laid out for, so the bottom commands and close still work, and the user is told
   // once, after start-up.
-  const ui::Size size = background != nullptr ? background->size() : ui::Size{region::kWindow.Width(), region::kWindow.Height()};
+  const ui::Size size =
+      background != nullptr ? background->size() : ui::Size{region::kWindow.Width(), region::kWindow.Height()};
   if (backgroundMissing_) ::PostMessageW(window_, kLoadImageFailedMessage, 0, 0);
   RECT frame{0, 0, size.width, size.height};
   ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
