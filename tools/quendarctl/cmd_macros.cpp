@@ -8,6 +8,7 @@
 #include "command_registry.h"
 #include "core/ini/text_encoding.h"
 #include "core/macros/macro_store.h"
+#include "platform/platform_file_system.h"
 
 namespace quendar::ctl {
 namespace {
@@ -25,7 +26,8 @@ const CommandRegistration kMacros{{
           io.err << "quendarctl macros: cannot open '" << *file << "': no such file\n";
           return 1;
         }
-        const macros::BuiltMacroTable built = macros::MacroStore(path).BuildMacroTable();
+        platform::PlatformFileSystem disk;
+        const macros::BuiltMacroTable built = macros::MacroStore(disk, path).BuildMacroTable();
         for (std::size_t k = 0; k < macros::kMacroCount; ++k) {
           io.out << PackedHex(std::span(built.table).subspan(k * macros::kMacroBlockSize, macros::kMacroBlockSize))
                  << "\n";

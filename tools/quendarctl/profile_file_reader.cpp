@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/ini/text_encoding.h"
+#include "platform/platform_file_system.h"
 
 namespace quendar::ctl {
 
@@ -26,7 +27,8 @@ ProfileFileRead ReadProfileFile(const std::string& pathUtf8) {
                    std::to_string(profiles::kDataFileSize) + " bytes";
     return result;
   }
-  const profiles::DataFileRead read = profiles::ReadDataFile(path);
+  platform::PlatformFileSystem disk;
+  const profiles::DataFileRead read = profiles::ReadDataFile(disk, path);
   if (read.status != profiles::DataFileStatus::Loaded) {
     result.error = "cannot read '" + pathUtf8 + "' as a profile file";
     return result;

@@ -17,6 +17,7 @@
 #include "core/device/device_link.h"
 #include "core/device/input_report_thread.h"
 #include "core/ui/interface_language.h"
+#include "platform/platform_file_system.h"
 #include "win32/app/app_environment.h"
 #include "win32/app/main_window_controller.h"
 #include "win32/app/reader_bridge.h"
@@ -135,6 +136,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   OwedWarnings warnings_{[this](std::wstring text, std::wstring caption) {
     session_->messages().Add({std::move(text), std::move(caption)});
   }};
+  platform::PlatformFileSystem fileSystem_;
   std::shared_ptr<device::HidBackend> hidBackend_;
   std::unique_ptr<device::DeviceLink> link_;
   std::unique_ptr<app::AppSession> session_;
