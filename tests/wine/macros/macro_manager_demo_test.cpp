@@ -124,10 +124,11 @@ TEST(DemoMacroManager, DoubleClicksOnNewAndRecordCountOnce) {
   DemoProgram demo;
   ASSERT_TRUE(demo.ready());
   const auto store = demo.folder() / L"record.ini";
-  const std::vector<std::wstring> names = macros::MacroStore(store).ListMacroNames();
+  platform::PlatformFileSystem disk;
+  const std::vector<std::wstring> names = macros::MacroStore(disk, store).ListMacroNames();
   ASSERT_FALSE(names.empty());
   ASSERT_LT(names.size(), 11u);
-  const std::vector<std::wstring> items = macros::MacroStore(store).LoadMacro(names.front()).items;
+  const std::vector<std::wstring> items = macros::MacroStore(disk, store).LoadMacro(names.front()).items;
   ASSERT_FALSE(items.empty()) << "the bundled store's first macro has items";
   if (HWND mouse = ::FindWindowW(L"QuendarSimulatedMouse", nullptr))
     ::SetWindowPos(mouse, nullptr, 0, 880, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -157,10 +158,10 @@ TEST(DemoMacroManager, DoubleClicksOnNewAndRecordCountOnce) {
   Key('A', false);  // recorded only if the recording still runs after the double click
   Key('A', true);
   EXPECT_TRUE(WaitFor([&] { return ::SendMessageW(sequence, LB_GETCOUNT, 0, 0) >= 2; })) << "still recording";
-  EXPECT_EQ(macros::MacroStore(store).LoadMacro(names.front()).items, items) << "nothing stored over the items";
+  EXPECT_EQ(macros::MacroStore(disk, store).LoadMacro(names.front()).items, items) << "nothing stored over the items";
   ::PostMessageW(dialog, WM_CLOSE, 0, 0);  // leaves without the recording
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
-  EXPECT_EQ(macros::MacroStore(store).LoadMacro(names.front()).items, items);
+  EXPECT_EQ(macros::MacroStore(disk, store).LoadMacro(names.front()).items, items);
   EXPECT_EQ(demo.Exit(), 0u);
 }
 
