@@ -4,8 +4,10 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/app/host_pointer_settings.h"
+#include "core/app/user_messages.h"
 
 namespace quendar::win32 {
 
@@ -15,15 +17,17 @@ class Win32SystemParameters final : public app::SystemParametersPort {
 };
 
 // "Warning" message boxes owed to the user: a warning met in the middle of Save or Reset is recorded and
-// shown once that operation is over, never from inside it.
+// shown once that operation is over, never from inside it. The window shows them before the operation's
+// other owed messages: a warning says what the outcome means, the file messages after it the details.
 class OwedWarnings final : public app::WarningPort {
  public:
-  using Owe = std::function<void(std::wstring text, std::wstring caption)>;
-  explicit OwedWarnings(Owe owe) : owe_(std::move(owe)) {}
-  void Warn(std::wstring_view text) override { owe_(std::wstring(text), L"Warning"); }
+  // `pending` runs when a warning arrives and none was waiting (see UserMessages).
+  explicit OwedWarnings(std::function<void()> pending) : owed_(std::move(pending)) {}
+  void Warn(std::wstring_view text) override { owed_.Add({std::wstring(text), L"Warning"}); }
+  std::vector<app::UserMessage> Take() { return owed_.Take(); }
 
  private:
-  Owe owe_;
+  app::UserMessages owed_;
 };
 
 }  // namespace quendar::win32

@@ -310,6 +310,9 @@ MessageResult CTolvaneDlg::OnDeviceNotice(WPARAM code, LPARAM argument) {
 }
 
 MessageResult CTolvaneDlg::OnShowMessages(WPARAM, LPARAM) {
+  for (const app::UserMessage& message : warnings_.Take()) {
+    hostServices_->ShowMessage(message.text, message.caption);
+  }
   for (const app::UserMessage& message : session_->messages().Take()) {
     hostServices_->ShowMessage(message.text, message.caption);
   }

@@ -133,9 +133,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   ui::InterfaceLanguage language_;
   std::unique_ptr<app::HostServices> hostServices_;
   Win32SystemParameters systemParameters_;
-  OwedWarnings warnings_{[this](std::wstring text, std::wstring caption) {
-    session_->messages().Add({std::move(text), std::move(caption)});
-  }};
+  OwedWarnings warnings_{[this] { ::PostMessageW(window_, app::kShowMessagesMessage, 0, 0); }};
   platform::PlatformFileSystem fileSystem_;
   std::shared_ptr<device::HidBackend> hidBackend_;
   std::unique_ptr<device::DeviceLink> link_;
