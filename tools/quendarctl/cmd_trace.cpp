@@ -15,27 +15,6 @@
 namespace quendar::ctl {
 namespace {
 
-constexpr std::size_t kPacketBytes = 8;
-constexpr std::size_t kChunkBytes = 32;
-
-std::string TraceLine(const sim::WireEntry& entry) {
-  auto payload = [&](std::size_t wanted) {
-    std::vector<std::uint8_t> bytes = entry.Payload();
-    bytes.resize(wanted, 0);  // the report without its ID, as long as the unit it carries
-    return SpacedHex(bytes);
-  };
-  switch (entry.kind) {
-    case sim::WireKind::FeatureOut: return "F> " + payload(kPacketBytes);
-    case sim::WireKind::FeatureIn: return "F< " + payload(kPacketBytes);
-    case sim::WireKind::ReportOut: return "O> " + payload(kChunkBytes);
-    case sim::WireKind::ReportIn: return "I< " + payload(kChunkBytes);
-    case sim::WireKind::Wait:
-      return "wait " + std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(entry.pause).count());
-    case sim::WireKind::EventIn: break;
-  }
-  return {};
-}
-
 const CommandRegistration kTrace{{
     "trace",
     "Print every report and pause of a profile download on a fresh simulated mouse",
@@ -58,7 +37,7 @@ const CommandRegistration kTrace{{
         const device::DownloadResult result = device::SendProfile(contents->record, commands);
         for (const sim::WireEntry& entry : mouse->WireLog()) {
           if (entry.kind == sim::WireKind::EventIn) continue;
-          io.out << TraceLine(entry) << "\n";
+          io.out << WireLine(entry) << "\n";
         }
         if (!result.ok()) {
           io.err << "quendarctl trace: " << device::Describe(*result.failure) << "\n";
