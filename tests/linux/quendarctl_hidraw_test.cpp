@@ -1,0 +1,138 @@
+// quendarctl's device commands over the Linux backend, with hidapi replaced by a fake over the simulated
+// mouse: the wire must be what the Windows path puts on it, and the failures must say what to do.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+#include "cmd_device_support.h"
+#include "core/device/command_set.h"
+#include "core/device/profile_download.h"
+#include "core/profiles/profile_data_file.h"
+#include "sim/sim_hid_backend.h"
+#include "command_registry.h"
+#include "fake_hidapi.h"
+#include "stage_watch.h"
+
+namespace quendar::linux_hid::testing {
+namespace {
+
+const std::string kProfile = std::string(QUENDAR_RUNTIME_DIR) + "/config0.bin";
+
+struct RunResult {
+  int exitCode = 0;
+  std::string out;
+  std::string err;
+};
+
+RunResult RunCtl(std::vector<const char*> args) {
+  args.insert(args.begin(), "quendarctl");
+  std::ostringstream out, err;
+  RunResult result;
+  result.exitCode = ctl::RunCommandLine(static_cast<int>(args.size()), args.data(), {out, err});
+  result.out = out.str();
+  result.err = err.str();
+  return result;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// The reports of a conversation as `trace` prints them; pauses are the pacer's, not the wire's.
+std::vector<std::string> WireLines(const sim::SimulatedMouse& mouse) {
+  std::vector<std::string> lines;
+  for (const sim::WireEntry& entry : mouse.WireLog()) {
+    if (entry.kind != sim::WireKind::Wait && entry.kind != sim::WireKind::EventIn) lines.push_back(ctl::WireLine(entry));
+  }
+  return lines;
+}
+
+TEST(QuendarctlHidraw, ApplyPutsTheSameExchangesOnTheWireAsTheWindowsPath) {
+  // What apply does, on the simulated platform the Windows program's tests run on.
+  auto windowsMouse = sim::SimulatedMouse::Create();
+  {
+    sim::SimHidBackend backend(windowsMouse);
+    device::DeviceLink link(backend);
+    ASSERT_TRUE(link.DiscoverDevice());
+    device::DeviceImage image;
+    device::CommandSet commands(link.Command(), image);
+    ASSERT_FALSE(commands.ConnectSequence());
+    const auto profile = profiles::ReadDataFile(kProfile);
+    ASSERT_EQ(profile.status, profiles::DataFileStatus::Loaded);
+    ASSERT_EQ(device::SendProfile(profile.contents.record, commands).exchanges, 31);
+  }
+
+  FakeHidapiMachine machine(sim::SimulatedMouse::Create());
+  const RunResult apply = RunCtl({"apply", kProfile.c_str()});
+  ASSERT_EQ(apply.exitCode, 0) << apply.err;
+  EXPECT_THAT(apply.out, ::testing::HasSubstr(": 31 exchanges"));
+  EXPECT_EQ(WireLines(machine.Mouse()), WireLines(*windowsMouse));
+  EXPECT_EQ(machine.Mouse().State(), windowsMouse->State());
+}
+
+TEST(QuendarctlHidraw, AMouseThatCannotBeOpenedNamesTheUdevRuleAndItsInstallCommand) {
+  FakeHidapiMachine machine(sim::SimulatedMouse::Create(), EACCES);
+  const RunResult info = RunCtl({"info"});
+  EXPECT_EQ(info.exitCode, 2);
+  EXPECT_THAT(info.err, ::testing::HasSubstr("cannot be opened (Permission denied)"));
+  EXPECT_THAT(info.err, ::testing::HasSubstr(ctl::kUdevRuleName));
+  EXPECT_THAT(info.err, ::testing::HasSubstr(ctl::kUdevInstallCommand));
+}
+
+// An output stream the reader thread writes to while the test waits for a line.
+class WatchedOutput : public std::stringbuf {
+ public:
+  bool WaitFor(const std::string& text) {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::seconds(5), [&] { return text_.find(text) != std::string::npos; });
+  }
+
+ protected:
+  int sync() override {
+    {
+      std::lock_guard lock(mutex_);
+      text_ = str();
+    }
+    changed_.notify_all();
+    return 0;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::string text_;
+};
+
+TEST(QuendarctlHidraw, WatchPrintsTheStageTheMouseSwitchedToWithItsCpi) {
+  FakeHidapiMachine machine(sim::SimulatedMouse::Create());
+  std::string error;
+  ctl::ConnectedMouse mouse = ctl::ConnectMouse(false, error);
+  ASSERT_TRUE(mouse.link) << error;
+
+  WatchedOutput buffer;
+  std::ostream out(&buffer);
+  std::ostringstream err;
+  ctl::CommandIo io{out, err};
+  bool printed = false;
+  const int exitCode = ctl::WatchStages(mouse, io, [&] {
+    // The factory stages: stage 3 is 1500 CPI.
+    EXPECT_EQ(machine.Mouse().PressCpiButton(), 3);
+    printed = buffer.WaitFor("stage 3: 1500 CPI\n");
+  });
+  EXPECT_EQ(exitCode, 0) << err.str();
+  EXPECT_TRUE(printed) << buffer.str();
+}
+
+}  // namespace
+}  // namespace quendar::linux_hid::testing
