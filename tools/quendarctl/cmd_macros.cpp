@@ -2,12 +2,14 @@
 // line as 256 hex digits.
 #include <CLI/CLI.hpp>
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 
 #include "cmd_device_support.h"
 #include "command_registry.h"
 #include "core/ini/text_encoding.h"
 #include "core/macros/macro_store.h"
+#include "profile_file_reader.h"
 
 namespace quendar::ctl {
 namespace {
@@ -19,10 +21,15 @@ const CommandRegistration kMacros{{
       auto file = std::make_shared<std::string>();
       sub.add_option("file", *file, "Macro store file")->required();
       return [file](CommandIo& io) {
-        const std::filesystem::path path(ini::FromUtf8(*file));
+        const std::filesystem::path path = PathFromUtf8(*file);
         std::error_code ec;
         if (!std::filesystem::is_regular_file(path, ec)) {
           io.err << "quendarctl macros: cannot open '" << *file << "': no such file\n";
+          return 1;
+        }
+        // The store reads an unreadable file as an empty one: that would print twelve empty blocks.
+        if (!std::ifstream(path, std::ios::binary)) {
+          io.err << "quendarctl macros: cannot read '" << *file << "'\n";
           return 1;
         }
         const macros::BuiltMacroTable built = macros::MacroStore(path).BuildMacroTable();
