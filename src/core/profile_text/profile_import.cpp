@@ -434,7 +434,7 @@ class Importer {
                                                           "'Left Alt', 'Left Win', 'Right Ctrl', 'Right Shift', "
                                                           "'Right Alt' or 'Right Win'"
                                                         : " is not a key name; allowed: the key names of the "
-                                                          "assignment dialogs, e.g. 'A', 'F5', 'Left Shift', 'Num Enter'"));
+                                                          "assignment dialogs, e.g. 'A', 'F5', 'Shift', 'Num Enter'"));
     };
     switch (type) {
       case FunctionType::ScrollSelect: choice(keys::ScrollSubList(), a.scrollChoice); break;
