@@ -17,37 +17,14 @@
 #include "core/device/profile_download.h"
 #include "core/profiles/profile_data_file.h"
 #include "sim/sim_hid_backend.h"
-#include "command_registry.h"
 #include "fake_hidapi.h"
+#include "run_quendarctl.h"
 #include "stage_watch.h"
 
 namespace quendar::linux_hid::testing {
 namespace {
 
 const std::string kProfile = std::string(QUENDAR_RUNTIME_DIR) + "/config0.bin";
-
-struct RunResult {
-  int exitCode = 0;
-  std::string out;
-  std::string err;
-};
-
-RunResult RunCtl(std::vector<const char*> args) {
-  args.insert(args.begin(), "quendarctl");
-  std::ostringstream out, err;
-  RunResult result;
-  result.exitCode = ctl::RunCommandLine(static_cast<int>(args.size()), args.data(), {out, err});
-  result.out = out.str();
-  result.err = err.str();
-  return result;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 // The reports of a conversation as `trace` prints them; pauses are the pacer's, not the wire's.
 std::vector<std::string> WireLines(const sim::SimulatedMouse& mouse) {
@@ -74,7 +51,7 @@ TEST(QuendarctlHidraw, ApplyPutsTheSameExchangesOnTheWireAsTheWindowsPath) {
   }
 
   FakeHidapiMachine machine(sim::SimulatedMouse::Create());
-  const RunResult apply = RunCtl({"apply", kProfile.c_str()});
+  const ctl::testing::Outcome apply = ctl::testing::RunCtl({"apply", kProfile});
   ASSERT_EQ(apply.exitCode, 0) << apply.err;
   EXPECT_THAT(apply.out, ::testing::HasSubstr(": 31 exchanges"));
   EXPECT_EQ(WireLines(machine.Mouse()), WireLines(*windowsMouse));
@@ -83,7 +60,7 @@ TEST(QuendarctlHidraw, ApplyPutsTheSameExchangesOnTheWireAsTheWindowsPath) {
 
 TEST(QuendarctlHidraw, AMouseThatCannotBeOpenedNamesTheUdevRuleAndItsInstallCommand) {
   FakeHidapiMachine machine(sim::SimulatedMouse::Create(), EACCES);
-  const RunResult info = RunCtl({"info"});
+  const ctl::testing::Outcome info = ctl::testing::RunCtl({"info"});
   EXPECT_EQ(info.exitCode, 2);
   EXPECT_THAT(info.err, ::testing::HasSubstr("cannot be opened (Permission denied)"));
   EXPECT_THAT(info.err, ::testing::HasSubstr(ctl::kUdevRuleName));
