@@ -91,7 +91,7 @@ class WatchedOutput : public std::stringbuf {
   std::string text_;
 };
 
-TEST(QuendarctlHidraw, WatchPrintsTheStageTheMouseSwitchedToWithItsCpi) {
+TEST(QuendarctlHidrawReader, WatchPrintsTheStageTheMouseSwitchedToWithItsCpi) {
   FakeHidapiMachine machine(sim::SimulatedMouse::Create());
   std::string error;
   ctl::ConnectedMouse mouse = ctl::ConnectMouse(false, error);
