@@ -58,6 +58,15 @@ TEST(QuendarctlHidraw, ApplyPutsTheSameExchangesOnTheWireAsTheWindowsPath) {
   EXPECT_EQ(machine.Mouse().State(), windowsMouse->State());
 }
 
+TEST(QuendarctlHidraw, TraceOnTheMousePrintsTheSimulatedTraceByteForByte) {
+  const ctl::testing::Outcome simulated = ctl::testing::RunCtl({"trace", kProfile});
+  ASSERT_EQ(simulated.exitCode, 0) << simulated.err;
+  FakeHidapiMachine machine(sim::SimulatedMouse::Create());
+  const ctl::testing::Outcome onMouse = ctl::testing::RunCtl({"trace", "--mouse", kProfile});
+  ASSERT_EQ(onMouse.exitCode, 0) << onMouse.err;
+  EXPECT_EQ(onMouse.out, simulated.out);
+}
+
 TEST(QuendarctlHidraw, AMouseThatCannotBeOpenedNamesTheUdevRuleAndItsInstallCommand) {
   FakeHidapiMachine machine(sim::SimulatedMouse::Create(), EACCES);
   const ctl::testing::Outcome info = ctl::testing::RunCtl({"info"});
