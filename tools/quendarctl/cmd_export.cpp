@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "command_registry.h"
+#include "core/profile_text/json_layout.h"
 #include "core/profile_text/profile_json.h"
 #include "profile_text_files.h"
 
@@ -24,7 +25,7 @@ const CommandRegistration kExport{{
           io.err << "quendarctl export: " << *file << ": " << error << "\n";
         }
         if (!exported.errors.empty()) return 1;
-        io.out << exported.json.dump(2) << "\n";
+        io.out << profile_text::LayOutJson(exported.json);
         return 0;
       };
     },

@@ -1,5 +1,6 @@
 // Export: the record as the readable document, every value checked to read back to its byte.
 #include <algorithm>
+#include <cstdio>
 
 #include "core/ini/text_encoding.h"
 #include "core/keys/profile_buttons.h"
@@ -123,6 +124,11 @@ class Exporter {
       if (button.functionType >= keys::kFunctionCount) {
         Fail("buttons/" + std::to_string(b) + "/function",
              "the file holds function " + std::to_string(button.functionType) + ", which has no name");
+      }
+      if (button.functionType == static_cast<std::uint8_t>(keys::FunctionType::MacroKey) &&
+          button.macroIndex >= macroNames.size()) {
+        Fail("buttons/" + std::to_string(b) + "/macro",
+             "the file holds macro index " + std::to_string(button.macroIndex) + ", beyond the twelve macros");
       }
       const std::wstring macroName = button.macroIndex < macroNames.size() ? macroNames[button.macroIndex] : L"";
       ordered_json json = {{"button", b + 1}};

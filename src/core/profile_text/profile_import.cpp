@@ -1,6 +1,8 @@
 // Import: the readable document back into a record, every value checked, every fault reported with its
 // JSON path and what is allowed there.
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <initializer_list>
 
 #include "core/ini/text_encoding.h"

@@ -9,6 +9,7 @@
 #include "core/ini/ini_store.h"
 #include "core/keys/profile_buttons.h"
 #include "core/macros/macro_block.h"
+#include "core/profile_text/json_layout.h"
 #include "core/profile_text/profile_json.h"
 
 namespace quendar::profile_text {
@@ -33,7 +34,7 @@ ProfileDocument InstalledDefault(const std::string& suffix) {
 ProfileDocument RoundTrip(const ProfileDocument& document, ordered_json* exportedOut = nullptr) {
   const ExportResult exported = ExportProfile(document);
   EXPECT_THAT(exported.errors, ::testing::IsEmpty());
-  const ordered_json reread = ordered_json::parse(exported.json.dump(2));
+  const ordered_json reread = ordered_json::parse(LayOutJson(exported.json));
   if (exportedOut) *exportedOut = reread;
   const ImportResult imported = ImportProfile(reread, std::nullopt);
   EXPECT_THAT(imported.errors, ::testing::IsEmpty());
