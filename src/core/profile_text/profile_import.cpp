@@ -118,7 +118,8 @@ class Importer {
   }
 
   void CheckMembers(const ordered_json& object, const std::string& path, std::initializer_list<const char*> allowed) {
-    for (const auto& [key, value] : object.items()) {
+    for (const auto& member : object.items()) {
+      const std::string& key = member.key();
       if (std::find_if(allowed.begin(), allowed.end(), [&](const char* a) { return key == a; }) != allowed.end()) continue;
       std::string names;
       for (const char* a : allowed) names += (names.empty() ? "" : ", ") + std::string(a);
@@ -251,7 +252,9 @@ class Importer {
     if (!json_.contains("rememberedChoices")) return;
     const ordered_json& tables = json_["rememberedChoices"];
     if (!Object(&tables, "/rememberedChoices")) return;
-    for (const auto& [name, bytes] : tables.items()) {
+    for (const auto& member : tables.items()) {
+      const std::string& name = member.key();
+      const ordered_json& bytes = member.value();
       const std::string path = "/rememberedChoices/" + name;
       const auto f = std::find_if(profiles::kRecordLayout.begin(), profiles::kRecordLayout.end(),
                                   [&](const RecordField& r) { return r.name == name; });
@@ -271,7 +274,9 @@ class Importer {
     if (!json_.contains("reserved")) return;
     const ordered_json& reserved = json_["reserved"];
     if (!Object(&reserved, "/reserved")) return;
-    for (const auto& [offset, bytes] : reserved.items()) {
+    for (const auto& member : reserved.items()) {
+      const std::string& offset = member.key();
+      const ordered_json& bytes = member.value();
       const std::string path = "/reserved/" + offset;
       const auto f = std::find_if(profiles::kRecordLayout.begin(), profiles::kRecordLayout.end(), [&](const RecordField& r) {
         char text[8];
