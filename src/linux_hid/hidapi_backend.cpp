@@ -79,12 +79,9 @@ int MillisecondsUntil(device::Deadline deadline) {
 class InterfaceList final : public device::HidInterfaceList {
  public:
   explicit InterfaceList(std::vector<std::wstring> keys) : keys_(std::move(keys)) {}
-  device::EnumStatus Interface(std::uint32_t index) override {
-    return index < keys_.size() ? device::EnumStatus::Ok : device::EnumStatus::NoMoreItems;
-  }
-  std::optional<std::wstring> DetailPath(std::uint32_t index) override {
-    if (index >= keys_.size()) return std::nullopt;
-    return keys_[index];
+  device::DeviceResult<std::optional<std::wstring>> PathAt(std::uint32_t index) override {
+    if (index >= keys_.size()) return std::optional<std::wstring>{};
+    return std::optional<std::wstring>(keys_[index]);
   }
 
  private:
@@ -94,8 +91,8 @@ class InterfaceList final : public device::HidInterfaceList {
 class ListedProbe final : public device::HidProbe {
  public:
   explicit ListedProbe(InterfaceKey key) : key_(std::move(key)) {}
-  std::optional<device::HidAttributes> Attributes() override { return key_.attributes; }
-  device::CapsQuery Capabilities() override { return {device::CapsStatus::Ok, CapsOf(key_.usagePage, key_.usage)}; }
+  device::DeviceResult<device::HidAttributes> Attributes() override { return key_.attributes; }
+  device::DeviceResult<device::HidCaps> Capabilities() override { return CapsOf(key_.usagePage, key_.usage); }
 
  private:
   InterfaceKey key_;
@@ -145,11 +142,13 @@ class NodeCommandChannel final : public device::HidChannel {
 // How long one blocking read of the event node may last before the worker looks for a cancel.
 constexpr int kReadSliceMs = 50;
 
-// The event node read on a worker thread: StartRead hands the worker a buffer, the worker reads in
-// slices until a report comes, the read is cancelled or the node fails, then sets the completion.
+// The event node read on a worker thread: StartRead hands the worker a length, the worker reads into
+// the channel's own report in slices until a report comes, the read is cancelled or the node fails,
+// then wakes whoever waits for the read.
 class NodeEventChannel final : public device::EventChannel {
  public:
-  explicit NodeEventChannel(DeviceHandle device) : device_(std::move(device)), worker_([this] { Work(); }) {}
+  NodeEventChannel(DeviceHandle device, std::wstring node)
+      : device_(std::move(device)), node_(std::move(node)), worker_([this] { Work(); }) {}
 
   ~NodeEventChannel() override {
     {
@@ -160,26 +159,32 @@ class NodeEventChannel final : public device::EventChannel {
     worker_.join();
   }
 
-  bool StartRead(std::span<std::uint8_t> buffer, device::ReaderSignal& completion) override {
+  device::DeviceStatus StartRead(std::size_t length) override {
     {
       std::lock_guard lock(mutex_);
-      if (state_ != State::Idle || failed_ || buffer.empty()) return false;
+      if (failedError_ != 0) return device::DeviceFailure{device::DeviceCall::StartRead, node_, failedError_};
+      if (state_ != State::Idle) return {};  // the last read is still there
       state_ = State::Pending;
-      buffer_ = buffer;
-      completion_ = &completion;
+      length_ = std::min(length, report_.bytes.size());
       cancelled_ = false;
-      bytes_ = 0;
     }
     changed_.notify_all();
-    return true;
+    return {};
   }
 
-  std::size_t FinishRead() override {
+  std::optional<device::EventReport> WaitForRead(device::ReaderSignal& wake) override {
     std::unique_lock lock(mutex_);
-    if (state_ == State::Idle) return 0;
-    changed_.wait(lock, [this] { return state_ == State::Ended; });
+    if (state_ == State::Pending) {
+      // The worker sets `wake` when the read ends from now on; an end before was seen under the lock.
+      wake_ = &wake;
+      lock.unlock();
+      wake.Wait();
+      lock.lock();
+      wake_ = nullptr;
+    }
+    if (state_ != State::Ended) return std::nullopt;
     state_ = State::Idle;
-    return std::exchange(bytes_, 0);
+    return std::exchange(report_, device::EventReport{});
   }
 
   void CancelPendingRead() override {
@@ -191,49 +196,41 @@ class NodeEventChannel final : public device::EventChannel {
   enum class State { Idle, Pending, Ended };
 
   void Work() {
-    std::array<std::uint8_t, device::kDataBufferSize> report{};
+    std::array<std::uint8_t, device::kDataBufferSize> bytes{};
     std::unique_lock lock(mutex_);
     while (true) {
       changed_.wait(lock, [this] { return closing_ || state_ == State::Pending; });
-      if (closing_) {
-        if (state_ == State::Pending) Complete(0);
-        return;
-      }
-      const std::size_t wanted = std::min(buffer_.size(), report.size());
+      if (closing_) return;
+      const std::size_t wanted = length_;
       int got = 0;
       while (got == 0 && !cancelled_ && !closing_) {
         lock.unlock();
-        got = hid_read_timeout(device_.get(), report.data(), wanted, kReadSliceMs);
+        got = hid_read_timeout(device_.get(), bytes.data(), wanted, kReadSliceMs);
+        const int error = errno;
         lock.lock();
+        // The node is gone: no further read can start.
+        if (got < 0) failedError_ = error != 0 ? static_cast<std::uint32_t>(error) : EIO;
       }
-      if (got < 0) failed_ = true;  // the node is gone: no further read can start
+      report_ = {};
       if (got > 0 && !cancelled_ && !closing_) {
-        std::copy_n(report.begin(), got, buffer_.begin());
-        Complete(static_cast<std::size_t>(got));
-      } else {
-        Complete(0);
+        std::copy_n(bytes.begin(), got, report_.bytes.begin());
+        report_.length = static_cast<std::size_t>(got);
       }
+      state_ = State::Ended;
+      if (wake_) wake_->Set();
     }
   }
 
-  // Caller holds mutex_.
-  void Complete(std::size_t bytes) {
-    state_ = State::Ended;
-    bytes_ = bytes;
-    buffer_ = {};
-    completion_->Set();
-    changed_.notify_all();
-  }
-
   DeviceHandle device_;
+  std::wstring node_;
   std::mutex mutex_;
   std::condition_variable changed_;
   State state_ = State::Idle;
-  std::span<std::uint8_t> buffer_;
-  device::ReaderSignal* completion_ = nullptr;
-  std::size_t bytes_ = 0;
+  std::size_t length_ = 0;
+  device::EventReport report_;
+  device::ReaderSignal* wake_ = nullptr;
   bool cancelled_ = false;
-  bool failed_ = false;
+  std::uint32_t failedError_ = 0;
   bool closing_ = false;
   std::thread worker_;  // last: starts once every member it uses exists
 };
@@ -248,48 +245,54 @@ HidapiBackend::HidapiBackend(device::Pacer* pacer)
 // hid_exit is left out: it ends the library for the whole process, also for a second backend.
 HidapiBackend::~HidapiBackend() = default;
 
-std::unique_ptr<device::HidInterfaceList> HidapiBackend::ListInterfaces() {
-  // A listing with nothing in it is an empty list, not a failure: hidapi answers null for both.
+device::DeviceResult<std::unique_ptr<device::HidInterfaceList>> HidapiBackend::ListInterfaces() {
+  // hidapi answers null both for an empty listing and for a failure: only hid_error tells them apart,
+  // and the walk ends without the mouse either way.
   hid_device_info* first = hid_enumerate(device::kMouseVendorId, device::kMouseProductId);
   std::vector<std::wstring> keys;
   for (const hid_device_info* info = first; info; info = info->next) {
     if (info->path) keys.push_back(EncodeKey(*info));
   }
   hid_free_enumeration(first);
-  return std::make_unique<InterfaceList>(std::move(keys));
+  return std::unique_ptr<device::HidInterfaceList>(std::make_unique<InterfaceList>(std::move(keys)));
 }
 
-std::unique_ptr<device::HidProbe> HidapiBackend::OpenProbe(const std::wstring& path) {
+device::DeviceResult<std::unique_ptr<device::HidProbe>> HidapiBackend::OpenProbe(const std::wstring& path) {
   std::optional<InterfaceKey> key = DecodeKey(path);
-  if (!key) return nullptr;
-  return std::make_unique<ListedProbe>(std::move(*key));
+  if (!key) return device::DeviceFailure{device::DeviceCall::OpenProbe, path, EINVAL};
+  return std::unique_ptr<device::HidProbe>(std::make_unique<ListedProbe>(std::move(*key)));
 }
 
 namespace {
-DeviceHandle OpenNode(const std::wstring& path, std::optional<OpenFailure>& failure) {
+// The node of a listing entry opened for reading and writing, or the failure naming the node and errno.
+device::DeviceResult<DeviceHandle> OpenNode(const std::wstring& path, device::DeviceCall call) {
   const std::optional<InterfaceKey> key = DecodeKey(path);
-  if (!key) return nullptr;
+  if (!key) return device::DeviceFailure{call, path, EINVAL};
   errno = 0;
   DeviceHandle device(hid_open_path(key->node.c_str()));
-  if (!device) failure = OpenFailure{key->node, errno};
+  if (!device) {
+    const int error = errno;
+    return device::DeviceFailure{call, ini::FromUtf8(key->node), static_cast<std::uint32_t>(error != 0 ? error : ENODEV)};
+  }
   return device;
 }
 }  // namespace
 
-std::unique_ptr<device::HidChannel> HidapiBackend::OpenCommandChannel(const std::wstring& path) {
-  DeviceHandle device = OpenNode(path, lastOpenFailure_);
-  if (!device) return nullptr;
-  return std::make_unique<NodeCommandChannel>(std::move(device));
+device::DeviceResult<std::unique_ptr<device::HidChannel>> HidapiBackend::OpenCommandChannel(const std::wstring& path) {
+  device::DeviceResult<DeviceHandle> device = OpenNode(path, device::DeviceCall::OpenCommandInterface);
+  if (!device) return device.failure();
+  return std::unique_ptr<device::HidChannel>(std::make_unique<NodeCommandChannel>(std::move(*device)));
 }
 
-std::unique_ptr<device::EventChannel> HidapiBackend::OpenEventChannel(const std::wstring& path) {
-  DeviceHandle device = OpenNode(path, lastOpenFailure_);
-  if (!device) return nullptr;
-  return std::make_unique<NodeEventChannel>(std::move(device));
+device::DeviceResult<std::unique_ptr<device::EventChannel>> HidapiBackend::OpenEventChannel(const std::wstring& path) {
+  device::DeviceResult<DeviceHandle> device = OpenNode(path, device::DeviceCall::OpenEventInterface);
+  if (!device) return device.failure();
+  const std::wstring node = ini::FromUtf8(DecodeKey(path)->node);
+  return std::unique_ptr<device::EventChannel>(std::make_unique<NodeEventChannel>(std::move(*device), node));
 }
 
-std::unique_ptr<device::ReaderSignal> HidapiBackend::CreateReaderSignal() {
-  return std::make_unique<device::PortableReaderSignal>();
+device::DeviceResult<std::unique_ptr<device::ReaderSignal>> HidapiBackend::CreateReaderSignal() {
+  return std::unique_ptr<device::ReaderSignal>(std::make_unique<device::PortableReaderSignal>());
 }
 
 }  // namespace quendar::linux_hid

@@ -4,8 +4,8 @@
 // unchanged over that listing: an entry's "path" carries the node and what the listing said of it, and a
 // probe only reads that back (opening a node may need rights a probe must not require). Commands are
 // feature, output and input reports on the command node; the event node is read by a worker thread of
-// its channel in bounded slices, so a cancel ends a pending read within one slice.
-#include <cerrno>
+// its channel in bounded slices, so a cancel ends a pending read within one slice. Opens answer the
+// failure with the node and errno (EACCES: the user lacks the udev rule's rights).
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -15,13 +15,6 @@
 
 namespace quendar::linux_hid {
 
-// A node of the mouse that could not be opened, and why (errno of the open).
-struct OpenFailure {
-  std::string node;
-  int error = 0;
-  bool PermissionDenied() const { return error == EACCES || error == EPERM; }
-};
-
 class HidapiBackend final : public device::HidBackend {
  public:
   // `pacer`: the pauses between exchanges; null pauses for real on the steady clock.
@@ -30,20 +23,16 @@ class HidapiBackend final : public device::HidBackend {
   HidapiBackend(const HidapiBackend&) = delete;
   HidapiBackend& operator=(const HidapiBackend&) = delete;
 
-  std::unique_ptr<device::HidInterfaceList> ListInterfaces() override;
-  std::unique_ptr<device::HidProbe> OpenProbe(const std::wstring& path) override;
-  std::unique_ptr<device::HidChannel> OpenCommandChannel(const std::wstring& path) override;
-  std::unique_ptr<device::EventChannel> OpenEventChannel(const std::wstring& path) override;
-  std::unique_ptr<device::ReaderSignal> CreateReaderSignal() override;
+  device::DeviceResult<std::unique_ptr<device::HidInterfaceList>> ListInterfaces() override;
+  device::DeviceResult<std::unique_ptr<device::HidProbe>> OpenProbe(const std::wstring& path) override;
+  device::DeviceResult<std::unique_ptr<device::HidChannel>> OpenCommandChannel(const std::wstring& path) override;
+  device::DeviceResult<std::unique_ptr<device::EventChannel>> OpenEventChannel(const std::wstring& path) override;
+  device::DeviceResult<std::unique_ptr<device::ReaderSignal>> CreateReaderSignal() override;
   device::Pacer& GetPacer() override { return *pacer_; }
-
-  // The last open of a node that failed since this backend was made, if any.
-  const std::optional<OpenFailure>& LastOpenFailure() const { return lastOpenFailure_; }
 
  private:
   std::unique_ptr<device::Pacer> ownPacer_;
   device::Pacer* pacer_;
-  std::optional<OpenFailure> lastOpenFailure_;
 };
 
 }  // namespace quendar::linux_hid

@@ -29,7 +29,8 @@ FakeHidapiMachine& Machine(const char* call) {
   return *machine;
 }
 
-// A manual-reset event with a timed wait: hid_read_timeout waits on it for the event read it starts.
+// A manual-reset event whose wait also ends at a deadline: hid_read_timeout waits on it for the event
+// read it starts.
 class TimedSignal final : public device::ReaderSignal {
  public:
   void Set() override {
@@ -45,17 +46,18 @@ class TimedSignal final : public device::ReaderSignal {
   }
   void Wait() override {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return set_; });
+    changed_.wait_until(lock, deadline_, [this] { return set_; });
   }
-  bool WaitFor(std::chrono::milliseconds time) {
-    std::unique_lock lock(mutex_);
-    return changed_.wait_for(lock, time, [this] { return set_; });
+  void SetDeadline(std::chrono::steady_clock::time_point deadline) {
+    std::lock_guard lock(mutex_);
+    deadline_ = deadline;
   }
 
  private:
   std::mutex mutex_;
   std::condition_variable changed_;
   bool set_ = false;
+  std::chrono::steady_clock::time_point deadline_;
 };
 
 constexpr auto kCallDeadline = std::chrono::seconds(1);
@@ -125,9 +127,11 @@ hid_device* hid_open_path(const char* path) {
     if (item.path != wide) continue;
     auto device = std::make_unique<hid_device_>();
     if (item.role == quendar::sim::InterfaceRole::Command) {
-      device->command = machine.Mouse().OpenCommandChannel(wide);
+      auto channel = machine.Mouse().OpenCommandChannel(wide);
+      if (channel) device->command = std::move(*channel);
     } else if (item.role == quendar::sim::InterfaceRole::Event) {
-      device->event = machine.Mouse().OpenEventChannel(wide);
+      auto channel = machine.Mouse().OpenEventChannel(wide);
+      if (channel) device->event = std::move(*channel);
     } else {
       ADD_FAILURE() << "hid_open_path on a node that is neither the command nor the event node: " << path;
     }
@@ -178,10 +182,18 @@ int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int mi
     std::copy_n(report.begin() + 1, bytes, data);
     return static_cast<int>(bytes);
   }
+  if (!dev->event->StartRead(length)) return errno = EIO, -1;
   dev->readDone.Reset();
-  if (!dev->event->StartRead({data, length}, dev->readDone)) return errno = EIO, -1;
-  if (!dev->readDone.WaitFor(wait)) dev->event->CancelPendingRead();
-  return static_cast<int>(dev->event->FinishRead());
+  dev->readDone.SetDeadline(std::chrono::steady_clock::now() + wait);
+  std::optional<quendar::device::EventReport> report = dev->event->WaitForRead(dev->readDone);
+  if (!report) {
+    // Out of time: the read is cancelled and ends with no data, as hidapi's does.
+    dev->event->CancelPendingRead();
+    report = dev->event->WaitForRead(dev->readDone);
+  }
+  if (!report) return ADD_FAILURE() << "a cancelled event read did not end", -1;
+  std::copy_n(report->bytes.begin(), std::min(report->length, length), data);
+  return static_cast<int>(std::min(report->length, length));
 }
 
 }  // extern "C"

@@ -71,7 +71,7 @@ TEST(QuendarctlHidraw, AMouseThatCannotBeOpenedNamesTheUdevRuleAndItsInstallComm
   FakeHidapiMachine machine(sim::SimulatedMouse::Create(), EACCES);
   const ctl::testing::Outcome info = ctl::testing::RunCtl({"info"});
   EXPECT_EQ(info.exitCode, 2);
-  EXPECT_THAT(info.err, ::testing::HasSubstr("cannot be opened (Permission denied)"));
+  EXPECT_THAT(info.err, ::testing::HasSubstr("failed (system error 13); the mouse is connected but this user may not open it"));
   EXPECT_THAT(info.err, ::testing::HasSubstr(ctl::kUdevRuleName));
   EXPECT_THAT(info.err, ::testing::HasSubstr(ctl::kUdevInstallCommand));
 }

@@ -1,5 +1,7 @@
 #include "cmd_device_support.h"
 
+#include <cerrno>
+
 #include "core/text/hex.h"
 #include "sim/sim_hid_backend.h"
 #include "sim/simulated_mouse.h"
@@ -7,58 +9,43 @@
 #ifdef _WIN32
 #include "win32/device/win32_hid_backend.h"
 #elif defined(QUENDAR_HIDAPI)
-#include <cstring>
-
 #include "linux_hid/hidapi_backend.h"
 #endif
 
 namespace quendar::ctl {
 namespace {
 
-constexpr const char* kNoMouseText = "no mouse: no HID interface 04D9:A165 with the command collection was found";
-
-#if defined(QUENDAR_HIDAPI) && !defined(_WIN32)
-// Why the mouse listed by the system could not be used: a node it refused to open.
-std::string OpenFailureText(const linux_hid::OpenFailure& failure) {
-  std::string text = "the mouse is connected but " + failure.node + " cannot be opened (" +
-                     std::strerror(failure.error) + ")";
-  if (failure.PermissionDenied()) {
-    text += "; the udev rule " + std::string(kUdevRuleName) + " gives the logged-in user access to it: install it with `" +
-            std::string(kUdevInstallCommand) + "` in the source folder, then plug the mouse in again";
-  }
-  return text;
-}
-#endif
-
-// The HID stack of this system and what explains a failed discovery on it, or no backend with the
-// reason when this build has none.
-struct PlatformStack {
-  std::unique_ptr<device::HidBackend> backend;
-  std::function<std::string()> explainNotFound = [] { return std::string(kNoMouseText); };
-};
-
-PlatformStack PlatformBackend(std::string& error) {
-  PlatformStack stack;
+// The HID stack of this system, or null with the reason when this build has none.
+std::unique_ptr<device::HidBackend> PlatformBackend(std::string& error) {
 #ifdef _WIN32
-  stack.backend = std::make_unique<win32::Win32HidBackend>();
+  return std::make_unique<win32::Win32HidBackend>();
 #elif defined(QUENDAR_HIDAPI)
-  auto hidapi = std::make_unique<linux_hid::HidapiBackend>();
-  stack.explainNotFound = [backend = hidapi.get()] {
-    const auto& failure = backend->LastOpenFailure();
-    return failure ? OpenFailureText(*failure) : std::string(kNoMouseText);
-  };
-  stack.backend = std::move(hidapi);
+  return std::make_unique<linux_hid::HidapiBackend>();
 #else
   error = "this build of quendarctl has no HID backend for this system; use --simulated";
+  return nullptr;
 #endif
-  return stack;
 }
 
-}  // namespace
+// Why the mouse cannot be used, and on Linux what gives the user the rights a refused open lacks.
+std::string NotFoundText(const device::DeviceFailure& failure) {
+  std::string text = "no mouse: " + device::Describe(failure);
+#if !defined(_WIN32)
+  const bool open = failure.call == device::DeviceCall::OpenCommandInterface ||
+                    failure.call == device::DeviceCall::OpenEventInterface;
+  if (open && (failure.systemError == EACCES || failure.systemError == EPERM)) {
+    text += "; the mouse is connected but this user may not open it. The udev rule " + std::string(kUdevRuleName) +
+            " gives the logged-in user access: install it with `" + std::string(kUdevInstallCommand) +
+            "` in the source folder, then plug the mouse in again";
+  }
+#endif
+  return text;
+}
 
-namespace {
+// The unit a report carries: a command packet, or a data chunk.
 constexpr std::size_t kPacketBytes = 8;
 constexpr std::size_t kChunkBytes = 32;
+
 }  // namespace
 
 std::string WireLine(const sim::WireEntry& entry) {
@@ -84,18 +71,15 @@ std::string PackedHex(std::span<const std::uint8_t> bytes) { return text::HexByt
 
 ConnectedMouse ConnectMouse(bool simulated, std::string& error) {
   ConnectedMouse result;
-  std::function<std::string()> explainNotFound = [] { return std::string(kNoMouseText); };
   if (simulated) {
     result.backend = std::make_unique<sim::SimHidBackend>(sim::SimulatedMouse::Create());
   } else {
-    PlatformStack stack = PlatformBackend(error);
-    if (!stack.backend) return result;
-    result.backend = std::move(stack.backend);
-    explainNotFound = std::move(stack.explainNotFound);
+    result.backend = PlatformBackend(error);
+    if (!result.backend) return result;
   }
   auto link = std::make_unique<device::DeviceLink>(*result.backend);
-  if (!link->DiscoverDevice()) {
-    error = explainNotFound();
+  if (const device::DeviceStatus found = link->DiscoverDevice(); !found) {
+    error = NotFoundText(found.failure());
     return result;
   }
   result.link = std::move(link);
