@@ -15,7 +15,7 @@ set(QUENDAR_WIN32_DEFS UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x06
 add_library(quendar_shell STATIC ${SHELL_SOURCES})
 target_compile_definitions(quendar_shell PUBLIC ${QUENDAR_WIN32_DEFS})
 target_include_directories(quendar_shell PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(quendar_shell PUBLIC quendar_core ${QUENDAR_WIN32_LIBS})
+target_link_libraries(quendar_shell PUBLIC quendar_core quendar_platform ${QUENDAR_WIN32_LIBS})
 
 if(DEMO_SOURCES)
   add_library(quendar_demo_shell STATIC ${DEMO_SOURCES})

@@ -7,6 +7,7 @@
 #include "core/ini/ini_document.h"
 #include "core/ini/ini_store.h"
 #include "core/profiles/profile_texts.h"
+#include "platform/platform_file_system.h"
 
 namespace {
 
@@ -22,8 +23,9 @@ fs::path ScratchCopy(const char* name) {
 
 void ReadProfileTextsOnce(benchmark::State& state) {
   const fs::path file = ScratchCopy("read.ini");
+  quendar::platform::PlatformFileSystem disk;
   for (auto _ : state) {
-    const auto doc = quendar::ini::IniDocument::Load(file);
+    const auto doc = quendar::ini::IniDocument::Load(disk, file);
     for (std::size_t i = 0; i < 12; ++i) {
       benchmark::DoNotOptimize(doc.Get(L"Setting-CHS", quendar::profiles::CaptionKey(i), 1024));
     }
@@ -36,12 +38,14 @@ BENCHMARK(ReadProfileTextsOnce);
 
 void ReadOneKey(benchmark::State& state) {
   const fs::path file = ScratchCopy("key.ini");
-  for (auto _ : state) benchmark::DoNotOptimize(quendar::ini::ReadString(file, L"Profile", L"CurProfileName"));
+  quendar::platform::PlatformFileSystem disk;
+  for (auto _ : state) benchmark::DoNotOptimize(quendar::ini::ReadString(disk, file, L"Profile", L"CurProfileName"));
 }
 BENCHMARK(ReadOneKey);
 
 void WriteTwelveCaptions(benchmark::State& state) {
   const fs::path file = ScratchCopy("write.ini");
+  quendar::platform::PlatformFileSystem disk;
   std::vector<quendar::ini::KeyValue> captions;
   int round = 0;
   for (auto _ : state) {
@@ -50,7 +54,7 @@ void WriteTwelveCaptions(benchmark::State& state) {
       captions.push_back({quendar::profiles::CaptionKey(i), L"Caption " + std::to_wstring(round)});
     }
     ++round;
-    if (!quendar::ini::WriteStrings(file, L"Setting-EN", captions)) state.SkipWithError("write failed");
+    if (quendar::ini::WriteStrings(disk, file, L"Setting-EN", captions).failed()) state.SkipWithError("write failed");
   }
 }
 BENCHMARK(WriteTwelveCaptions)->Unit(benchmark::kMillisecond);

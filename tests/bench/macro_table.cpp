@@ -9,6 +9,7 @@
 #include "core/macros/macro_block.h"
 #include "core/macros/macro_item.h"
 #include "core/macros/macro_store.h"
+#include "platform/platform_file_system.h"
 
 namespace {
 
@@ -31,13 +32,14 @@ class FullStore {
     dir_ = std::filesystem::temp_directory_path() / ("quendar_bench_macros_" + std::to_string(seed()));
     std::filesystem::create_directories(dir_);
     const auto items = FullMacroItems();
+    platform::PlatformFileSystem disk;
     for (int k = 0; k < 12; ++k) {
       std::vector<ini::KeyValue> values{{L"DelayTimeSelStatus", L"1"},
                                         {L"LoopTimeSelStatus", L"1"},
                                         {L"MacroLoopTimes", std::to_wstring(k + 1)},
                                         {L"ItemCount", std::to_wstring(items.size())}};
       for (std::size_t i = 0; i < items.size(); ++i) values.push_back({macros::ItemKey(static_cast<long>(i)), items[i]});
-      ini::WriteStrings(file(), L"Macro_" + std::to_wstring(k), values);
+      (void)ini::WriteStrings(disk, file(), L"Macro_" + std::to_wstring(k), values);
     }
   }
   ~FullStore() { std::filesystem::remove_all(dir_); }
@@ -49,7 +51,8 @@ class FullStore {
 
 void BM_BuildMacroTableFromStoreFile(benchmark::State& state) {
   FullStore store;
-  const macros::MacroStore macroStore(store.file());
+  platform::PlatformFileSystem disk;
+  const macros::MacroStore macroStore(disk, store.file());
   for (auto _ : state) {
     auto built = macroStore.BuildMacroTable();
     benchmark::DoNotOptimize(built.table.data());
@@ -60,7 +63,8 @@ BENCHMARK(BM_BuildMacroTableFromStoreFile)->Unit(benchmark::kMicrosecond);
 
 void BM_EncodeMacroTableParsed(benchmark::State& state) {
   FullStore store;
-  const auto parsed = macros::MacroStore(store.file()).ReadMacros();
+  platform::PlatformFileSystem disk;
+  const auto parsed = macros::MacroStore(disk, store.file()).ReadMacros();
   for (auto _ : state) {
     auto encoded = macros::EncodeMacroTable(parsed);
     benchmark::DoNotOptimize(encoded.table.data());

@@ -5,7 +5,7 @@ if(WIN32 AND TARGET windows_package)
   add_executable(quendar_installer_tests ${_installer_test_sources}
     ${CMAKE_CURRENT_LIST_DIR}/../wine/wine_test_support.cpp)
   target_include_directories(quendar_installer_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
-  target_link_libraries(quendar_installer_tests PRIVATE quendar_core GTest::gtest_main ole32 shell32 uuid advapi32)
+  target_link_libraries(quendar_installer_tests PRIVATE quendar_core quendar_platform GTest::gtest_main ole32 shell32 uuid advapi32)
   target_compile_definitions(quendar_installer_tests PRIVATE ${QUENDAR_WIN32_DEFS}
     QUENDAR_RUNTIME_DIR="${QUENDAR_RUNTIME_DIR}" QUENDAR_VERSION=L"${PROJECT_VERSION}")
   add_dependencies(quendar_installer_tests windows_package)

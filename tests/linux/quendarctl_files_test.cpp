@@ -9,6 +9,7 @@
 #include "run_quendarctl.h"
 #include "core/ini/ini_store.h"
 #include "native/ini/temp_folder.h"
+#include "platform/platform_file_system.h"
 
 namespace quendar::ctl {
 namespace testing {
@@ -44,7 +45,9 @@ TEST(QuendarctlFiles, ExportThenImportRebuildsTheFileAndItsCaptionsUnderAnyName)
   ASSERT_EQ(imported.exitCode, 0) << imported.err;
 
   EXPECT_EQ(testing::ReadBytes(rebuilt), testing::ReadBytes(bin));
-  EXPECT_EQ(ini::ReadString(folder / std::filesystem::path(u8"новый.ini"), L"Setting-EN", L"Item3"), L"Mouse M Button");
+  platform::PlatformFileSystem disk;
+  EXPECT_EQ(ini::ReadString(disk, folder / std::filesystem::path(u8"новый.ini"), L"Setting-EN", L"Item3"),
+            L"Mouse M Button");
 }
 
 TEST(QuendarctlFiles, ARefusedDocumentWritesNothingAndNamesEachFault) {

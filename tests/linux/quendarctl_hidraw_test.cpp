@@ -16,6 +16,7 @@
 #include "core/device/command_set.h"
 #include "core/device/profile_download.h"
 #include "core/profiles/profile_data_file.h"
+#include "platform/platform_file_system.h"
 #include "sim/sim_hid_backend.h"
 #include "fake_hidapi.h"
 #include "run_quendarctl.h"
@@ -45,7 +46,8 @@ TEST(QuendarctlHidraw, ApplyPutsTheSameExchangesOnTheWireAsTheWindowsPath) {
     device::DeviceImage image;
     device::CommandSet commands(link.Command(), image);
     ASSERT_FALSE(commands.ConnectSequence());
-    const auto profile = profiles::ReadDataFile(kProfile);
+    platform::PlatformFileSystem disk;
+    const auto profile = profiles::ReadDataFile(disk, kProfile);
     ASSERT_EQ(profile.status, profiles::DataFileStatus::Loaded);
     ASSERT_EQ(device::SendProfile(profile.contents.record, commands).exchanges, 31);
   }

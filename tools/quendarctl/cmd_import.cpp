@@ -9,6 +9,8 @@
 #include "core/ini/ini_store.h"
 #include "core/profile_text/profile_json.h"
 #include "core/profiles/profile_data_file.h"
+#include "core/ini/text_encoding.h"
+#include "platform/platform_file_system.h"
 #include "profile_file_reader.h"
 #include "profile_text_files.h"
 
@@ -37,18 +39,22 @@ int Import(const std::string& jsonFile, const std::string& outFile, const std::s
 
   const std::filesystem::path out = PathFromUtf8(outFile);
   const profile_text::ProfileDocument& document = *imported.document;
-  if (const ini::WriteResult written =
-          profiles::WriteDataFile(out, document.contents.firstRunFlag, document.contents.record);
-      !written.ok) {
-    io.err << "quendarctl import: cannot write '" << outFile << "' (system error " << written.systemError << ")\n";
+  platform::PlatformFileSystem disk;
+  if (const files::WriteResult written =
+          profiles::WriteDataFile(disk, out, document.contents.firstRunFlag, document.contents.record);
+      written.failed()) {
+    io.err << "quendarctl import: cannot write '" << outFile
+           << "': " << ini::ToUtf8(disk.DescribeError(written.failure().systemError)) << "\n";
     return 1;
   }
   std::array<ini::KeyValue, profiles::kButtonCount> captions;
   for (std::size_t b = 0; b < profiles::kButtonCount; ++b) captions[b] = {profiles::CaptionKey(b), document.captions[b]};
   const std::filesystem::path text = CompanionTextFile(out);
-  if (!ini::WriteStrings(text, profiles::SettingsSection(profiles::Language::English), captions)) {
+  if (const files::WriteResult written =
+          ini::WriteStrings(disk, text, profiles::SettingsSection(profiles::Language::English), captions);
+      written.failed()) {
     io.err << "quendarctl import: wrote '" << outFile << "' but cannot write its captions file '" << text.string()
-           << "'\n";
+           << "': " << ini::ToUtf8(disk.DescribeError(written.failure().systemError)) << "\n";
     return 1;
   }
   io.out << "wrote " << outFile << " and " << text.string() << "\n";

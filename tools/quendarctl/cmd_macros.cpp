@@ -2,7 +2,6 @@
 // line as 256 hex digits.
 #include <CLI/CLI.hpp>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 
 #include "cmd_device_support.h"
@@ -10,6 +9,7 @@
 #include "core/ini/text_encoding.h"
 #include "core/macros/macro_store.h"
 #include "profile_file_reader.h"
+#include "platform/platform_file_system.h"
 
 namespace quendar::ctl {
 namespace {
@@ -27,12 +27,15 @@ const CommandRegistration kMacros{{
           io.err << "quendarctl macros: cannot open '" << *file << "': no such file\n";
           return 1;
         }
-        // The store reads an unreadable file as an empty one: that would print twelve empty blocks.
-        if (!std::ifstream(path, std::ios::binary)) {
-          io.err << "quendarctl macros: cannot read '" << *file << "'\n";
+        // A store that exists but cannot be read must not print as twelve empty blocks.
+        platform::PlatformFileSystem disk;
+        const files::ReadResult read = disk.Read(path);
+        if (!read.read()) {
+          io.err << "quendarctl macros: cannot read '" << *file << "': "
+                 << ini::ToUtf8(disk.DescribeError(read.failure ? read.failure->systemError : 0)) << "\n";
           return 1;
         }
-        const macros::BuiltMacroTable built = macros::MacroStore(path).BuildMacroTable();
+        const macros::BuiltMacroTable built = macros::MacroStore(disk, path).BuildMacroTable();
         for (std::size_t k = 0; k < macros::kMacroCount; ++k) {
           io.out << PackedHex(std::span(built.table).subspan(k * macros::kMacroBlockSize, macros::kMacroBlockSize))
                  << "\n";

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <utility>
 
+#include "platform/platform_file_system.h"
 
 namespace quendar::ctl {
 
@@ -29,7 +30,8 @@ ProfileFileRead ReadProfileFile(const std::string& pathUtf8) {
                    std::to_string(profiles::kDataFileSize) + " bytes";
     return result;
   }
-  const profiles::DataFileRead read = profiles::ReadDataFile(path);
+  platform::PlatformFileSystem disk;
+  const profiles::DataFileRead read = profiles::ReadDataFile(disk, path);
   if (read.status != profiles::DataFileStatus::Loaded) {
     result.error = "cannot read '" + pathUtf8 + "' as a profile file";
     return result;

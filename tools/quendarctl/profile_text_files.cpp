@@ -1,10 +1,11 @@
 #include "profile_text_files.h"
 
-#include <fstream>
 #include <ostream>
 
 #include "core/ini/ini_document.h"
 #include "core/ini/ini_store.h"
+#include "core/ini/text_encoding.h"
+#include "platform/platform_file_system.h"
 #include "profile_file_reader.h"
 
 namespace quendar::ctl {
@@ -19,11 +20,11 @@ std::optional<profile_text::ProfileDocument> ReadProfileDocument(const char* com
   if (!contents) return std::nullopt;
   profile_text::ProfileDocument document{*contents, {}};
   const std::filesystem::path text = CompanionTextFile(PathFromUtf8(pathUtf8));
-  std::error_code ec;
-  if (!std::filesystem::exists(text, ec)) return document;
-  const ini::IniDocument ini = ini::IniDocument::Load(text);
-  if (!ini.existed()) {
-    io.err << "quendarctl " << command << ": cannot read the captions file '" << text.string() << "'\n";
+  platform::PlatformFileSystem disk;
+  const ini::IniDocument ini = ini::IniDocument::Load(disk, text);
+  if (ini.readFailure()) {
+    io.err << "quendarctl " << command << ": cannot read the captions file '" << text.string()
+           << "': " << ini::ToUtf8(disk.DescribeError(ini.readFailure()->systemError)) << "\n";
     return std::nullopt;
   }
   const std::wstring_view section = profiles::SettingsSection(profiles::Language::English);

@@ -50,13 +50,19 @@ class ProfilePort {
   virtual profiles::HostPointerSettings HostSettings() const = 0;
 };
 
+// What "Save" achieved: the download's outcome, and whether every file took the settings.
+struct SaveOutcome {
+  device::DownloadResult download;
+  bool stored = true;
+};
+
 class DevicePort {
  public:
   virtual ~DevicePort() = default;
   virtual bool DevicePresent() const = 0;
   // Sends the whole profile in its fixed sequence and stores it in its files (also when the sending
   // failed).
-  virtual device::DownloadResult DownloadProfile() = 0;
+  virtual SaveOutcome DownloadProfile() = 0;
   // A failed read leaves the stage bytes as they were.
   virtual device::ExchangeOutcome ReadCpiStages() = 0;
   // Stage byte 1..7 as last read from the mouse.

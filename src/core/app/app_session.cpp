@@ -2,6 +2,7 @@
 
 #include "core/device/command_set.h"
 #include "core/device/profile_download.h"
+#include "core/profiles/file_problem_texts.h"
 #include "core/profiles/profile_paths.h"
 #include "core/ui/interface_language.h"
 
@@ -9,9 +10,11 @@ namespace quendar::app {
 
 AppSession::AppSession(Dependencies dependencies, std::filesystem::path modulePath)
     : link_(dependencies.link),
+      fileSystem_(dependencies.files),
+      host_(dependencies.host),
       language_(dependencies.language),
       messages_(std::move(dependencies.messagesPending)),
-      files_(state_, dependencies.host, std::move(modulePath)),
+      files_(state_, dependencies.files, std::move(modulePath)),
       apply_(dependencies.window, *this, *this, dependencies.systemParameters, dependencies.warnings,
              dependencies.language),
       tray_(dependencies.window, *this, *this, apply_, dependencies.language) {}
@@ -32,12 +35,33 @@ void AppSession::RunConnectionSteps() {
 
 std::wstring AppSession::ReadLanguageCode() const { return files_.ReadLanguageCode(); }
 
+namespace {
+// The program's own messages carry the window title, which reads the same in every language.
+std::wstring_view AppTitle() { return ui::Text(ui::LanguageClass::English, ui::TextSlot::WindowTitle); }
+}  // namespace
+
 void AppSession::CollectFileProblems() {
-  // "Config file is not exist." carries the window title, which reads the same in every language.
-  const std::wstring_view title = ui::Text(ui::LanguageClass::English, ui::TextSlot::WindowTitle);
+  const auto describe = [this](int error) { return fileSystem_.DescribeError(error); };
   for (const profiles::FileProblem& problem : files_.TakeProblems()) {
-    const profiles::FileProblemMessage message = profiles::MessageFor(problem, title);
+    const profiles::ProblemMessage message = profiles::MessageFor(problem, language_.language(), AppTitle(), describe);
     messages_.Add({message.text, message.caption});
+  }
+}
+
+void AppSession::ReportWriteFailure(const files::FileFailure& failure) {
+  const auto describe = [this](int error) { return fileSystem_.DescribeError(error); };
+  messages_.Add({profiles::FailureText(failure, language_.language(), describe), std::wstring(AppTitle())});
+}
+
+void AppSession::ApplyFirstRunCaptions() {
+  files_.ApplyFirstRunCaptions();
+  CollectFileProblems();
+}
+
+void AppSession::RemoveStaleTemporaryFiles() {
+  const auto own = profiles::OwnFiles(files_.paths().modulePath);
+  for (const files::FileFailure& failure : files::RemoveStaleTemporaryFiles(fileSystem_, own)) {
+    ReportWriteFailure(failure);
   }
 }
 
@@ -47,13 +71,23 @@ void AppSession::LoadProfile() {
 }
 
 bool AppSession::ImportProfile(std::uint8_t slot) {
-  const bool replaced = files_.ImportProfile(slot);
+  const auto chosen = host_.ChooseFileToOpen({std::wstring(profiles::kProfileFileFilter), files_.paths().dataPath});
+  if (!chosen) return false;
+  const bool replaced = files_.ImportProfile(slot, *chosen);
   CollectFileProblems();
   return replaced;
 }
 
 void AppSession::ExportProfile() {
-  files_.ExportProfile();
+  const auto chosen = host_.ChooseFileToSave({std::wstring(profiles::kProfileFileFilter), files_.paths().dataPath});
+  if (!chosen) return;
+  // The dialog asked about the name as typed; a name that gains ".bin" is asked about here.
+  const std::filesystem::path target = profiles::ExportTargetFor(*chosen);
+  if (target != *chosen && fileSystem_.Exists(target) &&
+      !host_.Confirm(profiles::ReplaceQuestion(target, language_.language()), AppTitle())) {
+    return;
+  }
+  files_.ExportProfile(*chosen);
   CollectFileProblems();
 }
 
@@ -82,14 +116,16 @@ profiles::HostPointerSettings AppSession::HostSettings() const { return profiles
 
 bool AppSession::DevicePresent() const { return link_.DevicePresent(); }
 
-device::DownloadResult AppSession::DownloadProfile() {
+SaveOutcome AppSession::DownloadProfile() {
   device::CommandSet commands(link_.Command(), image_);
-  const device::DownloadResult result = device::DownloadProfile(state_.record, commands, [this] {
-    files_.SaveProfile();
-    files_.WriteCaptions();
+  SaveOutcome outcome;
+  outcome.download = device::DownloadProfile(state_.record, commands, [&] {
+    const bool dataStored = !files_.SaveProfile().failed();
+    const bool captionsStored = !files_.WriteCaptions().failed();
+    outcome.stored = dataStored && captionsStored;
   });
   CollectFileProblems();
-  return result;
+  return outcome;
 }
 
 device::ExchangeOutcome AppSession::ReadCpiStages() {

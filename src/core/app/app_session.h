@@ -24,6 +24,7 @@ class AppSession final : public ProfilePort, public DevicePort {
  public:
   struct Dependencies {
     device::DeviceLink& link;
+    files::FileSystem& files;
     HostServices& host;
     MainWindowPort& window;
     SystemParametersPort& systemParameters;
@@ -51,9 +52,17 @@ class AppSession final : public ProfilePort, public DevicePort {
   // An arrival connected the mouse: connect, then reload the current profile and its texts.
   void RunConnectionSteps();
   std::wstring ReadLanguageCode() const;
-  // The profile manager's import into `slot` and the export; true when the record was replaced.
+  // The profile manager's import into `slot` (true when the record was replaced) and export: the file
+  // dialog first, then, for an export whose name gains ".bin", the question before an existing file of
+  // that name is replaced, and only then the operation.
   bool ImportProfile(std::uint8_t slot);
   void ExportProfile();
+  // While the profile's data file was never saved: the default captions, stored at once.
+  void ApplyFirstRunCaptions();
+  // Removes the temporary files that a save killed half-way left beside the executable.
+  void RemoveStaleTemporaryFiles();
+  // Tells the user of a failed write made outside the profile files (the macro store, the profile list).
+  void ReportWriteFailure(const files::FileFailure& failure);
 
   // ProfilePort
   void LoadProfile() override;
@@ -65,7 +74,7 @@ class AppSession final : public ProfilePort, public DevicePort {
 
   // DevicePort
   bool DevicePresent() const override;
-  device::DownloadResult DownloadProfile() override;
+  SaveOutcome DownloadProfile() override;
   device::ExchangeOutcome ReadCpiStages() override;
   std::uint8_t StageCode(int stage) const override;
   std::uint8_t SensorType() const override;
@@ -75,6 +84,8 @@ class AppSession final : public ProfilePort, public DevicePort {
   void CollectFileProblems();
 
   device::DeviceLink& link_;
+  files::FileSystem& fileSystem_;
+  HostServices& host_;
   const ui::InterfaceLanguage& language_;
   profiles::ProfileState state_;
   UserMessages messages_;

@@ -23,30 +23,36 @@ void ApplyCommands::OnSaveClicked() {
 }
 
 void ApplyCommands::ApplyProfile() {
-  if (!device_.DevicePresent()) return;
+  // Without the mouse nothing is sent, stored or applied; the user learns why nothing happened.
+  if (!device_.DevicePresent()) {
+    window_.SendDeviceNotice(kNoticeNotDetected, 0);
+    return;
+  }
   window_.ShowWaitCursor();
   window_.StartTimer(AppTimer::ApplyWaitCursor, kWaitCursorMs);
-  if (!DownloadAndApply()) WarnNotOnMouse();
+  if (const auto warning = DownloadAndApply()) warnings_.Warn(language_.text(*warning));
 }
 
-bool ApplyCommands::DownloadAndApply() {
-  const device::DownloadResult result = device_.DownloadProfile();
-  lastDownloadFailure_ = result.failure;
+std::optional<ui::TextSlot> ApplyCommands::DownloadAndApply() {
+  const SaveOutcome outcome = device_.DownloadProfile();
+  lastDownloadFailure_ = outcome.download.failure;
   profile_.SnapshotRecord();
   ApplyHostPointerSettings();
-  return result.ok();
+  // The files' own messages name what could not be written; this one says what it means for Save.
+  const bool reached = outcome.download.ok();
+  if (!outcome.stored) return reached ? ui::TextSlot::SettingsNotSaved : ui::TextSlot::SettingsNotSavedNorOnMouse;
+  if (!reached) return ui::TextSlot::SettingsNotOnMouse;
+  return std::nullopt;
 }
-
-void ApplyCommands::WarnNotOnMouse() { warnings_.Warn(language_.text(ui::TextSlot::SettingsNotOnMouse)); }
 
 void ApplyCommands::ResetProfile() {
   window_.ShowWaitCursor();
   window_.StartTimer(AppTimer::ResetWaitCursor, kWaitCursorMs);
   profile_.LoadDefaultSettings();
-  const bool reached = !device_.DevicePresent() || DownloadAndApply();
+  const auto warning = device_.DevicePresent() ? DownloadAndApply() : std::nullopt;
   window_.ClosePopupLists();
   window_.RedrawCurrentPage();
-  if (!reached) WarnNotOnMouse();
+  if (warning) warnings_.Warn(language_.text(*warning));
 }
 
 void ApplyCommands::CancelEdits() {

@@ -2,6 +2,8 @@
 // "Save", "Reset" and "Cancel" of the main window: the order of their steps, the debounce of "Save",
 // the wait cursor, and the flag that makes the next show reload the profile after "Cancel". A download
 // that did not reach the mouse is told once the operation is done; the files hold the settings anyway.
+#include <optional>
+
 #include "core/app/app_ports.h"
 #include "core/ui/interface_language.h"
 
@@ -29,9 +31,9 @@ class ApplyCommands {
   const std::optional<device::DownloadFailure>& lastDownloadFailure() const { return lastDownloadFailure_; }
 
  private:
-  // Download, snapshot and host settings; answers whether the settings reached the mouse.
-  bool DownloadAndApply();
-  void WarnNotOnMouse();
+  // Download, snapshot and host settings; answers with the warning the user is owed, if the settings
+  // missed the mouse or the files.
+  std::optional<ui::TextSlot> DownloadAndApply();
 
   MainWindowPort& window_;
   ProfilePort& profile_;

@@ -25,6 +25,9 @@ class HostServices {
   // box is hidden and no extension is added. Nothing when the user cancels.
   virtual std::optional<std::filesystem::path> ChooseFileToOpen(const FileDialogOptions& options) = 0;
   virtual std::optional<std::filesystem::path> ChooseFileToSave(const FileDialogOptions& options) = 0;
+
+  // A yes/no question with a warning icon; true for yes.
+  virtual bool Confirm(std::wstring_view text, std::wstring_view caption) = 0;
 };
 
 }  // namespace quendar::app

@@ -2,11 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <utility>
 
-#include "core/ini/atomic_file.h"
 #include "core/ini/ini_text.h"
 
 namespace quendar::ini {
@@ -30,23 +27,18 @@ std::wstring ValueForBuffer(std::wstring_view value, std::size_t bufferChars) {
   return result;
 }
 
-std::vector<unsigned char> ReadAllBytes(const std::filesystem::path& file, bool& ok) {
-  std::ifstream in(file, std::ios::binary);
-  ok = static_cast<bool>(in);
-  if (!ok) return {};
-  return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 }  // namespace
 
-IniDocument IniDocument::Load(const std::filesystem::path& file) {
-  bool ok = false;
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file, ec)) return IniDocument{};
-  const std::vector<unsigned char> bytes = ReadAllBytes(file, ok);
-  if (!ok) return IniDocument{};
-  const TextEncoding encoding = DetectEncoding(bytes);
-  IniDocument doc = Parse(DecodeText(bytes, encoding), encoding);
+IniDocument IniDocument::Load(files::FileSystem& files, const std::filesystem::path& file) {
+  const files::ReadResult read = files.Read(file);
+  if (read.missing()) return IniDocument{};
+  if (read.unreadable()) {
+    IniDocument doc;
+    doc.readFailure_ = read.failure;
+    return doc;
+  }
+  const TextEncoding encoding = DetectEncoding(read.bytes);
+  IniDocument doc = Parse(DecodeText(read.bytes, encoding), encoding);
   doc.existed_ = true;
   return doc;
 }
@@ -234,14 +226,15 @@ std::vector<unsigned char> IniDocument::EncodeForSave() const {
   return *EncodeText(text, TextEncoding::Utf16LeBom);
 }
 
-bool IniDocument::Save(const std::filesystem::path& file) {
-  if (existed_ && !changed_) return true;
+files::WriteResult IniDocument::Save(files::FileSystem& files, const std::filesystem::path& file) {
+  if (readFailure_) return *readFailure_;
+  if (existed_ && !changed_) return {};
   const std::vector<unsigned char> bytes = EncodeForSave();
-  if (!ReplaceFileContents(file, bytes).ok) return false;
+  if (files::WriteResult written = files.Replace(file, bytes); written.failed()) return written;
   existed_ = true;
   changed_ = false;
   encoding_ = DetectEncoding(bytes);
-  return true;
+  return {};
 }
 
 }  // namespace quendar::ini

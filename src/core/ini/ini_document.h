@@ -10,18 +10,22 @@
 #include <string_view>
 #include <vector>
 
+#include "core/files/file_system.h"
 #include "core/ini/text_encoding.h"
 
 namespace quendar::ini {
 
 class IniDocument {
  public:
-  // A missing or unreadable file gives an empty document that does not exist yet.
-  static IniDocument Load(const std::filesystem::path& file);
+  // A missing file gives an empty document that does not exist yet. A file that exists but could not be
+  // read gives an empty document that remembers why: its values read as missing, and it refuses to be
+  // saved, so a file that was not read is never replaced by the few keys a caller set.
+  static IniDocument Load(files::FileSystem& files, const std::filesystem::path& file);
   static IniDocument Parse(std::wstring_view text, TextEncoding encoding);
 
   bool existed() const { return existed_; }
   bool changed() const { return changed_; }
+  const std::optional<files::FileFailure>& readFailure() const { return readFailure_; }
   TextEncoding encoding() const { return encoding_; }
 
   // Value of the first matching key of the first matching section, cut to bufferChars - 1 characters.
@@ -48,8 +52,9 @@ class IniDocument {
   // The file bytes as they would be written, in the encoding the document will be saved in.
   std::vector<unsigned char> EncodeForSave() const;
 
-  // Writes the file (atomically, durably) when the document changed or did not exist; true on success.
-  bool Save(const std::filesystem::path& file);
+  // Writes the file (atomically, durably) when the document changed or did not exist. A document whose
+  // file could not be read fails with that read failure and writes nothing.
+  files::WriteResult Save(files::FileSystem& files, const std::filesystem::path& file);
 
  private:
   struct Key {
@@ -68,6 +73,7 @@ class IniDocument {
   TextEncoding encoding_ = TextEncoding::Utf16LeBom;
   bool existed_ = false;
   bool changed_ = false;
+  std::optional<files::FileFailure> readFailure_;
 };
 
 }  // namespace quendar::ini

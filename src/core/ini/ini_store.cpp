@@ -8,38 +8,49 @@
 
 namespace quendar::ini {
 
-std::wstring ReadString(const std::filesystem::path& file, std::wstring_view section, std::wstring_view key,
-                        std::size_t bufferChars) {
-  return IniDocument::Load(file).Get(section, key, bufferChars);
+namespace {
+files::WriteResult Refused(const std::filesystem::path& file) {
+  return files::FileFailure{files::FileStep::Refused, file, 0};
+}
+}  // namespace
+
+std::wstring ReadString(files::FileSystem& files, const std::filesystem::path& file, std::wstring_view section,
+                        std::wstring_view key, std::size_t bufferChars) {
+  return IniDocument::Load(files, file).Get(section, key, bufferChars);
 }
 
-bool WriteString(const std::filesystem::path& file, std::wstring_view section, std::wstring_view key,
-                 std::wstring_view value) {
-  IniDocument doc = IniDocument::Load(file);
-  return doc.Set(section, key, value) && doc.Save(file);
+files::WriteResult WriteString(files::FileSystem& files, const std::filesystem::path& file, std::wstring_view section,
+                               std::wstring_view key, std::wstring_view value) {
+  const KeyValue one{std::wstring(key), std::wstring(value)};
+  return WriteStrings(files, file, section, std::span(&one, 1));
 }
 
-bool WriteStrings(const std::filesystem::path& file, std::wstring_view section, std::span<const KeyValue> values) {
-  IniDocument doc = IniDocument::Load(file);
+files::WriteResult WriteStrings(files::FileSystem& files, const std::filesystem::path& file, std::wstring_view section,
+                                std::span<const KeyValue> values) {
+  IniDocument doc = IniDocument::Load(files, file);
+  if (doc.readFailure()) return *doc.readFailure();
   for (const KeyValue& kv : values) {
-    if (!doc.Set(section, kv.key, kv.value)) return false;
+    if (!doc.Set(section, kv.key, kv.value)) return Refused(file);
   }
-  return doc.Save(file);
+  return doc.Save(files, file);
 }
 
-bool DeleteKey(const std::filesystem::path& file, std::wstring_view section, std::wstring_view key) {
-  IniDocument doc = IniDocument::Load(file);
+files::WriteResult DeleteKey(files::FileSystem& files, const std::filesystem::path& file, std::wstring_view section,
+                             std::wstring_view key) {
+  IniDocument doc = IniDocument::Load(files, file);
   doc.RemoveKey(section, key);
-  return !doc.changed() || doc.Save(file);
+  return doc.changed() || doc.readFailure() ? doc.Save(files, file) : files::WriteResult{};
 }
 
-bool DeleteSection(const std::filesystem::path& file, std::wstring_view section) {
-  IniDocument doc = IniDocument::Load(file);
+files::WriteResult DeleteSection(files::FileSystem& files, const std::filesystem::path& file,
+                                 std::wstring_view section) {
+  IniDocument doc = IniDocument::Load(files, file);
   doc.RemoveSection(section);
-  return !doc.changed() || doc.Save(file);
+  return doc.changed() || doc.readFailure() ? doc.Save(files, file) : files::WriteResult{};
 }
 
-SectionNameBuffer ReadSectionNameBuffer(const std::filesystem::path& file, std::size_t bufferChars) {
+SectionNameBuffer ReadSectionNameBuffer(files::FileSystem& files, const std::filesystem::path& file,
+                                        std::size_t bufferChars) {
   SectionNameBuffer result;
   if (bufferChars == 0) return result;
   if (bufferChars == 1) {
@@ -47,7 +58,7 @@ SectionNameBuffer ReadSectionNameBuffer(const std::filesystem::path& file, std::
     return result;
   }
   std::size_t room = bufferChars - 1;  // one character stays for the list's final NUL
-  for (const std::wstring& name : IniDocument::Load(file).SectionNames()) {
+  for (const std::wstring& name : IniDocument::Load(files, file).SectionNames()) {
     const std::size_t needed = name.size() + 1;
     if (needed >= room) {
       // Cut: as much of the name as fits, its NUL, the list's NUL.
@@ -68,8 +79,9 @@ SectionNameBuffer ReadSectionNameBuffer(const std::filesystem::path& file, std::
   return result;
 }
 
-std::vector<std::wstring> ReadSectionNames(const std::filesystem::path& file, std::size_t bufferChars) {
-  const SectionNameBuffer buffer = ReadSectionNameBuffer(file, bufferChars);
+std::vector<std::wstring> ReadSectionNames(files::FileSystem& files, const std::filesystem::path& file,
+                                           std::size_t bufferChars) {
+  const SectionNameBuffer buffer = ReadSectionNameBuffer(files, file, bufferChars);
   std::vector<std::wstring> names;
   std::wstring_view rest(buffer.characters);
   while (!rest.empty() && rest.front() != L'\0') {

@@ -7,13 +7,16 @@
 //
 // Every function parses the file once. Every write is complete on disk when the function returns: the
 // new content goes to a temporary file in the same folder that then replaces the old one, so a crash
-// leaves the old or the new file, never a torn one.
+// leaves the old or the new file, never a torn one. A file that exists but could not be read is never
+// written: the write fails with the read's failure.
 #include <cstddef>
 #include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/files/file_system.h"
 
 namespace quendar::ini {
 
@@ -28,23 +31,25 @@ struct KeyValue {
 
 // A value as a buffer of `bufferChars` characters receives it: at most bufferChars - 1 characters,
 // empty when the file, the section or the key is missing.
-std::wstring ReadString(const std::filesystem::path& file, std::wstring_view section, std::wstring_view key,
+std::wstring ReadString(files::FileSystem& files, const std::filesystem::path& file, std::wstring_view section, std::wstring_view key,
                         std::size_t bufferChars = kValueBufferChars);
 
 // Replaces the value of the first matching key in place, or appends the key at the end of the first
 // matching section, or appends the section at the end of the file. Creates a missing file.
-// Returns false when the file could not be written, or for text that would not read back as written
-// (empty section name, line breaks, a key with '=' or a leading '[').
-bool WriteString(const std::filesystem::path& file, std::wstring_view section, std::wstring_view key,
-                 std::wstring_view value);
+// Fails when the file could not be read or written, or (step Refused) for text that would not read back
+// as written (empty section name, line breaks, a key with '=' or a leading '[').
+files::WriteResult WriteString(files::FileSystem& files, const std::filesystem::path& file, std::wstring_view section,
+                               std::wstring_view key, std::wstring_view value);
 
 // Several keys of one section in one parse and one write.
-bool WriteStrings(const std::filesystem::path& file, std::wstring_view section, std::span<const KeyValue> values);
+files::WriteResult WriteStrings(files::FileSystem& files, const std::filesystem::path& file, std::wstring_view section,
+                                std::span<const KeyValue> values);
 
 // Removes the first matching key, or the first matching section with all its keys. Removing what does
 // not exist leaves the file untouched and succeeds.
-bool DeleteKey(const std::filesystem::path& file, std::wstring_view section, std::wstring_view key);
-bool DeleteSection(const std::filesystem::path& file, std::wstring_view section);
+files::WriteResult DeleteKey(files::FileSystem& files, const std::filesystem::path& file, std::wstring_view section,
+                             std::wstring_view key);
+files::WriteResult DeleteSection(files::FileSystem& files, const std::filesystem::path& file, std::wstring_view section);
 
 // The section-name list exactly as the platform fills a buffer of `bufferChars` characters: each name
 // ended by a NUL, the list ended by one more NUL; a list that does not fit is cut, its last name
@@ -54,11 +59,11 @@ struct SectionNameBuffer {
   std::wstring characters;
   std::size_t returned = 0;
 };
-SectionNameBuffer ReadSectionNameBuffer(const std::filesystem::path& file,
+SectionNameBuffer ReadSectionNameBuffer(files::FileSystem& files, const std::filesystem::path& file,
                                         std::size_t bufferChars = kSectionNamesBufferChars);
 
 // The names of that buffer in file order (a cut last name is included as cut).
-std::vector<std::wstring> ReadSectionNames(const std::filesystem::path& file,
+std::vector<std::wstring> ReadSectionNames(files::FileSystem& files, const std::filesystem::path& file,
                                            std::size_t bufferChars = kSectionNamesBufferChars);
 
 // Signed decimal as the program reads numbers from the store: leading blanks skipped, an optional sign,

@@ -9,16 +9,10 @@ __declspec(dllimport) int __stdcall MultiByteToWideChar(unsigned codePage, unsig
 __declspec(dllimport) int __stdcall WideCharToMultiByte(unsigned codePage, unsigned long flags, const wchar_t* text,
                                                         int length, char* out, int outLength, const char* defaultChar,
                                                         int* usedDefaultChar);
-__declspec(dllimport) int __stdcall MoveFileExW(const wchar_t* existing, const wchar_t* replacement,
-                                                unsigned long flags);
-__declspec(dllimport) unsigned long __stdcall GetLastError();
 }
 
 namespace quendar::ini::kernel32 {
 inline constexpr unsigned kAnsiCodePage = 0;              // CP_ACP
 inline constexpr unsigned long kNoBestFitChars = 0x400;   // WC_NO_BEST_FIT_CHARS
-inline constexpr unsigned long kMoveReplaceExisting = 0x1;  // MOVEFILE_REPLACE_EXISTING
-inline constexpr unsigned long kMoveWriteThrough = 0x8;     // MOVEFILE_WRITE_THROUGH
-inline constexpr unsigned long kAccessDenied = 5, kSharingViolation = 32, kLockViolation = 33;
 }  // namespace quendar::ini::kernel32
 #endif

@@ -39,11 +39,6 @@ std::optional<long> ItemNumberOfKey(std::wstring_view key) {
 }
 
 // Whether the store file exists; the store operations do nothing without one.
-bool StoreExists(const std::filesystem::path& file) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(file, error);
-}
-
 }  // namespace
 
 std::wstring ItemKey(long index) { return L"Item" + std::to_wstring(index); }
@@ -90,14 +85,20 @@ StoredMacro ReadStoredMacro(const ini::IniDocument& document, const std::wstring
   return macro;
 }
 
+files::WriteResult MacroStore::CheckReadable() const {
+  const auto document = ini::IniDocument::Load(files_, file_);
+  if (document.readFailure()) return *document.readFailure();
+  return {};
+}
+
 std::vector<std::wstring> MacroStore::ListMacroNames() const {
-  const auto document = ini::IniDocument::Load(file_);
+  const auto document = ini::IniDocument::Load(files_, file_);
   const auto sections = document.SectionNames();
   return MacroNamesFromSections(sections);
 }
 
 LoadedMacro MacroStore::LoadMacro(std::wstring_view name) const {
-  const auto document = ini::IniDocument::Load(file_);
+  const auto document = ini::IniDocument::Load(files_, file_);
   const StoredMacro stored = ReadStoredMacro(document, std::wstring(name));
   LoadedMacro loaded;
   loaded.recordDelaysValue = ini::ParseDecimal(Read(document, name, kKeyRecordDelays));
@@ -112,12 +113,12 @@ LoadedMacro MacroStore::LoadMacro(std::wstring_view name) const {
   return loaded;
 }
 
-bool MacroStore::SaveCurrentMacro(const MacroEditorState& state) {
-  if (!StoreExists(file_) || state.macroNames.empty()) return false;
+files::WriteResult MacroStore::SaveCurrentMacro(const MacroEditorState& state) {
+  if (!files_.Exists(file_) || state.macroNames.empty()) return {};
   const std::wstring* name = state.SelectedName();
-  if (name == nullptr) return false;
+  if (name == nullptr) return {};
 
-  auto document = ini::IniDocument::Load(file_);
+  auto document = ini::IniDocument::Load(files_, file_);
   // Clear the section's keys but keep the section where it is.
   for (const auto& key : document.KeyNames(*name)) document.RemoveKey(*name, key);
   bool ok = document.Set(*name, kKeyRecordDelays, state.recordDelays ? L"1" : L"0");
@@ -127,31 +128,35 @@ bool MacroStore::SaveCurrentMacro(const MacroEditorState& state) {
   for (std::size_t i = 0; i < state.sequence.size(); ++i) {
     ok = document.Set(*name, ItemKey(static_cast<long>(i)), state.sequence[i]) && ok;
   }
-  return document.Save(file_) && ok;
+  if (!ok) return files::FileFailure{files::FileStep::Refused, file_, 0};
+  return document.Save(files_, file_);
 }
 
-void MacroStore::StoreLoopCount(MacroEditorState& state) {
+files::WriteResult MacroStore::StoreLoopCount(MacroEditorState& state) {
   long value = ini::ParseDecimal(state.loopTimesText);
   if (value < 1 || value > kMaxLoopCount) {
     state.loopTimesText = L"1";
     value = 1;
   }
   const std::wstring* name = state.SelectedName();
-  if (name == nullptr) return;
+  if (name == nullptr) return {};
   state.loopCountText = std::to_wstring(value);
-  ini::WriteString(file_, *name, kKeyLoopTimes, state.loopCountText);
+  return ini::WriteString(files_, file_, *name, kKeyLoopTimes, state.loopCountText);
 }
 
-bool MacroStore::RemoveMacroSection(std::wstring_view name) { return ini::DeleteSection(file_, name); }
+files::WriteResult MacroStore::RemoveMacroSection(std::wstring_view name) {
+  return ini::DeleteSection(files_, file_, name);
+}
 
-MacroStore::RenameOutcome MacroStore::RenameMacroSection(std::wstring_view name, std::wstring_view newName) {
-  auto document = ini::IniDocument::Load(file_);
+MacroStore::Renamed MacroStore::RenameMacroSection(std::wstring_view name, std::wstring_view newName) {
+  auto document = ini::IniDocument::Load(files_, file_);
   const auto sections = document.SectionNames();
   if (std::ranges::none_of(sections, [&](const std::wstring& s) { return text::EqualsIgnoringCase(s, name); })) {
-    return RenameOutcome::NoSection;
+    return {RenameOutcome::NoSection};
   }
-  if (!document.RenameSection(name, newName)) return RenameOutcome::NameTaken;
-  return document.Save(file_) ? RenameOutcome::Renamed : RenameOutcome::NotWritten;
+  if (!document.RenameSection(name, newName)) return {RenameOutcome::NameTaken};
+  files::WriteResult written = document.Save(files_, file_);
+  return {written.failed() ? RenameOutcome::NotWritten : RenameOutcome::Renamed, std::move(written)};
 }
 
 std::vector<StoredMacro> ReadStoredMacros(const ini::IniDocument& document) {
@@ -168,8 +173,8 @@ BuiltMacroTable BuildMacroTableFrom(const ini::IniDocument& document) {
   return BuiltMacroTable{encoded.table, std::move(encoded.cutMacros)};
 }
 
-std::vector<StoredMacro> MacroStore::ReadMacros() const { return ReadStoredMacros(ini::IniDocument::Load(file_)); }
+std::vector<StoredMacro> MacroStore::ReadMacros() const { return ReadStoredMacros(ini::IniDocument::Load(files_, file_)); }
 
-BuiltMacroTable MacroStore::BuildMacroTable() const { return BuildMacroTableFrom(ini::IniDocument::Load(file_)); }
+BuiltMacroTable MacroStore::BuildMacroTable() const { return BuildMacroTableFrom(ini::IniDocument::Load(files_, file_)); }
 
 }  // namespace quendar::macros

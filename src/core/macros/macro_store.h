@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/files/file_system.h"
 #include "core/macros/macro_block.h"
 
 namespace quendar::ini {
@@ -58,26 +59,33 @@ std::vector<std::wstring> MacroNamesFromSections(std::span<const std::wstring> s
 
 class MacroStore {
  public:
-  explicit MacroStore(std::filesystem::path file) : file_(std::move(file)) {}
+  MacroStore(files::FileSystem& files, std::filesystem::path file) : files_(files), file_(std::move(file)) {}
 
   const std::filesystem::path& file() const { return file_; }
+  files::FileSystem& fileSystem() const { return files_; }
 
   std::vector<std::wstring> ListMacroNames() const;
+  // Fails when the store exists but could not be read: its macros are not shown, and nothing is written.
+  files::WriteResult CheckReadable() const;
   LoadedMacro LoadMacro(std::wstring_view name) const;
 
   // Rewrites the selected macro's section from the editor state, in its place in the store so that
   // buttons bound by position keep their macro. Does nothing without a store file or a selection.
-  bool SaveCurrentMacro(const MacroEditorState& state);
+  files::WriteResult SaveCurrentMacro(const MacroEditorState& state);
 
   // Validates the loop-times field (out of 1..65535 becomes "1") and stores it for the selected macro.
-  void StoreLoopCount(MacroEditorState& state);
+  files::WriteResult StoreLoopCount(MacroEditorState& state);
 
-  bool RemoveMacroSection(std::wstring_view name);
+  files::WriteResult RemoveMacroSection(std::wstring_view name);
 
   enum class RenameOutcome { Renamed, NoSection, NameTaken, NotWritten };
+  struct Renamed {
+    RenameOutcome outcome = RenameOutcome::Renamed;
+    files::WriteResult written;  // NotWritten: why
+  };
   // Renames a macro's section where it stands, so its items and its position (and the buttons bound to
   // it) stay with it.
-  RenameOutcome RenameMacroSection(std::wstring_view name, std::wstring_view newName);
+  Renamed RenameMacroSection(std::wstring_view name, std::wstring_view newName);
 
   // All macros of the store in store order, parsed for encoding.
   std::vector<StoredMacro> ReadMacros() const;
@@ -86,6 +94,7 @@ class MacroStore {
   BuiltMacroTable BuildMacroTable() const;
 
  private:
+  files::FileSystem& files_;
   std::filesystem::path file_;
 };
 

@@ -1,31 +1,26 @@
 #include "core/profiles/profile_data_file.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace quendar::profiles {
 
-DataFileRead ReadDataFile(const std::filesystem::path& file) {
+DataFileRead ReadDataFile(files::FileSystem& files, const std::filesystem::path& file) {
   DataFileRead result;
-  std::error_code ec;
-  if (!std::filesystem::exists(file, ec)) return result;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
+  files::ReadResult read = files.Read(file);
+  if (read.missing()) return result;
+  if (read.unreadable()) {
     result.status = DataFileStatus::Unreadable;
+    result.failure = read.failure;
     return result;
   }
-  // Read one byte more than the format holds, so a longer file is told apart without trusting a size
-  // query on a file that may be changing.
-  std::array<char, kDataFileSize + 1> buffer{};
-  in.read(buffer.data(), buffer.size());
-  if (in.gcount() != static_cast<std::streamsize>(kDataFileSize)) {
+  if (read.bytes.size() != kDataFileSize) {
     result.status = DataFileStatus::WrongSize;
+    result.size = read.bytes.size();
     return result;
   }
   result.status = DataFileStatus::Loaded;
-  result.contents.firstRunFlag = static_cast<std::uint8_t>(buffer[0]);
-  std::transform(buffer.begin() + 1, buffer.begin() + kDataFileSize, result.contents.record.bytes().begin(),
-                 [](char c) { return static_cast<std::uint8_t>(c); });
+  result.contents.firstRunFlag = read.bytes[0];
+  std::copy(read.bytes.begin() + 1, read.bytes.end(), result.contents.record.bytes().begin());
   return result;
 }
 
@@ -36,10 +31,10 @@ std::array<std::uint8_t, kDataFileSize> EncodeDataFile(std::uint8_t firstRunFlag
   return bytes;
 }
 
-ini::WriteResult WriteDataFile(const std::filesystem::path& file, std::uint8_t firstRunFlag,
-                               const ProfileRecord& record) {
+files::WriteResult WriteDataFile(files::FileSystem& files, const std::filesystem::path& file,
+                                 std::uint8_t firstRunFlag, const ProfileRecord& record) {
   const auto bytes = EncodeDataFile(firstRunFlag, record);
-  return ini::ReplaceFileContents(file, bytes);
+  return files.Replace(file, bytes);
 }
 
 }  // namespace quendar::profiles

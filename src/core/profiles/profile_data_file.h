@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-#include "core/ini/atomic_file.h"
+#include "core/files/file_system.h"
 #include "core/profiles/profile_record.h"
 
 namespace quendar::profiles {
@@ -22,14 +22,17 @@ enum class DataFileStatus { Loaded, Missing, WrongSize, Unreadable };
 
 struct DataFileRead {
   DataFileStatus status = DataFileStatus::Missing;
-  DataFileContents contents;
+  DataFileContents contents;               // Loaded
+  std::size_t size = 0;                    // WrongSize: the size found
+  std::optional<files::FileFailure> failure;  // Unreadable
 };
 
-DataFileRead ReadDataFile(const std::filesystem::path& file);
+DataFileRead ReadDataFile(files::FileSystem& files, const std::filesystem::path& file);
 
 std::array<std::uint8_t, kDataFileSize> EncodeDataFile(std::uint8_t firstRunFlag, const ProfileRecord& record);
 
 // Replaces the file as a whole (crash-safe), creating it when missing.
-ini::WriteResult WriteDataFile(const std::filesystem::path& file, std::uint8_t firstRunFlag, const ProfileRecord& record);
+files::WriteResult WriteDataFile(files::FileSystem& files, const std::filesystem::path& file,
+                                 std::uint8_t firstRunFlag, const ProfileRecord& record);
 
 }  // namespace quendar::profiles

@@ -19,16 +19,6 @@ namespace {
 // file name, from `from` on.
 std::size_t FindBin(std::wstring_view name, std::size_t from = 0) { return text::FindIgnoringCase(name, L".bin", from); }
 
-// The ".ini" companion of a ".bin" file: the extension is swapped in the file name only, so a folder
-// whose name happens to contain ".bin" is left alone.
-std::filesystem::path CompanionTextPath(const std::filesystem::path& dataPath) {
-  std::wstring name = dataPath.filename().wstring();
-  for (std::size_t at = FindBin(name); at != std::wstring::npos; at = FindBin(name, at + 4)) {
-    name.replace(at, 4, L".ini");
-  }
-  return dataPath.parent_path() / name;
-}
-
 bool ContainsBinExtension(const std::wstring& fileName) { return FindBin(fileName) != std::wstring_view::npos; }
 
 class DefaultsModeScope {
@@ -44,17 +34,31 @@ class DefaultsModeScope {
 
 }  // namespace
 
-FileProblemMessage MessageFor(const FileProblem& problem, std::wstring_view appTitle) {
-  if (problem.kind == FileProblem::Kind::ConfigMissing) {
-    return {std::wstring(kConfigMissingText), std::wstring(appTitle)};
+std::filesystem::path CompanionTextPath(const std::filesystem::path& dataPath) {
+  // The extension is swapped in the file name only, so a folder whose name happens to contain ".bin" is
+  // left alone.
+  std::wstring name = dataPath.filename().wstring();
+  for (std::size_t at = FindBin(name); at != std::wstring::npos; at = FindBin(name, at + 4)) {
+    name.replace(at, 4, L".ini");
   }
-  std::array<wchar_t, 64> text{};
-  std::swprintf(text.data(), text.size(), std::wstring(kWriteFailedFormat).c_str(), problem.systemError);
-  return {text.data(), std::wstring(kWriteFailedCaption)};
+  return dataPath.parent_path() / name;
 }
 
-ProfileFiles::ProfileFiles(ProfileState& state, app::HostServices& host, std::filesystem::path modulePath)
-    : state_(state), host_(host) {
+std::filesystem::path ExportTargetFor(const std::filesystem::path& chosen) {
+  std::filesystem::path target = chosen;
+  if (!ContainsBinExtension(target.filename().wstring())) target += L".bin";
+  return target;
+}
+
+std::filesystem::path KeptAsideName(const std::filesystem::path& dataFile, bool unreadable, int attempt) {
+  std::filesystem::path name = dataFile;
+  name += unreadable ? L".unreadable" : L".wrong-size";
+  if (attempt > 1) name += L"-" + std::to_wstring(attempt);
+  return name;
+}
+
+ProfileFiles::ProfileFiles(ProfileState& state, files::FileSystem& files, std::filesystem::path modulePath)
+    : state_(state), files_(files) {
   paths_.modulePath = std::move(modulePath);
   paths_.listPath = ProgramFile(paths_.modulePath, kListFileName);
   paths_.macroStorePath = ProgramFile(paths_.modulePath, kMacroStoreFileName);
@@ -67,9 +71,9 @@ void ProfileFiles::FormCurrentPaths(int profileIndex) {
   paths_.macroStorePath = ProgramFile(paths_.modulePath, kMacroStoreFileName);
 }
 
-void ProfileFiles::ConfigMissing() { problems_.push_back({FileProblem::Kind::ConfigMissing}); }
-
-void ProfileFiles::WriteFailed(int systemError) { problems_.push_back({FileProblem::Kind::WriteFailed, systemError}); }
+void ProfileFiles::ConfigMissing(const std::filesystem::path& file) {
+  Report({.kind = FileProblem::Kind::ConfigMissing, .failure = {files::FileStep::Read, file, 0}});
+}
 
 std::vector<FileProblem> ProfileFiles::TakeProblems() { return std::exchange(problems_, {}); }
 
@@ -92,19 +96,25 @@ LoadResult ProfileFiles::LoadProfile() {
     paths_.dataPath = ProgramFile(paths_.modulePath, kDefaultDataFileName);
     paths_.textPath = paths_.listPath;
   } else {
-    const auto index = CurrentIndexFromList(paths_.listPath);
+    const auto index = CurrentIndexFromList(files_, paths_.listPath);
     if (!index.listValid) return LoadResult::NoProfileList;
     if (index.matched) state_.currentProfileIndex = *index.matched;
     FormCurrentPaths(state_.currentProfileIndex);
   }
 
-  const DataFileRead read = ReadDataFile(paths_.dataPath);
+  const DataFileRead read = ReadDataFile(files_, paths_.dataPath);
   switch (read.status) {
     case DataFileStatus::Missing:
-      ConfigMissing();
+      ConfigMissing(paths_.dataPath);
       return LoadResult::Missing;
     case DataFileStatus::WrongSize:
     case DataFileStatus::Unreadable:
+      if (std::ranges::find(reportedDamaged_, paths_.dataPath) == reportedDamaged_.end()) {
+        reportedDamaged_.push_back(paths_.dataPath);
+        Report({.kind = FileProblem::Kind::DataDamaged,
+                .failure = read.failure.value_or(files::FileFailure{files::FileStep::Read, paths_.dataPath, 0}),
+                .size = read.size});
+      }
       return LoadResult::WrongSize;
     case DataFileStatus::Loaded:
       break;
@@ -118,8 +128,12 @@ LoadResult ProfileFiles::LoadProfile() {
   return LoadResult::Loaded;
 }
 
-void ProfileFiles::ReadProfileTexts() {
-  const ini::IniDocument doc = ini::IniDocument::Load(paths_.textPath);
+bool ProfileFiles::ReadProfileTexts() {
+  const ini::IniDocument doc = ini::IniDocument::Load(files_, paths_.textPath);
+  if (doc.readFailure()) {
+    Report({.kind = FileProblem::Kind::TextUnreadable, .failure = *doc.readFailure()});
+    return false;
+  }
   const std::wstring_view section = SettingsSection(language_);
   for (std::size_t i = 0; i < kButtonCount; ++i) captions_[i] = doc.Get(section, CaptionKey(i), ini::kValueBufferChars);
   skinKeys_.rColor = doc.Get(kSkinsSection, L"RColor", ini::kValueBufferChars);
@@ -129,48 +143,92 @@ void ProfileFiles::ReadProfileTexts() {
   for (std::size_t i = 0; i < kPointKeys.size(); ++i) {
     skinKeys_.point[i] = doc.Get(kPointSection, kPointKeys[i], ini::kValueBufferChars);
   }
-}
-
-std::wstring ProfileFiles::ReadLanguageCode() const {
-  return ini::ReadString(paths_.textPath, kSkinsSection, L"Lan");
-}
-
-bool ProfileFiles::WriteCaptions() {
-  if (paths_.textPath.empty()) return false;
-  std::array<ini::KeyValue, kButtonCount> values;
-  for (std::size_t i = 0; i < kButtonCount; ++i) values[i] = {CaptionKey(i), captions_[i]};
-  return ini::WriteStrings(paths_.textPath, SettingsSection(language_), values);
-}
-
-bool ProfileFiles::SaveProfile() {
-  FormCurrentPaths(state_.currentProfileIndex);
-  std::error_code ec;
-  if (!std::filesystem::exists(paths_.dataPath, ec)) {
-    ConfigMissing();
-    return false;
-  }
-  const ini::WriteResult written = WriteDataFile(paths_.dataPath, 1, state_.record);
-  if (!written.ok) {
-    WriteFailed(written.systemError);
-    return false;
-  }
-  state_.firstRunFlag = 1;
   return true;
 }
 
-void ProfileFiles::ImportProfile() { ImportProfile(state_.currentProfileIndex); }
+std::wstring ProfileFiles::ReadLanguageCode() const {
+  return ini::ReadString(files_, paths_.textPath, kSkinsSection, L"Lan");
+}
 
-bool ProfileFiles::ImportProfile(std::uint8_t slot) {
-  const auto chosen = host_.ChooseFileToOpen({std::wstring(kProfileFileFilter), paths_.dataPath});
-  if (!chosen || !ContainsBinExtension(chosen->filename().wstring())) return false;
+namespace {
+std::array<ini::KeyValue, kButtonCount> CaptionValues(const ButtonCaptions& captions) {
+  std::array<ini::KeyValue, kButtonCount> values;
+  for (std::size_t i = 0; i < kButtonCount; ++i) values[i] = {CaptionKey(i), captions[i]};
+  return values;
+}
+}  // namespace
 
-  paths_.dataPath = *chosen;
-  const DataFileRead read = ReadDataFile(*chosen);
+files::WriteResult ProfileFiles::WriteCaptions() {
+  if (paths_.textPath.empty()) return {};
+  files::WriteResult written =
+      ini::WriteStrings(files_, paths_.textPath, SettingsSection(language_), CaptionValues(captions_));
+  if (written.failed()) Report({.kind = FileProblem::Kind::TextWriteFailed, .failure = written.failure()});
+  return written;
+}
+
+void ProfileFiles::WriteCaptionsAsNewFile(const std::filesystem::path& file) {
+  ini::IniDocument doc;
+  for (const ini::KeyValue& kv : CaptionValues(captions_)) doc.Set(SettingsSection(language_), kv.key, kv.value);
+  const std::vector<unsigned char> bytes = doc.EncodeForSave();
+  if (files::WriteResult written = files_.Replace(file, bytes); written.failed()) {
+    Report({.kind = FileProblem::Kind::TextWriteFailed, .failure = written.failure()});
+  }
+}
+
+files::WriteResult ProfileFiles::WriteData(const std::filesystem::path& file) {
+  files::WriteResult written = WriteDataFile(files_, file, 1, state_.record);
+  if (written.failed()) Report({.kind = FileProblem::Kind::DataWriteFailed, .failure = written.failure()});
+  return written;
+}
+
+files::WriteResult ProfileFiles::KeepAsideIfDamaged(const std::filesystem::path& file) {
+  const DataFileRead found = ReadDataFile(files_, file);
+  if (found.status == DataFileStatus::Loaded || found.status == DataFileStatus::Missing) return {};
+  const bool unreadable = found.status == DataFileStatus::Unreadable;
+  constexpr int kNameAttempts = 100;
+  for (int attempt = 1; attempt <= kNameAttempts; ++attempt) {
+    const std::filesystem::path keptAs = KeptAsideName(file, unreadable, attempt);
+    if (files_.Exists(keptAs)) continue;
+    files::WriteResult moved = files_.Rename(file, keptAs);
+    if (moved.failed()) {
+      Report({.kind = FileProblem::Kind::DataWriteFailed, .failure = moved.failure()});
+      return moved;
+    }
+    Report({.kind = FileProblem::Kind::DataKeptAside, .failure = {files::FileStep::Rename, file, 0}, .keptAs = keptAs});
+    return {};
+  }
+  files::FileFailure noName{files::FileStep::Rename, file, 0};
+  Report({.kind = FileProblem::Kind::DataWriteFailed, .failure = noName});
+  return noName;
+}
+
+files::WriteResult ProfileFiles::SaveProfile() {
+  FormCurrentPaths(state_.currentProfileIndex);
+  if (!files_.Exists(paths_.dataPath)) {
+    ConfigMissing(paths_.dataPath);
+    return files::FileFailure{files::FileStep::Read, paths_.dataPath, 0};
+  }
+  if (files::WriteResult kept = KeepAsideIfDamaged(paths_.dataPath); kept.failed()) return kept;
+  files::WriteResult written = WriteData(paths_.dataPath);
+  if (!written.failed()) state_.firstRunFlag = 1;
+  return written;
+}
+
+bool ProfileFiles::ImportProfile(std::uint8_t slot, const std::filesystem::path& chosen) {
+  if (!ContainsBinExtension(chosen.filename().wstring())) return false;
+
+  paths_.dataPath = chosen;
+  const DataFileRead read = ReadDataFile(files_, chosen);
   if (read.status == DataFileStatus::Missing) {
-    ConfigMissing();
+    ConfigMissing(chosen);
     return false;
   }
-  if (read.status != DataFileStatus::Loaded) return false;
+  if (read.status != DataFileStatus::Loaded) {
+    Report({.kind = FileProblem::Kind::NotAProfile,
+            .failure = read.failure.value_or(files::FileFailure{files::FileStep::Read, chosen, 0}),
+            .size = read.size});
+    return false;
+  }
   // The record now belongs to the slot: only from here on is the slot the current profile, so a
   // cancelled or refused import leaves the record and its own slot together.
   state_.currentProfileIndex = slot;
@@ -178,36 +236,30 @@ bool ProfileFiles::ImportProfile(std::uint8_t slot) {
   state_.record = read.contents.record;
   state_.record.ProfileNumber() = slot;
 
-  paths_.textPath = CompanionTextPath(*chosen);
-  ReadProfileTexts();
+  // Captions come with the profile only when its companion is there; otherwise the slot keeps its own.
+  const std::filesystem::path companion = CompanionTextPath(chosen);
+  bool withCaptions = files_.Exists(companion);
+  paths_.textPath = companion;
+  if (!withCaptions || !ReadProfileTexts()) {
+    withCaptions = false;
+    paths_.textPath = ProgramFile(paths_.modulePath, TextFileName(slot));
+    ReadProfileTexts();
+  }
 
   // Only the slot's own files are written; the chosen file is only read.
   FormCurrentPaths(slot);
-  WriteCaptions();
-  const ini::WriteResult written = WriteDataFile(paths_.dataPath, 1, state_.record);
-  if (!written.ok) {
-    WriteFailed(written.systemError);
-    return true;
-  }
-  state_.firstRunFlag = 1;
+  if (withCaptions) (void)WriteCaptions();  // a failure is reported
+  if (KeepAsideIfDamaged(paths_.dataPath).failed()) return true;
+  if (!WriteData(paths_.dataPath).failed()) state_.firstRunFlag = 1;
   return true;
 }
 
-void ProfileFiles::ExportProfile() {
-  const auto chosen = host_.ChooseFileToSave({std::wstring(kProfileFileFilter), paths_.dataPath});
-  if (!chosen) return;
-  std::filesystem::path target = *chosen;
-  std::wstring name = target.filename().wstring();
-  if (!ContainsBinExtension(name)) {
-    name += L".bin";
-    target.replace_filename(name);
-  }
+void ProfileFiles::ExportProfile(const std::filesystem::path& chosen) {
+  const std::filesystem::path target = ExportTargetFor(chosen);
+  const std::wstring name = target.filename().wstring();
 
-  paths_.textPath = CompanionTextPath(target);
-  WriteCaptions();
-  if (const ini::WriteResult written = WriteDataFile(target, 1, state_.record); !written.ok) {
-    WriteFailed(written.systemError);
-  }
+  WriteCaptionsAsNewFile(CompanionTextPath(target));
+  (void)WriteData(target);  // a failure is reported
 
   // The second copy beside the executable; it must not replace one of the program's own files (an
   // export named "config.bin" or "str.bin" elsewhere would otherwise overwrite the default profile or
@@ -217,11 +269,8 @@ void ProfileFiles::ExportProfile() {
   std::error_code ec;
   const bool sameFile = std::filesystem::equivalent(besideProgram, target, ec);
   if (!sameFile && !IsProgramFile(besideProgram) && !IsProgramFile(besideText)) {
-    paths_.textPath = besideText;
-    WriteCaptions();
-    if (const ini::WriteResult written = WriteDataFile(besideProgram, 1, state_.record); !written.ok) {
-      WriteFailed(written.systemError);
-    }
+    WriteCaptionsAsNewFile(besideText);
+    (void)WriteData(besideProgram);
   }
   paths_.dataPath = besideProgram;
   paths_.textPath = ProgramFile(paths_.modulePath, TextFileName(state_.record.ProfileNumber()));
@@ -245,7 +294,7 @@ bool ProfileFiles::LoadDefaults() {
 void ProfileFiles::ApplyFirstRunCaptions() {
   if (state_.firstRunFlag != 0) return;
   captions_ = DefaultCaptions(language_);
-  WriteCaptions();
+  (void)WriteCaptions();  // a failure is reported
 }
 
 }  // namespace quendar::profiles

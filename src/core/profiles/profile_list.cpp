@@ -18,9 +18,9 @@ struct StoredList {
   std::vector<std::wstring> names;
 };
 
-StoredList ReadStoredList(const std::filesystem::path& listFile) {
+StoredList ReadStoredList(files::FileSystem& files, const std::filesystem::path& listFile) {
   StoredList stored;
-  const ini::IniDocument doc = ini::IniDocument::Load(listFile);
+  const ini::IniDocument doc = ini::IniDocument::Load(files, listFile);
   if (!doc.existed()) return stored;
   const long count = ini::ParseDecimal(doc.Get(kProfileSection, kItemCountKey, ini::kValueBufferChars));
   if (count == 0 || count > static_cast<long>(kMaxProfileNames)) return stored;
@@ -36,8 +36,8 @@ StoredList ReadStoredList(const std::filesystem::path& listFile) {
 
 std::wstring ProfileItemKey(std::size_t index) { return L"Item" + std::to_wstring(index); }
 
-ListIndex CurrentIndexFromList(const std::filesystem::path& listFile) {
-  const StoredList stored = ReadStoredList(listFile);
+ListIndex CurrentIndexFromList(files::FileSystem& files, const std::filesystem::path& listFile) {
+  const StoredList stored = ReadStoredList(files, listFile);
   ListIndex result;
   result.listValid = stored.valid;
   for (std::size_t i = 0; i < stored.names.size(); ++i) {
@@ -46,8 +46,9 @@ ListIndex CurrentIndexFromList(const std::filesystem::path& listFile) {
   return result;
 }
 
-ProfileListModel ReadProfileList(const std::filesystem::path& listFile, std::uint8_t& currentProfileIndex) {
-  StoredList stored = ReadStoredList(listFile);
+ProfileListModel ReadProfileList(files::FileSystem& files, const std::filesystem::path& listFile,
+                                 std::uint8_t& currentProfileIndex) {
+  StoredList stored = ReadStoredList(files, listFile);
   ProfileListModel list;
   list.names = std::move(stored.names);
   const std::size_t n = list.names.size();
@@ -104,10 +105,13 @@ bool RenameProfile(ProfileListModel& list, std::size_t index, std::wstring name)
   return true;
 }
 
-bool WriteProfileList(const std::filesystem::path& listFile, const ProfileListModel& list,
-                      std::uint8_t& currentProfileIndex) {
-  ini::IniDocument doc = ini::IniDocument::Load(listFile);
-  if (!doc.existed()) return false;
+files::WriteResult WriteProfileList(files::FileSystem& files, const std::filesystem::path& listFile,
+                                    const ProfileListModel& list, std::uint8_t& currentProfileIndex) {
+  ini::IniDocument doc = ini::IniDocument::Load(files, listFile);
+  if (doc.readFailure()) return *doc.readFailure();
+  // The list is never created here: without the installed file there is no list to keep.
+  constexpr int kFileNotFound = 2;  // ENOENT and ERROR_FILE_NOT_FOUND alike
+  if (!doc.existed()) return files::FileFailure{files::FileStep::Read, listFile, kFileNotFound};
   doc.RemoveSection(kProfileSection);
   const std::size_t current =
       (list.selection && *list.selection < list.names.size()) ? *list.selection : 0;
@@ -117,7 +121,7 @@ bool WriteProfileList(const std::filesystem::path& listFile, const ProfileListMo
     doc.Set(kProfileSection, kItemCountKey, std::to_wstring(list.names.size()));
     for (std::size_t i = 0; i < list.names.size(); ++i) doc.Set(kProfileSection, ProfileItemKey(i), list.names[i]);
   }
-  return doc.Save(listFile);
+  return doc.Save(files, listFile);
 }
 
 }  // namespace quendar::profiles

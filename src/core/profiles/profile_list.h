@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/files/file_system.h"
+
 namespace quendar::profiles {
 
 inline constexpr std::wstring_view kProfileSection = L"Profile";
@@ -23,7 +25,7 @@ struct ListIndex {
   bool listValid = false;  // "ItemCount" is neither 0 nor above 6
   std::optional<std::uint8_t> matched;
 };
-ListIndex CurrentIndexFromList(const std::filesystem::path& listFile);
+ListIndex CurrentIndexFromList(files::FileSystem& files, const std::filesystem::path& listFile);
 
 // The names as the profile manager edits them.
 struct ProfileListModel {
@@ -33,7 +35,8 @@ struct ProfileListModel {
 
 // Fills the list; selects the current name, looked up ignoring case from item 1 on and item 0 last, and
 // makes its position the current profile index.
-ProfileListModel ReadProfileList(const std::filesystem::path& listFile, std::uint8_t& currentProfileIndex);
+ProfileListModel ReadProfileList(files::FileSystem& files, const std::filesystem::path& listFile,
+                                 std::uint8_t& currentProfileIndex);
 
 enum class AddResult { Added, ListFull };
 // Appends the next "PROFILE_n" name and selects it.
@@ -49,9 +52,9 @@ bool DeleteProfile(ProfileListModel& list);
 bool RenameProfile(ProfileListModel& list, std::size_t index, std::wstring name);
 
 // Rewrites the "Profile" section (only when the list file exists) with the selected name, or the first,
-// as the current one, which also becomes the current profile index. Returns false when nothing was
-// written.
-bool WriteProfileList(const std::filesystem::path& listFile, const ProfileListModel& list,
-                      std::uint8_t& currentProfileIndex);
+// as the current one, which also becomes the current profile index. Fails, writing nothing, when the
+// list file is missing or could not be read.
+files::WriteResult WriteProfileList(files::FileSystem& files, const std::filesystem::path& listFile,
+                                    const ProfileListModel& list, std::uint8_t& currentProfileIndex);
 
 }  // namespace quendar::profiles

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/ini/text_encoding.h"
+#include "core/profiles/profile_state.h"
 
 namespace quendar::profiles {
 
@@ -16,6 +17,17 @@ std::filesystem::path ProgramFile(const std::filesystem::path& modulePath, std::
 std::wstring DataFileName(int profileIndex) { return L"config" + std::to_wstring(profileIndex) + L".bin"; }
 
 std::wstring TextFileName(int profileIndex) { return L"str" + std::to_wstring(profileIndex) + L".ini"; }
+
+std::vector<std::filesystem::path> OwnFiles(const std::filesystem::path& modulePath) {
+  std::vector<std::filesystem::path> own{ProgramFile(modulePath, kDefaultDataFileName),
+                                         ProgramFile(modulePath, kListFileName),
+                                         ProgramFile(modulePath, kMacroStoreFileName)};
+  for (int i = 0; i < static_cast<int>(kMaxProfiles); ++i) {
+    own.push_back(ProgramFile(modulePath, DataFileName(i)));
+    own.push_back(ProgramFile(modulePath, TextFileName(i)));
+  }
+  return own;
+}
 
 namespace {
 // A name read from a file as a path. Where wide text is not the platform's own path form it goes through

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quendar::profiles {
 
@@ -19,6 +20,10 @@ std::filesystem::path ProgramFile(const std::filesystem::path& modulePath, std::
 
 std::wstring DataFileName(int profileIndex);  // "config3.bin"
 std::wstring TextFileName(int profileIndex);  // "str3.ini"
+
+// Every file the program writes beside the executable: config.bin, config0..5.bin, str.ini,
+// str0..5.ini, record.ini.
+std::vector<std::filesystem::path> OwnFiles(const std::filesystem::path& modulePath);
 
 // The skin every installation carries.
 inline constexpr std::wstring_view kBundledSkinName = L"Default";

@@ -130,6 +130,10 @@ constexpr SlotTexts kTable[] = {
 
     {TextSlot::SettingsNotOnMouse, L"The settings were saved but did not reach the mouse.",
      L"设置已保存，但未能写入鼠标。", L"設定已儲存，但未能寫入滑鼠。"},
+    {TextSlot::SettingsNotSaved, L"The settings reached the mouse but were not saved.",
+     L"设置已写入鼠标，但未能保存。", L"設定已寫入滑鼠，但未能儲存。"},
+    {TextSlot::SettingsNotSavedNorOnMouse, L"The settings were not saved and did not reach the mouse.",
+     L"设置未能保存，也未能写入鼠标。", L"設定未能儲存，也未能寫入滑鼠。"},
 };
 
 constexpr bool TableFollowsSlotOrder() {

@@ -62,7 +62,7 @@ MainWindowController::MainWindowController(HWND window, app::AppSession& session
 
 void MainWindowController::AttachFunctionLists() {
   assignmentPlatform_ = std::make_unique<Win32AssignmentPlatform>(window_, skin_, [this] {
-    return macros::MacroStore(session_.files().paths().macroStorePath).ListMacroNames();
+    return macros::MacroStore(session_.files().fileSystem(), session_.files().paths().macroStorePath).ListMacroNames();
   });
   functionLists_ = std::make_unique<ui::assignment::ButtonFunctionLists>(
       ui::assignment::AssignmentTarget{session_.state().record, session_.files().captions(), language_.language()},
@@ -151,7 +151,7 @@ void MainWindowController::Repaint(const ui::Rect& area) {
 void MainWindowController::DrawMainPage() {
   if (!view_.state().mainPageDrawn) {
     // A profile never saved shows the default captions of this language, stored at once.
-    session_.files().ApplyFirstRunCaptions();
+    session_.ApplyFirstRunCaptions();
   }
   RefreshContent();
   Carry(view_.PaintAll());

@@ -127,7 +127,7 @@ void CTolvaneDlg::CreateProfilesUi() {
   callbacks.helpClosed = [this] {
     if (controller_) controller_->HelpClosed();
   };
-  profilesUi_ = std::make_unique<ProfilesUi>(instance_, window_, controller_->skin(),
+  profilesUi_ = std::make_unique<ProfilesUi>(instance_, window_, controller_->skin(), fileSystem_,
                                              session_->files().paths().listPath,
                                              session_->state().currentProfileIndex, std::move(callbacks));
   MainWindowDialogs dialogs;
@@ -143,7 +143,7 @@ void CTolvaneDlg::CreateProfilesUi() {
 
 void CTolvaneDlg::WireMacroManager() {
   controller_->SetMacroManager([this] {
-    RunMacroManager(instance_, window_, controller_->skin(), macroSession_,
+    RunMacroManager(instance_, window_, controller_->skin(), macroSession_, fileSystem_,
                     session_->files().paths().macroStorePath, session_->state().record);
   });
 }
@@ -153,9 +153,11 @@ void CTolvaneDlg::CreateDeviceLink() {
   hidBackend_ = environment_.hidBackend;
   link_ = std::make_unique<device::DeviceLink>(*hidBackend_);
   session_ = std::make_unique<app::AppSession>(
-      app::AppSession::Dependencies{*link_, *hostServices_, *this, systemParameters_, warnings_, language_,
+      app::AppSession::Dependencies{*link_, fileSystem_, *hostServices_, *this, systemParameters_, warnings_, language_,
                                     [this] { ::PostMessageW(window_, app::kShowMessagesMessage, 0, 0); }},
       ModulePath());
+  // Only one copy runs, so a temporary file beside the program is what a killed save left behind.
+  session_->RemoveStaleTemporaryFiles();
 }
 
 void CTolvaneDlg::LoadIcons() {

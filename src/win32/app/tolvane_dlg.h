@@ -17,6 +17,7 @@
 #include "core/device/device_link.h"
 #include "core/device/input_report_thread.h"
 #include "core/ui/interface_language.h"
+#include "platform/platform_file_system.h"
 #include "win32/app/app_environment.h"
 #include "win32/app/main_window_controller.h"
 #include "win32/app/reader_bridge.h"
@@ -130,6 +131,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   std::unique_ptr<app::HostServices> hostServices_;
   Win32SystemParameters systemParameters_;
   WarningBoxes warnings_{window_};
+  platform::PlatformFileSystem fileSystem_;
   std::shared_ptr<device::HidBackend> hidBackend_;
   std::unique_ptr<device::DeviceLink> link_;
   std::unique_ptr<app::AppSession> session_;

@@ -32,6 +32,12 @@ void Win32HostServices::ShowMessage(std::wstring_view text, std::wstring_view ca
   ::MessageBoxW(owner_, textCopy.c_str(), captionCopy.c_str(), MB_OK);
 }
 
+bool Win32HostServices::Confirm(std::wstring_view text, std::wstring_view caption) {
+  const std::wstring textCopy(text);
+  const std::wstring captionCopy(caption);
+  return ::MessageBoxW(owner_, textCopy.c_str(), captionCopy.c_str(), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
 std::optional<std::filesystem::path> Win32HostServices::ChooseFileToOpen(const app::FileDialogOptions& options) {
   return RunFileDialog(options, false);
 }

@@ -18,6 +18,7 @@ class Win32HostServices : public app::HostServices {
   void ShowMessage(std::wstring_view text, std::wstring_view caption) override;
   std::optional<std::filesystem::path> ChooseFileToOpen(const app::FileDialogOptions& options) override;
   std::optional<std::filesystem::path> ChooseFileToSave(const app::FileDialogOptions& options) override;
+  bool Confirm(std::wstring_view text, std::wstring_view caption) override;
 
  private:
   std::optional<std::filesystem::path> RunFileDialog(const app::FileDialogOptions& options, bool save);

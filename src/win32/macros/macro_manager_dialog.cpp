@@ -61,8 +61,9 @@ COLORREF ToColorRef(ui::Color color) { return RGB(color.red, color.green, color.
 
 }  // namespace
 
-CMacroProgramDialog::CMacroProgramDialog(Skin& skin, macros::MacroSession& session, std::filesystem::path storeFile)
-    : SkinnedDialog(skin, Layout(skin.settings().language)), session_(session), store_(std::move(storeFile)) {}
+CMacroProgramDialog::CMacroProgramDialog(Skin& skin, macros::MacroSession& session, files::FileSystem& files,
+                                         std::filesystem::path storeFile)
+    : SkinnedDialog(skin, Layout(skin.settings().language)), session_(session), store_(files, std::move(storeFile)) {}
 
 CMacroProgramDialog::~CMacroProgramDialog() {
   editor_.reset();
@@ -290,8 +291,9 @@ void CMacroProgramDialog::Apply(const mm::Effects& effects) {
 }
 
 bool RunMacroManager(HINSTANCE instance, HWND owner, Skin& skin, macros::MacroSession& session,
-                     const std::filesystem::path& storeFile, profiles::ProfileRecord& record) {
-  CMacroProgramDialog dialog(skin, session, storeFile);
+                     files::FileSystem& files, const std::filesystem::path& storeFile,
+                     profiles::ProfileRecord& record) {
+  CMacroProgramDialog dialog(skin, session, files, storeFile);
   if (dialog.RunModal(instance, owner) != IDOK) return false;
   const auto field = record.Field(profiles::field::kMacroTable);
   std::copy(dialog.table().begin(), dialog.table().end(), field.begin());

@@ -22,7 +22,8 @@ namespace quendar::win32 {
 
 class CMacroProgramDialog final : public SkinnedDialog {
  public:
-  CMacroProgramDialog(Skin& skin, macros::MacroSession& session, std::filesystem::path storeFile);
+  CMacroProgramDialog(Skin& skin, macros::MacroSession& session, files::FileSystem& files,
+                      std::filesystem::path storeFile);
   ~CMacroProgramDialog() override;
 
   // The table built by OK; all zero otherwise.
@@ -65,6 +66,7 @@ class CMacroProgramDialog final : public SkinnedDialog {
 // Runs the macro manager modally over `owner`. On OK the twelve macro blocks go into the record's macro
 // table and the answer is true; Cancel and Close leave the record as it was.
 bool RunMacroManager(HINSTANCE instance, HWND owner, Skin& skin, macros::MacroSession& session,
-                     const std::filesystem::path& storeFile, profiles::ProfileRecord& record);
+                     files::FileSystem& files, const std::filesystem::path& storeFile,
+                     profiles::ProfileRecord& record);
 
 }  // namespace quendar::win32

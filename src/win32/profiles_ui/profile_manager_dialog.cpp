@@ -48,7 +48,7 @@ SkinnedDialogLayout ProfileManagerDialog::Layout(const Skin& skin) {
 ProfileManagerDialog::ProfileManagerDialog(Skin& skin, ProfileManagerContext context)
     : SkinnedDialog(skin, Layout(skin)),
       context_(std::move(context)),
-      model_(context_.listFile, skin.settings().language, *context_.currentProfileIndex) {}
+      model_(*context_.files, context_.listFile, skin.settings().language, *context_.currentProfileIndex) {}
 
 ProfileManagerDialog::~ProfileManagerDialog() = default;
 

@@ -21,6 +21,7 @@ class ListBoxEditor;
 
 struct ProfileManagerContext {
   HWND mainWindow = nullptr;  // the parent; receives the profile message
+  files::FileSystem* files = nullptr;
   std::filesystem::path listFile;
   std::uint8_t* currentProfileIndex = nullptr;  // the program's, outlives the dialog
   std::function<void()> onClosed;               // the window is gone (close button or destruction)

@@ -5,11 +5,13 @@
 
 namespace quendar::win32 {
 
-ProfilesUi::ProfilesUi(HINSTANCE instance, HWND mainWindow, Skin& skin, std::filesystem::path listFile,
+ProfilesUi::ProfilesUi(HINSTANCE instance, HWND mainWindow, Skin& skin, files::FileSystem& files,
+                       std::filesystem::path listFile,
                        std::uint8_t& currentProfileIndex, Callbacks callbacks)
     : instance_(instance),
       mainWindow_(mainWindow),
       skin_(skin),
+      files_(files),
       listFile_(std::move(listFile)),
       currentProfileIndex_(currentProfileIndex),
       callbacks_(std::move(callbacks)) {}
@@ -19,7 +21,7 @@ ProfilesUi::~ProfilesUi() = default;
 bool ProfilesUi::OpenProfileManager() {
   if (profileManagerOpen()) return true;
   manager_ = std::make_unique<ProfileManagerDialog>(
-      skin_, ProfileManagerContext{mainWindow_, listFile_, &currentProfileIndex_, callbacks_.managerClosed});
+      skin_, ProfileManagerContext{mainWindow_, &files_, listFile_, &currentProfileIndex_, callbacks_.managerClosed});
   return manager_->Open(instance_);
 }
 

@@ -9,6 +9,8 @@
 #include <memory>
 #include <string_view>
 
+#include "core/files/file_system.h"
+
 namespace quendar::win32 {
 
 class Skin;
@@ -23,7 +25,7 @@ class ProfilesUi {
     std::function<void(std::wstring_view)> openAddress;  // empty: the platform's "open" verb
   };
 
-  ProfilesUi(HINSTANCE instance, HWND mainWindow, Skin& skin, std::filesystem::path listFile,
+  ProfilesUi(HINSTANCE instance, HWND mainWindow, Skin& skin, files::FileSystem& files, std::filesystem::path listFile,
              std::uint8_t& currentProfileIndex, Callbacks callbacks = {});
   ~ProfilesUi();
   ProfilesUi(const ProfilesUi&) = delete;
@@ -45,6 +47,7 @@ class ProfilesUi {
   HINSTANCE instance_;
   HWND mainWindow_;
   Skin& skin_;
+  files::FileSystem& files_;
   std::filesystem::path listFile_;
   std::uint8_t& currentProfileIndex_;
   Callbacks callbacks_;

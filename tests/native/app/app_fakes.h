@@ -69,9 +69,10 @@ class RecordingPorts : public MainWindowPort,
 
   // DevicePort
   bool DevicePresent() const override { return present; }
-  device::DownloadResult DownloadProfile() override {
+  bool stored = true;  // what the next download's file writes achieve
+  SaveOutcome DownloadProfile() override {
     log.push_back("download");
-    return {device::kDownloadExchangeCount, downloadFailure};
+    return {{device::kDownloadExchangeCount, downloadFailure}, stored};
   }
   device::ExchangeOutcome ReadCpiStages() override {
     log.push_back("read stages");

@@ -13,6 +13,7 @@
 #include "native/device/sim_machine.h"
 #include "native/ini/temp_folder.h"
 #include "native/profiles/fake_host.h"
+#include "platform/platform_file_system.h"
 
 namespace quendar::app {
 namespace {
@@ -32,7 +33,7 @@ class AppSessionTest : public ::testing::Test {
       if (entry.is_regular_file()) fs::copy_file(entry.path(), folder_ / entry.path().filename());
     }
     session_ = std::make_unique<AppSession>(
-        AppSession::Dependencies{machine_.link, host_, ports_, ports_, ports_, language_, [this] { ++reminders_; }},
+        AppSession::Dependencies{machine_.link, disk_, host_, ports_, ports_, ports_, language_, [this] { ++reminders_; }},
         folder_ / L"QUENDAR 2017.exe");
   }
 
@@ -58,6 +59,7 @@ class AppSessionTest : public ::testing::Test {
 
   quendar::testing::TempFolder folder_;
   quendar::testing::FakeHost host_;
+  platform::PlatformFileSystem disk_;
   test::RecordingPorts ports_;
   ui::InterfaceLanguage language_;
   int reminders_ = 0;

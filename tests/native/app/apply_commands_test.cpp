@@ -37,6 +37,16 @@ TEST_F(ApplyCommandsTest, ADownloadThatDidNotReachTheMouseIsToldOnceEverythingEl
                                      "download", "snapshot", "spi 4", "spi 113", "spi 105", "spi 32", "close popups",
                                      "redraw", warning));
   EXPECT_EQ(commands.lastDownloadFailure(), ports.downloadFailure);
+
+  // Files that did not take the settings change what is said: never "saved" when they were not.
+  ports.stored = false;
+  for (const bool reached : {true, false}) {
+    ports.downloadFailure = reached ? std::nullopt : std::optional(device::DownloadFailure{2, {}});
+    ports.log.clear();
+    commands.ApplyProfile();
+    EXPECT_EQ(ports.log.back(), "warn " + test::RecordingPorts::Narrow(reached ? L"设置已写入鼠标，但未能保存。"
+                                                                              : L"设置未能保存，也未能写入鼠标。"));
+  }
 }
 
 TEST_F(ApplyCommandsTest, SaveIsDebouncedUntilItsTimerFires) {
@@ -51,10 +61,10 @@ TEST_F(ApplyCommandsTest, SaveIsDebouncedUntilItsTimerFires) {
   EXPECT_EQ(std::count(ports.log.begin(), ports.log.end(), "download"), 1);
 }
 
-TEST_F(ApplyCommandsTest, SaveWithoutTheMouseDoesNothingButStillDebounces) {
+TEST_F(ApplyCommandsTest, SaveWithoutTheMouseOnlySaysSoAndStillDebounces) {
   ports.present = false;
   commands.OnSaveClicked();
-  EXPECT_THAT(ports.log, ElementsAre("timer 1 2000"));
+  EXPECT_THAT(ports.log, ElementsAre("notice 15 0", "timer 1 2000"));
   EXPECT_TRUE(commands.applyDebounce());
 }
 

@@ -7,10 +7,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <vector>
 
+#include "core/files/file_system.h"
+#include "core/ini/ini_document.h"
+#include "core/ini/ini_store.h"
 #include "core/profiles/profile_data_file.h"
 #include "native/ini/temp_folder.h"
+#include "platform/platform_file_system.h"
 
 namespace quendar::profiles {
 namespace {
@@ -37,14 +43,24 @@ bool WaitForSaves(int fd, int count, std::chrono::milliseconds deadline) {
   return true;
 }
 
+// Alternates the profile data file and an INI text file; each run kills a process that saves one of
+// them in a loop, at a different point of a save, then checks that the file is whole, then the next
+// start's clean-up removes what the killed saves left.
 TEST(CrashSafety, AKilledSaveLeavesTheOldOrTheNewFile) {
   testing::TempFolder folder;
-  const auto target = folder / "config0.bin";
+  platform::PlatformFileSystem disk;
+  const auto data = folder / "config0.bin";
+  const auto text = folder / "str0.ini";
   const ProfileRecord a = Filled(0xAA), b = Filled(0xBB);
-  ASSERT_TRUE(WriteDataFile(target, 1, a).ok);
+  ASSERT_FALSE(WriteDataFile(disk, data, 1, a).failed());
+  const std::vector<ini::KeyValue> captionsA{{L"Item1", L"alpha"}, {L"Item2", L"one"}};
+  const std::vector<ini::KeyValue> captionsB{{L"Item1", L"beta"}, {L"Item2", L"two"}};
+  ASSERT_FALSE(ini::WriteString(disk, text, L"Skins", L"Path", L"Default").failed());
+  ASSERT_FALSE(ini::WriteStrings(disk, text, L"Setting-EN", captionsA).failed());
 
-  constexpr int kRuns = 120;
+  constexpr int kRuns = 1000;
   for (int run = 0; run < kRuns; ++run) {
+    const bool dataRun = run % 2 == 0;
     int pipeFds[2];
     ASSERT_EQ(pipe(pipeFds), 0);
     const pid_t child = fork();
@@ -52,7 +68,9 @@ TEST(CrashSafety, AKilledSaveLeavesTheOldOrTheNewFile) {
     if (child == 0) {
       close(pipeFds[0]);
       for (unsigned n = 0;; ++n) {
-        if (!WriteDataFile(target, 1, n % 2 ? a : b).ok) _exit(3);
+        const bool failed = dataRun ? WriteDataFile(disk, data, 1, n % 2 ? a : b).failed()
+                                    : ini::WriteStrings(disk, text, L"Setting-EN", n % 2 ? captionsA : captionsB).failed();
+        if (failed) _exit(3);
         const char done = 1;
         if (write(pipeFds[1], &done, 1) != 1) _exit(4);
       }
@@ -70,15 +88,28 @@ TEST(CrashSafety, AKilledSaveLeavesTheOldOrTheNewFile) {
     ASSERT_TRUE(saving) << "the saving process did not run, run " << run;
     ASSERT_TRUE(WIFSIGNALED(status)) << "the saving process failed, run " << run;
 
-    const DataFileRead read = ReadDataFile(target);
-    ASSERT_EQ(read.status, DataFileStatus::Loaded) << "run " << run;
-    ASSERT_EQ(read.contents.firstRunFlag, 1);
-    ASSERT_TRUE(read.contents.record == a || read.contents.record == b) << "torn file, run " << run;
+    if (dataRun) {
+      const DataFileRead read = ReadDataFile(disk, data);
+      ASSERT_EQ(read.status, DataFileStatus::Loaded) << "run " << run;
+      ASSERT_TRUE(read.contents.record == a || read.contents.record == b) << "torn data file, run " << run;
+    } else {
+      const ini::IniDocument doc = ini::IniDocument::Load(disk, text);
+      const std::wstring first = doc.Get(L"Setting-EN", L"Item1", 1024), second = doc.Get(L"Setting-EN", L"Item2", 1024);
+      ASSERT_TRUE((first == L"alpha" && second == L"one") || (first == L"beta" && second == L"two"))
+          << "torn text file, run " << run;
+      ASSERT_EQ(doc.Get(L"Skins", L"Path", 1024), L"Default") << "lost key, run " << run;
+    }
   }
-  // Killed saves leave at most their temporary files, never under the target's name.
-  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-    if (entry.path() != target) EXPECT_NE(entry.path().filename().wstring().find(L".tmp-"), std::wstring::npos);
-  }
+  // Killed saves leave at most their temporary files, never under a target's name, and the next start
+  // removes exactly those.
+  const std::filesystem::path other = folder / "config0.bin.tmp-notes.txt";
+  testing::WriteBytes(other, "not ours");
+  const std::vector<std::filesystem::path> targets{data, text};
+  EXPECT_TRUE(files::RemoveStaleTemporaryFiles(disk, targets).empty());
+  std::vector<std::filesystem::path> left;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) left.push_back(entry.path());
+  std::ranges::sort(left);
+  EXPECT_EQ(left, (std::vector<std::filesystem::path>{data, other, text}));
 }
 
 }  // namespace

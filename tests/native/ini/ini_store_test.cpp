@@ -5,6 +5,7 @@
 #include "core/ini/ini_document.h"
 #include "core/ini/text_encoding.h"
 #include "native/ini/temp_folder.h"
+#include "platform/platform_file_system.h"
 
 namespace quendar::ini {
 namespace {
@@ -18,79 +19,80 @@ std::string AsText(const std::vector<unsigned char>& bytes) { return std::string
 class IniStoreTest : public ::testing::Test {
  protected:
   TempFolder folder;
+  platform::PlatformFileSystem disk;
   std::filesystem::path file = folder / "store.ini";
 };
 
 TEST_F(IniStoreTest, LongValuesAreCutToTheBuffer) {
   WriteBytes(file, "[L]\r\nv=" + std::string(1500, 'a') + "\r\n");
-  EXPECT_EQ(ReadString(file, L"L", L"v"), std::wstring(1023, L'a'));
-  ASSERT_TRUE(WriteString(file, L"L", L"w", std::wstring(1023, L'b') + L"c"));
-  EXPECT_EQ(ReadString(file, L"L", L"w"), std::wstring(1023, L'b'));
+  EXPECT_EQ(ReadString(disk, file, L"L", L"v"), std::wstring(1023, L'a'));
+  ASSERT_FALSE(WriteString(disk, file, L"L", L"w", std::wstring(1023, L'b') + L"c").failed());
+  EXPECT_EQ(ReadString(disk, file, L"L", L"w"), std::wstring(1023, L'b'));
 }
 
 TEST_F(IniStoreTest, WritesInPlaceAppendsAndCreatesSectionsAtTheEnd) {
   WriteBytes(file, "[A]\r\nk=1\r\nK=2\r\n[B]\r\nx=1\r\n");
-  ASSERT_TRUE(WriteString(file, L"a", L"K", L"9"));
-  ASSERT_TRUE(WriteString(file, L"A", L"new", L"n"));
-  ASSERT_TRUE(WriteString(file, L"C", L"c", L"3"));
+  ASSERT_FALSE(WriteString(disk, file, L"a", L"K", L"9").failed());
+  ASSERT_FALSE(WriteString(disk, file, L"A", L"new", L"n").failed());
+  ASSERT_FALSE(WriteString(disk, file, L"C", L"c", L"3").failed());
   EXPECT_EQ(AsText(ReadBytes(file)), "[A]\r\nk=9\r\nK=2\r\nnew=n\r\n[B]\r\nx=1\r\n[C]\r\nc=3\r\n");
   // Nothing that would reshape the file on the next read.
-  EXPECT_FALSE(WriteString(file, L"  ", L"k", L"v"));
-  EXPECT_FALSE(WriteString(file, L"A", L"k", L"x\r\n[Evil]\r\nk=v"));
-  EXPECT_FALSE(WriteString(file, L"A", L"[B]", L"v"));
-  EXPECT_FALSE(WriteString(file, L"A", L"a=b", L"v"));
-  ASSERT_TRUE(DeleteSection(file, L"b"));
-  ASSERT_TRUE(DeleteKey(file, L"A", L"k"));
+  EXPECT_TRUE(WriteString(disk, file, L"  ", L"k", L"v").failed());
+  EXPECT_TRUE(WriteString(disk, file, L"A", L"k", L"x\r\n[Evil]\r\nk=v").failed());
+  EXPECT_TRUE(WriteString(disk, file, L"A", L"[B]", L"v").failed());
+  EXPECT_TRUE(WriteString(disk, file, L"A", L"a=b", L"v").failed());
+  ASSERT_FALSE(DeleteSection(disk, file, L"b").failed());
+  ASSERT_FALSE(DeleteKey(disk, file, L"A", L"k").failed());
   EXPECT_EQ(AsText(ReadBytes(file)), "[A]\r\nK=2\r\nnew=n\r\n[C]\r\nc=3\r\n");
 }
 
 TEST_F(IniStoreTest, UnchangedFilesAreNotRewritten) {
   const std::string messy = "  [A]  \n\n k = same \n; comment\n";
   WriteBytes(file, messy);
-  ASSERT_TRUE(WriteString(file, L"A", L"k", L"same"));
-  ASSERT_TRUE(DeleteKey(file, L"A", L"other"));
+  ASSERT_FALSE(WriteString(disk, file, L"A", L"k", L"same").failed());
+  ASSERT_FALSE(DeleteKey(disk, file, L"A", L"other").failed());
   EXPECT_EQ(AsText(ReadBytes(file)), messy);
-  ASSERT_TRUE(WriteString(file, L"A", L"k", L"changed"));
+  ASSERT_FALSE(WriteString(disk, file, L"A", L"k", L"changed").failed());
   EXPECT_EQ(AsText(ReadBytes(file)), "[A]\r\nk=changed\r\n; comment\r\n");
 }
 
 TEST_F(IniStoreTest, ChineseTextRoundTripsThroughANewUtf16File) {
   const std::wstring caption = L"左摇摆滚轮";
-  ASSERT_TRUE(WriteString(file, L"Setting-CHS", L"Item4", caption));
+  ASSERT_FALSE(WriteString(disk, file, L"Setting-CHS", L"Item4", caption).failed());
   const auto bytes = ReadBytes(file);
   ASSERT_GE(bytes.size(), 2u);
   EXPECT_EQ(bytes[0], 0xFF);
   EXPECT_EQ(bytes[1], 0xFE);
-  EXPECT_EQ(ReadString(file, L"setting-chs", L"item4"), caption);
-  ASSERT_TRUE(WriteString(file, L"Setting-CHS", L"Item5", L"右鍵"));
-  EXPECT_EQ(ReadString(file, L"Setting-CHS", L"Item4"), caption);
-  EXPECT_EQ(ReadString(file, L"Setting-CHS", L"Item5"), L"右鍵");
+  EXPECT_EQ(ReadString(disk, file, L"setting-chs", L"item4"), caption);
+  ASSERT_FALSE(WriteString(disk, file, L"Setting-CHS", L"Item5", L"右鍵").failed());
+  EXPECT_EQ(ReadString(disk, file, L"Setting-CHS", L"Item4"), caption);
+  EXPECT_EQ(ReadString(disk, file, L"Setting-CHS", L"Item5"), L"右鍵");
 }
 
 TEST_F(IniStoreTest, ReadsEveryEncodingAndKeepsItOnRewrite) {
   WriteBytes(file, "\xEF\xBB\xBF[S]\r\nk=\xE4\xB8\xAD\r\n");
-  EXPECT_EQ(ReadString(file, L"S", L"k"), L"中");
-  ASSERT_TRUE(WriteString(file, L"S", L"j", L"v"));
+  EXPECT_EQ(ReadString(disk, file, L"S", L"k"), L"中");
+  ASSERT_FALSE(WriteString(disk, file, L"S", L"j", L"v").failed());
   EXPECT_EQ(AsText(ReadBytes(file)), "\xEF\xBB\xBF[S]\r\nk=\xE4\xB8\xAD\r\nj=v\r\n");
 
   WriteBytes(file, std::string("\xFE\xFF\0[\0S\0]\0\n\0k\0=\x4E\x2D", 16));
-  EXPECT_EQ(ReadString(file, L"S", L"k"), L"中");
+  EXPECT_EQ(ReadString(disk, file, L"S", L"k"), L"中");
 
   WriteBytes(file, "[S]\r\nk=plain\r\n");
-  ASSERT_TRUE(WriteString(file, L"S", L"j", L"ascii"));
+  ASSERT_FALSE(WriteString(disk, file, L"S", L"j", L"ascii").failed());
   EXPECT_EQ(AsText(ReadBytes(file)), "[S]\r\nk=plain\r\nj=ascii\r\n");  // still ANSI
-  ASSERT_TRUE(WriteString(file, L"S", L"c", L"滚轮"));
-  EXPECT_EQ(ReadString(file, L"S", L"c"), L"滚轮");  // never stored as question marks
-  EXPECT_EQ(ReadString(file, L"S", L"k"), L"plain");
+  ASSERT_FALSE(WriteString(disk, file, L"S", L"c", L"滚轮").failed());
+  EXPECT_EQ(ReadString(disk, file, L"S", L"c"), L"滚轮");  // never stored as question marks
+  EXPECT_EQ(ReadString(disk, file, L"S", L"k"), L"plain");
 }
 
 // How each key, section and buffer size reads is compared with the platform's own functions under Wine
 // (the differential test); natively only what that comparison cannot see: a missing file, the parsed list.
 TEST_F(IniStoreTest, MissingFileReadsEmptyAndSectionNamesParseFromTheCutBuffer) {
-  EXPECT_EQ(ReadString(folder / "absent.ini", L"Sec", L"Key1"), L"");
+  EXPECT_EQ(ReadString(disk, folder / "absent.ini", L"Sec", L"Key1"), L"");
   WriteBytes(file, "k=pre\r\n[Sec]\r\n[ Other ]\r\n[sec]\r\n");
-  EXPECT_EQ(ReadSectionNames(file, 10), (std::vector<std::wstring>{L"Sec", L"Othe"}));
-  EXPECT_EQ(ReadSectionNames(file), (std::vector<std::wstring>{L"Sec", L"Other", L"sec"}));
+  EXPECT_EQ(ReadSectionNames(disk, file, 10), (std::vector<std::wstring>{L"Sec", L"Othe"}));
+  EXPECT_EQ(ReadSectionNames(disk, file), (std::vector<std::wstring>{L"Sec", L"Other", L"sec"}));
 }
 
 TEST(ParseDecimal, ReadsLikeTheProgramsNumbers) {

@@ -7,6 +7,7 @@
 #include "core/ini/ini_store.h"
 #include "core/macros/macro_store.h"
 #include "native/ini/temp_folder.h"
+#include "platform/platform_file_system.h"
 
 namespace quendar::macros {
 namespace {
@@ -22,16 +23,17 @@ class MacroStoreTest : public ::testing::Test {
                                       {L"MacroLoopTimes", times},
                                       {L"ItemCount", std::to_wstring(items.size())}};
     for (std::size_t i = 0; i < items.size(); ++i) values.push_back({ItemKey(static_cast<long>(i)), items[i]});
-    ASSERT_TRUE(ini::WriteStrings(file_, name, values));
+    ASSERT_FALSE(ini::WriteStrings(disk, file_, name, values).failed());
   }
 
   quendar::testing::TempFolder folder_;
+  platform::PlatformFileSystem disk;
   fs::path file_ = folder_ / "record.ini";
 };
 
 TEST_F(MacroStoreTest, BuildsTheExampleStore) {
   WriteMacro(L"Macro_0", L"1", L"1", L"3", {L"A   Dn", L"120 ms", L"A   Up"});
-  MacroStore store(file_);
+  MacroStore store(disk, file_);
   const BuiltMacroTable built = store.BuildMacroTable();
   MacroTable expected{};
   const std::uint8_t head[] = {0x00, 0x03, 0x0C, 0x04, 0x80, 0x04};
@@ -44,24 +46,24 @@ TEST_F(MacroStoreTest, BuildsTheExampleStore) {
 }
 
 TEST_F(MacroStoreTest, MissingStoreGivesAnEmptyTableAndIsNeverCreatedBySaving) {
-  MacroStore store(file_);
+  MacroStore store(disk, file_);
   EXPECT_EQ(store.BuildMacroTable().table, MacroTable{});
   EXPECT_TRUE(store.ListMacroNames().empty());
   MacroEditorState state;
   state.macroNames = {L"Macro_0"};
   state.selected = 0;
   state.sequence = {L"A   Dn"};
-  EXPECT_FALSE(store.SaveCurrentMacro(state));
+  EXPECT_FALSE(store.SaveCurrentMacro(state).failed()) << "nothing to store";
   EXPECT_FALSE(fs::exists(file_));
   // Storing the loop count is what brings a new store into being.
   state.loopTimesText = L"4";
-  store.StoreLoopCount(state);
-  EXPECT_EQ(ini::ReadString(file_, L"Macro_0", L"MacroLoopTimes"), L"4");
+  ASSERT_FALSE(store.StoreLoopCount(state).failed());
+  EXPECT_EQ(ini::ReadString(disk, file_, L"Macro_0", L"MacroLoopTimes"), L"4");
 }
 
 TEST_F(MacroStoreTest, OnlyTheFirstTwelveOfFourteenSectionsFillBlocks) {
   for (int k = 0; k < 14; ++k) WriteMacro(L"M" + std::to_wstring(k), L"1", L"1", std::to_wstring(k + 1), {L"B   Dn"});
-  MacroStore store(file_);
+  MacroStore store(disk, file_);
   EXPECT_EQ(store.ListMacroNames().size(), 14u);
   const MacroTable table = store.BuildMacroTable().table;
   for (std::size_t k = 0; k < kMacroCount; ++k) {
@@ -78,7 +80,7 @@ TEST_F(MacroStoreTest, ReportsMacrosCutAtTheBlockEnd) {
   }
   WriteMacro(L"Short", L"1", L"1", L"1", {L"A   Dn"});
   WriteMacro(L"Long", L"1", L"1", L"1", recorded);
-  const BuiltMacroTable built = MacroStore(file_).BuildMacroTable();
+  const BuiltMacroTable built = MacroStore(disk, file_).BuildMacroTable();
   EXPECT_EQ(built.cutMacros, (std::vector<std::wstring>{L"Long"}));
   EXPECT_EQ(built.table[2 * kMacroBlockSize], 0) << "the next block is untouched";
   EXPECT_EQ(built.table[kMacroBlockSize + 127], 0x14);
@@ -102,7 +104,7 @@ TEST_F(MacroStoreTest, SavingKeepsTheMacroInItsPlace) {
   WriteMacro(L"First", L"1", L"1", L"2", {L"A   Dn"});
   WriteMacro(L"Middle", L"1", L"1", L"2", {L"B   Dn", L"20 ms", L"B   Up", L"5 ms", L"C   Dn"});
   WriteMacro(L"Last", L"1", L"1", L"2", {L"C   Dn"});
-  MacroStore store(file_);
+  MacroStore store(disk, file_);
   MacroEditorState state;
   state.macroNames = store.ListMacroNames();
   state.selected = 1;
@@ -110,10 +112,10 @@ TEST_F(MacroStoreTest, SavingKeepsTheMacroInItsPlace) {
   state.loopCountText = L"7";
   state.recordDelays = true;
   state.useLoopCount = false;
-  ASSERT_TRUE(store.SaveCurrentMacro(state));
+  ASSERT_FALSE(store.SaveCurrentMacro(state).failed());
 
   EXPECT_EQ(store.ListMacroNames(), (std::vector<std::wstring>{L"First", L"Middle", L"Last"}));
-  const auto document = ini::IniDocument::Load(file_);
+  const auto document = ini::IniDocument::Load(disk, file_);
   EXPECT_EQ(document.KeyNames(L"Middle"),
             (std::vector<std::wstring>{L"DelayTimeSelStatus", L"LoopTimeSelStatus", L"MacroLoopTimes", L"ItemCount",
                                        L"Item0", L"Item1", L"Item2"}));
@@ -125,23 +127,23 @@ TEST_F(MacroStoreTest, SavingKeepsTheMacroInItsPlace) {
 
   // Deleting every item empties the stored macro instead of leaving the old items behind.
   state.sequence.clear();
-  ASSERT_TRUE(store.SaveCurrentMacro(state));
+  ASSERT_FALSE(store.SaveCurrentMacro(state).failed());
   EXPECT_TRUE(store.LoadMacro(L"Middle").items.empty());
   EXPECT_EQ(store.BuildMacroTable().table[kMacroBlockSize + 2], 0);
 
   state.selected.reset();
-  EXPECT_FALSE(store.SaveCurrentMacro(state));
+  EXPECT_FALSE(store.SaveCurrentMacro(state).failed()) << "nothing to store";
 }
 
 TEST_F(MacroStoreTest, LoadsFlagsStrictlyAndSkipsMissingItems) {
-  ASSERT_TRUE(ini::WriteStrings(file_, L"Sparse",
+  ASSERT_FALSE(ini::WriteStrings(disk, file_, L"Sparse",
                                 std::vector<ini::KeyValue>{{L"DelayTimeSelStatus", L"2"},
                                                            {L"LoopTimeSelStatus", L"1"},
                                                            {L"ItemCount", L"2000000000"},
                                                            {L"Item0", L"A   Dn"},
                                                            {L"item7", L"A   Up"},
-                                                           {L"Item08", L"ignored"}}));
-  MacroStore store(file_);
+                                                           {L"Item08", L"ignored"}}).failed());
+  MacroStore store(disk, file_);
   const LoadedMacro loaded = store.LoadMacro(L"Sparse");
   EXPECT_FALSE(loaded.recordDelays) << "a tick box shows only the value 1";
   EXPECT_TRUE(loaded.useLoopCount);
@@ -149,27 +151,27 @@ TEST_F(MacroStoreTest, LoadsFlagsStrictlyAndSkipsMissingItems) {
   EXPECT_EQ(loaded.items, (std::vector<std::wstring>{L"A   Dn", L"A   Up"}));
   EXPECT_TRUE(store.LoadMacro(L"Nothing").items.empty());
 
-  ASSERT_TRUE(store.RemoveMacroSection(L"Sparse"));
+  ASSERT_FALSE(store.RemoveMacroSection(L"Sparse").failed());
   EXPECT_TRUE(store.ListMacroNames().empty());
 }
 
 TEST_F(MacroStoreTest, LoopCountFieldIsValidated) {
   WriteMacro(L"M", L"1", L"1", L"2", {L"A   Dn"});
-  MacroStore store(file_);
+  MacroStore store(disk, file_);
   MacroEditorState state;
   state.macroNames = {L"M"};
   state.selected = 0;
   for (const wchar_t* bad : {L"0", L"70000", L"", L"-3", L"abc"}) {
     state.loopTimesText = bad;
-    store.StoreLoopCount(state);
+    ASSERT_FALSE(store.StoreLoopCount(state).failed());
     EXPECT_EQ(state.loopTimesText, L"1") << bad;
-    EXPECT_EQ(ini::ReadString(file_, L"M", L"MacroLoopTimes"), L"1");
+    EXPECT_EQ(ini::ReadString(disk, file_, L"M", L"MacroLoopTimes"), L"1");
   }
   state.loopTimesText = L"  65535x";
-  store.StoreLoopCount(state);
+  ASSERT_FALSE(store.StoreLoopCount(state).failed());
   EXPECT_EQ(state.loopTimesText, L"  65535x") << "a valid field is left as typed";
   EXPECT_EQ(state.loopCountText, L"65535");
-  EXPECT_EQ(ini::ReadString(file_, L"M", L"MacroLoopTimes"), L"65535");
+  EXPECT_EQ(ini::ReadString(disk, file_, L"M", L"MacroLoopTimes"), L"65535");
 }
 
 }  // namespace

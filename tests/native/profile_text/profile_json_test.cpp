@@ -11,6 +11,7 @@
 #include "core/macros/macro_block.h"
 #include "core/profile_text/json_layout.h"
 #include "core/profile_text/profile_json.h"
+#include "platform/platform_file_system.h"
 
 namespace quendar::profile_text {
 namespace {
@@ -20,10 +21,11 @@ using ::testing::HasSubstr;
 
 ProfileDocument InstalledDefault(const std::string& suffix) {
   const std::filesystem::path folder = QUENDAR_RUNTIME_DIR;
-  const profiles::DataFileRead read = profiles::ReadDataFile(folder / ("config" + suffix + ".bin"));
+  platform::PlatformFileSystem disk;
+  const profiles::DataFileRead read = profiles::ReadDataFile(disk, folder / ("config" + suffix + ".bin"));
   EXPECT_EQ(read.status, profiles::DataFileStatus::Loaded) << suffix;
   ProfileDocument document{read.contents, {}};
-  const ini::IniDocument ini = ini::IniDocument::Load(folder / ("str" + suffix + ".ini"));
+  const ini::IniDocument ini = ini::IniDocument::Load(disk, folder / ("str" + suffix + ".ini"));
   for (std::size_t b = 0; b < profiles::kButtonCount; ++b) {
     document.captions[b] = ini.Get(L"Setting-EN", profiles::CaptionKey(b), ini::kValueBufferChars);
   }

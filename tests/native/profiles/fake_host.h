@@ -1,6 +1,7 @@
 #pragma once
 // Host services with scripted dialog answers and a log of the message boxes shown.
 #include <deque>
+#include <stdexcept>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,7 +27,17 @@ class FakeHost : public app::HostServices {
     return Answer(options);
   }
 
+  bool Confirm(std::wstring_view text, std::wstring_view caption) override {
+    questions.push_back({std::wstring(text), std::wstring(caption)});
+    if (confirmations.empty()) throw std::logic_error("unexpected question");
+    const bool yes = confirmations.front();
+    confirmations.pop_front();
+    return yes;
+  }
+
   std::vector<ShownMessage> messages;
+  std::vector<ShownMessage> questions;
+  std::deque<bool> confirmations;  // the user's answers, in order
   std::deque<std::optional<std::filesystem::path>> answers;  // nullopt = the user cancels
   std::vector<app::FileDialogOptions> dialogs;
 

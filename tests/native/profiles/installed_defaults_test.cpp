@@ -14,7 +14,7 @@ class InstalledDefaultsTest : public testing::ProfileFolderTest {};
 
 TEST_F(InstalledDefaultsTest, EveryProfileSlotLoadsTheDefaultSettings) {
   std::uint8_t index = 9;
-  const ProfileListModel list = ReadProfileList(folder / "str.ini", index);
+  const ProfileListModel list = ReadProfileList(disk, folder / "str.ini", index);
   EXPECT_EQ(list.names, (std::vector<std::wstring>{L"PROFILE_0", L"PROFILE_1", L"PROFILE_2", L"PROFILE_3",
                                                    L"PROFILE_4", L"PROFILE_5"}));
   EXPECT_EQ(index, 0);
@@ -50,7 +50,7 @@ TEST_F(InstalledDefaultsTest, TextFilesHoldTheDefaultCaptionsAndALegibleSkin) {
   const TextColor colour = SkinTextColorFrom(files.skinKeys());
   EXPECT_GT(colour.red + colour.green + colour.blue, 3 * 128);  // legible on the dark skin
   EXPECT_EQ(files.ReadLanguageCode(), L"");
-  EXPECT_EQ(ini::ReadSectionNames(folder / "record.ini").size(), 2u);
+  EXPECT_EQ(ini::ReadSectionNames(disk, folder / "record.ini").size(), 2u);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ namespace {
 using testing::ProfileFolderTest;
 using testing::ReadBytes;
 using testing::WriteBytes;
+using testing::Fault;
 
 class ProfileFilesTest : public ProfileFolderTest {};
 
@@ -38,19 +39,21 @@ TEST_F(ProfileFilesTest, AnInvalidListOrDataFileLeavesTheRecordAlone) {
     SetList({L"P"}, L"P", count);
     EXPECT_EQ(files.LoadProfile(), LoadResult::NoProfileList) << count;
   }
+  EXPECT_TRUE(Shown().empty()) << "a list that names no profile loads nothing, silently";
   for (std::size_t size : {kDataFileSize - 1, kDataFileSize + 1}) {
     WriteBytes(folder / "config0.bin", std::string(size, '\x05'));
     SetList({L"P"}, L"P");
     EXPECT_EQ(files.LoadProfile(), LoadResult::WrongSize) << size;
   }
   EXPECT_EQ(state.record.ScrollLines(), 77);
-  EXPECT_TRUE(Shown().empty());
+  ASSERT_EQ(Shown().size(), 1u) << "a damaged file is reported once a run";
+  EXPECT_NE(Shown()[0].text.find(L"1839 bytes instead of 1840"), std::wstring::npos) << Shown()[0].text;
 
   std::filesystem::remove(folder / "config0.bin");
   EXPECT_EQ(files.LoadProfile(), LoadResult::Missing);
-  ASSERT_EQ(Shown().size(), 1u);
-  EXPECT_EQ(Shown()[0].text, L"Config file is not exist.");
-  EXPECT_EQ(Shown()[0].caption, testing::kTitle);
+  ASSERT_EQ(Shown().size(), 2u);
+  EXPECT_EQ(Shown()[1].text, L"Config file is not exist.");
+  EXPECT_EQ(Shown()[1].caption, testing::kTitle);
   EXPECT_EQ(state.record.ScrollLines(), 77);
 
   // A negative count matches nothing and loads the current index.
@@ -64,25 +67,45 @@ TEST_F(ProfileFilesTest, AnInvalidListOrDataFileLeavesTheRecordAlone) {
 TEST_F(ProfileFilesTest, SaveReplacesOnlyAnExistingDataFile) {
   state.currentProfileIndex = 3;
   state.record.ScrollLines() = 9;
-  ASSERT_TRUE(files.SaveProfile());
+  ASSERT_FALSE(files.SaveProfile().failed());
   EXPECT_EQ(DataFile(folder / "config3.bin").firstRunFlag, 1);
   EXPECT_EQ(DataFile(folder / "config3.bin").record, state.record);
   EXPECT_EQ(state.firstRunFlag, 1);
 
   std::filesystem::remove(folder / "config3.bin");
-  EXPECT_FALSE(files.SaveProfile());
+  EXPECT_TRUE(files.SaveProfile().failed());
   EXPECT_FALSE(std::filesystem::exists(folder / "config3.bin"));
   ASSERT_EQ(Shown().size(), 1u);
   EXPECT_EQ(Shown()[0].text, L"Config file is not exist.");
 
   // A target that cannot be replaced reports the system's error code.
   std::filesystem::create_directories(folder / "config3.bin" / "blocker");
-  EXPECT_FALSE(files.SaveProfile());
+  EXPECT_TRUE(files.SaveProfile().failed());
   ASSERT_EQ(Shown().size(), 2u);
   EXPECT_EQ(Shown()[1].caption, L"NULL ==fp ");
   EXPECT_TRUE(Shown()[1].text.starts_with(L"Error Code is: ")) << Shown()[1].text;
-  EXPECT_TRUE(Shown()[1].text.ends_with(L" \n"));
-  EXPECT_NE(Shown()[1].text, L"Error Code is: 0 \n");
+  EXPECT_FALSE(Shown()[1].text.starts_with(L"Error Code is: 0 ")) << Shown()[1].text;
+  EXPECT_NE(Shown()[1].text.find((folder / "config3.bin").wstring()), std::wstring::npos) << "names the file";
+}
+
+TEST_F(ProfileFilesTest, ADamagedDataFileIsKeptAsideBeforeSaveReplacesIt) {
+  WriteBytes(folder / "config2.bin", std::string(kDataFileSize + 3, '\x07'));
+  const auto damaged = ReadBytes(folder / "config2.bin");
+  state.currentProfileIndex = 2;
+  ASSERT_FALSE(files.SaveProfile().failed());
+  EXPECT_EQ(ReadBytes(folder / "config2.bin.wrong-size"), damaged);
+  EXPECT_EQ(DataFile(folder / "config2.bin").record, state.record);
+  ASSERT_EQ(Shown().size(), 1u);
+  EXPECT_NE(Shown()[0].text.find(L"config2.bin.wrong-size"), std::wstring::npos) << Shown()[0].text;
+
+  // A file that cannot be read, and cannot be moved aside either, is not written over.
+  WriteBytes(folder / "config2.bin", "x");
+  disk.Arm(Fault::RefuseRename, L"config2.bin");
+  EXPECT_TRUE(files.SaveProfile().failed());
+  EXPECT_EQ(ReadBytes(folder / "config2.bin"), (std::vector<unsigned char>{'x'}));
+  disk.Arm(Fault::None);
+  ASSERT_FALSE(files.SaveProfile().failed());
+  EXPECT_EQ(ReadBytes(folder / "config2.bin.wrong-size-2"), (std::vector<unsigned char>{'x'}));
 }
 
 TEST_F(ProfileFilesTest, ResetLoadsTheDefaultSettingsButKeepsMacrosAndNumber) {
@@ -110,14 +133,12 @@ TEST_F(ProfileFilesTest, ImportReadsTheChosenFileAndWritesTheSlotsOwnFiles) {
   const auto elsewhere = folder / "elsewhere";
   std::filesystem::create_directories(elsewhere);
   MakeDataFile(elsewhere / "mine.bin", 0x33, 0);
-  ASSERT_TRUE(ini::WriteString(elsewhere / "mine.ini", L"Setting-EN", L"Item2", L"Imported"));
+  ASSERT_FALSE(ini::WriteString(disk, elsewhere / "mine.ini", L"Setting-EN", L"Item2", L"Imported").failed());
   const auto chosenBytes = ReadBytes(elsewhere / "mine.bin");
   const auto companionBytes = ReadBytes(elsewhere / "mine.ini");
 
   state.currentProfileIndex = 5;
-  host.answers.push_back(elsewhere / "mine.bin");
-  files.ImportProfile();
-  EXPECT_EQ(host.dialogs.back().filter, L"Gaming Mouse Profile(*.bin)|*.bin||");
+  files.ImportProfile(5, elsewhere / "mine.bin");
   EXPECT_EQ(state.record.ScrollLines(), 0x33);
   EXPECT_EQ(state.record.ProfileNumber(), 5);
   EXPECT_EQ(files.captions()[1], L"Imported");
@@ -125,46 +146,45 @@ TEST_F(ProfileFilesTest, ImportReadsTheChosenFileAndWritesTheSlotsOwnFiles) {
   const auto slot = DataFile(folder / "config5.bin");
   EXPECT_EQ(slot.firstRunFlag, 1);
   EXPECT_EQ(slot.record, state.record);
-  EXPECT_EQ(ini::ReadString(folder / "str5.ini", L"Setting-EN", L"Item2"), L"Imported");
+  EXPECT_EQ(ini::ReadString(disk, folder / "str5.ini", L"Setting-EN", L"Item2"), L"Imported");
   EXPECT_EQ(ReadBytes(elsewhere / "mine.bin"), chosenBytes);
   EXPECT_EQ(ReadBytes(elsewhere / "mine.ini"), companionBytes);
 }
 
-TEST_F(ProfileFilesTest, ImportIgnoresCancelOtherNamesAndWrongSizes) {
-  const auto before = ReadBytes(folder / "config0.bin");
+TEST_F(ProfileFilesTest, ImportOfAnythingButAProfileChangesNothingAndSaysWhy) {
+  const auto before = ReadBytes(folder / "config4.bin");
   WriteBytes(folder / "short.bin", std::string(kDataFileSize - 1, '\x01'));
   MakeDataFile(folder / "profile.dat", 0x21);
-  host.answers = {std::nullopt, folder / "profile.dat", folder / "short.bin"};
-  for (int i = 0; i < 3; ++i) files.ImportProfile();
+  state.currentProfileIndex = 1;
+  for (const char* name : {"profile.dat", "short.bin", "gone.bin"}) EXPECT_FALSE(files.ImportProfile(4, folder / name));
+  EXPECT_EQ(state.currentProfileIndex, 1);
   EXPECT_EQ(state.record, ProfileRecord{});
-  EXPECT_EQ(ReadBytes(folder / "config0.bin"), before);
-  EXPECT_TRUE(Shown().empty());
-
-  host.answers = {folder / "gone.bin"};
-  files.ImportProfile();
-  ASSERT_EQ(Shown().size(), 1u);
-  EXPECT_EQ(Shown()[0].text, L"Config file is not exist.");
+  EXPECT_EQ(ReadBytes(folder / "config4.bin"), before);
+  ASSERT_EQ(Shown().size(), 2u) << "a name without .bin is not offered by the dialog and is ignored";
+  EXPECT_NE(Shown()[0].text.find(L"nothing was imported"), std::wstring::npos) << Shown()[0].text;
+  EXPECT_EQ(Shown()[1].text, L"Config file is not exist.");
 }
 
-TEST_F(ProfileFilesTest, ImportIntoASlotMakesItCurrentOnlyWhenAFileWasRead) {
+TEST_F(ProfileFilesTest, ImportIntoASlotTakesCaptionsOnlyFromACompanion) {
   const auto elsewhere = folder / "elsewhere";
   std::filesystem::create_directories(elsewhere);
   MakeDataFile(elsewhere / "UPPER.BIN", 0x44, 0);
-  ASSERT_TRUE(ini::WriteString(elsewhere / "UPPER.ini", L"Setting-EN", L"Item1", L"Upper"));
-  WriteBytes(elsewhere / "short.bin", std::string(kDataFileSize - 1, '\x01'));
-  state.currentProfileIndex = 1;
+  MakeDataFile(elsewhere / "alone.bin", 0x45, 0);
+  ASSERT_FALSE(ini::WriteString(disk, elsewhere / "UPPER.ini", L"Setting-EN", L"Item1", L"Upper").failed());
+  ASSERT_FALSE(ini::WriteString(disk, folder / "str3.ini", L"Setting-EN", L"Item1", L"Slot three").failed());
+  const auto slotTexts = ReadBytes(folder / "str3.ini");
 
-  host.answers = {std::nullopt, elsewhere / "short.bin", elsewhere / "gone.bin"};
-  for (int i = 0; i < 3; ++i) EXPECT_FALSE(files.ImportProfile(4));
-  EXPECT_EQ(state.currentProfileIndex, 1);
-  EXPECT_EQ(state.record, ProfileRecord{});
+  // Without a companion the slot keeps its own captions, on disk and on screen.
+  EXPECT_TRUE(files.ImportProfile(3, elsewhere / "alone.bin"));
+  EXPECT_EQ(ReadBytes(folder / "str3.ini"), slotTexts);
+  EXPECT_EQ(files.captions()[0], L"Slot three");
+  EXPECT_EQ(DataFile(folder / "config3.bin").record.ScrollLines(), 0x45);
 
-  host.answers = {elsewhere / "UPPER.BIN"};
-  EXPECT_TRUE(files.ImportProfile(4));
+  EXPECT_TRUE(files.ImportProfile(4, elsewhere / "UPPER.BIN"));
   EXPECT_EQ(state.currentProfileIndex, 4);
   EXPECT_EQ(state.record.ProfileNumber(), 4);
   EXPECT_EQ(DataFile(folder / "config4.bin").record.ScrollLines(), 0x44);
-  EXPECT_EQ(ini::ReadString(folder / "str4.ini", L"Setting-EN", L"Item1"), L"Upper");
+  EXPECT_EQ(ini::ReadString(disk, folder / "str4.ini", L"Setting-EN", L"Item1"), L"Upper");
 }
 
 TEST_F(ProfileFilesTest, ExportWithoutExtensionWritesBothCopies) {
@@ -173,12 +193,16 @@ TEST_F(ProfileFilesTest, ExportWithoutExtensionWritesBothCopies) {
   state.record.ScrollLines() = 42;
   state.record.ProfileNumber() = 2;
   files.captions()[0] = L"Exported";
-  host.answers.push_back(elsewhere / "mine");
-  files.ExportProfile();
+  EXPECT_EQ(ExportTargetFor(elsewhere / "mine"), elsewhere / "mine.bin");
+  EXPECT_EQ(ExportTargetFor(elsewhere / "MINE.BIN"), elsewhere / "MINE.BIN");
+  // A companion of the same name as an unrelated file is replaced as a whole, never merged into.
+  ASSERT_FALSE(ini::WriteString(disk, elsewhere / "mine.ini", L"Other", L"Key", L"stale").failed());
+  files.ExportProfile(elsewhere / "mine");
   for (const auto& place : {elsewhere, folder.path()}) {
     EXPECT_EQ(DataFile(place / "mine.bin").record, state.record) << place;
     EXPECT_EQ(DataFile(place / "mine.bin").firstRunFlag, 1);
-    EXPECT_EQ(ini::ReadString(place / "mine.ini", L"Setting-EN", L"Item1"), L"Exported") << place;
+    EXPECT_EQ(ini::ReadString(disk, place / "mine.ini", L"Setting-EN", L"Item1"), L"Exported") << place;
+    EXPECT_EQ(ini::ReadSectionNames(disk, place / "mine.ini"), std::vector<std::wstring>{L"Setting-EN"}) << place;
   }
   EXPECT_EQ(files.paths().dataPath, folder / "mine.bin");
   EXPECT_EQ(files.paths().textPath, folder / "str2.ini");
@@ -190,9 +214,8 @@ TEST_F(ProfileFilesTest, ExportNeverReplacesTheProgramsOwnFilesBesideIt) {
   const auto defaults = ReadBytes(folder / "config.bin");
   const auto list = ReadBytes(folder / "str.ini");
   state.record.ScrollLines() = 42;
-  host.answers = {elsewhere / "config.bin", elsewhere / "str.bin"};
-  files.ExportProfile();
-  files.ExportProfile();
+  files.ExportProfile(elsewhere / "config.bin");
+  files.ExportProfile(elsewhere / "str.bin");
   EXPECT_EQ(DataFile(elsewhere / "config.bin").record.ScrollLines(), 42);
   EXPECT_EQ(DataFile(elsewhere / "str.bin").record.ScrollLines(), 42);
   EXPECT_EQ(ReadBytes(folder / "config.bin"), defaults);
@@ -204,11 +227,11 @@ TEST_F(ProfileFilesTest, FirstRunCaptionsAreWrittenOnlyForANeverSavedProfile) {
   ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
   ASSERT_EQ(state.firstRunFlag, 0);
   files.SetLanguage(Language::TraditionalChinese);
-  ini::DeleteSection(folder / "str1.ini", L"Setting-CHT");
+  (void)ini::DeleteSection(disk, folder / "str1.ini", L"Setting-CHT");
   files.ApplyFirstRunCaptions();
-  EXPECT_EQ(ini::ReadString(folder / "str1.ini", L"Setting-CHT", L"Item1"), L"左鍵");
+  EXPECT_EQ(ini::ReadString(disk, folder / "str1.ini", L"Setting-CHT", L"Item1"), L"左鍵");
 
-  ASSERT_TRUE(files.SaveProfile());
+  ASSERT_FALSE(files.SaveProfile().failed());
   files.captions()[0] = L"changed";
   files.ApplyFirstRunCaptions();
   EXPECT_EQ(files.captions()[0], L"changed");
@@ -217,11 +240,11 @@ TEST_F(ProfileFilesTest, FirstRunCaptionsAreWrittenOnlyForANeverSavedProfile) {
 TEST_F(ProfileFilesTest, ARenamedExecutableUsesItsOwnFolderAndIsNeverWritten) {
   const auto renamed = folder / "mouse-tool.exe";
   WriteBytes(renamed, "MZ");
-  ProfileFiles other(state, host, renamed);
+  ProfileFiles other(state, disk, renamed);
   ASSERT_EQ(other.LoadProfile(), LoadResult::Loaded);
   EXPECT_EQ(other.paths().dataPath, folder / "config0.bin");
-  ASSERT_TRUE(other.SaveProfile());
-  ASSERT_TRUE(other.WriteCaptions());
+  ASSERT_FALSE(other.SaveProfile().failed());
+  ASSERT_FALSE(other.WriteCaptions().failed());
   EXPECT_EQ(ReadBytes(renamed), (std::vector<unsigned char>{'M', 'Z'}));
   EXPECT_EQ(SkinFolder(renamed, L"Default"), folder / "Skins" / "Default");
   // Only the file name is replaced: a folder carrying the program's name stays intact.

@@ -13,6 +13,8 @@
 #include "core/profiles/profile_files.h"
 #include "core/profiles/profile_list.h"
 #include "native/ini/temp_folder.h"
+#include "core/profiles/file_problem_texts.h"
+#include "native/files/faulty_file_system.h"
 #include "native/profiles/fake_host.h"
 
 namespace quendar::testing {
@@ -30,23 +32,23 @@ class ProfileFolderTest : public ::testing::Test {
   std::filesystem::path ModulePath() const { return folder / L"QUENDAR 2017.exe"; }
 
   void SetList(const std::vector<std::wstring>& names, const std::wstring& current, const std::wstring& count = L"") {
-    ini::IniDocument doc = ini::IniDocument::Load(folder / "str.ini");
+    ini::IniDocument doc = ini::IniDocument::Load(disk, folder / "str.ini");
     doc.RemoveSection(profiles::kProfileSection);
     doc.Set(profiles::kProfileSection, profiles::kCurrentNameKey, current);
     doc.Set(profiles::kProfileSection, profiles::kItemCountKey, count.empty() ? std::to_wstring(names.size()) : count);
     for (std::size_t i = 0; i < names.size(); ++i) doc.Set(profiles::kProfileSection, profiles::ProfileItemKey(i), names[i]);
-    ASSERT_TRUE(doc.Save(folder / "str.ini"));
+    ASSERT_FALSE(doc.Save(disk, folder / "str.ini").failed());
   }
 
   // A data file whose record is all `fill` (ProfileNumber included), with the given flag.
   void MakeDataFile(const std::filesystem::path& file, std::uint8_t fill, std::uint8_t flag = 0) {
     profiles::ProfileRecord record;
     std::ranges::fill(record.bytes(), fill);
-    ASSERT_TRUE(profiles::WriteDataFile(file, flag, record).ok);
+    ASSERT_FALSE(profiles::WriteDataFile(disk, file, flag, record).failed());
   }
 
   profiles::DataFileContents DataFile(const std::filesystem::path& file) {
-    const auto read = profiles::ReadDataFile(file);
+    const auto read = profiles::ReadDataFile(disk, file);
     EXPECT_EQ(read.status, profiles::DataFileStatus::Loaded) << file;
     return read.contents;
   }
@@ -54,16 +56,17 @@ class ProfileFolderTest : public ::testing::Test {
   // The messages the operations so far owe the user, as the application shows them.
   const std::vector<ShownMessage>& Shown() {
     for (const profiles::FileProblem& problem : files.TakeProblems()) {
-      const profiles::FileProblemMessage message = profiles::MessageFor(problem, kTitle);
+      const profiles::ProblemMessage message = profiles::MessageFor(
+          problem, profiles::Language::English, kTitle, [this](int error) { return disk.DescribeError(error); });
       shown_.push_back({message.text, message.caption});
     }
     return shown_;
   }
 
   TempFolder folder;
-  FakeHost host;
+  FaultyFileSystem disk;
   profiles::ProfileState state;
-  profiles::ProfileFiles files{state, host, ModulePath()};
+  profiles::ProfileFiles files{state, disk, ModulePath()};
 
  private:
   std::vector<ShownMessage> shown_;

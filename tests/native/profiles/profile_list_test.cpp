@@ -67,50 +67,50 @@ class ProfileListFileTest : public ProfileFolderTest {};
 TEST_F(ProfileListFileTest, ManagerLookupIgnoresCaseAndStartsAtItemOne) {
   SetList({L"a", L"A"}, L"a");
   std::uint8_t index = 5;
-  ProfileListModel list = ReadProfileList(folder / "str.ini", index);
+  ProfileListModel list = ReadProfileList(disk, folder / "str.ini", index);
   EXPECT_EQ(list.selection, 1u);
   EXPECT_EQ(index, 1);
   // The loader, comparing exactly, takes item 0 for the same file.
-  EXPECT_EQ(CurrentIndexFromList(folder / "str.ini").matched, 0);
+  EXPECT_EQ(CurrentIndexFromList(disk, folder / "str.ini").matched, 0);
 
   SetList({L"x", L"y"}, L"zzz");
-  list = ReadProfileList(folder / "str.ini", index);
+  list = ReadProfileList(disk, folder / "str.ini", index);
   EXPECT_FALSE(list.selection);
   EXPECT_EQ(index, 1);
 
   SetList({L"a", L"b", L"c", L"d", L"e", L"f"}, L"a", L"7");
-  EXPECT_TRUE(ReadProfileList(folder / "str.ini", index).names.empty());
+  EXPECT_TRUE(ReadProfileList(disk, folder / "str.ini", index).names.empty());
   std::filesystem::remove(folder / "str.ini");
-  EXPECT_TRUE(ReadProfileList(folder / "str.ini", index).names.empty());
+  EXPECT_TRUE(ReadProfileList(disk, folder / "str.ini", index).names.empty());
 }
 
 TEST_F(ProfileListFileTest, DeletingTheMiddleNameMovesTheThirdOntoSlotOne) {
   MakeDataFile(folder / "config1.bin", 0x71);
   SetList({L"first", L"middle", L"third"}, L"middle");
   std::uint8_t index = 0;
-  ProfileListModel list = ReadProfileList(folder / "str.ini", index);
+  ProfileListModel list = ReadProfileList(disk, folder / "str.ini", index);
   ASSERT_TRUE(DeleteProfile(list));
   list.selection = 1;  // the user leaves the selection on "third"
-  ASSERT_TRUE(WriteProfileList(folder / "str.ini", list, index));
+  ASSERT_FALSE(WriteProfileList(disk, folder / "str.ini", list, index).failed());
   EXPECT_EQ(index, 1);
   ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
   EXPECT_EQ(state.currentProfileIndex, 1);
   EXPECT_EQ(state.record.ScrollLines(), 0x71);
-  EXPECT_EQ(ini::ReadString(folder / "str.ini", L"Profile", L"ItemCount"), L"2");
-  EXPECT_EQ(ini::ReadString(folder / "str.ini", L"Profile", L"Item1"), L"third");
-  EXPECT_EQ(ini::ReadString(folder / "str.ini", L"Profile", L"Item2"), L"");
+  EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Profile", L"ItemCount"), L"2");
+  EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Profile", L"Item1"), L"third");
+  EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Profile", L"Item2"), L"");
   // The other sections of the list file survive the rewrite.
-  EXPECT_EQ(ini::ReadString(folder / "str.ini", L"Skins", L"Path"), L"Default");
+  EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Skins", L"Path"), L"Default");
 }
 
 TEST_F(ProfileListFileTest, ClosingWithoutSelectionMakesTheFirstNameCurrent) {
   std::uint8_t index = 4;
-  ASSERT_TRUE(WriteProfileList(folder / "str.ini", List({L"one", L"two"}), index));
+  ASSERT_FALSE(WriteProfileList(disk, folder / "str.ini", List({L"one", L"two"}), index).failed());
   EXPECT_EQ(index, 0);
-  EXPECT_EQ(ini::ReadString(folder / "str.ini", L"Profile", L"CurProfileName"), L"one");
+  EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Profile", L"CurProfileName"), L"one");
 
   std::filesystem::remove(folder / "str.ini");
-  EXPECT_FALSE(WriteProfileList(folder / "str.ini", List({L"one"}, 0), index));
+  EXPECT_TRUE(WriteProfileList(disk, folder / "str.ini", List({L"one"}, 0), index).failed());
   EXPECT_FALSE(std::filesystem::exists(folder / "str.ini"));
 }
 

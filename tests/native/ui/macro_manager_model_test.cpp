@@ -7,6 +7,7 @@
 #include "core/ui/list_edit.h"
 #include "core/ui/macro_manager/macro_manager_model.h"
 #include "native/ini/temp_folder.h"
+#include "platform/platform_file_system.h"
 
 namespace quendar::ui::macro_manager {
 namespace {
@@ -38,7 +39,7 @@ class MacroManagerModelTest : public ::testing::Test {
                                       {L"MacroLoopTimes", loop},
                                       {L"ItemCount", std::to_wstring(items.size())}};
     for (std::size_t i = 0; i < items.size(); ++i) values.push_back({macros::ItemKey(long(i)), items[i]});
-    ASSERT_TRUE(ini::WriteStrings(file_, name, values));
+    ASSERT_FALSE(ini::WriteStrings(disk, file_, name, values).failed());
   }
   MacroManagerModel& Open() {
     model_.emplace(store_, session_, hook_, LanguageClass::English);
@@ -48,8 +49,9 @@ class MacroManagerModelTest : public ::testing::Test {
   std::vector<std::wstring> StoredItems(const std::wstring& name) { return store_.LoadMacro(name).items; }
 
   quendar::testing::TempFolder folder_;
+  platform::PlatformFileSystem disk;
   std::filesystem::path file_ = folder_ / "record.ini";
-  macros::MacroStore store_{file_};
+  macros::MacroStore store_{disk, file_};
   macros::MacroSession session_;
   RecordingHookFake hook_;
   std::optional<MacroManagerModel> model_;

@@ -18,7 +18,7 @@ class ProfileManagerTest : public testing::ProfileFolderTest {
   ProfileManagerModel OpenWith(const std::vector<std::wstring>& names, const std::wstring& current,
                                LanguageClass language = LanguageClass::English) {
     SetList(names, current);
-    ProfileManagerModel model(folder / "str.ini", language, state.currentProfileIndex);
+    ProfileManagerModel model(disk, folder / "str.ini", language, state.currentProfileIndex);
     model.Open();
     return model;
   }
@@ -99,9 +99,9 @@ TEST_F(ProfileManagerTest, ClosingWritesTheListAndAsksForAReload) {
   EXPECT_EQ(model.OnClose(), (Effects{PostProfileRequest{app::kProfileReload, 0}, CloseManager{}}));
   EXPECT_EQ(state.currentProfileIndex, 0);  // nothing selected: the first name
   const auto list = folder / "str.ini";
-  EXPECT_EQ(ini::ReadString(list, L"Profile", L"CurProfileName"), L"a");
-  EXPECT_EQ(ini::ReadString(list, L"Profile", L"ItemCount"), L"2");
-  EXPECT_EQ(ini::ReadString(list, L"Profile", L"Item1"), L"Work");
+  EXPECT_EQ(ini::ReadString(disk, list, L"Profile", L"CurProfileName"), L"a");
+  EXPECT_EQ(ini::ReadString(disk, list, L"Profile", L"ItemCount"), L"2");
+  EXPECT_EQ(ini::ReadString(disk, list, L"Profile", L"Item1"), L"Work");
   ASSERT_EQ(files.LoadProfile(), profiles::LoadResult::Loaded);
   EXPECT_EQ(state.currentProfileIndex, 0);
 }

@@ -11,6 +11,7 @@
 #include "core/ini/ini_store.h"
 #include "wine/installer/installed_product.h"
 #include "wine/wine_test_support.h"
+#include "platform/platform_file_system.h"
 
 namespace quendar::test {
 namespace {
@@ -55,12 +56,14 @@ class Installer : public ::testing::Test {
   }
   void TearDown() override { product_.Forget(); }
 
+  platform::PlatformFileSystem disk;
+
   void ExpectLanguage(std::wstring_view code) {
     for (const auto& entry : fs::directory_iterator(kRuntime)) {
       const fs::path name = entry.path().filename();
       if (!IsProfileTextFile(name)) continue;
       const fs::path installed = product_.folder() / name;
-      EXPECT_EQ(ini::ReadString(installed, L"Skins", L"Lan"), code) << name;
+      EXPECT_EQ(ini::ReadString(disk, installed, L"Skins", L"Lan"), code) << name;
       EXPECT_TRUE(HoldsBytes(installed, ShippedTextWithLanguage(entry.path(), code)))
           << name << ": only \"Lan\" may change, and the file stays UTF-16LE";
     }
@@ -135,8 +138,8 @@ TEST_F(Installer, UpgradeKeepsTheUsersProfilesAndMacrosAndReplacesProgramAndSkin
   ASSERT_EQ(profile.size(), 1840u);
   profile[0x17] = '\x42';
   WriteFileBytes(config0, profile);
-  ASSERT_TRUE(ini::WriteString(list, L"Profile", L"CurProfileName", L"PROFILE_3"));
-  ASSERT_TRUE(ini::WriteString(macros, L"My macro", L"ItemCount", L"0"));
+  ASSERT_FALSE(ini::WriteString(disk, list, L"Profile", L"CurProfileName", L"PROFILE_3").failed());
+  ASSERT_FALSE(ini::WriteString(disk, macros, L"My macro", L"ItemCount", L"0").failed());
   const std::string changedList = FileBytes(list);
   const std::string changedMacros = FileBytes(macros);
   WriteFileBytes(skinImage, "not a picture");

@@ -13,6 +13,7 @@
 #include "wine/assignment/real_input.h"
 #include "wine/demo/demo_program.h"
 #include "wine/macros/macro_test_input.h"
+#include "platform/platform_file_system.h"
 
 namespace quendar::test {
 namespace {
@@ -29,11 +30,12 @@ constexpr int kMacroKeyEntry = 12, kMacroKeyList = 593;
 constexpr POINT kMacroListBox{60, 135}, kRepeatModeTwo{225, 185}, kMacroKeyOk{260, 260};
 
 TEST(DemoMacroManager, RecordedMacroReachesTheMouseOnSave) {
+  platform::PlatformFileSystem disk;
   DemoProgram demo;
   ASSERT_TRUE(demo.ready());
   ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
   const auto store = demo.folder() / L"record.ini";
-  const std::size_t position = macros::MacroStore(store).ListMacroNames().size();  // where New puts it
+  const std::size_t position = macros::MacroStore(disk, store).ListMacroNames().size();  // where New puts it
   ASSERT_LT(position, 12u);
 
   const HWND main = demo.mainWindow();
@@ -65,7 +67,7 @@ TEST(DemoMacroManager, RecordedMacroReachesTheMouseOnSave) {
   Click(dialog, mm::kOkRect);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
 
-  const macros::LoadedMacro recorded = macros::MacroStore(store).LoadMacro(L"Macro_" + std::to_wstring(position));
+  const macros::LoadedMacro recorded = macros::MacroStore(disk, store).LoadMacro(L"Macro_" + std::to_wstring(position));
   ASSERT_EQ(recorded.items.size(), 3u);
   EXPECT_EQ(recorded.items[0], L"A   Dn");
   EXPECT_EQ(recorded.items[2], L"A   Up");

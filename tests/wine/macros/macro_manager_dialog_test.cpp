@@ -19,6 +19,7 @@
 #include "wine/ui/ui_test_support.h"
 #include "wine/macros/macro_test_input.h"
 #include "wine/wine_test_support.h"
+#include "platform/platform_file_system.h"
 
 namespace quendar::test {
 namespace {
@@ -38,7 +39,7 @@ class MacroManagerRun {
     outcome_ = std::async(std::launch::async, [this, store] {
       thread_ = ::GetCurrentThreadId();
       Outcome outcome;
-      outcome.ok = win32::RunMacroManager(::GetModuleHandleW(nullptr), nullptr, skin_, session_, store, outcome.record);
+      outcome.ok = win32::RunMacroManager(::GetModuleHandleW(nullptr), nullptr, skin_, session_, disk_, store, outcome.record);
       return outcome;
     });
     WaitFor([&] { return (window_ = FindDialog()) != nullptr; });
@@ -114,19 +115,21 @@ class MacroManagerRun {
 
   win32::Skin skin_;
   macros::MacroSession session_;
+  platform::PlatformFileSystem disk_;
   std::atomic<DWORD> thread_{0};
   HWND window_ = nullptr;
   std::future<Outcome> outcome_;
 };
 
 TEST(MacroManagerDialog, InsertsAClickEditsADelayAndHandsOverTheTable) {
+  platform::PlatformFileSystem disk;
   // Recording from real keystrokes is the demo program's macro test; here the macro is in the store.
   quendar::testing::TempFolder folder;
   const std::vector<ini::KeyValue> macro{{L"DelayTimeSelStatus", L"1"}, {L"LoopTimeSelStatus", L"1"},
                                         {L"MacroLoopTimes", L"1"},     {L"ItemCount", L"3"},
                                         {L"Item0", L"A   Dn"},         {L"Item1", L"120 ms"},
                                         {L"Item2", L"A   Up"}};
-  ASSERT_TRUE(ini::WriteStrings(folder / "record.ini", L"Macro_0", macro));
+  ASSERT_FALSE(ini::WriteStrings(disk, folder / "record.ini", L"Macro_0", macro).failed());
   MacroManagerRun run(ui::LanguageClass::English, folder / "record.ini");
   ASSERT_NE(run.window(), nullptr);
   EXPECT_EQ(run.Text(), L"Macro Manager");
@@ -165,7 +168,7 @@ TEST(MacroManagerDialog, InsertsAClickEditsADelayAndHandsOverTheTable) {
   // (25 hundreds in a long-delay slot).
   const std::vector<std::uint8_t> head{0x00, 0x01, 0x00, 0x04, 0x00, 0xF0, 0x80, 0xF0, 25, 0x03};
   EXPECT_EQ(std::vector<std::uint8_t>(table.begin(), table.begin() + 10), head);
-  EXPECT_EQ(macros::MacroStore(folder / "record.ini").LoadMacro(L"Macro_0").items.size(), 5u);
+  EXPECT_EQ(macros::MacroStore(disk, folder / "record.ini").LoadMacro(L"Macro_0").items.size(), 5u);
 }
 
 TEST(MacroManagerDialog, SpeaksSimplifiedChinese) {

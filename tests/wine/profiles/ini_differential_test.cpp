@@ -12,6 +12,7 @@
 #include "core/ini/text_encoding.h"
 #include "win32/app/win32_host_services.h"
 #include "wine/wine_test_support.h"
+#include "platform/platform_file_system.h"
 
 namespace quendar::ini {
 namespace {
@@ -68,6 +69,8 @@ std::string Describe(const Step& step) {
 
 class IniDifferentialTest : public ::testing::Test {
  protected:
+  platform::PlatformFileSystem disk;
+ protected:
   void SetUp() override {
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);
@@ -90,7 +93,7 @@ class IniDifferentialTest : public ::testing::Test {
           std::vector<wchar_t> buffer(step.buffer + 8, L'#');
           const DWORD n = ::GetPrivateProfileStringW(step.section.c_str(), step.key.c_str(), L"", buffer.data(),
                                                      step.buffer, platformFile.c_str());
-          const std::wstring mine = ReadString(storeFile, step.section, step.key, step.buffer);
+          const std::wstring mine = ReadString(disk, storeFile, step.section, step.key, step.buffer);
           EXPECT_EQ(std::wstring(buffer.data(), n), mine);
           break;
         }
@@ -100,9 +103,10 @@ class IniDifferentialTest : public ::testing::Test {
           const wchar_t* key = step.op == Op::RemoveSection ? nullptr : step.key.c_str();
           const wchar_t* value = step.op == Op::Write ? step.value.c_str() : nullptr;
           EXPECT_TRUE(::WritePrivateProfileStringW(step.section.c_str(), key, value, platformFile.c_str()));
-          const bool ok = step.op == Op::Write           ? WriteString(storeFile, step.section, step.key, step.value)
-                          : step.op == Op::RemoveKey     ? DeleteKey(storeFile, step.section, step.key)
-                                                         : DeleteSection(storeFile, step.section);
+          const bool ok = !(step.op == Op::Write         ? WriteString(disk, storeFile, step.section, step.key, step.value)
+                            : step.op == Op::RemoveKey ? DeleteKey(disk, storeFile, step.section, step.key)
+                                                       : DeleteSection(disk, storeFile, step.section))
+                               .failed();
           EXPECT_TRUE(ok);
           EXPECT_EQ(FileText(platformFile), FileText(storeFile));
           break;
@@ -110,7 +114,7 @@ class IniDifferentialTest : public ::testing::Test {
         case Op::Names: {
           std::vector<wchar_t> buffer(step.buffer + 8, L'#');
           const DWORD n = ::GetPrivateProfileSectionNamesW(buffer.data(), step.buffer, platformFile.c_str());
-          const SectionNameBuffer mine = ReadSectionNameBuffer(storeFile, step.buffer);
+          const SectionNameBuffer mine = ReadSectionNameBuffer(disk, storeFile, step.buffer);
           EXPECT_EQ(n, mine.returned);
           EXPECT_EQ(Printable(std::wstring(buffer.data(), mine.characters.size())), Printable(mine.characters));
           break;

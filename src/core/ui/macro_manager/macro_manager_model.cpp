@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/profiles/file_problem_texts.h"
 #include "core/ini/ini_store.h"
 #include "core/macros/macro_item.h"
 #include "core/text/case_fold.h"
@@ -71,18 +72,29 @@ void MacroManagerModel::SetFlags(bool recordDelays, bool useLoopCount) {
   state_.useLoopCount = session_.options.useLoopCount = useLoopCount;
 }
 
-void MacroManagerModel::SetLoopTimes(std::wstring text) {
+void MacroManagerModel::SetLoopTimes(std::wstring text, Effects& effects) {
   state_.loopTimesText = std::move(text);
-  store_.StoreLoopCount(state_);
+  Check(store_.StoreLoopCount(state_), effects);
+}
+
+bool MacroManagerModel::Check(const files::WriteResult& written, Effects& effects) const {
+  if (!written.failed()) return true;
+  // A failed store write outweighs any other notice: the user must know the macro was not kept.
+  files::FileSystem& files = store_.fileSystem();
+  effects.notice = Notice{profiles::FailureText(written.failure(), language_,
+                                                [&files](int error) { return files.DescribeError(error); }),
+                          std::wstring(text(MacroText::WarningCaption))};
+  return false;
 }
 
 Effects MacroManagerModel::Open() {
   windowText_ = L"Macro Manager";
   state_.macroNames = store_.ListMacroNames();
   Effects effects{.macroList = true, .sequence = true, .options = true, .recording = true};
+  if (!Check(store_.CheckReadable(), effects)) return effects;
   loopFieldEnabled_ = state_.useLoopCount;
   if (state_.macroNames.empty()) {
-    SetLoopTimes(L"1");
+    SetLoopTimes(L"1", effects);
     return effects;
   }
   const macros::LoadedMacro loaded = store_.LoadMacro(state_.macroNames.front());
@@ -91,7 +103,7 @@ Effects MacroManagerModel::Open() {
   state_.sequence = loaded.items;
   // Selected before the loop count is taken, so that the macro keeps its count when it is saved.
   state_.selected = 0;
-  SetLoopTimes(loaded.loopCountText);
+  SetLoopTimes(loaded.loopCountText, effects);
   return effects;
 }
 
@@ -127,10 +139,12 @@ Effects MacroManagerModel::Click(Point point) {
 
 Effects MacroManagerModel::Ok() {
   Close();
-  store_.SaveCurrentMacro(state_);
+  Effects effects{.recording = true};
+  // A macro that could not be stored keeps the dialog open with the reason, so nothing recorded is
+  // thrown away by a close that looks like success.
+  if (!Check(store_.SaveCurrentMacro(state_), effects)) return effects;
   const macros::BuiltMacroTable built = store_.BuildMacroTable();
   table_ = built.table;
-  Effects effects;
   if (!built.cutMacros.empty()) effects.notice = CutNotice(built.cutMacros);
   effects.end = DialogEnd::Ok;
   return effects;
@@ -176,7 +190,7 @@ Effects MacroManagerModel::StopRecording() {
 Effects MacroManagerModel::KeyEvent(macros::KeyEventKind kind, std::uint32_t nowTick) {
   Effects effects;
   if (kind == macros::KeyEventKind::DelayEdited) {
-    store_.SaveCurrentMacro(state_);
+    Check(store_.SaveCurrentMacro(state_), effects);
     return effects;
   }
   if (!recording()) return effects;
@@ -197,9 +211,14 @@ Effects MacroManagerModel::NewMacro() {
   state_.sequence.clear();
   sequenceSelection_.reset();
   lastClickedDelay_.reset();
-  // Storing the count is what creates the new macro's section (and the store, when there is none).
-  SetLoopTimes(L"1");
+  // Storing the count is what creates the new macro's section (and the store, when there is none); a
+  // macro that could not be created leaves the list as it was.
   effects.macroList = effects.sequence = effects.options = true;
+  SetLoopTimes(L"1", effects);
+  if (effects.notice && store_.fileSystem().Exists(store_.file())) {
+    state_.macroNames = store_.ListMacroNames();
+    state_.selected.reset();
+  }
   return effects;
 }
 
@@ -208,14 +227,14 @@ Effects MacroManagerModel::DeleteMacro() {
   if (name == nullptr) return {};
   Effects effects;
   if (recording()) effects = StopRecording();
-  const std::wstring removed = *name;
+  // The store first: a macro that could not be removed from it stays in the list.
+  if (!Check(store_.RemoveMacroSection(*name), effects)) return effects;
   state_.macroNames.erase(state_.macroNames.begin() + static_cast<std::ptrdiff_t>(*state_.selected));
   state_.selected.reset();
   state_.sequence.clear();
   sequenceSelection_.reset();
   lastClickedDelay_.reset();
   lastDoubleClickedMacro_.reset();
-  store_.RemoveMacroSection(removed);
   effects.macroList = effects.sequence = true;
   return effects;
 }
@@ -235,7 +254,7 @@ Effects MacroManagerModel::SelectMacro(std::optional<std::size_t> index) {
     return effects;
   }
   const macros::LoadedMacro loaded = store_.LoadMacro(*name);
-  SetLoopTimes(loaded.loopCountText);
+  SetLoopTimes(loaded.loopCountText, effects);
   state_.sequence = loaded.items;
   // 1 sets a flag and 0 clears it; any other stored value leaves it as it is.
   const auto flag = [](long value, bool current) { return value == 1 ? true : value == 0 ? false : current; };
@@ -270,8 +289,10 @@ Effects MacroManagerModel::SelectSequenceItem(std::optional<std::size_t> index) 
 
 Effects MacroManagerModel::LoopTimesChanged(std::wstring text) {
   const std::wstring typed = text;
-  SetLoopTimes(std::move(text));
-  return Effects{.options = state_.loopTimesText != typed};
+  Effects effects;
+  SetLoopTimes(std::move(text), effects);
+  effects.options = state_.loopTimesText != typed;
+  return effects;
 }
 
 Effects MacroManagerModel::Command(MenuCommand command) {
@@ -357,9 +378,14 @@ Effects MacroManagerModel::RenameMacro(std::size_t index, std::wstring typed) {
   for (std::size_t i = 0; i < names.size(); ++i) {
     if (i != index && SameName(names[i], name)) return Effects{.notice = Warning(MacroText::NameExists)};
   }
-  switch (store_.RenameMacroSection(names[index], name)) {
+  const macros::MacroStore::Renamed renamed = store_.RenameMacroSection(names[index], name);
+  switch (renamed.outcome) {
     case macros::MacroStore::RenameOutcome::NameTaken: return Effects{.notice = Warning(MacroText::NameExists)};
-    case macros::MacroStore::RenameOutcome::NotWritten: return {};
+    case macros::MacroStore::RenameOutcome::NotWritten: {
+      Effects effects;
+      Check(renamed.written, effects);
+      return effects;
+    }
     case macros::MacroStore::RenameOutcome::Renamed:
     case macros::MacroStore::RenameOutcome::NoSection: break;
   }
@@ -381,7 +407,7 @@ bool MacroManagerModel::SelectedMacroCut() const {
 }
 
 void MacroManagerModel::SaveAfterChange(bool wasCut, Effects& effects) {
-  store_.SaveCurrentMacro(state_);
+  if (!Check(store_.SaveCurrentMacro(state_), effects)) return;
   if (!wasCut && SelectedMacroCut()) effects.notice = CutNotice({*state_.SelectedName()});
 }
 

@@ -112,7 +112,9 @@ class MacroManagerModel {
   Effects RenameMacro(std::size_t index, std::wstring text);
   Effects CommitDelay(std::size_t index, std::wstring_view text);
   void SetFlags(bool recordDelays, bool useLoopCount);
-  void SetLoopTimes(std::wstring text);
+  void SetLoopTimes(std::wstring text, Effects& effects);
+  // False, with the failure as the notice, when a store write failed.
+  bool Check(const files::WriteResult& written, Effects& effects) const;
   // Saves the selected macro; a change that makes it too long for its block is reported once.
   void SaveAfterChange(bool wasCut, Effects& effects);
   bool SelectedMacroCut() const;

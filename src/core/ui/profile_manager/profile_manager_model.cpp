@@ -18,12 +18,12 @@ NameProblem CheckName(const profiles::ProfileListModel& list, std::wstring_view 
   return NameProblem::None;
 }
 
-ProfileManagerModel::ProfileManagerModel(std::filesystem::path listFile, LanguageClass language,
-                                         std::uint8_t& currentProfileIndex)
-    : listFile_(std::move(listFile)), language_(language), currentProfileIndex_(currentProfileIndex) {}
+ProfileManagerModel::ProfileManagerModel(files::FileSystem& files, std::filesystem::path listFile,
+                                         LanguageClass language, std::uint8_t& currentProfileIndex)
+    : files_(files), listFile_(std::move(listFile)), language_(language), currentProfileIndex_(currentProfileIndex) {}
 
 void ProfileManagerModel::Open() {
-  list_ = profiles::ReadProfileList(listFile_, currentProfileIndex_);
+  list_ = profiles::ReadProfileList(files_, listFile_, currentProfileIndex_);
   lastClicked_.reset();
 }
 
@@ -103,9 +103,8 @@ Effects ProfileManagerModel::OnRenameCommitted(std::size_t item, std::wstring_vi
 Effects ProfileManagerModel::OnClose() {
   // Without a list file there is nothing to write (the reload then loads nothing either); a list file
   // that cannot be rewritten is worth a word, since the user's changes are gone.
-  std::error_code ec;
-  const bool listExists = std::filesystem::exists(listFile_, ec);
-  const bool written = profiles::WriteProfileList(listFile_, list_, currentProfileIndex_);
+  const bool listExists = files_.Exists(listFile_);
+  const bool written = !profiles::WriteProfileList(files_, listFile_, list_, currentProfileIndex_).failed();
   const PostProfileRequest reload{app::kProfileReload, currentProfileIndex_};
   if (written || !listExists) return {reload, CloseManager{}};
   const ManagerTexts& texts = TextsFor(language_);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/app/app_messages.h"
+#include "core/files/file_system.h"
 #include "core/profiles/profile_list.h"
 #include "core/ui/interface_language.h"
 
@@ -56,7 +57,8 @@ class ProfileManagerModel {
  public:
   // `currentProfileIndex` is the program's; the model moves it only where the list file says so
   // (opening, closing).
-  ProfileManagerModel(std::filesystem::path listFile, LanguageClass language, std::uint8_t& currentProfileIndex);
+  ProfileManagerModel(files::FileSystem& files, std::filesystem::path listFile, LanguageClass language,
+                      std::uint8_t& currentProfileIndex);
 
   // Dialog initialisation: the names from the list file, the current one selected.
   void Open();
@@ -78,6 +80,7 @@ class ProfileManagerModel {
   Effects Refuse(NameProblem problem) const;
   Effects Rename(std::size_t item);
 
+  files::FileSystem& files_;
   std::filesystem::path listFile_;
   LanguageClass language_;
   std::uint8_t& currentProfileIndex_;
