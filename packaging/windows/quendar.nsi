@@ -175,25 +175,57 @@ Function InterfaceLanguageLeave
   ${EndIf}
 FunctionEnd
 
+; The files the program itself writes beside it, and nothing else of the folder: the installer sets
+; the language in the text files and "/REMOVEPROFILES" removes them (a folder shared with other programs
+; keeps their files, whatever their names).
+!macro FOR_EACH_TEXT_FILE action
+  !insertmacro ${action} "str.ini"
+  !insertmacro ${action} "str0.ini"
+  !insertmacro ${action} "str1.ini"
+  !insertmacro ${action} "str2.ini"
+  !insertmacro ${action} "str3.ini"
+  !insertmacro ${action} "str4.ini"
+  !insertmacro ${action} "str5.ini"
+!macroend
+!macro FOR_EACH_PROGRAM_FILE action
+  !insertmacro FOR_EACH_TEXT_FILE ${action}
+  !insertmacro ${action} "config.bin"
+  !insertmacro ${action} "config0.bin"
+  !insertmacro ${action} "config1.bin"
+  !insertmacro ${action} "config2.bin"
+  !insertmacro ${action} "config3.bin"
+  !insertmacro ${action} "config4.bin"
+  !insertmacro ${action} "config5.bin"
+  !insertmacro ${action} "record.ini"
+!macroend
+
 ; "Lan" of section "Skins" in every profile text file (the program reads it from the current
 ; profile's). The files are UTF-16LE; the platform's private-profile writer keeps that encoding and
-; changes nothing else. A file already holding the code is not rewritten.
+; changes nothing else. A missing file stays missing; a file already holding the code is not rewritten.
+!macro WRITE_LANGUAGE_INTO name
+  StrCpy $1 "${name}"
+  Call WriteInterfaceLanguageInto
+!macroend
+
+Function WriteInterfaceLanguageInto
+  ${IfNot} ${FileExists} "$INSTDIR\$1"
+    Return
+  ${EndIf}
+  ReadINIStr $2 "$INSTDIR\$1" "Skins" "Lan"
+  ${If} $2 S== $LanguageCode
+    Return
+  ${EndIf}
+  ClearErrors
+  WriteINIStr "$INSTDIR\$1" "Skins" "Lan" $LanguageCode
+  ${If} ${Errors}
+    DetailPrint "$(MsgLanguageFailed) $INSTDIR\$1"
+    MessageBox MB_OK|MB_ICONEXCLAMATION "$(MsgLanguageFailed) $INSTDIR\$1" /SD IDOK
+    SetErrorLevel 2
+  ${EndIf}
+FunctionEnd
+
 Function WriteInterfaceLanguage
-  FindFirst $0 $1 "$INSTDIR\str*.ini"
-  ${DoWhile} $1 != ""
-    ReadINIStr $2 "$INSTDIR\$1" "Skins" "Lan"
-    ${IfNot} $2 S== $LanguageCode
-      ClearErrors
-      WriteINIStr "$INSTDIR\$1" "Skins" "Lan" $LanguageCode
-      ${If} ${Errors}
-        DetailPrint "$(MsgLanguageFailed) $INSTDIR\$1"
-        MessageBox MB_OK|MB_ICONEXCLAMATION "$(MsgLanguageFailed) $INSTDIR\$1" /SD IDOK
-        SetErrorLevel 2
-      ${EndIf}
-    ${EndIf}
-    FindNext $0 $1
-  ${Loop}
-  FindClose $0
+  !insertmacro FOR_EACH_TEXT_FILE WRITE_LANGUAGE_INTO
 FunctionEnd
 
 ; --- Install --------------------------------------------------------------------------------------
@@ -206,10 +238,9 @@ Section "$(SecProgramName)" SecProgram
     Call DefaultInterfaceLanguage
   ${EndIf}
 
-  ; The program and the shipped skins are replaced...
+  ; The program and the shipped skin files are replaced (other files under Skins stay)...
   SetOverwrite on
   File "${STAGE}\${EXE}"
-  SetOutPath "$INSTDIR\Skins"
   ; A line per skin image would only slow the page down.
   SetDetailsPrint textonly
   !insertmacro INSTALL_SHIPPED_SKINS
@@ -333,12 +364,70 @@ Section "un.$(UnSecProgramName)" UnSecProgram
   Delete "$INSTDIR\${UNINSTALLER}"
 SectionEnd
 
+; A save replaces a file through "<name>.tmp-<process>-<counter>" beside it; one interrupted half-way
+; leaves that behind. Only names of that exact form of the program's own files are removed.
+!macro REMOVE_PROGRAM_FILE name
+  Delete "$INSTDIR\${name}"
+  StrCpy $R0 "${name}"
+  Call un.RemoveTemporaryCopies
+!macroend
+
+Function un.RemoveTemporaryCopies
+  StrLen $R3 "$R0.tmp-"
+  FindFirst $R1 $R2 "$INSTDIR\$R0.tmp-*"
+  ${DoWhile} $R2 != ""
+    StrCpy $R4 $R2 "" $R3
+    Call un.IsProcessCounterSuffix
+    ${If} $R5 == 1
+      Delete "$INSTDIR\$R2"
+    ${EndIf}
+    FindNext $R1 $R2
+  ${Loop}
+  FindClose $R1
+FunctionEnd
+
+; $R5 = 1 when $R4 is "<digits>-<digits>".
+Function un.IsProcessCounterSuffix
+  StrCpy $R5 0
+  StrCpy $R6 0  ; position
+  StrCpy $R7 0  ; dashes seen
+  StrCpy $R8 0  ; digits in the current run
+  ${Do}
+    StrCpy $R9 $R4 1 $R6
+    ${If} $R9 == ""
+      ${ExitDo}
+    ${EndIf}
+    IntOp $R6 $R6 + 1
+    ${If} $R9 == "-"
+      ${If} $R8 == 0
+      ${OrIf} $R7 != 0
+        Return
+      ${EndIf}
+      StrCpy $R7 1
+      StrCpy $R8 0
+      ${Continue}
+    ${EndIf}
+    StrCpy $0 0
+    ${Do}
+      StrCpy $1 "0123456789" 1 $0
+      ${If} $1 == ""
+        Return
+      ${EndIf}
+      ${If} $1 == $R9
+        ${ExitDo}
+      ${EndIf}
+      IntOp $0 $0 + 1
+    ${Loop}
+    IntOp $R8 $R8 + 1
+  ${Loop}
+  ${If} $R7 == 1
+  ${AndIf} $R8 != 0
+    StrCpy $R5 1
+  ${EndIf}
+FunctionEnd
+
 Section /o "un.$(UnSecProfilesName)" UnSecProfiles
-  Delete "$INSTDIR\config*.bin"
-  Delete "$INSTDIR\str*.ini"
-  Delete "$INSTDIR\record.ini"
-  ; Left behind only by a replacement interrupted half-way.
-  Delete "$INSTDIR\*.tmp-*"
+  !insertmacro FOR_EACH_PROGRAM_FILE REMOVE_PROGRAM_FILE
 SectionEnd
 
 ; Last, so the entry stays while anything of the program is left.

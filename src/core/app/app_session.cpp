@@ -29,8 +29,10 @@ device::ExchangeOutcome AppSession::ConnectSequence() {
 
 void AppSession::RunConnectionSteps() {
   ConnectSequence();
-  LoadProfile();
-  ReadProfileTexts();
+  if (apply_.mouseHoldsPartOfTheSettings()) {
+    messages_.Add({std::wstring(language_.text(ui::TextSlot::SettingsPartlyOnMouse)),
+                   std::wstring(ui::Text(ui::LanguageClass::English, ui::TextSlot::WindowTitle))});
+  }
 }
 
 std::wstring AppSession::ReadLanguageCode() const { return files_.ReadLanguageCode(); }

@@ -49,7 +49,9 @@ class AppSession final : public ProfilePort, public DevicePort {
   // of a failure (the mouse works with the settings it holds); it stays readable for diagnostics.
   device::ExchangeOutcome ConnectSequence();
   const device::ExchangeOutcome& connectFailure() const { return connectFailure_; }
-  // An arrival connected the mouse: connect, then reload the current profile and its texts.
+  // An arrival connected the mouse: connect. The record is not reloaded: it may hold edits not saved
+  // yet (made while the mouse was away, when Save does nothing), which the next Save sends and stores.
+  // A mouse left holding part of the last Save's settings is worth a word now that Save can reach it.
   void RunConnectionSteps();
   std::wstring ReadLanguageCode() const;
   // The profile manager's import into `slot` (true when the record was replaced) and export: the file

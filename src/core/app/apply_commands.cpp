@@ -41,7 +41,9 @@ std::optional<ui::TextSlot> ApplyCommands::DownloadAndApply() {
   // The files' own messages name what could not be written; this one says what it means for Save.
   const bool reached = outcome.download.ok();
   if (!outcome.stored) return reached ? ui::TextSlot::SettingsNotSaved : ui::TextSlot::SettingsNotSavedNorOnMouse;
-  if (!reached) return ui::TextSlot::SettingsNotOnMouse;
+  if (!reached) {
+    return mouseHoldsPartOfTheSettings() ? ui::TextSlot::SettingsPartlyOnMouse : ui::TextSlot::SettingsNotOnMouse;
+  }
   return std::nullopt;
 }
 

@@ -29,6 +29,8 @@ class ApplyCommands {
   bool TakeReloadOnShow();
   // The last download's failure, if it failed (for diagnostics; the user has been told).
   const std::optional<device::DownloadFailure>& lastDownloadFailure() const { return lastDownloadFailure_; }
+  // The last download stopped after some settings were written: the mouse holds a mix of old and new.
+  bool mouseHoldsPartOfTheSettings() const { return lastDownloadFailure_ && lastDownloadFailure_->exchange > 1; }
 
  private:
   // Download, snapshot and host settings; answers with the warning the user is owed, if the settings

@@ -13,6 +13,7 @@ namespace {
 constexpr std::wstring_view kNewNamePrefix = L"PROFILE";
 
 struct StoredList {
+  bool read = false;
   bool valid = false;
   std::wstring currentName;
   std::vector<std::wstring> names;
@@ -22,6 +23,7 @@ StoredList ReadStoredList(files::FileSystem& files, const std::filesystem::path&
   StoredList stored;
   const ini::IniDocument doc = ini::IniDocument::Load(files, listFile);
   if (!doc.existed()) return stored;
+  stored.read = true;
   const long count = ini::ParseDecimal(doc.Get(kProfileSection, kItemCountKey, ini::kValueBufferChars));
   if (count == 0 || count > static_cast<long>(kMaxProfileNames)) return stored;
   stored.valid = true;
@@ -50,6 +52,7 @@ ProfileListModel ReadProfileList(files::FileSystem& files, const std::filesystem
                                  std::uint8_t& currentProfileIndex) {
   StoredList stored = ReadStoredList(files, listFile);
   ProfileListModel list;
+  list.read = stored.read;
   list.names = std::move(stored.names);
   const std::size_t n = list.names.size();
   for (std::size_t step = 1; step <= n; ++step) {
@@ -105,23 +108,43 @@ bool RenameProfile(ProfileListModel& list, std::size_t index, std::wstring name)
   return true;
 }
 
+namespace {
+
+constexpr int kFileNotFound = 2;  // ENOENT and ERROR_FILE_NOT_FOUND alike
+
+void SetListSection(ini::IniDocument& doc, const std::vector<std::wstring>& names, std::size_t current) {
+  doc.RemoveSection(kProfileSection);
+  doc.Set(kProfileSection, kCurrentNameKey, current < names.size() ? names[current] : std::wstring());
+  if (names.empty()) return;
+  doc.Set(kProfileSection, kItemCountKey, std::to_wstring(names.size()));
+  for (std::size_t i = 0; i < names.size(); ++i) doc.Set(kProfileSection, ProfileItemKey(i), names[i]);
+}
+
+}  // namespace
+
 files::WriteResult WriteProfileList(files::FileSystem& files, const std::filesystem::path& listFile,
                                     const ProfileListModel& list, std::uint8_t& currentProfileIndex) {
+  // A list the manager never read is never written: it would replace names the user never saw.
+  if (!list.read) return files::FileFailure{files::FileStep::Refused, listFile, 0};
   ini::IniDocument doc = ini::IniDocument::Load(files, listFile);
   if (doc.readFailure()) return *doc.readFailure();
   // The list is never created here: without the installed file there is no list to keep.
-  constexpr int kFileNotFound = 2;  // ENOENT and ERROR_FILE_NOT_FOUND alike
   if (!doc.existed()) return files::FileFailure{files::FileStep::Read, listFile, kFileNotFound};
-  doc.RemoveSection(kProfileSection);
   const std::size_t current =
       (list.selection && *list.selection < list.names.size()) ? *list.selection : 0;
-  doc.Set(kProfileSection, kCurrentNameKey, list.names.empty() ? std::wstring() : list.names[current]);
+  SetListSection(doc, list.names, current);
   currentProfileIndex = static_cast<std::uint8_t>(current);
-  if (!list.names.empty()) {
-    doc.Set(kProfileSection, kItemCountKey, std::to_wstring(list.names.size()));
-    for (std::size_t i = 0; i < list.names.size(); ++i) doc.Set(kProfileSection, ProfileItemKey(i), list.names[i]);
-  }
   return doc.Save(files, listFile);
+}
+
+std::optional<std::vector<unsigned char>> ProfileListBytes(files::FileSystem& files,
+                                                           const std::filesystem::path& listFile,
+                                                           const std::vector<std::wstring>& names,
+                                                           std::size_t current) {
+  ini::IniDocument doc = ini::IniDocument::Load(files, listFile);
+  if (!doc.existed()) return std::nullopt;
+  SetListSection(doc, names, current);
+  return doc.EncodeForSave();
 }
 
 }  // namespace quendar::profiles

@@ -1,6 +1,6 @@
 #pragma once
-// The list of up to six profile names in section "Profile" of str.ini. A name's position, not the name,
-// selects the profile's files, so these rules never touch the data or text files.
+// The list of up to six profile names in section "Profile" of str.ini. A name's position selects the
+// profile's files; these rules change the names only (profile_slots moves the files with them).
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -31,6 +31,9 @@ ListIndex CurrentIndexFromList(files::FileSystem& files, const std::filesystem::
 struct ProfileListModel {
   std::vector<std::wstring> names;
   std::optional<std::size_t> selection;
+  // The list file was read whole: only then may the list be written back (a list that was never read
+  // would replace the user's names with none).
+  bool read = false;
 };
 
 // Fills the list; selects the current name, looked up ignoring case from item 1 on and item 0 last, and
@@ -53,8 +56,15 @@ bool RenameProfile(ProfileListModel& list, std::size_t index, std::wstring name)
 
 // Rewrites the "Profile" section (only when the list file exists) with the selected name, or the first,
 // as the current one, which also becomes the current profile index. Fails, writing nothing, when the
-// list file is missing or could not be read.
+// list was never read, or the list file is missing or could not be read.
 files::WriteResult WriteProfileList(files::FileSystem& files, const std::filesystem::path& listFile,
                                     const ProfileListModel& list, std::uint8_t& currentProfileIndex);
+
+// The list file's bytes with section "Profile" holding `names` and names[current] as the current one,
+// every other section kept; nothing when the list file cannot be read.
+std::optional<std::vector<unsigned char>> ProfileListBytes(files::FileSystem& files,
+                                                           const std::filesystem::path& listFile,
+                                                           const std::vector<std::wstring>& names,
+                                                           std::size_t current);
 
 }  // namespace quendar::profiles

@@ -130,6 +130,11 @@ constexpr SlotTexts kTable[] = {
 
     {TextSlot::SettingsNotOnMouse, L"The settings were saved but did not reach the mouse.",
      L"设置已保存，但未能写入鼠标。", L"設定已儲存，但未能寫入滑鼠。"},
+    {TextSlot::SettingsPartlyOnMouse,
+     L"Only part of the settings reached the mouse: it now holds some of the new settings and some of the old. "
+     L"Click Save to send them all again.",
+     L"只有部分设置写入了鼠标：鼠标现在同时保存着部分新设置和部分旧设置。请再次点击保存，重新发送全部设置。",
+     L"只有部分設定寫入了滑鼠：滑鼠現在同時保存著部分新設定和部分舊設定。請再次按下儲存，重新傳送全部設定。"},
     {TextSlot::SettingsNotSaved, L"The settings reached the mouse but were not saved.",
      L"设置已写入鼠标，但未能保存。", L"設定已寫入滑鼠，但未能儲存。"},
     {TextSlot::SettingsNotSavedNorOnMouse, L"The settings were not saved and did not reach the mouse.",

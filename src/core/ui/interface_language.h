@@ -48,7 +48,7 @@ enum class TextSlot : std::size_t {
   HotKeySelectAll,
   MyComputer, BrowserHome, Search, Maximum, Minimum, ShowDesktop, Run,
   // Messages of the main window.
-  SettingsNotOnMouse, SettingsNotSaved, SettingsNotSavedNorOnMouse,
+  SettingsNotOnMouse, SettingsPartlyOnMouse, SettingsNotSaved, SettingsNotSavedNorOnMouse,
   Count
 };
 inline constexpr std::size_t kTextSlotCount = static_cast<std::size_t>(TextSlot::Count);

@@ -202,6 +202,10 @@ void ProfileManagerDialog::Carry(const pm::Effects& effects) {
             ::PostMessageW(context_.mainWindow, app::kProfileRequestMessage, e.request, e.slot);
           } else if constexpr (std::is_same_v<E, pm::CloseManager>) {
             Close(IDCANCEL);
+          } else if constexpr (std::is_same_v<E, pm::ConfirmDelete>) {
+            const int answer = ::MessageBoxW(hwnd(), e.question.c_str(), e.caption.c_str(),
+                                             MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+            if (answer == IDYES && hwnd() != nullptr) Carry(model_.OnDeleteConfirmed(e.item, e.name));
           }
         },
         effect);

@@ -93,9 +93,48 @@ TEST_F(AppSessionTest, SaveThatDoesNotReachTheMouseStillStoresTheFilesAndSaysSo)
 
   EXPECT_EQ(PacketsSent(), 17);
   EXPECT_EQ(ReadBytes(folder_ / "config0.bin").at(1 + 0x3D), 9);
-  EXPECT_EQ(ports_.warnings, std::vector<std::wstring>{L"The settings were saved but did not reach the mouse."});
   ASSERT_TRUE(session_->apply().lastDownloadFailure().has_value());
   EXPECT_EQ(session_->apply().lastDownloadFailure()->exchange, 17);
+  EXPECT_TRUE(session_->apply().mouseHoldsPartOfTheSettings());
+  // Refused at the first packet, nothing of the new settings is on the mouse.
+  session_->apply().OnTimer(AppTimer::ApplyDebounce);
+  mouse_->InjectFault(sim::Fault::RejectedPacket, 1, 0);
+  session_->apply().OnSaveClicked();
+  EXPECT_FALSE(session_->apply().mouseHoldsPartOfTheSettings());
+  EXPECT_EQ(ports_.warnings.back(), L"The settings were saved but did not reach the mouse.");
+}
+
+// Edits made while the mouse was away survive its arrival and go out with the next Save; a Save that
+// stopped part-way says the mouse holds a mix, and says it again when the mouse comes back.
+TEST_F(AppSessionTest, AnArrivalKeepsUnsavedEditsAndAPartlySentSaveSaysSo) {
+  Start(false);
+  const auto stored = ReadBytes(folder_ / "config0.bin");
+  const std::uint8_t edited = stored.at(1 + 0x3D) == 6 ? 7 : 6;
+  record().SensitivityX() = edited;
+  session_->apply().OnSaveClicked();  // nothing without the mouse
+  session_->apply().OnTimer(AppTimer::ApplyDebounce);
+  ASSERT_TRUE(machine_.link.DiscoverDevice());
+  session_->RunConnectionSteps();
+  EXPECT_EQ(record().SensitivityX(), edited);
+  EXPECT_EQ(ReadBytes(folder_ / "config0.bin"), stored);
+  EXPECT_TRUE(session_->messages().Take().empty());
+
+  const std::wstring partly =
+      L"Only part of the settings reached the mouse: it now holds some of the new settings and some of the old. "
+      L"Click Save to send them all again.";
+  mouse_->InjectFault(sim::Fault::RejectedPacket, 1, 5);
+  session_->apply().OnSaveClicked();
+  session_->apply().OnTimer(AppTimer::ApplyDebounce);
+  EXPECT_EQ(ports_.warnings, std::vector<std::wstring>{partly});
+  EXPECT_EQ(ReadBytes(folder_ / "config0.bin").at(1 + 0x3D), edited);
+  session_->RunConnectionSteps();
+  EXPECT_EQ(session_->messages().Take(), (std::vector<UserMessage>{{partly, L"VELMARK QUENDAR 2017"}}));
+
+  mouse_->ClearWireLog();
+  session_->apply().OnSaveClicked();
+  EXPECT_EQ(PacketsSent(), 31);
+  EXPECT_FALSE(session_->apply().mouseHoldsPartOfTheSettings());
+  EXPECT_EQ(ports_.warnings.size(), 1u);
 }
 
 TEST_F(AppSessionTest, FileProblemsAreOwedToTheUserAndNeverShownInsideTheOperation) {

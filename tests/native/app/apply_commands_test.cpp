@@ -27,7 +27,7 @@ TEST_F(ApplyCommandsTest, SaveDownloadsSnapshotsAndAppliesHostSettingsUnderAWait
 }
 
 TEST_F(ApplyCommandsTest, ADownloadThatDidNotReachTheMouseIsToldOnceEverythingElseIsDone) {
-  ports.downloadFailure = device::DownloadFailure{17, {0x13, device::ExchangeStep::SendPacket, 31}};
+  ports.downloadFailure = device::DownloadFailure{1, {0x13, device::ExchangeStep::SendPacket, 31}};
   language = ui::InterfaceLanguage(L"CHS");
   commands.ApplyProfile();
   commands.ResetProfile();

@@ -20,6 +20,12 @@ class FaultyFileSystem final : public files::FileSystem {
     fault_ = fault;
     fileName_ = std::move(fileName);
     fired_ = 0;
+    failingReplace_ = -1;
+  }
+  // Arms a full disk for the `n`th replacement from now (0 first) only.
+  void ArmNthReplace(int n) {
+    Arm(Fault::None);
+    failingReplace_ = n;
   }
   int faultsFired() const { return fired_; }
 
@@ -30,6 +36,10 @@ class FaultyFileSystem final : public files::FileSystem {
     return real_.Read(file);
   }
   files::WriteResult Replace(const std::filesystem::path& file, std::span<const unsigned char> bytes) override {
+    if (failingReplace_ >= 0 && failingReplace_-- == 0) {
+      ++fired_;
+      return files::FileFailure{files::FileStep::Write, file, ENOSPC};
+    }
     if (Fires(Fault::RefuseCreate, file)) return files::FileFailure{files::FileStep::CreateTemporary, file, EACCES};
     if (Fires(Fault::DiskFull, file)) return files::FileFailure{files::FileStep::Write, file, ENOSPC};
     if (Fires(Fault::RefuseReplace, file)) return files::FileFailure{files::FileStep::Replace, file, EBUSY};
@@ -57,6 +67,7 @@ class FaultyFileSystem final : public files::FileSystem {
   Fault fault_ = Fault::None;
   std::wstring fileName_;
   int fired_ = 0;
+  int failingReplace_ = -1;
 };
 
 }  // namespace quendar::testing

@@ -1,7 +1,10 @@
 #include "core/profiles/profile_list.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
+#include "core/profiles/profile_slots.h"
 #include "native/profiles/profile_fixture.h"
 
 namespace quendar::profiles {
@@ -10,7 +13,7 @@ namespace {
 using testing::ProfileFolderTest;
 
 ProfileListModel List(std::vector<std::wstring> names, std::optional<std::size_t> selection = std::nullopt) {
-  return {std::move(names), selection};
+  return {std::move(names), selection, true};
 }
 
 TEST(ProfileListRules, NewNamesContinueTheLastName) {
@@ -84,23 +87,78 @@ TEST_F(ProfileListFileTest, ManagerLookupIgnoresCaseAndStartsAtItemOne) {
   EXPECT_TRUE(ReadProfileList(disk, folder / "str.ini", index).names.empty());
 }
 
-TEST_F(ProfileListFileTest, DeletingTheMiddleNameMovesTheThirdOntoSlotOne) {
-  MakeDataFile(folder / "config1.bin", 0x71);
-  SetList({L"first", L"middle", L"third"}, L"middle");
-  std::uint8_t index = 0;
-  ProfileListModel list = ReadProfileList(disk, folder / "str.ini", index);
-  ASSERT_TRUE(DeleteProfile(list));
-  list.selection = 1;  // the user leaves the selection on "third"
-  ASSERT_FALSE(WriteProfileList(disk, folder / "str.ini", list, index).failed());
-  EXPECT_EQ(index, 1);
-  ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
-  EXPECT_EQ(state.currentProfileIndex, 1);
-  EXPECT_EQ(state.record.ScrollLines(), 0x71);
-  EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Profile", L"ItemCount"), L"2");
-  EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Profile", L"Item1"), L"third");
-  EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Profile", L"Item2"), L"");
-  // The other sections of the list file survive the rewrite.
-  EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Skins", L"Path"), L"Default");
+// Six slots whose files all differ, so every byte that lands in the wrong slot shows.
+class ProfileSlotsTest : public ProfileFolderTest {
+ protected:
+  ProfileSlotsTest() {
+    for (int slot = 0; slot < 6; ++slot) {
+      MakeDataFile(folder / DataFileName(slot), static_cast<std::uint8_t>(0x10 + slot), 1);
+      ini::WriteString(disk, folder / TextFileName(slot), L"Setting-EN", L"Item1", L"caption " + std::to_wstring(slot));
+    }
+  }
+  std::vector<std::vector<unsigned char>> Snapshot() const {
+    std::vector<std::vector<unsigned char>> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) files.push_back(testing::ReadBytes(entry.path()));
+    std::ranges::sort(files);
+    return files;
+  }
+  // Slot `from`'s data file as it reads at slot `to`: the record unchanged but for its profile number.
+  std::vector<unsigned char> MovedData(const std::vector<unsigned char>& data, int to) const {
+    std::vector<unsigned char> moved = data;
+    moved[1] = static_cast<unsigned char>(to);
+    return moved;
+  }
+};
+
+TEST_F(ProfileSlotsTest, RemovalMovesLaterSlotsDownAndTheLastGetsTheDefaults) {
+  std::vector<std::vector<unsigned char>> data, text;
+  for (int slot = 0; slot < 6; ++slot) {
+    data.push_back(testing::ReadBytes(folder / DataFileName(slot)));
+    text.push_back(testing::ReadBytes(folder / TextFileName(slot)));
+  }
+  const SlotPlan plan = SlotFolder(disk, folder.path()).PlanRemoval(1, 6);
+  ASSERT_FALSE(plan.failure);
+  ASSERT_TRUE(Commit(disk, plan.files).ok());
+  EXPECT_EQ(testing::ReadBytes(folder / "config0.bin"), data[0]);
+  for (int slot = 0; slot < 5; ++slot) {
+    const int from = slot < 1 ? slot : slot + 1;
+    if (from != slot) EXPECT_EQ(testing::ReadBytes(folder / DataFileName(slot)), MovedData(data[from], slot)) << slot;
+    EXPECT_EQ(testing::ReadBytes(folder / TextFileName(slot)), text[from]) << slot;
+  }
+  EXPECT_EQ(testing::ReadBytes(folder / "config5.bin"), MovedData(testing::ReadBytes(folder / "config.bin"), 5));
+  EXPECT_EQ(ini::ReadString(disk, folder / "str5.ini", L"Setting-EN", L"Item1"), L"Click");
+  EXPECT_EQ(ini::ReadString(disk, folder / "str5.ini", L"Skins", L"Path"), L"Default");
+  EXPECT_FALSE(ini::IniDocument::Load(disk, folder / "str5.ini").Contains(kProfileSection, kItemCountKey));
+
+  // A copy takes both files of its source; defaults take config.bin and the list file's texts.
+  ASSERT_TRUE(Commit(disk, SlotFolder(disk, folder.path()).PlanCopy(2, 5).files).ok());
+  EXPECT_EQ(testing::ReadBytes(folder / "config5.bin"), MovedData(data[3], 5));
+  EXPECT_EQ(testing::ReadBytes(folder / "str5.ini"), text[3]);
+}
+
+TEST_F(ProfileSlotsTest, AFailurePartWayPutsBackEveryFileAndAFailedReadWritesNothing) {
+  const auto before = Snapshot();
+  const SlotPlan plan = SlotFolder(disk, folder.path()).PlanRemoval(0, 6);
+  ASSERT_EQ(plan.files.size(), 12u);
+  for (std::size_t failing = 0; failing < plan.files.size(); ++failing) {
+    disk.ArmNthReplace(static_cast<int>(failing));
+    const CommitResult result = Commit(disk, plan.files);
+    disk.Arm(testing::Fault::None);
+    ASSERT_TRUE(result.failure) << failing;
+    EXPECT_EQ(*result.failure, (files::FileFailure{files::FileStep::Write, plan.files[failing].file, ENOSPC}));
+    EXPECT_FALSE(result.restoreFailure);
+    EXPECT_EQ(Snapshot(), before) << "failing write " << failing;
+  }
+  // A source that cannot be read stops the plan before anything is written.
+  std::filesystem::remove(folder / "str4.ini");
+  std::filesystem::create_directory(folder / "str4.ini");
+  const SlotPlan unreadable = SlotFolder(disk, folder.path()).PlanRemoval(1, 6);
+  ASSERT_TRUE(unreadable.failure);
+  EXPECT_EQ(unreadable.failure->file, folder / "str4.ini");
+  EXPECT_TRUE(unreadable.files.empty());
+  std::filesystem::remove(folder / "config.bin");
+  EXPECT_EQ(SlotFolder(disk, folder.path()).PlanDefaults(3).failure,
+            (files::FileFailure{files::FileStep::Read, folder / "config.bin", 2}));
 }
 
 TEST_F(ProfileListFileTest, ClosingWithoutSelectionMakesTheFirstNameCurrent) {
@@ -109,6 +167,12 @@ TEST_F(ProfileListFileTest, ClosingWithoutSelectionMakesTheFirstNameCurrent) {
   EXPECT_EQ(index, 0);
   EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Profile", L"CurProfileName"), L"one");
 
+  // A list that was never read is never written, whatever the file holds.
+  const auto stored = testing::ReadBytes(folder / "str.ini");
+  ProfileListModel unread = List({}, std::nullopt);
+  unread.read = false;
+  EXPECT_TRUE(WriteProfileList(disk, folder / "str.ini", unread, index).failed());
+  EXPECT_EQ(testing::ReadBytes(folder / "str.ini"), stored);
   std::filesystem::remove(folder / "str.ini");
   EXPECT_TRUE(WriteProfileList(disk, folder / "str.ini", List({L"one"}, 0), index).failed());
   EXPECT_FALSE(std::filesystem::exists(folder / "str.ini"));

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 #include "core/ini/ini_store.h"
 #include "core/ui/profile_manager/profile_manager_texts.h"
 #include "native/profiles/profile_fixture.h"
@@ -78,7 +81,8 @@ TEST_F(ProfileManagerTest, SecondClickOrEditRenamesAndTheMenuKeepsTheSelection) 
   }
   // Deleting shifts the positions: a click on the name now at 1 is a first click.
   EXPECT_TRUE(model.OnItemClicked(1).empty());
-  EXPECT_TRUE(model.OnMenuCommand(Id(MenuCommand::Delete)).empty());
+  ASSERT_EQ(model.OnMenuCommand(Id(MenuCommand::Delete)).size(), 1u);
+  EXPECT_EQ(model.OnDeleteConfirmed(1, L"b"), (Effects{PostProfileRequest{app::kProfileReload, 1}}));
   EXPECT_EQ(model.list().names, (std::vector<std::wstring>{L"a", L"c"}));
   EXPECT_FALSE(model.list().selection);
   EXPECT_TRUE(model.OnItemClicked(1).empty());
@@ -95,7 +99,9 @@ TEST_F(ProfileManagerTest, ClosingWritesTheListAndAsksForAReload) {
   model.OnNew();
   model.OnRenameCommitted(2, L"Work");
   model.OnItemClicked(1);
-  EXPECT_TRUE(model.OnMenuCommand(Id(MenuCommand::Delete)).empty());
+  ASSERT_EQ(model.OnMenuCommand(Id(MenuCommand::Delete)).size(), 1u);
+  // The current profile ("A", item 1) is deleted: the name now in its place is loaded.
+  EXPECT_EQ(model.OnDeleteConfirmed(1, L"A"), (Effects{PostProfileRequest{app::kProfileReload, 1}}));
   EXPECT_EQ(model.OnClose(), (Effects{PostProfileRequest{app::kProfileReload, 0}, CloseManager{}}));
   EXPECT_EQ(state.currentProfileIndex, 0);  // nothing selected: the first name
   const auto list = folder / "str.ini";
@@ -104,6 +110,82 @@ TEST_F(ProfileManagerTest, ClosingWritesTheListAndAsksForAReload) {
   EXPECT_EQ(ini::ReadString(disk, list, L"Profile", L"Item1"), L"Work");
   ASSERT_EQ(files.LoadProfile(), profiles::LoadResult::Loaded);
   EXPECT_EQ(state.currentProfileIndex, 0);
+
+  // A manager whose initialisation failed never read the list: closing it leaves the file alone.
+  const auto stored = testing::ReadBytes(list);
+  ProfileManagerModel unopened(disk, list, LanguageClass::English, state.currentProfileIndex);
+  EXPECT_EQ(unopened.OnClose(), (Effects{PostProfileRequest{app::kProfileReload, 0}, CloseManager{}}));
+  EXPECT_TRUE(unopened.OnNew().empty());
+  EXPECT_EQ(testing::ReadBytes(list), stored);
+}
+
+// Every name keeps its own files through Delete, Copy and New: the records and captions each name
+// shows are compared before and after.
+TEST_F(ProfileManagerTest, NamesKeepTheirSettingsWhenProfilesAreDeletedCopiedOrAdded) {
+  const std::vector<std::wstring> six{L"PROFILE_0", L"PROFILE_1", L"PROFILE_2", L"PROFILE_3", L"PROFILE_4", L"PROFILE_5"};
+  for (int slot = 0; slot < 6; ++slot) {
+    MakeDataFile(folder / profiles::DataFileName(slot), static_cast<std::uint8_t>(0x20 + slot), 1);
+    ini::WriteString(disk, folder / profiles::TextFileName(slot), L"Setting-EN", L"Item1", six[slot]);
+  }
+  const auto shown = [&](const std::wstring& name) {  // what the main window loads for `name`
+    profiles::ProfileListModel list = profiles::ReadProfileList(disk, folder / "str.ini", state.currentProfileIndex);
+    const auto at = std::ranges::find(list.names, name) - list.names.begin();
+    auto data = testing::ReadBytes(folder / profiles::DataFileName(static_cast<int>(at)));
+    data[1] = 0;  // the profile number is the slot's
+    return std::pair{data, ini::ReadString(disk, folder / profiles::TextFileName(static_cast<int>(at)), L"Setting-EN", L"Item1")};
+  };
+  std::map<std::wstring, decltype(shown(L""))> before;
+  for (const auto& name : six) before[name] = shown(name);
+
+  ProfileManagerModel model = OpenWith(six, L"PROFILE_3");
+  model.OnItemClicked(1);
+  EXPECT_EQ(model.OnMenuCommand(Id(MenuCommand::Delete)),
+            (Effects{ConfirmDelete{1, L"PROFILE_1", L"Delete the profile \"PROFILE_1\" and its settings?", L"Delete"}}));
+  // The current profile moved down a place with its files: the main window loads it from there.
+  EXPECT_EQ(model.OnDeleteConfirmed(1, L"PROFILE_1"), (Effects{PostProfileRequest{app::kProfileReload, 2}}));
+  EXPECT_EQ(state.currentProfileIndex, 2);
+  EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Profile", L"CurProfileName"), L"PROFILE_3");
+  for (const auto& name : model.list().names) EXPECT_EQ(shown(name), before[name]) << name;
+  EXPECT_EQ(ini::ReadString(disk, folder / "str5.ini", L"Setting-EN", L"Item1"), L"Click");  // the freed slot
+
+  ASSERT_TRUE(model.OnNew().empty());
+  auto defaultData = testing::ReadBytes(folder / "config.bin");
+  defaultData[1] = 0;
+  EXPECT_EQ(shown(L"PROFILE_6"), std::pair(defaultData, std::wstring(L"Click")));
+
+  model.OnItemClicked(0);
+  ASSERT_EQ(model.OnMenuCommand(Id(MenuCommand::Delete)).size(), 1u);
+  EXPECT_EQ(model.OnDeleteConfirmed(0, L"PROFILE_0"), (Effects{PostProfileRequest{app::kProfileReload, 1}}));
+  model.OnItemClicked(2);  // PROFILE_4
+  EXPECT_TRUE(model.OnMenuCommand(Id(MenuCommand::Copy)).empty());
+  EXPECT_EQ(shown(L"Copy PROFILE_4"), before[L"PROFILE_4"]);
+  for (const auto& name : {L"PROFILE_2", L"PROFILE_3", L"PROFILE_4", L"PROFILE_5"}) {
+    EXPECT_EQ(shown(name), before[name]) << name;
+  }
+  // A stale answer (the name at that place changed) deletes nothing.
+  EXPECT_TRUE(model.OnDeleteConfirmed(1, L"PROFILE_1").empty());
+  EXPECT_EQ(model.list().names.size(), 6u);
+
+  // A file that cannot be read stops the change before anything is written, and the user is told.
+  const auto files = [&] {
+    std::map<std::filesystem::path, std::vector<unsigned char>> all;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+      if (entry.is_regular_file()) all[entry.path()] = testing::ReadBytes(entry.path());
+    }
+    return all;
+  };
+  std::filesystem::remove(folder / "config5.bin");
+  std::filesystem::create_directory(folder / "config5.bin");
+  const auto untouched = files();
+  const auto names = model.list().names;
+  model.OnItemClicked(0);
+  ASSERT_EQ(model.OnMenuCommand(Id(MenuCommand::Delete)).size(), 1u);
+  const Effects refused = model.OnDeleteConfirmed(0, names[0]);
+  ASSERT_EQ(refused.size(), 1u);
+  EXPECT_TRUE(std::get<ShowWarning>(refused[0]).text.starts_with(
+      L"The profiles were left as they were: the file \"config5.bin\" could not be read or written (error "));
+  EXPECT_EQ(files(), untouched);
+  EXPECT_EQ(model.list().names, names);
 }
 
 }  // namespace

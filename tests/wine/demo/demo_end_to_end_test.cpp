@@ -10,6 +10,7 @@
 #include "core/ui/interface_language.h"
 #include "wine/demo/demo_program.h"
 #include "wine/demo/host_settings.h"
+#include "win32/framework/unique_handle.h"
 
 namespace quendar::test {
 namespace {
@@ -69,7 +70,7 @@ TEST(DemoStart, WithoutTheMouseTheReaderWaitsForTheFirstArrival) {
   EXPECT_EQ(demo.Exit(), 0u);
 }
 
-TEST_F(DemoMouse, UnplugWarnsAndReplugReconnectsAndReloadsTheProfile) {
+TEST_F(DemoMouse, UnplugWarnsAndReplugReconnectsKeepingWhatTheProgramHolds) {
   DemoProgram demo;
   ASSERT_TRUE(demo.ready());
   ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
@@ -77,13 +78,13 @@ TEST_F(DemoMouse, UnplugWarnsAndReplugReconnectsAndReloadsTheProfile) {
   EXPECT_TRUE(demo.WaitForState(L"Unplugged"));
   EXPECT_TRUE(demo.WaitForBalloon(L"Warning | The system did not detect the gaming mouse!"));
 
-  // Changed behind the program's back while the mouse is away: the arrival reloads it, and the next
-  // "Save" sends what the file now holds.
+  // The arrival does not reload the profile: what the program holds (it may be edits made while the
+  // mouse was away, which Save could not send) goes out with the next "Save" and is what gets stored.
   const auto profile = demo.folder() / L"config0.bin";
   auto bytes = FileBytes(profile);
   ASSERT_EQ(bytes.size(), 1840u);
-  const char sensitivity = bytes[kSensitivityXOffset] == 3 ? 4 : 3;
-  bytes[kSensitivityXOffset] = sensitivity;
+  const char sensitivity = bytes[kSensitivityXOffset];
+  bytes[kSensitivityXOffset] = static_cast<char>(sensitivity == 3 ? 4 : 3);
   WriteFileBytes(profile, bytes);
 
   demo.Click(kPlug);
@@ -133,7 +134,7 @@ TEST_F(DemoSave, SendsTheProfileWritesTheFilesAndChangesTheHostSettings) {
   EXPECT_EQ(demo.Exit(), 0u);
 }
 
-TEST_F(DemoSave, ASaveThatDoesNotReachTheMouseSaysSoAndStillStoresTheFiles) {
+TEST_F(DemoSave, ASaveThatReachesTheMouseOnlyPartWaySaysSoAndStillStoresTheFiles) {
   DemoProgram demo;
   ASSERT_TRUE(demo.ready());
   ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
@@ -144,11 +145,41 @@ TEST_F(DemoSave, ASaveThatDoesNotReachTheMouseSaysSoAndStillStoresTheFiles) {
   demo.ClickMain(kSaveX, kSaveY);
   HWND box = nullptr;
   ASSERT_TRUE(WaitFor([&] {
-    return (box = FindMessageBox(demo.process(), L"The settings were saved but did not reach the mouse.")) != nullptr;
+    return (box = FindMessageBox(demo.process(),
+                                 L"Only part of the settings reached the mouse: it now holds some of the new settings "
+                                 L"and some of the old. Click Save to send them all again.")) != nullptr;
   }));
   EXPECT_EQ(FileBytes(profile).at(0), 1) << "the files are stored all the same";
   ::PostMessageW(box, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }));
+  EXPECT_EQ(demo.Exit(), 0u);
+}
+
+// Another program holds the profile's caption file open without sharing (a scanner, a sync client):
+// Save still reaches the mouse, says the settings were not saved, names the file, and the file keeps
+// every section it had.
+TEST_F(DemoSave, ACaptionFileHeldByAnotherProgramIsLeftWholeAndTheUserIsTold) {
+  DemoProgram demo;
+  ASSERT_TRUE(demo.ready());
+  ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
+  ASSERT_TRUE(demo.Show());
+  const auto texts = demo.folder() / L"str0.ini";
+  const std::string before = FileBytes(texts);
+  win32::UniqueFileHandle held(::CreateFileW(texts.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+  demo.ClickMain(kSaveX, kSaveY);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    return (box = FindMessageBox(demo.process(), L"The settings reached the mouse but were not saved.")) != nullptr;
+  }));
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] {
+    return (box = FindMessageBox(demo.process(), texts.wstring() + L"\" exists but could not be read", false)) != nullptr;
+  }));
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  held.reset();
+  EXPECT_EQ(FileBytes(texts), before);
+  EXPECT_EQ(FileBytes(demo.folder() / L"config0.bin").at(0), 1) << "the data file took the settings";
   EXPECT_EQ(demo.Exit(), 0u);
 }
 

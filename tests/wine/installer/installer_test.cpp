@@ -220,5 +220,36 @@ TEST_F(Installer, SilentUninstallRemovesTheProgramAndKeepsProfilesUnlessAskedToR
   }
 }
 
+// The folder chosen may already hold other programs' files, some with names like the program's own:
+// install, upgrade and an uninstall that removes the profiles take exactly what the program put there.
+TEST_F(Installer, AFolderHoldingOtherProgramsFilesKeepsThemThroughInstallUpgradeAndUninstall) {
+  const fs::path folder = product_.folder();
+  const std::pair<fs::path, std::string> foreign[] = {
+      {L"settings.bin", std::string(1840, '\x07')},
+      {L"notes.ini", "[Skins]\r\nLan=\r\n"},
+      {L"str_old.ini", "[Skins]\r\nLan=\r\n"},
+      {fs::path(L"Skins") / L"Other" / L"main.png", "another program's skin"},
+      {fs::path(L"Skins") / L"Default" / L"mine.txt", "the user's own file in a shipped skin folder"},
+      {L"config0.bin.tmp-notes", "not one of the program's temporary files"},
+  };
+  for (const auto& [name, bytes] : foreign) {
+    fs::create_directories((folder / name).parent_path());
+    WriteFileBytes(folder / name, bytes);
+  }
+  ASSERT_EQ(product_.Install(L"/S /LAN=EN"), 0u);
+  ASSERT_EQ(product_.Install(L"/S /LAN=CHS"), 0u);
+  ExpectLanguage(L"CHS");
+  const fs::path halfSaved = folder / L"config0.bin.tmp-1234-5";
+  WriteFileBytes(halfSaved, "left by a save that was ended");
+  ASSERT_TRUE(product_.Uninstall(L"/S /REMOVEPROFILES"));
+
+  for (const auto& [name, bytes] : foreign) EXPECT_TRUE(HoldsBytes(folder / name, bytes)) << name;
+  EXPECT_FALSE(fs::exists(halfSaved));
+  for (const auto& entry : fs::recursive_directory_iterator(kRuntime)) {
+    if (entry.is_regular_file()) EXPECT_FALSE(fs::exists(folder / fs::relative(entry.path(), kRuntime))) << entry.path();
+  }
+  EXPECT_FALSE(fs::exists(product_.exe()));
+}
+
 }  // namespace
 }  // namespace quendar::test

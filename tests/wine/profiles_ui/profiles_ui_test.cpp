@@ -3,6 +3,7 @@
 // loaded through the file dialog, once cancelled; the help panel opened, toggled and closed.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <vector>
 
 #include "wine/demo/demo_program.h"
@@ -134,10 +135,11 @@ TEST_F(ProfilesUiTest, ManagerAddsRenamesAndChoosesAProfileTheMainWindowThenSend
   char sensitivity = 0;
   Start([&](const fs::path& folder) {
     SetProfileList(folder, {L"PROFILE_0", L"PROFILE_1", L"PROFILE_2"}, L"PROFILE_0");
-    auto bytes = FileBytes(folder / L"config3.bin");
+    // A new profile starts from the default profile, whatever its slot held before.
+    auto bytes = FileBytes(folder / L"config.bin");
     sensitivity = static_cast<char>(FileBytes(folder / L"config0.bin")[kSensitivityX] == 3 ? 4 : 3);
     bytes[kSensitivityX] = sensitivity;
-    WriteFileBytes(folder / L"config3.bin", bytes);
+    WriteFileBytes(folder / L"config.bin", bytes);
   });
   HWND manager = OpenManager();
   ASSERT_NE(manager, nullptr);
@@ -227,6 +229,84 @@ TEST_F(ProfilesUiTest, LoadGoesThroughTheFileDialogIntoTheChosenSlotAndACancelCh
   for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(imported[i], expected[i]) << "byte " << i;
   Click(manager, kManagerClose);
   EXPECT_TRUE(WaitFor([&] { return !::IsWindow(manager); }));
+}
+
+// A profile's files as they are named by their slot: the record's profile number is the slot's own.
+struct SlotFiles {
+  std::string data, text;
+  bool operator==(const SlotFiles&) const = default;
+};
+SlotFiles ReadSlot(const fs::path& folder, int slot) {
+  SlotFiles files{FileBytes(folder / (L"config" + std::to_wstring(slot) + L".bin")),
+                  FileBytes(folder / (L"str" + std::to_wstring(slot) + L".ini"))};
+  if (files.data.size() > kProfileNumber) files.data[kProfileNumber] = 0;
+  return files;
+}
+
+TEST_F(ProfilesUiTest, DeletingTheSecondOfSixAfterConfirmingLeavesEveryNameOnItsOwnSettingsAndCopyCopiesThem) {
+  const std::vector<std::wstring> six{L"PROFILE_0", L"PROFILE_1", L"PROFILE_2", L"PROFILE_3", L"PROFILE_4", L"PROFILE_5"};
+  Start([&](const fs::path& folder) {
+    SetProfileList(folder, six, L"PROFILE_0");
+    for (int slot = 0; slot < 6; ++slot) {
+      const fs::path data = folder / (L"config" + std::to_wstring(slot) + L".bin");
+      auto bytes = FileBytes(data);
+      bytes[kSensitivityX] = static_cast<char>(slot + 1);
+      WriteFileBytes(data, bytes);
+      ::WritePrivateProfileStringW(L"Setting-EN", L"Item8", six[slot].c_str(),
+                                   (folder / (L"str" + std::to_wstring(slot) + L".ini")).c_str());
+    }
+  });
+  std::map<std::wstring, SlotFiles> before;
+  for (int slot = 0; slot < 6; ++slot) before[six[slot]] = ReadSlot(folder(), slot);
+
+  HWND manager = OpenManager();
+  ASSERT_NE(manager, nullptr);
+  HWND list = ::GetDlgItem(manager, kListBox);
+  Click(list, Item(1));
+  ASSERT_TRUE(WaitFor([&] { return Ask(list, LB_GETCURSEL) == 1; }));
+  ChooseFromMenu(list, 4, 0);  // "Delete", with the pointer over another item: it acts on the selection
+  HWND question = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    return (question = FindMessageBox(demo_->process(), L"Delete the profile \"PROFILE_1\" and its settings?")) != nullptr;
+  }));
+  EXPECT_EQ(TextOf(question), L"Delete");
+  EXPECT_EQ(Ask(list, LB_GETCOUNT), 6) << "nothing is deleted before the answer";
+  ::PostMessageW(question, WM_COMMAND, IDYES, 0);
+  ASSERT_TRUE(WaitFor([&] { return Ask(list, LB_GETCOUNT) == 5; }));
+
+  const std::vector<std::wstring> five{L"PROFILE_0", L"PROFILE_2", L"PROFILE_3", L"PROFILE_4", L"PROFILE_5"};
+  const fs::path listFile = folder() / L"str.ini";
+  EXPECT_EQ(ReadIni(listFile, L"Profile", L"ItemCount"), L"5");
+  for (int slot = 0; slot < 5; ++slot) {
+    EXPECT_EQ(ReadIni(listFile, L"Profile", (L"Item" + std::to_wstring(slot)).c_str()), five[slot]);
+    EXPECT_TRUE(ReadSlot(folder(), slot) == before[five[slot]]) << "slot " << slot;
+    EXPECT_EQ(FileBytes(folder() / (L"config" + std::to_wstring(slot) + L".bin"))[kProfileNumber], slot);
+  }
+  EXPECT_EQ(ReadIni(folder() / L"str5.ini", L"Setting-EN", L"Item8"), L"Button Off") << "the freed slot";
+
+  Click(list, Item(2));  // PROFILE_3
+  ASSERT_TRUE(WaitFor([&] { return Ask(list, LB_GETCURSEL) == 2; }));
+  ChooseFromMenu(list, 2, 2);  // "Copy"
+  ASSERT_TRUE(WaitFor([&] { return Ask(list, LB_GETCOUNT) == 6; }));
+  EXPECT_EQ(ReadIni(listFile, L"Profile", L"Item5"), L"Copy PROFILE_3");
+  EXPECT_TRUE(ReadSlot(folder(), 5) == before[L"PROFILE_3"]);
+  Click(manager, kManagerClose);
+  EXPECT_TRUE(WaitFor([&] { return !::IsWindow(manager); }));
+}
+
+TEST_F(ProfilesUiTest, AManagerThatCouldNotStartNeverWritesTheListItDidNotRead) {
+  Start([](const fs::path& folder) { fs::remove(folder / L"Skins" / L"Default" / L"Config" / L"Config.png"); });
+  const std::string list = FileBytes(folder() / L"str.ini");
+  HWND manager = OpenManager();
+  ASSERT_NE(manager, nullptr);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = FindMessageBox(demo_->process(), L"error")) != nullptr; }));
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }));
+  ::PostMessageW(manager, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(manager); }));
+  EXPECT_EQ(FileBytes(folder() / L"str.ini"), list) << "the list and its names stay";
+  EXPECT_EQ(ReadIni(folder() / L"str.ini", L"Profile", L"ItemCount"), L"6");
 }
 
 TEST_F(ProfilesUiTest, HelpPanelTogglesClosesOnAnotherClickAndStaysWhileSaving) {

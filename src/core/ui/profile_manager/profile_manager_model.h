@@ -14,6 +14,7 @@
 #include "core/app/app_messages.h"
 #include "core/files/file_system.h"
 #include "core/profiles/profile_list.h"
+#include "core/profiles/profile_slots.h"
 #include "core/ui/interface_language.h"
 
 namespace quendar::ui::profile_manager {
@@ -43,7 +44,16 @@ struct CloseManager {
   friend bool operator==(const CloseManager&, const CloseManager&) = default;
 };
 
-using Effect = std::variant<ShowWarning, StartRename, PostProfileRequest, CloseManager>;
+// Ask whether to delete the profile at `item`, named `name`; a yes goes to OnDeleteConfirmed.
+struct ConfirmDelete {
+  std::size_t item = 0;
+  std::wstring name;
+  std::wstring question;
+  std::wstring caption;
+  friend bool operator==(const ConfirmDelete&, const ConfirmDelete&) = default;
+};
+
+using Effect = std::variant<ShowWarning, StartRename, PostProfileRequest, CloseManager, ConfirmDelete>;
 using Effects = std::vector<Effect>;
 
 // Why a name cannot go into the list. The loader takes the last exact match of the current name and the
@@ -55,8 +65,8 @@ NameProblem CheckName(const profiles::ProfileListModel& list, std::wstring_view 
 
 class ProfileManagerModel {
  public:
-  // `currentProfileIndex` is the program's; the model moves it only where the list file says so
-  // (opening, closing).
+  // `currentProfileIndex` is the program's; the model moves it where the list file says so (opening,
+  // closing) and with the current profile's files when a deletion moves them.
   ProfileManagerModel(files::FileSystem& files, std::filesystem::path listFile, LanguageClass language,
                       std::uint8_t& currentProfileIndex);
 
@@ -67,10 +77,14 @@ class ProfileManagerModel {
   std::optional<std::size_t> lastClickedItem() const { return lastClicked_; }
   LanguageClass language() const { return language_; }
 
+  // New, Copy and a confirmed Delete move the profiles' files with their names (see profile_slots) and
+  // store the list at once, so names and files never disagree on the disk; a failure changes neither.
   Effects OnNew();
   // A click or a double click that left `item` selected: the second one on the same item renames it.
   Effects OnItemClicked(std::size_t item);
   Effects OnMenuCommand(unsigned command);
+  // The user said yes to deleting `item`, which was named `name` when asked.
+  Effects OnDeleteConfirmed(std::size_t item, std::wstring_view name);
   // The editor of `item` ended with a commit. Blanks around the text are dropped (the list file
   // cannot keep them).
   Effects OnRenameCommitted(std::size_t item, std::wstring_view text);
@@ -79,13 +93,22 @@ class ProfileManagerModel {
  private:
   Effects Refuse(NameProblem problem) const;
   Effects Rename(std::size_t item);
+  // Writes `plan` and then the list holding `names` with names[current] current; on success the model
+  // takes the names and the current index, on a failure it keeps both and returns the warning.
+  std::optional<ShowWarning> Change(profiles::SlotPlan plan, std::vector<std::wstring> names, std::size_t current);
+  // A name added at the end, whose slot gets the files of `plan`.
+  Effects Grow(profiles::ProfileListModel grown, profiles::SlotPlan plan);
+  std::size_t CurrentItem() const;
 
   files::FileSystem& files_;
   std::filesystem::path listFile_;
+  profiles::SlotFolder slots_;
   LanguageClass language_;
   std::uint8_t& currentProfileIndex_;
+  ShowWarning UnreadListWarning() const;
   profiles::ProfileListModel list_;
   std::optional<std::size_t> lastClicked_;
+  std::optional<files::FileFailure> unreadList_;  // the list file is there but could not be read
 };
 
 }  // namespace quendar::ui::profile_manager

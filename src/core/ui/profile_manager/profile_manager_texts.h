@@ -1,6 +1,8 @@
 #pragma once
 // What the profile manager says, in the three interface languages.
 #include <array>
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "core/ui/interface_language.h"
@@ -20,7 +22,14 @@ struct ManagerTexts {
   std::wstring_view nameTaken;
   std::wstring_view nameEmpty;
   std::wstring_view listNotWritten;
+  // Patterns: "{}" stands for the profile name, or for the file name and the platform's error code.
+  std::wstring_view deleteQuestion;
+  std::wstring_view filesUnchanged;  // a change failed and nothing was changed
+  std::wstring_view filesMixed;      // a change failed and could not be undone whole
 };
+
+// `pattern` with each "{}" replaced by the next of `values`.
+std::wstring FillIn(std::wstring_view pattern, std::initializer_list<std::wstring_view> values);
 
 const ManagerTexts& TextsFor(LanguageClass language);
 
