@@ -238,9 +238,9 @@ class NodeEventChannel final : public device::EventChannel {
 }  // namespace
 
 HidapiBackend::HidapiBackend(device::Pacer* pacer)
-    : ownPacer_(pacer ? nullptr : std::make_unique<device::SteadyPacer>()), pacer_(pacer ? pacer : ownPacer_.get()) {
-  hid_init();
-}
+    : ownPacer_(pacer ? nullptr : std::make_unique<device::SteadyPacer>()),
+      pacer_(pacer ? pacer : ownPacer_.get()),
+      initialized_(hid_init() == 0) {}
 
 // hid_exit is left out: it ends the library for the whole process, also for a second backend.
 HidapiBackend::~HidapiBackend() = default;
@@ -248,6 +248,7 @@ HidapiBackend::~HidapiBackend() = default;
 device::DeviceResult<std::unique_ptr<device::HidInterfaceList>> HidapiBackend::ListInterfaces() {
   // hidapi answers null both for an empty listing and for a failure: only hid_error tells them apart,
   // and the walk ends without the mouse either way.
+  if (!initialized_) return device::DeviceFailure{device::DeviceCall::LoadHidLibrary, L"", EIO};
   hid_device_info* first = hid_enumerate(device::kMouseVendorId, device::kMouseProductId);
   std::vector<std::wstring> keys;
   for (const hid_device_info* info = first; info; info = info->next) {

@@ -33,6 +33,7 @@ class HidapiBackend final : public device::HidBackend {
  private:
   std::unique_ptr<device::Pacer> ownPacer_;
   device::Pacer* pacer_;
+  bool initialized_;  // hid_init succeeded
 };
 
 }  // namespace quendar::linux_hid
