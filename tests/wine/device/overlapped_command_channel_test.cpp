@@ -13,6 +13,7 @@
 #include <numeric>
 #include <thread>
 
+#include "wine/device/pipe_mouse_backend.h"
 #include "wine/wine_test_support.h"
 
 namespace quendar::win32 {
@@ -70,18 +71,23 @@ TEST(OverlappedCommandChannelTest, AnUnansweredCallEndsAtItsDeadlineAndTheNextOn
   EXPECT_NE(feature.error, 0u);
 }
 
-// The window's thread runs the exchange: a call whose cancel the driver ignores still gives the thread
-// back by the deadline plus the grace, and a message sent meanwhile is answered then. The retired call
-// keeps its buffer: the report the device sends late is taken by it, not by freed memory.
-TEST(OverlappedCommandChannelTest, ACancelTheDriverIgnoresRetiresTheChannelAndTheWindowAnswersInTime) {
+// The window's thread talks to the mouse through the link: a call whose cancel the driver ignores still
+// gives the thread back by the deadline plus the grace, a message sent meanwhile is answered then, and
+// the link counts the mouse as gone. The retired call keeps its buffer: the report the device sends
+// late is taken by it, not written into freed memory.
+TEST(OverlappedCommandChannelTest, ACancelTheDriverIgnoresRetiresTheInterfaceAndTheWindowAnswersInTime) {
   PipeMouse pipe(L"ignored-cancel");
   ASSERT_TRUE(pipe.mouse.valid() && pipe.host.valid());
   HANDLE hostEnd = nullptr;  // a second handle on the host's end, to see what the retired read took
   ASSERT_TRUE(::DuplicateHandle(::GetCurrentProcess(), pipe.host.get(), ::GetCurrentProcess(), &hostEnd, 0, FALSE,
                                 DUPLICATE_SAME_ACCESS));
   UniqueFileHandle hostView(hostEnd);
-  std::unique_ptr<device::HidChannel> channel = MakeOverlappedCommandChannel(std::move(pipe.host), &IgnoreCancel);
-  ASSERT_NE(channel, nullptr);
+  const std::wstring eventPath = L"\\\\.\\pipe\\quendar-events-" + std::to_wstring(::GetCurrentProcessId());
+  UniqueFileHandle events(::CreateNamedPipeW(eventPath.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_MESSAGE, 1, 64, 64, 0, nullptr));
+  ASSERT_TRUE(events.valid());
+  testing::PipeMouseBackend backend(eventPath, [&] { return MakeOverlappedCommandChannel(std::move(pipe.host), &IgnoreCancel); });
+  device::DeviceLink link(backend);
+  ASSERT_TRUE(link.DiscoverDevice());
   HWND window = ::CreateWindowExW(0, L"STATIC", L"dialog", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   ASSERT_NE(window, nullptr);
 
@@ -95,7 +101,7 @@ TEST(OverlappedCommandChannelTest, ACancelTheDriverIgnoresRetiresTheChannelAndTh
   });
   std::array<std::uint8_t, 33> report{};
   const auto start = std::chrono::steady_clock::now();
-  const device::IoResult read = channel->ReadReport(report, In(kTimeout));
+  const device::IoResult read = link.Command().channel->ReadReport(report, In(kTimeout));
   const auto took = std::chrono::steady_clock::now() - start;
   EXPECT_TRUE(test::WaitFor([&] {
     MSG msg;
@@ -108,9 +114,11 @@ TEST(OverlappedCommandChannelTest, ACancelTheDriverIgnoresRetiresTheChannelAndTh
   EXPECT_GE(took, kTimeout);
   EXPECT_LT(took, margin);
   EXPECT_TRUE(answered) << "the window's thread was held past the deadline and the grace";
+  EXPECT_FALSE(link.DevicePresent()) << "the mouse counts as gone";
 
   std::array<std::uint8_t, 33> chunk{};
-  EXPECT_EQ(channel->WriteReport(chunk, In(5s)).error, device::kInterfaceRetiredError) << "a retired channel takes no calls";
+  EXPECT_EQ(link.Command().channel->WriteReport(chunk, In(5s)).error, device::kInterfaceRetiredError)
+      << "a retired interface takes no calls";
 
   DWORD moved = 0;
   chunk.fill(0x5A);
@@ -119,7 +127,7 @@ TEST(OverlappedCommandChannelTest, ACancelTheDriverIgnoresRetiresTheChannelAndTh
     DWORD waiting = 0;
     return ::PeekNamedPipe(hostView.get(), nullptr, 0, nullptr, &waiting, nullptr) && waiting == 0;
   })) << "the retired read still held by the platform took the late report";
-  channel.reset();
+  link.MarkAbsent();
   ::DestroyWindow(window);
 }
 
