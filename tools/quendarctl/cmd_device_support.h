@@ -2,7 +2,6 @@
 // What the device commands of quendarctl share: hex text in the formats other tools parse, and the
 // mouse to talk to (the platform's HID stack or a fresh simulated mouse).
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <span>
 #include <string>
