@@ -6,10 +6,10 @@ packages=(
   build-essential cmake ninja-build pkg-config python3 python3-pil
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  libcli11-dev nlohmann-json3-dev
+  libcli11-dev nlohmann-json3-dev libhidapi-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-utils imagemagick nsis
-  fonts-liberation fonts-wqy-zenhei
+  fonts-liberation fonts-wqy-zenhei fonts-wqy-microhei
 )
 
 missing=()

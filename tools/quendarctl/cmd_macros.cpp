@@ -8,6 +8,7 @@
 #include "command_registry.h"
 #include "core/ini/text_encoding.h"
 #include "core/macros/macro_store.h"
+#include "profile_file_reader.h"
 #include "platform/platform_file_system.h"
 
 namespace quendar::ctl {
@@ -20,13 +21,20 @@ const CommandRegistration kMacros{{
       auto file = std::make_shared<std::string>();
       sub.add_option("file", *file, "Macro store file")->required();
       return [file](CommandIo& io) {
-        const std::filesystem::path path(ini::FromUtf8(*file));
+        const std::filesystem::path path = PathFromUtf8(*file);
         std::error_code ec;
         if (!std::filesystem::is_regular_file(path, ec)) {
           io.err << "quendarctl macros: cannot open '" << *file << "': no such file\n";
           return 1;
         }
+        // A store that exists but cannot be read must not print as twelve empty blocks.
         platform::PlatformFileSystem disk;
+        const files::ReadResult read = disk.Read(path);
+        if (!read.read()) {
+          io.err << "quendarctl macros: cannot read '" << *file << "': "
+                 << ini::ToUtf8(disk.DescribeError(read.failure ? read.failure->systemError : 0)) << "\n";
+          return 1;
+        }
         const macros::BuiltMacroTable built = macros::MacroStore(disk, path).BuildMacroTable();
         for (std::size_t k = 0; k < macros::kMacroCount; ++k) {
           io.out << PackedHex(std::span(built.table).subspan(k * macros::kMacroBlockSize, macros::kMacroBlockSize))

@@ -1,5 +1,6 @@
-// quendarctl trace PROFILE.bin: the download of a profile against a fresh simulated mouse, every report
-// of its 31 exchanges as it crossed the wire, and every pause. Nothing is stored.
+// quendarctl trace PROFILE.bin [--mouse]: the download of a profile, every report of its 31 exchanges
+// as it crossed the wire, and every pause. On a fresh simulated mouse nothing is stored; with --mouse the
+// real mouse receives the profile (without the connection step apply runs first).
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <ostream>
@@ -9,57 +10,35 @@
 #include "core/device/command_set.h"
 #include "core/device/profile_download.h"
 #include "profile_file_reader.h"
-#include "sim/sim_hid_backend.h"
-#include "sim/simulated_mouse.h"
+#include "wire_recorder.h"
 
 namespace quendar::ctl {
 namespace {
 
-constexpr std::size_t kPacketBytes = 8;
-constexpr std::size_t kChunkBytes = 32;
-
-std::string TraceLine(const sim::WireEntry& entry) {
-  auto payload = [&](std::size_t wanted) {
-    std::vector<std::uint8_t> bytes = entry.Payload();
-    bytes.resize(wanted, 0);  // the report without its ID, as long as the unit it carries
-    return SpacedHex(bytes);
-  };
-  switch (entry.kind) {
-    case sim::WireKind::FeatureOut: return "F> " + payload(kPacketBytes);
-    case sim::WireKind::FeatureIn: return "F< " + payload(kPacketBytes);
-    case sim::WireKind::ReportOut: return "O> " + payload(kChunkBytes);
-    case sim::WireKind::ReportIn: return "I< " + payload(kChunkBytes);
-    case sim::WireKind::Wait:
-      return "wait " + std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(entry.pause).count());
-    case sim::WireKind::EventIn: break;
-  }
-  return {};
-}
-
 const CommandRegistration kTrace{{
     "trace",
-    "Print every report and pause of a profile download on a fresh simulated mouse",
+    "Print every report and pause of a profile download (on a fresh simulated mouse, or --mouse)",
     [](CLI::App& sub) -> std::function<int(CommandIo&)> {
       auto file = std::make_shared<std::string>();
+      auto onMouse = std::make_shared<bool>(false);
       sub.add_option("file", *file, "Profile data file")->required();
-      return [file](CommandIo& io) {
+      sub.add_flag("--mouse", *onMouse, "Download to the real mouse (it keeps the profile) and print its wire");
+      return [file, onMouse](CommandIo& io) {
         const auto contents = ReadProfileFileFor("trace", *file, io);
         if (!contents) return 1;
-        auto mouse = sim::SimulatedMouse::Create();
-        sim::SimHidBackend backend(mouse);
-        device::DeviceLink link(backend);
-        if (!link.DiscoverDevice()) {
-          io.err << "quendarctl trace: the simulated mouse was not found\n";
+        std::string error;
+        ConnectedMouse mouse = ConnectMouse(!*onMouse, error);
+        if (!mouse.link) {
+          io.err << "quendarctl trace: " << error << "\n";
           return 2;
         }
-        mouse->ClearWireLog();
+        const device::CommandEndpoint command = mouse.link->Command();
+        WireRecorder recorder(*command.channel, *command.pacer);
         device::DeviceImage image;
-        device::CommandSet commands(link.Command(), image);
+        device::CommandSet commands(device::CommandEndpoint{&recorder, command.lengths, &recorder, command.timeout},
+                                    image);
         const device::DownloadResult result = device::SendProfile(contents->record, commands);
-        for (const sim::WireEntry& entry : mouse->WireLog()) {
-          if (entry.kind == sim::WireKind::EventIn) continue;
-          io.out << TraceLine(entry) << "\n";
-        }
+        for (const sim::WireEntry& entry : recorder.Entries()) io.out << WireLine(entry) << "\n";
         if (!result.ok()) {
           io.err << "quendarctl trace: " << device::Describe(*result.failure) << "\n";
           return 3;

@@ -4,14 +4,17 @@
 #include <ostream>
 #include <utility>
 
-#include "core/ini/text_encoding.h"
 #include "platform/platform_file_system.h"
 
 namespace quendar::ctl {
 
+std::filesystem::path PathFromUtf8(const std::string& text) {
+  return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
 ProfileFileRead ReadProfileFile(const std::string& pathUtf8) {
   ProfileFileRead result;
-  const std::filesystem::path path(ini::FromUtf8(pathUtf8));
+  const std::filesystem::path path = PathFromUtf8(pathUtf8);
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) {
     result.error = "cannot open '" + pathUtf8 + "': no such file";

@@ -1,6 +1,7 @@
 #pragma once
 // Reads a profile data file for the commands, with an error text for the user instead of a silent
 // refusal.
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,9 @@ struct ProfileFileRead {
   std::optional<profiles::DataFileContents> contents;
   std::string error;
 };
+
+// A command-line argument (UTF-8) as a path, whatever the locale.
+std::filesystem::path PathFromUtf8(const std::string& text);
 
 // `pathUtf8` as given on the command line.
 ProfileFileRead ReadProfileFile(const std::string& pathUtf8);

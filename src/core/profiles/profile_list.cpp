@@ -1,10 +1,12 @@
 #include "core/profiles/profile_list.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "core/ini/ini_document.h"
 #include "core/ini/ini_store.h"
 #include "core/ini/ini_text.h"
+#include "core/text/case_fold.h"
 
 namespace quendar::profiles {
 
@@ -68,19 +70,27 @@ ProfileListModel ReadProfileList(files::FileSystem& files, const std::filesystem
 
 AddResult AddProfile(ProfileListModel& list) {
   if (list.names.size() >= kMaxProfileNames) return AddResult::ListFull;
-  if (list.names.empty()) {
-    list.names.push_back(std::wstring(kNewNamePrefix) + L"_0");
-  } else {
+  // The name continues the last one; a name already in the list (names are compared without regard to
+  // case) would be refused, so the number steps on to the next free one.
+  std::wstring stem(kNewNamePrefix);
+  long long number = 0;
+  if (!list.names.empty()) {
     const std::wstring& last = list.names.back();
-    const std::size_t underscore = last.find(L'_');
-    if (underscore != std::wstring::npos) {
-      const long long number = ini::ParseDecimal(std::wstring_view(last).substr(underscore + 1));
-      const long long next = number < LLONG_MAX ? number + 1 : number;
-      list.names.push_back(std::wstring(kNewNamePrefix) + L"_" + std::to_wstring(next));
+    if (const std::size_t underscore = last.find(L'_'); underscore != std::wstring::npos) {
+      const long long parsed = ini::ParseDecimal(std::wstring_view(last).substr(underscore + 1));
+      number = parsed < LLONG_MAX ? parsed + 1 : parsed;
     } else {
-      list.names.push_back(last + L"_" + std::to_wstring(list.names.size()));
+      stem = last;
+      number = static_cast<long long>(list.names.size());
     }
   }
+  const auto make = [&](long long n) { return stem + L"_" + std::to_wstring(n); };
+  const auto taken = [&](const std::wstring& name) {
+    return std::ranges::any_of(list.names,
+                               [&](const std::wstring& other) { return text::EqualsIgnoringCase(other, name); });
+  };
+  while (taken(make(number)) && number < LLONG_MAX) ++number;
+  list.names.push_back(make(number));
   list.selection = list.names.size() - 1;
   return AddResult::Added;
 }

@@ -42,7 +42,7 @@ ProfileListModel ReadProfileList(files::FileSystem& files, const std::filesystem
                                  std::uint8_t& currentProfileIndex);
 
 enum class AddResult { Added, ListFull };
-// Appends the next "PROFILE_n" name and selects it.
+// Appends the next "PROFILE_n" name not in the list yet and selects it.
 AddResult AddProfile(ProfileListModel& list);
 
 // Appends "<copyWord> <selected name>" when a name is selected and there is room; the selection stays.

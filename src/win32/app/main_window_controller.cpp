@@ -3,14 +3,17 @@
 #include <shellapi.h>
 
 #include <map>
+#include <utility>
 #include <variant>
 
 #include "core/app/app_messages.h"
 #include "core/ui/draw/png_size.h"
+#include "core/ui/skin_manifest.h"
 #include "core/ui/panels/settings_panels.h"
 #include "core/macros/macro_store.h"
 #include "win32/assignment/win32_assignment_platform.h"
 #include "win32/panels/win32_panel_platform.h"
+#include "win32/ui/load_png.h"
 #include "win32/ui/painter.h"
 
 namespace quendar::win32 {
@@ -79,15 +82,20 @@ bool MainWindowController::LoadSkin(const std::wstring& folder) {
   skin_.ChangeFolder(folder);
   skin_.SetLanguage(language_.language());
   functionLists_->SetLanguage(language_.language());
-  const Dib32* background = skin_.images().Find("/main.png");
-  if (background == nullptr) return false;
-  // The window is as large as its background, at the same place and Z order.
-  RECT frame{0, 0, background->size().width, background->size().height};
+  const Dib32* background = skin_.images().Find(ui::skin::kMainBackground.name);
+  backgroundMissing_ = background == nullptr;
+  // The window is as large as its background, at the same place and Z order. Without one it keeps the
+  // size every region is laid out for, so the bottom commands and close still work, and the user is told
+  // once, after start-up.
+  const ui::Size size =
+      background != nullptr ? background->size() : ui::Size{region::kWindow.Width(), region::kWindow.Height()};
+  if (backgroundMissing_) ::PostMessageW(window_, kLoadImageFailedMessage, 0, 0);
+  RECT frame{0, 0, size.width, size.height};
   ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_EXSTYLE)));
   ::SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  return true;
+  return !backgroundMissing_;
 }
 
 void MainWindowController::SetTextColor(ui::Color color) {
@@ -107,7 +115,8 @@ void MainWindowController::CreateFonts(const ui::MainWindowFonts& fonts) {
 
 void MainWindowController::RefreshContent() {
   const auto& captions = session_.files().captions();
-  view_.SetContent({language_.language(), skin_.settings().textColor, {captions.data(), captions.size()}});
+  view_.SetContent(
+      {language_.language(), skin_.settings().textColor, {captions.data(), captions.size()}, backgroundMissing_});
 }
 
 // --- Painting ----------------------------------------------------------------------------------
@@ -171,25 +180,25 @@ void MainWindowController::ClosePopupLists() {
 
 // --- Input -------------------------------------------------------------------------------------
 
-void MainWindowController::OnPress(ui::Point point) { Carry(view_.Press(point)); }
+void MainWindowController::OnPress(ui::Point point) { CarryInput(view_.Press(point)); }
 
-void MainWindowController::OnMove(ui::Point point) { Carry(view_.Move(point)); }
+void MainWindowController::OnMove(ui::Point point) { CarryInput(view_.Move(point)); }
 
 void MainWindowController::OnHover(ui::Point point) {
   trackingPointer_ = false;  // a hover notice is one-shot: the next movement asks for another
-  Carry(view_.Hover(point));
+  CarryInput(view_.Hover(point));
 }
 
 void MainWindowController::OnLeave() {
   trackingPointer_ = false;
-  Carry(view_.Leave());
+  CarryInput(view_.Leave());
 }
 
-void MainWindowController::OnThumbMoved(int top) { Carry(view_.ThumbMoved(top)); }
+void MainWindowController::OnThumbMoved(int top) { CarryInput(view_.ThumbMoved(top)); }
 
 bool MainWindowController::OnChildCommand(WPARAM wParam, LPARAM) {
   const ui::main::Effects effects = view_.ControlNotice(LOWORD(wParam), HIWORD(wParam));
-  Carry(effects);
+  CarryInput(effects);
   return !effects.empty();
 }
 
@@ -211,7 +220,35 @@ void MainWindowController::Carry(const ui::main::Effects& effects) {
       RequestPointerNotices();
     } else if (const auto* thumb = std::get_if<ui::main::PlaceThumb>(&effect)) {
       PlaceThumb(thumb->box);
+    } else if (const auto* colour = std::get_if<ui::main::ChooseColour>(&effect)) {
+      OweModal([this, target = colour->target] { ChooseColour(target); });
+    } else if (std::holds_alternative<RunOwedDialog>(effect)) {
+      OweModal([this] { Carry(view_.RunOwedDialog()); });
     }
+  }
+}
+
+void MainWindowController::CarryInput(const ui::main::Effects& effects) {
+  Carry(effects);
+  // Posted only now: a press's window drag (the system's move loop, which dispatches posted messages)
+  // is over, so no modal window opens while the button is still held.
+  if (!owedModals_.empty() && !owedPosted_) {
+    owedPosted_ = ::PostMessageW(window_, kAfterInputMessage, 0, 0) != FALSE;
+  }
+}
+
+void MainWindowController::OweModal(std::function<void()> run) { owedModals_.push_back(std::move(run)); }
+
+void MainWindowController::RunOwedModals() {
+  owedPosted_ = false;
+  for (const std::function<void()>& run : std::exchange(owedModals_, {})) run();
+  // What a modal window's answer asks for in turn (a colour, another dialog) waits for the next round.
+  CarryInput({});
+}
+
+void MainWindowController::ChooseColour(int target) {
+  if (const std::optional<ui::Color> colour = panelPlatform_->ChooseColour()) {
+    Carry(view_.ColourChosen(target, *colour));
   }
 }
 
@@ -253,13 +290,15 @@ void MainWindowController::Run(Command command) {
       break;
     case Command::OpenHelp: call(dialogs_.openHelp); break;
     case Command::CloseHelp: call(dialogs_.closeHelp); break;
-    case Command::Hide: ::ShowWindow(window_, SW_HIDE); break;
+    case Command::Hide: call(dialogs_.hide); break;
     case Command::Close:
       // The same way out as the tray's "Exit": the window releases what it holds and the loop ends.
       ::PostMessageW(window_, WM_COMMAND, app::kExitCommand, 0);
       break;
     case Command::OpenProfileManager: call(dialogs_.openProfileManager); break;
-    case Command::RunMacroManager: call(dialogs_.runMacroManager); break;
+    case Command::RunMacroManager:
+      OweModal([this, call] { call(dialogs_.runMacroManager); });
+      break;
     case Command::DragWindow:
       // Handed on as a press on a caption bar: the system moves the window while the button is held.
       ::ReleaseCapture();

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/app/app_session.h"
 #include "core/ui/interface_language.h"
@@ -23,6 +24,11 @@
 namespace quendar::win32 {
 
 class Win32PanelPlatform;
+
+// Posted to the main window when an input asked for a modal window (the colour dialog, the macro
+// manager, a key capture or macro choice dialog): their own message loops run only once that input's
+// handling is over, never inside it.
+inline constexpr UINT kAfterInputMessage = WM_APP + 0x2B1;
 class Win32AssignmentPlatform;
 
 // Windows the main window starts but other parts own. An empty hook does nothing.
@@ -32,6 +38,9 @@ struct MainWindowDialogs {
   std::function<void()> openProfileManager;
   // Modal; returns once the dialog has ended (its OK has already updated the record).
   std::function<void()> runMacroManager;
+  // The window's own hide rule: after a start-up that stopped early there is no tray icon to bring it
+  // back, so hiding ends the program.
+  std::function<void()> hide;
 };
 
 class MainWindowController {
@@ -61,6 +70,8 @@ class MainWindowController {
   void OnThumbMoved(int top);
   // A child control's WM_COMMAND; false when no panel or list owns it.
   bool OnChildCommand(WPARAM wParam, LPARAM lParam);
+  // kAfterInputMessage: the modal windows the last input asked for, now that it is fully handled.
+  void RunOwedModals();
 
   // What the application core asks for.
   void DrawMainPage();
@@ -84,6 +95,10 @@ class MainWindowController {
   void RequestPointerNotices();
   void PlaceThumb(const ui::Rect& box);
   void AttachFunctionLists();
+  // Carries out an input's effects; then asks for the modal windows they owe.
+  void CarryInput(const ui::main::Effects& effects);
+  void OweModal(std::function<void()> run);
+  void ChooseColour(int target);
 
   HWND window_;
   app::AppSession& session_;
@@ -100,8 +115,11 @@ class MainWindowController {
   std::unique_ptr<ui::assignment::ButtonFunctionLists> functionLists_;
   ui::main::MainView view_;
   MainWindowDialogs dialogs_;
+  std::vector<std::function<void()>> owedModals_;
+  bool owedPosted_ = false;
   std::unique_ptr<ScrollThumb> thumb_;
   bool trackingPointer_ = false;
+  bool backgroundMissing_ = false;
 };
 
 }  // namespace quendar::win32

@@ -21,9 +21,4 @@ bool Win32SystemParameters::Apply(const app::SystemParameterCall& call) {
          FALSE;
 }
 
-void WarningBoxes::Warn(std::wstring_view text) {
-  const std::wstring message(text);
-  ::MessageBoxW(owner_, message.c_str(), L"Warning", MB_OK);
-}
-
 }  // namespace quendar::win32

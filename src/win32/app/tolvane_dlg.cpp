@@ -7,6 +7,8 @@
 #include "core/ui/interface_language.h"
 #include "win32/app/resource_ids.h"
 #include "win32/app/win32_host_services.h"
+#include "win32/framework/left_press.h"
+#include "win32/ui/load_png.h"
 #include "win32/macros/macro_manager_dialog.h"
 #include "win32/profiles/module_path.h"
 
@@ -41,12 +43,14 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {app::kProfileRequestMessage, &CTolvaneDlg::OnProfileRequest},
       {WM_DEVICECHANGE, &CTolvaneDlg::OnDeviceChange},
       {WM_LBUTTONDOWN, &CTolvaneDlg::OnLeftButtonDown},
-      {WM_LBUTTONDBLCLK, &CTolvaneDlg::OnLeftButtonDown},
+      {WM_LBUTTONDBLCLK, &CTolvaneDlg::OnLeftButtonDoubleClick},
       {WM_MOUSEMOVE, &CTolvaneDlg::OnMouseMove},
       {WM_MOUSEHOVER, &CTolvaneDlg::OnMouseHover},
       {WM_MOUSELEAVE, &CTolvaneDlg::OnMouseLeave},
       {app::kScrollThumbMessage, &CTolvaneDlg::OnScrollThumb},
       {WM_COMMAND, &CTolvaneDlg::OnCommand},
+      {kAfterInputMessage, &CTolvaneDlg::OnAfterInput},
+      {kLoadImageFailedMessage, &CTolvaneDlg::OnLoadImageFailed},
       {WM_PRINTCLIENT, &CTolvaneDlg::OnPrintClient},
   };
   return table;
@@ -135,6 +139,7 @@ void CTolvaneDlg::CreateProfilesUi() {
     if (!profilesUi_->OpenHelp()) controller_->HelpClosed();
   };
   dialogs.closeHelp = [this] { profilesUi_->CloseHelp(); };
+  dialogs.hide = [this] { Hide(); };
   dialogs.openProfileManager = [this] {
     if (!profilesUi_->OpenProfileManager()) controller_->ProfileManagerClosed();
   };
@@ -226,7 +231,8 @@ void CTolvaneDlg::AddTrayIcon(std::wstring_view tooltip) {
 }
 
 void CTolvaneDlg::ShowMessage(std::wstring_view text) {
-  hostServices_->ShowMessage(text, language_.text(ui::TextSlot::WindowTitle));
+  // Owed: shown once the dialog's initialisation is over, not from inside it.
+  session_->messages().Add({std::wstring(text), std::wstring(language_.text(ui::TextSlot::WindowTitle))});
 }
 
 // --- The window as the core sees it -----------------------------------------------------------
@@ -304,6 +310,9 @@ MessageResult CTolvaneDlg::OnDeviceNotice(WPARAM code, LPARAM argument) {
 }
 
 MessageResult CTolvaneDlg::OnShowMessages(WPARAM, LPARAM) {
+  for (const app::UserMessage& message : warnings_.Take()) {
+    hostServices_->ShowMessage(message.text, message.caption);
+  }
   for (const app::UserMessage& message : session_->messages().Take()) {
     hostServices_->ShowMessage(message.text, message.caption);
   }
@@ -351,6 +360,13 @@ MessageResult CTolvaneDlg::OnLeftButtonDown(WPARAM, LPARAM lParam) {
   return 0;
 }
 
+MessageResult CTolvaneDlg::OnLeftButtonDoubleClick(WPARAM wParam, LPARAM lParam) {
+  // Everything drawn on the main window is a surface control; its list boxes and thumb are windows of
+  // their own.
+  if (!IsLeftPress(WM_LBUTTONDBLCLK, ui::ClickTarget::Surface)) return 0;
+  return OnLeftButtonDown(wParam, lParam);
+}
+
 MessageResult CTolvaneDlg::OnMouseMove(WPARAM, LPARAM lParam) {
   controller_->OnMove(PointOf(lParam));
   return 0;
@@ -378,6 +394,17 @@ MessageResult CTolvaneDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   // The dialog manager's Enter / Escape and stray IDOK / IDCANCEL never end the main window.
   if (lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) return 0;
   return std::nullopt;
+}
+
+MessageResult CTolvaneDlg::OnAfterInput(WPARAM, LPARAM) {
+  if (controller_) controller_->RunOwedModals();
+  RefreshCompanion();
+  return 0;
+}
+
+MessageResult CTolvaneDlg::OnLoadImageFailed(WPARAM, LPARAM) {
+  ShowLoadImageFailed(hwnd());
+  return 0;
 }
 
 MessageResult CTolvaneDlg::OnPrintClient(WPARAM dc, LPARAM) {

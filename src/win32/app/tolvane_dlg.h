@@ -73,11 +73,14 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   MessageResult OnProfileRequest(WPARAM, LPARAM);
   MessageResult OnDeviceChange(WPARAM, LPARAM);
   MessageResult OnLeftButtonDown(WPARAM, LPARAM);
+  MessageResult OnLeftButtonDoubleClick(WPARAM, LPARAM);
   MessageResult OnMouseMove(WPARAM, LPARAM);
   MessageResult OnMouseHover(WPARAM, LPARAM);
   MessageResult OnMouseLeave(WPARAM, LPARAM);
   MessageResult OnScrollThumb(WPARAM, LPARAM);
   MessageResult OnCommand(WPARAM, LPARAM);
+  MessageResult OnAfterInput(WPARAM, LPARAM);
+  MessageResult OnLoadImageFailed(WPARAM, LPARAM);
   MessageResult OnPrintClient(WPARAM, LPARAM);
   void OnExit();
 
@@ -130,7 +133,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   ui::InterfaceLanguage language_;
   std::unique_ptr<app::HostServices> hostServices_;
   Win32SystemParameters systemParameters_;
-  WarningBoxes warnings_{window_};
+  OwedWarnings warnings_{[this] { ::PostMessageW(window_, app::kShowMessagesMessage, 0, 0); }};
   platform::PlatformFileSystem fileSystem_;
   std::shared_ptr<device::HidBackend> hidBackend_;
   std::unique_ptr<device::DeviceLink> link_;

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "win32/framework/left_press.h"
+
 #include <string>
 
 #include "core/keys/scan_code_names.h"
@@ -63,7 +65,7 @@ MessageResult CComboDialog::OnOtherMessage(UINT message, WPARAM wParam, LPARAM l
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      OnLeftPress(lParam);
+      if (IsLeftPress(message, ui::ClickTarget::Surface)) OnLeftPress(lParam);
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: {  // read-only edit boxes ask for the static colours

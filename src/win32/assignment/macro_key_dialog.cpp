@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "win32/framework/left_press.h"
+
 #include "win32/assignment/assignment_dialog_parts.h"
 
 namespace quendar::win32 {
@@ -61,7 +63,7 @@ MessageResult CMacroDialog::OnOtherMessage(UINT message, WPARAM wParam, LPARAM l
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      OnLeftPress(lParam);
+      if (IsLeftPress(message, ui::ClickTarget::Surface)) OnLeftPress(lParam);
       return 0;
     case WM_MOUSEWHEEL:
       if (list_) list_->SetTopLine(assignment_.ScrolledTopLine(list_->topLine(), GET_WHEEL_DELTA_WPARAM(wParam)));

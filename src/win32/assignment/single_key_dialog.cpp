@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "win32/framework/left_press.h"
+
 #include <string>
 
 #include "core/keys/scan_code_names.h"
@@ -60,7 +62,7 @@ MessageResult CSingleDialog::OnOtherMessage(UINT message, WPARAM wParam, LPARAM 
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      OnLeftPress(lParam);
+      if (IsLeftPress(message, ui::ClickTarget::Surface)) OnLeftPress(lParam);
       return 0;
     case WM_DESTROY:
       hook_.reset();

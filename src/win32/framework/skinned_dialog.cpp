@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "core/ui/draw/hit_test.h"
+#include "win32/framework/left_press.h"
 #include "win32/ui/load_png.h"
 #include "win32/ui/painter.h"
 
@@ -110,7 +111,7 @@ MessageResult SkinnedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      OnLeftPress(PointOf(lParam));
+      if (IsLeftPress(message, ui::ClickTarget::Surface)) OnLeftPress(PointOf(lParam));
       return 0;
     case WM_COMMAND:
       if (OnCommand(wParam, lParam)) return 0;

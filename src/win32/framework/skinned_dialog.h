@@ -80,7 +80,7 @@ class SkinnedDialog : public DialogWindow {
   virtual void OnSkinnedInit() {}
   // The dialog's own texts and images, drawn after the buttons.
   virtual void AppendTexts(ui::DrawList& list) {}
-  // A left press (or double click) on an image button.
+  // A left press on an image button (the second press of a double click is no press: see double_click.h).
   virtual void OnImageButton(int id) {}
   // A left press elsewhere that does not drag the window.
   virtual void OnPress(ui::Point point) {}

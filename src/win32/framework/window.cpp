@@ -39,7 +39,7 @@ HWND Window::Create(HWND parent, const ui::Rect& rect, DWORD style, DWORD exStyl
   HINSTANCE module = ThisModule();
   WNDCLASSEXW existing{sizeof(existing)};
   if (!::GetClassInfoExW(module, kClassName, &existing)) {
-    // Registered once per module; double clicks arrive as such (the thumb counts them as presses).
+    // Registered once per module; double clicks arrive as such and follow the program's double-click rule.
     WNDCLASSEXW windowClass{sizeof(windowClass)};
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = &WindowProc;

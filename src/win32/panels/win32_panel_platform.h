@@ -34,7 +34,9 @@ class Win32PanelPlatform final : public ui::main::PanelPlatform {
   std::wstring ChildText(int id) const override;
   void SetChildText(int id, std::wstring_view text) override;
   void EnableChild(int id, bool enabled) override;
-  std::optional<ui::Color> ChooseColour() override;
+  // The system colour dialog, modal, owned by the main window, no preset colour. Nullopt when cancelled.
+  // Only ever called once the input that asked for it is handled.
+  std::optional<ui::Color> ChooseColour();
 
   HWND child(int id) const;
   // The last call that failed, if any.

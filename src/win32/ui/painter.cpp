@@ -13,7 +13,9 @@ COLORREF ToColorRef(ui::Color color) { return RGB(color.red, color.green, color.
 RECT ToRect(const ui::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 UINT TextFormat(const ui::TextOp& text) {
-  UINT format = DT_NOPREFIX;
+  // A text longer than its box ends with an ellipsis inside it: centred text would otherwise lose both
+  // ends, left-aligned text its end without a sign that something is missing.
+  UINT format = DT_NOPREFIX | DT_END_ELLIPSIS;
   format |= text.wrap ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER);
   switch (text.align) {
     case ui::TextAlign::Left: format |= DT_LEFT; break;

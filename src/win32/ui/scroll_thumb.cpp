@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "win32/framework/left_press.h"
+
 #include <algorithm>
 
 namespace quendar::win32 {
@@ -159,8 +161,8 @@ MessageResult ScrollThumb::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
       Paint();
       return 0;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:  // a double click is a press too
-      Press(lParam);
+    case WM_LBUTTONDBLCLK:
+      if (IsLeftPress(message, ui::ClickTarget::ScrollThumb)) Press(lParam);
       return 0;
     case WM_MOUSEMOVE:
       tracking_.OnMouseMove(hwnd(), 1);

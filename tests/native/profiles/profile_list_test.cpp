@@ -27,6 +27,8 @@ TEST(ProfileListRules, NewNamesContinueTheLastName) {
       {{L"PROFILE_0", L"Work"}, L"Work_2"},
       {{L"A_x"}, L"PROFILE_1"},
       {{L"My_7_b"}, L"PROFILE_8"},
+      {{L"PROFILE_1", L"PROFILE_0"}, L"PROFILE_2"},  // never a name the list already has
+      {{L"Work_2", L"Work"}, L"Work_3"},
   };
   for (const Case& c : cases) {
     ProfileListModel list = List(c.names);

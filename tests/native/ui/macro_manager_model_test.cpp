@@ -190,6 +190,7 @@ TEST_F(MacroManagerModelTest, RecordingThroughTheDialog) {
   model.Click(Centre(kRecordRect));
   ASSERT_TRUE(model.recording());
   EXPECT_EQ(model.FilterKey(KeyMessageKind::KeyDown, 0x0D, false), KeyVerdict::Consume);
+  EXPECT_EQ(model.FilterKey(KeyMessageKind::OtherKey, 'A', false), KeyVerdict::Consume) << "a typed letter";
   auto& recorder = session_.recorder;
   std::optional<Notice> notice;
   for (unsigned i = 0; i <= macros::kMaxRecordedEvents && model.recording(); ++i) {
@@ -197,6 +198,13 @@ TEST_F(MacroManagerModelTest, RecordingThroughTheDialog) {
     ASSERT_TRUE(kind);
     const Effects effects = model.KeyEvent(*kind, 1000 + i * 100);
     if (effects.notice) notice = effects.notice;
+    if (i != 1) continue;
+    for (int hit = 0; hit < 2; ++hit) {  // a click on the delay item "100 ms", twice
+      const Effects selected = model.SelectSequenceItem(1);
+      EXPECT_FALSE(selected.editor) << "no delay editor while recording";
+      EXPECT_TRUE(selected.sequence) << "the list shows the recorder's selection again";
+    }
+    EXPECT_EQ(model.sequenceSelection(), model.state().sequence.size() - 1);
   }
   EXPECT_FALSE(model.recording());
   EXPECT_EQ(hook_.removes, 1);

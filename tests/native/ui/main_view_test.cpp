@@ -6,6 +6,7 @@
 #include <set>
 #include <vector>
 
+#include "core/ui/double_click.h"
 #include "core/ui/main/main_view.h"
 #include "core/ui/skin_manifest.h"
 #include "native/ui/manifest_sizes.h"
@@ -45,7 +46,11 @@ class FunctionListsFake : public FunctionLists {
   void Close(int button) override {
     if (open.erase(button) > 0) closed.push_back(button);
   }
-  void CloseAll() override { ADD_FAILURE() << "the main view never closes every list itself"; }
+  void CloseAll() override {
+    open.clear();
+    ++closedAll;
+  }
+  int closedAll = 0;
   std::set<int> open;
   std::vector<int> toggled;
   std::vector<int> closed;
@@ -136,6 +141,18 @@ TEST_F(MainViewTest, HelpTogglesAndAnyOtherPressClosesIt) {
   PressIn(region::kHelp);
   EXPECT_EQ(Commands(PressIn(region::kCancel)), std::vector{C::Cancel});
   EXPECT_TRUE(view.state().helpOpen);
+}
+
+TEST_F(MainViewTest, EveryWindowAPressOpensClosesThePopupListsFirst) {
+  const Rect macroManagerTitle = LayOutLeftColumn(view.state(), view.panelSizes()).title[2];
+  for (const Rect& opener : {region::kHelp, region::kConfig, macroManagerTitle}) {
+    lists.open = {3};
+    const int before = lists.closedAll;
+    PressIn(opener);
+    EXPECT_TRUE(lists.open.empty()) << opener.left << "," << opener.top;
+    EXPECT_EQ(lists.closedAll, before + 1);
+  }
+  EXPECT_EQ(lists.closedAll, 3) << "closing the help panel opens nothing";
 }
 
 TEST_F(MainViewTest, ConfigOpensOneProfileManagerUntilItCloses) {
@@ -401,6 +418,17 @@ TEST_F(MainViewTest, ResetCollapsesEverythingReturnsTheSideViewAndPaintsAll) {
   EXPECT_FALSE(view.state().assignmentOpen);
   EXPECT_TRUE(Expanded().empty());
   EXPECT_EQ(effects, (Effects{PlaceThumb{kInitialThumb}, Repaint{region::kWindow}}));
+}
+
+// A press handled twice starts and stops a recording, adds two macros or flips a switch back: only the
+// thumb takes the second press of a double click, and list boxes keep their own double-click action.
+TEST(DoubleClickRule, SecondPressByControlKind) {
+  const std::pair<ClickTarget, SecondPress> rule[] = {
+      {ClickTarget::ScrollThumb, SecondPress::Press},
+      {ClickTarget::ListBox, SecondPress::ListDoubleClick},
+      {ClickTarget::Surface, SecondPress::Ignore},
+  };
+  for (const auto& [target, second] : rule) EXPECT_EQ(SecondPressOn(target), second);
 }
 
 }  // namespace

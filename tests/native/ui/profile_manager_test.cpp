@@ -41,8 +41,8 @@ TEST_F(ProfileManagerTest, DuplicateAndEmptyNamesAreRefusedAndTheListStays) {
   };
   const unsigned copy = Id(MenuCommand::Copy);
   const Case cases[] = {
-      {"New repeats a name", {L"PROFILE_2", L"PROFILE_1"}, 0, [](auto& m) { return m.OnNew(); },
-       Warning(L"A profile of this name already exists."), {L"PROFILE_2", L"PROFILE_1"}},
+      {"New steps over a name in use", {L"PROFILE_2", L"PROFILE_1"}, 0, [](auto& m) { return m.OnNew(); }, {},
+       {L"PROFILE_2", L"PROFILE_1", L"PROFILE_3"}},
       {"second copy", {L"P", L"Copy p"}, 0, [&](auto& m) { return m.OnMenuCommand(copy); },
        Warning(L"A profile of this name already exists."), {L"P", L"Copy p"}},
       {"rename to another name in other case", {L"a", L"b"}, 1, [](auto& m) { return m.OnRenameCommitted(1, L"A"); },

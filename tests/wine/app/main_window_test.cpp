@@ -1,19 +1,24 @@
 // The main window of the demo program as a user meets it: what the screen shows after the view buttons and
 // a hover (compared with the skin's own images), dragging by an empty area, Hide, and Close. "Save" with
-// its 31 exchanges is the demo's end-to-end test.
+// its 31 exchanges is the demo's end-to-end test. A skin without its main background still gives a usable
+// window.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <vector>
 
+#include "core/ui/draw/missing_images.h"
 #include "core/ui/main/main_layout.h"
 #include "core/ui/skin_manifest.h"
 #include "win32/framework/gdiplus_session.h"
 #include "win32/framework/unique_handle.h"
 #include "wine/assignment/real_input.h"
 #include "wine/demo/demo_program.h"
+#include "wine/profiles_ui/screen_capture.h"
 #include "wine/ui/ui_test_support.h"
 
 namespace quendar::test {
@@ -144,6 +149,75 @@ TEST_F(DemoMainWindow, HideHidesAndCloseEndsTheProgramWithZero) {
   ASSERT_TRUE(demo_.Show());
   Press({985, 12});
   EXPECT_EQ(demo_.process().WaitForExit(), 0u);
+}
+
+// Pictures for the gallery, taken only when QUENDAR_SCREENSHOT_DIR names a folder: both views, sections
+// open on both sides with the pointer on Button 3's box, and the window in simplified Chinese.
+TEST(DemoMainWindowPictures, BothViewsSectionsAndSimplifiedChinese) {
+  if (_wgetenv(L"QUENDAR_SCREENSHOT_DIR") == nullptr) GTEST_SKIP() << "no screenshot folder";
+  const auto settle = [] { ::Sleep(700); };  // the last input's paint reaches the screen
+  const auto start = [](DemoProgram& demo) {
+    if (HWND mouse = ::FindWindowW(L"QuendarSimulatedMouse", nullptr))
+      ::SetWindowPos(mouse, nullptr, 0, 880, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return demo.Show();
+  };
+  {
+    DemoProgram demo;
+    ASSERT_TRUE(demo.ready());
+    ASSERT_TRUE(start(demo));
+    HWND main = demo.mainWindow();
+    PointAt(main, 600, 480);
+    settle();
+    SaveWindowScreenshot(main, L"main-side");
+    ClickAt(main, 530, 540);  // "Top"
+    PointAt(main, 600, 480);
+    settle();
+    SaveWindowScreenshot(main, L"main-top");
+    ClickAt(main, 468, 540);  // "Side"
+    ClickAt(main, 100, 185);  // X/Y, then Button Assignment above it
+    ClickAt(main, 140, 117);
+    ClickAt(main, 800, 42);   // CPI, then Lighting below its panel
+    ClickAt(main, 800, 299);
+    ClickAt(main, 530, 540);  // "Top"
+    PointAt(main, 185, 202);  // resting on Button 3's box
+    settle();
+    SaveWindowScreenshot(main, L"main-sections");
+    EXPECT_EQ(demo.Exit(), 0u);
+  }
+  DemoProgram chinese({}, [](const std::filesystem::path& folder) {
+    ::WritePrivateProfileStringW(L"Skins", L"Lan", L"CHS", (folder / L"str0.ini").c_str());
+  });
+  ASSERT_TRUE(chinese.ready());
+  ASSERT_TRUE(start(chinese));
+  PointAt(chinese.mainWindow(), 950, 620);  // resting on Save
+  settle();
+  SaveWindowScreenshot(chinese.mainWindow(), L"main-chinese");
+  EXPECT_EQ(chinese.Exit(), 0u);
+}
+
+// A skin without "/main.png": the window keeps the size its regions are laid out for, says so once after
+// start-up, and its commands still work.
+TEST(DemoWithoutMainBackground, StartsSaysSoOnceAndSaveAndCloseWork) {
+  DemoProgram demo({}, [](const std::filesystem::path& folder) {
+    std::filesystem::remove(folder / L"Skins" / L"Default" / L"main.png");
+  });
+  ASSERT_TRUE(demo.ready());
+  const std::wstring text(ui::kLoadImageFailedText);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = FindMessageBox(demo.process(), text)) != nullptr; }));
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }));
+
+  ASSERT_TRUE(demo.Show());
+  RECT client{};
+  ::GetClientRect(demo.mainWindow(), &client);
+  EXPECT_EQ(client.right, region::kWindow.Width());
+  EXPECT_EQ(client.bottom, region::kWindow.Height());
+  demo.ClickMain(950, 620);  // "Save"
+  ASSERT_TRUE(demo.WaitForState(L"Last download: 31 exchanges"));
+  EXPECT_EQ(FindMessageBox(demo.process(), text), nullptr) << "said once, not at every paint";
+  demo.ClickMain(985, 12);  // close
+  EXPECT_EQ(demo.process().WaitForExit(), 0u);
 }
 
 }  // namespace

@@ -5,11 +5,15 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "core/ui/assignment/button_function_lists.h"
 #include "win32/framework/unique_handle.h"
 #include "wine/assignment/real_input.h"
 #include "wine/demo/demo_program.h"
+#include "wine/profiles_ui/screen_capture.h"
 
 namespace quendar::test {
 namespace {
@@ -29,6 +33,13 @@ constexpr int kBoxX = 185;
 struct AssignmentPanel {
   DemoProgram demo;
   HWND main = nullptr;
+
+  AssignmentPanel() = default;
+  // The demo in the interface language `code` (empty: English).
+  explicit AssignmentPanel(const std::wstring& code)
+      : demo({}, [&](const std::filesystem::path& folder) {
+          ::WritePrivateProfileStringW(L"Skins", L"Lan", code.c_str(), (folder / L"str0.ini").c_str());
+        }) {}
 
   bool Open() {
     if (!demo.ready() || !demo.WaitForState(L"Plugged in") || !demo.Show()) return false;
@@ -117,6 +128,68 @@ TEST(AssignmentDemo, TheOnlyClickButtonWarnsInsteadOfOpeningItsList) {
   ::PostMessageW(warning, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(warning); }));
   EXPECT_EQ(panel.demo.Exit(), 0u);
+}
+
+// Pictures for the gallery, taken only when QUENDAR_SCREENSHOT_DIR names a folder: Button 3's function
+// list with the Multimedia sub-list, the single-key dialog after F5, the combination dialog after Left
+// Shift, A and F5, and the long caption that combination leaves in its dropdown box.
+void TakeAssignmentPictures(const std::wstring& code, const std::wstring& suffix) {
+  AssignmentPanel panel(code);
+  ASSERT_TRUE(panel.Open());
+  HWND main = panel.main;
+  if (HWND mouse = ::FindWindowW(L"QuendarSimulatedMouse", nullptr))
+    ::SetWindowPos(mouse, nullptr, 0, 880, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Input is handled in order; the pause lets the last paint reach the screen.
+  const auto settle = [] { ::Sleep(700); };
+
+  ClickAt(main, kBoxX, RowY(2));
+  HWND functions = WaitForPopupList(main, kFunctionList);
+  ASSERT_NE(functions, nullptr);
+  const POINT multimedia = ListEntry(functions, 7);
+  PointAt(functions, multimedia.x, multimedia.y);
+  ASSERT_NE(WaitForPopupList(main, kMultimediaList), nullptr);
+  settle();
+  SaveWindowScreenshot(main, L"assignment-lists" + suffix);
+  PointAt(main, 600, 480);
+  ClickAt(main, 600, 480);  // closes the lists
+  ASSERT_TRUE(WaitFor([&] { return PopupList(main, kFunctionList) == nullptr; }));
+
+  panel.Choose(3, 10);  // Button 4: "Single Key"
+  HWND single = WaitForTopWindow(L"Single Key", panel.demo.process().pid());
+  ASSERT_NE(single, nullptr);
+  ::SetForegroundWindow(single);
+  PressKey(VK_F5, 0x3F);
+  settle();
+  SaveWindowScreenshot(single, L"single-key" + suffix);
+  ::PostMessageW(single, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(single); }));
+
+  panel.Choose(4, 11);  // Button 5: "Combo Key"
+  HWND combo = WaitForTopWindow(L"Combo Key", panel.demo.process().pid());
+  ASSERT_NE(combo, nullptr);
+  ClickAt(combo, 60, 76);
+  HWND modifiers = WaitForPopupList(combo, kModifierList);
+  ASSERT_NE(modifiers, nullptr);
+  ClickEntry(modifiers, 1);
+  ASSERT_TRUE(WaitFor([&] { return PopupList(combo, kModifierList) == nullptr; }));
+  ClickAt(::GetDlgItem(combo, kKey1Box), 5, 5);
+  PressKey('A', 0x1E);
+  ClickAt(::GetDlgItem(combo, kKey1Box + 1), 5, 5);
+  PressKey(VK_F5, 0x3F);
+  settle();
+  SaveWindowScreenshot(combo, L"combo-key" + suffix);
+  ClickAt(combo, 260, 260);  // OK
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(combo); }));
+  PointAt(main, 600, 480);
+  settle();
+  SaveWindowScreenshot(main, L"assignment-caption" + suffix);
+  EXPECT_EQ(panel.demo.Exit(), 0u);
+}
+
+TEST(AssignmentPictures, EnglishAndSimplifiedChinese) {
+  if (_wgetenv(L"QUENDAR_SCREENSHOT_DIR") == nullptr) GTEST_SKIP() << "no screenshot folder";
+  TakeAssignmentPictures(L"", L"-en");
+  TakeAssignmentPictures(L"CHS", L"-zh");
 }
 
 }  // namespace

@@ -37,6 +37,23 @@ inline void PointAt(HWND window, int x, int y, bool click = false) {
 
 inline void ClickAt(HWND window, int x, int y) { PointAt(window, x, y, true); }
 
+// Two presses at one client point in quick succession: a window whose class takes double clicks gets
+// the second as a double-click message.
+inline void DoubleClickAt(HWND window, int x, int y) {
+  POINT at{x, y};
+  ::ClientToScreen(window, &at);
+  const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+  INPUT input[4]{};
+  const DWORD flags[4] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+  for (int i = 0; i < 4; ++i) {
+    input[i].type = INPUT_MOUSE;
+    input[i].mi.dx = at.x * 65535 / (width - 1);
+    input[i].mi.dy = at.y * 65535 / (height - 1);
+    input[i].mi.dwFlags = flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  }
+  ::SendInput(4, input, sizeof(INPUT));
+}
+
 // The list box inside the popup list whose host window has `id` among `parent`'s children.
 inline HWND PopupList(HWND parent, int id) {
   HWND host = ::GetDlgItem(parent, id);

@@ -118,5 +118,52 @@ TEST(DemoMacroManager, RecordedMacroReachesTheMouseOnSave) {
   EXPECT_EQ(demo.Exit(), 0u);
 }
 
+// Real double clicks: New adds one macro, and Record starts a recording that the second press does not
+// stop (which would save an empty sequence over the macro's items).
+TEST(DemoMacroManager, DoubleClicksOnNewAndRecordCountOnce) {
+  DemoProgram demo;
+  ASSERT_TRUE(demo.ready());
+  const auto store = demo.folder() / L"record.ini";
+  platform::PlatformFileSystem disk;
+  const std::vector<std::wstring> names = macros::MacroStore(disk, store).ListMacroNames();
+  ASSERT_FALSE(names.empty());
+  ASSERT_LT(names.size(), 11u);
+  const std::vector<std::wstring> items = macros::MacroStore(disk, store).LoadMacro(names.front()).items;
+  ASSERT_FALSE(items.empty()) << "the bundled store's first macro has items";
+  if (HWND mouse = ::FindWindowW(L"QuendarSimulatedMouse", nullptr))
+    ::SetWindowPos(mouse, nullptr, 0, 880, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ASSERT_TRUE(demo.Show());
+
+  demo.ClickMain(kMacroManagerX, kMacroManagerY);
+  HWND dialog = nullptr;
+  HWND macroList = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    dialog = ::FindWindowW(L"#32770", L"Macro Manager");
+    macroList = dialog ? ::GetDlgItem(dialog, mm::kMacroListId) : nullptr;
+    return macroList != nullptr && ::SendMessageW(macroList, LB_GETCOUNT, 0, 0) == LRESULT(names.size());
+  }));
+  const HWND sequence = ::GetDlgItem(dialog, mm::kSequenceListId);
+  ::SetForegroundWindow(dialog);
+  ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == dialog; }));
+  const auto centre = [](const ui::Rect& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; };
+
+  DoubleClickAt(dialog, centre(mm::kNewRect).x, centre(mm::kNewRect).y);
+  const POINT first = ListEntry(macroList, 0);
+  ClickAt(macroList, first.x, first.y);  // handled after both presses of the double click
+  ASSERT_TRUE(WaitFor([&] { return ::SendMessageW(macroList, LB_GETCURSEL, 0, 0) == 0; }));
+  EXPECT_EQ(::SendMessageW(macroList, LB_GETCOUNT, 0, 0), LRESULT(names.size() + 1)) << "one new macro";
+  ASSERT_TRUE(WaitFor([&] { return ::SendMessageW(sequence, LB_GETCOUNT, 0, 0) == LRESULT(items.size()); }));
+
+  DoubleClickAt(dialog, centre(mm::kRecordRect).x, centre(mm::kRecordRect).y);
+  Key('A', false);  // recorded only if the recording still runs after the double click
+  Key('A', true);
+  EXPECT_TRUE(WaitFor([&] { return ::SendMessageW(sequence, LB_GETCOUNT, 0, 0) >= 2; })) << "still recording";
+  EXPECT_EQ(macros::MacroStore(disk, store).LoadMacro(names.front()).items, items) << "nothing stored over the items";
+  ::PostMessageW(dialog, WM_CLOSE, 0, 0);  // leaves without the recording
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
+  EXPECT_EQ(macros::MacroStore(disk, store).LoadMacro(names.front()).items, items);
+  EXPECT_EQ(demo.Exit(), 0u);
+}
+
 }  // namespace
 }  // namespace quendar::test

@@ -79,6 +79,50 @@ TEST_F(DemoPanels, ClickedSettingsReachTheMouseTheFileAndTheHost) {
   EXPECT_EQ(demo.Exit(), 0u);
 }
 
+// Real double clicks count once on a section title and on a stage switch; the colour dialog opens after
+// the press that asked for it, so that press's window drag is over before the dialog's loop runs, and
+// the chosen colour reaches the stage.
+TEST_F(DemoPanels, DoubleClicksCountOnceAndTheColourDialogWaitsForItsPress) {
+  DemoProgram demo;
+  ASSERT_TRUE(demo.ready());
+  ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
+  HWND main = demo.mainWindow();
+  // The demo's mouse window opens over part of the main one: out of the way of real clicks.
+  if (HWND mouse = ::FindWindowW(L"QuendarSimulatedMouse", nullptr))
+    ::SetWindowPos(mouse, nullptr, 0, 880, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ASSERT_TRUE(demo.Show());
+  ::SetForegroundWindow(main);
+  RECT before{};
+  ::GetWindowRect(main, &before);
+
+  DoubleClickAt(main, kTitleX, kCpiTitleY);
+  DoubleClickAt(main, 781, 254);  // stage 2 switch
+  ClickAt(main, 744, 268);        // stage 1's colour box, after both double clicks are handled
+  HWND dialog = WaitForTopWindow(L"Color", demo.process().pid());
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_NE(::GetDlgItem(main, kColourBox1), nullptr) << "the double click left the CPI section open";
+  constexpr int kRedField = 706, kGreenField = 707, kBlueField = 708;  // the system dialog's fields
+  ::SendMessageW(::GetDlgItem(dialog, kRedField), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"18"));
+  ::SendMessageW(::GetDlgItem(dialog, kGreenField), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"52"));
+  ::SendMessageW(::GetDlgItem(dialog, kBlueField), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"86"));
+  ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
+
+  // A drag started once the button is up would follow the pointer and swallow the next click.
+  PointAt(main, 600, 480);
+  ClickAt(main, kTitleX, kCpiTitleY);
+  ASSERT_TRUE(WaitFor([&] { return ::GetDlgItem(main, kColourBox1) == nullptr; })) << "the click closed CPI";
+  RECT after{};
+  ::GetWindowRect(main, &after);
+  EXPECT_TRUE(::EqualRect(&before, &after)) << "the window stayed where it was";
+
+  demo.ClickMain(950, 620);  // "Save"
+  ASSERT_TRUE(demo.WaitForState(L"Last download: 31 exchanges"));
+  EXPECT_EQ(demo.StateByte(L"Stages", 1), 0x80 | 7) << "stage 2 switched off once";
+  EXPECT_NE(demo.MouseState().find(L"Colours 1: 12 34 56"), std::wstring::npos) << demo.MouseState();
+  EXPECT_EQ(demo.Exit(), 0u);
+}
+
 // Pictures of every panel open, for the gallery, in the language `code` (empty: English).
 void TakePictures(const std::wstring& code, const std::wstring& suffix) {
   DemoProgram demo({}, [&](const std::filesystem::path& folder) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,42 @@ TEST_F(PainterTest, PartialPaintTouchesOnlyItsAreaAndDecodesEachFileOnce) {
 
   images.ChangeFolder(SkinFolderForTests());
   EXPECT_EQ(images.bytesHeld(), 0u) << "another skin drops every image";
+}
+
+// A caption longer than its box keeps its beginning and ends inside the box (with an ellipsis); centred,
+// it would otherwise lose both ends.
+TEST_F(PainterTest, ATextTooLongForItsBoxKeepsItsBeginningAndStaysInside) {
+  constexpr ui::Rect kArea{0, 0, 300, 40};
+  constexpr ui::Rect kBox{20, 0, 120, 20};  // a dropdown box's width
+  const std::wstring caption = L"Combo Key-Left Shift+A+F5";
+  const auto inkColumns = [&](ui::Rect box, ui::TextAlign align) {
+    win32::Dib32 target({kArea.Width(), kArea.Height()});
+    win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    win32::ScopedSelectObject select(dc.get(), target.handle());
+    ui::DrawList list(kArea);
+    list.Fill(kArea, {0, 0, 0}).Text(caption, box, ui::FontRole::Label, {255, 255, 255}, align);
+    painter.Paint(dc.get(), list);
+    ::GdiFlush();
+    std::vector<bool> ink(static_cast<std::size_t>(kArea.Width()));
+    for (int y = 0; y < kArea.Height(); ++y)
+      for (int x = 0; x < kArea.Width(); ++x)
+        if ((target.pixels()[static_cast<std::size_t>(y * kArea.Width() + x)] & 0xFFFFFF) != 0) ink[x] = true;
+    return ink;
+  };
+  const std::vector<bool> fitted = inkColumns(kBox, ui::TextAlign::Center);
+  const std::vector<bool> whole = inkColumns({kBox.left, 0, kArea.right, 20}, ui::TextAlign::Left);
+  const auto first = [](const std::vector<bool>& ink) { return std::find(ink.begin(), ink.end(), true) - ink.begin(); };
+  const auto last = [](const std::vector<bool>& ink) {
+    return static_cast<long>(ink.rend() - std::find(ink.rbegin(), ink.rend(), true)) - 1;
+  };
+  ASSERT_GT(last(whole), kBox.right) << "the caption is wider than its box";
+  EXPECT_GE(first(fitted), kBox.left);
+  EXPECT_LT(last(fitted), kBox.right);
+  // The first letters look as they do in the whole caption, wherever the centring put them.
+  const long shift = first(fitted) - first(whole);
+  for (long x = first(whole); x < first(whole) + 30; ++x) {
+    EXPECT_EQ(fitted[static_cast<std::size_t>(x + shift)], whole[static_cast<std::size_t>(x)]) << "column " << x;
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "core/ui/assignment/button_function_lists.h"
 
+#include <utility>
+
 namespace quendar::ui::assignment {
 
 int ListId(PopupList list) { return kFunctionListId + static_cast<int>(list); }
@@ -76,16 +78,24 @@ void ButtonFunctionLists::Carry(const MenuEffects& effects, main::Effects& out) 
                                                             ? main::DropdownLook::Committed
                                                             : main::DropdownLook::Normal});
     } else if (const auto* run = std::get_if<RunDialog>(&effect)) {
-      // The list is closed and the menus are settled before the dialog's own message loop runs.
-      std::optional<DialogChoice> choice;
-      switch (run->dialog) {
-        case AssignmentDialog::SingleKey: choice = Widen(platform_.RunSingleKeyDialog(target_.language)); break;
-        case AssignmentDialog::ComboKey: choice = Widen(platform_.RunComboKeyDialog(target_.language)); break;
-        case AssignmentDialog::MacroKey: choice = Widen(platform_.RunMacroKeyDialog(target_.language)); break;
-      }
-      Carry(menus_.FinishDialog(run->button, choice, target_), out);
+      // The list is closed and the menus are settled; the dialog's own message loop runs only once the
+      // list's notice is fully handled.
+      owedDialog_ = *run;
+      out.push_back(main::RunOwedDialog{});
     }
   }
+}
+
+void ButtonFunctionLists::RunOwedDialog(main::Effects& out) {
+  if (!owedDialog_) return;
+  const RunDialog run = *std::exchange(owedDialog_, std::nullopt);
+  std::optional<DialogChoice> choice;
+  switch (run.dialog) {
+    case AssignmentDialog::SingleKey: choice = Widen(platform_.RunSingleKeyDialog(target_.language)); break;
+    case AssignmentDialog::ComboKey: choice = Widen(platform_.RunComboKeyDialog(target_.language)); break;
+    case AssignmentDialog::MacroKey: choice = Widen(platform_.RunMacroKeyDialog(target_.language)); break;
+  }
+  Carry(menus_.FinishDialog(run.button, choice, target_), out);
 }
 
 }  // namespace quendar::ui::assignment

@@ -1,6 +1,7 @@
 #pragma once
 // The Button Assignment panel's popup lists as the main window sees them: the menus' model carried out
-// through a small platform port (list boxes, the warning box, the three dialogs).
+// through a small platform port (list boxes, the warning box, the three dialogs). A commit that needs a
+// dialog answers RunOwedDialog; the dialog runs when the main view is asked to run it.
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,7 @@ class ButtonFunctionLists final : public main::FunctionLists {
   void Close(int button) override;
   void CloseAll() override;
   bool OnListNotice(int id, int code, main::Effects& out) override;
+  void RunOwedDialog(main::Effects& out) override;
 
   // The pointer moved onto `item` of `list`; `itemRect` is that entry inside the list.
   void OnListHover(PopupList list, int item, const Rect& itemRect);
@@ -59,6 +61,7 @@ class ButtonFunctionLists final : public main::FunctionLists {
   AssignmentTarget target_;
   AssignmentPlatform& platform_;
   AssignmentMenus menus_;
+  std::optional<RunDialog> owedDialog_;  // asked for by a commit, run after its notice
 };
 
 }  // namespace quendar::ui::assignment

@@ -274,6 +274,9 @@ Effects MacroManagerModel::DoubleClickMacro(std::size_t index) {
 }
 
 Effects MacroManagerModel::SelectSequenceItem(std::optional<std::size_t> index) {
+  // While a recording runs the list shows what is recorded: a click or a typed letter selects nothing
+  // (and never opens the delay editor, which would take the press meant for the stop button).
+  if (recording()) return Effects{.sequence = true};
   sequenceSelection_ = index;
   if (!index || *index >= state_.sequence.size()) {
     sequenceSelection_.reset();
@@ -413,6 +416,9 @@ void MacroManagerModel::SaveAfterChange(bool wasCut, Effects& effects) {
 
 KeyVerdict MacroManagerModel::FilterKey(KeyMessageKind kind, std::uint32_t virtualKey, bool editorOpen) const {
   if (virtualKey == kVirtualKeyLeftWindows || virtualKey == kVirtualKeyRightWindows) return KeyVerdict::Consume;
+  // Keys typed for a running recording are the recording's only (the hook has seen them already): none
+  // moves the list's selection or acts on the dialog.
+  if (recording()) return KeyVerdict::Consume;
   if (kind != KeyMessageKind::KeyDown) return KeyVerdict::Pass;
   if (virtualKey == kVirtualKeyEscape) return KeyVerdict::Consume;
   if (virtualKey != kVirtualKeyEnter) return KeyVerdict::Pass;

@@ -71,7 +71,11 @@ class Builder {
 };
 
 void DrawFrame(Builder& b, const MainViewState& state) {
-  b.Image(skin::kMainBackground.name, {0, 0});
+  if (b.content().backgroundMissing) {
+    b.list().Fill(region::kWindow, kMissingBackgroundFill);
+  } else {
+    b.Image(skin::kMainBackground.name, {0, 0});
+  }
   b.Image(skin::kLogo.name, skin::kLogo.at);
   b.Image(skin::kModelBadge.name, skin::kModelBadge.at);
   for (const HotButtonRegion& region : kHotButtons) {
@@ -109,7 +113,7 @@ void DrawAssignmentRows(Builder& b, const MainViewState& state, const LeftColumn
     b.list().Text(std::wstring(ButtonText(content.language, button)), DropdownLabel(row), FontRole::Label,
                   content.textColor, TextAlign::Left);
     if (static_cast<std::size_t>(button) <= content.captions.size())
-      b.Caption(content.captions[static_cast<std::size_t>(button - 1)], DropdownBox(row));
+      b.Caption(content.captions[static_cast<std::size_t>(button - 1)], DropdownCaptionBox(row));
   }
 }
 

@@ -19,7 +19,12 @@ struct MainContent {
   LanguageClass language = LanguageClass::English;
   Color textColor;
   std::span<const std::wstring> captions;  // buttons 1..12 at 0..11; missing ones show nothing
+  // The skin has no readable "/main.png": a plain backdrop stands in, so the buttons drawn over it stay
+  // readable and usable.
+  bool backgroundMissing = false;
 };
+
+inline constexpr Color kMissingBackgroundFill{48, 48, 48};
 
 using PanelFrames = std::array<std::optional<PanelFrame>, kPanelSlotCount>;
 

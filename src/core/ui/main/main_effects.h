@@ -74,8 +74,21 @@ struct TrackPointer {
   friend bool operator==(const TrackPointer&, const TrackPointer&) = default;
 };
 
+// Ask the user for a colour with the system's modal colour dialog once the event that asked is fully
+// handled (never from inside it); the answer comes back through MainView::ColourChosen with `target`.
+struct ChooseColour {
+  int target = 0;  // the panel's own id for what is being coloured
+  friend bool operator==(const ChooseColour&, const ChooseColour&) = default;
+};
+
+// A function list's commit needs a modal dialog (key capture, macro choice): once the event is fully
+// handled, MainView::RunOwedDialog runs it.
+struct RunOwedDialog {
+  friend bool operator==(const RunOwedDialog&, const RunOwedDialog&) = default;
+};
+
 using Effect = std::variant<Repaint, RunCommand, ToggleFunctionList, CloseRowLists, HighlightButton, ShowDropdown,
-                            PlaceThumb, TrackPointer>;
+                            PlaceThumb, TrackPointer, ChooseColour, RunOwedDialog>;
 using Effects = std::vector<Effect>;
 
 }  // namespace quendar::ui::main

@@ -148,6 +148,13 @@ Rect DropdownBox(int row) {
   return {kRowBoxLeft, top, kRowBoxRight, top + kRowHeight};
 }
 
+Rect DropdownCaptionBox(int row) {
+  constexpr int kArrowWidth = 18;  // the skin's separator and arrow at the box's right end
+  Rect box = DropdownBox(row);
+  box.right -= kArrowWidth;
+  return box;
+}
+
 Rect DropdownLabel(int row) {
   const int top = kRowTop + kRowPitch * row;
   return {kLeftX + 10, top, kRowBoxLeft - 2, top + kRowHeight};

@@ -99,6 +99,9 @@ RightColumnLayout LayOutRightColumn(const MainViewState& state, const PanelSizes
 // Button Assignment rows (0..6): the dropdown box, the label left of it, the popup list beside it.
 Rect DropdownBox(int row);
 Rect DropdownLabel(int row);
+// The part of a row's dropdown box left of its arrow: where the button's caption is centred (a caption
+// too long for it ends with an ellipsis before the arrow).
+Rect DropdownCaptionBox(int row);
 Rect FunctionListArea(int row);
 // Rows a view uses (Top 7, Side 5) and the button (1..12) of a row in a view; 0 for an unused row.
 int RowCount(MouseView view);

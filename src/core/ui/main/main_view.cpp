@@ -47,7 +47,8 @@ void MainView::Dispatch(Point p, Pass& pass) {
   }
   if (region::kHelp.Contains(p)) {
     state_.helpOpen = !state_.helpOpen;
-    return pass.Add(RunCommand{state_.helpOpen ? Command::OpenHelp : Command::CloseHelp});
+    if (state_.helpOpen) return OpenWindow(Command::OpenHelp, pass);
+    return pass.Add(RunCommand{Command::CloseHelp});
   }
   // Any other press closes the help dialog first.
   if (state_.helpOpen) {
@@ -59,14 +60,14 @@ void MainView::Dispatch(Point p, Pass& pass) {
   if (region::kConfig.Contains(p)) {
     if (state_.profileManagerOpen) return;
     state_.profileManagerOpen = true;
-    return pass.Add(RunCommand{Command::OpenProfileManager});
+    return OpenWindow(Command::OpenProfileManager, pass);
   }
   if (region::kTopView.Contains(p)) return SetView(MouseView::Top, pass);
   if (region::kSideView.Contains(p)) return SetView(MouseView::Side, pass);
 
   const LeftColumnLayout left = LayOutLeftColumn(state_, sizes_);
   if (left.title[1].Contains(p)) return ToggleLeft(LeftSection::Assignment, pass);
-  if (left.title[2].Contains(p)) return pass.Add(RunCommand{Command::RunMacroManager});
+  if (left.title[2].Contains(p)) return OpenWindow(Command::RunMacroManager, pass);
   if (left.title[3].Contains(p)) return ToggleLeft(LeftSection::Sensitivity, pass);
   if (left.title[4].Contains(p)) return ToggleLeft(LeftSection::LightButton, pass);
 
@@ -78,6 +79,12 @@ void MainView::Dispatch(Point p, Pass& pass) {
   if (inBox) return;
   Forward(DispatchStage::AfterRows, p, pass);
   pass.Add(RunCommand{Command::DragWindow});
+}
+
+void MainView::OpenWindow(Command command, Pass& pass) {
+  // No popup list stays on screen over a window a press opens.
+  if (lists_ != nullptr) lists_->CloseAll();
+  pass.Add(RunCommand{command});
 }
 
 bool MainView::PressRightTitle(Point p, Pass& pass) {
@@ -297,6 +304,25 @@ Effects MainView::Apply(const Effects& fromLists) {
   return Finish(pass);
 }
 
+Effects MainView::RunOwedDialog() {
+  Pass pass;
+  Effects out;
+  if (lists_ != nullptr) lists_->RunOwedDialog(out);
+  for (const Effect& e : out) Emit(e, pass);
+  return Finish(pass);
+}
+
+Effects MainView::ColourChosen(int target, Color colour) {
+  Pass pass;
+  Effects out;
+  for (std::size_t i = 0; i < kPanelSlotCount; ++i) {
+    Panel* panel = panels_.at(static_cast<PanelSlot>(i));
+    if (panel != nullptr && panel->OnColourChosen(target, colour, out)) break;
+  }
+  for (const Effect& e : out) Emit(e, pass);
+  return Finish(pass);
+}
+
 Effects MainView::ControlNotice(int id, int code) {
   Pass pass;
   Effects out;
@@ -322,6 +348,9 @@ void MainView::Emit(const Effect& effect, Pass& pass) {
       if (const int button = RowButton(view, close->row)) lists_->Close(button);
   } else if (const auto* highlight = std::get_if<HighlightButton>(&effect)) {
     SetHighlight(highlight->button, pass);
+  } else if (std::holds_alternative<ChooseColour>(effect)) {
+    if (lists_ != nullptr) lists_->CloseAll();  // the colour dialog is a window too
+    pass.Add(effect);
   } else if (const auto* show = std::get_if<ShowDropdown>(&effect)) {
     if (const std::optional<int> row = ButtonRow(state_.view, show->button)) {
       state_.rowLook[static_cast<std::size_t>(*row)] = show->look;

@@ -40,6 +40,10 @@ class MainView {
   Effects ShowView(MouseView view);
   // Effects a function list produced on its own (a commit from a list notice).
   Effects Apply(const Effects& fromLists);
+  // The dialog a RunOwedDialog effect announced, now that the event that asked is handled.
+  Effects RunOwedDialog();
+  // The colour dialog of a ChooseColour effect closed with OK.
+  Effects ColourChosen(int target, Color colour);
   // A child control's notification: the panels' controls, then the function lists'.
   Effects ControlNotice(int id, int code);
 
@@ -60,6 +64,8 @@ class MainView {
   bool PressRightTitle(Point point, Pass& pass);
   void PressRows(Point point, Pass& pass, bool& inBox);
   void Forward(DispatchStage stage, Point point, Pass& pass);
+  // Closes every popup list, then asks for the window `command` opens.
+  void OpenWindow(Command command, Pass& pass);
   void ToggleLeft(LeftSection section, Pass& pass);
   void ShowUpperPage(Pass& pass);
   void ShowLowerPage(Pass& pass);

@@ -5,8 +5,8 @@
 // The main view lays the sections out, draws each section's title and its panel background, and decides
 // which panels are on screen and where. A panel draws its own elements on that background, takes the
 // presses the dispatcher forwards to it, and answers with effects (usually a Repaint of what it changed).
-// What a panel needs of the platform beyond drawing (child controls, the colour dialog) goes through
-// `PanelPlatform`, which the Win32 shell implements and tests fake.
+// What a panel needs of the platform beyond drawing (child controls) goes through `PanelPlatform`, which
+// the Win32 shell implements and tests fake; the modal colour dialog is an effect (ChooseColour).
 #include <array>
 #include <cstddef>
 #include <memory>
@@ -72,6 +72,13 @@ class Panel {
   // follow by the repaint itself.
   virtual void OnRecordChanged() {}
 
+  // The colour dialog a ChooseColour effect of this panel asked for closed with OK. Returns false when
+  // `target` is not the panel's.
+  virtual bool OnColourChosen(int target, Color colour, Effects& out) {
+    (void)target, (void)colour, (void)out;
+    return false;
+  }
+
   // A notification from a child control this panel created (control id, notification code). Returns
   // false when the control is not the panel's.
   virtual bool OnControlNotice(int id, int code, Effects& out) {
@@ -114,8 +121,6 @@ class PanelPlatform {
   virtual std::wstring ChildText(int id) const = 0;
   virtual void SetChildText(int id, std::wstring_view text) = 0;
   virtual void EnableChild(int id, bool enabled) = 0;
-  // The system colour dialog, modal, no preset colour. Nullopt when cancelled.
-  virtual std::optional<Color> ChooseColour() = 0;
 };
 
 // The popup function lists of the Button Assignment panel (buttons 1..12). The main view asks which are
@@ -134,6 +139,8 @@ class FunctionLists {
     (void)id, (void)code, (void)out;
     return false;
   }
+  // Runs the modal dialog a RunOwedDialog effect announced, if it is still owed.
+  virtual void RunOwedDialog(Effects& out) { (void)out; }
 };
 
 }  // namespace quendar::ui::main

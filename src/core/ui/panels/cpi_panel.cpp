@@ -62,15 +62,20 @@ void CpiPanel::OnPress(main::DispatchStage stage, Point point, const main::Panel
       return;
     }
     if (StageColourRect(frame, i).Contains(point)) {
-      const std::optional<Color> colour = platform_.ChooseColour();
-      if (!colour) return;
-      record_.CpiStageColor(Index(i), 0) = colour->red;
-      record_.CpiStageColor(Index(i), 1) = colour->green;
-      record_.CpiStageColor(Index(i), 2) = colour->blue;
-      if (boxesAt_) ShowColourBox(*boxesAt_, i);
+      out.push_back(main::ChooseColour{kFirstColourBoxId + i});
       return;
     }
   }
+}
+
+bool CpiPanel::OnColourChosen(int target, Color colour, main::Effects&) {
+  const int stage = target - kFirstColourBoxId;
+  if (stage < 0 || stage >= kCpiStages) return false;
+  record_.CpiStageColor(Index(stage), 0) = colour.red;
+  record_.CpiStageColor(Index(stage), 1) = colour.green;
+  record_.CpiStageColor(Index(stage), 2) = colour.blue;
+  if (boxesAt_) ShowColourBox(*boxesAt_, stage);
+  return true;
 }
 
 void CpiPanel::OnPlaced(const std::optional<main::PanelFrame>& frame) {

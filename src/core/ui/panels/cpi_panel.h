@@ -25,6 +25,8 @@ class CpiPanel final : public main::Panel {
   void OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame, main::Effects& out) override;
   void OnPlaced(const std::optional<main::PanelFrame>& frame) override;
   void OnRecordChanged() override;
+  // The colour box of stage s is target kFirstColourBoxId + s.
+  bool OnColourChosen(int target, Color colour, main::Effects& out) override;
 
  private:
   void ShowColourBox(const main::PanelFrame& frame, int stage);

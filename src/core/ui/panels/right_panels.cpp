@@ -23,7 +23,7 @@ constexpr std::array<std::array<ScaleLabel, 5>, kLightingRows> kLightingScales{{
     {{{L"4S", 0}, {L"5S", 30}, {L"6S", 60}, {L"7S", 90}, {L"8S", 120}}},
     {{{L"3S", 0}, {L"6S", 30}, {L"9S", 60}, {L"12S", 90}, {L"15S", 120}}},
 }};
-constexpr int kScaleLabelWidth = 30;
+constexpr int kScaleLabelWidth = 34;  // "100%" in the panels' 13-pixel Arial
 
 constexpr TextSlot kEffectCaptions[kLightingRows] = {TextSlot::SingleColor, TextSlot::Pulsating,
                                                      TextSlot::MultiColor};
@@ -61,7 +61,8 @@ void LightingPanel::Draw(const main::PanelFrame& frame, DrawList& list) const {
   for (int row = 0; row < kLightingRows; ++row) {
     const int y = kRowPitch * row;
     list.Image(SwitchImage(record_.LightingEffect() == row + 1), LightingSelectorRect(frame, row).TopLeft());
-    list.Text(std::wstring(Text(frame.language, kEffectCaptions[row])), At(frame, 25, 15 + y, 90, 34 + y),
+    // The caption may use the room up to its slider.
+    list.Text(std::wstring(Text(frame.language, kEffectCaptions[row])), At(frame, 25, 15 + y, 98, 34 + y),
               FontRole::Label, frame.textColor, TextAlign::Left);
     const Rect slider = LightingSliderRect(frame, row);
     list.Image(LightingSliderImage(record_.LightingSlider(Index(row))), slider.TopLeft());

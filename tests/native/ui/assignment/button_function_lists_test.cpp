@@ -89,10 +89,15 @@ TEST(ButtonFunctionLists, MacroDialogAnswerAndTheWarningBox) {
   f.platform.expectMacroDialog = true;
   f.platform.macroAnswer = MacroChoice{0, L"combo", 2};
   f.Pick(PopupList::Function, 12);
+  EXPECT_EQ(f.out.back(), main::Effect{main::RunOwedDialog{}}) << "never a dialog inside the list's notice";
+  EXPECT_EQ(f.record.FunctionType(3), 13);
+  f.lists.RunOwedDialog(f.out);
   EXPECT_EQ(f.out.back(), main::Effect{(main::ShowDropdown{4, main::DropdownLook::Committed})});
   EXPECT_EQ(f.record.FunctionType(3), 12);
   EXPECT_EQ(f.record.MacroRepeatMode(3), 2);
   EXPECT_EQ(f.captions[3], L"Macro Key-combo");
+  f.platform.expectMacroDialog = false;
+  f.lists.RunOwedDialog(f.out);  // owed once
 
   f.platform.expectWarning = true;
   f.lists.Toggle(1, {262, 154, 365, 384}, f.out);

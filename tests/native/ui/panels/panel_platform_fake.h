@@ -1,9 +1,8 @@
 #pragma once
-// The platform side of the panels in memory: child controls by id and a scripted colour dialog. Anything
-// the test did not script fails the test.
+// The platform side of the panels in memory: child controls by id. A call on a control that does not
+// exist fails the test.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <map>
 #include <optional>
 #include <string>
@@ -16,7 +15,6 @@ class PanelPlatformFake final : public main::PanelPlatform {
  public:
   // Writing a child's text notifies `echoTo` as the platform's edit control does (set it to the panel).
   main::Panel* echoTo = nullptr;
-  std::deque<std::optional<Color>> colourAnswers;
   mutable std::map<int, main::ChildControl> children;  // ChildText is const on the interface
   mutable int reads = 0;
 
@@ -39,15 +37,6 @@ class PanelPlatformFake final : public main::PanelPlatform {
   }
   void EnableChild(int id, bool enabled) override {
     Child(id).enabled = enabled;
-  }
-  std::optional<Color> ChooseColour() override {
-    if (colourAnswers.empty()) {
-      ADD_FAILURE() << "colour dialog not expected";
-      return std::nullopt;
-    }
-    std::optional<Color> answer = colourAnswers.front();
-    colourAnswers.pop_front();
-    return answer;
   }
 
  private:

@@ -2,6 +2,8 @@
 // on screen, and their child controls follow the sections and the record.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/ui/main/main_view.h"
 #include "core/ui/panels/cpi_panel.h"
 #include "core/ui/panels/scroll_speed_panel.h"
@@ -42,10 +44,13 @@ TEST_F(PanelsInMainView, CpiStagesOnlyWhileTheSectionIsOpenAndOnTheUpperPage) {
   EXPECT_TRUE(Repaints(slid, {735, 235, 765, 245}));
   view.Press({742, 250});
   EXPECT_EQ(record.CpiStageEnabled(0), 1);
-  platform.colourAnswers = {std::nullopt, Color{1, 2, 3}};
-  view.Press({744, 268});  // the colour box lets the press through to the window; Cancel
+  // The colour box lets the press through to the window; the dialog opens only after the press is done
+  // (a Cancel never reports back), and the press still ends as a window drag like any other.
+  const main::Effects asked = view.Press({744, 268});
+  ASSERT_EQ(std::ranges::count(asked, main::Effect{main::ChooseColour{kFirstColourBoxId}}), 1);
+  EXPECT_EQ(asked.back(), main::Effect{main::RunCommand{main::Command::DragWindow}});
   EXPECT_EQ(platform.children[kFirstColourBoxId].colour, (Color{}));
-  view.Press({744, 268});  // OK
+  view.ColourChosen(kFirstColourBoxId, {1, 2, 3});
   EXPECT_EQ(record.CpiStageColor(0, 2), 3);
   EXPECT_EQ(platform.children[kFirstColourBoxId].colour, (Color{1, 2, 3}));
 

@@ -89,9 +89,9 @@ TEST(SettingsPanels, ElementsAreDrawnAtTheirPlaces) {
 
   const DrawList lighting = p.Draw(PanelSlot::Lighting, kLighting);
   EXPECT_TRUE(HasImage(lighting, "/Enable.png", {744, 155}));
-  EXPECT_TRUE(HasText(lighting, L"Multi-color ", {759, 150, 824, 169}));
-  EXPECT_TRUE(HasText(lighting, L"100%", {949, 110, 979, 125}));
-  EXPECT_TRUE(HasText(lighting, L"15S", {954, 168, 984, 183}));
+  EXPECT_TRUE(HasText(lighting, L"Multi-color ", {759, 150, 832, 169}));
+  EXPECT_TRUE(HasText(lighting, L"100%", {949, 110, 983, 125}));
+  EXPECT_TRUE(HasText(lighting, L"15S", {954, 168, 988, 183}));
 
   EXPECT_TRUE(HasImage(p.Draw(PanelSlot::ReportRate, kReportRate), "/USBReportRate/500HZ.png", {791, 107}));
   const DrawList speed = p.Draw(PanelSlot::MouseSpeed, kMouseSpeed);

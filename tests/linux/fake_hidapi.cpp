@@ -1,0 +1,199 @@
+#include "fake_hidapi.h"
+
+#include <gtest/gtest.h>
+#include <hidapi/hidapi.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <vector>
+
+#include "core/ini/text_encoding.h"
+
+namespace quendar::linux_hid::testing {
+namespace {
+
+// hidapi's C interface has no context argument: the installed machine is found here.
+std::atomic<FakeHidapiMachine*> installed{nullptr};
+
+FakeHidapiMachine& Machine(const char* call) {
+  FakeHidapiMachine* machine = installed.load();
+  if (!machine) {
+    ADD_FAILURE() << call << " called with no fake machine installed";
+    std::abort();
+  }
+  return *machine;
+}
+
+// A manual-reset event whose wait also ends at a deadline: hid_read_timeout waits on it for the event
+// read it starts.
+class TimedSignal final : public device::ReaderSignal {
+ public:
+  void Set() override {
+    {
+      std::lock_guard lock(mutex_);
+      set_ = true;
+    }
+    changed_.notify_all();
+  }
+  void Reset() override {
+    std::lock_guard lock(mutex_);
+    set_ = false;
+  }
+  void Wait() override {
+    std::unique_lock lock(mutex_);
+    changed_.wait_until(lock, deadline_, [this] { return set_; });
+  }
+  void SetDeadline(std::chrono::steady_clock::time_point deadline) {
+    std::lock_guard lock(mutex_);
+    deadline_ = deadline;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool set_ = false;
+  std::chrono::steady_clock::time_point deadline_;
+};
+
+constexpr auto kCallDeadline = std::chrono::seconds(1);
+
+}  // namespace
+
+FakeHidapiMachine::FakeHidapiMachine(std::shared_ptr<sim::SimulatedMouse> mouse, int openError)
+    : mouse_(std::move(mouse)), openError_(openError) {
+  FakeHidapiMachine* expected = nullptr;
+  if (!installed.compare_exchange_strong(expected, this)) ADD_FAILURE() << "a fake hidapi machine is already installed";
+}
+
+FakeHidapiMachine::~FakeHidapiMachine() { installed.store(nullptr); }
+
+}  // namespace quendar::linux_hid::testing
+
+using quendar::linux_hid::testing::Machine;
+
+struct hid_device_ {
+  std::unique_ptr<quendar::device::HidChannel> command;
+  std::unique_ptr<quendar::device::EventChannel> event;
+  quendar::linux_hid::testing::TimedSignal readDone;
+};
+
+extern "C" {
+
+int hid_init(void) { return 0; }
+int hid_exit(void) { return 0; }
+
+hid_device_info* hid_enumerate(unsigned short vendor_id, unsigned short product_id) {
+  hid_device_info* first = nullptr;
+  hid_device_info** next = &first;
+  for (const quendar::sim::SimInterface& item : Machine("hid_enumerate").Mouse().PresentInterfaces()) {
+    if ((vendor_id && item.attributes.vendorId != vendor_id) || (product_id && item.attributes.productId != product_id)) {
+      continue;
+    }
+    auto* info = new hid_device_info{};
+    info->path = strdup(quendar::ini::ToUtf8(item.path).c_str());
+    info->vendor_id = item.attributes.vendorId;
+    info->product_id = item.attributes.productId;
+    info->release_number = item.attributes.versionNumber;
+    info->usage_page = item.caps.usagePage;
+    info->usage = item.caps.usage;
+    *next = info;
+    next = &info->next;
+  }
+  return first;
+}
+
+void hid_free_enumeration(hid_device_info* devs) {
+  while (devs) {
+    hid_device_info* next = devs->next;
+    std::free(devs->path);
+    delete devs;
+    devs = next;
+  }
+}
+
+hid_device* hid_open_path(const char* path) {
+  auto& machine = Machine("hid_open_path");
+  if (machine.OpenError() != 0) {
+    errno = machine.OpenError();
+    return nullptr;
+  }
+  const std::wstring wide = quendar::ini::FromUtf8(path);
+  for (const quendar::sim::SimInterface& item : machine.Mouse().PresentInterfaces()) {
+    if (item.path != wide) continue;
+    auto device = std::make_unique<hid_device_>();
+    if (item.role == quendar::sim::InterfaceRole::Command) {
+      auto channel = machine.Mouse().OpenCommandChannel(wide);
+      if (channel) device->command = std::move(*channel);
+    } else if (item.role == quendar::sim::InterfaceRole::Event) {
+      auto channel = machine.Mouse().OpenEventChannel(wide);
+      if (channel) device->event = std::move(*channel);
+    } else {
+      ADD_FAILURE() << "hid_open_path on a node that is neither the command nor the event node: " << path;
+    }
+    if (!device->command && !device->event) {
+      errno = ENODEV;
+      return nullptr;
+    }
+    return device.release();
+  }
+  errno = ENOENT;
+  return nullptr;
+}
+
+void hid_close(hid_device* dev) { delete dev; }
+
+int hid_send_feature_report(hid_device* dev, const unsigned char* data, size_t length) {
+  if (!dev->command) return ADD_FAILURE() << "feature report on the event node", -1;
+  const auto result =
+      dev->command->SetFeature({data, length}, std::chrono::steady_clock::now() + quendar::linux_hid::testing::kCallDeadline);
+  if (!result.ok) return errno = EIO, -1;
+  return static_cast<int>(result.bytes);
+}
+
+int hid_get_feature_report(hid_device* dev, unsigned char* data, size_t length) {
+  if (!dev->command) return ADD_FAILURE() << "feature report on the event node", -1;
+  const auto result =
+      dev->command->GetFeature({data, length}, std::chrono::steady_clock::now() + quendar::linux_hid::testing::kCallDeadline);
+  if (!result.ok) return errno = EIO, -1;
+  return static_cast<int>(result.bytes);
+}
+
+int hid_write(hid_device* dev, const unsigned char* data, size_t length) {
+  if (!dev->command) return ADD_FAILURE() << "output report on the event node", -1;
+  const auto result =
+      dev->command->WriteReport({data, length}, std::chrono::steady_clock::now() + quendar::linux_hid::testing::kCallDeadline);
+  if (!result.ok) return errno = EIO, -1;
+  return static_cast<int>(result.bytes);
+}
+
+int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int milliseconds) {
+  const auto wait = std::chrono::milliseconds(milliseconds);
+  if (dev->command) {
+    // The command collection has no report IDs: hidraw hands its input reports over without one.
+    std::vector<std::uint8_t> report(length + 1, 0);
+    const auto result = dev->command->ReadReport(report, std::chrono::steady_clock::now() + wait);
+    if (!result.ok) return result.error == quendar::device::kTimeoutError ? 0 : (errno = EIO, -1);
+    const std::size_t bytes = result.bytes == 0 ? 0 : result.bytes - 1;
+    std::copy_n(report.begin() + 1, bytes, data);
+    return static_cast<int>(bytes);
+  }
+  if (!dev->event->StartRead(length)) return errno = EIO, -1;
+  dev->readDone.Reset();
+  dev->readDone.SetDeadline(std::chrono::steady_clock::now() + wait);
+  std::optional<quendar::device::EventReport> report = dev->event->WaitForRead(dev->readDone);
+  if (!report) {
+    // Out of time: the read is cancelled and ends with no data, as hidapi's does.
+    dev->event->CancelPendingRead();
+    report = dev->event->WaitForRead(dev->readDone);
+  }
+  if (!report) return ADD_FAILURE() << "a cancelled event read did not end", -1;
+  std::copy_n(report->bytes.begin(), std::min(report->length, length), data);
+  return static_cast<int>(std::min(report->length, length));
+}
+
+}  // extern "C"
