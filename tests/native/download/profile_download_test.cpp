@@ -232,7 +232,9 @@ TEST_F(DownloadTest, DownloadFailureNamesTheExchangeAndStopsThere) {
     EXPECT_EQ(result.exchanges, c.exchange);
     EXPECT_EQ(SentOpcodes().size(), static_cast<std::size_t>(c.exchange));
     EXPECT_TRUE(stored);
-    if (c.exchange == 2) EXPECT_EQ(mouse_->State().sensorSettings, before.sensorSettings) << "zeros written back";
+    if (c.exchange == 2) {
+      EXPECT_EQ(mouse_->State().sensorSettings, before.sensorSettings) << "zeros written back";
+    }
   }
   mouse_->InjectFault(sim::Fault::RejectedPacket, 1, 16);
   EXPECT_EQ(Describe(*DownloadProfile(SampleRecord(), *commands_, {}).failure),
