@@ -120,7 +120,7 @@ files::WriteResult MacroStore::SaveCurrentMacro(const MacroEditorState& state) {
 
   auto document = ini::IniDocument::Load(files_, file_);
   // Clear the section's keys but keep the section where it is.
-  for (const auto& key : document.KeyNames(*name)) document.RemoveKey(*name, key);
+  document.ClearKeys(*name);
   bool ok = document.Set(*name, kKeyRecordDelays, state.recordDelays ? L"1" : L"0");
   ok = document.Set(*name, kKeyUseLoopCount, state.useLoopCount ? L"1" : L"0") && ok;
   ok = document.Set(*name, kKeyLoopTimes, state.loopCountText) && ok;
