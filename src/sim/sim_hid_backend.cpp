@@ -4,9 +4,9 @@
 
 namespace quendar::sim {
 
-std::unique_ptr<device::ReaderSignal> SimHidBackend::CreateReaderSignal() {
-  if (readerSignalFails_) return nullptr;
-  return std::make_unique<device::PortableReaderSignal>();
+device::DeviceResult<std::unique_ptr<device::ReaderSignal>> SimHidBackend::CreateReaderSignal() {
+  if (readerSignalFails_) return device::DeviceFailure{device::DeviceCall::CreateReaderSignal, {}, kOutOfHandles};
+  return std::unique_ptr<device::ReaderSignal>(std::make_unique<device::PortableReaderSignal>());
 }
 
 }  // namespace quendar::sim

@@ -14,15 +14,19 @@ class SimHidBackend final : public device::HidBackend {
   explicit SimHidBackend(std::shared_ptr<SimulatedMouse> mouse, bool readerSignalFails = false)
       : mouse_(std::move(mouse)), readerSignalFails_(readerSignalFails) {}
 
-  std::unique_ptr<device::HidInterfaceList> ListInterfaces() override { return mouse_->ListInterfaces(); }
-  std::unique_ptr<device::HidProbe> OpenProbe(const std::wstring& path) override { return mouse_->OpenProbe(path); }
-  std::unique_ptr<device::HidChannel> OpenCommandChannel(const std::wstring& path) override {
+  device::DeviceResult<std::unique_ptr<device::HidInterfaceList>> ListInterfaces() override {
+    return mouse_->ListInterfaces();
+  }
+  device::DeviceResult<std::unique_ptr<device::HidProbe>> OpenProbe(const std::wstring& path) override {
+    return mouse_->OpenProbe(path);
+  }
+  device::DeviceResult<std::unique_ptr<device::HidChannel>> OpenCommandChannel(const std::wstring& path) override {
     return mouse_->OpenCommandChannel(path);
   }
-  std::unique_ptr<device::EventChannel> OpenEventChannel(const std::wstring& path) override {
+  device::DeviceResult<std::unique_ptr<device::EventChannel>> OpenEventChannel(const std::wstring& path) override {
     return mouse_->OpenEventChannel(path);
   }
-  std::unique_ptr<device::ReaderSignal> CreateReaderSignal() override;
+  device::DeviceResult<std::unique_ptr<device::ReaderSignal>> CreateReaderSignal() override;
   device::Pacer& GetPacer() override { return mouse_->WirePacer(); }
 
   SimulatedMouse& Mouse() { return *mouse_; }

@@ -32,21 +32,18 @@ struct SimulatedMouse::EventEndpoint {
   unsigned generation = 0;
   std::deque<std::vector<std::uint8_t>> queued;
   ReadState state = ReadState::Idle;
-  std::span<std::uint8_t> buffer;
-  device::ReaderSignal* completion = nullptr;
-  std::size_t bytes = 0;
+  std::size_t length = 0;  // of the read in progress
+  device::EventReport report;
+  device::ReaderSignal* wake = nullptr;  // the signal the reader waits on meanwhile, if it waits
 };
 
 class SimulatedMouse::InterfaceList final : public device::HidInterfaceList {
  public:
   InterfaceList(std::shared_ptr<SimulatedMouse> mouse, std::vector<SimInterface> snapshot)
       : mouse_(std::move(mouse)), handle_(mouse_->openHandles_), snapshot_(std::move(snapshot)) {}
-  device::EnumStatus Interface(std::uint32_t index) override {
-    return index < snapshot_.size() ? device::EnumStatus::Ok : device::EnumStatus::NoMoreItems;
-  }
-  std::optional<std::wstring> DetailPath(std::uint32_t index) override {
-    if (index >= snapshot_.size()) return std::nullopt;
-    return snapshot_[index].path;
+  device::DeviceResult<std::optional<std::wstring>> PathAt(std::uint32_t index) override {
+    if (index >= snapshot_.size()) return std::optional<std::wstring>();
+    return std::optional<std::wstring>(snapshot_[index].path);
   }
 
  private:
@@ -59,11 +56,15 @@ class SimulatedMouse::Probe final : public device::HidProbe {
  public:
   Probe(std::shared_ptr<SimulatedMouse> mouse, SimInterface item)
       : mouse_(std::move(mouse)), handle_(mouse_->openHandles_), item_(std::move(item)) {}
-  std::optional<device::HidAttributes> Attributes() override { return item_.attributes; }
-  device::CapsQuery Capabilities() override {
-    if (item_.faults.noPreparsedData) return {device::CapsStatus::NoPreparsedData, {}};
-    if (item_.faults.invalidPreparsedData) return {device::CapsStatus::InvalidPreparsedData, {}};
-    return {device::CapsStatus::Ok, item_.caps};
+  device::DeviceResult<device::HidAttributes> Attributes() override { return item_.attributes; }
+  device::DeviceResult<device::HidCaps> Capabilities() override {
+    if (item_.faults.noPreparsedData) {
+      return device::DeviceFailure{device::DeviceCall::ReadPreparsedData, item_.path, kGeneralFailure};
+    }
+    if (item_.faults.invalidPreparsedData) {
+      return device::DeviceFailure{device::DeviceCall::ReadCapabilities, item_.path, device::kInvalidPreparsedData};
+    }
+    return item_.caps;
   }
 
  private:
@@ -79,7 +80,7 @@ class SimulatedMouse::CommandChannel final : public device::HidChannel {
 
   device::IoResult SetFeature(std::span<const std::uint8_t> report, device::Deadline) override {
     std::lock_guard lock(mouse_->mutex_);
-    if (!mouse_->Live(generation_)) return Dead(WireKind::FeatureOut, report);
+    if (retired_ || !mouse_->Live(generation_)) return Dead(WireKind::FeatureOut, report);
     const bool rejected =
         report.size() <= device::CommandPacket::kSize || mouse_->ConsumeFault(Fault::RejectedPacket);
     mouse_->Record(WireKind::FeatureOut, report, !rejected);
@@ -96,8 +97,15 @@ class SimulatedMouse::CommandChannel final : public device::HidChannel {
   device::IoResult GetFeature(std::span<std::uint8_t> report, device::Deadline deadline) override {
     std::unique_lock lock(mouse_->mutex_);
     std::fill(report.begin(), report.end(), 0);
-    if (!mouse_->Live(generation_)) return Dead(WireKind::FeatureIn, report);
+    if (retired_ || !mouse_->Live(generation_)) return Dead(WireKind::FeatureIn, report);
     std::optional<device::CommandPacket> reply = mouse_->firmware_.TakeReply();
+    if (reply && mouse_->ConsumeFault(Fault::IgnoredCancel)) {
+      // Neither the reply nor the cancel comes: the platform's channel gives up after the grace.
+      mouse_->unplugged_.wait_until(lock, deadline + device::kCancelGrace, [] { return false; });
+      mouse_->Record(WireKind::FeatureIn, report, false);
+      retired_ = true;
+      return device::IoResult::Failed(device::kInterfaceRetiredError);
+    }
     if (reply && mouse_->ConsumeFault(Fault::StalledReply)) {
       // The reply never comes: the platform waits out the deadline, unless the mouse leaves first.
       mouse_->unplugged_.wait_until(lock, deadline, [&] { return !mouse_->Live(generation_); });
@@ -118,7 +126,7 @@ class SimulatedMouse::CommandChannel final : public device::HidChannel {
   device::IoResult ReadReport(std::span<std::uint8_t> report, device::Deadline) override {
     std::lock_guard lock(mouse_->mutex_);
     std::fill(report.begin(), report.end(), 0);
-    if (!mouse_->Live(generation_)) return Dead(WireKind::ReportIn, report);
+    if (retired_ || !mouse_->Live(generation_)) return Dead(WireKind::ReportIn, report);
     // A real mouse with nothing to send leaves the read blocked until its deadline; this one fails it
     // at once with the same answer.
     const std::optional<Chunk> chunk = mouse_->firmware_.TakeChunk();
@@ -138,7 +146,7 @@ class SimulatedMouse::CommandChannel final : public device::HidChannel {
 
   device::IoResult WriteReport(std::span<const std::uint8_t> report, device::Deadline) override {
     std::lock_guard lock(mouse_->mutex_);
-    if (!mouse_->Live(generation_) || report.empty()) return Dead(WireKind::ReportOut, report);
+    if (retired_ || !mouse_->Live(generation_) || report.empty()) return Dead(WireKind::ReportOut, report);
     mouse_->Record(WireKind::ReportOut, report, true);
     Chunk chunk{};
     std::memcpy(chunk.data(), report.data() + 1, std::min(chunk.size(), report.size() - 1));
@@ -150,18 +158,19 @@ class SimulatedMouse::CommandChannel final : public device::HidChannel {
   // A call on a channel of a mouse that has gone (or a report it cannot carry). Caller holds the lock.
   device::IoResult Dead(WireKind kind, std::span<const std::uint8_t> report) {
     mouse_->Record(kind, report, false);
-    return device::IoResult::Failed(kDeviceNotConnected);
+    return device::IoResult::Failed(retired_ ? device::kInterfaceRetiredError : kDeviceNotConnected);
   }
 
   std::shared_ptr<SimulatedMouse> mouse_;
   HandleCount handle_;
   unsigned generation_;
+  bool retired_ = false;  // guarded by the mouse's lock
 };
 
 class SimulatedMouse::EventReader final : public device::EventChannel {
  public:
-  EventReader(std::shared_ptr<SimulatedMouse> mouse, std::shared_ptr<EventEndpoint> endpoint)
-      : mouse_(std::move(mouse)), handle_(mouse_->openHandles_), endpoint_(std::move(endpoint)) {}
+  EventReader(std::shared_ptr<SimulatedMouse> mouse, std::shared_ptr<EventEndpoint> endpoint, std::wstring path)
+      : mouse_(std::move(mouse)), handle_(mouse_->openHandles_), endpoint_(std::move(endpoint)), path_(std::move(path)) {}
 
   ~EventReader() override {
     std::lock_guard lock(mouse_->mutex_);
@@ -170,22 +179,31 @@ class SimulatedMouse::EventReader final : public device::EventChannel {
     std::erase(mouse_->eventEndpoints_, endpoint_);
   }
 
-  bool StartRead(std::span<std::uint8_t> buffer, device::ReaderSignal& completion) override {
+  device::DeviceStatus StartRead(std::size_t length) override {
     std::lock_guard lock(mouse_->mutex_);
-    if (!mouse_->Live(endpoint_->generation) || endpoint_->state != EventEndpoint::ReadState::Idle) return false;
+    if (!mouse_->Live(endpoint_->generation)) {
+      return device::DeviceFailure{device::DeviceCall::StartRead, path_, kDeviceNotConnected};
+    }
+    if (endpoint_->state != EventEndpoint::ReadState::Idle) return {};  // the last read is still there
     endpoint_->state = EventEndpoint::ReadState::Pending;
-    endpoint_->buffer = buffer;
-    endpoint_->completion = &completion;
+    endpoint_->length = std::min(length, endpoint_->report.bytes.size());
     if (!endpoint_->queued.empty()) mouse_->DeliverEventReport(*endpoint_);
-    return true;
+    return {};
   }
 
-  std::size_t FinishRead() override {
+  std::optional<device::EventReport> WaitForRead(device::ReaderSignal& wake) override {
     std::unique_lock lock(mouse_->mutex_);
-    if (endpoint_->state == EventEndpoint::ReadState::Idle) return 0;
-    mouse_->readEnded_.wait(lock, [this] { return endpoint_->state == EventEndpoint::ReadState::Ended; });
+    if (endpoint_->state == EventEndpoint::ReadState::Pending) {
+      // A completion from now on sets `wake`; one before was seen under the lock.
+      endpoint_->wake = &wake;
+      lock.unlock();
+      wake.Wait();
+      lock.lock();
+      endpoint_->wake = nullptr;
+    }
+    if (endpoint_->state != EventEndpoint::ReadState::Ended) return std::nullopt;
     endpoint_->state = EventEndpoint::ReadState::Idle;
-    return std::exchange(endpoint_->bytes, 0);
+    return std::exchange(endpoint_->report, device::EventReport{});
   }
 
   void CancelPendingRead() override {
@@ -197,6 +215,7 @@ class SimulatedMouse::EventReader final : public device::EventChannel {
   std::shared_ptr<SimulatedMouse> mouse_;
   HandleCount handle_;
   std::shared_ptr<EventEndpoint> endpoint_;
+  std::wstring path_;
 };
 
 void SimulatedMouse::RecordingPacer::Pause(std::chrono::microseconds duration) {
@@ -300,17 +319,15 @@ void SimulatedMouse::InjectFault(Fault fault, unsigned times, unsigned after) {
 
 void SimulatedMouse::CompleteRead(EventEndpoint& endpoint, std::size_t bytes) {
   endpoint.state = EventEndpoint::ReadState::Ended;
-  endpoint.bytes = bytes;
-  endpoint.buffer = {};
-  endpoint.completion->Set();
-  readEnded_.notify_all();
+  endpoint.report.length = bytes;
+  if (endpoint.wake != nullptr) endpoint.wake->Set();
 }
 
 void SimulatedMouse::DeliverEventReport(EventEndpoint& endpoint) {
   const std::vector<std::uint8_t> report = std::move(endpoint.queued.front());
   endpoint.queued.pop_front();
-  const std::size_t bytes = std::min(report.size(), endpoint.buffer.size());
-  std::copy_n(report.begin(), bytes, endpoint.buffer.begin());
+  const std::size_t bytes = std::min(report.size(), endpoint.length);
+  std::copy_n(report.begin(), bytes, endpoint.report.bytes.begin());
   Record(WireKind::EventIn, report, true);
   CompleteRead(endpoint, bytes);
 }
@@ -415,28 +432,32 @@ std::unique_ptr<device::HidInterfaceList> SimulatedMouse::ListInterfaces() {
   return std::make_unique<InterfaceList>(shared_from_this(), PresentInterfaces());
 }
 
-std::unique_ptr<device::HidProbe> SimulatedMouse::OpenProbe(const std::wstring& path) {
+device::DeviceResult<std::unique_ptr<device::HidProbe>> SimulatedMouse::OpenProbe(const std::wstring& path) {
   std::lock_guard lock(mutex_);
   const SimInterface* item = FindPresent(path);
-  if (item == nullptr || item->faults.probeOpenFails) return nullptr;
+  if (item == nullptr || item->faults.probeOpenFails) {
+    return device::DeviceFailure{device::DeviceCall::OpenProbe, path, kFileNotFound};
+  }
   return std::make_unique<Probe>(shared_from_this(), *item);
 }
 
-std::unique_ptr<device::HidChannel> SimulatedMouse::OpenCommandChannel(const std::wstring& path) {
+device::DeviceResult<std::unique_ptr<device::HidChannel>> SimulatedMouse::OpenCommandChannel(const std::wstring& path) {
   std::lock_guard lock(mutex_);
   const SimInterface* item = FindPresent(path);
-  if (item == nullptr || item->faults.openFails) return nullptr;
+  if (item == nullptr) return device::DeviceFailure{device::DeviceCall::OpenCommandInterface, path, kFileNotFound};
+  if (item->faults.openFails) return device::DeviceFailure{device::DeviceCall::OpenCommandInterface, path, kAccessDenied};
   return std::make_unique<CommandChannel>(shared_from_this(), generation_);
 }
 
-std::unique_ptr<device::EventChannel> SimulatedMouse::OpenEventChannel(const std::wstring& path) {
+device::DeviceResult<std::unique_ptr<device::EventChannel>> SimulatedMouse::OpenEventChannel(const std::wstring& path) {
   std::lock_guard lock(mutex_);
   const SimInterface* item = FindPresent(path);
-  if (item == nullptr || item->faults.openFails) return nullptr;
+  if (item == nullptr) return device::DeviceFailure{device::DeviceCall::OpenEventInterface, path, kFileNotFound};
+  if (item->faults.openFails) return device::DeviceFailure{device::DeviceCall::OpenEventInterface, path, kAccessDenied};
   auto endpoint = std::make_shared<EventEndpoint>();
   endpoint->generation = generation_;
   eventEndpoints_.push_back(endpoint);
-  return std::make_unique<EventReader>(shared_from_this(), endpoint);
+  return std::make_unique<EventReader>(shared_from_this(), endpoint, path);
 }
 
 }  // namespace quendar::sim

@@ -32,12 +32,16 @@ enum class Fault {
   StalledEventRead,      // at the next unplug, pending event reads never complete on their own
   StalledReply,          // the mouse takes a read packet but never answers: the fetch waits out its deadline
   RejectedPacket,        // the platform fails a packet's feature report (the device stalled the pipe)
+  IgnoredCancel,         // a reply fetch goes unanswered and so does its cancel: the channel retires
 };
-inline constexpr std::size_t kFaultKinds = 6;
+inline constexpr std::size_t kFaultKinds = 7;
 
 // The platform's error codes the simulated machine answers with (the values Windows gives them).
 inline constexpr std::uint32_t kGeneralFailure = 31;
 inline constexpr std::uint32_t kDeviceNotConnected = 1167;
+inline constexpr std::uint32_t kFileNotFound = 2;     // a probe of an interface that left
+inline constexpr std::uint32_t kAccessDenied = 5;     // an open refused (another program holds the interface)
+inline constexpr std::uint32_t kOutOfHandles = 1450;  // the reader's event refused
 
 struct SimOptions {
   std::vector<SimInterface> listing = DefaultListing();
@@ -92,9 +96,9 @@ class SimulatedMouse : public std::enable_shared_from_this<SimulatedMouse> {
 
   // Entry points of the simulated platform (SimHidBackend).
   std::unique_ptr<device::HidInterfaceList> ListInterfaces();
-  std::unique_ptr<device::HidProbe> OpenProbe(const std::wstring& path);
-  std::unique_ptr<device::HidChannel> OpenCommandChannel(const std::wstring& path);
-  std::unique_ptr<device::EventChannel> OpenEventChannel(const std::wstring& path);
+  device::DeviceResult<std::unique_ptr<device::HidProbe>> OpenProbe(const std::wstring& path);
+  device::DeviceResult<std::unique_ptr<device::HidChannel>> OpenCommandChannel(const std::wstring& path);
+  device::DeviceResult<std::unique_ptr<device::EventChannel>> OpenEventChannel(const std::wstring& path);
 
  private:
   class RecordingPacer final : public device::Pacer {
@@ -126,7 +130,6 @@ class SimulatedMouse : public std::enable_shared_from_this<SimulatedMouse> {
   void RaiseNotices(std::uint32_t eventCode);
 
   mutable std::mutex mutex_;
-  std::condition_variable readEnded_;
   std::condition_variable unplugged_;  // wakes command calls that wait on a silent mouse
   std::vector<SimInterface> listing_;
   FirmwareProtocol firmware_;

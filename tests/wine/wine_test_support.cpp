@@ -109,20 +109,21 @@ HWND ProgramProcess::WaitForWindow(const wchar_t* className, std::chrono::millis
   return found;
 }
 
-HWND FindMessageBox(const ProgramProcess& program, const std::wstring& text) {
+HWND FindMessageBox(const ProgramProcess& program, const std::wstring& text, bool whole) {
   HWND box = program.FindWindowOfClass(L"#32770");
   if (box == nullptr) return nullptr;
   struct Search {
     const std::wstring& text;
+    bool whole;
     bool found = false;
-  } search{text};
+  } search{text, whole};
   ::EnumChildWindows(
       box,
       [](HWND child, LPARAM param) {
         auto* s = reinterpret_cast<Search*>(param);
         wchar_t shown[512] = {};
         ::GetWindowTextW(child, shown, 512);
-        s->found = s->found || s->text == shown;
+        s->found = s->found || (s->whole ? s->text == shown : std::wstring_view(shown).find(s->text) != std::wstring_view::npos);
         return s->found ? FALSE : TRUE;
       },
       reinterpret_cast<LPARAM>(&search));

@@ -59,6 +59,6 @@ class ProgramProcess {
 };
 
 // A message box of the process showing `text`, or null.
-HWND FindMessageBox(const ProgramProcess& program, const std::wstring& text);
+HWND FindMessageBox(const ProgramProcess& program, const std::wstring& text, bool whole = true);
 
 }  // namespace quendar::test

@@ -35,8 +35,8 @@ ConnectedMouse ConnectMouse(bool simulated, std::string& error) {
     if (!result.backend) return result;
   }
   auto link = std::make_unique<device::DeviceLink>(*result.backend);
-  if (!link->DiscoverDevice()) {
-    error = "no mouse: no HID interface 04D9:A165 with the command collection was found";
+  if (const device::DeviceStatus found = link->DiscoverDevice(); !found) {
+    error = "no mouse: " + device::Describe(found.failure());
     return result;
   }
   result.link = std::move(link);

@@ -1,10 +1,18 @@
 #include "core/device/device_change.h"
 
+#include "core/text/case_fold.h"
+#include "core/text/hex.h"
+
 namespace quendar::device {
 
 bool PathNamesTheMouse(std::wstring_view path) {
-  return path.find(L"Vid_04d9&Pid_a165") != std::wstring_view::npos ||
-         path.find(L"VID_04D9&PID_A165") != std::wstring_view::npos;
+  // The platform spells these paths in whatever case its driver stack chose.
+  const auto id = [](std::uint16_t value) {
+    const std::uint8_t bytes[] = {static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)};
+    return text::WideHexBytes(bytes, L"");
+  };
+  const std::wstring mouse = L"VID_" + id(kMouseVendorId) + L"&PID_" + id(kMouseProductId);
+  return text::FindIgnoringCase(path, mouse) != std::wstring_view::npos;
 }
 
 namespace {

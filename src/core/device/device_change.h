@@ -20,7 +20,7 @@ struct DeviceChangeNotice {
   std::wstring path;  // the device-interface path; empty for other device types
 };
 
-// True for the two spellings the mouse's paths carry; the test is case-sensitive on purpose.
+// True when the path carries the mouse's vendor and product part ("VID_04D9&PID_A165"), in any case.
 bool PathNamesTheMouse(std::wstring_view path);
 
 // Always true. `notice` may be null (events without a header).

@@ -29,19 +29,19 @@ DeviceLink::DeviceLink(HidBackend& backend) : backend_(backend), readerEvent_(ba
 
 DeviceLink::~DeviceLink() { MarkAbsent(); }
 
-DeviceLink::InterfaceVerdict DeviceLink::ClassifyInterface(const std::wstring& path, HidCaps& caps) {
+DeviceResult<DeviceLink::InterfaceVerdict> DeviceLink::ClassifyInterface(const std::wstring& path, HidCaps& caps) {
   // Another program may hold a device exclusively, or it may leave during the walk: what cannot be
   // asked is not the mouse, and the search goes on.
-  std::unique_ptr<HidProbe> probe = backend_.OpenProbe(path);
+  DeviceResult<std::unique_ptr<HidProbe>> probe = backend_.OpenProbe(path);
   if (!probe) return InterfaceVerdict::NotTheMouse;
-  const std::optional<HidAttributes> attributes = probe->Attributes();
+  const DeviceResult<HidAttributes> attributes = (*probe)->Attributes();
   if (!attributes || attributes->vendorId != kMouseVendorId || attributes->productId != kMouseProductId) {
     return InterfaceVerdict::NotTheMouse;
   }
-  const CapsQuery query = probe->Capabilities();
-  probe.reset();
-  if (query.status != CapsStatus::Ok) return InterfaceVerdict::Abort;
-  caps = query.caps;
+  const DeviceResult<HidCaps> read = (*probe)->Capabilities();
+  probe->reset();
+  if (!read) return read.failure();
+  caps = *read;
   if (IsEventInterface(caps)) {
     return FitsEventBuffer(caps) ? InterfaceVerdict::Event : InterfaceVerdict::NotTheMouse;
   }
@@ -51,44 +51,74 @@ DeviceLink::InterfaceVerdict DeviceLink::ClassifyInterface(const std::wstring& p
   return InterfaceVerdict::NotTheMouse;
 }
 
-bool DeviceLink::OpenEventInterface(const std::wstring& path, const HidCaps& caps) {
-  std::unique_ptr<EventChannel> channel = backend_.OpenEventChannel(path);
-  if (!channel) return false;
+DeviceStatus DeviceLink::OpenEventInterface(const std::wstring& path, const HidCaps& caps) {
+  DeviceResult<std::unique_ptr<EventChannel>> channel = backend_.OpenEventChannel(path);
+  if (!channel) return channel.failure();
   eventReportByteLength_.store(caps.inputReportByteLength);
-  ReplaceEventChannel(std::move(channel));
-  if (readerEvent_) readerEvent_->Set();
-  return true;
+  ReplaceEventChannel(std::move(*channel));
+  if (readerEvent_) (*readerEvent_)->Set();
+  return {};
 }
 
-bool DeviceLink::DiscoverDevice() {
-  std::unique_ptr<HidInterfaceList> list = backend_.ListInterfaces();
-  if (!list) return false;
+DeviceStatus DeviceLink::DiscoverDevice() {
+  DeviceResult<std::unique_ptr<HidInterfaceList>> list = backend_.ListInterfaces();
+  if (!list) return list.failure();
   for (std::uint32_t index = 0;; ++index) {
-    const EnumStatus status = list->Interface(index);
-    if (status != EnumStatus::Ok) return false;
-    const std::optional<std::wstring> path = list->DetailPath(index);
-    if (!path) return false;
+    const DeviceResult<std::optional<std::wstring>> path = (*list)->PathAt(index);
+    if (!path) return path.failure();
+    if (!path->has_value()) return DeviceFailure{DeviceCall::FindMouse, {}, 0};
 
     HidCaps caps;
-    switch (ClassifyInterface(*path, caps)) {
-      case InterfaceVerdict::Abort:
-        return false;
+    const DeviceResult<InterfaceVerdict> verdict = ClassifyInterface(**path, caps);
+    if (!verdict) return verdict.failure();
+    switch (*verdict) {
       case InterfaceVerdict::NotTheMouse:
         break;
       case InterfaceVerdict::Event:
-        if (!OpenEventInterface(*path, caps)) return false;
+        if (DeviceStatus opened = OpenEventInterface(**path, caps); !opened) return opened;
         break;
       case InterfaceVerdict::Command: {
-        std::unique_ptr<HidChannel> channel = backend_.OpenCommandChannel(*path);
-        if (!channel) return false;
-        commandChannel_ = std::move(channel);
+        DeviceResult<std::unique_ptr<HidChannel>> channel = backend_.OpenCommandChannel(**path);
+        if (!channel) return channel.failure();
+        commandChannel_ = std::move(*channel);
         commandLengths_ = ReportLengths{caps.featureReportByteLength, caps.inputReportByteLength,
                                         caps.outputReportByteLength};
         devicePresent_.store(true);
-        return true;
+        return {};
       }
     }
   }
+}
+
+CommandEndpoint DeviceLink::Command() {
+  return CommandEndpoint{commandChannel_ ? &commandWatch_ : nullptr, commandLengths_, &backend_.GetPacer()};
+}
+
+template <class Call>
+IoResult DeviceLink::RetirementWatch::Watch(Call call) {
+  HidChannel* channel = link_.commandChannel_.get();
+  // An endpoint kept past MarkAbsent finds the interface closed, as a retired one.
+  if (channel == nullptr) return IoResult::Failed(kInterfaceRetiredError);
+  const IoResult result = call(*channel);
+  if (!result.ok && result.error == kInterfaceRetiredError && link_.devicePresent_.exchange(false)) {
+    // The channel itself stays until the next discovery or MarkAbsent: this is one of its calls. The
+    // reader gives up its read once it sees the mouse gone.
+    link_.CancelPendingEventRead();
+  }
+  return result;
+}
+
+IoResult DeviceLink::RetirementWatch::SetFeature(std::span<const std::uint8_t> report, Deadline deadline) {
+  return Watch([&](HidChannel& channel) { return channel.SetFeature(report, deadline); });
+}
+IoResult DeviceLink::RetirementWatch::GetFeature(std::span<std::uint8_t> report, Deadline deadline) {
+  return Watch([&](HidChannel& channel) { return channel.GetFeature(report, deadline); });
+}
+IoResult DeviceLink::RetirementWatch::ReadReport(std::span<std::uint8_t> report, Deadline deadline) {
+  return Watch([&](HidChannel& channel) { return channel.ReadReport(report, deadline); });
+}
+IoResult DeviceLink::RetirementWatch::WriteReport(std::span<const std::uint8_t> report, Deadline deadline) {
+  return Watch([&](HidChannel& channel) { return channel.WriteReport(report, deadline); });
 }
 
 void DeviceLink::ReplaceEventChannel(std::shared_ptr<EventChannel> channel) {

@@ -29,11 +29,12 @@ class DeviceLink {
   DeviceLink& operator=(const DeviceLink&) = delete;
 
   // Walks the present HID interfaces in the platform's order, opens the mouse's event interface when
-  // it comes before the command interface, and stops at the command interface. True only when the
-  // command interface was found and opened. An interface that cannot even be probed is skipped; any
-  // other failure of the platform ends the search. A handle that a run replaces is closed once the reader no
+  // it comes before the command interface, and stops at the command interface. Succeeds only when the
+  // command interface was found and opened; otherwise names the call that failed (FindMouse when the
+  // walk ended without the mouse). An interface that cannot even be probed is skipped; any other
+  // failure of the platform ends the search. A handle that a run replaces is closed once the reader no
   // longer waits on it.
-  bool DiscoverDevice();
+  DeviceStatus DiscoverDevice();
 
   // The mouse is gone: DevicePresent drops to 0 and both channels are closed (the reader's pending
   // read is cancelled first). Also what the program does on exit.
@@ -43,8 +44,9 @@ class DeviceLink {
   void CancelPendingEventRead();
 
   bool DevicePresent() const { return devicePresent_.load(); }
-  // What SendCommand and TransferBlock need; a closed command interface gives a null channel.
-  CommandEndpoint Command() { return CommandEndpoint{commandChannel_.get(), commandLengths_, &backend_.GetPacer()}; }
+  // What SendCommand and TransferBlock need; a closed command interface gives a null channel. A call
+  // that retires the interface (its cancel went unanswered) makes the mouse count as gone at once.
+  CommandEndpoint Command();
   ReportLengths CommandLengths() const { return commandLengths_; }
   bool CommandChannelOpen() const { return commandChannel_ != nullptr; }
   Pacer& GetPacer() { return backend_.GetPacer(); }
@@ -53,8 +55,8 @@ class DeviceLink {
   std::uint16_t EventReportByteLength() const { return eventReportByteLength_.load(); }
   std::shared_ptr<EventChannel> EventReader() const;
   // False when the platform could not create the reader's event: no reader may be started then.
-  bool HasReaderEvent() const { return readerEvent_ != nullptr; }
-  ReaderSignal& ReaderEvent() { return *readerEvent_; }
+  bool HasReaderEvent() const { return readerEvent_.ok(); }
+  ReaderSignal& ReaderEvent() { return **readerEvent_; }
 
   // The reader's gate: held until the mouse is first found; later releases change nothing.
   void ReleaseReader();
@@ -67,16 +69,33 @@ class DeviceLink {
   void SetSensorType(std::uint8_t type) { sensorType_.store(type); }
 
  private:
-  enum class InterfaceVerdict { NotTheMouse, Event, Command, Abort };
-  InterfaceVerdict ClassifyInterface(const std::wstring& path, HidCaps& caps);
-  bool OpenEventInterface(const std::wstring& path, const HidCaps& caps);
+  enum class InterfaceVerdict { NotTheMouse, Event, Command };
+  DeviceResult<InterfaceVerdict> ClassifyInterface(const std::wstring& path, HidCaps& caps);
+  DeviceStatus OpenEventInterface(const std::wstring& path, const HidCaps& caps);
   void ReplaceEventChannel(std::shared_ptr<EventChannel> channel);
 
+  // The command channel as the transport sees it: every call goes through to the backend's channel,
+  // and one that answers kInterfaceRetiredError takes the mouse out of the link.
+  class RetirementWatch final : public HidChannel {
+   public:
+    explicit RetirementWatch(DeviceLink& link) : link_(link) {}
+    IoResult SetFeature(std::span<const std::uint8_t> report, Deadline deadline) override;
+    IoResult GetFeature(std::span<std::uint8_t> report, Deadline deadline) override;
+    IoResult ReadReport(std::span<std::uint8_t> report, Deadline deadline) override;
+    IoResult WriteReport(std::span<const std::uint8_t> report, Deadline deadline) override;
+
+   private:
+    template <class Call>
+    IoResult Watch(Call call);
+    DeviceLink& link_;
+  };
+
   HidBackend& backend_;
-  std::unique_ptr<ReaderSignal> readerEvent_;
+  DeviceResult<std::unique_ptr<ReaderSignal>> readerEvent_;
 
   std::atomic<bool> devicePresent_{false};
   std::unique_ptr<HidChannel> commandChannel_;  // dialog thread only
+  RetirementWatch commandWatch_{*this};
   ReportLengths commandLengths_;                // dialog thread only
 
   mutable std::mutex eventMutex_;  // guards eventChannel_ (the pointer, not the reads through it)

@@ -1,13 +1,15 @@
 #pragma once
 // The platform's HID stack as discovery and the event reader see it. The interfaces mirror the
-// platform's own walk (list, interface by index, detail path, probe open, attributes, capabilities,
-// opens for commands and for overlapped event reads) so the discovery logic is the same everywhere.
+// platform's own walk (list, path by index, probe open, attributes, capabilities, opens for commands
+// and for overlapped event reads) so the discovery logic is the same everywhere. Every call that can
+// fail answers a DeviceResult naming the call, the interface and the platform's error.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
 
+#include "core/device/device_result.h"
 #include "core/device/hid_channel.h"
 #include "core/device/pacer.h"
 
@@ -27,42 +29,28 @@ struct HidCaps {
   std::uint16_t featureReportByteLength = 0;
 };
 
-enum class CapsStatus {
-  Ok,
-  NoPreparsedData,       // HidD_GetPreparsedData failed
-  InvalidPreparsedData,  // HidP_GetCaps answered 0xC0110001
-};
-
-struct CapsQuery {
-  CapsStatus status = CapsStatus::NoPreparsedData;
-  HidCaps caps;
-};
-
-enum class EnumStatus {
-  Ok,
-  NoMoreItems,  // error 259: the list has ended
-  Failed,       // any other failure of the request
-};
+// The status the platform's capability query answers for a report descriptor it cannot parse.
+inline constexpr std::uint32_t kInvalidPreparsedData = 0xC0110001;
 
 // One snapshot of the present HID interfaces. Destroying it releases the list.
 class HidInterfaceList {
  public:
   virtual ~HidInterfaceList() = default;
-  virtual EnumStatus Interface(std::uint32_t index) = 0;
-  // The device path of the interface last returned Ok; nullopt when the detail cannot be fetched.
-  virtual std::optional<std::wstring> DetailPath(std::uint32_t index) = 0;
+  // The device path of the interface at `index`, in the platform's order; nullopt once the list has ended.
+  virtual DeviceResult<std::optional<std::wstring>> PathAt(std::uint32_t index) = 0;
 };
 
 // An interface opened with no access rights, only to ask what it is. Destroying it closes it.
 class HidProbe {
  public:
   virtual ~HidProbe() = default;
-  virtual std::optional<HidAttributes> Attributes() = 0;
-  // Gets the preparsed data, releases it and answers the capabilities read from it.
-  virtual CapsQuery Capabilities() = 0;
+  virtual DeviceResult<HidAttributes> Attributes() = 0;
+  // Reads the report descriptor, releases it and answers the capabilities read from it.
+  virtual DeviceResult<HidCaps> Capabilities() = 0;
 };
 
-// A manual-reset event, set by the completion of an event read and by discovery to wake the reader.
+// A manual-reset event that wakes the event reader: set by discovery when it opens or replaces the
+// event interface, and by whoever stops the reader.
 class ReaderSignal {
  public:
   virtual ~ReaderSignal() = default;
@@ -71,32 +59,38 @@ class ReaderSignal {
   virtual void Wait() = 0;  // no time-out
 };
 
-// The event interface opened for overlapped reading. One read may be pending at a time.
+// One event report as a completed read delivered it.
+struct EventReport {
+  std::array<std::uint8_t, kDataBufferSize> bytes{};
+  std::size_t length = 0;  // 0 for a read that ended without data (cancelled, or the device left)
+};
+
+// The event interface opened for overlapped reading. At most one read is pending at a time; the
+// channel owns its buffer and keeps it until the platform has let go of the read, whoever gave up on
+// the read and whenever the channel is destroyed.
 class EventChannel {
  public:
   virtual ~EventChannel() = default;
-  // Starts reading one report into `buffer` (which must outlive the read). The read's completion
-  // sets `completion` (the backend's own ReaderSignal). Returns false when the read cannot start.
-  virtual bool StartRead(std::span<std::uint8_t> buffer, ReaderSignal& completion) = 0;
-  // Waits until the pending read has ended; answers the bytes it transferred (0 on error or cancel).
-  virtual std::size_t FinishRead() = 0;
-  // Ends a pending read early (it completes with 0 bytes and sets its completion signal). Safe from
-  // any thread, and when no read is pending.
+  // The reader's thread. Starts reading one report of `length` bytes (at most kDataBufferSize);
+  // does nothing when a read is still pending.
+  virtual DeviceStatus StartRead(std::size_t length) = 0;
+  // The reader's thread. Waits until the pending read has ended or `wake` is set, whichever comes
+  // first: the report of a read that ended, nullopt while the read is still pending (or none was started).
+  virtual std::optional<EventReport> WaitForRead(ReaderSignal& wake) = 0;
+  // Any thread, also when no read is pending: ends a pending read early (it ends with no data).
   virtual void CancelPendingRead() = 0;
 };
 
 class HidBackend {
  public:
   virtual ~HidBackend() = default;
-  // nullptr when the list cannot be had.
-  virtual std::unique_ptr<HidInterfaceList> ListInterfaces() = 0;
-  virtual std::unique_ptr<HidProbe> OpenProbe(const std::wstring& path) = 0;
-  // Read + write, synchronous. nullptr on failure.
-  virtual std::unique_ptr<HidChannel> OpenCommandChannel(const std::wstring& path) = 0;
-  // Read only, overlapped. nullptr on failure.
-  virtual std::unique_ptr<EventChannel> OpenEventChannel(const std::wstring& path) = 0;
-  // nullptr when the platform cannot create the event.
-  virtual std::unique_ptr<ReaderSignal> CreateReaderSignal() = 0;
+  virtual DeviceResult<std::unique_ptr<HidInterfaceList>> ListInterfaces() = 0;
+  virtual DeviceResult<std::unique_ptr<HidProbe>> OpenProbe(const std::wstring& path) = 0;
+  // Read + write; every call bounded by its deadline.
+  virtual DeviceResult<std::unique_ptr<HidChannel>> OpenCommandChannel(const std::wstring& path) = 0;
+  // Read only, overlapped.
+  virtual DeviceResult<std::unique_ptr<EventChannel>> OpenEventChannel(const std::wstring& path) = 0;
+  virtual DeviceResult<std::unique_ptr<ReaderSignal>> CreateReaderSignal() = 0;
   // The pauses of the command set and the transport.
   virtual Pacer& GetPacer() = 0;
 };

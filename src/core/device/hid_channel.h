@@ -29,6 +29,16 @@ using Deadline = std::chrono::steady_clock::time_point;
 // is a failed call like any other.
 inline constexpr std::uint32_t kTimeoutError = 1460;
 
+// How long a channel waits for a call it cancelled at the deadline to end. A driver that ignores the
+// cancel would otherwise hold the caller for as long as it likes.
+inline constexpr std::chrono::milliseconds kCancelGrace{100};
+
+// The error of a call whose cancel did not end it within kCancelGrace, and of every later call on the
+// same channel: the channel has retired its handle (the platform keeps the call's buffer until it lets
+// go) and the mouse counts as gone until it is discovered again. (The value Windows gives "the device
+// is not ready for use".)
+inline constexpr std::uint32_t kInterfaceRetiredError = 4319;
+
 // Outcome of one platform call on the command interface.
 struct IoResult {
   bool ok = false;
@@ -39,8 +49,8 @@ struct IoResult {
   static IoResult Failed(std::uint32_t error) { return {false, 0, error}; }
 };
 
-// Every call returns by its deadline: one the device leaves unanswered is cancelled and fails with
-// kTimeoutError, so a wedged device never holds the caller longer than that.
+// Every call returns by its deadline plus kCancelGrace: one the device leaves unanswered is cancelled
+// and fails with kTimeoutError, or with kInterfaceRetiredError when even the cancel goes unanswered.
 class HidChannel {
  public:
   virtual ~HidChannel() = default;

@@ -1,8 +1,7 @@
 #include "core/device/input_report_thread.h"
 
-#include <array>
 #include <cstdint>
-#include <span>
+#include <optional>
 
 #include "core/protocol/mouse_protocol.h"
 
@@ -39,28 +38,28 @@ void InputReportThread::Run() {
 }
 
 bool InputReportThread::ReadOneReport(EventChannel& channel) {
-  std::array<std::uint8_t, kDataBufferSize> report{};
   // The length is re-read on every pass (a later discovery may be the first to open the event
-  // interface); discovery never records more than the buffer holds.
+  // interface); discovery never records more than the channel's buffer holds.
   const std::size_t length = link_.EventReportByteLength();
-  ReaderSignal& readerEvent = link_.ReaderEvent();
-  // A read that cannot start leaves nothing to wait for but the next discovery.
-  if (length == 0 || !channel.StartRead(std::span(report.data(), length), readerEvent)) return false;
+  // A read that cannot start leaves nothing to wait for but the next discovery. A read still pending
+  // from the last pass (the wait was woken before it ended) goes on as it is.
+  if (length == 0 || !channel.StartRead(length)) return false;
   // A discovery that replaced the channel just before the read started could not cancel it: the
   // read would hold the old handle open until the mouse happened to report.
-  // Likewise a stop that came just before: starting a read may reset the signal it had set.
   const bool replaced = link_.EventReader().get() != &channel;
-  if (!replaced && !stopping_.load()) readerEvent.Wait();
+  std::optional<EventReport> report;
+  if (!replaced && !stopping_.load()) report = channel.WaitForRead(link_.ReaderEvent());
   if (replaced || stopping_.load() || !link_.DevicePresent()) {
-    // Never leave a read pending into this pass's buffer.
+    // The channel keeps its buffer until the platform lets go of the read; the reader need not wait.
     channel.CancelPendingRead();
-    channel.FinishRead();
     return true;
   }
-  if (channel.FinishRead() == 0) return true;
+  // Woken before the read ended: the next pass waits on the same read.
+  if (!report || report->length == 0) return true;
   reportsRead_.fetch_add(1);
-  if (report[0] == protocol::kCpiReportId && report[1] == protocol::kCpiStageSwitched) {
-    host_.OnStageSwitched(report[protocol::kCpiReportStageByte]);
+  const auto& bytes = report->bytes;
+  if (bytes[0] == protocol::kCpiReportId && bytes[1] == protocol::kCpiStageSwitched) {
+    host_.OnStageSwitched(bytes[protocol::kCpiReportStageByte]);
   }
   return true;
 }

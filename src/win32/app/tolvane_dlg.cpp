@@ -179,7 +179,7 @@ void CTolvaneDlg::BecomeToolWindow() {
 
 // --- Start-up steps ---------------------------------------------------------------------------
 
-bool CTolvaneDlg::DiscoverDevice() { return link_->DiscoverDevice(); }
+bool CTolvaneDlg::DiscoverDevice() { return link_->DiscoverDevice().ok(); }
 
 void CTolvaneDlg::ConnectSequence() { session_->ConnectSequence(); }
 

@@ -1,14 +1,13 @@
 #include "win32/device/win32_hid_backend.h"
 
 #include <setupapi.h>
-extern "C" {
-#include <hidsdi.h>
-}
 
+#include <algorithm>
 #include <vector>
 
 #include "core/device/read_cancel_latch.h"
 #include "win32/device/hid_interface_class.h"
+#include "win32/device/overlapped_call.h"
 #include "win32/device/overlapped_command_channel.h"
 #include "win32/device/win32_reader_signal.h"
 #include "win32/framework/unique_handle.h"
@@ -28,105 +27,120 @@ struct DeviceInfoListTraits {
 };
 using UniqueDeviceInfoList = UniqueHandle<DeviceInfoListTraits>;
 
+device::DeviceFailure Failure(device::DeviceCall call, const std::wstring& path, DWORD error = ::GetLastError()) {
+  return device::DeviceFailure{call, path, static_cast<std::uint32_t>(error)};
+}
+
 class SetupApiInterfaceList final : public device::HidInterfaceList {
  public:
   explicit SetupApiInterfaceList(UniqueDeviceInfoList list) : list_(std::move(list)) {}
 
-  device::EnumStatus Interface(std::uint32_t index) override {
-    data_ = SP_DEVICE_INTERFACE_DATA{};
-    data_.cbSize = sizeof data_;
-    if (::SetupDiEnumDeviceInterfaces(list_.get(), nullptr, &kHidInterfaceClass, index, &data_)) {
-      return device::EnumStatus::Ok;
+  device::DeviceResult<std::optional<std::wstring>> PathAt(std::uint32_t index) override {
+    SP_DEVICE_INTERFACE_DATA data{};
+    data.cbSize = sizeof data;
+    if (!::SetupDiEnumDeviceInterfaces(list_.get(), nullptr, &kHidInterfaceClass, index, &data)) {
+      const DWORD error = ::GetLastError();
+      if (error == ERROR_NO_MORE_ITEMS) return std::optional<std::wstring>();
+      return Failure(device::DeviceCall::ReadInterfacePath, {}, error);
     }
-    return ::GetLastError() == ERROR_NO_MORE_ITEMS ? device::EnumStatus::NoMoreItems : device::EnumStatus::Failed;
-  }
-
-  std::optional<std::wstring> DetailPath(std::uint32_t) override {
     DWORD required = 0;
-    ::SetupDiGetDeviceInterfaceDetailW(list_.get(), &data_, nullptr, 0, &required, nullptr);
-    if (required < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) return std::nullopt;
+    ::SetupDiGetDeviceInterfaceDetailW(list_.get(), &data, nullptr, 0, &required, nullptr);
+    if (required < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) return Failure(device::DeviceCall::ReadInterfacePath, {});
     std::vector<std::byte> buffer(required);
     auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(buffer.data());
     detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
-    if (!::SetupDiGetDeviceInterfaceDetailW(list_.get(), &data_, detail, required, nullptr, nullptr)) {
-      return std::nullopt;
+    if (!::SetupDiGetDeviceInterfaceDetailW(list_.get(), &data, detail, required, nullptr, nullptr)) {
+      return Failure(device::DeviceCall::ReadInterfacePath, {});
     }
     // The path ends at its terminator or at the end of what the platform filled in, whichever first.
     const std::size_t capacity = (required - offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_W, DevicePath)) / sizeof(wchar_t);
-    return std::wstring(detail->DevicePath, ::wcsnlen(detail->DevicePath, capacity));
+    return std::optional<std::wstring>(std::wstring(detail->DevicePath, ::wcsnlen(detail->DevicePath, capacity)));
   }
 
  private:
   UniqueDeviceInfoList list_;
-  SP_DEVICE_INTERFACE_DATA data_{};
 };
 
 class FileProbe final : public device::HidProbe {
  public:
-  explicit FileProbe(UniqueFileHandle file) : file_(std::move(file)) {}
+  FileProbe(UniqueFileHandle file, std::wstring path, const HidFunctions& hid)
+      : file_(std::move(file)), path_(std::move(path)), hid_(hid) {}
 
-  std::optional<device::HidAttributes> Attributes() override {
+  device::DeviceResult<device::HidAttributes> Attributes() override {
     HIDD_ATTRIBUTES attributes{};
     attributes.Size = sizeof attributes;
-    if (!::HidD_GetAttributes(file_.get(), &attributes)) return std::nullopt;
+    if (!hid_.getAttributes(file_.get(), &attributes)) return Failure(device::DeviceCall::ReadAttributes, path_);
     return device::HidAttributes{attributes.VendorID, attributes.ProductID, attributes.VersionNumber};
   }
 
-  device::CapsQuery Capabilities() override {
+  device::DeviceResult<device::HidCaps> Capabilities() override {
     PHIDP_PREPARSED_DATA preparsed = nullptr;
-    if (!::HidD_GetPreparsedData(file_.get(), &preparsed)) return {device::CapsStatus::NoPreparsedData, {}};
+    if (!hid_.getPreparsedData(file_.get(), &preparsed)) return Failure(device::DeviceCall::ReadPreparsedData, path_);
     HIDP_CAPS caps{};
-    const NTSTATUS status = ::HidP_GetCaps(preparsed, &caps);
-    ::HidD_FreePreparsedData(preparsed);
-    // 0xC0110001 (invalid preparsed data) and any other failure status alike.
-    if (status != kHidpStatusSuccess) return {device::CapsStatus::InvalidPreparsedData, {}};
-    return {device::CapsStatus::Ok,
-            {caps.Usage, caps.UsagePage, caps.InputReportByteLength, caps.OutputReportByteLength,
-             caps.FeatureReportByteLength}};
+    const NTSTATUS status = hid_.getCaps(preparsed, &caps);
+    hid_.freePreparsedData(preparsed);
+    if (status != kHidpStatusSuccess) {
+      return Failure(device::DeviceCall::ReadCapabilities, path_, static_cast<DWORD>(status));
+    }
+    return device::HidCaps{caps.Usage, caps.UsagePage, caps.InputReportByteLength, caps.OutputReportByteLength,
+                           caps.FeatureReportByteLength};
   }
 
  private:
   UniqueFileHandle file_;
+  std::wstring path_;
+  const HidFunctions& hid_;
 };
 
+// One read at a time into the channel's own OverlappedCall, which completes on its own event: the
+// reader's wake signal is only ever set by other threads, so a wake never passes for a completion.
 class OverlappedEventChannel final : public device::EventChannel {
  public:
-  explicit OverlappedEventChannel(UniqueFileHandle file) : file_(std::move(file)) {}
+  OverlappedEventChannel(UniqueFileHandle file, std::wstring path) : file_(std::move(file)), path_(std::move(path)) {}
 
   ~OverlappedEventChannel() override {
-    // The read's buffer and OVERLAPPED must outlive it: end it before the handle closes.
-    if (pending_) {
-      ::CancelIoEx(file_.get(), &overlapped_);
-      DWORD transferred = 0;
-      ::GetOverlappedResult(file_.get(), &overlapped_, &transferred, TRUE);
-    }
+    // The handle closes after this; the read, if the platform still holds it, keeps its buffer until it ends.
+    if (read_ && read_->inFlight) ::CancelIoEx(file_.get(), &read_->overlapped);
+    ReleaseWhenEnded(std::move(read_));
   }
 
   // The reader's thread.
-  bool StartRead(std::span<std::uint8_t> buffer, device::ReaderSignal& completion) override {
-    overlapped_ = OVERLAPPED{};
-    // The backend creates every ReaderSignal, so this is the kernel event the read can complete on.
-    overlapped_.hEvent = static_cast<Win32ReaderSignal&>(completion).handle();
+  device::DeviceStatus StartRead(std::size_t length) override {
+    if (read_ && read_->inFlight) return {};
+    if (!read_) read_ = OverlappedCall::Create();
+    if (!read_) return Failure(device::DeviceCall::StartRead, path_);
+    read_->Prepare();
     cancel_.Arm();
-    if (!::ReadFile(file_.get(), buffer.data(), static_cast<DWORD>(buffer.size()), nullptr, &overlapped_) &&
+    const DWORD size = static_cast<DWORD>(std::min(length, read_->buffer.size()));
+    if (!::ReadFile(file_.get(), read_->buffer.data(), size, nullptr, &read_->overlapped) &&
         ::GetLastError() != ERROR_IO_PENDING) {
+      const DWORD error = ::GetLastError();
       cancel_.Disarm();
-      return false;
+      return Failure(device::DeviceCall::StartRead, path_, error);
     }
-    pending_ = true;
+    read_->inFlight = true;
     // A cancel that came before the platform had the read found nothing to end: end it now.
-    if (cancel_.CancelledSinceArm()) ::CancelIoEx(file_.get(), &overlapped_);
-    return true;
+    if (cancel_.CancelledSinceArm()) ::CancelIoEx(file_.get(), &read_->overlapped);
+    return {};
   }
 
   // The reader's thread.
-  std::size_t FinishRead() override {
-    if (!pending_) return 0;
+  std::optional<device::EventReport> WaitForRead(device::ReaderSignal& wake) override {
+    if (!read_ || !read_->inFlight) return std::nullopt;
+    // The backend creates every ReaderSignal, so this is a kernel event.
+    const HANDLE handles[] = {read_->done.get(), static_cast<Win32ReaderSignal&>(wake).handle()};
+    // The read's own event comes first: a read that ended as the wake came is taken.
+    if (::WaitForMultipleObjects(2, handles, FALSE, INFINITE) != WAIT_OBJECT_0 && !read_->Ended()) return std::nullopt;
     DWORD transferred = 0;
-    const bool ok = ::GetOverlappedResult(file_.get(), &overlapped_, &transferred, TRUE);
-    pending_ = false;
+    const bool ok = ::GetOverlappedResult(file_.get(), &read_->overlapped, &transferred, FALSE);
+    read_->inFlight = false;
     cancel_.Disarm();
-    return ok ? transferred : 0;
+    device::EventReport report;
+    if (ok) {
+      report.length = std::min<std::size_t>(transferred, report.bytes.size());
+      std::copy_n(read_->buffer.begin(), report.length, report.bytes.begin());
+    }
+    return report;
   }
 
   void CancelPendingRead() override {
@@ -136,8 +150,8 @@ class OverlappedEventChannel final : public device::EventChannel {
 
  private:
   UniqueFileHandle file_;
-  OVERLAPPED overlapped_{};
-  bool pending_ = false;  // the reader's thread only
+  std::wstring path_;
+  std::unique_ptr<OverlappedCall> read_;  // the reader's thread only
   device::ReadCancelLatch cancel_;
 };
 
@@ -147,34 +161,40 @@ UniqueFileHandle OpenPath(const std::wstring& path, DWORD access, DWORD flags) {
 
 }  // namespace
 
-std::unique_ptr<device::HidInterfaceList> Win32HidBackend::ListInterfaces() {
+device::DeviceResult<std::unique_ptr<device::HidInterfaceList>> Win32HidBackend::ListInterfaces() {
+  // Without the HID functions every probe would fail and be skipped: say why at once instead.
+  if (const auto hid = hid_.Functions(); !hid) return hid.failure();
   UniqueDeviceInfoList list(
       ::SetupDiGetClassDevsW(&kHidInterfaceClass, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
-  if (!list.valid()) return nullptr;
+  if (!list.valid()) return Failure(device::DeviceCall::ListInterfaces, {});
   return std::make_unique<SetupApiInterfaceList>(std::move(list));
 }
 
-std::unique_ptr<device::HidProbe> Win32HidBackend::OpenProbe(const std::wstring& path) {
+device::DeviceResult<std::unique_ptr<device::HidProbe>> Win32HidBackend::OpenProbe(const std::wstring& path) {
+  const device::DeviceResult<const HidFunctions*> hid = hid_.Functions();
+  if (!hid) return hid.failure();
   UniqueFileHandle file = OpenPath(path, 0, 0);
-  if (!file.valid()) return nullptr;
-  return std::make_unique<FileProbe>(std::move(file));
+  if (!file.valid()) return Failure(device::DeviceCall::OpenProbe, path);
+  return std::make_unique<FileProbe>(std::move(file), path, **hid);
 }
 
-std::unique_ptr<device::HidChannel> Win32HidBackend::OpenCommandChannel(const std::wstring& path) {
+device::DeviceResult<std::unique_ptr<device::HidChannel>> Win32HidBackend::OpenCommandChannel(const std::wstring& path) {
   UniqueFileHandle file = OpenPath(path, GENERIC_READ | GENERIC_WRITE, FILE_FLAG_OVERLAPPED);
-  if (!file.valid()) return nullptr;
-  return MakeOverlappedCommandChannel(std::move(file));
+  if (!file.valid()) return Failure(device::DeviceCall::OpenCommandInterface, path);
+  std::unique_ptr<device::HidChannel> channel = MakeOverlappedCommandChannel(std::move(file));
+  if (!channel) return Failure(device::DeviceCall::OpenCommandInterface, path);
+  return channel;
 }
 
-std::unique_ptr<device::EventChannel> Win32HidBackend::OpenEventChannel(const std::wstring& path) {
+device::DeviceResult<std::unique_ptr<device::EventChannel>> Win32HidBackend::OpenEventChannel(const std::wstring& path) {
   UniqueFileHandle file = OpenPath(path, GENERIC_READ, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED);
-  if (!file.valid()) return nullptr;
-  return std::make_unique<OverlappedEventChannel>(std::move(file));
+  if (!file.valid()) return Failure(device::DeviceCall::OpenEventInterface, path);
+  return std::make_unique<OverlappedEventChannel>(std::move(file), path);
 }
 
-std::unique_ptr<device::ReaderSignal> Win32HidBackend::CreateReaderSignal() {
+device::DeviceResult<std::unique_ptr<device::ReaderSignal>> Win32HidBackend::CreateReaderSignal() {
   auto signal = std::make_unique<Win32ReaderSignal>();
-  if (!signal->valid()) return nullptr;
+  if (!signal->valid()) return Failure(device::DeviceCall::CreateReaderSignal, {});
   return signal;
 }
 

@@ -25,9 +25,10 @@ bool BlendImage(HDC target, HDC sourceDc, const Dib32& image, ui::Point at, cons
     return ::BitBlt(target, visible.left, visible.top, visible.Width(), visible.Height(), sourceDc,
                     visible.left - at.x, visible.top - at.y, SRCCOPY) != FALSE;
   }
-  // The source rectangle must lie inside the bitmap, so blend only the visible part.
+  // The source rectangle must lie inside the bitmap, so blend only the visible part. gdi32's own entry:
+  // msimg32's AlphaBlend is no known system DLL and would be looked for beside the executable first.
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  return ::AlphaBlend(target, visible.left, visible.top, visible.Width(), visible.Height(), sourceDc,
+  return ::GdiAlphaBlend(target, visible.left, visible.top, visible.Width(), visible.Height(), sourceDc,
                       visible.left - at.x, visible.top - at.y, visible.Width(), visible.Height(), blend) != FALSE;
 }
 

@@ -28,25 +28,36 @@ struct WiredMachine : testing::SimMachine {
 
 const std::wstring kCommandPath = sim::MakeInterface(sim::InterfaceRole::Command).path;
 
-TEST(DeviceChangeTest, OnlyInterfaceNoticesNamingTheMouseInEitherSpellingAreHandled) {
-  EXPECT_TRUE(PathNamesTheMouse(L"\\\\?\\HID#VID_04D9&PID_A165&MI_02#x"));
-  EXPECT_TRUE(PathNamesTheMouse(L"\\\\?\\hid#Vid_04d9&Pid_a165&mi_02#x"));
-  EXPECT_FALSE(PathNamesTheMouse(L"\\\\?\\hid#vid_04d9&pid_a165&mi_02#x"));
-  EXPECT_FALSE(PathNamesTheMouse(L"\\\\?\\HID#Vid_04D9&Pid_A165&MI_02#x"));
+TEST(DeviceChangeTest, OnlyInterfaceNoticesNamingTheMouseInAnyCaseAreHandled) {
+  const struct {
+    const wchar_t* path;
+    bool mouse;
+  } paths[] = {
+      {L"\\\\?\\HID#VID_04D9&PID_A165&MI_02#x", true},
+      {L"\\\\?\\hid#vid_04d9&pid_a165&mi_02#x", true},
+      {L"\\\\?\\hid#Vid_04d9&Pid_a165&mi_02#x", true},
+      {L"\\\\?\\HID#vId_04D9&PiD_a165&MI_02#x", true},
+      {L"\\\\?\\HID#VID_046D&PID_C31C#x", false},
+      {L"\\\\?\\HID#VID_04D9&PID_A166#x", false},
+      {L"\\\\?\\HID#VID_04D9#PID_A165#x", false},
+  };
+  for (const auto& p : paths) EXPECT_EQ(PathNamesTheMouse(p.path), p.mouse) << &p - paths;
 
   WiredMachine machine;
   ASSERT_TRUE(machine.link.DiscoverDevice());
   machine.UnplugSilently();  // gone, but nobody has been told: any handled notice would show it
-  std::wstring lower = kCommandPath;
-  for (wchar_t& c : lower) c = static_cast<wchar_t>(towlower(c));
-
-  EXPECT_TRUE(machine.Notify(kDeviceRemoveComplete, kDeviceTypeInterface, lower));
   EXPECT_TRUE(machine.Notify(kDeviceRemoveComplete, kDeviceTypeInterface, L"\\\\?\\HID#VID_046D&PID_C31C#x"));
   EXPECT_TRUE(machine.Notify(kDeviceRemoveComplete, 2 /* volume */, kCommandPath));
   EXPECT_TRUE(machine.Notify(0x8001 /* query remove */, kDeviceTypeInterface, kCommandPath));
   EXPECT_TRUE(OnDeviceChange(machine.link, machine.host, kDeviceArrival, nullptr));
   EXPECT_TRUE(machine.host.Notices().empty());
   EXPECT_TRUE(machine.link.DevicePresent());
+
+  std::wstring lower = kCommandPath;
+  for (wchar_t& c : lower) c = static_cast<wchar_t>(towlower(c));
+  EXPECT_TRUE(machine.Notify(kDeviceRemoveComplete, kDeviceTypeInterface, lower));
+  EXPECT_EQ(machine.host.Notices(), std::vector<Notice>{kNotDetected});
+  EXPECT_FALSE(machine.link.DevicePresent());
 }
 
 TEST(DeviceChangeTest, RemovalOfOneOfSeveralInterfacesKeepsTheMouse) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
+#include "core/device/command_set.h"
 #include "core/device/device_link.h"
 #include "core/device/portable_reader_signal.h"
 #include "sim_machine.h"
@@ -21,7 +24,9 @@ using Machine = testing::SimMachine;
 
 TEST(DiscoveryTest, NoMouseAmongTheDevicesLeavesTheLinkAbsent) {
   Machine machine(Listing({InterfaceRole::OtherKeyboard, InterfaceRole::OtherGamepad}));
-  EXPECT_FALSE(machine.link.DiscoverDevice());
+  const DeviceStatus found = machine.link.DiscoverDevice();
+  ASSERT_TRUE(found.failed());
+  EXPECT_EQ(found.failure(), (DeviceFailure{DeviceCall::FindMouse, {}, 0}));
   EXPECT_FALSE(machine.link.DevicePresent());
   EXPECT_FALSE(machine.link.CommandChannelOpen());
   EXPECT_EQ(machine.link.EventReader(), nullptr);
@@ -78,12 +83,19 @@ TEST(DiscoveryTest, PlatformFailuresEndTheSearch) {
     const char* name;
     InterfaceRole role;
     sim::InterfaceFaults faults;
+    DeviceCall call;
+    std::uint32_t systemError;
+    std::string text;  // how a user reads it
   };
   const Case cases[] = {
-      {"no preparsed data", InterfaceRole::MouseCollection, {.noPreparsedData = true}},
-      {"invalid preparsed data", InterfaceRole::MouseCollection, {.invalidPreparsedData = true}},
-      {"event open", InterfaceRole::Event, {.openFails = true}},
-      {"command open", InterfaceRole::Command, {.openFails = true}},
+      {"no preparsed data", InterfaceRole::MouseCollection, {.noPreparsedData = true}, DeviceCall::ReadPreparsedData,
+       sim::kGeneralFailure, "reading the report descriptor of the interface "},
+      {"invalid preparsed data", InterfaceRole::MouseCollection, {.invalidPreparsedData = true},
+       DeviceCall::ReadCapabilities, kInvalidPreparsedData, "(system error 0xC0110001)"},
+      {"event open", InterfaceRole::Event, {.openFails = true}, DeviceCall::OpenEventInterface, sim::kAccessDenied,
+       "opening the event interface "},
+      {"command open", InterfaceRole::Command, {.openFails = true}, DeviceCall::OpenCommandInterface,
+       sim::kAccessDenied, "failed (system error 5)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -91,7 +103,10 @@ TEST(DiscoveryTest, PlatformFailuresEndTheSearch) {
     listing[0].faults = c.faults;
     if (c.role != InterfaceRole::Command) listing.push_back(MakeInterface(InterfaceRole::Command));
     Machine machine(listing);
-    EXPECT_FALSE(machine.link.DiscoverDevice());
+    const DeviceStatus found = machine.link.DiscoverDevice();
+    ASSERT_TRUE(found.failed());
+    EXPECT_EQ(found.failure(), (DeviceFailure{c.call, listing[0].path, c.systemError}));
+    EXPECT_NE(Describe(found.failure()).find(c.text), std::string::npos) << Describe(found.failure());
     EXPECT_FALSE(machine.link.DevicePresent()) << "the flag rises only with an open command interface";
     EXPECT_FALSE(machine.link.CommandChannelOpen());
     EXPECT_EQ(machine.mouse->OpenHandles(), 0);
@@ -118,6 +133,28 @@ TEST(DiscoveryTest, ReportLengthsBeyondTheBuffersMakeAnInterfaceNotTheMouses) {
   EXPECT_FALSE(oversize([](HidCaps& caps) { caps.inputReportByteLength = 41; }));
   EXPECT_FALSE(oversize([](HidCaps& caps) { caps.outputReportByteLength = 41; }));
   EXPECT_TRUE(oversize([](HidCaps& caps) { caps.featureReportByteLength = 16; caps.inputReportByteLength = 40; }));
+}
+
+// A driver that ignores the cancel of an unanswered call: the exchange still ends within its deadline
+// plus the grace, the link counts the mouse as gone, and the next discovery gives a working channel.
+TEST(LinkFailureTest, AnExchangeWhoseCancelGoesUnansweredEndsInTimeAndTheMouseCountsAsGone) {
+  Machine machine;
+  ASSERT_TRUE(machine.link.DiscoverDevice());
+  CommandEndpoint endpoint = machine.link.Command();
+  endpoint.timeout = std::chrono::milliseconds(200);
+  DeviceImage image;
+  machine.mouse->InjectFault(sim::Fault::IgnoredCancel);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(CommandSet(endpoint, image).ReadSensorSettings(),
+            (ExchangeError{0x83, ExchangeStep::FetchReply, kInterfaceRetiredError}));
+  // A generous bound for a loaded machine, yet far below "until the driver lets go".
+  EXPECT_LT(std::chrono::steady_clock::now() - start, endpoint.timeout + kCancelGrace + std::chrono::seconds(2));
+  EXPECT_FALSE(machine.link.DevicePresent());
+  EXPECT_TRUE(CommandSet(machine.link.Command(), image).ReadSensorSettings().has_value()) << "the channel is retired";
+
+  ASSERT_TRUE(machine.link.DiscoverDevice());
+  EXPECT_EQ(CommandSet(machine.link.Command(), image).ReadSensorSettings(), std::nullopt);
+  EXPECT_EQ(machine.mouse->OpenHandles(), 2) << "the retired channel was closed";
 }
 
 }  // namespace

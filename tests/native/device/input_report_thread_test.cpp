@@ -22,7 +22,7 @@ struct ReaderMachine : testing::SimMachine {
   ~ReaderMachine() { reader.reset(); }
   // Start-up order: discovery, the held reader, its release when the mouse was found.
   void StartUp() {
-    const bool found = link.DiscoverDevice();
+    const bool found = link.DiscoverDevice().ok();
     reader.emplace(link, host);
     if (found) link.ReleaseReader();
   }

@@ -79,8 +79,10 @@ TEST_F(ProfileFilesTest, SaveReplacesOnlyAnExistingDataFile) {
   EXPECT_EQ(Shown()[0].text, L"Config file is not exist.");
 
   // A target that cannot be replaced reports the system's error code.
-  std::filesystem::create_directories(folder / "config3.bin" / "blocker");
+  MakeDataFile(folder / "config3.bin", 0x33);
+  disk.Arm(Fault::RefuseReplace, L"config3.bin");
   EXPECT_TRUE(files.SaveProfile().failed());
+  disk.Arm(Fault::None);
   ASSERT_EQ(Shown().size(), 2u);
   EXPECT_EQ(Shown()[1].caption, L"NULL ==fp ");
   EXPECT_TRUE(Shown()[1].text.starts_with(L"Error Code is: ")) << Shown()[1].text;

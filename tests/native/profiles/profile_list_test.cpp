@@ -122,7 +122,9 @@ TEST_F(ProfileSlotsTest, RemovalMovesLaterSlotsDownAndTheLastGetsTheDefaults) {
   EXPECT_EQ(testing::ReadBytes(folder / "config0.bin"), data[0]);
   for (int slot = 0; slot < 5; ++slot) {
     const int from = slot < 1 ? slot : slot + 1;
-    if (from != slot) EXPECT_EQ(testing::ReadBytes(folder / DataFileName(slot)), MovedData(data[from], slot)) << slot;
+    if (from != slot) {
+      EXPECT_EQ(testing::ReadBytes(folder / DataFileName(slot)), MovedData(data[from], slot)) << slot;
+    }
     EXPECT_EQ(testing::ReadBytes(folder / TextFileName(slot)), text[from]) << slot;
   }
   EXPECT_EQ(testing::ReadBytes(folder / "config5.bin"), MovedData(testing::ReadBytes(folder / "config.bin"), 5));

@@ -10,6 +10,7 @@
 #include "core/ui/interface_language.h"
 #include "wine/demo/demo_program.h"
 #include "wine/demo/host_settings.h"
+#include "win32/framework/unique_handle.h"
 
 namespace quendar::test {
 namespace {
@@ -151,6 +152,34 @@ TEST_F(DemoSave, ASaveThatReachesTheMouseOnlyPartWaySaysSoAndStillStoresTheFiles
   EXPECT_EQ(FileBytes(profile).at(0), 1) << "the files are stored all the same";
   ::PostMessageW(box, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }));
+  EXPECT_EQ(demo.Exit(), 0u);
+}
+
+// Another program holds the profile's caption file open without sharing (a scanner, a sync client):
+// Save still reaches the mouse, says the settings were not saved, names the file, and the file keeps
+// every section it had.
+TEST_F(DemoSave, ACaptionFileHeldByAnotherProgramIsLeftWholeAndTheUserIsTold) {
+  DemoProgram demo;
+  ASSERT_TRUE(demo.ready());
+  ASSERT_TRUE(demo.WaitForState(L"Plugged in"));
+  ASSERT_TRUE(demo.Show());
+  const auto texts = demo.folder() / L"str0.ini";
+  const std::string before = FileBytes(texts);
+  win32::UniqueFileHandle held(::CreateFileW(texts.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+  demo.ClickMain(kSaveX, kSaveY);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    return (box = FindMessageBox(demo.process(), L"The settings reached the mouse but were not saved.")) != nullptr;
+  }));
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] {
+    return (box = FindMessageBox(demo.process(), texts.wstring() + L"\" exists but could not be read", false)) != nullptr;
+  }));
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  held.reset();
+  EXPECT_EQ(FileBytes(texts), before);
+  EXPECT_EQ(FileBytes(demo.folder() / L"config0.bin").at(0), 1) << "the data file took the settings";
   EXPECT_EQ(demo.Exit(), 0u);
 }
 

@@ -4,10 +4,16 @@
 
 #include <windows.h>
 
+#include <array>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 #include "core/device/device_link.h"
 #include "core/device/input_report_thread.h"
 #include "native/device/device_host_fake.h"
 #include "native/device/wait_until.h"
+#include "wine/device/pipe_mouse_backend.h"
 #include "win32/device/win32_hid_backend.h"
 
 namespace quendar::win32 {
@@ -17,59 +23,7 @@ using device::testing::DeviceHostFake;
 using device::testing::Notice;
 using device::testing::StageNotice;
 using device::testing::WaitUntil;
-
-const std::wstring kCommandPath = L"command";
-
-class SilentCommandChannel final : public device::HidChannel {
- public:
-  device::IoResult SetFeature(std::span<const std::uint8_t>, device::Deadline) override { return {}; }
-  device::IoResult GetFeature(std::span<std::uint8_t>, device::Deadline) override { return {}; }
-  device::IoResult ReadReport(std::span<std::uint8_t>, device::Deadline) override { return {}; }
-  device::IoResult WriteReport(std::span<const std::uint8_t>, device::Deadline) override { return {}; }
-};
-
-// Lists the pipe as the event interface and a silent command interface after it.
-class PipeMouseBackend final : public device::HidBackend {
- public:
-  explicit PipeMouseBackend(std::wstring eventPath) : eventPath_(std::move(eventPath)) {}
-
-  std::unique_ptr<device::HidInterfaceList> ListInterfaces() override {
-    struct List final : device::HidInterfaceList {
-      std::vector<std::wstring> paths;
-      device::EnumStatus Interface(std::uint32_t i) override {
-        return i < paths.size() ? device::EnumStatus::Ok : device::EnumStatus::NoMoreItems;
-      }
-      std::optional<std::wstring> DetailPath(std::uint32_t i) override { return paths[i]; }
-    };
-    auto list = std::make_unique<List>();
-    list->paths = {eventPath_, kCommandPath};
-    return list;
-  }
-  std::unique_ptr<device::HidProbe> OpenProbe(const std::wstring& path) override {
-    struct Probe final : device::HidProbe {
-      device::HidCaps caps;
-      std::optional<device::HidAttributes> Attributes() override {
-        return device::HidAttributes{device::kMouseVendorId, device::kMouseProductId, 1};
-      }
-      device::CapsQuery Capabilities() override { return {device::CapsStatus::Ok, caps}; }
-    };
-    auto probe = std::make_unique<Probe>();
-    probe->caps = path == kCommandPath ? device::HidCaps{0xFF00, 0xFF00, 33, 33, 9} : device::HidCaps{0xFF01, 0xFF01, 8, 0, 0};
-    return probe;
-  }
-  std::unique_ptr<device::HidChannel> OpenCommandChannel(const std::wstring&) override {
-    return std::make_unique<SilentCommandChannel>();
-  }
-  std::unique_ptr<device::EventChannel> OpenEventChannel(const std::wstring& path) override {
-    return platform_.OpenEventChannel(path);
-  }
-  std::unique_ptr<device::ReaderSignal> CreateReaderSignal() override { return platform_.CreateReaderSignal(); }
-  device::Pacer& GetPacer() override { return platform_.GetPacer(); }
-
- private:
-  Win32HidBackend platform_;
-  std::wstring eventPath_;
-};
+using testing::PipeMouseBackend;
 
 TEST(Win32EventReaderThreadTest, StageReportBecomesANoticeAndClosingTheMouseFreesTheReader) {
   const std::wstring pipePath = L"\\\\.\\pipe\\quendar-reader-" + std::to_wstring(::GetCurrentProcessId());
@@ -95,6 +49,78 @@ TEST(Win32EventReaderThreadTest, StageReportBecomesANoticeAndClosingTheMouseFree
   link.MarkAbsent();
   EXPECT_TRUE(WaitUntil([&] { return !::WriteFile(server.get(), stageReport, sizeof stageReport, &written, nullptr); }))
       << "the event interface was never closed";
+}
+
+// Sets `signal` once `deadline` has passed unless told to stand down first: a bound on a wait that a
+// faulty channel would otherwise never end.
+class Watchdog {
+ public:
+  Watchdog(device::ReaderSignal& signal, std::chrono::milliseconds deadline)
+      : thread_([this, &signal, deadline] {
+          std::unique_lock lock(mutex_);
+          if (!changed_.wait_for(lock, deadline, [this] { return done_; })) signal.Set();
+        }) {}
+  ~Watchdog() {
+    {
+      std::lock_guard lock(mutex_);
+      done_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool done_ = false;
+  std::thread thread_;
+};
+
+// Another thread wakes the reader and cancels its read while the reader waits, round after round; only
+// then does the mouse send a report. A wake never passes for the end of the read: the reader never
+// reports a read the system has not ended, and never leaves one behind that would swallow the report.
+// Every report arrives, whole and once, in the read after.
+TEST(Win32EventReaderThreadTest, WakesAndCancelsNeverPassForTheEndOfARead) {
+  const std::wstring pipePath = L"\\\\.\\pipe\\quendar-wake-" + std::to_wstring(::GetCurrentProcessId());
+  UniqueFileHandle mouse(::CreateNamedPipeW(pipePath.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_MESSAGE, 1, 64, 64, 0, nullptr));
+  ASSERT_TRUE(mouse.valid());
+  Win32HidBackend backend;
+  auto channel = backend.OpenEventChannel(pipePath);
+  ASSERT_TRUE(channel.ok()) << device::Describe(channel.failure());
+  auto wake = backend.CreateReaderSignal();
+  ASSERT_TRUE(wake.ok());
+  device::ReaderSignal& signal = **wake;
+
+  for (int round = 0; round < 300; ++round) {
+    SCOPED_TRACE(round);
+    signal.Reset();
+    ASSERT_TRUE((*channel)->StartRead(8));
+    // Wake only (as a rediscovery does), wake then cancel, cancel then wake.
+    std::thread other([&] {
+      if (round % 3 != 2) signal.Set();
+      if (round % 3 != 0) (*channel)->CancelPendingRead();
+      if (round % 3 == 2) signal.Set();
+    });
+    const std::optional<device::EventReport> early = (*channel)->WaitForRead(signal);
+    other.join();
+    if (early) ASSERT_EQ(early->length, 0u) << "a report nobody sent";
+
+    const std::array<std::uint8_t, 8> sent = {0x06, 0x07, 0x00, static_cast<std::uint8_t>(round)};
+    DWORD written = 0;
+    ASSERT_TRUE(::WriteFile(mouse.get(), sent.data(), sent.size(), &written, nullptr));
+    std::optional<device::EventReport> report;
+    Watchdog watchdog(signal, std::chrono::seconds(10));
+    while (!report || report->length == 0) {
+      // A cancelled read ends empty and the report comes with the read after it; a read only woken
+      // is still pending and takes the report itself.
+      signal.Reset();
+      ASSERT_TRUE((*channel)->StartRead(8));
+      report = (*channel)->WaitForRead(signal);
+      ASSERT_TRUE(report.has_value()) << "the report never arrived";
+    }
+    ASSERT_EQ(report->length, 8u);
+    EXPECT_TRUE(std::equal(sent.begin(), sent.end(), report->bytes.begin()));
+  }
 }
 
 }  // namespace

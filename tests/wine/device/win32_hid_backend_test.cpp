@@ -16,23 +16,21 @@ namespace {
 
 TEST(Win32HidBackendTest, EnumerationWalksToTheEndAndFindsNoMouse) {
   Win32HidBackend backend;
-  std::unique_ptr<device::HidInterfaceList> list = backend.ListInterfaces();
-  ASSERT_NE(list, nullptr);
+  device::DeviceResult<std::unique_ptr<device::HidInterfaceList>> list = backend.ListInterfaces();
+  ASSERT_TRUE(list.ok()) << device::Describe(list.failure());
   std::uint32_t index = 0;
   for (; index < 1000; ++index) {
-    const device::EnumStatus status = list->Interface(index);
-    if (status != device::EnumStatus::Ok) {
-      EXPECT_EQ(status, device::EnumStatus::NoMoreItems);
-      break;
-    }
-    const std::optional<std::wstring> path = list->DetailPath(index);
-    ASSERT_TRUE(path.has_value());
-    EXPECT_FALSE(path->empty());
+    const device::DeviceResult<std::optional<std::wstring>> path = (*list)->PathAt(index);
+    ASSERT_TRUE(path.ok()) << device::Describe(path.failure());
+    if (!path->has_value()) break;
+    EXPECT_FALSE((*path)->empty());
   }
   EXPECT_LT(index, 1000u);
 
   device::DeviceLink link(backend);
-  EXPECT_FALSE(link.DiscoverDevice());
+  const device::DeviceStatus found = link.DiscoverDevice();
+  ASSERT_TRUE(found.failed());
+  EXPECT_EQ(found.failure().call, device::DeviceCall::FindMouse) << device::Describe(found.failure());
   EXPECT_FALSE(link.DevicePresent());
   EXPECT_FALSE(link.CommandChannelOpen());
 }

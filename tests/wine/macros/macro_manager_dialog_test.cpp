@@ -19,6 +19,7 @@
 #include "wine/ui/ui_test_support.h"
 #include "wine/macros/macro_test_input.h"
 #include "wine/wine_test_support.h"
+#include "win32/framework/unique_handle.h"
 #include "platform/platform_file_system.h"
 
 namespace quendar::test {
@@ -53,6 +54,7 @@ class MacroManagerRun {
   }
 
   HWND window() const { return window_; }
+  DWORD thread() const { return thread_; }
   HWND Child(int id) const { return ::GetDlgItem(window_, id); }
   Outcome Wait() { return outcome_.get(); }
 
@@ -159,6 +161,28 @@ TEST(MacroManagerDialog, InsertsAClickEditsADelayAndHandsOverTheTable) {
   run.PauseForScreenshot();
   ::PostMessageW(editor, WM_KEYDOWN, VK_TAB, 0);
   ASSERT_TRUE(WaitFor([&] { return run.Items(mm::kSequenceListId)[3] == L"2500 ms"; }));
+
+  // While another program holds the store without sharing, OK stores nothing, says so naming the file,
+  // and keeps the dialog open with the edits; the store keeps every section it had.
+  const std::string stored = FileBytes(folder / "record.ini");
+  {
+    win32::UniqueFileHandle held(
+        ::CreateFileW((folder / "record.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+    run.Click(mm::kOkRect);
+    ShownBox refused{};
+    ASSERT_TRUE(WaitFor([&] {
+      for (const ShownBox& box : MessageBoxesOf(run.thread())) {
+        if (box.text.find(L"record.ini") != std::wstring::npos) refused = box;
+      }
+      return refused.window != nullptr;
+    }));
+    EXPECT_TRUE(::IsWindow(run.window())) << "the dialog stays open";
+    ::PostMessageW(refused.window, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(refused.window); }));
+  }
+  EXPECT_EQ(FileBytes(folder / "record.ini"), stored);
+  EXPECT_EQ(run.Items(mm::kSequenceListId).size(), 5u);
 
   run.Click(mm::kOkRect);
   const Outcome outcome = run.Wait();
