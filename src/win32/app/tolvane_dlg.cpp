@@ -48,6 +48,7 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {app::kScrollThumbMessage, &CTolvaneDlg::OnScrollThumb},
       {WM_COMMAND, &CTolvaneDlg::OnCommand},
       {WM_PRINTCLIENT, &CTolvaneDlg::OnPrintClient},
+      {WM_SHOWWINDOW, &CTolvaneDlg::OnShowWindow},
   };
   return table;
 }
@@ -383,6 +384,11 @@ MessageResult CTolvaneDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 MessageResult CTolvaneDlg::OnPrintClient(WPARAM dc, LPARAM) {
   if (controller_) controller_->PrintClient(reinterpret_cast<HDC>(dc));
   return 0;
+}
+
+MessageResult CTolvaneDlg::OnShowWindow(WPARAM shown, LPARAM) {
+  if (!shown && controller_) controller_->ReleaseWhileHidden();
+  return std::nullopt;  // the dialog manager's own handling goes on
 }
 
 MessageResult CTolvaneDlg::OnClose(WPARAM, LPARAM) {

@@ -79,6 +79,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   MessageResult OnScrollThumb(WPARAM, LPARAM);
   MessageResult OnCommand(WPARAM, LPARAM);
   MessageResult OnPrintClient(WPARAM, LPARAM);
+  MessageResult OnShowWindow(WPARAM, LPARAM);
   void OnExit();
 
   // app::MainWindowPort
