@@ -44,7 +44,7 @@ build tsan
 TSAN_OPTIONS=halt_on_error=1 run_suite tsan --preset tsan -j2 -R 'Thread|Reader|Soak|Concurr|Failure'
 
 build fuzz
-run_suite fuzz --preset fuzz -R '^fuzz_'
+run_suite fuzz --preset fuzz -R '^fuzz_' --output-on-failure
 
 build win64
 scripts/wine-prefix.sh

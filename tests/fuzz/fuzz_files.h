@@ -10,6 +10,8 @@
 #include <span>
 #include <string>
 
+#include "platform/platform_file_system.h"
+
 namespace quendar::fuzz {
 
 // Memory-backed where the system has it: every execution writes its files afresh. Removed at exit.

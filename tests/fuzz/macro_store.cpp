@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace quendar::macros;
   const auto file = quendar::fuzz::ScratchFolder() / "record.ini";
   quendar::fuzz::WriteFile(file, std::span(data, size));
-  const MacroStore store(file);
+  quendar::platform::PlatformFileSystem disk;
+  const MacroStore store(disk, file);
 
   const std::vector<std::wstring> names = store.ListMacroNames();
   for (const std::wstring& name : names) store.LoadMacro(name);

@@ -15,11 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint8_t edits = data[0];
   quendar::fuzz::WriteFile(file, std::span(data + 1, size - 1));
 
-  const ListIndex index = CurrentIndexFromList(file);
+  quendar::platform::PlatformFileSystem disk;
+  const ListIndex index = CurrentIndexFromList(disk, file);
   if (index.matched && *index.matched >= kMaxProfileNames) std::abort();
 
   std::uint8_t current = 0;
-  ProfileListModel list = ReadProfileList(file, current);
+  ProfileListModel list = ReadProfileList(disk, file, current);
   auto check = [&] {
     if (list.names.size() > kMaxProfileNames || current >= kMaxProfileNames) std::abort();
     if (list.selection && *list.selection >= list.names.size()) std::abort();
@@ -31,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if ((edits & 8) && !list.names.empty()) RenameProfile(list, edits % list.names.size(), L"Renamed");
   check();
 
-  if (!list.names.empty() && WriteProfileList(file, list, current)) {
+  if (!list.names.empty() && !WriteProfileList(disk, file, list, current).failed()) {
     std::uint8_t reread = 0;
-    const ProfileListModel again = ReadProfileList(file, reread);
+    const ProfileListModel again = ReadProfileList(disk, file, reread);
     // Names are stored as INI values in the file's own encoding: blanks around them, quotes, control
     // characters and what the encoding cannot hold do not survive, and the current name is looked up
     // ignoring case. Distinct printable names read back unchanged and find their own position.

@@ -6,24 +6,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/app/host_services.h"
 #include "core/ini/ini_store.h"
 #include "core/profiles/profile_data_file.h"
 #include "core/profiles/profile_files.h"
 #include "fuzz_files.h"
 
-namespace {
-
 using namespace quendar;
-
-class NoDialogs final : public app::HostServices {
- public:
-  void ShowMessage(std::wstring_view, std::wstring_view) override { std::abort(); }
-  std::optional<std::filesystem::path> ChooseFileToOpen(const app::FileDialogOptions&) override { std::abort(); }
-  std::optional<std::filesystem::path> ChooseFileToSave(const app::FileDialogOptions&) override { std::abort(); }
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const fuzz::TwoParts parts = fuzz::Split(data, size);
@@ -34,11 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   fuzz::WriteFile(folder / "str.ini", parts.second);
 
-  NoDialogs host;
+  platform::PlatformFileSystem disk;
   profiles::ProfileState state;
   std::ranges::fill(state.record.bytes(), 0xA5);
   const profiles::ProfileRecord before = state.record;
-  profiles::ProfileFiles files(state, host, folder / "QUENDAR 2017.exe");
+  profiles::ProfileFiles files(state, disk, folder / "QUENDAR 2017.exe");
   const profiles::LoadResult result = files.LoadProfile();
 
   if (state.currentProfileIndex >= profiles::kMaxProfiles) std::abort();

@@ -46,7 +46,7 @@ IniDocument IniDocument::Load(files::FileSystem& files, const std::filesystem::p
 IniDocument IniDocument::Parse(std::wstring_view text, TextEncoding encoding) {
   IniDocument doc;
   doc.encoding_ = encoding;
-  doc.sections_.push_back(Section{});  // the keys before the first header
+  doc.AddSection({});  // the keys before the first header
   std::size_t pos = 0;
   while (pos < text.size()) {
     std::size_t end = text.find_first_of(L"\r\n", pos);
@@ -59,7 +59,7 @@ IniDocument IniDocument::Parse(std::wstring_view text, TextEncoding encoding) {
     if (line.front() == L'[') {
       const std::size_t close = line.rfind(L']');
       if (close != std::wstring_view::npos && close > 0) {
-        doc.sections_.push_back(Section{std::wstring(Trim(line.substr(1, close - 1))), {}});
+        doc.AddSection(std::wstring(Trim(line.substr(1, close - 1))));
         continue;
       }
     }
@@ -72,11 +72,37 @@ IniDocument IniDocument::Parse(std::wstring_view text, TextEncoding encoding) {
       key.value = std::wstring(TrimLeft(line.substr(equals + 1)));
     }
     // A nameless key is kept only when it does not follow another nameless key, as the platform does.
-    std::vector<Key>& keys = doc.sections_.back().keys;
-    if (key.name.empty() && !keys.empty() && keys.back().name.empty()) continue;
-    keys.push_back(std::move(key));
+    Section& section = doc.sections_.back();
+    if (key.name.empty() && !section.keys.empty() && section.keys.back().name.empty()) continue;
+    section.AddKey(std::move(key));
   }
   return doc;
+}
+
+std::size_t IniDocument::FoldedHash::operator()(std::wstring_view name) const { return text::HashIgnoringCase(name); }
+
+bool IniDocument::FoldedEqual::operator()(std::wstring_view a, std::wstring_view b) const {
+  return EqualsIgnoringCase(a, b);
+}
+
+void IniDocument::Section::AddKey(Key key) {
+  keyPositions.try_emplace(key.name, keys.size());
+  keys.push_back(std::move(key));
+}
+
+void IniDocument::Section::IndexKeys() {
+  keyPositions.clear();
+  for (std::size_t i = 0; i < keys.size(); ++i) keyPositions.try_emplace(keys[i].name, i);
+}
+
+void IniDocument::AddSection(std::wstring name) {
+  sectionPositions_.try_emplace(name, sections_.size());
+  sections_.push_back(Section{std::move(name), {}, {}});
+}
+
+void IniDocument::IndexSections() {
+  sectionPositions_.clear();
+  for (std::size_t i = 0; i < sections_.size(); ++i) sectionPositions_.try_emplace(sections_[i].name, i);
 }
 
 IniDocument::Section* IniDocument::FindSection(std::wstring_view name) {
@@ -85,28 +111,22 @@ IniDocument::Section* IniDocument::FindSection(std::wstring_view name) {
 
 const IniDocument::Section* IniDocument::FindSection(std::wstring_view name) const {
   // An empty name finds the keys before the first header, as the platform's reader does.
-  name = Trim(name);
-  for (const Section& section : sections_) {
-    if (EqualsIgnoringCase(section.name, name)) return &section;
-  }
-  return nullptr;
+  const auto found = sectionPositions_.find(Trim(name));
+  return found == sectionPositions_.end() ? nullptr : &sections_[found->second];
 }
 
 std::wstring IniDocument::Get(std::wstring_view section, std::wstring_view key, std::size_t bufferChars) const {
   const Section* found = FindSection(section);
   if (!found) return {};
-  key = Trim(key);
-  for (const Key& k : found->keys) {
-    if (EqualsIgnoringCase(k.name, key)) return k.value ? ValueForBuffer(*k.value, bufferChars) : std::wstring{};
-  }
-  return {};
+  const auto position = found->keyPositions.find(Trim(key));
+  if (position == found->keyPositions.end()) return {};
+  const Key& k = found->keys[position->second];
+  return k.value ? ValueForBuffer(*k.value, bufferChars) : std::wstring{};
 }
 
 bool IniDocument::Contains(std::wstring_view section, std::wstring_view key) const {
   const Section* found = FindSection(section);
-  if (!found) return false;
-  key = Trim(key);
-  return std::ranges::any_of(found->keys, [&](const Key& k) { return EqualsIgnoringCase(k.name, key); });
+  return found && found->keyPositions.contains(Trim(key));
 }
 
 namespace {
@@ -137,19 +157,17 @@ bool IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
   value = TrimLeft(value);
   Section* target = FindSection(section);
   if (!target) {
-    sections_.push_back(Section{std::wstring(TrimLeft(section)), {}});
+    AddSection(std::wstring(TrimLeft(section)));
     target = &sections_.back();
   }
-  const std::wstring_view wanted = Trim(key);
-  for (Key& k : target->keys) {
-    if (EqualsIgnoringCase(k.name, wanted)) {
-      if (k.value && *k.value == value) return true;
-      k.value = std::wstring(value);
-      changed_ = true;
-      return true;
-    }
+  if (const auto position = target->keyPositions.find(Trim(key)); position != target->keyPositions.end()) {
+    Key& k = target->keys[position->second];
+    if (k.value && *k.value == value) return true;
+    k.value = std::wstring(value);
+    changed_ = true;
+    return true;
   }
-  target->keys.push_back(Key{std::wstring(TrimLeft(key)), std::wstring(value)});
+  target->AddKey(Key{std::wstring(TrimLeft(key)), std::wstring(value)});
   changed_ = true;
   return true;
 }
@@ -157,22 +175,33 @@ bool IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
 // Removal compares names as given, without trimming, and looks for the key in every section of that
 // name, as the platform's removal does.
 void IniDocument::RemoveKey(std::wstring_view section, std::wstring_view key) {
-  for (Section& candidate : sections_) {
+  const auto first = sectionPositions_.find(section);
+  if (first == sectionPositions_.end()) return;
+  for (std::size_t i = first->second; i < sections_.size(); ++i) {
+    Section& candidate = sections_[i];
     if (!EqualsIgnoringCase(candidate.name, section)) continue;
-    const auto it =
-        std::ranges::find_if(candidate.keys, [&](const Key& k) { return EqualsIgnoringCase(k.name, key); });
-    if (it == candidate.keys.end()) continue;
-    candidate.keys.erase(it);
+    const auto position = candidate.keyPositions.find(key);
+    if (position == candidate.keyPositions.end()) continue;
+    candidate.keys.erase(candidate.keys.begin() + static_cast<std::ptrdiff_t>(position->second));
+    candidate.IndexKeys();
     changed_ = true;
     return;
   }
 }
 
+void IniDocument::ClearKeys(std::wstring_view section) {
+  Section* target = FindSection(section);
+  if (!target || target->keys.empty()) return;
+  target->keys.clear();
+  target->keyPositions.clear();
+  changed_ = true;
+}
+
 void IniDocument::RemoveSection(std::wstring_view section) {
-  const auto it =
-      std::ranges::find_if(sections_, [&](const Section& s) { return EqualsIgnoringCase(s.name, section); });
-  if (it == sections_.end()) return;
-  sections_.erase(it);
+  const auto first = sectionPositions_.find(section);
+  if (first == sectionPositions_.end()) return;
+  sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(first->second));
+  IndexSections();
   changed_ = true;
 }
 
@@ -185,6 +214,7 @@ bool IniDocument::RenameSection(std::wstring_view section, std::wstring_view new
   if (holder && holder != target) return false;
   if (target->name == wanted) return true;
   target->name = std::wstring(wanted);
+  IndexSections();
   changed_ = true;
   return true;
 }

@@ -3,11 +3,16 @@
 // at most one write. The in-memory form is what the platform keeps: sections with their keys in file
 // order; blank lines are dropped, comment lines are kept as keys without a value, and saving writes
 // "[name]" and "key=value" lines ended by CR LF.
+//
+// Every lookup is as fast as the name is long, whatever the file's size: the document keeps, for the
+// section names and for each section's key names, the position of the first entry of each name (as
+// the case-insensitive comparison sees it), so a file parses and reads in time proportional to its size.
 #include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/files/file_system.h"
@@ -38,6 +43,8 @@ class IniDocument {
   // part, a key containing '=' or starting with '['.
   bool Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
   void RemoveKey(std::wstring_view section, std::wstring_view key);
+  // Removes every key of the first matching section and keeps the section in its place.
+  void ClearKeys(std::wstring_view section);
   void RemoveSection(std::wstring_view section);
   // Gives the first section of that name a new name, keeping its keys and its place in the file. Refuses
   // (false) a missing section, a new name that would not read back as written, and a name another
@@ -61,15 +68,33 @@ class IniDocument {
     std::wstring name;
     std::optional<std::wstring> value;  // no value: a line without '=' (for example a comment)
   };
+  struct FoldedHash {
+    using is_transparent = void;
+    std::size_t operator()(std::wstring_view name) const;
+  };
+  struct FoldedEqual {
+    using is_transparent = void;
+    bool operator()(std::wstring_view a, std::wstring_view b) const;
+  };
+  // Name -> position of the first entry of that name; later entries of the same name are shadowed.
+  using FirstPositions = std::unordered_map<std::wstring, std::size_t, FoldedHash, FoldedEqual>;
+
   struct Section {
     std::wstring name;  // empty only for the keys before the first section header
     std::vector<Key> keys;
+    FirstPositions keyPositions;
+
+    void AddKey(Key key);
+    void IndexKeys();  // after keys were removed: positions moved
   };
 
   Section* FindSection(std::wstring_view name);
   const Section* FindSection(std::wstring_view name) const;
+  void AddSection(std::wstring name);
+  void IndexSections();  // after sections were removed or renamed
 
   std::vector<Section> sections_;
+  FirstPositions sectionPositions_;
   TextEncoding encoding_ = TextEncoding::Utf16LeBom;
   bool existed_ = false;
   bool changed_ = false;

@@ -79,8 +79,12 @@ StoredMacro ReadStoredMacro(const ini::IniDocument& document, const std::wstring
   // count may be in the billions.
   for (const auto& key : document.KeyNames(name)) {
     const auto number = ItemNumberOfKey(key);
-    if (!number || macro.items.contains(*number)) continue;
-    macro.items.emplace(*number, Read(document, name, ItemKey(*number)));
+    if (!number) continue;
+    // Items are stored in number order: placing each after the last keeps a long macro's read linear.
+    const auto place = macro.items.empty() || macro.items.rbegin()->first < *number ? macro.items.end()
+                                                                                    : macro.items.lower_bound(*number);
+    if (place != macro.items.end() && place->first == *number) continue;
+    macro.items.emplace_hint(place, *number, Read(document, name, ItemKey(*number)));
   }
   return macro;
 }
@@ -120,7 +124,7 @@ files::WriteResult MacroStore::SaveCurrentMacro(const MacroEditorState& state) {
 
   auto document = ini::IniDocument::Load(files_, file_);
   // Clear the section's keys but keep the section where it is.
-  for (const auto& key : document.KeyNames(*name)) document.RemoveKey(*name, key);
+  document.ClearKeys(*name);
   bool ok = document.Set(*name, kKeyRecordDelays, state.recordDelays ? L"1" : L"0");
   ok = document.Set(*name, kKeyUseLoopCount, state.useLoopCount ? L"1" : L"0") && ok;
   ok = document.Set(*name, kKeyLoopTimes, state.loopCountText) && ok;

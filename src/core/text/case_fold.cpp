@@ -1,6 +1,7 @@
 #include "core/text/case_fold.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace quendar::text {
 
@@ -20,6 +21,16 @@ bool SameFolded(wchar_t x, wchar_t y) { return FoldCase(x) == FoldCase(y); }
 
 bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), SameFolded);
+}
+
+std::size_t HashIgnoringCase(std::wstring_view s) {
+  // FNV-1a over the folded characters.
+  std::uint64_t hash = 14695981039346656037ull;
+  for (wchar_t c : s) {
+    hash ^= static_cast<std::uint64_t>(static_cast<std::uint32_t>(FoldCase(c)));
+    hash *= 1099511628211ull;
+  }
+  return static_cast<std::size_t>(hash);
 }
 
 std::size_t FindIgnoringCase(std::wstring_view text, std::wstring_view pattern, std::size_t from) {

@@ -171,6 +171,11 @@ void MainWindowController::RedrawCurrentPage() {
   Carry(view_.PaintAll());
 }
 
+void MainWindowController::ReleaseWhileHidden() {
+  skin_.images().DropDecoded();
+  ::SetProcessWorkingSetSize(::GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+}
+
 void MainWindowController::ClosePopupLists() {
   // The settings panels' children stay with their panels. The scroll thumb goes with the lists; the next
   // full paint puts it back where the page has it.

@@ -77,6 +77,9 @@ class MainWindowController {
   void DrawMainPage();
   void RedrawCurrentPage();
   void ClosePopupLists();
+  // The window went to the notification area: the decoded images go (the first paint after showing
+  // decodes again) and the process's pages are offered back to the system.
+  void ReleaseWhileHidden();
   void SaveFinished() { view_.SaveFinished(); }
   bool mainPageDrawn() const { return view_.state().mainPageDrawn; }
   // Windows this one opened report that they closed.

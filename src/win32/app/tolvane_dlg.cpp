@@ -52,6 +52,7 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {kAfterInputMessage, &CTolvaneDlg::OnAfterInput},
       {kLoadImageFailedMessage, &CTolvaneDlg::OnLoadImageFailed},
       {WM_PRINTCLIENT, &CTolvaneDlg::OnPrintClient},
+      {WM_SHOWWINDOW, &CTolvaneDlg::OnShowWindow},
   };
   return table;
 }
@@ -410,6 +411,11 @@ MessageResult CTolvaneDlg::OnLoadImageFailed(WPARAM, LPARAM) {
 MessageResult CTolvaneDlg::OnPrintClient(WPARAM dc, LPARAM) {
   if (controller_) controller_->PrintClient(reinterpret_cast<HDC>(dc));
   return 0;
+}
+
+MessageResult CTolvaneDlg::OnShowWindow(WPARAM shown, LPARAM) {
+  if (!shown && controller_) controller_->ReleaseWhileHidden();
+  return std::nullopt;  // the dialog manager's own handling goes on
 }
 
 MessageResult CTolvaneDlg::OnClose(WPARAM, LPARAM) {

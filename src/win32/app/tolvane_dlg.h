@@ -82,6 +82,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   MessageResult OnAfterInput(WPARAM, LPARAM);
   MessageResult OnLoadImageFailed(WPARAM, LPARAM);
   MessageResult OnPrintClient(WPARAM, LPARAM);
+  MessageResult OnShowWindow(WPARAM, LPARAM);
   void OnExit();
 
   // app::MainWindowPort

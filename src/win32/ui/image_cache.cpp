@@ -26,7 +26,7 @@ const Dib32* ImageCache::Find(std::string_view name) {
 
 void ImageCache::ChangeFolder(std::wstring skinFolder) {
   folder_ = std::move(skinFolder);
-  images_.clear();
+  DropDecoded();
 }
 
 std::wstring ImageCache::PathOf(std::string_view name) const {

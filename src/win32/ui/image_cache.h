@@ -25,6 +25,8 @@ class ImageCache {
 
   // Drops every image (the next Find decodes from the new folder).
   void ChangeFolder(std::wstring skinFolder);
+  // Frees every decoded image; the next Find decodes again (what a hidden window gives back).
+  void DropDecoded() { images_.clear(); }
   const std::wstring& folder() const { return folder_; }
 
   std::wstring PathOf(std::string_view name) const;

@@ -1,7 +1,9 @@
 // Figures of the real main window under Wine (printed, nothing asserted): a full repaint and a hover
 // repaint, measured from outside as synchronous message round trips; start-up to the first painted frame
 // and the idle working set, each next to bench_bare_window (the same size, common controls, GDI+, a HID
-// enumeration and a notification icon); the threads and the decoded skin images of the first paint.
+// enumeration and a notification icon); the threads and the decoded skin images of the first paint;
+// the working set while the window is hidden in the notification area, and the time from the tray
+// icon's click to the window back on screen with its first frame.
 //
 // Runs the program from a scratch copy of build/win64/bin (it writes its captions on a first run).
 #include <windows.h>
@@ -19,6 +21,8 @@
 #include <thread>
 #include <vector>
 
+#include "core/app/app_messages.h"
+#include "core/app/tray_commands.h"
 #include "core/ui/draw/skin_image_size.h"
 #include "core/ui/main/main_view.h"
 
@@ -119,6 +123,44 @@ Footprint FootprintOf(HANDLE process, DWORD pid) {
   return f;
 }
 
+// Waits until `condition` holds, up to 10 s; the time it took, or -1.
+double MillisecondsUntil(const std::function<bool()>& condition) {
+  const Clock::time_point t0 = Clock::now();
+  while (Clock::now() - t0 < std::chrono::seconds(10)) {
+    if (condition()) return Milliseconds(Clock::now() - t0);
+    ::Sleep(1);
+  }
+  return -1;
+}
+
+struct TrayFigures {
+  Footprint hidden;
+  std::vector<double> showMs;
+};
+
+// Hides the window with its Hide button, lets it settle in the tray, then brings it back with the tray
+// icon's click, `rounds` times; the footprint is the last hidden one.
+TrayFigures HideAndShowFromTray(const Started& p, const std::function<bool(HWND)>& painted, int rounds) {
+  TrayFigures figures;
+  HWND w = p.window;
+  const ui::Rect hide = ui::main::region::kHide;
+  const LPARAM at = MAKELPARAM((hide.left + hide.right) / 2, (hide.top + hide.bottom) / 2);
+  for (int round = 0; round < rounds; ++round) {
+    ::SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageW(w, WM_LBUTTONUP, 0, at);
+    if (MillisecondsUntil([&] { return !::IsWindowVisible(w); }) < 0) return figures;
+    ::Sleep(1500);  // hidden: what stays
+    figures.hidden = FootprintOf(p.process.hProcess, p.process.dwProcessId);
+    const Clock::time_point click = Clock::now();
+    ::PostMessageW(w, app::kTrayCallbackMessage, 0, app::kTrayLeftButtonUp);
+    if (MillisecondsUntil([&] { return ::IsWindowVisible(w) && painted(w); }) < 0) return figures;
+    figures.showMs.push_back(Milliseconds(Clock::now() - click));
+    // Away from Save, so that its red is the normal look the next round waits for.
+    ::SendMessageW(w, WM_MOUSELEAVE, 0, 0);
+  }
+  return figures;
+}
+
 // Median duration of one synchronous round trip of `send`, over `count` calls (the machine is shared:
 // the median keeps other processes' bursts out of the figure).
 double RoundTrip(int count, const std::function<void(int)>& send) {
@@ -169,6 +211,7 @@ int wmain() {
 
   std::vector<double> programStarts, bareStarts;
   Footprint programFoot, bareFoot;
+  TrayFigures tray;
   for (int run = 0; run < kStarts; ++run) {
     Started p = Start(program, L"", L"PelidorGMClass", programPainted);
     if (p.firstFrameMs >= 0) programStarts.push_back(p.firstFrameMs);
@@ -195,6 +238,7 @@ int wmain() {
                   kRepaints, nothing);
       std::printf("  full 1000 x 640 repaint  %.3f ms (%.3f ms net)\n", full, full - nothing);
       std::printf("  hover repaint of Save    %.3f ms (%.3f ms net)\n", hover, hover - nothing);
+      tray = HideAndShowFromTray(p, programPainted, 5);
     }
     End(p, WM_COMMAND, 1028);
 
@@ -216,6 +260,11 @@ int wmain() {
   std::printf("  working set: program %.1f MB, bare window %.1f MB, difference %.1f MB\n", programFoot.workingSetMb,
               bareFoot.workingSetMb, programFoot.workingSetMb - bareFoot.workingSetMb);
   std::printf("  threads: program %d, bare window %d\n", programFoot.threads, bareFoot.threads);
+  std::printf("hidden in the notification area after 1.5 s:\n");
+  std::printf("  working set: program %.1f MB, bare window (shown) %.1f MB, difference %.1f MB\n",
+              tray.hidden.workingSetMb, bareFoot.workingSetMb, tray.hidden.workingSetMb - bareFoot.workingSetMb);
+  std::printf("  back on screen from the tray's click to the first frame: median %.0f ms of %zu\n",
+              Median(tray.showMs), tray.showMs.size());
   std::printf("  decoded skin images of the first paint: %.1f MB\n", FirstPaintImageMb());
   return 0;
 }

@@ -349,7 +349,8 @@ TEST_F(MainViewTest, BothViewsDrawTheirPictureRowsAndViewButtons) {
   EXPECT_TRUE(text(L"CPI Setting") && text(L"Scroll Speed") && text(L"M1-M5 Light Button "));
 }
 
-TEST_F(MainViewTest, EveryImageAnyStateDrawsIsInTheSkin) {
+// A partial repaint builds only its region's list: it must hold exactly what the whole list holds there.
+TEST_F(MainViewTest, EveryImageAnyStateDrawsIsInTheSkinAndEveryRegionRepaintsWhatTheWholeListHoldsThere) {
   PressIn(Rect{20, 107, 262, 127});
   PressIn(LayOutLeftColumn(view.state(), view.panelSizes()).title[3]);
   PressIn(LayOutLeftColumn(view.state(), view.panelSizes()).title[4]);
@@ -364,6 +365,11 @@ TEST_F(MainViewTest, EveryImageAnyStateDrawsIsInTheSkin) {
         if (const auto* image = std::get_if<ImageOp>(&op)) {
           EXPECT_TRUE(testing::ManifestImageSize(image->name).has_value()) << image->name;
         }
+      const LeftColumnLayout left = LayOutLeftColumn(view.state(), view.panelSizes());
+      for (Rect area : {region::kSave, region::kCancel, region::kMiddle, DropdownBox(3), left.sensitivityPanel,
+                        left.title[4], Rect{200, 100, 700, 500}, Rect{-5, -5, 3, 3}}) {
+        EXPECT_EQ(view.Draw(area), ClipDrawList(list, area, testing::ManifestSizes())) << area.left << "," << area.top;
+      }
     }
   }
 }

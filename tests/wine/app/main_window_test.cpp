@@ -141,12 +141,16 @@ TEST_F(DemoMainWindow, PressOnAnEmptyAreaAndMoveDragsTheWindow) {
   EXPECT_EQ(demo_.Exit(), 0u);
 }
 
-TEST_F(DemoMainWindow, HideHidesAndCloseEndsTheProgramWithZero) {
+// A hidden window gives its decoded images back; shown again it paints its skin as before.
+TEST_F(DemoMainWindow, HideHidesShowPaintsTheSkinAgainAndCloseEndsTheProgramWithZero) {
   Press({965, 12});
   EXPECT_TRUE(WaitFor([&] { return ::IsWindowVisible(window_) == FALSE; }));
   EXPECT_TRUE(demo_.process().running()) << "Hide leaves the program in the notification area";
 
   ASSERT_TRUE(demo_.Show());
+  const ui::Rect side = ui::Rect::At({295, 150}, skin::kMouseSidePicture.size);
+  EXPECT_TRUE(WaitFor([&] { return Shows(side, {{skin::kMouseSidePicture.name, {295, 150}}}); })) << lastDifference_;
+  EXPECT_TRUE(WaitFor([&] { return ButtonShows(region::kSave, skin::kSaveButtonNormal.name); })) << lastDifference_;
   Press({985, 12});
   EXPECT_EQ(demo_.process().WaitForExit(), 0u);
 }

@@ -45,29 +45,89 @@ constexpr std::array<TextSlot, 7> kRightTitles{TextSlot::CpiSettingTitle,      T
                                                TextSlot::MouseSpeedTitle,      TextSlot::DoubleClickSpeedTitle,
                                                TextSlot::ScrollSpeedTitle};
 
+std::optional<Rect> Bounds(const DrawOp& op, const ImageSizes& sizes) {
+  if (const auto* image = std::get_if<ImageOp>(&op)) {
+    if (!sizes) return std::nullopt;
+    const std::optional<Size> size = sizes(image->name);
+    if (!size) return std::nullopt;
+    return Rect::At(image->at, *size);
+  }
+  if (const auto* text = std::get_if<TextOp>(&op)) return text->box;
+  if (const auto* fill = std::get_if<FillOp>(&op)) return fill->box;
+  return std::nullopt;  // clip operations are kept
+}
+
+bool Touches(const DrawOp& op, Rect area, const ImageSizes& sizes) {
+  const std::optional<Rect> bounds = Bounds(op, sizes);
+  return !bounds || bounds->Intersects(area);
+}
+
+void Add(DrawList& list, DrawOp op) {
+  std::visit(
+      [&list](auto&& o) {
+        using T = std::decay_t<decltype(o)>;
+        if constexpr (std::is_same_v<T, ImageOp>) list.Image(std::move(o.name), o.at);
+        else if constexpr (std::is_same_v<T, TextOp>) {
+          if (o.wrap) list.WrappedText(std::move(o.text), o.box, o.font, o.color, o.align);
+          else list.Text(std::move(o.text), o.box, o.font, o.color, o.align);
+        } else if constexpr (std::is_same_v<T, FillOp>) list.Fill(o.box, o.color);
+        else if constexpr (std::is_same_v<T, ClipOp>) list.PushClip(o.box);
+        else list.PopClip();
+      },
+      std::move(op));
+}
+
+// The operations of `from` that touch `area`, appended to `into`.
+void AppendTouching(const DrawList& from, Rect area, const ImageSizes& sizes, DrawList& into) {
+  for (const DrawOp& op : from.ops()) {
+    if (Touches(op, area, sizes)) Add(into, op);
+  }
+}
+
+// Appends the window's operations to a list; a partial repaint keeps only those that touch its area, so
+// that a hover repaint costs what its region holds rather than what the window holds.
 class Builder {
  public:
   Builder(DrawList& list, const MainContent& content) : list_(list), content_(content) {}
+  Builder(DrawList& list, const MainContent& content, Rect area, const ImageSizes& sizes)
+      : list_(list), content_(content), only_(area), sizes_(&sizes) {}
 
-  void Image(std::string_view name, Point at) { list_.Image(std::string(name), at); }
+  void Image(std::string_view name, Point at) { Add(ImageOp{std::string(name), at}); }
   void Caption(TextSlot slot, Rect box) { Caption(Text(content_.language, slot), box); }
   void Caption(std::wstring_view text, Rect box) {
-    if (!text.empty()) list_.Text(std::wstring(text), box, FontRole::Label, content_.textColor);
+    if (!text.empty()) Add(TextOp{std::wstring(text), box, FontRole::Label, content_.textColor});
+  }
+  void Label(std::wstring_view text, Rect box, FontRole font) {
+    Add(TextOp{std::wstring(text), box, font, content_.textColor, TextAlign::Left});
   }
   void SectionTitle(std::string_view image, Rect title, TextSlot slot) {
     Image(image, title.TopLeft());
     Rect box = title;
     box.left += kCaptionIndent;
-    list_.Text(std::wstring(Text(content_.language, slot)), box, FontRole::Title, content_.textColor,
-               TextAlign::Left);
+    Label(Text(content_.language, slot), box, FontRole::Title);
+  }
+  void Panel(const main::Panel& panel, const PanelFrame& frame) {
+    if (!only_) {
+      panel.Draw(frame, list_);
+      return;
+    }
+    DrawList drawn;
+    panel.Draw(frame, drawn);
+    AppendTouching(drawn, *only_, *sizes_, list_);
   }
 
-  DrawList& list() { return list_; }
   const MainContent& content() const { return content_; }
 
  private:
+  void Add(DrawOp op) {
+    if (only_ && !Touches(op, *only_, *sizes_)) return;
+    main::Add(list_, std::move(op));
+  }
+
   DrawList& list_;
   const MainContent& content_;
+  std::optional<Rect> only_;
+  const ImageSizes* sizes_ = nullptr;
 };
 
 void DrawFrame(Builder& b, const MainViewState& state) {
@@ -100,7 +160,7 @@ void DrawMiddle(Builder& b, const MainViewState& state) {
 void DrawPanel(Builder& b, const PanelSet& panels, PanelSlot slot, const std::optional<PanelFrame>& frame) {
   if (!frame) return;
   b.Image(PanelBackground(slot), frame->area.TopLeft());
-  if (const Panel* panel = panels.at(slot)) panel->Draw(*frame, b.list());
+  if (const Panel* panel = panels.at(slot)) b.Panel(*panel, *frame);
 }
 
 void DrawAssignmentRows(Builder& b, const MainViewState& state, const LeftColumnLayout& left) {
@@ -110,8 +170,7 @@ void DrawAssignmentRows(Builder& b, const MainViewState& state, const LeftColumn
   for (int row = 0; row < RowCount(state.view); ++row) {
     const int button = RowButton(state.view, row);
     b.Image(DropdownImage(state.rowLook[static_cast<std::size_t>(row)]), DropdownBox(row).TopLeft());
-    b.list().Text(std::wstring(ButtonText(content.language, button)), DropdownLabel(row), FontRole::Label,
-                  content.textColor, TextAlign::Left);
+    b.Label(ButtonText(content.language, button), DropdownLabel(row), FontRole::Label);
     if (static_cast<std::size_t>(button) <= content.captions.size())
       b.Caption(content.captions[static_cast<std::size_t>(button - 1)], DropdownCaptionBox(row));
   }
@@ -138,16 +197,13 @@ void DrawRightColumn(Builder& b, const RightColumnLayout& right, const PanelSet&
   }
 }
 
-std::optional<Rect> Bounds(const DrawOp& op, const ImageSizes& sizes) {
-  if (const auto* image = std::get_if<ImageOp>(&op)) {
-    if (!sizes) return std::nullopt;
-    const std::optional<Size> size = sizes(image->name);
-    if (!size) return std::nullopt;
-    return Rect::At(image->at, *size);
-  }
-  if (const auto* text = std::get_if<TextOp>(&op)) return text->box;
-  if (const auto* fill = std::get_if<FillOp>(&op)) return fill->box;
-  return std::nullopt;  // clip operations are kept
+void DrawWindow(Builder& b, const MainViewState& state, const PanelSizes& sizes, const MainContent& content,
+                const PanelSet& panels) {
+  const PanelFrames frames = FramesFor(state, sizes, content);
+  DrawFrame(b, state);
+  DrawMiddle(b, state);
+  DrawLeftColumn(b, state, LayOutLeftColumn(state, sizes), panels, frames);
+  DrawRightColumn(b, LayOutRightColumn(state, sizes), panels, frames);
 }
 
 }  // namespace
@@ -174,32 +230,21 @@ DrawList BuildMainDrawList(const MainViewState& state, const PanelSizes& sizes, 
                            const PanelSet& panels) {
   DrawList list(region::kWindow);
   Builder b(list, content);
-  const PanelFrames frames = FramesFor(state, sizes, content);
-  DrawFrame(b, state);
-  DrawMiddle(b, state);
-  DrawLeftColumn(b, state, LayOutLeftColumn(state, sizes), panels, frames);
-  DrawRightColumn(b, LayOutRightColumn(state, sizes), panels, frames);
+  DrawWindow(b, state, sizes, content, panels);
+  return list;
+}
+
+DrawList BuildMainDrawList(const MainViewState& state, const PanelSizes& sizes, const MainContent& content,
+                           const PanelSet& panels, Rect area, const ImageSizes& imageSizes) {
+  DrawList list(area.Intersection(region::kWindow));
+  Builder b(list, content, area, imageSizes);
+  DrawWindow(b, state, sizes, content, panels);
   return list;
 }
 
 DrawList ClipDrawList(const DrawList& full, Rect area, const ImageSizes& sizes) {
   DrawList kept(area.Intersection(full.area()));
-  for (const DrawOp& op : full.ops()) {
-    const std::optional<Rect> bounds = Bounds(op, sizes);
-    if (bounds && !bounds->Intersects(area)) continue;
-    std::visit(
-        [&kept](const auto& o) {
-          using T = std::decay_t<decltype(o)>;
-          if constexpr (std::is_same_v<T, ImageOp>) kept.Image(o.name, o.at);
-          else if constexpr (std::is_same_v<T, TextOp>) {
-            if (o.wrap) kept.WrappedText(o.text, o.box, o.font, o.color, o.align);
-            else kept.Text(o.text, o.box, o.font, o.color, o.align);
-          } else if constexpr (std::is_same_v<T, FillOp>) kept.Fill(o.box, o.color);
-          else if constexpr (std::is_same_v<T, ClipOp>) kept.PushClip(o.box);
-          else kept.PopClip();
-        },
-        op);
-  }
+  AppendTouching(full, area, sizes, kept);
   return kept;
 }
 

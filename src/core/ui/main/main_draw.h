@@ -35,6 +35,11 @@ PanelFrames FramesFor(const MainViewState& state, const PanelSizes& sizes, const
 DrawList BuildMainDrawList(const MainViewState& state, const PanelSizes& sizes, const MainContent& content,
                            const PanelSet& panels);
 
+// The operations of the whole window that touch `area` (what ClipDrawList keeps of the whole list), built
+// without the others: the list of a partial repaint.
+DrawList BuildMainDrawList(const MainViewState& state, const PanelSizes& sizes, const MainContent& content,
+                           const PanelSet& panels, Rect area, const ImageSizes& imageSizes);
+
 // The operations of `full` that touch `area`, as the list that repaints `area` alone. An image whose size
 // is unknown is kept.
 DrawList ClipDrawList(const DrawList& full, Rect area, const ImageSizes& sizes);

@@ -377,9 +377,8 @@ void MainView::Place() {
 }
 
 DrawList MainView::Draw(Rect area) const {
-  const DrawList full = BuildMainDrawList(state_, sizes_, content_, panels_);
-  if (area == region::kWindow) return full;
-  return ClipDrawList(full, area, imageSizes_);
+  if (area == region::kWindow) return BuildMainDrawList(state_, sizes_, content_, panels_);
+  return BuildMainDrawList(state_, sizes_, content_, panels_, area, imageSizes_);
 }
 
 }  // namespace quendar::ui::main
