@@ -93,6 +93,7 @@ class Builder {
       : list_(list), content_(content), only_(area), sizes_(&sizes) {}
 
   void Image(std::string_view name, Point at) { Add(ImageOp{std::string(name), at}); }
+  void Fill(Rect box, Color color) { Add(FillOp{box, color}); }
   void Caption(TextSlot slot, Rect box) { Caption(Text(content_.language, slot), box); }
   void Caption(std::wstring_view text, Rect box) {
     if (!text.empty()) Add(TextOp{std::wstring(text), box, FontRole::Label, content_.textColor});
@@ -132,7 +133,7 @@ class Builder {
 
 void DrawFrame(Builder& b, const MainViewState& state) {
   if (b.content().backgroundMissing) {
-    b.list().Fill(region::kWindow, kMissingBackgroundFill);
+    b.Fill(region::kWindow, kMissingBackgroundFill);
   } else {
     b.Image(skin::kMainBackground.name, {0, 0});
   }
