@@ -30,16 +30,15 @@ std::wstring ValueForBuffer(std::wstring_view value, std::size_t bufferChars) {
 }  // namespace
 
 IniDocument IniDocument::Load(files::FileSystem& files, const std::filesystem::path& file) {
+  // One named result on every path, so the document is built in place rather than moved out.
+  IniDocument doc;
   const files::ReadResult read = files.Read(file);
-  if (read.missing()) return IniDocument{};
-  if (read.unreadable()) {
-    IniDocument doc;
-    doc.readFailure_ = read.failure;
-    return doc;
+  if (read.unreadable()) doc.readFailure_ = read.failure;
+  if (read.read()) {
+    const TextEncoding encoding = DetectEncoding(read.bytes);
+    doc = Parse(DecodeText(read.bytes, encoding), encoding);
+    doc.existed_ = true;
   }
-  const TextEncoding encoding = DetectEncoding(read.bytes);
-  IniDocument doc = Parse(DecodeText(read.bytes, encoding), encoding);
-  doc.existed_ = true;
   return doc;
 }
 

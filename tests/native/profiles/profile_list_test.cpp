@@ -132,7 +132,8 @@ TEST_F(ProfileSlotsTest, RemovalMovesLaterSlotsDownAndTheLastGetsTheDefaults) {
   EXPECT_EQ(testing::ReadBytes(folder / "config5.bin"), MovedData(testing::ReadBytes(folder / "config.bin"), 5));
   EXPECT_EQ(ini::ReadString(disk, folder / "str5.ini", L"Setting-EN", L"Item1"), L"Click");
   EXPECT_EQ(ini::ReadString(disk, folder / "str5.ini", L"Skins", L"Path"), L"Default");
-  EXPECT_FALSE(ini::IniDocument::Load(disk, folder / "str5.ini").Contains(kProfileSection, kItemCountKey));
+  const ini::IniDocument freed = ini::IniDocument::Load(disk, folder / "str5.ini");
+  EXPECT_FALSE(freed.Contains(kProfileSection, kItemCountKey));
 
   // A copy takes both files of its source; defaults take config.bin and the list file's texts.
   ASSERT_TRUE(Commit(disk, SlotFolder(disk, folder.path()).PlanCopy(2, 5).files).ok());
