@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 
 #include "core/app/balloon.h"
 #include "core/ui/interface_language.h"
@@ -168,15 +169,19 @@ TEST_F(DemoSave, ACaptionFileHeldByAnotherProgramIsLeftWholeAndTheUserIsTold) {
   win32::UniqueFileHandle held(::CreateFileW(texts.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
   demo.ClickMain(kSaveX, kSaveY);
-  HWND box = nullptr;
+  // The outcome and the file's own message, each in its box, in whichever order the window shows them.
+  const std::wstring outcome = L"The settings reached the mouse but were not saved.";
+  const std::wstring details = texts.wstring() + L"\" exists but could not be read";
+  bool sawOutcome = false, sawDetails = false;
   ASSERT_TRUE(WaitFor([&] {
-    return (box = FindMessageBox(demo.process(), L"The settings reached the mouse but were not saved.")) != nullptr;
-  }));
-  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(WaitFor([&] {
-    return (box = FindMessageBox(demo.process(), texts.wstring() + L"\" exists but could not be read", false)) != nullptr;
-  }));
-  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    for (const auto& [wanted, whole, seen] : {std::tuple{&outcome, true, &sawOutcome}, {&details, false, &sawDetails}}) {
+      if (HWND box = FindMessageBox(demo.process(), *wanted, whole)) {
+        *seen = true;
+        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+      }
+    }
+    return sawOutcome && sawDetails;
+  })) << "outcome shown: " << sawOutcome << ", file named: " << sawDetails;
   held.reset();
   EXPECT_EQ(FileBytes(texts), before);
   EXPECT_EQ(FileBytes(demo.folder() / L"config0.bin").at(0), 1) << "the data file took the settings";
