@@ -16,6 +16,7 @@ constexpr std::wstring_view kNewNamePrefix = L"PROFILE";
 
 struct StoredList {
   bool read = false;
+  std::optional<files::FileFailure> readFailure;
   bool valid = false;
   std::wstring currentName;
   std::vector<std::wstring> names;
@@ -24,6 +25,7 @@ struct StoredList {
 StoredList ReadStoredList(files::FileSystem& files, const std::filesystem::path& listFile) {
   StoredList stored;
   const ini::IniDocument doc = ini::IniDocument::Load(files, listFile);
+  stored.readFailure = doc.readFailure();
   if (!doc.existed()) return stored;
   stored.read = true;
   const long count = ini::ParseDecimal(doc.Get(kProfileSection, kItemCountKey, ini::kValueBufferChars));
@@ -55,6 +57,7 @@ ProfileListModel ReadProfileList(files::FileSystem& files, const std::filesystem
   StoredList stored = ReadStoredList(files, listFile);
   ProfileListModel list;
   list.read = stored.read;
+  list.readFailure = stored.readFailure;
   list.names = std::move(stored.names);
   const std::size_t n = list.names.size();
   for (std::size_t step = 1; step <= n; ++step) {

@@ -34,6 +34,7 @@ struct ProfileListModel {
   // The list file was read whole: only then may the list be written back (a list that was never read
   // would replace the user's names with none).
   bool read = false;
+  std::optional<files::FileFailure> readFailure;  // the list file is there but could not be read
 };
 
 // Fills the list; selects the current name, looked up ignoring case from item 1 on and item 0 last, and

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <type_traits>
 
 #include "core/ini/text_encoding.h"
 #include "core/profiles/profile_state.h"
@@ -34,12 +35,13 @@ namespace {
 // UTF-8: the standard conversion would follow the locale, which in a C locale refuses every non-ASCII
 // letter.
 std::filesystem::path PathFromWide(std::wstring_view text) {
-#ifdef _WIN32
-  return std::filesystem::path(std::wstring(text));
-#else
-  const std::string utf8 = ini::ToUtf8(text);
-  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-#endif
+  // Decided by the path's own character type: where it is wide, the text is the path as it stands.
+  if constexpr (std::is_same_v<std::filesystem::path::value_type, wchar_t>) {
+    return std::filesystem::path(std::wstring(text));
+  } else {
+    const std::string utf8 = ini::ToUtf8(text);
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+  }
 }
 
 // Where wide text is not the platform's own path form, only Unicode scalar values convert.

@@ -16,6 +16,18 @@
 
 namespace quendar::win32 {
 
+namespace {
+// The main window's profile message takes the request as its first argument.
+WPARAM ProfileMessageArgument(ui::profile_manager::ProfileRequest request) {
+  switch (request) {
+    case ui::profile_manager::ProfileRequest::Import: return app::kProfileImport;
+    case ui::profile_manager::ProfileRequest::Export: return app::kProfileExport;
+    case ui::profile_manager::ProfileRequest::Reload: break;
+  }
+  return app::kProfileReload;
+}
+}  // namespace
+
 namespace pm = ui::profile_manager;
 
 namespace {
@@ -199,7 +211,7 @@ void ProfileManagerDialog::Carry(const pm::Effects& effects) {
           } else if constexpr (std::is_same_v<E, pm::StartRename>) {
             BeginRename(e.item);
           } else if constexpr (std::is_same_v<E, pm::PostProfileRequest>) {
-            ::PostMessageW(context_.mainWindow, app::kProfileRequestMessage, e.request, e.slot);
+            ::PostMessageW(context_.mainWindow, app::kProfileRequestMessage, ProfileMessageArgument(e.request), e.slot);
           } else if constexpr (std::is_same_v<E, pm::CloseManager>) {
             Close(IDCANCEL);
           } else if constexpr (std::is_same_v<E, pm::ConfirmDelete>) {

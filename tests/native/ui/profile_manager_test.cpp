@@ -74,15 +74,15 @@ TEST_F(ProfileManagerTest, SecondClickOrEditRenamesAndTheMenuKeepsTheSelection) 
   EXPECT_EQ(model.list().names[2], L"c");
 
   // Load and Save name the slot; neither moves the current profile (the import does, once it happened).
-  for (auto [command, request] : {std::pair{MenuCommand::Load, app::kProfileImport},
-                                  std::pair{MenuCommand::Save, app::kProfileExport}}) {
+  for (auto [command, request] : {std::pair{MenuCommand::Load, ProfileRequest::Import},
+                                  std::pair{MenuCommand::Save, ProfileRequest::Export}}) {
     EXPECT_EQ(model.OnMenuCommand(Id(command)), (Effects{PostProfileRequest{request, 2}}));
     EXPECT_EQ(state.currentProfileIndex, 1);
   }
   // Deleting shifts the positions: a click on the name now at 1 is a first click.
   EXPECT_TRUE(model.OnItemClicked(1).empty());
   ASSERT_EQ(model.OnMenuCommand(Id(MenuCommand::Delete)).size(), 1u);
-  EXPECT_EQ(model.OnDeleteConfirmed(1, L"b"), (Effects{PostProfileRequest{app::kProfileReload, 1}}));
+  EXPECT_EQ(model.OnDeleteConfirmed(1, L"b"), (Effects{PostProfileRequest{ProfileRequest::Reload, 1}}));
   EXPECT_EQ(model.list().names, (std::vector<std::wstring>{L"a", L"c"}));
   EXPECT_FALSE(model.list().selection);
   EXPECT_TRUE(model.OnItemClicked(1).empty());
@@ -101,8 +101,8 @@ TEST_F(ProfileManagerTest, ClosingWritesTheListAndAsksForAReload) {
   model.OnItemClicked(1);
   ASSERT_EQ(model.OnMenuCommand(Id(MenuCommand::Delete)).size(), 1u);
   // The current profile ("A", item 1) is deleted: the name now in its place is loaded.
-  EXPECT_EQ(model.OnDeleteConfirmed(1, L"A"), (Effects{PostProfileRequest{app::kProfileReload, 1}}));
-  EXPECT_EQ(model.OnClose(), (Effects{PostProfileRequest{app::kProfileReload, 0}, CloseManager{}}));
+  EXPECT_EQ(model.OnDeleteConfirmed(1, L"A"), (Effects{PostProfileRequest{ProfileRequest::Reload, 1}}));
+  EXPECT_EQ(model.OnClose(), (Effects{PostProfileRequest{ProfileRequest::Reload, 0}, CloseManager{}}));
   EXPECT_EQ(state.currentProfileIndex, 0);  // nothing selected: the first name
   const auto list = folder / "str.ini";
   EXPECT_EQ(ini::ReadString(disk, list, L"Profile", L"CurProfileName"), L"a");
@@ -114,7 +114,7 @@ TEST_F(ProfileManagerTest, ClosingWritesTheListAndAsksForAReload) {
   // A manager whose initialisation failed never read the list: closing it leaves the file alone.
   const auto stored = testing::ReadBytes(list);
   ProfileManagerModel unopened(disk, list, LanguageClass::English, state.currentProfileIndex);
-  EXPECT_EQ(unopened.OnClose(), (Effects{PostProfileRequest{app::kProfileReload, 0}, CloseManager{}}));
+  EXPECT_EQ(unopened.OnClose(), (Effects{PostProfileRequest{ProfileRequest::Reload, 0}, CloseManager{}}));
   EXPECT_TRUE(unopened.OnNew().empty());
   EXPECT_EQ(testing::ReadBytes(list), stored);
 }
@@ -142,7 +142,7 @@ TEST_F(ProfileManagerTest, NamesKeepTheirSettingsWhenProfilesAreDeletedCopiedOrA
   EXPECT_EQ(model.OnMenuCommand(Id(MenuCommand::Delete)),
             (Effects{ConfirmDelete{1, L"PROFILE_1", L"Delete the profile \"PROFILE_1\" and its settings?", L"Delete"}}));
   // The current profile moved down a place with its files: the main window loads it from there.
-  EXPECT_EQ(model.OnDeleteConfirmed(1, L"PROFILE_1"), (Effects{PostProfileRequest{app::kProfileReload, 2}}));
+  EXPECT_EQ(model.OnDeleteConfirmed(1, L"PROFILE_1"), (Effects{PostProfileRequest{ProfileRequest::Reload, 2}}));
   EXPECT_EQ(state.currentProfileIndex, 2);
   EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Profile", L"CurProfileName"), L"PROFILE_3");
   for (const auto& name : model.list().names) EXPECT_EQ(shown(name), before[name]) << name;
@@ -155,7 +155,7 @@ TEST_F(ProfileManagerTest, NamesKeepTheirSettingsWhenProfilesAreDeletedCopiedOrA
 
   model.OnItemClicked(0);
   ASSERT_EQ(model.OnMenuCommand(Id(MenuCommand::Delete)).size(), 1u);
-  EXPECT_EQ(model.OnDeleteConfirmed(0, L"PROFILE_0"), (Effects{PostProfileRequest{app::kProfileReload, 1}}));
+  EXPECT_EQ(model.OnDeleteConfirmed(0, L"PROFILE_0"), (Effects{PostProfileRequest{ProfileRequest::Reload, 1}}));
   model.OnItemClicked(2);  // PROFILE_4
   EXPECT_TRUE(model.OnMenuCommand(Id(MenuCommand::Copy)).empty());
   EXPECT_EQ(shown(L"Copy PROFILE_4"), before[L"PROFILE_4"]);

@@ -30,10 +30,6 @@ ProfileManagerModel::ProfileManagerModel(files::FileSystem& files, std::filesyst
 
 void ProfileManagerModel::Open() {
   list_ = profiles::ReadProfileList(files_, listFile_, currentProfileIndex_);
-  // A list file that is there but could not be read shows no names; the user hears why at the first
-  // thing they try, instead of believing the profiles gone.
-  const files::ReadResult read = files_.Read(listFile_);
-  unreadList_ = read.unreadable() ? read.failure : std::nullopt;
   lastClicked_.reset();
 }
 
@@ -80,7 +76,7 @@ Effects ProfileManagerModel::Grow(profiles::ProfileListModel grown, profiles::Sl
 
 Effects ProfileManagerModel::OnNew() {
   // Names of a list that was never read would never be stored; their slots are not touched either.
-  if (unreadList_) return {UnreadListWarning()};
+  if (list_.readFailure) return {UnreadListWarning()};
   if (!list_.read) return {};
   profiles::ProfileListModel grown = list_;
   if (profiles::AddProfile(grown) == profiles::AddResult::ListFull) {
@@ -135,8 +131,8 @@ Effects ProfileManagerModel::OnMenuCommand(unsigned command) {
       if (!selected) return {};
       // An export leaves the current profile as it is; an import moves it to the slot only once a
       // file was really read into the record (the main window decides that).
-      const unsigned request =
-          static_cast<MenuCommand>(command) == MenuCommand::Load ? app::kProfileImport : app::kProfileExport;
+      const ProfileRequest request =
+          static_cast<MenuCommand>(command) == MenuCommand::Load ? ProfileRequest::Import : ProfileRequest::Export;
       return {PostProfileRequest{request, static_cast<std::uint8_t>(*list_.selection)}};
     }
   }
@@ -160,7 +156,7 @@ Effects ProfileManagerModel::OnDeleteConfirmed(std::size_t item, std::wstring_vi
   list_.selection.reset();
   lastClicked_.reset();  // the positions after it moved up
   // The main window's paths name the slot it loaded from; after a move it loads the profile again.
-  if (currentGone || current != before) return {PostProfileRequest{app::kProfileReload, currentProfileIndex_}};
+  if (currentGone || current != before) return {PostProfileRequest{ProfileRequest::Reload, currentProfileIndex_}};
   return {};
 }
 
@@ -176,7 +172,7 @@ Effects ProfileManagerModel::OnRenameCommitted(std::size_t item, std::wstring_vi
 
 ShowWarning ProfileManagerModel::UnreadListWarning() const {
   files::FileSystem& files = files_;
-  return ShowWarning{profiles::FailureText(*unreadList_, language_, [&files](int e) { return files.DescribeError(e); }),
+  return ShowWarning{profiles::FailureText(*list_.readFailure, language_, [&files](int e) { return files.DescribeError(e); }),
                      std::wstring(TextsFor(language_).warningCaption)};
 }
 
@@ -185,8 +181,8 @@ Effects ProfileManagerModel::OnClose() {
   // it would replace the user's names with what the manager never saw. A list file that cannot be
   // rewritten is worth a word, since the user's changes are gone.
   const bool written = !profiles::WriteProfileList(files_, listFile_, list_, currentProfileIndex_).failed();
-  const PostProfileRequest reload{app::kProfileReload, currentProfileIndex_};
-  if (unreadList_) return {UnreadListWarning(), reload, CloseManager{}};
+  const PostProfileRequest reload{ProfileRequest::Reload, currentProfileIndex_};
+  if (list_.readFailure) return {UnreadListWarning(), reload, CloseManager{}};
   if (written || !list_.read) return {reload, CloseManager{}};
   const ManagerTexts& texts = TextsFor(language_);
   return {ShowWarning{std::wstring(texts.listNotWritten), std::wstring(texts.warningCaption)}, reload, CloseManager{}};

@@ -11,7 +11,6 @@
 #include <variant>
 #include <vector>
 
-#include "core/app/app_messages.h"
 #include "core/files/file_system.h"
 #include "core/profiles/profile_list.h"
 #include "core/profiles/profile_slots.h"
@@ -32,10 +31,13 @@ struct StartRename {
   friend bool operator==(const StartRename&, const StartRename&) = default;
 };
 
-// Post the profile message to the main window: `request` is its first argument (import, export,
-// reload); an import goes into `slot`, which becomes the current profile only if a file is read.
+// What the main window is asked to do with the profiles once the manager's event is handled.
+enum class ProfileRequest { Import, Export, Reload };
+
+// Ask the main window for a profile request; an import goes into `slot`, which becomes the current
+// profile only if a file is read.
 struct PostProfileRequest {
-  unsigned request = app::kProfileReload;
+  ProfileRequest request = ProfileRequest::Reload;
   std::uint8_t slot = 0;
   friend bool operator==(const PostProfileRequest&, const PostProfileRequest&) = default;
 };
@@ -105,10 +107,11 @@ class ProfileManagerModel {
   profiles::SlotFolder slots_;
   LanguageClass language_;
   std::uint8_t& currentProfileIndex_;
+  // A list file that is there but could not be read shows no names; the user hears why at the first
+  // thing they try, instead of believing the profiles gone.
   ShowWarning UnreadListWarning() const;
   profiles::ProfileListModel list_;
   std::optional<std::size_t> lastClicked_;
-  std::optional<files::FileFailure> unreadList_;  // the list file is there but could not be read
 };
 
 }  // namespace quendar::ui::profile_manager
