@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/ini/kernel32_imports.h"
+#include "core/ini/ansi_code_page.h"
 
 namespace quendar::ini {
 
@@ -74,40 +74,6 @@ void AppendUtf16Le(std::vector<unsigned char>& out, std::wstring_view text) {
       unit(static_cast<char16_t>(c));
     }
   });
-}
-
-std::optional<std::vector<unsigned char>> EncodeAnsi(std::wstring_view text) {
-#ifdef _WIN32
-  using kernel32::kAnsiCodePage;
-  // No best fit: a lookalike character would be lost text too.
-  constexpr unsigned long kNoBestFit = kernel32::kNoBestFitChars;
-  if (text.empty()) return std::vector<unsigned char>{};
-  const int length = static_cast<int>(text.size());
-  int usedDefault = 0;
-  const int size = WideCharToMultiByte(kAnsiCodePage, kNoBestFit, text.data(), length, nullptr, 0, nullptr, &usedDefault);
-  if (size <= 0 || usedDefault) return std::nullopt;
-  std::vector<unsigned char> out(static_cast<std::size_t>(size));
-  WideCharToMultiByte(kAnsiCodePage, kNoBestFit, text.data(), length, reinterpret_cast<char*>(out.data()), size,
-                      nullptr, nullptr);
-  return out;
-#else
-  const std::string utf8 = ToUtf8(text);
-  return std::vector<unsigned char>(utf8.begin(), utf8.end());
-#endif
-}
-
-std::wstring DecodeAnsi(std::span<const unsigned char> bytes) {
-#ifdef _WIN32
-  if (bytes.empty()) return {};
-  const char* data = reinterpret_cast<const char*>(bytes.data());
-  const int length = static_cast<int>(bytes.size());
-  const int size = MultiByteToWideChar(kernel32::kAnsiCodePage, 0, data, length, nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-  if (size > 0) MultiByteToWideChar(kernel32::kAnsiCodePage, 0, data, length, out.data(), size);
-  return out;
-#else
-  return FromUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-#endif
 }
 
 }  // namespace
