@@ -1,3 +1,5 @@
+// The macro manager as a user drives it: new names, the context menu, delay edits, rename, OK and
+// recording through the dialog, checked against the record file.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -20,8 +22,7 @@ class RecordingHookFake : public RecordingHook {
   std::deque<std::optional<std::uint32_t>> installs;
   int removes = 0;
   std::optional<std::uint32_t> Install() override {
-    if (installs.empty()) ADD_FAILURE() << "unexpected hook installation";
-    if (installs.empty()) return 1;
+    if (installs.empty()) return (ADD_FAILURE() << "unexpected hook installation", 1u);
     auto answer = installs.front();
     installs.pop_front();
     return answer;
@@ -58,29 +59,24 @@ class MacroManagerModelTest : public ::testing::Test {
 };
 
 TEST(NewMacroNameTest, NeverRepeatsAName) {
-  const struct {
-    std::vector<std::wstring> names;
-    const wchar_t* expected;
-  } cases[] = {
+  const std::pair<std::vector<std::wstring>, const wchar_t*> cases[] = {
       {{}, L"Macro_0"},
       {{L"Macro_0", L"Macro_3"}, L"Macro_4"},
       {{L"Macro_0", L"Work"}, L"Macro_2"},
       {{L"Macro_2", L"macro_1", L"X_0"}, L"Macro_3"},
       {{L"Macro_99999999999999999999"}, L"Macro_2147483648"},
   };
-  for (const auto& c : cases) EXPECT_EQ(NewMacroName(c.names, L"Macro"), c.expected) << c.expected;
+  for (const auto& [names, expected] : cases) EXPECT_EQ(NewMacroName(names, L"Macro"), expected) << expected;
 }
 
 TEST_F(MacroManagerModelTest, NewRefusesTheThirteenthAndCreatesTheSection) {
   auto& model = Open();
-  model.Click(Centre(kNewRect));
-  EXPECT_EQ(store_.ListMacroNames(), std::vector<std::wstring>{L"Macro_0"});
-  for (int i = 1; i < 12; ++i) model.Click(Centre(kNewRect));
+  for (int i = 0; i < 12; ++i) model.Click(Centre(kNewRect));
   const Effects refused = model.Click(Centre(kNewRect));
-  ASSERT_TRUE(refused.notice);
-  EXPECT_EQ(*refused.notice, (Notice{L"Macro numbers up to 12.", L"Warning"}));
+  EXPECT_EQ(refused.notice, (Notice{L"Macro numbers up to 12.", L"Warning"}));
   EXPECT_EQ(model.state().macroNames.size(), 12u);
   EXPECT_EQ(store_.ListMacroNames().size(), 12u);
+  EXPECT_EQ(store_.ListMacroNames().front(), L"Macro_0");
 }
 
 TEST_F(MacroManagerModelTest, ContextMenuInsertionRules) {
@@ -94,15 +90,11 @@ TEST_F(MacroManagerModelTest, ContextMenuInsertionRules) {
   EXPECT_EQ(StoredItems(L"Macro_0"), withClick);
 
   // A delay goes before the selection, between two events only.
-  const struct {
-    std::size_t selected;
-    bool inserted;
-  } delays[] = {{0, false}, {2, true}, {2, false}, {3, false}};
-  for (const auto& d : delays) {
+  for (const auto& [selected, inserted] : {std::pair{0, false}, {2, true}, {2, false}, {3, false}}) {
     const auto before = model.state().sequence.size();
-    model.SelectSequenceItem(d.selected);
+    model.SelectSequenceItem(selected);
     model.Command(MenuCommand::InsertDelay);
-    EXPECT_EQ(model.state().sequence.size(), before + (d.inserted ? 1 : 0)) << d.selected;
+    EXPECT_EQ(model.state().sequence.size(), before + (inserted ? 1 : 0)) << selected;
   }
   EXPECT_EQ(model.state().sequence[2], L"50 ms");
 
@@ -112,14 +104,11 @@ TEST_F(MacroManagerModelTest, ContextMenuInsertionRules) {
 }
 
 TEST_F(MacroManagerModelTest, DelayEditsFollowTheDelayRule) {
-  const struct {
-    const wchar_t* typed;
-    std::optional<std::wstring> item;
-  } cases[] = {
-      {L"2 500ms", L"2500 ms"}, {L"abc ms", std::nullopt},       {L"250", std::nullopt},
-      {L"9999999 ms", L"6553500 ms"}, {L" ms", std::nullopt},   {L"99999999999999999999ms", L"6553500 ms"},
+  const std::pair<const wchar_t*, std::optional<std::wstring>> cases[] = {
+      {L"2 500ms", L"2500 ms"},       {L"abc ms", std::nullopt}, {L"250", std::nullopt},
+      {L"9999999 ms", L"6553500 ms"}, {L" ms", std::nullopt},    {L"99999999999999999999ms", L"6553500 ms"},
   };
-  for (const auto& c : cases) EXPECT_EQ(DelayItemFromEdit(c.typed), c.item) << c.typed;
+  for (const auto& [typed, item] : cases) EXPECT_EQ(DelayItemFromEdit(typed), item) << typed;
 
   WriteMacro(L"Macro_0", {L"A   Dn", L"120 ms", L"A   Up"});
   auto& model = Open();
@@ -159,15 +148,11 @@ TEST_F(MacroManagerModelTest, RenameKeepsItemsAndPositionAndRefusesBadNames) {
   EXPECT_EQ(StoredItems(L"Jump").size(), 2u);
 }
 
-TEST_F(MacroManagerModelTest, OkBuildsTheTableAndKeepsTheFirstLoopCount) {
-  auto& empty = Open();
-  EXPECT_EQ(empty.Click(Centre(kOkRect)).end, DialogEnd::Ok);
-  EXPECT_EQ(empty.table(), macros::MacroTable{});
-
+TEST_F(MacroManagerModelTest, OkBuildsTheTableWithTheLoopCountReadAtOpening) {
   WriteMacro(L"Macro_0", {L"A   Dn", L"120 ms", L"A   Up"}, L"3");
   auto& model = Open();
-  model.Click(Centre(kOkRect));
-  EXPECT_EQ(model.table()[1], 3) << "the loop count read at opening is the one saved";
+  EXPECT_EQ(model.Click(Centre(kOkRect)).end, DialogEnd::Ok);
+  EXPECT_EQ(model.table()[1], 3);
   EXPECT_EQ(model.table()[2], 0x0C);
 }
 

@@ -75,18 +75,5 @@ TEST(SkinnedDialogView, PaintsBackgroundButtonsAndCaptionsAndRepaintsOneButton) 
   EXPECT_EQ(BuildSkinnedDialogList(look, buttons, {false, true}, kButtons[0]), one);
 }
 
-TEST(SkinnedDialogView, MissingBackgroundKeepsASurfaceTheButtonsFitOn) {
-  const std::vector<ImageButton> buttons{
-      {2, Rect::At({352, 6}, {18, 18}), "/button-close-normal.png", "/button-close-over.png", L""},
-      {3, Rect::At({300, 250}, {57, 30}), "/a.png", "/b.png", L"Cancel"},
-  };
-  EXPECT_EQ(FallbackDialogSize(buttons), (Size{378, 288}));
-  EXPECT_EQ(FallbackDialogSize({}), (Size{160, 80}));
-  const SkinnedDialogLook look{"/gone.png", false, {378, 288}, {}};
-  const DrawList list = BuildSkinnedDialogList(look, buttons, {}, Rect::At({0, 0}, look.client));
-  ASSERT_FALSE(list.empty());
-  EXPECT_EQ(list.ops().front(), DrawOp(FillOp{Rect::At({0, 0}, {378, 288}), kMissingBackgroundFill}));
-}
-
 }  // namespace
 }  // namespace quendar::ui
