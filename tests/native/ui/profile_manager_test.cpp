@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <functional>
 #include <map>
+#include <tuple>
 
 #include "core/ini/ini_store.h"
 #include "core/ui/profile_manager/profile_manager_texts.h"
@@ -31,35 +32,24 @@ class ProfileManagerTest : public testing::ProfileFolderTest {
 };
 
 TEST_F(ProfileManagerTest, DuplicateAndEmptyNamesAreRefusedAndTheListStays) {
-  struct Case {
-    const char* what;
-    std::vector<std::wstring> names;
-    std::size_t selected;
-    std::function<Effects(ProfileManagerModel&)> act;
-    Effects effects;
-    std::vector<std::wstring> after;
-  };
-  const unsigned copy = Id(MenuCommand::Copy);
-  const Case cases[] = {
-      {"New steps over a name in use", {L"PROFILE_2", L"PROFILE_1"}, 0, [](auto& m) { return m.OnNew(); }, {},
-       {L"PROFILE_2", L"PROFILE_1", L"PROFILE_3"}},
-      {"second copy", {L"P", L"Copy p"}, 0, [&](auto& m) { return m.OnMenuCommand(copy); },
-       Warning(L"A profile of this name already exists."), {L"P", L"Copy p"}},
-      {"rename to another name in other case", {L"a", L"b"}, 1, [](auto& m) { return m.OnRenameCommitted(1, L"A"); },
-       Warning(L"A profile of this name already exists."), {L"a", L"b"}},
-      {"rename to blanks", {L"a", L"b"}, 1, [](auto& m) { return m.OnRenameCommitted(1, L"  \t"); },
-       Warning(L"A profile name cannot be empty."), {L"a", L"b"}},
-      {"rename to its own name in other case, trimmed", {L"a", L"b"}, 1,
-       [](auto& m) { return m.OnRenameCommitted(1, L" B "); }, {}, {L"a", L"B"}},
-  };
-  for (const Case& c : cases) {
-    ProfileManagerModel model = OpenWith(c.names, c.names[c.selected]);
-    EXPECT_EQ(c.act(model), c.effects) << c.what;
-    EXPECT_EQ(model.list().names, c.after) << c.what;
+  const Effects taken = Warning(L"A profile of this name already exists.");
+  const std::tuple<std::vector<std::wstring>, std::size_t, std::function<Effects(ProfileManagerModel&)>, Effects,
+                   std::vector<std::wstring>>
+      cases[] = {  // {names, selected, act, effects, names after}
+          {{L"P", L"Copy p"}, 0, [](auto& m) { return m.OnMenuCommand(Id(MenuCommand::Copy)); }, taken, {L"P", L"Copy p"}},
+          {{L"a", L"b"}, 1, [](auto& m) { return m.OnRenameCommitted(1, L"A"); }, taken, {L"a", L"b"}},
+          {{L"a", L"b"}, 1, [](auto& m) { return m.OnRenameCommitted(1, L"  \t"); },
+           Warning(L"A profile name cannot be empty."), {L"a", L"b"}},
+          {{L"a", L"b"}, 1, [](auto& m) { return m.OnRenameCommitted(1, L" B "); }, {}, {L"a", L"B"}},  // own name
+      };
+  for (const auto& [names, selected, act, effects, after] : cases) {
+    ProfileManagerModel model = OpenWith(names, names[selected]);
+    EXPECT_EQ(act(model), effects) << selected;
+    EXPECT_EQ(model.list().names, after);
   }
   ProfileManagerModel full = OpenWith({L"a", L"b", L"c", L"d", L"e", L"f"}, L"a", LanguageClass::SimplifiedChinese);
   EXPECT_EQ(full.OnNew(), Warning(L"最多可以存储6个配置。", L"警告"));
-  EXPECT_TRUE(full.OnMenuCommand(copy).empty());
+  EXPECT_TRUE(full.OnMenuCommand(Id(MenuCommand::Copy)).empty());
 }
 
 TEST_F(ProfileManagerTest, SecondClickOrEditRenamesAndTheMenuKeepsTheSelection) {

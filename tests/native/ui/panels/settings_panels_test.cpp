@@ -30,23 +30,21 @@ class PanelPlatformFake final : public main::PanelPlatform {
   mutable int reads = 0;
 
   void ShowChild(const main::ChildControl& control) override { children[control.id] = control; }
-  void DestroyChild(int id) override { EXPECT_EQ(children.erase(id), 1u) << "no child " << id; }
+  void DestroyChild(int id) override { EXPECT_EQ(children.erase(id), 1u) << id; }
   std::wstring ChildText(int id) const override {
     ++reads;
-    const auto it = children.find(id);
-    if (it != children.end()) return it->second.text;
-    ADD_FAILURE() << "no child " << id;
-    return {};
+    EXPECT_TRUE(children.contains(id)) << id;
+    return children.contains(id) ? children.at(id).text : L"";
   }
   void SetChildText(int id, std::wstring_view text) override {
-    ASSERT_TRUE(children.contains(id)) << id;
-    children[id].text = text;
+    Child(id).text = text;
     main::Effects ignored;
     if (echoTo) echoTo->OnControlNotice(id, kEditChangedNotice, ignored);
   }
-  void EnableChild(int id, bool enabled) override {
-    ASSERT_TRUE(children.contains(id)) << id;
-    children[id].enabled = enabled;
+  void EnableChild(int id, bool enabled) override { Child(id).enabled = enabled; }
+  main::ChildControl& Child(int id) {
+    EXPECT_TRUE(children.contains(id)) << id;
+    return children[id];
   }
 };
 
@@ -66,6 +64,12 @@ const PanelFrame kReportRate = Frame({734, 102, 976, 240});
 const PanelFrame kMouseSpeed = Frame({734, 127, 976, 237});
 const PanelFrame kScroll = Frame({734, 177, 976, 249});
 
+const std::pair<PanelSlot, PanelFrame> kShown[] = {
+    {PanelSlot::Cpi, kCpi},           {PanelSlot::Sensitivity, kSensitivity}, {PanelSlot::LightButton, kLightButton},
+    {PanelSlot::Lighting, kLighting}, {PanelSlot::ReportRate, kReportRate},   {PanelSlot::MouseSpeed, kMouseSpeed},
+    {PanelSlot::DoubleClickSpeed, kMouseSpeed}, {PanelSlot::ScrollSpeed, kScroll},
+};
+
 struct Panels {
   profiles::ProfileRecord record;
   PanelPlatformFake platform;
@@ -75,6 +79,14 @@ struct Panels {
   DrawList Draw(PanelSlot slot, const PanelFrame& frame) {
     DrawList list(frame.area);
     at(slot).Draw(frame, list);
+    return list;
+  }
+  DrawList DrawAll(LanguageClass language = LanguageClass::English) {
+    DrawList list(Rect{0, 0, 1000, 640});
+    for (auto [slot, frame] : kShown) {
+      frame.language = language;
+      at(slot).Draw(frame, list);
+    }
     return list;
   }
 };
@@ -88,43 +100,31 @@ TEST(SettingsPanels, StoredValuesAreShownByTheirImagesAndNumbers) {
   p.record.LightingEffect() = 3;
   p.record.ReportRateCode() = 2;
   p.record.PointerSpeed() = 7;
-  const std::tuple<PanelSlot, PanelFrame, const char*, Point> images[] = {
-      {PanelSlot::Cpi, kCpi, "/DPISetting/DPIStage/49.png", {745, 65}},
-      {PanelSlot::Cpi, kCpi, "/DPISetting/DPIStage/50.png", {955, 65}},
-      {PanelSlot::Cpi, kCpi, "/Disable.png", {742, 250}},
-      {PanelSlot::Sensitivity, kSensitivity, "/StageSlider/3.png", {37, 235}},
-      {PanelSlot::LightButton, kLightButton, "/Enable.png", {30, 235}},
-      {PanelSlot::Lighting, kLighting, "/Enable.png", {744, 155}},
-      {PanelSlot::ReportRate, kReportRate, "/USBReportRate/500HZ.png", {791, 107}},
-      {PanelSlot::MouseSpeed, kMouseSpeed, "/MouseAttribute/Speed/7.png", {784, 147}},
-      {PanelSlot::ScrollSpeed, kScroll, "/MouseAttribute/ScrollSpeed/Enable.png", {744, 192}},
-      {PanelSlot::ScrollSpeed, kScroll, "/MouseAttribute/ScrollSpeed/Disable.png", {744, 227}},
+  const DrawList all = p.DrawAll();
+  const std::pair<const char*, Point> images[] = {
+      {"/DPISetting/DPIStage/49.png", {745, 65}}, {"/DPISetting/DPIStage/50.png", {955, 65}},
+      {"/Disable.png", {742, 250}},              {"/StageSlider/3.png", {37, 235}},
+      {"/Enable.png", {30, 235}},                {"/Enable.png", {744, 155}},
+      {"/USBReportRate/500HZ.png", {791, 107}},  {"/MouseAttribute/Speed/7.png", {784, 147}},
+      {"/MouseAttribute/ScrollSpeed/Enable.png", {744, 192}},
   };
-  for (const auto& [slot, frame, name, at] : images) EXPECT_TRUE(HasImage(p.Draw(slot, frame), name, at)) << name;
-  EXPECT_TRUE(ui::testing::HasText(p.Draw(PanelSlot::Cpi, kCpi), L"5000", Rect{735, 235, 765, 245}));
-  PanelFrame chinese = kScroll;
-  chinese.language = LanguageClass::TraditionalChinese;
-  EXPECT_TRUE(ui::testing::HasText(p.Draw(PanelSlot::ScrollSpeed, chinese), L"一次捲動一個畫面"));
+  for (const auto& [name, at] : images) EXPECT_TRUE(HasImage(all, name, at)) << name << " at " << at.x;
+  EXPECT_TRUE(ui::testing::HasText(all, L"5000", Rect{735, 235, 765, 245}));
+  const DrawList chinese = p.DrawAll(LanguageClass::TraditionalChinese);
+  EXPECT_TRUE(ui::testing::HasText(chinese, L"一次捲動一個畫面"));
 }
 
 // Stored bytes come from files and the mouse: any value is drawn with an image the skin has, and drawing
 // changes nothing.
 TEST(SettingsPanels, EveryStoredByteIsDrawnWithAnImageOfTheSkin) {
-  const std::pair<PanelSlot, PanelFrame> shown[] = {
-      {PanelSlot::Cpi, kCpi},           {PanelSlot::Sensitivity, kSensitivity}, {PanelSlot::LightButton, kLightButton},
-      {PanelSlot::Lighting, kLighting}, {PanelSlot::ReportRate, kReportRate},   {PanelSlot::MouseSpeed, kMouseSpeed},
-      {PanelSlot::DoubleClickSpeed, kMouseSpeed}, {PanelSlot::ScrollSpeed, kScroll},
-  };
   for (int byte : {0, 1, 2, 3, 5, 6, 7, 11, 12, 13, 74, 75, 128, 255}) {
     Panels p;
     std::ranges::fill(p.record.settingsPart(), static_cast<std::uint8_t>(byte));
     const profiles::ProfileRecord stored = p.record;
-    for (const auto& [slot, frame] : shown) {
-      const DrawList list = p.Draw(slot, frame);
-      for (const DrawOp& op : list.ops()) {
-        const auto* image = std::get_if<ImageOp>(&op);
-        EXPECT_TRUE(!image || ui::testing::ManifestImageSize(image->name)) << image->name;
-      }
+    const DrawList all = p.DrawAll();
+    for (const DrawOp& op : all.ops()) {
+      const auto* image = std::get_if<ImageOp>(&op);
+      EXPECT_TRUE(!image || ui::testing::ManifestImageSize(image->name)) << image->name;
     }
     EXPECT_EQ(p.record, stored) << "drawing keeps the stored bytes";
   }
@@ -132,8 +132,8 @@ TEST(SettingsPanels, EveryStoredByteIsDrawnWithAnImageOfTheSkin) {
 
 TEST(SettingsPanels, PressesChangeOneFieldAndRepaintWhatChanged) {
   namespace field = profiles::field;
+  using S = PanelSlot;
   struct Case {
-    const char* what;
     PanelSlot slot;
     PanelFrame frame;
     DispatchStage stage;
@@ -143,40 +143,31 @@ TEST(SettingsPanels, PressesChangeOneFieldAndRepaintWhatChanged) {
     std::vector<Rect> repaints;
   };
   const std::size_t level2 = field::kCpiStageLevel.offset + 2;
-  const auto B = DispatchStage::BeforeRows;
-  const auto A = DispatchStage::AfterRows;
-  const std::vector<Rect> stageRepaint{{815, 65, 824, 213}, {805, 235, 835, 245}};
-  const std::vector<Rect> lightRepaint{{30, 235, 40, 244}, {151, 235, 161, 244}};
+  const auto B = DispatchStage::BeforeRows, A = DispatchStage::AfterRows;
+  const std::vector<Rect> stage{{815, 65, 824, 213}, {805, 235, 835, 245}}, light{{30, 235, 40, 244}, {151, 235, 161, 244}};
+  const Rect rate{791, 107, 919, 235}, dial{784, 147, 926, 230};
   const Case cases[] = {
-      {"stage slider", PanelSlot::Cpi, kCpi, A, {815, 211}, level2, 30, 2, stageRepaint},
-      {"stage slider, same level", PanelSlot::Cpi, kCpi, A, {815, 212}, level2, 1, 1, {}},
-      {"stage slider, stored 0", PanelSlot::Cpi, kCpi, A, {815, 65}, level2, 0, 74, stageRepaint},
-      {"stage slider before the rows", PanelSlot::Cpi, kCpi, B, {815, 211}, level2, 30, 30, {}},
-      {"stage slider on the lower page", PanelSlot::Cpi, Frame(kCpi.area, main::RightPage::Lower), A, {815, 211},
-       level2, 30, 30, {}},
-      {"stage switch", PanelSlot::Cpi, kCpi, B, {742, 250}, field::kCpiStageEnabled.offset, 1, 0, {{742, 250, 752, 259}}},
-      {"X slider", PanelSlot::Sensitivity, kSensitivity, B, {46, 240}, field::kSensitivityX.offset, 7, 2,
-       {{37, 235, 245, 244}}},
-      {"Y slider", PanelSlot::Sensitivity, kSensitivity, B, {67, 300}, field::kSensitivityY.offset, 1, 3,
-       {{37, 295, 245, 304}}},
-      {"ON", PanelSlot::LightButton, kLightButton, B, {30, 235}, field::kButtonLightOn.offset, 0, 1, lightRepaint},
-      {"OFF over a stored 2", PanelSlot::LightButton, kLightButton, B, {160, 243}, field::kButtonLightOn.offset, 2, 0,
-       lightRepaint},
-      {"lighting effect 2", PanelSlot::Lighting, kLighting, A, {744, 126}, field::kLightingEffect.offset, 1, 2,
+      {S::Cpi, kCpi, A, {815, 211}, level2, 30, 2, stage},
+      {S::Cpi, kCpi, A, {815, 212}, level2, 1, 1, {}},  // the same level repaints nothing
+      {S::Cpi, kCpi, A, {815, 65}, level2, 0, 74, stage},
+      {S::Cpi, kCpi, B, {815, 211}, level2, 30, 30, {}},  // the sliders answer after the rows only
+      {S::Cpi, Frame(kCpi.area, main::RightPage::Lower), A, {815, 211}, level2, 30, 30, {}},
+      {S::Cpi, kCpi, B, {742, 250}, field::kCpiStageEnabled.offset, 1, 0, {{742, 250, 752, 259}}},
+      {S::Sensitivity, kSensitivity, B, {46, 240}, field::kSensitivityX.offset, 7, 2, {{37, 235, 245, 244}}},
+      {S::Sensitivity, kSensitivity, B, {67, 300}, field::kSensitivityY.offset, 1, 3, {{37, 295, 245, 304}}},
+      {S::LightButton, kLightButton, B, {30, 235}, field::kButtonLightOn.offset, 0, 1, light},
+      {S::LightButton, kLightButton, B, {160, 243}, field::kButtonLightOn.offset, 2, 0, light},
+      {S::Lighting, kLighting, A, {744, 126}, field::kLightingEffect.offset, 1, 2,
        {{744, 97, 754, 106}, {744, 126, 754, 135}, {744, 155, 754, 164}}},
-      {"lighting slider", PanelSlot::Lighting, kLighting, A, {958, 97}, field::kLightingSlider.offset, 1, 6,
-       {{834, 97, 962, 105}}},
-      {"report rate, upper right", PanelSlot::ReportRate, kReportRate, A, {876, 143}, field::kReportRateCode.offset, 8,
-       1, {{791, 107, 919, 235}}},
-      {"report rate over a stored 0", PanelSlot::ReportRate, kReportRate, A, {834, 143}, field::kReportRateCode.offset,
-       0, 8, {{791, 107, 919, 235}}},
-      {"mouse speed straight above", PanelSlot::MouseSpeed, kMouseSpeed, A, {855, 168}, field::kPointerSpeed.offset, 12,
-       7, {{784, 147, 926, 230}}},
-      {"double-click speed far left", PanelSlot::DoubleClickSpeed, kMouseSpeed, A, {795, 218},
-       field::kDoubleClickSpeed.offset, 12, 2, {{784, 147, 926, 230}}},
+      {S::Lighting, kLighting, A, {958, 97}, field::kLightingSlider.offset, 1, 6, {{834, 97, 962, 105}}},
+      {S::ReportRate, kReportRate, A, {876, 143}, field::kReportRateCode.offset, 8, 1, {rate}},
+      {S::ReportRate, kReportRate, A, {834, 143}, field::kReportRateCode.offset, 0, 8, {rate}},
+      {S::MouseSpeed, kMouseSpeed, A, {855, 168}, field::kPointerSpeed.offset, 12, 7, {dial}},
+      {S::DoubleClickSpeed, kMouseSpeed, A, {795, 218}, field::kDoubleClickSpeed.offset, 12, 2, {dial}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const Case& c = cases[i];
+    SCOPED_TRACE(i);
     Panels p;
     p.record.bytes()[c.offset] = c.before;
     profiles::ProfileRecord expected = p.record;
