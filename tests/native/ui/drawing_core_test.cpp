@@ -17,27 +17,17 @@ namespace quendar::ui {
 namespace {
 
 TEST(DrawingPixels, PremultiplyFloorsEachColourAndKeepsAlpha) {
-  struct Case {
-    Argb straight;
-    Argb premultiplied;
-  };
-  const Case cases[] = {
+  const std::pair<Argb, Argb> cases[] = {  // {straight, premultiplied}
       {MakeArgb(128, 255, 0, 0), MakeArgb(128, 128, 0, 0)},  // 255 x 128 / 255 is 128 exactly
-      {MakeArgb(127, 255, 255, 1), MakeArgb(127, 127, 127, 0)},
       {MakeArgb(127, 255, 200, 3), MakeArgb(127, 127, 99, 1)},  // floor(200 x 127 / 255) = 99
-      {MakeArgb(0, 255, 255, 255), MakeArgb(0, 0, 0, 0)},
+      {MakeArgb(127, 255, 255, 1), MakeArgb(127, 127, 127, 0)}, {MakeArgb(0, 255, 255, 255), MakeArgb(0, 0, 0, 0)},
       {MakeArgb(255, 12, 34, 56), MakeArgb(255, 12, 34, 56)},
   };
-  for (const Case& c : cases) EXPECT_EQ(Premultiply(c.straight), c.premultiplied) << std::hex << c.straight;
+  for (const auto& [straight, premultiplied] : cases) EXPECT_EQ(Premultiply(straight), premultiplied) << std::hex << straight;
 }
 
 TEST(DrawingPixels, ColourMatricesOnSamplePixels) {
-  struct Case {
-    const ColorMatrix* matrix;
-    Argb in;
-    Argb out;
-  };
-  const Case cases[] = {
+  const std::tuple<const ColorMatrix*, Argb, Argb> cases[] = {
       // Hover: x 1.05 + 0.05 (of 255, i.e. + 12.75), clamped at 255; alpha unchanged.
       {&kHoverMatrix, MakeArgb(200, 100, 0, 255), MakeArgb(200, 118, 13, 255)},
       {&kHoverMatrix, MakeArgb(0, 240, 20, 40), MakeArgb(0, 255, 34, 55)},
@@ -46,7 +36,7 @@ TEST(DrawingPixels, ColourMatricesOnSamplePixels) {
       {&kGreyMatrix, MakeArgb(90, 232, 32, 48), MakeArgb(90, 94, 94, 94)},
       {&kGreyMatrix, MakeArgb(255, 255, 255, 255), MakeArgb(255, 255, 255, 255)},
   };
-  for (const Case& c : cases) EXPECT_EQ(ApplyColorMatrix(*c.matrix, c.in), c.out) << std::hex << c.in;
+  for (const auto& [matrix, in, out] : cases) EXPECT_EQ(ApplyColorMatrix(*matrix, in), out) << std::hex << in;
 }
 
 // The thumb's limits are its track's: a refused move leaves it, and the next move counts from the pointer's

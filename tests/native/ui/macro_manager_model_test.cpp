@@ -1,5 +1,5 @@
-// The macro manager as a user drives it: new names, the context menu, delay edits, rename, OK and
-// recording through the dialog, checked against the record file.
+// The macro manager as a user drives it: new names, the context menu, delay edits, rename and recording
+// through the dialog, checked against the record file.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -146,14 +146,6 @@ TEST_F(MacroManagerModelTest, RenameKeepsItemsAndPositionAndRefusesBadNames) {
   EXPECT_EQ(model.Click(Centre(kCancelRect)).end, DialogEnd::Cancel);
   EXPECT_EQ(model.table(), macros::MacroTable{});
   EXPECT_EQ(StoredItems(L"Jump").size(), 2u);
-}
-
-TEST_F(MacroManagerModelTest, OkBuildsTheTableWithTheLoopCountReadAtOpening) {
-  WriteMacro(L"Macro_0", {L"A   Dn", L"120 ms", L"A   Up"}, L"3");
-  auto& model = Open();
-  EXPECT_EQ(model.Click(Centre(kOkRect)).end, DialogEnd::Ok);
-  EXPECT_EQ(model.table()[1], 3);
-  EXPECT_EQ(model.table()[2], 0x0C);
 }
 
 TEST_F(MacroManagerModelTest, RecordingThroughTheDialog) {

@@ -1,10 +1,13 @@
-// The image-button hover of the skinned dialogs and what a dialog paints.
+// The skinned dialogs: image-button hover, what a dialog paints, and the help panel's clicks and place.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "core/ui/draw/image_button_hover.h"
 #include "core/ui/draw/skinned_dialog_view.h"
+#include "core/ui/help/help_panel.h"
+#include "core/ui/skin_manifest.h"
 
 namespace quendar::ui {
 namespace {
@@ -73,6 +76,25 @@ TEST(SkinnedDialogView, PaintsBackgroundButtonsAndCaptionsAndRepaintsOneButton) 
       .Image("/MacroManagement/button-new-normal.png", {100, 200})
       .Text(L"OK", kButtons[0], FontRole::Dialog, text);
   EXPECT_EQ(BuildSkinnedDialogList(look, buttons, {false, true}, kButtons[0]), one);
+}
+
+TEST(HelpPanel, SitsInsideTheMainWindowWhateverItsWidth) {
+  const Size panel = skin::kHelpDialog.size;
+  for (Size window : {Size{1000, 640}, Size{200, 640}}) {
+    const Point at = help::Placement(window, panel);
+    EXPECT_GE(at.x, 0) << window.width;
+    EXPECT_LE(at.x + panel.width, std::max(window.width, panel.width)) << window.width;
+  }
+}
+
+TEST(HelpPanel, TheAddressStaysOpenEveryButtonCloses) {
+  using A = help::HelpAction;
+  const std::pair<Point, A> clicks[] = {
+      {{0, 0}, A::OpenAddress}, {{165, 24}, A::OpenAddress}, {{166, 10}, A::None},    {{80, 60}, A::None},
+      {{250, 250}, A::Close},   {{371, 274}, A::Close},      {{360, 10}, A::Close},   {{372, 262}, A::None},
+      {{200, 200}, A::None},
+  };
+  for (const auto& [point, action] : clicks) EXPECT_EQ(help::ActionFor(help::HitTest(point)), action) << point.x;
 }
 
 }  // namespace
