@@ -1,5 +1,5 @@
-// The settings panels, alone and inside the real main view: the pixels where a slider or dial changes value,
-// what they draw for the stored values, what a press changes and repaints, and their child controls.
+// The settings panels: the pixels where a slider or dial changes value, what they draw for the stored
+// values, what a press changes and repaints, and the number box they keep on the platform.
 #include "core/ui/panels/settings_panels.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 #include <map>
 #include <string>
 
-#include "core/ui/main/main_view.h"
 #include "core/ui/panels/click_rules.h"
 #include "core/ui/panels/cpi_panel.h"
 #include "core/ui/panels/scroll_speed_panel.h"
@@ -244,40 +243,35 @@ TEST(ScrollNumberBox, TextChoicesAndArrows) {
   EXPECT_EQ(box.text, L"5");
   EXPECT_TRUE(box.enabled);
 
-  struct Typed {
-    const wchar_t* text;
-    int lines;
-    const wchar_t* shown;
+  const std::tuple<const wchar_t*, int, const wchar_t*> typed[] = {  // {typed, lines, shown}
+      {L"0", 1, L"1"},  {L"101", 1, L"1"},         {L"", 1, L"1"},        {L"abc", 1, L"1"},
+      {L"-5", 1, L"1"}, {L"99999999999", 1, L"1"}, {L"100", 100, L"100"}, {L"12abc", 12, L"12abc"},
   };
-  for (const Typed& t : {Typed{L"0", 1, L"1"}, Typed{L"101", 1, L"1"}, Typed{L"", 1, L"1"}, Typed{L"abc", 1, L"1"},
-                         Typed{L"-5", 1, L"1"}, Typed{L"99999999999", 1, L"1"}, Typed{L"100", 100, L"100"},
-                         Typed{L"12abc", 12, L"12abc"}}) {
+  for (const auto& [text, lines, shown] : typed) {
     p.record.ScrollLines() = 42;
-    box.text = t.text;  // what the user typed
+    box.text = text;
     p.platform.reads = 0;
     main::Effects out;
     EXPECT_TRUE(scroll.OnControlNotice(kNumberBoxId, kEditChangedNotice, out));
-    EXPECT_EQ(p.platform.reads, 1) << t.text << ": writing the reset text is not read back as an edit";
-    EXPECT_EQ(p.record.ScrollLines(), t.lines) << t.text;
-    EXPECT_EQ(box.text, t.shown) << t.text;
+    EXPECT_EQ(p.platform.reads, 1) << text << ": writing the reset text is not read back as an edit";
+    EXPECT_EQ(p.record.ScrollLines(), lines) << text;
+    EXPECT_EQ(box.text, shown) << text;
   }
   main::Effects out;
   EXPECT_FALSE(scroll.OnControlNotice(kFirstColourBoxId, kEditChangedNotice, out)) << "not the number box";
 
-  // Arrows: up, down, the gap between them; stored values outside 1..100 are brought back in.
+  // The arrows bring stored values outside 1..100 back in and never read the box.
   p.platform.reads = 0;
-  struct Arrow {
-    Point at;
-    int before, after;
+  const std::tuple<Point, int, int> arrows[] = {  // {press, lines before, after}
+      {{924, 192}, 100, 100}, {{933, 205}, 1, 1}, {{924, 192}, 255, 100}, {{924, 205}, 0, 1},
+      {{924, 197}, 5, 6},     {{924, 200}, 5, 4}, {{924, 198}, 5, 5},  // up, down, the gap between
   };
-  for (const Arrow& a : {Arrow{{924, 192}, 100, 100}, Arrow{{933, 205}, 1, 1}, Arrow{{924, 192}, 255, 100},
-                         Arrow{{924, 205}, 0, 1}, Arrow{{924, 197}, 5, 6}, Arrow{{924, 200}, 5, 4},
-                         Arrow{{924, 198}, 5, 5}}) {
-    p.record.ScrollLines() = static_cast<std::uint8_t>(a.before);
-    box.text = std::to_wstring(a.before);
-    scroll.OnPress(DispatchStage::AfterRows, a.at, kScroll, out);
-    EXPECT_EQ(p.record.ScrollLines(), a.after) << a.at.y << " from " << a.before;
-    EXPECT_EQ(box.text, std::to_wstring(a.after)) << a.at.y << " from " << a.before;
+  for (const auto& [at, before, after] : arrows) {
+    p.record.ScrollLines() = static_cast<std::uint8_t>(before);
+    box.text = std::to_wstring(before);
+    scroll.OnPress(DispatchStage::AfterRows, at, kScroll, out);
+    EXPECT_EQ(p.record.ScrollLines(), after) << at.y << " from " << before;
+    EXPECT_EQ(box.text, std::to_wstring(after)) << at.y << " from " << before;
   }
   EXPECT_TRUE(out.empty());
   EXPECT_EQ(p.platform.reads, 0);
@@ -298,30 +292,6 @@ TEST(ScrollNumberBox, TextChoicesAndArrows) {
   scroll.OnPlaced(kScroll);
   EXPECT_FALSE(p.platform.children[kNumberBoxId].enabled);
   EXPECT_TRUE(HasImage(p.Draw(PanelSlot::ScrollSpeed, kScroll), "/MouseAttribute/ScrollSpeed/Enable.png", {744, 227}));
-}
-
-// Inside the real main view a panel takes presses only while its section is open, and its child controls
-// follow the section and the record.
-TEST(PanelsInMainView, CpiStagesAndColourBoxesOnlyWhileTheSectionIsOpen) {
-  Panels p;
-  main::MainView view{p.set, ui::testing::ManifestSizes()};
-  view.PaintAll();
-  view.Press({745, 211});
-  EXPECT_EQ(p.record.CpiStageLevel(0), 0) << "collapsed: the slider is not there";
-
-  view.Press({800, 40});  // "CPI Setting"
-  EXPECT_EQ(p.platform.children.size(), 7u);
-  view.Press({745, 211});
-  EXPECT_EQ(p.record.CpiStageLevel(0), 2);
-  view.ColourChosen(kFirstColourBoxId, {1, 2, 3});
-  EXPECT_EQ(p.record.CpiStageColor(0, 2), 3);
-  EXPECT_EQ(p.platform.children[kFirstColourBoxId].colour, (Color{1, 2, 3}));
-  p.record.CpiStageColor(6, 2) = 77;  // Cancel's revert, then the window is shown again
-  view.PaintAll();
-  EXPECT_EQ(p.platform.children[kFirstColourBoxId + 6].colour, (Color{0, 0, 77}));
-
-  view.Reset();
-  EXPECT_TRUE(p.platform.children.empty()) << "Reset collapses the section and its colour boxes go";
 }
 
 }  // namespace
