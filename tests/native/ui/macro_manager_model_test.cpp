@@ -35,10 +35,8 @@ Point Centre(Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; 
 class MacroManagerModelTest : public ::testing::Test {
  protected:
   void WriteMacro(const std::wstring& name, const std::vector<std::wstring>& items, const std::wstring& loop = L"1") {
-    std::vector<ini::KeyValue> values{{L"DelayTimeSelStatus", L"0"},
-                                      {L"LoopTimeSelStatus", L"1"},
-                                      {L"MacroLoopTimes", loop},
-                                      {L"ItemCount", std::to_wstring(items.size())}};
+    std::vector<ini::KeyValue> values{{L"DelayTimeSelStatus", L"0"}, {L"LoopTimeSelStatus", L"1"},
+                                      {L"MacroLoopTimes", loop}, {L"ItemCount", std::to_wstring(items.size())}};
     for (std::size_t i = 0; i < items.size(); ++i) values.push_back({macros::ItemKey(long(i)), items[i]});
     ASSERT_FALSE(ini::WriteStrings(disk, file_, name, values).failed());
   }
@@ -60,11 +58,8 @@ class MacroManagerModelTest : public ::testing::Test {
 
 TEST(NewMacroNameTest, NeverRepeatsAName) {
   const std::pair<std::vector<std::wstring>, const wchar_t*> cases[] = {
-      {{}, L"Macro_0"},
-      {{L"Macro_0", L"Macro_3"}, L"Macro_4"},
-      {{L"Macro_0", L"Work"}, L"Macro_2"},
-      {{L"Macro_2", L"macro_1", L"X_0"}, L"Macro_3"},
-      {{L"Macro_99999999999999999999"}, L"Macro_2147483648"},
+      {{}, L"Macro_0"}, {{L"Macro_0", L"Macro_3"}, L"Macro_4"}, {{L"Macro_0", L"Work"}, L"Macro_2"},
+      {{L"Macro_2", L"macro_1", L"X_0"}, L"Macro_3"}, {{L"Macro_99999999999999999999"}, L"Macro_2147483648"},
   };
   for (const auto& [names, expected] : cases) EXPECT_EQ(NewMacroName(names, L"Macro"), expected) << expected;
 }
@@ -129,10 +124,9 @@ TEST_F(MacroManagerModelTest, RenameKeepsItemsAndPositionAndRefusesBadNames) {
   auto& model = Open();
   model.SelectMacro(1);
   model.DoubleClickMacro(1);
-  EXPECT_EQ(store_.ListMacroNames().size(), 3u) << "opening the editor keeps the section";
   const auto request = model.DoubleClickMacro(1).editor;
-  ASSERT_TRUE(request);
-  EXPECT_EQ(request->target, EditTarget::MacroName);
+  ASSERT_TRUE(request && request->target == EditTarget::MacroName);
+  EXPECT_EQ(store_.ListMacroNames().size(), 3u) << "opening the editor keeps the section";
 
   EXPECT_EQ(model.EditEnded({1, EditTarget::MacroName, true, L"  "}).notice->text, L"Macro name is blank");
   EXPECT_EQ(model.EditEnded({1, EditTarget::MacroName, true, L"MACRO_2"}).notice->text, L"Macro name already exists");
