@@ -1,5 +1,6 @@
-// The profile manager's rules as a user meets them: names refused, clicks that rename, the menu, and
-// what closing leaves in the list file and the current profile.
+// The profile manager's rules as a user meets them: names refused, clicks that rename, the menu and deleting.
+// What closing writes, and that a manager that could not start writes nothing, are the profiles window's
+// Wine tests.
 #include "core/ui/profile_manager/profile_manager_model.h"
 
 #include <gtest/gtest.h>
@@ -80,24 +81,6 @@ TEST_F(ProfileManagerTest, SecondClickOrEditRenamesAndTheMenuKeepsTheSelection) 
     ProfileManagerModel none = OpenWith({L"x"}, L"zzz");
     EXPECT_TRUE(none.OnMenuCommand(Id(command)).empty());
   }
-}
-
-TEST_F(ProfileManagerTest, ClosingWritesTheListAndAsksForAReload) {
-  ProfileManagerModel model = OpenWith({L"a", L"b"}, L"b");
-  model.OnNew();
-  model.OnRenameCommitted(2, L"Work");
-  EXPECT_EQ(model.OnClose(), (Effects{PostProfileRequest{ProfileRequest::Reload, 2}, CloseManager{}}));
-  EXPECT_EQ(state.currentProfileIndex, 2);
-  const auto list = folder / "str.ini";
-  EXPECT_EQ(ini::ReadString(disk, list, L"Profile", L"CurProfileName"), L"Work");
-  EXPECT_EQ(ini::ReadString(disk, list, L"Profile", L"ItemCount"), L"3");
-
-  // A manager whose initialisation failed never read the list: closing it leaves the file alone.
-  const auto stored = testing::ReadBytes(list);
-  ProfileManagerModel unopened(disk, list, LanguageClass::English, state.currentProfileIndex);
-  EXPECT_EQ(unopened.OnClose(), (Effects{PostProfileRequest{ProfileRequest::Reload, 2}, CloseManager{}}));
-  EXPECT_TRUE(unopened.OnNew().empty());
-  EXPECT_EQ(testing::ReadBytes(list), stored);
 }
 
 // Deleting asks first, keeps the current profile on its own files (they move down a place), ignores a

@@ -1,11 +1,11 @@
-// The skinned dialogs: image-button hover, what a dialog paints, and the help panel's clicks and place.
+// The skinned dialogs' image-button hover (the lit images on screen are the skinned dialog's Wine test), and
+// the help panel's clicks and place.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "core/ui/draw/image_button_hover.h"
-#include "core/ui/draw/skinned_dialog_view.h"
 #include "core/ui/help/help_panel.h"
 #include "core/ui/skin_manifest.h"
 
@@ -51,31 +51,6 @@ TEST(ImageButtonHover, DialogsOfOneKindShareTheirFlags) {
   EXPECT_EQ(second.Hover(kOnSecond), (HoverStep{false, 1, {}}));
   EXPECT_EQ(second.MouseMove(kOff), (HoverStep{false, std::nullopt, {1}}));
   EXPECT_FALSE(first.hot(1));
-}
-
-TEST(SkinnedDialogView, PaintsBackgroundButtonsAndCaptionsAndRepaintsOneButton) {
-  const std::vector<ImageButton> buttons{
-      {1, kButtons[0], "/MacroManagement/button-new-normal.png", "/MacroManagement/button-new-over.png", L"OK"},
-      {2, Rect::At({240, 8}, {18, 18}), "/button-close-normal.png", "/button-close-over.png", L""},
-  };
-  const Color text{235, 235, 235};
-  const SkinnedDialogLook look{"/single-key.png", true, {270, 240}, text};
-  const Rect client = Rect::At({0, 0}, look.client);
-
-  DrawList full(client);
-  full.Image("/single-key.png", {0, 0})
-      .Image("/MacroManagement/button-new-over.png", {100, 200})
-      .Text(L"OK", kButtons[0], FontRole::Dialog, text)
-      .Image("/button-close-normal.png", {240, 8});
-  EXPECT_EQ(BuildSkinnedDialogList(look, buttons, {true}, client), full);
-
-  // A hover repaint covers the button only; the background is drawn again under the image because the
-  // images have soft edges.
-  DrawList one(kButtons[0]);
-  one.Image("/single-key.png", {0, 0})
-      .Image("/MacroManagement/button-new-normal.png", {100, 200})
-      .Text(L"OK", kButtons[0], FontRole::Dialog, text);
-  EXPECT_EQ(BuildSkinnedDialogList(look, buttons, {false, true}, kButtons[0]), one);
 }
 
 TEST(HelpPanel, SitsInsideTheMainWindowWhateverItsWidth) {

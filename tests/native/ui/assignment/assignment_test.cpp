@@ -168,18 +168,17 @@ class AssignmentPlatformFake final : public AssignmentPlatform {
   }
   int SelectedItem(PopupList list) const override { return open.at(list); }
   void ShowWarning(std::wstring_view text, std::wstring_view) override { warnings.emplace_back(text); }
-  std::optional<SingleKeyChoice> RunSingleKeyDialog(LanguageClass) override {
-    ADD_FAILURE() << "unexpected single-key dialog";
-    return std::nullopt;
-  }
-  std::optional<ComboKeyChoice> RunComboKeyDialog(LanguageClass) override {
-    ADD_FAILURE() << "unexpected combination dialog";
-    return std::nullopt;
-  }
+  std::optional<SingleKeyChoice> RunSingleKeyDialog(LanguageClass) override { return Unexpected<SingleKeyChoice>(); }
+  std::optional<ComboKeyChoice> RunComboKeyDialog(LanguageClass) override { return Unexpected<ComboKeyChoice>(); }
   std::optional<MacroChoice> RunMacroKeyDialog(LanguageClass) override {
     EXPECT_GT(macroDialogsExpected--, 0) << "unexpected macro dialog";
     EXPECT_TRUE(open.empty()) << "the lists close before the dialog runs";
     return macroAnswer;
+  }
+  template <typename Choice>
+  static std::optional<Choice> Unexpected() {
+    ADD_FAILURE() << "unexpected dialog";
+    return std::nullopt;
   }
 };
 
@@ -263,35 +262,25 @@ TEST(ComboKeyCapture, KeysGoToTheFocusedBoxAndOneModifierIsKept) {
   EXPECT_TRUE(std::holds_alternative<Refusal>(refused));
 }
 
-TEST(MacroAssignment, OffersTheTwelveThatReachTheMouseAndRefusesOkWithoutAChoice) {
+// Refusing OK without a macro and binding the chosen one are the assignment dialogs' Wine test.
+TEST(MacroAssignment, OffersTheTwelveThatReachTheMouseAndTicksAModeOnlyByItsBox) {
   std::vector<std::wstring> store;
   for (int i = 1; i <= 14; ++i) store.push_back(L"m" + std::to_wstring(i));
   MacroAssignment dialog(store);
   EXPECT_EQ(dialog.offered().size(), 12u);
-  EXPECT_EQ(std::get<Refusal>(dialog.Confirm(kEn)).text, L"Please select a macro first.");
-
   EXPECT_EQ(dialog.OnPress({140, 135}), PressResult::Nothing);  // the box's click area is wider than the box
   EXPECT_TRUE(dialog.listOpen());
   EXPECT_EQ(dialog.ScrolledTopLine(0, -120), 3);
   EXPECT_EQ(dialog.ScrolledTopLine(10, -120), 11);
   EXPECT_EQ(dialog.ScrolledTopLine(2, 120), 0);
   dialog.Choose(2);
-  EXPECT_FALSE(dialog.listOpen());
-  dialog.OnPress({300, 85});   // a mode's text does not tick it
+  dialog.OnPress({300, 85});  // a mode's text does not tick it
   EXPECT_EQ(dialog.repeatMode(), 0);
   dialog.OnPress({225, 185});  // mode 2's tick box
   EXPECT_EQ(Accepted(dialog.Confirm(kEn)), (MacroChoice{2, L"m3", 2}));
-
-  // A press elsewhere closes the open list; OK and Cancel end the dialog.
+  dialog.OnPress({140, 135});
   dialog.OnPress({45, 130});
-  EXPECT_EQ(dialog.OnPress(kOk), PressResult::Ok);
-  EXPECT_FALSE(dialog.listOpen());
-  EXPECT_EQ(dialog.OnPress(kClose), PressResult::Cancel);
-
-  MacroAssignment empty({});
-  empty.Choose(0);
-  const auto nothing = empty.Confirm(kEn);
-  EXPECT_TRUE(std::holds_alternative<Refusal>(nothing)) << "no macro to choose";
+  EXPECT_FALSE(dialog.listOpen()) << "a press elsewhere closes the list";
 }
 
 }  // namespace
