@@ -23,7 +23,7 @@ TEST(DrawingPixels, PremultiplyFloorsEachColourAndKeepsAlpha) {
       {MakeArgb(127, 255, 255, 1), MakeArgb(127, 127, 127, 0)}, {MakeArgb(0, 255, 255, 255), MakeArgb(0, 0, 0, 0)},
       {MakeArgb(255, 12, 34, 56), MakeArgb(255, 12, 34, 56)},
   };
-  for (const auto& [straight, premultiplied] : cases) EXPECT_EQ(Premultiply(straight), premultiplied) << std::hex << straight;
+  for (const auto& [in, out] : cases) EXPECT_EQ(Premultiply(in), out) << std::hex << in;
 }
 
 TEST(DrawingPixels, ColourMatricesOnSamplePixels) {

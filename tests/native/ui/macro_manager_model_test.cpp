@@ -93,7 +93,7 @@ TEST_F(MacroManagerModelTest, ContextMenuInsertionRules) {
   EXPECT_EQ(StoredItems(L"Macro_0"), model.state().sequence) << "every insertion is stored at once";
 }
 
-TEST_F(MacroManagerModelTest, DelayEditsFollowTheDelayRule) {
+TEST(DelayEdit, FollowsTheDelayRuleAndEndsOnce) {
   const std::pair<const wchar_t*, std::optional<std::wstring>> cases[] = {
       {L"2 500ms", L"2500 ms"},       {L"abc ms", std::nullopt}, {L"250", std::nullopt},
       {L"9999999 ms", L"6553500 ms"}, {L" ms", std::nullopt},    {L"99999999999999999999ms", L"6553500 ms"},

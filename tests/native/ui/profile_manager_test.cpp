@@ -34,15 +34,14 @@ class ProfileManagerTest : public testing::ProfileFolderTest {
 
 TEST_F(ProfileManagerTest, DuplicateAndEmptyNamesAreRefusedAndTheListStays) {
   const Effects taken = Warning(L"A profile of this name already exists.");
-  const std::tuple<std::vector<std::wstring>, std::size_t, std::function<Effects(ProfileManagerModel&)>, Effects,
-                   std::vector<std::wstring>>
-      cases[] = {  // {names, selected, act, effects, names after}
-          {{L"P", L"Copy p"}, 0, [](auto& m) { return m.OnMenuCommand(Id(MenuCommand::Copy)); }, taken, {L"P", L"Copy p"}},
-          {{L"a", L"b"}, 1, [](auto& m) { return m.OnRenameCommitted(1, L"A"); }, taken, {L"a", L"b"}},
-          {{L"a", L"b"}, 1, [](auto& m) { return m.OnRenameCommitted(1, L"  \t"); },
-           Warning(L"A profile name cannot be empty."), {L"a", L"b"}},
-          {{L"a", L"b"}, 1, [](auto& m) { return m.OnRenameCommitted(1, L" B "); }, {}, {L"a", L"B"}},  // own name
-      };
+  using Act = std::function<Effects(ProfileManagerModel&)>;
+  const std::tuple<std::vector<std::wstring>, std::size_t, Act, Effects, std::vector<std::wstring>> cases[] = {
+      {{L"P", L"Copy p"}, 0, [](auto& m) { return m.OnMenuCommand(Id(MenuCommand::Copy)); }, taken, {L"P", L"Copy p"}},
+      {{L"a", L"b"}, 1, [](auto& m) { return m.OnRenameCommitted(1, L"A"); }, taken, {L"a", L"b"}},
+      {{L"a", L"b"}, 1, [](auto& m) { return m.OnRenameCommitted(1, L"  \t"); },
+       Warning(L"A profile name cannot be empty."), {L"a", L"b"}},
+      {{L"a", L"b"}, 1, [](auto& m) { return m.OnRenameCommitted(1, L" B "); }, {}, {L"a", L"B"}},  // own name
+  };
   for (const auto& [names, selected, act, effects, after] : cases) {
     ProfileManagerModel model = OpenWith(names, names[selected]);
     EXPECT_EQ(act(model), effects) << selected;
@@ -77,10 +76,9 @@ TEST_F(ProfileManagerTest, SecondClickOrEditRenamesAndTheMenuKeepsTheSelection) 
   EXPECT_EQ(model.list().names, (std::vector<std::wstring>{L"a", L"c"}));
   EXPECT_FALSE(model.list().selection);
   EXPECT_TRUE(model.OnItemClicked(1).empty());
-  for (MenuCommand command : {MenuCommand::Load, MenuCommand::Save, MenuCommand::Edit}) {
-    ProfileManagerModel none = OpenWith({L"x"}, L"zzz");
+  ProfileManagerModel none = OpenWith({L"x"}, L"zzz");  // nothing selected: the menu has nothing to act on
+  for (MenuCommand command : {MenuCommand::Load, MenuCommand::Save, MenuCommand::Edit})
     EXPECT_TRUE(none.OnMenuCommand(Id(command)).empty());
-  }
 }
 
 // Deleting asks first, keeps the current profile on its own files (they move down a place), ignores a
