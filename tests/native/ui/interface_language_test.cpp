@@ -1,4 +1,4 @@
-// Which language the stored code selects, and the text lookups' bounds.
+// Which language the stored code selects.
 #include "core/ui/interface_language.h"
 
 #include <gtest/gtest.h>
@@ -14,15 +14,6 @@ TEST(ClassifyLanguage, OnlyTheExactCodesAreChinese) {
   }
   EXPECT_EQ(ClassifyLanguage(std::wstring_view(L"CHS\0x", 5)), LanguageClass::English);
   EXPECT_EQ(InterfaceLanguage(L"cht").settingsSection(), L"Setting-EN");
-}
-
-// A number outside the tables must give no text, not a neighbour's.
-TEST(TextTable, NumbersOutsideTheTablesGiveNoText) {
-  for (LanguageClass language : {LanguageClass::English, LanguageClass::TraditionalChinese}) {
-    EXPECT_TRUE(CpiStageText(language, 0).empty() && CpiStageText(language, 8).empty());
-    EXPECT_FALSE(CpiStageText(language, 7).empty());
-    EXPECT_TRUE(ButtonText(language, 13).empty());
-  }
 }
 
 }  // namespace

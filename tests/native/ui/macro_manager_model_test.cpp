@@ -151,10 +151,9 @@ TEST_F(MacroManagerModelTest, RecordingThroughTheDialog) {
   ASSERT_TRUE(model.recording());
   EXPECT_EQ(model.FilterKey(KeyMessageKind::KeyDown, 0x0D, false), KeyVerdict::Consume);
   EXPECT_EQ(model.FilterKey(KeyMessageKind::OtherKey, 'A', false), KeyVerdict::Consume) << "a typed letter";
-  auto& recorder = session_.recorder;
   std::optional<Notice> notice;
   for (unsigned i = 0; i <= macros::kMaxRecordedEvents && model.recording(); ++i) {
-    const auto kind = recorder.Report({i % 2 ? L"B" : L"A", false, false});
+    const auto kind = session_.recorder.Report({i % 2 ? L"B" : L"A", false, false});
     ASSERT_TRUE(kind);
     const Effects effects = model.KeyEvent(*kind, 1000 + i * 100);
     if (effects.notice) notice = effects.notice;

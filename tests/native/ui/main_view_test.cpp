@@ -95,8 +95,7 @@ TEST_F(MainViewTest, FixedRegionsStartTheirCommandsAndOnlyUnclaimedPressesDragTh
       {{30, 0}, {C::OpenWebAddress}}, {{798, 604}, {C::Reset}}, {{916, 633}, {C::Cancel}}, {{923, 604}, {C::Save}},
       {{958, 5}, {C::Hide}},          {{993, 19}, {C::Close}},  {{18, 604}, {C::OpenProfileManager}},
       {{21, 150}, {C::RunMacroManager}},
-      {{300, 500}, {C::DragWindow}},  // empty part of the middle
-      {{262, 0}, {C::DragWindow}},    // just right of the web link
+      {{300, 500}, {C::DragWindow}}, {{262, 0}, {C::DragWindow}},  // the middle, just right of the web link
       {{994, 20}, {C::DragWindow}},   // just outside the close button
   };
   for (const auto& [at, commands] : cases) {

@@ -103,10 +103,7 @@ class PanelPlatformFake final : public main::PanelPlatform {
 // Each panel where the main view puts it with its section's title at the column's top row (or, for the
 // lower sections, below collapsed titles).
 PanelFrame At(Rect area, main::RightPage page = main::RightPage::Upper) {
-  PanelFrame frame;
-  frame.area = area;
-  frame.page = page;
-  return frame;
+  return {area, page, LanguageClass::English, {}};
 }
 const PanelFrame kCpi = At({734, 52, 976, 284}), kSensitivity = At({20, 195, 262, 346}),
                  kLightButton = At({20, 220, 262, 260}), kLighting = At({734, 77, 976, 189}),
@@ -227,6 +224,21 @@ TEST(SettingsPanels, PressesChangeOneFieldAndRepaintWhatChanged) {
     for (Rect r : c.repaints) want.emplace_back(main::Repaint{r});
     EXPECT_EQ(out, want);
   }
+}
+
+// The main view places and removes the panel (its test); the boxes follow a chosen colour and the record.
+TEST(CpiColourBoxes, FollowTheChosenAndTheStoredColoursAndGoWithThePanel) {
+  Panels p;
+  main::Panel& cpi = p.at(PanelSlot::Cpi);
+  cpi.OnPlaced(kCpi);
+  main::Effects out;
+  EXPECT_TRUE(cpi.OnColourChosen(kFirstColourBoxId, {1, 2, 3}, out));
+  EXPECT_EQ(p.record.CpiStageColor(0, 2), 3);
+  p.record.CpiStageColor(6, 2) = 77;  // a Cancel puts the stored colours back
+  cpi.OnRecordChanged();
+  EXPECT_EQ(p.platform.children[kFirstColourBoxId + 6].colour, (Color{0, 0, 77}));
+  cpi.OnPlaced(std::nullopt);
+  EXPECT_TRUE(p.platform.children.empty());
 }
 
 TEST(ScrollNumberBox, TextChoicesAndArrows) {
