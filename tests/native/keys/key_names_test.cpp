@@ -9,28 +9,21 @@
 namespace quendar::keys {
 namespace {
 
-TEST(KeyNames, ConvertsNamedKeysExactlyAndCaseSensitively) {
-  EXPECT_EQ(KeyNameToUsage(L"A"), 0x04);
-  EXPECT_EQ(KeyNameToUsage(L"a"), 0);
-  EXPECT_EQ(KeyNameToUsage(L""), 0);
-  EXPECT_EQ(KeyNameToUsage(L"Strg"), 0);
-  EXPECT_EQ(KeyNameToUsage(L"Enter "), 0) << "whole-name match only";
-  EXPECT_EQ(KeyNameToUsage(L"Left Win"), 0);
-  EXPECT_EQ(KeyNameToUsage(L"Ctrl"), 0xE0);
-  EXPECT_EQ(ModifierNameToBit(L"Left Win"), 0x08);
-  EXPECT_EQ(ModifierNameToBit(L"Right Win"), 0x80);
-  EXPECT_EQ(ModifierNameToBit(L"Ctrl"), 0);
-  EXPECT_EQ(ModifierNameToBit(L""), 0);
-}
-
-TEST(KeyNames, MacroTableLacksOnlyTheApplicationKey) {
-  EXPECT_EQ(KeyNameToUsage(L"Application"), 0x65);
-  EXPECT_EQ(MacroKeyNameToUsage(L"Application"), 0);
-  int differences = 0;
-  for (const auto& entry : KeyTable()) {
-    if (MacroKeyNameToUsage(entry.name) != KeyNameToUsage(entry.name)) ++differences;
+TEST(KeyNames, ConvertNamedKeysExactlyAndCaseSensitively) {
+  const struct {
+    const wchar_t* name;
+    std::uint8_t usage, macroUsage, modifier;
+  } cases[] = {
+      {L"A", 0x04, 0x04, 0},   {L"a", 0, 0, 0},          {L"", 0, 0, 0},          {L"Strg", 0, 0, 0},
+      {L"Enter ", 0, 0, 0},    {L"Ctrl", 0xE0, 0xE0, 0}, {L"Left Win", 0, 0, 0x08}, {L"Right Win", 0, 0, 0x80},
+      {L"Application", 0x65, 0, 0},  // the one key a macro cannot send
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(std::wstring(c.name)));
+    EXPECT_EQ(KeyNameToUsage(c.name), c.usage);
+    EXPECT_EQ(MacroKeyNameToUsage(c.name), c.macroUsage);
+    EXPECT_EQ(ModifierNameToBit(c.name), c.modifier);
   }
-  EXPECT_EQ(differences, 1);
 }
 
 TEST(ScanCodeNames, EveryKeyboardKeyOfTheTableHasAScanCode) {
@@ -48,20 +41,19 @@ TEST(ScanCodeNames, EveryKeyboardKeyOfTheTableHasAScanCode) {
 }
 
 TEST(ScanCodeNames, DistinguishesExtendedTwinsAndIgnoresLayout) {
-  EXPECT_EQ(KeyNameForScanCode({0x10, false}), L"Q");  // the same physical key on every layout
-  EXPECT_EQ(KeyNameForScanCode({0x1D, false}), L"Ctrl");
-  EXPECT_EQ(KeyNameForScanCode({0x1D, true}), L"Right Ctrl");
-  EXPECT_EQ(KeyNameForScanCode({0x1C, true}), L"Num Enter");
-  EXPECT_EQ(KeyNameForScanCode({0x53, false}), L"Num Del");
-  EXPECT_EQ(KeyNameForScanCode({0x53, true}), L"Delete");
-  EXPECT_EQ(KeyNameForScanCode({0x37, true}), L"Prnt Scrn");
-  EXPECT_EQ(KeyNameForScanCode({0x45, true}), L"Num Lock");
-  EXPECT_EQ(KeyNameForScanCode({0x36, true}), L"Right Shift") << "a stray extended flag keeps the key";
-  EXPECT_TRUE(KeyNameForScanCode({0x00, false}).empty());
-  EXPECT_TRUE(KeyNameForScanCode({0xFF, true}).empty());
+  const struct {
+    std::uint8_t code;
+    bool extended;
+    const wchar_t* name;
+  } cases[] = {
+      {0x10, false, L"Q"} /* the same physical key on every layout */, {0x1D, false, L"Ctrl"},
+      {0x1D, true, L"Right Ctrl"}, {0x1C, true, L"Num Enter"}, {0x53, false, L"Num Del"}, {0x53, true, L"Delete"},
+      {0x37, true, L"Prnt Scrn"}, {0x45, true, L"Num Lock"}, {0x36, true, L"Right Shift"} /* a stray flag */,
+      {0x00, false, L""}, {0xFF, true, L""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(KeyNameForScanCode({c.code, c.extended}), c.name) << int(c.code);
   // Keystroke flags of a keyboard message: scan code in bits 16..23, extended in bit 24.
-  const ScanCode fromFlags = ScanCodeFromKeystrokeFlags(0x011D0001u);
-  EXPECT_EQ(KeyNameForScanCode(fromFlags), L"Right Ctrl");
+  EXPECT_EQ(KeyNameForScanCode(ScanCodeFromKeystrokeFlags(0x011D0001u)), L"Right Ctrl");
 }
 
 }  // namespace
