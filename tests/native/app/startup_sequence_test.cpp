@@ -33,7 +33,9 @@ TEST(StartupSequenceTest, ReleasesTheReaderOnlyForAFoundMouseAndStopsAtARefusedS
     EXPECT_EQ(ports.log, c.log);
     EXPECT_EQ(ports.messages, c.messages);
     EXPECT_EQ(ports.mainPageDrawn, c.completes);
-    if (c.completes) EXPECT_EQ(language.settingsSection(), L"Setting-CHS") << "the profile's language code is used";
+    if (c.completes) {
+      EXPECT_EQ(language.settingsSection(), L"Setting-CHS") << "the profile's language code is used";
+    }
   }
 }
 

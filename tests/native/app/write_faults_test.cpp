@@ -113,7 +113,9 @@ TEST_F(WriteFaultsTest, NothingIsLostAndTheUserIsToldWhateverTheDiskRefuses) {
          tell(model.Click(Centre(ui::macro_manager::kRecordRect)));
          const bool selected = model.state().SelectedName() != nullptr;
          const auto ok = tell(model.Click(Centre(ui::macro_manager::kOkRect)));
-         if (selected) EXPECT_FALSE(ok.end.has_value()) << "OK after a failed store write keeps the dialog open";
+         if (selected) {
+           EXPECT_FALSE(ok.end.has_value()) << "OK after a failed store write keeps the dialog open";
+         }
          tell(model.Click(Centre(ui::macro_manager::kDeleteRect)));
          return told > 0;
        }},

@@ -13,7 +13,7 @@ namespace {
 using testing::ProfileFolderTest;
 
 ProfileListModel List(std::vector<std::wstring> names, std::optional<std::size_t> selection = std::nullopt) {
-  return {std::move(names), selection, true};
+  return {std::move(names), selection, true, {}};
 }
 
 TEST(ProfileListRules, NewNamesContinueTheLastName) {
@@ -95,7 +95,7 @@ class ProfileSlotsTest : public ProfileFolderTest {
   ProfileSlotsTest() {
     for (int slot = 0; slot < 6; ++slot) {
       MakeDataFile(folder / DataFileName(slot), static_cast<std::uint8_t>(0x10 + slot), 1);
-      ini::WriteString(disk, folder / TextFileName(slot), L"Setting-EN", L"Item1", L"caption " + std::to_wstring(slot));
+      EXPECT_FALSE(ini::WriteString(disk, folder / TextFileName(slot), L"Setting-EN", L"Item1", L"caption " + std::to_wstring(slot)).failed());
     }
   }
   std::vector<std::vector<unsigned char>> Snapshot() const {
