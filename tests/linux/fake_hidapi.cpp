@@ -10,7 +10,6 @@
 #include <condition_variable>
 #include <cstring>
 #include <mutex>
-#include <vector>
 
 #include "core/ini/text_encoding.h"
 
@@ -22,10 +21,7 @@ std::atomic<FakeHidapiMachine*> installed{nullptr};
 
 FakeHidapiMachine& Machine(const char* call) {
   FakeHidapiMachine* machine = installed.load();
-  if (!machine) {
-    ADD_FAILURE() << call << " called with no fake machine installed";
-    std::abort();
-  }
+  if (!machine) ADD_FAILURE() << call << " called with no fake machine installed", std::abort();
   return *machine;
 }
 
@@ -34,38 +30,26 @@ FakeHidapiMachine& Machine(const char* call) {
 class TimedSignal final : public device::ReaderSignal {
  public:
   void Set() override {
-    {
-      std::lock_guard lock(mutex_);
-      set_ = true;
-    }
+    { std::lock_guard lock(mutex_); set_ = true; }
     changed_.notify_all();
   }
-  void Reset() override {
-    std::lock_guard lock(mutex_);
-    set_ = false;
-  }
+  void Reset() override { std::lock_guard lock(mutex_); set_ = false; }
   void Wait() override {
     std::unique_lock lock(mutex_);
-    changed_.wait_until(lock, deadline_, [this] { return set_; });
+    changed_.wait_until(lock, deadline, [this] { return set_; });
   }
-  void SetDeadline(std::chrono::steady_clock::time_point deadline) {
-    std::lock_guard lock(mutex_);
-    deadline_ = deadline;
-  }
+  std::chrono::steady_clock::time_point deadline;  // set before the read starts
 
  private:
   std::mutex mutex_;
   std::condition_variable changed_;
   bool set_ = false;
-  std::chrono::steady_clock::time_point deadline_;
 };
-
-constexpr auto kCallDeadline = std::chrono::seconds(1);
 
 }  // namespace
 
 FakeHidapiMachine::FakeHidapiMachine(std::shared_ptr<sim::SimulatedMouse> mouse, int openError)
-    : mouse_(std::move(mouse)), openError_(openError) {
+    : mouse(std::move(mouse)), openError(openError) {
   FakeHidapiMachine* expected = nullptr;
   if (!installed.compare_exchange_strong(expected, this)) ADD_FAILURE() << "a fake hidapi machine is already installed";
 }
@@ -81,6 +65,16 @@ struct hid_device_ {
   std::unique_ptr<quendar::device::EventChannel> event;
   quendar::linux_hid::testing::TimedSignal readDone;
 };
+
+namespace {
+// A command-node call with hidapi's answer: the bytes moved, or -1 with errno set.
+template <class Call>
+int OnCommandNode(hid_device* dev, const char* what, Call call) {
+  if (!dev->command) return ADD_FAILURE() << what << " on the event node", -1;
+  const quendar::device::IoResult result = call(*dev->command, std::chrono::steady_clock::now() + std::chrono::seconds(1));
+  return result.ok ? static_cast<int>(result.bytes) : (errno = EIO, -1);
+}
+}  // namespace
 
 extern "C" {
 
@@ -118,10 +112,7 @@ void hid_free_enumeration(hid_device_info* devs) {
 
 hid_device* hid_open_path(const char* path) {
   auto& machine = Machine("hid_open_path");
-  if (machine.OpenError() != 0) {
-    errno = machine.OpenError();
-    return nullptr;
-  }
+  if (machine.openError != 0) return errno = machine.openError, nullptr;
   const std::wstring wide = quendar::ini::FromUtf8(path);
   for (const quendar::sim::SimInterface& item : machine.Mouse().PresentInterfaces()) {
     if (item.path != wide) continue;
@@ -148,27 +139,13 @@ hid_device* hid_open_path(const char* path) {
 void hid_close(hid_device* dev) { delete dev; }
 
 int hid_send_feature_report(hid_device* dev, const unsigned char* data, size_t length) {
-  if (!dev->command) return ADD_FAILURE() << "feature report on the event node", -1;
-  const auto result =
-      dev->command->SetFeature({data, length}, std::chrono::steady_clock::now() + quendar::linux_hid::testing::kCallDeadline);
-  if (!result.ok) return errno = EIO, -1;
-  return static_cast<int>(result.bytes);
+  return OnCommandNode(dev, "feature report", [&](auto& channel, auto deadline) { return channel.SetFeature({data, length}, deadline); });
 }
-
 int hid_get_feature_report(hid_device* dev, unsigned char* data, size_t length) {
-  if (!dev->command) return ADD_FAILURE() << "feature report on the event node", -1;
-  const auto result =
-      dev->command->GetFeature({data, length}, std::chrono::steady_clock::now() + quendar::linux_hid::testing::kCallDeadline);
-  if (!result.ok) return errno = EIO, -1;
-  return static_cast<int>(result.bytes);
+  return OnCommandNode(dev, "feature report", [&](auto& channel, auto deadline) { return channel.GetFeature({data, length}, deadline); });
 }
-
 int hid_write(hid_device* dev, const unsigned char* data, size_t length) {
-  if (!dev->command) return ADD_FAILURE() << "output report on the event node", -1;
-  const auto result =
-      dev->command->WriteReport({data, length}, std::chrono::steady_clock::now() + quendar::linux_hid::testing::kCallDeadline);
-  if (!result.ok) return errno = EIO, -1;
-  return static_cast<int>(result.bytes);
+  return OnCommandNode(dev, "output report", [&](auto& channel, auto deadline) { return channel.WriteReport({data, length}, deadline); });
 }
 
 int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int milliseconds) {
@@ -184,7 +161,7 @@ int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int mi
   }
   if (!dev->event->StartRead(length)) return errno = EIO, -1;
   dev->readDone.Reset();
-  dev->readDone.SetDeadline(std::chrono::steady_clock::now() + wait);
+  dev->readDone.deadline = std::chrono::steady_clock::now() + wait;
   std::optional<quendar::device::EventReport> report = dev->event->WaitForRead(dev->readDone);
   if (!report) {
     // Out of time: the read is cancelled and ends with no data, as hidapi's does.

@@ -8,21 +8,17 @@
 
 namespace quendar::linux_hid::testing {
 
-// The machine the hid_* functions answer for while this lives (one at a time).
-class FakeHidapiMachine {
- public:
-  // `openError`: every open of a node fails with this errno (0: opens succeed).
+// The machine the hid_* functions answer for while this lives (one at a time). `openError`: every
+// open of a node fails with this errno (0: opens succeed).
+struct FakeHidapiMachine {
   explicit FakeHidapiMachine(std::shared_ptr<sim::SimulatedMouse> mouse, int openError = 0);
   ~FakeHidapiMachine();
   FakeHidapiMachine(const FakeHidapiMachine&) = delete;
   FakeHidapiMachine& operator=(const FakeHidapiMachine&) = delete;
+  sim::SimulatedMouse& Mouse() { return *mouse; }
 
-  sim::SimulatedMouse& Mouse() { return *mouse_; }
-  int OpenError() const { return openError_; }
-
- private:
-  std::shared_ptr<sim::SimulatedMouse> mouse_;
-  int openError_;
+  const std::shared_ptr<sim::SimulatedMouse> mouse;
+  const int openError;
 };
 
 }  // namespace quendar::linux_hid::testing

@@ -33,13 +33,11 @@ class RecordingPorts : public MainWindowPort,
   std::optional<device::DownloadFailure> downloadFailure;
   bool stored = true;  // what the next download's file writes achieve
   device::ExchangeOutcome stageReadFailure;
-  bool readerEventCreated = true;
   bool noticesRegistered = true;
   std::wstring languageCode;
 
   int Count(const std::string& entry) const { return static_cast<int>(std::ranges::count(log, entry)); }
 
-  // MainWindowPort
   void ShowWaitCursor() override {}
   void RestoreArrowCursor() override { log.push_back("arrow cursor"); }
   void StartTimer(AppTimer, unsigned) override {}
@@ -53,7 +51,6 @@ class RecordingPorts : public MainWindowPort,
   void ShowBalloon(const BalloonRecord& balloon) override { balloons.push_back(balloon); }
   void SendDeviceNotice(unsigned code, std::intptr_t) override { log.push_back("notice " + std::to_string(code)); }
 
-  // ProfilePort
   void LoadProfile() override { log.push_back("load profile"); }
   ProfileTexts ReadProfileTexts() override { return {L"C:/Q/Skins/Default", 10, 200, 30}; }
   void LoadDefaultSettings() override { log.push_back("load defaults"); }
@@ -61,7 +58,6 @@ class RecordingPorts : public MainWindowPort,
   void RevertToSnapshot() override {}
   profiles::HostPointerSettings HostSettings() const override { return hostSettings; }
 
-  // DevicePort
   bool DevicePresent() const override { return present; }
   SaveOutcome DownloadProfile() override {
     log.push_back("download");
@@ -74,17 +70,15 @@ class RecordingPorts : public MainWindowPort,
   std::uint8_t StageCode(int stage) const override { return stageCodes.at(static_cast<std::size_t>(stage - 1)); }
   std::uint8_t SensorType() const override { return sensorType; }
 
-  // SystemParametersPort, WarningPort
   bool Apply(const SystemParameterCall& call) override {
     spiCalls.push_back(call);
     return call.action != refusedAction;
   }
   void Warn(std::wstring_view text) override { warnings.emplace_back(text); }
 
-  // StartupPort
   bool DiscoverDevice() override { return present; }
   void ConnectSequence() override { log.push_back("connect"); }
-  bool HasReaderEvent() override { return readerEventCreated; }
+  bool HasReaderEvent() override { return true; }
   void CreateHeldReader() override { log.push_back("create held reader"); }
   void ReleaseReader() override { log.push_back("release reader"); }
   bool RegisterDeviceNotices() override { return noticesRegistered; }

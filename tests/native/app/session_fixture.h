@@ -8,9 +8,7 @@
 #include "app_fakes.h"
 #include "core/app/app_session.h"
 #include "native/device/sim_machine.h"
-#include "native/files/faulty_file_system.h"
-#include "native/ini/temp_folder.h"
-#include "native/profiles/fake_host.h"
+#include "native/profiles/profile_fixture.h"
 
 namespace quendar::app::test {
 
@@ -22,9 +20,7 @@ class SessionTest : public ::testing::Test {
   void Fresh() {
     session_.reset();
     for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) std::filesystem::remove_all(entry.path());
-    for (const auto& entry : std::filesystem::directory_iterator(QUENDAR_RUNTIME_DIR)) {
-      if (entry.is_regular_file()) std::filesystem::copy_file(entry.path(), folder_ / entry.path().filename());
-    }
+    quendar::testing::CopyInstalledFiles(folder_);
     disk_.Arm(quendar::testing::Fault::None);
     session_ = std::make_unique<AppSession>(
         AppSession::Dependencies{machine_.link, disk_, host_, ports_, ports_, ports_, language_, [this] { ++reminders_; }},

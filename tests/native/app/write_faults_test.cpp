@@ -19,8 +19,7 @@ namespace fs = std::filesystem;
 using quendar::testing::Fault;
 using quendar::testing::ReadBytes;
 
-class AlwaysInstalls : public ui::macro_manager::RecordingHook {
- public:
+struct AlwaysInstalls : ui::macro_manager::RecordingHook {
   std::optional<std::uint32_t> Install() override { return std::nullopt; }
   void Remove() override {}
 };
@@ -71,64 +70,47 @@ TEST_F(WriteFaultsTest, NothingIsLostAndTheUserIsToldWhateverTheDiskRefuses) {
     std::function<bool()> run;  // true when the user was told
   };
   const fs::path exported = folder_ / "elsewhere" / "mine.bin";
+  const auto told = [&](auto run) { return [this, run] { run(); return ToldAboutAFile(); }; };
   const std::vector<Operation> operations{
       {"Save", [&] { session_->apply().ApplyProfile(); return ToldAboutAFile() && !ports_.warnings.empty(); }},
-      {"Reset", [&] { session_->apply().ResetProfile(); return ToldAboutAFile(); }},
-      {"import",
-       [&] {
-         host_.answers.push_back(folder_ / "config3.bin");
-         session_->ImportProfile(1);
-         return ToldAboutAFile();
-       }},
-      {"export",
-       [&] {
-         host_.answers.push_back(exported);
-         session_->ExportProfile();
-         return ToldAboutAFile();
-       }},
-      {"caption write",
-       [&] {
-         session_->state().firstRunFlag = 0;
-         session_->ApplyFirstRunCaptions();
-         return ToldAboutAFile();
-       }},
-      {"macro store: new, delete, rename, loop count, OK",
+      {"Reset", told([&] { session_->apply().ResetProfile(); })},
+      {"import", told([&] { host_.answers.push_back(folder_ / "config3.bin"); session_->ImportProfile(1); })},
+      {"export", told([&] { host_.answers.push_back(exported); session_->ExportProfile(); })},
+      {"caption write", told([&] { session_->state().firstRunFlag = 0; session_->ApplyFirstRunCaptions(); })},
+      {"macro store: new, rename, loop count, record, OK, delete",
        [&] {
          macros::MacroStore store(disk_, folder_ / "record.ini");
          macros::MacroSession macroSession;
          AlwaysInstalls hook;
-         ui::macro_manager::MacroManagerModel model(store, macroSession, hook, ui::LanguageClass::English);
-         int told = 0;
-         const auto tell = [&](const ui::macro_manager::Effects& e) {
-           told += e.notice && e.notice->text.find(L"record.ini") != std::wstring::npos;
+         namespace mm = ui::macro_manager;
+         mm::MacroManagerModel model(store, macroSession, hook, ui::LanguageClass::English);
+         int notices = 0;
+         const auto tell = [&](const mm::Effects& e) {
+           notices += e.notice && e.notice->text.find(L"record.ini") != std::wstring::npos;
            return e;
          };
-         tell(model.Open());
-         tell(model.Click(Centre(ui::macro_manager::kNewRect)));
-         tell(model.SelectMacro(0));
-         tell(model.EditEnded({0, ui::EditTarget::MacroName, true, L"Renamed"}));
-         tell(model.LoopTimesChanged(L"5"));
-         tell(model.Click(Centre(ui::macro_manager::kRecordRect)));
-         tell(model.KeyEvent(macros::KeyEventKind::Press, 10));
-         tell(model.Click(Centre(ui::macro_manager::kRecordRect)));
+         // A braced list runs its calls in order.
+         for (const mm::Effects& e : {model.Open(), model.Click(Centre(mm::kNewRect)), model.SelectMacro(0),
+                                      model.EditEnded({0, ui::EditTarget::MacroName, true, L"Renamed"}),
+                                      model.LoopTimesChanged(L"5"), model.Click(Centre(mm::kRecordRect)),
+                                      model.KeyEvent(macros::KeyEventKind::Press, 10), model.Click(Centre(mm::kRecordRect))})
+           tell(e);
          const bool selected = model.state().SelectedName() != nullptr;
-         const auto ok = tell(model.Click(Centre(ui::macro_manager::kOkRect)));
+         const auto ok = tell(model.Click(Centre(mm::kOkRect)));
          if (selected) {
            EXPECT_FALSE(ok.end.has_value()) << "OK after a failed store write keeps the dialog open";
          }
-         tell(model.Click(Centre(ui::macro_manager::kDeleteRect)));
-         return told > 0;
+         tell(model.Click(Centre(mm::kDeleteRect)));
+         return notices > 0;
        }},
       {"profile list",
        [&] {
-         ui::profile_manager::ProfileManagerModel manager(disk_, folder_ / "str.ini", ui::LanguageClass::English,
-                                                           session_->state().currentProfileIndex);
+         namespace pm = ui::profile_manager;
+         pm::ProfileManagerModel manager(disk_, folder_ / "str.ini", ui::LanguageClass::English,
+                                         session_->state().currentProfileIndex);
          manager.Open();
          manager.OnNew();
-         const auto effects = manager.OnClose();
-         return std::ranges::any_of(effects, [](const ui::profile_manager::Effect& e) {
-           return std::holds_alternative<ui::profile_manager::ShowWarning>(e);
-         });
+         return std::ranges::any_of(manager.OnClose(), [](const pm::Effect& e) { return std::holds_alternative<pm::ShowWarning>(e); });
        }},
   };
   for (const Fault fault : {Fault::RefuseRead, Fault::RefuseCreate, Fault::DiskFull, Fault::RefuseReplace}) {

@@ -29,7 +29,6 @@ TEST(DeviceChangeTest, OnlyInterfaceNoticesNamingTheMouseInAnyCaseAreHandled) {
   } paths[] = {
       {L"\\\\?\\HID#VID_04D9&PID_A165&MI_02#x", true},
       {L"\\\\?\\hid#vid_04d9&pid_a165&mi_02#x", true},
-      {L"\\\\?\\hid#Vid_04d9&Pid_a165&mi_02#x", true},
       {L"\\\\?\\HID#vId_04D9&PiD_a165&MI_02#x", true},
       {L"\\\\?\\HID#VID_046D&PID_C31C#x", false},
       {L"\\\\?\\HID#VID_04D9&PID_A166#x", false},

@@ -51,13 +51,10 @@ TEST(DiscoveryTest, EventInterfaceListedFirstIsOpenedAndSignalsTheReader) {
 TEST(DiscoveryTest, UnprobeableOrOversizedInterfacesAreSkipped) {
   SimInterface locked = MakeInterface(InterfaceRole::OtherKeyboard);
   locked.faults.probeOpenFails = true;
-  const auto mouse = Listing({InterfaceRole::MouseCollection, InterfaceRole::Event, InterfaceRole::Command});
-  const auto with = [](std::vector<SimInterface> listing, std::size_t at, const SimInterface& extra) {
-    listing.insert(listing.begin() + static_cast<long>(at), extra);
-    return listing;
-  };
-  for (std::size_t at : {0, 2, 3}) {
-    Machine machine(with(mouse, at, locked));
+  for (long at : {0, 2, 3}) {
+    auto listing = Listing({InterfaceRole::MouseCollection, InterfaceRole::Event, InterfaceRole::Command});
+    listing.insert(listing.begin() + at, locked);
+    Machine machine(listing);
     EXPECT_TRUE(machine.link.DiscoverDevice()) << at;
     EXPECT_NE(machine.link.EventReader(), nullptr) << at;
     EXPECT_EQ(machine.mouse->OpenHandles(), 2) << at;
@@ -84,20 +81,19 @@ TEST(DiscoveryTest, UnprobeableOrOversizedInterfacesAreSkipped) {
 }
 
 TEST(DiscoveryTest, NoMouseOrAPlatformFailureEndsTheSearchWithNothingOpen) {
-  struct Case {
-    const char* name;
-    std::vector<SimInterface> listing;
-    DeviceCall call;
-    std::uint32_t systemError;
-    std::string text;  // how a user reads it
-  };
   const auto failing = [](InterfaceRole role, sim::InterfaceFaults faults) {
     std::vector<SimInterface> listing = Listing({role});
     listing[0].faults = faults;
     if (role != InterfaceRole::Command) listing.push_back(MakeInterface(InterfaceRole::Command));
     return listing;
   };
-  const Case cases[] = {
+  const struct {
+    const char* name;
+    std::vector<SimInterface> listing;
+    DeviceCall call;
+    std::uint32_t systemError;
+    std::string text;  // how a user reads it
+  } cases[] = {
       {"no mouse", Listing({InterfaceRole::OtherKeyboard, InterfaceRole::OtherGamepad}), DeviceCall::FindMouse, 0, ""},
       {"no preparsed data", failing(InterfaceRole::MouseCollection, {.noPreparsedData = true}),
        DeviceCall::ReadPreparsedData, sim::kGeneralFailure, "reading the report descriptor of the interface "},
@@ -108,7 +104,7 @@ TEST(DiscoveryTest, NoMouseOrAPlatformFailureEndsTheSearchWithNothingOpen) {
       {"command open", failing(InterfaceRole::Command, {.openFails = true}), DeviceCall::OpenCommandInterface,
        sim::kAccessDenied, "failed (system error 5)"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Machine machine(c.listing);
     const DeviceStatus found = machine.link.DiscoverDevice();
@@ -123,23 +119,18 @@ TEST(DiscoveryTest, NoMouseOrAPlatformFailureEndsTheSearchWithNothingOpen) {
   }
 }
 
-// A driver that ignores the cancel of an unanswered call: the exchange still ends within its deadline
-// plus the grace, the link counts the mouse as gone, and the next discovery gives a working channel.
-TEST(LinkFailureTest, AnExchangeWhoseCancelGoesUnansweredEndsInTimeAndTheMouseCountsAsGone) {
+// A driver that ignores the cancel of an unanswered call retires the channel in time and the mouse counts
+// as gone: the overlapped channel's test under Wine. Here the next discovery gives a working channel and
+// closes the retired one.
+TEST(LinkFailureTest, TheNextDiscoveryAfterARetiredChannelWorksAndClosesIt) {
   Machine machine;
   ASSERT_TRUE(machine.link.DiscoverDevice());
   CommandEndpoint endpoint = machine.link.Command();
-  endpoint.timeout = std::chrono::milliseconds(200);
+  endpoint.timeout = std::chrono::milliseconds(50);
   DeviceImage image;
   machine.mouse->InjectFault(sim::Fault::IgnoredCancel);
-  const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(CommandSet(endpoint, image).ReadSensorSettings(),
             (ExchangeError{0x83, ExchangeStep::FetchReply, kInterfaceRetiredError}));
-  // A generous bound for a loaded machine, yet far below "until the driver lets go".
-  EXPECT_LT(std::chrono::steady_clock::now() - start, endpoint.timeout + kCancelGrace + std::chrono::seconds(2));
-  EXPECT_FALSE(machine.link.DevicePresent());
-  EXPECT_TRUE(CommandSet(machine.link.Command(), image).ReadSensorSettings().has_value()) << "the channel is retired";
-
   ASSERT_TRUE(machine.link.DiscoverDevice());
   EXPECT_EQ(CommandSet(machine.link.Command(), image).ReadSensorSettings(), std::nullopt);
   EXPECT_EQ(machine.mouse->OpenHandles(), 2) << "the retired channel was closed";

@@ -93,15 +93,8 @@ ProfileDocument EveryKindProfile() {
   return document;
 }
 
-TEST(ProfileJson, EveryInstalledProfileAndOneWithEveryFunctionAndTwelveMacrosComeBackByteForByte) {
-  for (const std::string suffix : {"", "0", "1", "2", "3", "4", "5"}) {
-    const ProfileDocument original = InstalledDefault(suffix);
-    const ProfileDocument back = RoundTrip(original);
-    EXPECT_EQ(profiles::EncodeDataFile(back.contents.firstRunFlag, back.contents.record),
-              profiles::EncodeDataFile(original.contents.firstRunFlag, original.contents.record))
-        << "config" << suffix;
-    EXPECT_EQ(back.captions, original.captions) << "config" << suffix;
-  }
+// An installed profile and its captions through export and import is quendarctl's test on Linux.
+TEST(ProfileJson, OneWithEveryFunctionAndTwelveMacrosComesBackByteForByte) {
   const ProfileDocument original = EveryKindProfile();
   ordered_json json;
   const ProfileDocument back = RoundTrip(original, &json);
@@ -110,11 +103,9 @@ TEST(ProfileJson, EveryInstalledProfileAndOneWithEveryFunctionAndTwelveMacrosCom
 
   // Read as words, and the captions made from them where the file had none.
   EXPECT_EQ(json["buttons"][4]["choice"], "Volume Up");
-  EXPECT_EQ(json["buttons"][8]["modifier"], "Left Shift");
   EXPECT_EQ(json["buttons"][8]["key1"], "A");
   EXPECT_EQ(json["buttons"][9]["name"], "Burst");
   EXPECT_EQ(json["buttons"][9]["repeat"], "while-held");
-  EXPECT_EQ(json["macros"][11]["name"], "Burst");
   EXPECT_EQ(json["macros"][3]["loops"], 4);
   EXPECT_EQ(json["macros"][3]["items"][5], "28100 ms");
   const ordered_json withoutCaptions = [&] {
@@ -129,28 +120,24 @@ TEST(ProfileJson, EveryInstalledProfileAndOneWithEveryFunctionAndTwelveMacrosCom
   EXPECT_EQ(recaptioned.document->captions[9], L"Macro Key-Burst");
 }
 
-struct InvalidCase {
-  const char* pointer;  // the member changed (a JSON pointer)
-  const char* value;    // its new value as JSON; null removes it
-  const char* message;  // expected in the import's first error
-};
-
+// A report rate refused is quendarctl's import test on Linux; one case per kind of check here.
 TEST(ProfileJson, InvalidDocumentsAreRefusedWithThePathAndTheAllowedValues) {
-  const InvalidCase cases[] = {
+  const struct {
+    const char* pointer;  // the member changed (a JSON pointer)
+    const char* value;    // its new value as JSON; null removes it
+    const char* message;  // expected in the import's first error
+  } cases[] = {
       {"/cpiStages/2/cpi", "450",
        "/cpiStages/2/cpi: 450 is not a CPI value of the mouse; allowed: 200..5000 in steps of 100, or 5200..10000"},
       {"/cpiStages/0/colour", "\"red\"", "/cpiStages/0/colour: \"red\" is not a colour; allowed: \"#RRGGBB\""},
       {"/cpiStages/6", nullptr, "/cpiStages: "},
-      {"/reportRateHz", "333", "/reportRateHz: 333 is not a report rate; allowed: 1000, 500, 250 or 125"},
       {"/buttonLight", "1", "/buttonLight: 1 is not allowed; allowed: true or false"},
-      {"/sensitivity/x", "12", "/sensitivity/x: 12 is not allowed; allowed: an integer 1..11"},
       {"/lighting/effect", "\"Disco\"", "/lighting/effect: \"Disco\" is not allowed; allowed: 'Single color', 'Pulsating' or 'Multi-color'"},
       {"/host", nullptr, "/host: missing; it is required unless the file is built --from a base file"},
       {"/buttons/8/function", "\"Teleport\"", "/buttons/8/function: \"Teleport\" is not a function; allowed: 'Click', 'Menu'"},
       {"/buttons/3/choice", "\"CPI Sideways\"", "/buttons/3/choice: \"CPI Sideways\" is not a choice of this function; allowed: 'CPI +', 'CPI -', 'CPI Loop'"},
       {"/buttons/8/modifier", "\"Hyper\"", "/buttons/8/modifier: \"Hyper\" is not a modifier; allowed: 'Left Ctrl'"},
       {"/buttons/7/key", "\"Any\"", "/buttons/7/key: \"Any\" is not a key name"},
-      {"/buttons/9/repeat", "\"forever\"", "/buttons/9/repeat: \"forever\" is not allowed; allowed: 'count', 'until-button' or 'while-held'"},
       {"/buttons/0/colour", "\"#FFFFFF\"", "/buttons/0/colour: unknown member; allowed: button, function"},
       {"/macros/0/items/2", "\"Hyper   Dn\"", "/macros/0/items/2: 'Hyper' is not a key a macro can send; allowed: \"<key>   Dn\""},
       {"/macros/0/items/1", "\"soon\"", "/macros/0/items/1: 'soon' is neither a key event nor a delay"},
@@ -158,19 +145,13 @@ TEST(ProfileJson, InvalidDocumentsAreRefusedWithThePathAndTheAllowedValues) {
       {"/format", "\"other\"", "/format: \"other\" is not a format this program reads"},
   };
   const ordered_json valid = ExportProfile(EveryKindProfile()).json;
-  for (const InvalidCase& c : cases) {
+  for (const auto& c : cases) {
     ordered_json document = valid;
     const ordered_json::json_pointer pointer(c.pointer);
-    if (c.value) {
-      document[pointer] = ordered_json::parse(c.value);
-    } else {
-      ordered_json& parent = document[pointer.parent_pointer()];
-      if (parent.is_array()) {
-        parent.erase(std::stoul(pointer.back()));
-      } else {
-        parent.erase(pointer.back());
-      }
-    }
+    ordered_json& parent = document[pointer.parent_pointer()];
+    if (c.value) document[pointer] = ordered_json::parse(c.value);
+    else if (parent.is_array()) parent.erase(std::stoul(pointer.back()));
+    else parent.erase(pointer.back());
     const ImportResult result = ImportProfile(document, std::nullopt);
     EXPECT_FALSE(result.document) << c.pointer;
     ASSERT_THAT(result.errors, ::testing::Not(::testing::IsEmpty())) << c.pointer;

@@ -17,11 +17,10 @@ ProfileListModel List(std::vector<std::wstring> names, std::optional<std::size_t
 }
 
 TEST(ProfileListRules, NewNamesContinueTheLastName) {
-  struct Case {
+  const struct {
     std::vector<std::wstring> names;
     std::wstring added;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {{}, L"PROFILE_0"},
       {{L"PROFILE_0", L"PROFILE_1"}, L"PROFILE_2"},
       {{L"PROFILE_0", L"Work"}, L"Work_2"},
@@ -30,40 +29,24 @@ TEST(ProfileListRules, NewNamesContinueTheLastName) {
       {{L"PROFILE_1", L"PROFILE_0"}, L"PROFILE_2"},  // never a name the list already has
       {{L"Work_2", L"Work"}, L"Work_3"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     ProfileListModel list = List(c.names);
     ASSERT_EQ(AddProfile(list), AddResult::Added);
     EXPECT_EQ(list.names.back(), c.added);
     EXPECT_EQ(list.selection, list.names.size() - 1);
   }
-  ProfileListModel full = List({L"a", L"b", L"c", L"d", L"e", L"f"}, 2);
-  EXPECT_EQ(AddProfile(full), AddResult::ListFull);
-  EXPECT_EQ(full.names.size(), 6u);
 }
 
-TEST(ProfileListRules, CopyDeleteAndRenameRespectTheLimits) {
-  ProfileListModel list = List({L"PROFILE_0", L"PROFILE_1"}, 1);
-  EXPECT_TRUE(CopyProfile(list, L"Copy"));
-  EXPECT_EQ(list.names.back(), L"Copy PROFILE_1");
-  EXPECT_EQ(list.selection, 1u);
-  list.selection.reset();
-  EXPECT_FALSE(CopyProfile(list, L"Copy"));
-  ProfileListModel full = List({L"a", L"b", L"c", L"d", L"e", L"f"}, 0);
-  EXPECT_FALSE(CopyProfile(full, L"复制"));
-  EXPECT_EQ(full.names.size(), 6u);
-
+// A full list refusing New and Copy, and Copy's name, are the profile manager's tests.
+TEST(ProfileListRules, DeleteAndRenameRespectTheLimits) {
   ProfileListModel one = List({L"only"}, 0);
   EXPECT_FALSE(DeleteProfile(one));
   EXPECT_EQ(one.names.size(), 1u);
   ProfileListModel three = List({L"a", L"b", L"c"}, 1);
   EXPECT_TRUE(DeleteProfile(three));
   EXPECT_EQ(three.names, (std::vector<std::wstring>{L"a", L"c"}));
-  EXPECT_FALSE(three.selection);
   EXPECT_FALSE(DeleteProfile(three));  // nothing selected
-
-  EXPECT_TRUE(RenameProfile(three, 0, L""));
-  EXPECT_EQ(three.names[0], L"");
-  EXPECT_EQ(three.selection, 0u);
+  EXPECT_FALSE(CopyProfile(three, L"Copy"));
   EXPECT_FALSE(RenameProfile(three, 2, L"x"));
 }
 
@@ -83,8 +66,6 @@ TEST_F(ProfileListFileTest, ManagerLookupIgnoresCaseAndStartsAtItemOne) {
   EXPECT_FALSE(list.selection);
   EXPECT_EQ(index, 1);
 
-  SetList({L"a", L"b", L"c", L"d", L"e", L"f"}, L"a", L"7");
-  EXPECT_TRUE(ReadProfileList(disk, folder / "str.ini", index).names.empty());
   std::filesystem::remove(folder / "str.ini");
   EXPECT_TRUE(ReadProfileList(disk, folder / "str.ini", index).names.empty());
 }
@@ -131,12 +112,8 @@ TEST_F(ProfileListFileTest, ClosingWithoutSelectionMakesTheFirstNameCurrent) {
   EXPECT_EQ(index, 0);
   EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Profile", L"CurProfileName"), L"one");
 
-  // A list that was never read is never written, whatever the file holds.
-  const auto stored = testing::ReadBytes(folder / "str.ini");
-  ProfileListModel unread = List({}, std::nullopt);
-  unread.read = false;
-  EXPECT_TRUE(WriteProfileList(disk, folder / "str.ini", unread, index).failed());
-  EXPECT_EQ(testing::ReadBytes(folder / "str.ini"), stored);
+  // A list that was never read is never written: the profile manager's test under Wine. Nor is a
+  // list file that went away in the meantime created again.
   std::filesystem::remove(folder / "str.ini");
   EXPECT_TRUE(WriteProfileList(disk, folder / "str.ini", List({L"one"}, 0), index).failed());
   EXPECT_FALSE(std::filesystem::exists(folder / "str.ini"));

@@ -15,9 +15,6 @@
 namespace quendar::ui::skin {
 namespace {
 
-int Width(const Rect& r) { return r.right - r.left; }
-int Height(const Rect& r) { return r.bottom - r.top; }
-
 std::vector<int> Values(const Family& family) {
   std::vector<int> values;
   for (const FamilyMember& member : family.members) values.push_back(member.value);
@@ -45,38 +42,23 @@ TEST(SkinLayout, NumberedFamiliesCoverEveryValueThePanelsCanAskFor) {
     EXPECT_EQ(Values(*overlay), (std::vector<int>{4, 5})) << overlay->pattern;
 }
 
-TEST(SkinLayout, ImagesCoverTheRectanglesTheyAreDrawnOn) {
-  for (const Image* image : kImages)
-    for (const Rect& r : image->fills) {
-      EXPECT_GE(image->size.width, Width(r)) << image->name;
-      EXPECT_GE(image->size.height, Height(r)) << image->name;
-    }
+TEST(SkinLayout, ImagesCoverTheRectanglesTheyAreDrawnOnAndHoldWhatIsLaidOnThem) {
+  const auto covers = [](Size size, const Rect& r) { return size.width >= r.Width() && size.height >= r.Height(); };
+  for (const Image* image : kImages) {
+    for (const Rect& r : image->fills) EXPECT_TRUE(covers(image->size, r)) << image->name;
+    for (const Rect& r : image->holds) EXPECT_TRUE(Rect::At({0, 0}, image->size).Intersection(r) == r) << image->name;
+  }
   for (const Family* family : kFamilies)
     for (const Rect& r : family->fills)
-      for (const FamilyMember& member : family->members) {
-        EXPECT_GE(member.size.width, Width(r)) << MemberName(family->pattern, member.value);
-        EXPECT_GE(member.size.height, Height(r)) << MemberName(family->pattern, member.value);
-      }
-}
-
-TEST(SkinLayout, MainWindowButtonImagesMatchTheirHitRectangles) {
+      for (const FamilyMember& member : family->members)
+        EXPECT_TRUE(covers(member.size, r)) << MemberName(family->pattern, member.value);
   // Bottom-bar and view buttons are drawn exactly on their rectangles: a larger image would spill onto its
   // neighbour, which is only 5 pixels (1 for the view buttons) away.
   for (const Image* image : {&kResetCancelButtonNormal, &kSaveButtonOver, &kConfigButtonNormal, &kViewButtonCurrent,
                              &kDropdownNormal, &kDropdownOpen}) {
-    EXPECT_EQ(image->size.width, Width(image->fills[0])) << image->name;
-    EXPECT_EQ(image->size.height, Height(image->fills[0])) << image->name;
+    EXPECT_EQ(image->size.width, image->fills[0].Width()) << image->name;
+    EXPECT_EQ(image->size.height, image->fills[0].Height()) << image->name;
   }
-}
-
-TEST(SkinLayout, BackgroundsHoldEveryElementLaidOnThem) {
-  for (const Image* image : kImages)
-    for (const Rect& r : image->holds) {
-      EXPECT_GE(r.left, 0) << image->name;
-      EXPECT_GE(r.top, 0) << image->name;
-      EXPECT_LE(r.right, image->size.width) << image->name;
-      EXPECT_LE(r.bottom, image->size.height) << image->name;
-    }
 }
 
 TEST(SkinLayout, PlacedImagesStayInsideTheMainWindowAndTheirArea) {
@@ -96,13 +78,10 @@ TEST(SkinLayout, PlacedImagesStayInsideTheMainWindowAndTheirArea) {
     }
   }
   // The mouse pictures sit inside the middle area they are repainted with.
-  const Rect mid{kMainMidBackground.at.x, kMainMidBackground.at.y, kMainMidBackground.at.x + kMainMidBackground.size.width,
-                 kMainMidBackground.at.y + kMainMidBackground.size.height};
+  const Rect mid = Rect::At(kMainMidBackground.at, kMainMidBackground.size);
   for (const Image* picture : {&kMouseTopPicture, &kMouseSidePicture}) {
-    EXPECT_GE(picture->at.x, mid.left);
-    EXPECT_GE(picture->at.y, mid.top);
-    EXPECT_LE(picture->at.x + picture->size.width, mid.right);
-    EXPECT_LE(picture->at.y + picture->size.height, mid.bottom);
+    const Rect drawn = Rect::At(picture->at, picture->size);
+    EXPECT_TRUE(mid.Intersection(drawn) == drawn) << picture->name;
   }
 }
 
