@@ -129,7 +129,7 @@ int wmain() {
       if (!WaitUntil([&] { return (end = DownloadEnd(stateView)) != before && end > press; })) {
         const std::wstring state = ControlText(stateView);
         std::printf("save_figures: no download after the press at %lld us; the mouse shows:\n%ls\n", press,
-                    state.substr(state.find(L"Last download")).c_str());
+                    state.substr(std::min(state.size(), state.find(L"Last download"))).c_str());
         break;
       }
       fromPress.push_back(static_cast<double>(end - press) / 1000.0);
