@@ -80,16 +80,12 @@ CommandEndpoint EndpointOn(HidChannel& channel, ReportLengths lengths = kMouseLe
 // The feature report carrying `packet`, checksum included, as the host must send it.
 Bytes Sent(const CommandPacket& packet) { return Report(9, Bytes(packet.bytes.begin(), packet.bytes.end())); }
 
-// A checksum left wrong by a caller that edits a packet is the mouse's to refuse: the download tests
-// over the simulated mouse, which checks every packet, catch one that is not recomputed.
+// A checksum not recomputed after an edit is refused by the simulated mouse in the download tests.
 TEST(CommandPacketTest, ChecksumIsComplementOfTheByteSum) {
   EXPECT_EQ(MakePacket(0x01, 0x01).bytes, (std::array<std::uint8_t, 8>{1, 1, 0, 0, 0, 0, 0, 0xFD}));
   // The sum wraps: 0x90 + 0x01 + 0x18 + 0xFF*4 = 0x4A5 -> 0xFF - 0xA5 = 0x5A.
   EXPECT_EQ(MakePacket(0x90, 0x01, 0x18, 0xFF, 0xFF, 0xFF, 0xFF).bytes[7], 0x5A);
 }
-
-// That only read opcodes fetch a reply, which replaces the packet, shows in the download's exchanges and
-// the connect sequence's trace over the simulated mouse.
 
 // A failed fetch (junk the platform left in the report must not leak), a closed interface, a feature
 // length beyond the 16-byte buffer (never sent). A packet the mouse did not take is the download's test.
@@ -115,8 +111,7 @@ TEST(SendCommandTest, FailedOrImpossibleReadsGiveAnAllZeroReplyAndReportFailure)
   }
 }
 
-// Whole chunks with a pause after each are the download's test (59 chunks, 3 ms each) over the simulated
-// mouse, which keeps every block byte for byte.
+// Whole chunks, 3 ms after each, and only read opcodes fetching a reply: the download's tests.
 // A stated length beyond the buffer sends only the buffer; a packet the mouse did not take sends no data
 // (it would be read as another command's); a short chunk ends the exchange.
 TEST(WriteTransferTest, AFailedOrImpossibleStepEndsTheExchangeAndIsReported) {
@@ -143,8 +138,7 @@ TEST(WriteTransferTest, AFailedOrImpossibleStepEndsTheExchangeAndIsReported) {
   }
 }
 
-// That the chunk count comes from the reply, not the request, shows in the download's test: the stage
-// block read with a zero count comes back whole and its eighth byte travels back to the mouse.
+// A chunk count taken from the reply, not the request: the download's eighth stage byte travels back.
 TEST(ReadTransferTest, OversizedReplyIsCutToTheBuffer) {
   std::vector<ScriptStep> script{{Exchange::SetFeature, Sent(MakePacket(0x90, 1))},
                                           {Exchange::GetFeature, Report(9, {0x90, 1, 200, 0, 0, 0, 0, 0})}};

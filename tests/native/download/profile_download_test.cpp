@@ -79,7 +79,6 @@ TEST_F(DownloadTest, ThirtyOneExchangesInTheFixedOrder) {
   expected.insert(expected.end(), 12, 0x13);
   expected.insert(expected.end(), 4, 0x12);
   EXPECT_EQ(SentOpcodes(), expected);
-  ASSERT_EQ(expected.size(), static_cast<std::size_t>(kDownloadExchangeCount));
   EXPECT_EQ(packetsWhenStored, expected.size()) << "files are stored only after the last key matrix";
 
   // Item and matrix numbers count from 1; the second lighting-parameter read carries index 1.

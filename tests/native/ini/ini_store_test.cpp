@@ -83,8 +83,6 @@ TEST(ParseDecimal, ReadsLikeTheProgramsNumbers) {
   EXPECT_EQ(ParseDecimal(L"  42abc"), 42);
   EXPECT_EQ(ParseDecimal(L"-7"), -7);
   EXPECT_EQ(ParseDecimal(L"x1"), 0);
-  EXPECT_EQ(ParseDecimal(L""), 0);
-  EXPECT_EQ(ParseDecimal(L"ms 5"), 0);
   EXPECT_EQ(ParseDecimal(L"99999999999999999999999"), 2147483647) << "the same on every platform";
   EXPECT_EQ(ParseDecimal(L"-99999999999999999999999"), -2147483648L);
 }

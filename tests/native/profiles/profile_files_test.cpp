@@ -65,9 +65,7 @@ TEST_F(ProfileFilesTest, SaveReplacesOnlyAnExistingDataFile) {
   state.currentProfileIndex = 3;
   state.record.ScrollLines() = 9;
   ASSERT_FALSE(files.SaveProfile().failed());
-  EXPECT_EQ(DataFile(folder / "config3.bin").firstRunFlag, 1);
-  EXPECT_EQ(DataFile(folder / "config3.bin").record, state.record);
-  EXPECT_EQ(state.firstRunFlag, 1);
+  EXPECT_EQ(DataFile(folder / "config3.bin").record, state.record);  // its flag: the demo's Save test
 
   std::filesystem::remove(folder / "config3.bin");
   EXPECT_TRUE(files.SaveProfile().failed());
