@@ -100,7 +100,10 @@ TEST_F(ProfileSlotsTest, AFailurePartWayPutsBackEveryFileAndAMissingSourceWrites
     EXPECT_FALSE(result.restoreFailure);
     EXPECT_EQ(Snapshot(), before) << "failing write " << failing;
   }
-  // Where each file goes, and that a source that cannot be read writes nothing, are the profile manager's.
+  // Where each file goes is the profile manager's test; a source that cannot be read writes nothing.
+  std::filesystem::remove(folder / "config.bin");
+  EXPECT_EQ(SlotFolder(disk, folder.path()).PlanDefaults(3).failure,
+            (files::FileFailure{files::FileStep::Read, folder / "config.bin", 2}));
 }
 
 TEST_F(ProfileListFileTest, ClosingWithoutSelectionMakesTheFirstNameCurrent) {
