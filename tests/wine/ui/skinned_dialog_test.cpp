@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "win32/framework/gdiplus_session.h"
-#include "win32/framework/skinned_dialog.h"
+#include "win32/ui/skinned_dialog.h"
 #include "win32/ui/dib.h"
 #include "wine/ui/ui_test_support.h"
 #include "wine/wine_test_support.h"
