@@ -3,6 +3,8 @@
 #include <memory>
 #include <string_view>
 
+#include "win32/framework/win32_conversions.h"
+
 namespace quendar::win32 {
 
 namespace {
@@ -180,9 +182,7 @@ HRESULT AccessibleWindow::get_accName(VARIANT child, BSTR* name) {
   const Node* node = nullptr;
   if (const HRESULT hr = Resolve(child, tree, node); FAILED(hr)) return hr;
   if (node != nullptr) return Text(node->name, name);
-  wchar_t title[256]{};
-  const int length = ::GetWindowTextW(source_.window, title, 256);
-  return Text({title, static_cast<std::size_t>(length)}, name);
+  return Text(WindowText(source_.window), name);
 }
 
 HRESULT AccessibleWindow::get_accValue(VARIANT child, BSTR* value) {
@@ -258,7 +258,7 @@ HRESULT AccessibleWindow::accLocation(LONG* left, LONG* top, LONG* width, LONG* 
   if (const HRESULT hr = Resolve(child, tree, node); FAILED(hr)) return hr;
   RECT box{};
   if (node != nullptr) {
-    box = {node->location.left, node->location.top, node->location.right, node->location.bottom};
+    box = ToRect(node->location);
   } else {
     ::GetClientRect(source_.window, &box);
   }
