@@ -68,7 +68,8 @@ bool HasKeyboard(HWND window) {
 
 ComPtr<AccessibleWindow> AccessibleWindow::Create(AccessibleSource source) {
   // The object's first reference goes to the holder; the last Release deletes it.
-  return ComPtr<AccessibleWindow>::Adopt(std::unique_ptr<AccessibleWindow>(new AccessibleWindow(std::move(source))).release());
+  std::unique_ptr<AccessibleWindow> object(new AccessibleWindow(std::move(source)));
+  return ComPtr<AccessibleWindow>::Adopt(object.release());
 }
 
 AccessibleWindow::AccessibleWindow(AccessibleSource source)

@@ -67,7 +67,8 @@ TEST(MainAccess, NodesSayWhatTheWindowShowsWhereItShowsIt) {
       {node::kLeftTitle + 1, L"Button Assignment", L"", Role::OutlineItem, {20, 107, 262, 127}, true, false},
       {node::kDropdown + 2, L"Button 3", L"Middle", Role::ComboBox, DropdownBox(2), false, false},
       {node::kTopView, L"Top view", L"", Role::RadioButton, region::kTopView, false, true},
-      {kCpiStage2Level, L"CPI stage 2 level", profiles::CpiLevelText(0), Role::Slider, {780, 65, 789, 213}, false, false},
+      {kCpiStage2Level, L"CPI stage 2 level", profiles::CpiLevelText(0), Role::Slider, {780, 65, 789, 213}, false,
+       false},
       {node::kSave, L"Save", L"", Role::PushButton, region::kSave, false, false},
   };
   const access::Tree tree = w.view.Accessible();

@@ -25,7 +25,8 @@ class Reader {
     decltype(&::AccessibleObjectFromWindow) fromWindow = nullptr;
     if (!oleacc_.valid() || !win32::BindExport(oleacc_.get(), "AccessibleObjectFromWindow", fromWindow)) return;
     // The header's interface id: MinGW's import library spells it wrong.
-    fromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible), reinterpret_cast<void**>(client_.put()));
+    fromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+               reinterpret_cast<void**>(client_.put()));
   }
   bool ok() const { return static_cast<bool>(client_); }
 

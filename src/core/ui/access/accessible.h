@@ -58,7 +58,9 @@ Node MakeNode(int id, std::wstring name, Role role, Rect location, Action action
 
 // Names of what shows only as an image; "{}" in a name is replaced by `fill` (a stage's number, a row's
 // visible caption).
-enum class Name { WebSite, Help, Hide, Close, TopView, SideView, CpiStageLevel, CpiStageSwitch, CpiStageColour, LightingLevel };
+enum class Name {
+  WebSite, Help, Hide, Close, TopView, SideView, CpiStageLevel, CpiStageSwitch, CpiStageColour, LightingLevel
+};
 std::wstring NameText(LanguageClass language, Name name, std::wstring_view fill = {});
 std::wstring NameText(LanguageClass language, Name name, int number);
 std::wstring_view ActionText(LanguageClass language, Action action);

@@ -31,7 +31,9 @@ class TreeBuilder {
     tree_.push_back(std::move(node));
     return tree_.back();
   }
-  Node& Button(int id, std::wstring name, Rect box) { return Add(MakeNode(id, std::move(name), Role::PushButton, box)); }
+  Node& Button(int id, std::wstring name, Rect box) {
+    return Add(MakeNode(id, std::move(name), Role::PushButton, box));
+  }
   Node& Section(int id, std::wstring name, Rect title, bool expanded) {
     Node node = MakeNode(id, std::move(name), Role::OutlineItem, title, expanded ? Action::Collapse : Action::Expand);
     node.state.expanded = expanded;
@@ -69,8 +71,8 @@ void AddLeftColumn(TreeBuilder& b, const MainViewState& state, const LeftColumnL
     for (int row = 0; row < RowCount(state.view); ++row) {
       const int button = RowButton(state.view, row);
       const bool open = lists != nullptr && lists->IsOpen(button);
-      Node& n = b.Add(MakeNode(node::kDropdown + row, std::wstring(ButtonText(content.language, button)), Role::ComboBox,
-                               DropdownBox(row), open ? Action::Collapse : Action::Expand));
+      Node& n = b.Add(MakeNode(node::kDropdown + row, std::wstring(ButtonText(content.language, button)),
+                               Role::ComboBox, DropdownBox(row), open ? Action::Collapse : Action::Expand));
       n.state.expanded = open;
       n.state.collapsed = !open;
       if (static_cast<std::size_t>(button) <= content.captions.size())
@@ -99,8 +101,8 @@ void AddRightColumn(TreeBuilder& b, const MainViewState& state, const RightColum
   for (int s = 1; s <= 6; ++s) {
     const RightSectionPlace& place = right.section[static_cast<std::size_t>(s)];
     if (!place.painted) continue;
-    Node& title = b.Section(node::kRightTitle + s, b.Say(kRightTitleTexts[static_cast<std::size_t>(s - 1)]), place.title,
-                            state.expanded[static_cast<std::size_t>(s)]);
+    Node& title = b.Section(node::kRightTitle + s, b.Say(kRightTitleTexts[static_cast<std::size_t>(s - 1)]),
+                            place.title, state.expanded[static_cast<std::size_t>(s)]);
     title.state.unavailable = !state.rowEnabled[static_cast<std::size_t>(s)];
     if (auto slot = RightPanelSlot(static_cast<RightSection>(s))) b.Panel(*slot);
   }

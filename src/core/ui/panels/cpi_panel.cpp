@@ -47,8 +47,9 @@ void CpiPanel::Describe(const main::PanelFrame& frame, access::Tree& out) const 
   for (int stage = 0; stage < kCpiStages; ++stage) {
     const int level = record_.CpiStageLevel(Index(stage));
     const Rect slider = StageSliderRect(frame, stage);
-    access::Node node = access::MakeNode(10 + stage, access::NameText(frame.language, access::Name::CpiStageLevel, stage + 1),
-                                         access::Role::Slider, slider, access::Action::None);
+    const auto name = [&](access::Name n) { return access::NameText(frame.language, n, stage + 1); };
+    access::Node node = access::MakeNode(10 + stage, name(access::Name::CpiStageLevel), access::Role::Slider, slider,
+                                         access::Action::None);
     node.value = profiles::CpiLevelText(level);
     // Upward from the slider's lowest pixel row, one pixel column inside it.
     SetSteps(node, ScanPoints({slider.left + slider.Width() / 2, slider.bottom - 1}, {0, -1}, slider.Height(),
@@ -57,14 +58,14 @@ void CpiPanel::Describe(const main::PanelFrame& frame, access::Tree& out) const 
     out.push_back(std::move(node));
 
     const bool on = record_.CpiStageEnabled(Index(stage)) != 0;
-    node = access::MakeNode(20 + stage, access::NameText(frame.language, access::Name::CpiStageSwitch, stage + 1),
+    node = access::MakeNode(20 + stage, name(access::Name::CpiStageSwitch),
                             access::Role::CheckBox, StageSwitchRect(frame, stage),
                             on ? access::Action::Uncheck : access::Action::Check);
     node.state.checked = on;
     out.push_back(std::move(node));
 
-    out.push_back(access::MakeNode(30 + stage, access::NameText(frame.language, access::Name::CpiStageColour, stage + 1),
-                                   access::Role::PushButton, StageColourRect(frame, stage)));
+    out.push_back(access::MakeNode(30 + stage, name(access::Name::CpiStageColour), access::Role::PushButton,
+                                   StageColourRect(frame, stage)));
   }
 }
 

@@ -49,8 +49,8 @@ void SensitivityPanel::Describe(const main::PanelFrame& frame, access::Tree& out
   for (Axis axis : {Axis::X, Axis::Y}) {
     const Rect slider = SensitivitySliderRect(frame, axis);
     const int value = axis == Axis::X ? record_.SensitivityX() : record_.SensitivityY();
-    access::Node node = access::MakeNode(axis == Axis::X ? 1 : 2,
-                                         std::wstring(Text(frame.language, axis == Axis::X ? TextSlot::XAxis : TextSlot::YAxis)),
+    const TextSlot caption = axis == Axis::X ? TextSlot::XAxis : TextSlot::YAxis;
+    access::Node node = access::MakeNode(axis == Axis::X ? 1 : 2, std::wstring(Text(frame.language, caption)),
                                          access::Role::Slider, slider, access::Action::None);
     node.value = std::to_wstring(value);
     SetSteps(node, ScanPoints({slider.left, node.press.y}, {1, 0}, slider.Width(),

@@ -87,8 +87,9 @@ void LightingPanel::Describe(const main::PanelFrame& frame, access::Tree& out) c
   for (int row = 0; row < kLightingRows; ++row) {
     const Rect slider = LightingSliderRect(frame, row);
     const int value = record_.LightingSlider(Index(row));
+    const std::wstring_view effect = Text(frame.language, kEffectCaptions[row]);
     access::Node node =
-        access::MakeNode(11 + row, access::NameText(frame.language, access::Name::LightingLevel, Text(frame.language, kEffectCaptions[row])),
+        access::MakeNode(11 + row, access::NameText(frame.language, access::Name::LightingLevel, effect),
                          access::Role::Slider, slider, access::Action::None);
     node.value = std::to_wstring(value);
     SetSteps(node, ScanPoints({slider.left, node.press.y}, {1, 0}, slider.Width(),
@@ -165,8 +166,8 @@ void SpeedPanel::Draw(const main::PanelFrame& frame, DrawList& list) const {
 }
 
 void SpeedPanel::Describe(const main::PanelFrame& frame, access::Tree& out) const {
-  const TextSlot title =
-      field_.offset == profiles::field::kPointerSpeed.offset ? TextSlot::MouseSpeedTitle : TextSlot::DoubleClickSpeedTitle;
+  const bool pointer = field_.offset == profiles::field::kPointerSpeed.offset;
+  const TextSlot title = pointer ? TextSlot::MouseSpeedTitle : TextSlot::DoubleClickSpeedTitle;
   access::Node node = access::MakeNode(1, std::wstring(Text(frame.language, title)), access::Role::Slider,
                                        SpeedDialRect(frame), access::Action::None);
   node.value = std::to_wstring(Level());

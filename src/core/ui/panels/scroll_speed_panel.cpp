@@ -38,7 +38,8 @@ void ScrollSpeedPanel::Describe(const main::PanelFrame& frame, access::Tree& out
   const int value = record_.ScrollLines();
   lines.value = std::to_wstring(value);
   if (numberBoxShown_ && ScrollLinesUp(value) != value) lines.up = access::Step{ScrollUpArrowRect(frame).Centre()};
-  if (numberBoxShown_ && ScrollLinesDown(value) != value) lines.down = access::Step{ScrollDownArrowRect(frame).Centre()};
+  if (numberBoxShown_ && ScrollLinesDown(value) != value)
+    lines.down = access::Step{ScrollDownArrowRect(frame).Centre()};
   out.push_back(std::move(lines));
 }
 
