@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -13,12 +14,31 @@
 #include "core/ui/main/main_view.h"
 #include "core/ui/panels/settings_panels.h"
 #include "native/ui/manifest_sizes.h"
-#include "native/ui/panels/panel_platform_fake.h"
 
 namespace quendar::ui::main {
 namespace {
 
 using access::Role;
+
+// The panels' child controls in memory; a control used before it exists fails the test.
+class ChildControlsFake final : public PanelPlatform {
+ public:
+  void ShowChild(const ChildControl& control) override { children_[control.id] = control; }
+  void DestroyChild(int id) override { EXPECT_EQ(children_.erase(id), 1u) << "no child " << id; }
+  std::wstring ChildText(int id) const override { return Child(id).text; }
+  void SetChildText(int id, std::wstring_view text) override { Child(id).text = text; }
+  void EnableChild(int id, bool enabled) override { Child(id).enabled = enabled; }
+
+ private:
+  ChildControl& Child(int id) const {
+    const auto it = children_.find(id);
+    if (it != children_.end()) return it->second;
+    ADD_FAILURE() << "no child " << id;
+    return none_;
+  }
+  mutable std::map<int, ChildControl> children_;
+  mutable ChildControl none_;
+};
 
 // One main window with its panels, as the program builds it.
 struct Window {
@@ -41,7 +61,7 @@ struct Window {
 
   std::array<std::wstring, 12> captions{L"Left", L"Right", L"Middle"};
   profiles::ProfileRecord record;
-  panels::PanelPlatformFake platform;
+  ChildControlsFake platform;
   PanelSet panels;
   MainView view{panels, testing::ManifestSizes()};
 };

@@ -3,18 +3,14 @@
 #include <array>
 #include <utility>
 
+#include "core/text/translated.h"
+
 namespace quendar::ui::access {
 
 namespace {
 
-struct Texts {
-  const wchar_t* english;
-  const wchar_t* simplified;
-  const wchar_t* traditional;
-};
-
 // In the order of `Name`.
-constexpr std::array<Texts, 10> kNames{{
+constexpr std::array<text::Translated, 10> kNames{{
     {L"Web site", L"官方网站", L"官方網站"},
     {L"Help", L"帮助", L"說明"},
     {L"Hide to the notification area", L"隐藏到通知区域", L"隱藏到通知區域"},
@@ -28,7 +24,7 @@ constexpr std::array<Texts, 10> kNames{{
 }};
 
 // In the order of `Action`.
-constexpr std::array<Texts, 7> kActions{{
+constexpr std::array<text::Translated, 7> kActions{{
     {L"", L"", L""},
     {L"Press", L"按下", L"按下"},
     {L"Expand", L"展开", L"展開"},
@@ -37,15 +33,6 @@ constexpr std::array<Texts, 7> kActions{{
     {L"Uncheck", L"取消选中", L"取消選取"},
     {L"Select", L"选择", L"選擇"},
 }};
-
-std::wstring_view In(LanguageClass language, const Texts& texts) {
-  switch (language) {
-    case LanguageClass::SimplifiedChinese: return texts.simplified;
-    case LanguageClass::TraditionalChinese: return texts.traditional;
-    case LanguageClass::English: break;
-  }
-  return texts.english;
-}
 
 bool Focusable(const Node& node) { return !node.state.unavailable && node.role != Role::StaticText; }
 
@@ -75,7 +62,7 @@ Node MakeNode(int id, std::wstring name, Role role, Rect location, Action action
 }
 
 std::wstring NameText(LanguageClass language, Name name, std::wstring_view fill) {
-  std::wstring text(In(language, kNames[static_cast<std::size_t>(name)]));
+  std::wstring text(kNames[static_cast<std::size_t>(name)].In(language));
   if (const std::size_t at = text.find(L"{}"); at != std::wstring::npos) text.replace(at, 2, fill);
   return text;
 }
@@ -85,7 +72,7 @@ std::wstring NameText(LanguageClass language, Name name, int number) {
 }
 
 std::wstring_view ActionText(LanguageClass language, Action action) {
-  return In(language, kActions[static_cast<std::size_t>(action)]);
+  return kActions[static_cast<std::size_t>(action)].In(language);
 }
 
 const Node* Find(const Tree& tree, int id) {
