@@ -111,7 +111,8 @@ int wmain() {
   }
   const HWND main = WindowOf(process.dwProcessId, app::kWindowClassName);
   const HWND mouse = WindowOf(process.dwProcessId, L"QuendarSimulatedMouse");
-  const HWND stateView = mouse ? ::GetDlgItem(mouse, kStateViewControl) : nullptr;
+  HWND stateView = nullptr;  // made just after its window
+  if (mouse != nullptr) WaitUntil([&] { return (stateView = ::GetDlgItem(mouse, kStateViewControl)) != nullptr; });
   std::vector<double> fromPress;
   if (main != nullptr && stateView != nullptr) {
     ::PostMessageW(main, app::kTrayCallbackMessage, 0, app::kTrayLeftButtonUp);
@@ -125,7 +126,12 @@ int wmain() {
       ::PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, at);
       ::PostMessageW(main, WM_LBUTTONUP, 0, at);
       long long end = -1;
-      if (!WaitUntil([&] { return (end = DownloadEnd(stateView)) != before && end > press; })) break;
+      if (!WaitUntil([&] { return (end = DownloadEnd(stateView)) != before && end > press; })) {
+        const std::wstring state = ControlText(stateView);
+        std::printf("save_figures: no download after the press at %lld us; the mouse shows:\n%ls\n", press,
+                    state.substr(std::min(state.size(), state.find(L"Last download"))).c_str());
+        break;
+      }
       fromPress.push_back(static_cast<double>(end - press) / 1000.0);
     }
     ::PostMessageW(main, WM_COMMAND, app::kExitCommand, 0);
