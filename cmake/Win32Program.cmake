@@ -9,7 +9,7 @@ list(FILTER SHELL_SOURCES EXCLUDE REGEX "/src/win32/(demo|programs)/")
 file(GLOB_RECURSE DEMO_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/win32/demo/*.cpp ${CMAKE_SOURCE_DIR}/src/win32/demo/*.h)
 
-set(QUENDAR_WIN32_LIBS gdiplus setupapi hid gdi32 user32 shell32 comctl32 msimg32 ole32 uuid)
+set(QUENDAR_WIN32_LIBS gdiplus setupapi hid gdi32 user32 shell32 comctl32 msimg32 ole32 oleaut32 uuid)
 set(QUENDAR_WIN32_DEFS UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 
 add_library(quendar_shell STATIC ${SHELL_SOURCES})

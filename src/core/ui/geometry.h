@@ -30,6 +30,7 @@ struct Rect {
   constexpr int Height() const { return bottom - top; }
   constexpr bool Empty() const { return right <= left || bottom <= top; }
   constexpr Point TopLeft() const { return {left, top}; }
+  constexpr Point Centre() const { return {(left + right) / 2, (top + bottom) / 2}; }
   constexpr bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
   constexpr Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
   constexpr bool Intersects(const Rect& o) const { return !Intersection(o).Empty(); }

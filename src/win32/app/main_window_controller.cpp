@@ -75,7 +75,9 @@ void MainWindowController::AttachFunctionLists() {
   view_.AttachFunctionLists(functionLists_.get());
 }
 
-MainWindowController::~MainWindowController() = default;
+MainWindowController::~MainWindowController() {
+  if (accessible_) accessible_->Disconnect();
+}
 
 bool MainWindowController::LoadSkin(const std::wstring& folder) {
   skin_.ChangeFolder(folder);
@@ -193,7 +195,36 @@ void MainWindowController::ClosePopupLists() {
 
 // --- Input -------------------------------------------------------------------------------------
 
-void MainWindowController::OnPress(ui::Point point) { CarryInput(view_.Press(point)); }
+template <class Event>
+void MainWindowController::Handle(Event event, bool keyboard) {
+  const bool announce = keyboard || accessible_;
+  ui::access::Tree before;
+  if (announce) before = view_.Accessible();
+  CarryInput(event());
+  if (announce) AnnounceChanges(window_, before, view_.Accessible());
+}
+
+void MainWindowController::OnPress(ui::Point point) {
+  Handle([&] { return view_.Press(point); });
+}
+
+void MainWindowController::OnKey(ui::main::Key key) {
+  Handle([&] { return view_.KeyDown(key); }, true);
+}
+
+void MainWindowController::OnAccessibleAction(int id) {
+  Handle([&] { return view_.Activate(id); }, true);
+}
+
+LRESULT MainWindowController::OnGetObject(WPARAM wParam, LPARAM lParam) {
+  if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) return 0;
+  if (!accessible_) {
+    apartment_.emplace();
+    accessible_ = AccessibleWindow::Create(
+        {window_, [this] { return view_.Accessible(); }, language_.language(), kAccessibleActionMessage});
+  }
+  return accessible_->Answer(wParam, lParam);
+}
 
 void MainWindowController::OnMove(ui::Point point) { CarryInput(view_.Move(point)); }
 
@@ -207,12 +238,18 @@ void MainWindowController::OnLeave() {
   CarryInput(view_.Leave());
 }
 
-void MainWindowController::OnThumbMoved(int top) { CarryInput(view_.ThumbMoved(top)); }
+void MainWindowController::OnThumbMoved(int top) {
+  Handle([&] { return view_.ThumbMoved(top); });
+}
 
 bool MainWindowController::OnChildCommand(WPARAM wParam, LPARAM) {
-  const ui::main::Effects effects = view_.ControlNotice(LOWORD(wParam), HIWORD(wParam));
-  CarryInput(effects);
-  return !effects.empty();
+  bool taken = false;
+  Handle([&] {
+    ui::main::Effects effects = view_.ControlNotice(LOWORD(wParam), HIWORD(wParam));
+    taken = !effects.empty();
+    return effects;
+  });
+  return taken;
 }
 
 void MainWindowController::RequestPointerNotices() {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@
 #include "core/ui/main/main_view.h"
 #include "core/ui/assignment/button_function_lists.h"
 #include "core/ui/main/panel.h"
+#include "win32/framework/accessible_window.h"
+#include "win32/framework/com_ptr.h"
 #include "win32/framework/unique_handle.h"
 #include "win32/ui/fonts.h"
 #include "win32/ui/scroll_thumb.h"
@@ -29,6 +32,8 @@ class Win32PanelPlatform;
 // manager, a key capture or macro choice dialog): their own message loops run only once that input's
 // handling is over, never inside it.
 inline constexpr UINT kAfterInputMessage = WM_APP + 0x2B1;
+// Posted by a screen reader's default action on a node (wParam: the node's id).
+inline constexpr UINT kAccessibleActionMessage = WM_APP + 0x2B2;
 class Win32AssignmentPlatform;
 
 // Windows the main window starts but other parts own. An empty hook does nothing.
@@ -72,6 +77,12 @@ class MainWindowController {
   bool OnChildCommand(WPARAM wParam, LPARAM lParam);
   // kAfterInputMessage: the modal windows the last input asked for, now that it is fully handled.
   void RunOwedModals();
+  // Keyboard: Tab, Shift+Tab, Space and the arrows.
+  void OnKey(ui::main::Key key);
+  // WM_GETOBJECT: the client area's accessible object for screen readers.
+  LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+  // kAccessibleActionMessage.
+  void OnAccessibleAction(int id);
 
   // What the application core asks for.
   void DrawMainPage();
@@ -102,6 +113,10 @@ class MainWindowController {
   void AttachFunctionLists();
   // Carries out an input's effects; then asks for the modal windows they owe.
   void CarryInput(const ui::main::Effects& effects);
+  // An input that may change what screen readers are told: `event` runs the view's event and returns its
+  // effects; the changes are announced when a reader asked for the window or the input was a key.
+  template <class Event>
+  void Handle(Event event, bool keyboard = false);
   void OweModal(std::function<void()> run);
   void ChooseColour(int target);
 
@@ -125,6 +140,9 @@ class MainWindowController {
   std::unique_ptr<ScrollThumb> thumb_;
   bool trackingPointer_ = false;
   bool backgroundMissing_ = false;
+  // Screen readers: COM on the window's thread from the first request, and the object they were given.
+  std::optional<ComApartment> apartment_;
+  ComPtr<AccessibleWindow> accessible_;
 };
 
 }  // namespace quendar::win32

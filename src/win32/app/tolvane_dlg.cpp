@@ -52,6 +52,8 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {win32::kThumbMovedMessage, &CTolvaneDlg::OnScrollThumb},
       {WM_COMMAND, &CTolvaneDlg::OnCommand},
       {kAfterInputMessage, &CTolvaneDlg::OnAfterInput},
+      {WM_GETOBJECT, &CTolvaneDlg::OnGetObject},
+      {kAccessibleActionMessage, &CTolvaneDlg::OnAccessibleAction},
       {kLoadImageFailedMessage, &CTolvaneDlg::OnLoadImageFailed},
       {WM_PRINTCLIENT, &CTolvaneDlg::OnPrintClient},
       {WM_SHOWWINDOW, &CTolvaneDlg::OnShowWindow},
@@ -66,7 +68,42 @@ std::span<const CommandEntry<CTolvaneDlg>> CTolvaneDlg::Commands() {
   return table;
 }
 
+namespace {
+
+std::optional<ui::main::Key> WindowKey(WPARAM key) {
+  switch (key) {
+    case VK_TAB: return ::GetKeyState(VK_SHIFT) < 0 ? ui::main::Key::BackTab : ui::main::Key::Tab;
+    case VK_SPACE: return ui::main::Key::Space;
+    case VK_UP: return ui::main::Key::Up;
+    case VK_DOWN: return ui::main::Key::Down;
+    case VK_LEFT: return ui::main::Key::Left;
+    case VK_RIGHT: return ui::main::Key::Right;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
+
+bool CTolvaneDlg::TakeKey(MSG& message) {
+  const std::optional<ui::main::Key> key = WindowKey(message.wParam);
+  if (!key || !controller_ || (message.hwnd != hwnd() && !::IsChild(hwnd(), message.hwnd))) return false;
+  if (message.hwnd != hwnd()) {
+    // A child that edits text keeps its keys, but Tab leads back to the window's own focus ring.
+    const LRESULT wants =
+        ::SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+    if (*key != ui::main::Key::Tab && *key != ui::main::Key::BackTab &&
+        (wants & (DLGC_WANTALLKEYS | DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS)) != 0)
+      return false;
+    ::SetFocus(hwnd());
+  }
+  controller_->OnKey(*key);
+  RefreshCompanion();
+  return true;
+}
+
 bool CTolvaneDlg::PreTranslateMessage(MSG& message) {
+  // Tab, Space and the arrows move and use the window's own focus before the dialog manager sees them.
+  if (message.message == WM_KEYDOWN && TakeKey(message)) return true;
   // Enter and Escape never end a skinned window: swallow them before the dialog manager turns them
   // into IDOK / IDCANCEL.
   if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
@@ -336,6 +373,16 @@ MessageResult CTolvaneDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 MessageResult CTolvaneDlg::OnAfterInput(WPARAM, LPARAM) {
   if (controller_) controller_->RunOwedModals();
+  RefreshCompanion();
+  return 0;
+}
+
+MessageResult CTolvaneDlg::OnGetObject(WPARAM wParam, LPARAM lParam) {
+  return controller_ ? controller_->OnGetObject(wParam, lParam) : 0;
+}
+
+MessageResult CTolvaneDlg::OnAccessibleAction(WPARAM id, LPARAM) {
+  if (controller_) controller_->OnAccessibleAction(static_cast<int>(id));
   RefreshCompanion();
   return 0;
 }

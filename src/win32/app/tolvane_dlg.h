@@ -43,6 +43,8 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>, private app::MainWin
 
  protected:
   bool PreTranslateMessage(MSG& message) override;
+  // A key the window's focus ring takes (Tab, Space, arrows) goes to the controller.
+  bool TakeKey(MSG& message);
   MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
@@ -79,6 +81,8 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>, private app::MainWin
   MessageResult OnScrollThumb(WPARAM, LPARAM);
   MessageResult OnCommand(WPARAM, LPARAM);
   MessageResult OnAfterInput(WPARAM, LPARAM);
+  MessageResult OnGetObject(WPARAM, LPARAM);
+  MessageResult OnAccessibleAction(WPARAM, LPARAM);
   MessageResult OnLoadImageFailed(WPARAM, LPARAM);
   MessageResult OnPrintClient(WPARAM, LPARAM);
   MessageResult OnShowWindow(WPARAM, LPARAM);

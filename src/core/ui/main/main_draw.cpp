@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "core/ui/main/main_access.h"
 #include "core/ui/skin_manifest.h"
 
 namespace quendar::ui::main {
@@ -205,6 +206,10 @@ void DrawWindow(Builder& b, const MainViewState& state, const PanelSizes& sizes,
   DrawMiddle(b, state);
   DrawLeftColumn(b, state, LayOutLeftColumn(state, sizes), panels, frames);
   DrawRightColumn(b, LayOutRightColumn(state, sizes), panels, frames);
+  if (state.focus == 0) return;
+  const access::Tree tree = BuildMainAccessTree(state, sizes, content, panels, nullptr);
+  if (const access::Node* focused = access::Find(tree, state.focus))
+    for (const Rect& edge : FocusRingEdges(focused->location)) b.Fill(edge, content.textColor);
 }
 
 }  // namespace

@@ -81,6 +81,15 @@ void MainView::Dispatch(Point p, Pass& pass) {
   pass.Add(RunCommand{Command::DragWindow});
 }
 
+void MainView::KeyPress(Point point, Pass& pass) {
+  Pass press;
+  Dispatch(point, press);
+  for (Effect& effect : press.out) {
+    const auto* run = std::get_if<RunCommand>(&effect);
+    if (run == nullptr || run->command != Command::DragWindow) pass.Add(std::move(effect));
+  }
+}
+
 void MainView::OpenWindow(Command command, Pass& pass) {
   // No popup list stays on screen over a window a press opens.
   if (lists_ != nullptr) lists_->CloseAll();
@@ -295,6 +304,7 @@ Effects MainView::Reset() {
   state_.profileManagerOpen = before.profileManagerOpen;
   state_.saveRunning = before.saveRunning;
   state_.hot = before.hot;
+  state_.focus = before.focus;
   return PaintAll();
 }
 
@@ -333,6 +343,57 @@ Effects MainView::ControlNotice(int id, int code) {
   if (!taken && lists_ != nullptr) lists_->OnListNotice(id, code, out);
   for (const Effect& e : out) Emit(e, pass);
   return Finish(pass);
+}
+
+// --- Keyboard and screen readers ---------------------------------------------------------------
+
+access::Tree MainView::Accessible() const { return BuildMainAccessTree(state_, sizes_, content_, panels_, lists_); }
+
+Effects MainView::KeyDown(Key key) {
+  Pass pass;
+  const access::Tree tree = Accessible();
+  const access::Node* focused = access::Find(tree, state_.focus);
+  switch (key) {
+    case Key::Tab:
+    case Key::BackTab:
+      MoveFocus(access::NextFocus(tree, state_.focus, key == Key::Tab), tree, pass);
+      break;
+    case Key::Space:
+      if (focused != nullptr && !focused->state.unavailable) KeyPress(focused->press, pass);
+      break;
+    case Key::Up:
+    case Key::Right:
+    case Key::Down:
+    case Key::Left: {
+      if (focused == nullptr) break;
+      const std::optional<access::Step>& step = key == Key::Up || key == Key::Right ? focused->up : focused->down;
+      if (!step) break;
+      const access::Step taken = *step;
+      if (taken.focus != 0) MoveFocus(taken.focus, tree, pass);
+      KeyPress(taken.press, pass);
+      break;
+    }
+  }
+  return Finish(pass);
+}
+
+Effects MainView::Activate(int id) {
+  Pass pass;
+  const access::Tree tree = Accessible();
+  const access::Node* node = access::Find(tree, id);
+  if (node != nullptr && !node->state.unavailable) {
+    const Point press = node->press;
+    MoveFocus(id, tree, pass);
+    KeyPress(press, pass);
+  }
+  return Finish(pass);
+}
+
+void MainView::MoveFocus(int id, const access::Tree& tree, Pass& pass) {
+  if (id == state_.focus) return;
+  if (const access::Node* old = access::Find(tree, state_.focus)) pass.Repaint(old->location);
+  state_.focus = id;
+  if (const access::Node* now = access::Find(tree, id)) pass.Repaint(now->location);
 }
 
 // Carries out what the view does itself; everything else goes to the controller.

@@ -7,7 +7,9 @@
 #include <span>
 #include <string>
 
+#include "core/ui/access/accessible.h"
 #include "core/ui/draw/draw_list.h"
+#include "core/ui/main/main_access.h"
 #include "core/ui/main/main_draw.h"
 #include "core/ui/main/main_effects.h"
 #include "core/ui/main/main_layout.h"
@@ -15,6 +17,9 @@
 #include "core/ui/main/panel.h"
 
 namespace quendar::ui::main {
+
+// The keys the window takes for itself (Enter and Escape are swallowed before they reach it).
+enum class Key { Tab, BackTab, Space, Up, Down, Left, Right };
 
 class MainView {
  public:
@@ -47,6 +52,14 @@ class MainView {
   // A child control's notification: the panels' controls, then the function lists'.
   Effects ControlNotice(int id, int code);
 
+  // Keyboard: Tab and Shift+Tab move the focus in reading order; Space is a click on the focused node;
+  // the arrows move its slider, dial or radio row one step (up and right: up).
+  Effects KeyDown(Key key);
+  // A screen reader's default action on node `id`: it takes the focus and is clicked as Space clicks.
+  Effects Activate(int id);
+  // What the window offers screen readers now.
+  access::Tree Accessible() const;
+
   void HelpClosed() { state_.helpOpen = false; }
   void ProfileManagerClosed() { state_.profileManagerOpen = false; }
   void SaveFinished() { state_.saveRunning = false; }
@@ -61,6 +74,10 @@ class MainView {
   class Pass;
 
   void Dispatch(Point point, Pass& pass);
+  // A click made from the keyboard: what a press at `point` does, without the window drag a press that
+  // hits nothing turns into.
+  void KeyPress(Point point, Pass& pass);
+  void MoveFocus(int id, const access::Tree& tree, Pass& pass);
   bool PressRightTitle(Point point, Pass& pass);
   void PressRows(Point point, Pass& pass, bool& inBox);
   void Forward(DispatchStage stage, Point point, Pass& pass);

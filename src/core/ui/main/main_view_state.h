@@ -60,6 +60,10 @@ struct MainViewState {
   // Set by "Save" until the apply's debounce period ends.
   bool saveRunning = false;
 
+  // The accessible node that has the keyboard focus (its id); 0 until the keyboard is first used, so a
+  // mouse user never sees a focus ring.
+  int focus = 0;
+
   // The main page has been painted completely once (the panel heights are measured then).
   bool mainPageDrawn = false;
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/ui/access/accessible.h"
 #include "core/ui/draw/draw_list.h"
 #include "core/ui/geometry.h"
 #include "core/ui/interface_language.h"
@@ -58,6 +59,10 @@ class Panel {
 
   // Appends the panel's elements (the main view has drawn the background at `frame.area` already).
   virtual void Draw(const PanelFrame& frame, DrawList& list) const = 0;
+
+  // The elements `Draw` shows, as accessible nodes in reading order with ids 1..99 of the panel's own (the
+  // main view makes them unique in the window); each node's clicks are ones `OnPress` takes.
+  virtual void Describe(const PanelFrame& frame, access::Tree& out) const { (void)frame, (void)out; }
 
   // A left-button press at `point` (client pixels), offered while the panel is shown. Append what the
   // press changed on screen as Repaint effects.

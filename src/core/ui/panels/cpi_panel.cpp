@@ -2,6 +2,7 @@
 
 #include "core/profiles/cpi_levels.h"
 #include "core/ui/panels/click_rules.h"
+#include "core/ui/panels/panel_access.h"
 #include "core/ui/panels/panel_common.h"
 #include "core/ui/panels/panel_images.h"
 
@@ -38,6 +39,33 @@ void CpiPanel::Draw(const main::PanelFrame& frame, DrawList& list) const {
     list.Image(std::string(skin::kCpiValueBox.name), value.TopLeft());
     list.Text(profiles::CpiLevelText(level), value, FontRole::Arial, frame.textColor, TextAlign::Center);
     list.Image(SwitchImage(record_.CpiStageEnabled(Index(stage)) != 0), StageSwitchRect(frame, stage).TopLeft());
+  }
+}
+
+void CpiPanel::Describe(const main::PanelFrame& frame, access::Tree& out) const {
+  if (frame.page != main::RightPage::Upper) return;  // the panel takes no press on the lower page
+  for (int stage = 0; stage < kCpiStages; ++stage) {
+    const int level = record_.CpiStageLevel(Index(stage));
+    const Rect slider = StageSliderRect(frame, stage);
+    const auto name = [&](access::Name n) { return access::NameText(frame.language, n, stage + 1); };
+    access::Node node = access::MakeNode(10 + stage, name(access::Name::CpiStageLevel), access::Role::Slider, slider,
+                                         access::Action::None);
+    node.value = profiles::CpiLevelText(level);
+    // Upward from the slider's lowest pixel row, one pixel column inside it.
+    SetSteps(node, ScanPoints({slider.left + slider.Width() / 2, slider.bottom - 1}, {0, -1}, slider.Height(),
+                              [&](Point p) { return std::optional<int>(StageLevelAt(p.y, slider.bottom)); }),
+             level);
+    out.push_back(std::move(node));
+
+    const bool on = record_.CpiStageEnabled(Index(stage)) != 0;
+    node = access::MakeNode(20 + stage, name(access::Name::CpiStageSwitch),
+                            access::Role::CheckBox, StageSwitchRect(frame, stage),
+                            on ? access::Action::Uncheck : access::Action::Check);
+    node.state.checked = on;
+    out.push_back(std::move(node));
+
+    out.push_back(access::MakeNode(30 + stage, name(access::Name::CpiStageColour), access::Role::PushButton,
+                                   StageColourRect(frame, stage)));
   }
 }
 

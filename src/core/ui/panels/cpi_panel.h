@@ -22,6 +22,7 @@ class CpiPanel final : public main::Panel {
   CpiPanel(profiles::ProfileRecord& record, main::PanelPlatform& platform) : record_(record), platform_(platform) {}
 
   void Draw(const main::PanelFrame& frame, DrawList& list) const override;
+  void Describe(const main::PanelFrame& frame, access::Tree& out) const override;
   void OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame, main::Effects& out) override;
   void OnPlaced(const std::optional<main::PanelFrame>& frame) override;
   void OnRecordChanged() override;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/ui/panels/click_rules.h"
+#include "core/ui/panels/panel_access.h"
 #include "core/ui/panels/panel_common.h"
 #include "core/ui/panels/panel_images.h"
 
@@ -44,6 +45,21 @@ void SensitivityPanel::Draw(const main::PanelFrame& frame, DrawList& list) const
   }
 }
 
+void SensitivityPanel::Describe(const main::PanelFrame& frame, access::Tree& out) const {
+  for (Axis axis : {Axis::X, Axis::Y}) {
+    const Rect slider = SensitivitySliderRect(frame, axis);
+    const int value = axis == Axis::X ? record_.SensitivityX() : record_.SensitivityY();
+    const TextSlot caption = axis == Axis::X ? TextSlot::XAxis : TextSlot::YAxis;
+    access::Node node = access::MakeNode(axis == Axis::X ? 1 : 2, std::wstring(Text(frame.language, caption)),
+                                         access::Role::Slider, slider, access::Action::None);
+    node.value = std::to_wstring(value);
+    SetSteps(node, ScanPoints({slider.left, node.press.y}, {1, 0}, slider.Width(),
+                              [&](Point p) { return std::optional<int>(SensitivityValueAt(p.x, slider.left)); }),
+             value);
+    out.push_back(std::move(node));
+  }
+}
+
 void SensitivityPanel::OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame,
                                main::Effects& out) {
   if (stage != main::DispatchStage::BeforeRows) return;
@@ -68,6 +84,14 @@ void LightButtonPanel::Draw(const main::PanelFrame& frame, DrawList& list) const
   list.Image(SwitchImage(!on), LightOffBoxRect(frame).TopLeft());
   list.Text(std::wstring(Text(frame.language, TextSlot::Off)), At(frame, 144, 10, 211, 29), FontRole::Label,
             frame.textColor, TextAlign::Left);
+}
+
+void LightButtonPanel::Describe(const main::PanelFrame& frame, access::Tree& out) const {
+  const bool on = record_.ButtonLightOn() == 1;
+  const std::size_t first = out.size();
+  out.push_back(Radio(1, Text(frame.language, TextSlot::On), LightOnBoxRect(frame), on));
+  out.push_back(Radio(2, Text(frame.language, TextSlot::Off), LightOffBoxRect(frame), !on));
+  LinkRadioRow(out, first);
 }
 
 void LightButtonPanel::OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame,

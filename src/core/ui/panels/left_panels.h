@@ -16,6 +16,7 @@ class SensitivityPanel final : public main::Panel {
  public:
   explicit SensitivityPanel(profiles::ProfileRecord& record) : record_(record) {}
   void Draw(const main::PanelFrame& frame, DrawList& list) const override;
+  void Describe(const main::PanelFrame& frame, access::Tree& out) const override;
   void OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame, main::Effects& out) override;
 
  private:
@@ -26,6 +27,7 @@ class LightButtonPanel final : public main::Panel {
  public:
   explicit LightButtonPanel(profiles::ProfileRecord& record) : record_(record) {}
   void Draw(const main::PanelFrame& frame, DrawList& list) const override;
+  void Describe(const main::PanelFrame& frame, access::Tree& out) const override;
   void OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame, main::Effects& out) override;
 
  private:

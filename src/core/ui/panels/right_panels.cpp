@@ -1,9 +1,12 @@
 #include "core/ui/panels/right_panels.h"
 
 #include <array>
+#include <cmath>
+#include <numbers>
 #include <string>
 
 #include "core/ui/panels/click_rules.h"
+#include "core/ui/panels/panel_access.h"
 #include "core/ui/panels/panel_common.h"
 #include "core/ui/panels/panel_images.h"
 
@@ -74,6 +77,28 @@ void LightingPanel::Draw(const main::PanelFrame& frame, DrawList& list) const {
   }
 }
 
+void LightingPanel::Describe(const main::PanelFrame& frame, access::Tree& out) const {
+  if (frame.page != main::RightPage::Upper) return;
+  const std::size_t first = out.size();
+  for (int row = 0; row < kLightingRows; ++row)
+    out.push_back(Radio(1 + row, Text(frame.language, kEffectCaptions[row]), LightingSelectorRect(frame, row),
+                        record_.LightingEffect() == row + 1));
+  LinkRadioRow(out, first);
+  for (int row = 0; row < kLightingRows; ++row) {
+    const Rect slider = LightingSliderRect(frame, row);
+    const int value = record_.LightingSlider(Index(row));
+    const std::wstring_view effect = Text(frame.language, kEffectCaptions[row]);
+    access::Node node =
+        access::MakeNode(11 + row, access::NameText(frame.language, access::Name::LightingLevel, effect),
+                         access::Role::Slider, slider, access::Action::None);
+    node.value = std::to_wstring(value);
+    SetSteps(node, ScanPoints({slider.left, node.press.y}, {1, 0}, slider.Width(),
+                              [&](Point p) { return std::optional<int>(LightingValueAt(p.x, slider.left)); }),
+             value);
+    out.push_back(std::move(node));
+  }
+}
+
 void LightingPanel::OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame,
                             main::Effects& out) {
   if (stage != main::DispatchStage::AfterRows || frame.page != main::RightPage::Upper) return;
@@ -100,6 +125,24 @@ void ReportRatePanel::Draw(const main::PanelFrame& frame, DrawList& list) const 
   list.Image(ReportRateDialImage(record_.ReportRateCode()), ReportRateDialRect(frame).TopLeft());
 }
 
+void ReportRatePanel::Describe(const main::PanelFrame& frame, access::Tree& out) const {
+  if (frame.page != main::RightPage::Upper) return;
+  const Point centre = ReportRateDialCentre(frame);
+  access::Node node = access::MakeNode(1, std::wstring(Text(frame.language, TextSlot::ReportRateTitle)),
+                                       access::Role::Slider, ReportRateDialRect(frame), access::Action::None);
+  const int hz = ReportRateHz(record_.ReportRateCode());
+  node.value = std::to_wstring(hz) + L" Hz";
+  // One point inside the ring of each quadrant; the values are the rates, so the steps go up and down
+  // in rate.
+  ValuePoints points;
+  for (const Point d : {Point{45, -45}, Point{-45, -45}, Point{45, 45}, Point{-45, 45}}) {
+    const Point p{centre.x + d.x, centre.y + d.y};
+    if (const std::optional<std::uint8_t> code = ReportRateCodeAt(p, centre)) points.emplace(ReportRateHz(*code), p);
+  }
+  SetSteps(node, points, hz);
+  out.push_back(std::move(node));
+}
+
 void ReportRatePanel::OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame,
                               main::Effects& out) {
   if (stage != main::DispatchStage::AfterRows || frame.page != main::RightPage::Upper) return;
@@ -120,6 +163,26 @@ void SpeedPanel::Draw(const main::PanelFrame& frame, DrawList& list) const {
   list.Text(std::wstring(Text(frame.language, TextSlot::Fast)),
             {dial.right, dial.bottom - 30, dial.right + 30, dial.bottom}, FontRole::Label, frame.textColor,
             TextAlign::Center);
+}
+
+void SpeedPanel::Describe(const main::PanelFrame& frame, access::Tree& out) const {
+  const bool pointer = field_.offset == profiles::field::kPointerSpeed.offset;
+  const TextSlot title = pointer ? TextSlot::MouseSpeedTitle : TextSlot::DoubleClickSpeedTitle;
+  access::Node node = access::MakeNode(1, std::wstring(Text(frame.language, title)), access::Role::Slider,
+                                       SpeedDialRect(frame), access::Action::None);
+  node.value = std::to_wstring(Level());
+  // Along the middle of the ring, a degree at a time from the right end (fastest) to the left.
+  const Point centre = SpeedDialCentre(frame);
+  ValuePoints points;
+  constexpr int kRadius = 57;
+  for (int degree = 0; degree <= 180; ++degree) {
+    const double angle = degree * std::numbers::pi / 180.0;
+    const Point p{centre.x + static_cast<int>(std::lround(kRadius * std::cos(angle))),
+                  centre.y - static_cast<int>(std::lround(kRadius * std::sin(angle)))};
+    if (const std::optional<int> level = SpeedLevelAt(p, centre)) points.emplace(*level, p);
+  }
+  SetSteps(node, points, Level());
+  out.push_back(std::move(node));
 }
 
 void SpeedPanel::OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame, main::Effects& out) {

@@ -21,6 +21,7 @@ class LightingPanel final : public main::Panel {
  public:
   explicit LightingPanel(profiles::ProfileRecord& record) : record_(record) {}
   void Draw(const main::PanelFrame& frame, DrawList& list) const override;
+  void Describe(const main::PanelFrame& frame, access::Tree& out) const override;
   void OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame, main::Effects& out) override;
 
  private:
@@ -31,6 +32,7 @@ class ReportRatePanel final : public main::Panel {
  public:
   explicit ReportRatePanel(profiles::ProfileRecord& record) : record_(record) {}
   void Draw(const main::PanelFrame& frame, DrawList& list) const override;
+  void Describe(const main::PanelFrame& frame, access::Tree& out) const override;
   void OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame, main::Effects& out) override;
 
  private:
@@ -42,6 +44,7 @@ class SpeedPanel final : public main::Panel {
  public:
   SpeedPanel(profiles::ProfileRecord& record, profiles::RecordField field) : record_(record), field_(field) {}
   void Draw(const main::PanelFrame& frame, DrawList& list) const override;
+  void Describe(const main::PanelFrame& frame, access::Tree& out) const override;
   void OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame, main::Effects& out) override;
 
  private:

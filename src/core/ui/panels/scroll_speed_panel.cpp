@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/ui/panels/click_rules.h"
+#include "core/ui/panels/panel_access.h"
 #include "core/ui/panels/panel_common.h"
 
 namespace quendar::ui::panels {
@@ -24,6 +25,22 @@ void ScrollSpeedPanel::Draw(const main::PanelFrame& frame, DrawList& list) const
   list.Text(std::wstring(Text(frame.language, TextSlot::ScrollOneScreen)), At(frame, 27, 50, 142, 62),
             FontRole::Label, frame.textColor, TextAlign::Left);
   list.Image(std::string(skin::kScrollLinesFrame.name), NumberBoxRect(frame).TopLeft());
+}
+
+void ScrollSpeedPanel::Describe(const main::PanelFrame& frame, access::Tree& out) const {
+  const std::size_t first = out.size();
+  out.push_back(Radio(1, Text(frame.language, TextSlot::NumberOfRows), ScrollLinesChoiceRect(frame), !OneScreen()));
+  out.push_back(Radio(2, Text(frame.language, TextSlot::ScrollOneScreen), ScrollScreenChoiceRect(frame), OneScreen()));
+  LinkRadioRow(out, first);
+  // The number box's arrows as one spin: the box itself is a child control the platform names.
+  access::Node lines = access::MakeNode(3, std::wstring(Text(frame.language, TextSlot::NumberOfRows)),
+                                        access::Role::Slider, NumberBoxRect(frame), access::Action::None);
+  const int value = record_.ScrollLines();
+  lines.value = std::to_wstring(value);
+  if (numberBoxShown_ && ScrollLinesUp(value) != value) lines.up = access::Step{ScrollUpArrowRect(frame).Centre()};
+  if (numberBoxShown_ && ScrollLinesDown(value) != value)
+    lines.down = access::Step{ScrollDownArrowRect(frame).Centre()};
+  out.push_back(std::move(lines));
 }
 
 void ScrollSpeedPanel::OnPress(main::DispatchStage stage, Point point, const main::PanelFrame& frame,

@@ -1,0 +1,197 @@
+// The main window for screen readers and the keyboard, on the real main view and the real panels: what
+// the nodes say and where they are, the Tab order, Space as the very click a mouse makes, and the arrows
+// stepping a slider within its limits.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/profiles/cpi_levels.h"
+#include "core/ui/main/main_view.h"
+#include "core/ui/panels/settings_panels.h"
+#include "native/ui/manifest_sizes.h"
+
+namespace quendar::ui::main {
+namespace {
+
+using access::Role;
+
+// The panels' child controls in memory; a control used before it exists fails the test.
+class ChildControlsFake final : public PanelPlatform {
+ public:
+  void ShowChild(const ChildControl& control) override { children_[control.id] = control; }
+  void DestroyChild(int id) override { EXPECT_EQ(children_.erase(id), 1u) << "no child " << id; }
+  std::wstring ChildText(int id) const override { return Child(id).text; }
+  void SetChildText(int id, std::wstring_view text) override { Child(id).text = text; }
+  void EnableChild(int id, bool enabled) override { Child(id).enabled = enabled; }
+
+ private:
+  ChildControl& Child(int id) const {
+    const auto it = children_.find(id);
+    if (it != children_.end()) return it->second;
+    ADD_FAILURE() << "no child " << id;
+    return none_;
+  }
+  mutable std::map<int, ChildControl> children_;
+  mutable ChildControl none_;
+};
+
+// One main window with its panels, as the program builds it.
+struct Window {
+  Window() {
+    panels::AttachSettingsPanels(panels, record, platform);
+    view.SetContent({LanguageClass::English, {0, 255, 0}, captions});
+    view.PaintAll();
+  }
+  access::Node Node(int id) const {
+    const access::Tree tree = view.Accessible();
+    const access::Node* node = access::Find(tree, id);
+    EXPECT_NE(node, nullptr) << "no node " << id;
+    return node != nullptr ? *node : access::Node{};
+  }
+  // Tabs until `id` has the focus; false when a whole round never reaches it.
+  bool FocusByTab(int id) {
+    for (std::size_t i = 0; i <= view.Accessible().size() && view.state().focus != id; ++i) view.KeyDown(Key::Tab);
+    return view.state().focus == id;
+  }
+
+  std::array<std::wstring, 12> captions{L"Left", L"Right", L"Middle"};
+  profiles::ProfileRecord record;
+  ChildControlsFake platform;
+  PanelSet panels;
+  MainView view{panels, testing::ManifestSizes()};
+};
+
+constexpr int kCpiStage2Level = node::PanelNode(PanelSlot::Cpi, 11);
+
+bool HasDrag(const Effects& effects) {
+  return std::ranges::count(effects, Effect{RunCommand{Command::DragWindow}}) > 0;
+}
+
+TEST(MainAccess, NodesSayWhatTheWindowShowsWhereItShowsIt) {
+  Window w;
+  w.view.ShowView(MouseView::Top);
+  w.view.Press({100, 115});  // "Button Assignment"
+  w.view.Press({800, 40});   // "CPI Setting": its panel lies under the title, at 734, 52
+  const struct {
+    int id;
+    std::wstring name, value;
+    Role role;
+    Rect location;
+    bool expanded, checked;
+  } rows[] = {
+      {node::kLeftTitle + 1, L"Button Assignment", L"", Role::OutlineItem, {20, 107, 262, 127}, true, false},
+      {node::kDropdown + 2, L"Button 3", L"Middle", Role::ComboBox, DropdownBox(2), false, false},
+      {node::kTopView, L"Top view", L"", Role::RadioButton, region::kTopView, false, true},
+      {kCpiStage2Level, L"CPI stage 2 level", profiles::CpiLevelText(0), Role::Slider, {780, 65, 789, 213}, false,
+       false},
+      {node::kSave, L"Save", L"", Role::PushButton, region::kSave, false, false},
+  };
+  const access::Tree tree = w.view.Accessible();
+  std::ptrdiff_t last = -1;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const auto at = std::ranges::find(tree, row.id, &access::Node::id);
+    ASSERT_NE(at, tree.end());
+    EXPECT_GT(at - tree.begin(), last) << "reading order";
+    last = at - tree.begin();
+    EXPECT_EQ(std::tie(at->name, at->value, at->role, at->location, at->state.expanded, at->state.checked),
+              std::tie(row.name, row.value, row.role, row.location, row.expanded, row.checked));
+  }
+  EXPECT_EQ(access::NameText(LanguageClass::SimplifiedChinese, access::Name::CpiStageLevel, 2), L"CPI第2档等级");
+}
+
+TEST(MainAccess, TabVisitsEveryAvailableNodeOnceInOrderAndWraps) {
+  Window w;
+  w.view.Press(region::kSave.Centre());  // Save stays unavailable until its run ends
+  const access::Tree tree = w.view.Accessible();
+  std::vector<int> expected;
+  for (const access::Node& n : tree)
+    if (!n.state.unavailable) expected.push_back(n.id);
+  ASSERT_EQ(std::ranges::count(expected, node::kSave), 0);
+
+  std::vector<int> visited;
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    w.view.KeyDown(Key::Tab);
+    visited.push_back(w.view.state().focus);
+  }
+  EXPECT_EQ(visited, expected);
+  w.view.KeyDown(Key::Tab);
+  EXPECT_EQ(w.view.state().focus, expected.front()) << "Tab wraps to the first node";
+  w.view.KeyDown(Key::BackTab);
+  EXPECT_EQ(w.view.state().focus, expected.back()) << "Shift+Tab wraps to the last";
+
+  // The ring is drawn on the focused node's outermost pixels, in the skin's text colour.
+  const DrawList ring = w.view.Draw(region::kClose);
+  EXPECT_EQ(std::ranges::count(ring.ops(), DrawOp{FillOp{{979, 5, 994, 6}, {0, 255, 0}}}), 1);
+}
+
+TEST(MainAccess, SpaceOnAFocusedNodeIsTheClickOnIt) {
+  for (const int id : {node::kSave, node::kLeftTitle + 3, node::kRightTitle + 2, node::kTopView, node::kHelp,
+                       node::kLeftTitle + 2, node::PanelNode(PanelSlot::Sensitivity, 1)}) {
+    SCOPED_TRACE(id);
+    Window keyboard, mouse;
+    keyboard.view.Press({100, 180});  // open "X/Y Sensitivity" in both
+    mouse.view.Press({100, 180});
+    ASSERT_TRUE(keyboard.FocusByTab(id));
+    const Point press = keyboard.Node(id).press;
+    const Effects typed = keyboard.view.KeyDown(Key::Space);
+    Effects clicked = mouse.view.Press(press);
+    EXPECT_FALSE(HasDrag(typed)) << "a key never starts a window drag";
+    std::erase(clicked, Effect{RunCommand{Command::DragWindow}});
+    for (const Effect& e : clicked)
+      EXPECT_NE(std::ranges::count(typed, e), 0) << "Space missed an effect of the click";
+    MainViewState typedState = keyboard.view.state();
+    typedState.focus = 0;
+    EXPECT_EQ(std::tie(typedState.expanded, typedState.view, typedState.sensitivityOpen, typedState.helpOpen,
+                       typedState.saveRunning),
+              std::tie(mouse.view.state().expanded, mouse.view.state().view, mouse.view.state().sensitivityOpen,
+                       mouse.view.state().helpOpen, mouse.view.state().saveRunning));
+    EXPECT_TRUE(std::ranges::equal(keyboard.record.bytes(), mouse.record.bytes()));
+  }
+}
+
+TEST(MainAccess, ArrowsStepACpiLevelWithinItsLimitsAndRadioRowsMoveTheFocus) {
+  Window w;
+  w.view.Press({800, 40});  // "CPI Setting"
+  ASSERT_TRUE(w.FocusByTab(kCpiStage2Level));
+  const struct {
+    std::uint8_t stored;
+    Key key;
+    int level;
+  } steps[] = {{1, Key::Down, 1}, {1, Key::Up, 2}, {2, Key::Right, 3}, {40, Key::Left, 39},
+               {73, Key::Up, 74}, {74, Key::Up, 74}, {0, Key::Up, 1}};
+  for (const auto& step : steps) {
+    w.record.CpiStageLevel(1) = step.stored;
+    const access::Tree before = w.view.Accessible();
+    const auto idAt = [&](int index) { return before[static_cast<std::size_t>(index)].id; };
+    const Effects effects = w.view.KeyDown(step.key);
+    EXPECT_EQ(w.record.CpiStageLevel(1), step.level) << "from " << int(step.stored);
+    EXPECT_EQ(w.Node(kCpiStage2Level).value, profiles::CpiLevelText(step.level));
+    EXPECT_FALSE(HasDrag(effects));
+    // A screen reader hears of the step when the spoken level changes (a stored 0 reads as level 1).
+    const bool moved = profiles::CpiLevelText(step.level) != profiles::CpiLevelText(step.stored);
+    const std::vector<access::Change> changes = access::Changes(before, w.view.Accessible());
+    EXPECT_EQ(changes.size(), moved ? 1u : 0u);
+    if (moved) {
+      EXPECT_EQ(idAt(changes[0].index), kCpiStage2Level);
+    }
+  }
+  EXPECT_EQ(w.record.CpiStageLevel(0), 0) << "the other stages stay";
+
+  w.view.Press({100, 205});  // "M1-M5 Light Button" opens below the closed left titles
+  const int on = node::PanelNode(PanelSlot::LightButton, 1), off = node::PanelNode(PanelSlot::LightButton, 2);
+  w.record.ButtonLightOn() = 1;
+  ASSERT_TRUE(w.FocusByTab(on));
+  w.view.KeyDown(Key::Right);
+  EXPECT_EQ(w.record.ButtonLightOn(), 0);
+  EXPECT_EQ(w.view.state().focus, off);
+  EXPECT_TRUE(w.Node(off).state.checked);
+}
+
+}  // namespace
+}  // namespace quendar::ui::main
