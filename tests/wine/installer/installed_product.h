@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "wine/wine_test_support.h"
+#include "wine/harness/program.h"
 
 namespace quendar::test {
 

@@ -10,7 +10,7 @@
 #include "core/app/app_messages.h"
 #include "core/ini/ini_store.h"
 #include "wine/installer/installed_product.h"
-#include "wine/wine_test_support.h"
+#include "wine/harness/program.h"
 #include "platform/platform_file_system.h"
 
 namespace quendar::test {

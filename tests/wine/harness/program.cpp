@@ -1,0 +1,220 @@
+#include "wine/harness/program.h"
+
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "core/ui/skin_manifest.h"
+
+namespace quendar::test {
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(10ms);
+  }
+  return true;
+}
+
+namespace {
+
+std::wstring PathFromEnvironment(const wchar_t* name) {
+  const DWORD size = ::GetEnvironmentVariableW(name, nullptr, 0);
+  if (size == 0) return {};
+  std::wstring value(size, L'\0');
+  value.resize(::GetEnvironmentVariableW(name, value.data(), size));
+  return value;
+}
+
+// A top-level window's title as the system holds it: no message to a thread that may be busy.
+std::wstring TitleOf(HWND window) {
+  wchar_t title[256] = {};
+  ::GetWindowTextW(window, title, 256);
+  return title;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256] = {};
+  ::GetClassNameW(window, name, 256);
+  return name;
+}
+
+// The top-level windows of a process (or of every process, pid 0), in z-order.
+std::vector<HWND> TopWindows(DWORD pid) {
+  struct Search {
+    DWORD pid;
+    std::vector<HWND> found;
+  } search{pid, {}};
+  ::EnumWindows(
+      [](HWND window, LPARAM param) {
+        auto* s = reinterpret_cast<Search*>(param);
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (s->pid == 0 || owner == s->pid) s->found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// A dialog is a message box when it has the box's text control.
+constexpr int kBoxTextId = 0xFFFF;
+bool IsMessageBox(HWND window) {
+  return ClassOf(window) == L"#32770" && ::IsWindowVisible(window) && ::GetDlgItem(window, kBoxTextId) != nullptr;
+}
+
+}  // namespace
+
+std::wstring AppExePath() { return PathFromEnvironment(L"QUENDAR_APP_EXE"); }
+std::wstring DemoExePath() { return PathFromEnvironment(L"QUENDAR_DEMO_EXE"); }
+std::wstring SetupExePath() { return PathFromEnvironment(L"QUENDAR_SETUP_EXE"); }
+std::wstring SkinFolder() {
+  const std::string_view skin = ui::skin::kSkinFolder;
+  return (std::filesystem::path(DemoExePath()).parent_path() / L"Skins" / std::wstring(skin.begin(), skin.end())).wstring();
+}
+
+std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+UniqueModule LoadResourceModule(const std::filesystem::path& exe) {
+  return UniqueModule(::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+}
+
+ProgramProcess::ProgramProcess(const std::wstring& exePath, const std::wstring& arguments) {
+  std::wstring commandLine = L"\"" + exePath + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
+  const std::wstring folder = exePath.substr(0, exePath.find_last_of(L"\\/"));
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (::CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                       &startup, &info)) {
+    process_.reset(info.hProcess);
+    ::CloseHandle(info.hThread);
+    pid_ = info.dwProcessId;
+  }
+}
+
+ProgramProcess::~ProgramProcess() {
+  if (running()) {
+    ::TerminateProcess(process_.get(), 1);
+    ::WaitForSingleObject(process_.get(), 10000);
+  }
+}
+
+bool ProgramProcess::running() const {
+  return process_.valid() && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+DWORD ProgramProcess::WaitForExit(std::chrono::milliseconds timeout) const {
+  if (::WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return STILL_ACTIVE;
+  DWORD code = STILL_ACTIVE;
+  ::GetExitCodeProcess(process_.get(), &code);
+  return code;
+}
+
+HWND ProgramProcess::FindWindowOfClass(const wchar_t* className) const {
+  for (HWND window : TopWindows(pid_)) {
+    if (ClassOf(window) == className) return window;
+  }
+  return nullptr;
+}
+
+HWND ProgramProcess::WaitForWindow(const wchar_t* className, std::chrono::milliseconds timeout) const {
+  HWND found = nullptr;
+  WaitFor([&] { return (found = FindWindowOfClass(className)) != nullptr || !running(); }, timeout);
+  return found;
+}
+
+std::string ProgramProcess::DescribeWindows() const {
+  std::string lines;
+  for (HWND window : TopWindows(pid_)) {
+    const std::wstring text = ClassOf(window) + L" \"" + TitleOf(window) + L"\"";
+    lines += std::string(text.begin(), text.end()) + (::IsWindowVisible(window) ? " visible\n" : " hidden\n");
+  }
+  return lines.empty() ? "no window\n" : lines;
+}
+
+HWND WaitForTopWindow(const wchar_t* title, DWORD pid) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    for (HWND window : TopWindows(pid)) {
+      if (::IsWindowVisible(window) && TitleOf(window) == title) return (found = window) != nullptr;
+    }
+    return false;
+  });
+  return found;
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[1024] = {};
+  DWORD_PTR copied = 0;
+  if (!::SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                             &copied)) {
+    return {};
+  }
+  return std::wstring(text, copied);
+}
+
+std::vector<std::wstring> ListItems(HWND list) {
+  std::vector<std::wstring> items;
+  const auto count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring text(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+    items.push_back(text);
+  }
+  return items;
+}
+
+std::vector<ShownBox> MessageBoxesOf(DWORD threadId) {
+  std::vector<ShownBox> boxes;
+  ::EnumThreadWindows(
+      threadId,
+      [](HWND window, LPARAM param) {
+        if (IsMessageBox(window)) {
+          reinterpret_cast<std::vector<ShownBox>*>(param)->push_back(
+              {window, TitleOf(window), TextOf(::GetDlgItem(window, kBoxTextId))});
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&boxes));
+  return boxes;
+}
+
+HWND FindMessageBox(const ProgramProcess& program, const std::wstring& text, bool whole) {
+  struct Search {
+    const std::wstring& text;
+    bool whole;
+    bool found;
+  };
+  for (HWND window : TopWindows(program.pid())) {
+    if (ClassOf(window) != L"#32770") continue;
+    Search search{text, whole, false};
+    ::EnumChildWindows(
+        window,
+        [](HWND child, LPARAM param) {
+          auto* s = reinterpret_cast<Search*>(param);
+          const std::wstring shown = TitleOf(child);
+          s->found = s->whole ? shown == s->text : shown.find(s->text) != std::wstring::npos;
+          return s->found ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (search.found) return window;
+  }
+  return nullptr;
+}
+
+bool Dismiss(HWND box) {
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  return WaitFor([&] { return !::IsWindow(box); });
+}
+
+}  // namespace quendar::test
