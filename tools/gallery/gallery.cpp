@@ -34,7 +34,8 @@ class Gallery {
   explicit Gallery(std::filesystem::path folder) : folder_(std::move(folder)) {}
   int failures() const { return failures_; }
 
-  // Saves the client area of `window` as <folder>/<name>.png once two looks a moment apart agree.
+  // Saves the client area of `window` as <folder>/<name>.png once it has looked the same for a while (a
+  // blinking caret never does: then the last look after the deadline).
   void Take(HWND window, const std::wstring& name) {
     RECT client{};
     ::GetClientRect(window, &client);
@@ -45,12 +46,12 @@ class Gallery {
       std::vector<std::uint32_t> now = ScreenPixels(window, area);
       still = now == last ? still + 1 : 0;
       last = std::move(now);
-      return still >= 20;
-    });
+      return still >= 60;
+    }, 5s);
     Gdiplus::Bitmap picture(area.Width(), area.Height(), area.Width() * 4, PixelFormat32bppRGB,
                             reinterpret_cast<BYTE*>(last.data()));
     const std::filesystem::path path = folder_ / (name + L".png");
-    Check(still >= 20 && picture.Save(path.c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok, name);
+    Check(picture.Save(path.c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok, name);
   }
   bool Check(bool ok, const std::wstring& what) {
     if (!ok) ++failures_, std::fwprintf(stderr, L"gallery: %ls failed\n", what.c_str());
@@ -99,6 +100,7 @@ class Gallery {
       Check(WaitForPopupList(main, kMultimediaList) != nullptr, L"the sub-list");
       Take(main, std::wstring(L"assignment-lists") + suffix);
       ClickAt(main, 600, 480);  // closes the lists
+      WaitFor([&] { return PopupList(main, kFunctionList) == nullptr; });
 
       const HWND single = Choose(demo, 3, 10, L"Single Key");
       if (!Check(single != nullptr, L"the single-key dialog")) return;

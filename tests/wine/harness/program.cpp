@@ -19,18 +19,16 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
 
 namespace {
 
-std::wstring PathFromEnvironment(const wchar_t* name) {
-  const DWORD size = ::GetEnvironmentVariableW(name, nullptr, 0);
-  if (size == 0) return {};
-  std::wstring value(size, L'\0');
-  value.resize(::GetEnvironmentVariableW(name, value.data(), size));
+std::wstring FromEnvironment(const wchar_t* name) {
+  wchar_t value[MAX_PATH] = {};
+  ::GetEnvironmentVariableW(name, value, MAX_PATH);
   return value;
 }
 
-// A top-level window's title as the system holds it: no message to a thread that may be busy.
+// A window's title as the system holds it: no message to a thread that may be busy.
 std::wstring TitleOf(HWND window) {
-  wchar_t title[256] = {};
-  ::GetWindowTextW(window, title, 256);
+  wchar_t title[512] = {};
+  ::GetWindowTextW(window, title, 512);
   return title;
 }
 
@@ -40,35 +38,41 @@ std::wstring ClassOf(HWND window) {
   return name;
 }
 
-// The top-level windows of a process (or of every process, pid 0), in z-order.
+// The top-level windows of a process, in z-order.
 std::vector<HWND> TopWindows(DWORD pid) {
-  struct Search {
-    DWORD pid;
-    std::vector<HWND> found;
-  } search{pid, {}};
+  std::pair<DWORD, std::vector<HWND>> search{pid, {}};
   ::EnumWindows(
       [](HWND window, LPARAM param) {
-        auto* s = reinterpret_cast<Search*>(param);
+        auto* s = reinterpret_cast<decltype(search)*>(param);
         DWORD owner = 0;
         ::GetWindowThreadProcessId(window, &owner);
-        if (s->pid == 0 || owner == s->pid) s->found.push_back(window);
+        if (owner == s->first) s->second.push_back(window);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return search.second;
 }
 
-// A dialog is a message box when it has the box's text control.
-constexpr int kBoxTextId = 0xFFFF;
-bool IsMessageBox(HWND window) {
-  return ClassOf(window) == L"#32770" && ::IsWindowVisible(window) && ::GetDlgItem(window, kBoxTextId) != nullptr;
+// The child windows of a window, at every depth.
+std::vector<HWND> Children(HWND window) {
+  std::vector<HWND> found;
+  ::EnumChildWindows(
+      window,
+      [](HWND child, LPARAM param) {
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
 }
+
+constexpr int kBoxTextId = 0xFFFF;  // a message box's text control
 
 }  // namespace
 
-std::wstring AppExePath() { return PathFromEnvironment(L"QUENDAR_APP_EXE"); }
-std::wstring DemoExePath() { return PathFromEnvironment(L"QUENDAR_DEMO_EXE"); }
-std::wstring SetupExePath() { return PathFromEnvironment(L"QUENDAR_SETUP_EXE"); }
+std::wstring AppExePath() { return FromEnvironment(L"QUENDAR_APP_EXE"); }
+std::wstring DemoExePath() { return FromEnvironment(L"QUENDAR_DEMO_EXE"); }
+std::wstring SetupExePath() { return FromEnvironment(L"QUENDAR_SETUP_EXE"); }
 std::wstring SkinFolder() {
   const std::string_view skin = ui::skin::kSkinFolder;
   return (std::filesystem::path(DemoExePath()).parent_path() / L"Skins" / std::wstring(skin.begin(), skin.end())).wstring();
@@ -88,11 +92,9 @@ UniqueModule LoadResourceModule(const std::filesystem::path& exe) {
 }
 
 ProgramProcess::ProgramProcess(const std::wstring& exePath, const std::wstring& arguments) {
-  std::wstring commandLine = L"\"" + exePath + L"\"";
-  if (!arguments.empty()) commandLine += L" " + arguments;
+  std::wstring commandLine = L"\"" + exePath + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
   const std::wstring folder = exePath.substr(0, exePath.find_last_of(L"\\/"));
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
+  STARTUPINFOW startup{sizeof(startup)};
   PROCESS_INFORMATION info{};
   if (::CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                        &startup, &info)) {
@@ -114,9 +116,10 @@ bool ProgramProcess::running() const {
 }
 
 DWORD ProgramProcess::WaitForExit(std::chrono::milliseconds timeout) const {
-  if (::WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return STILL_ACTIVE;
   DWORD code = STILL_ACTIVE;
-  ::GetExitCodeProcess(process_.get(), &code);
+  if (::WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0) {
+    ::GetExitCodeProcess(process_.get(), &code);
+  }
   return code;
 }
 
@@ -165,8 +168,7 @@ std::wstring TextOf(HWND window) {
 
 std::vector<std::wstring> ListItems(HWND list) {
   std::vector<std::wstring> items;
-  const auto count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
+  for (LRESULT i = 0, count = ::SendMessageW(list, LB_GETCOUNT, 0, 0); i < count; ++i) {
     std::wstring text(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
     items.push_back(text);
@@ -175,39 +177,31 @@ std::vector<std::wstring> ListItems(HWND list) {
 }
 
 std::vector<ShownBox> MessageBoxesOf(DWORD threadId) {
-  std::vector<ShownBox> boxes;
+  std::vector<HWND> windows;
   ::EnumThreadWindows(
       threadId,
       [](HWND window, LPARAM param) {
-        if (IsMessageBox(window)) {
-          reinterpret_cast<std::vector<ShownBox>*>(param)->push_back(
-              {window, TitleOf(window), TextOf(::GetDlgItem(window, kBoxTextId))});
-        }
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&boxes));
+      reinterpret_cast<LPARAM>(&windows));
+  std::vector<ShownBox> boxes;
+  for (HWND window : windows) {
+    const HWND text = ::GetDlgItem(window, kBoxTextId);
+    if (ClassOf(window) == L"#32770" && ::IsWindowVisible(window) && text != nullptr) {
+      boxes.push_back({window, TitleOf(window), TitleOf(text)});
+    }
+  }
   return boxes;
 }
 
 HWND FindMessageBox(const ProgramProcess& program, const std::wstring& text, bool whole) {
-  struct Search {
-    const std::wstring& text;
-    bool whole;
-    bool found;
-  };
   for (HWND window : TopWindows(program.pid())) {
     if (ClassOf(window) != L"#32770") continue;
-    Search search{text, whole, false};
-    ::EnumChildWindows(
-        window,
-        [](HWND child, LPARAM param) {
-          auto* s = reinterpret_cast<Search*>(param);
-          const std::wstring shown = TitleOf(child);
-          s->found = s->whole ? shown == s->text : shown.find(s->text) != std::wstring::npos;
-          return s->found ? FALSE : TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.found) return window;
+    for (HWND child : Children(window)) {
+      const std::wstring shown = TitleOf(child);
+      if (whole ? shown == text : shown.find(text) != std::wstring::npos) return window;
+    }
   }
   return nullptr;
 }
