@@ -3,24 +3,26 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/protocol/mouse_protocol.h"
+
 namespace quendar::sim {
 
 namespace {
 
-// The firmware's opcodes. Reads are the writes with bit 7 set; 0x81, 0x8E, 0x92 and 0x93 are reads the
-// program never makes, answered so tools and tests can inspect every stored byte over the wire.
+// The firmware's opcodes by the register they reach. 0x81, 0x8E, 0x92 and 0x93 are reads the program never
+// makes, answered so tools and tests can inspect every stored byte over the wire.
 enum Opcode : std::uint8_t {
-  kReportRate = 0x01,
-  kSensorSettings = 0x03,
-  kLightingParameters = 0x07,
-  kLightingEffect = 0x0D,
-  kSensitivity = 0x0E,
-  kColourBlocks = 0x10,
-  kCpiStages = 0x11,
-  kKeyMatrices = 0x12,
-  kMacroBlocks = 0x13,
+  kReportRate = protocol::opcode::kWriteReportRate,
+  kSensorSettings = protocol::opcode::kWriteSensorSettings,
+  kLightingParameters = protocol::opcode::kWriteLightingParameters,
+  kLightingEffect = protocol::opcode::kWriteLightingEffect,
+  kSensitivity = protocol::opcode::kWriteSensitivity,
+  kColourBlocks = protocol::opcode::kWriteColourBlocks,
+  kCpiStages = protocol::opcode::kWriteCpiStages,
+  kKeyMatrices = protocol::opcode::kWriteKeyMatrices,
+  kMacroBlocks = protocol::opcode::kWriteMacroBlocks,
 };
-constexpr std::uint8_t kReadBit = 0x80;
+using protocol::opcode::kReadBit;
 
 template <std::size_t N>
 void CopyInto(std::array<std::uint8_t, N>& target, std::span<const std::uint8_t> source) {

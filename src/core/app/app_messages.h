@@ -9,7 +9,6 @@ inline constexpr unsigned kDeviceNoticeMessage = kUserMessageBase + 2;
 // Posted to itself by the main window when message boxes became owed (app::UserMessages).
 inline constexpr unsigned kShowMessagesMessage = kUserMessageBase + 3;
 inline constexpr unsigned kProfileRequestMessage = kUserMessageBase + 0x703;
-inline constexpr unsigned kScrollThumbMessage = kUserMessageBase + 0x720;
 
 // wParam of kDeviceNoticeMessage.
 inline constexpr unsigned kNoticeStageSwitched = 7;

@@ -9,27 +9,12 @@
 #include <string_view>
 
 #include "core/device/command_transport.h"
+#include "core/protocol/mouse_protocol.h"
 #include "core/device/device_image.h"
 
 namespace quendar::device {
 
-namespace opcode {
-inline constexpr std::uint8_t kWriteReportRate = 0x01;
-inline constexpr std::uint8_t kWriteSensorSettings = 0x03;
-inline constexpr std::uint8_t kWriteLightingParameters = 0x07;
-inline constexpr std::uint8_t kWriteLightingEffect = 0x0D;
-inline constexpr std::uint8_t kWriteSensitivity = 0x0E;
-inline constexpr std::uint8_t kWriteColourBlocks = 0x10;
-inline constexpr std::uint8_t kWriteCpiStages = 0x11;
-inline constexpr std::uint8_t kWriteKeyMatrices = 0x12;
-inline constexpr std::uint8_t kWriteMacroBlocks = 0x13;
-inline constexpr std::uint8_t kReadBit = 0x80;
-inline constexpr std::uint8_t kReadSensorSettings = kWriteSensorSettings | kReadBit;
-inline constexpr std::uint8_t kReadLightingParameters = kWriteLightingParameters | kReadBit;
-inline constexpr std::uint8_t kReadLightingEffect = kWriteLightingEffect | kReadBit;
-inline constexpr std::uint8_t kReadColourBlocks = kWriteColourBlocks | kReadBit;
-inline constexpr std::uint8_t kReadCpiStages = kWriteCpiStages | kReadBit;
-}  // namespace opcode
+namespace opcode = protocol::opcode;
 
 // Receives the diagnostic traces of device reads; they are for a debugger or a log, never for the user.
 using TraceSink = std::function<void(std::string_view)>;

@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+#include "core/protocol/mouse_protocol.h"
+
 namespace quendar::keys {
 
 // Bytes in the order they are stored and sent; byte 0 is the kind of action.
@@ -13,7 +15,7 @@ using ButtonCode = std::array<std::uint8_t, 4>;
 // The sixteen codes of one key matrix, slot by slot.
 using KeyMatrix = std::array<ButtonCode, 16>;
 
-inline constexpr int kButtonCount = 12;
+inline constexpr int kButtonCount = static_cast<int>(protocol::kButtonCount);
 
 // Positions in the FunctionList: the value stored as FunctionType.
 enum class FunctionType : std::uint8_t {

@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "core/protocol/mouse_protocol.h"
+
 namespace quendar::macros {
 
-inline constexpr std::size_t kMacroBlockSize = 128;
-inline constexpr std::size_t kMacroCount = 12;
+using protocol::kMacroBlockSize;
+using protocol::kMacroCount;
 inline constexpr std::size_t kMacroTableSize = kMacroBlockSize * kMacroCount;
 inline constexpr std::size_t kSlotsPerBlock = 63;
 inline constexpr long kMaxLoopCount = 65535;

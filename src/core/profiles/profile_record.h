@@ -15,10 +15,10 @@ namespace quendar::profiles {
 
 inline constexpr std::size_t kRecordSize = 1839;
 inline constexpr std::size_t kSettingsPartSize = 303;  // everything before the macro table
-inline constexpr std::size_t kButtonCount = 12;
+inline constexpr std::size_t kButtonCount = protocol::kButtonCount;
 inline constexpr std::size_t kCpiStageCount = protocol::kCpiStageCount;
-inline constexpr std::size_t kMacroBlockSize = 128;
-inline constexpr std::size_t kMacroBlockCount = 12;
+inline constexpr std::size_t kMacroBlockSize = protocol::kMacroBlockSize;
+inline constexpr std::size_t kMacroBlockCount = protocol::kMacroCount;
 inline constexpr std::size_t kMacroTableSize = kMacroBlockSize * kMacroBlockCount;
 
 // A run of bytes of the record. `name` is empty for reserved bytes.

@@ -15,6 +15,7 @@
 #include "win32/panels/win32_panel_platform.h"
 #include "win32/ui/load_png.h"
 #include "win32/ui/painter.h"
+#include "win32/framework/win32_conversions.h"
 
 namespace quendar::win32 {
 
@@ -41,8 +42,6 @@ class HeaderSizes {
   const ImageCache& images_;
   std::map<std::string, std::optional<ui::Size>, std::less<>> sizes_;
 };
-
-RECT ToRect(const ui::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 constexpr int kScrollThumbId = 1101;
 

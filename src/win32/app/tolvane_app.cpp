@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "core/app/app_messages.h"
-#include "win32/app/resource_ids.h"
+#include "win32/res/resource_ids.h"
 #include "win32/app/tolvane_dlg.h"
 #include "win32/framework/gdiplus_session.h"
 

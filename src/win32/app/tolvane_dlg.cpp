@@ -5,12 +5,13 @@
 #include "core/ui/main/main_layout.h"
 #include "core/device/device_change.h"
 #include "core/ui/interface_language.h"
-#include "win32/app/resource_ids.h"
+#include "win32/res/resource_ids.h"
 #include "win32/app/win32_host_services.h"
 #include "win32/framework/left_press.h"
 #include "win32/ui/load_png.h"
 #include "win32/macros/macro_manager_dialog.h"
 #include "win32/profiles/module_path.h"
+#include "win32/framework/win32_conversions.h"
 
 namespace quendar::win32 {
 
@@ -47,7 +48,7 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {WM_MOUSEMOVE, &CTolvaneDlg::OnMouseMove},
       {WM_MOUSEHOVER, &CTolvaneDlg::OnMouseHover},
       {WM_MOUSELEAVE, &CTolvaneDlg::OnMouseLeave},
-      {app::kScrollThumbMessage, &CTolvaneDlg::OnScrollThumb},
+      {win32::kThumbMovedMessage, &CTolvaneDlg::OnScrollThumb},
       {WM_COMMAND, &CTolvaneDlg::OnCommand},
       {kAfterInputMessage, &CTolvaneDlg::OnAfterInput},
       {kLoadImageFailedMessage, &CTolvaneDlg::OnLoadImageFailed},
@@ -350,10 +351,6 @@ MessageResult CTolvaneDlg::OnDeviceChange(WPARAM eventCode, LPARAM lParam) {
   RefreshCompanion();
   return TRUE;
 }
-
-namespace {
-ui::Point PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
-}  // namespace
 
 MessageResult CTolvaneDlg::OnLeftButtonDown(WPARAM, LPARAM lParam) {
   controller_->OnPress(PointOf(lParam));

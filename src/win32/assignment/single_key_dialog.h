@@ -8,7 +8,7 @@
 
 #include "core/ui/assignment/capture_dialogs.h"
 #include "win32/assignment/key_capture_hook.h"
-#include "win32/framework/skinned_dialog.h"
+#include "win32/ui/skinned_dialog.h"
 
 namespace quendar::win32 {
 

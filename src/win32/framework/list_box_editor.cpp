@@ -1,4 +1,5 @@
 #include "win32/framework/list_box_editor.h"
+#include "win32/framework/win32_conversions.h"
 
 #include <commctrl.h>
 
@@ -10,12 +11,6 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 constexpr int kEditControlId = 1;
-
-std::wstring WindowText(HWND hwnd) {
-  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
 
 }  // namespace
 

@@ -7,7 +7,8 @@
 #include <utility>
 
 #include "core/ui/macro_manager/macro_manager_view.h"
-#include "win32/app/resource_ids.h"
+#include "win32/res/resource_ids.h"
+#include "win32/framework/win32_conversions.h"
 
 namespace quendar::win32 {
 namespace {
@@ -50,14 +51,6 @@ void FillList(HWND list, const std::vector<std::wstring>& items) {
 void SelectInList(HWND list, std::optional<std::size_t> index) {
   ::SendMessageW(list, LB_SETCURSEL, index ? static_cast<WPARAM>(*index) : static_cast<WPARAM>(-1), 0);
 }
-
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-COLORREF ToColorRef(ui::Color color) { return RGB(color.red, color.green, color.blue); }
 
 }  // namespace
 

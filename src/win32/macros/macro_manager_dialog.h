@@ -15,7 +15,7 @@
 #include "core/profiles/profile_record.h"
 #include "core/ui/macro_manager/macro_manager_model.h"
 #include "win32/framework/list_box_editor.h"
-#include "win32/framework/skinned_dialog.h"
+#include "win32/ui/skinned_dialog.h"
 #include "win32/macros/recording_hook.h"
 
 namespace quendar::win32 {

@@ -4,6 +4,7 @@
 
 #include "core/ui/panels/scroll_speed_panel.h"
 #include "win32/framework/common_dialogs.h"
+#include "win32/framework/win32_conversions.h"
 
 namespace quendar::win32 {
 
@@ -47,8 +48,6 @@ bool RegisterColourBoxClass(HINSTANCE instance) {
   cls.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   return ::RegisterClassExW(&cls) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
-
-COLORREF ToColorRef(ui::Color c) { return RGB(c.red, c.green, c.blue); }
 
 // The number box uses the main window's font for values: 13-pixel Arial.
 HFONT CreateNumberFont() {

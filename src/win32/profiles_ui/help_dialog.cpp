@@ -6,7 +6,7 @@
 
 #include "core/ui/help/help_panel.h"
 #include "core/ui/skin_manifest.h"
-#include "win32/app/resource_ids.h"
+#include "win32/res/resource_ids.h"
 
 namespace quendar::win32 {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "win32/framework/skinned_dialog.h"
+#include "win32/ui/skinned_dialog.h"
 
 namespace quendar::win32 {
 

@@ -10,9 +10,10 @@
 #include "core/ui/profile_manager/profile_manager_texts.h"
 #include "core/ui/profile_manager/profile_manager_view.h"
 #include "core/ui/skin_manifest.h"
-#include "win32/app/resource_ids.h"
+#include "win32/res/resource_ids.h"
 #include "win32/framework/list_box_editor.h"
 #include "win32/ui/painter.h"
+#include "win32/framework/win32_conversions.h"
 
 namespace quendar::win32 {
 
@@ -36,8 +37,6 @@ constexpr int kCloseButtonId = 1;
 constexpr int kItemHeight = 24;
 // Posted by the rename editor when its edit ended.
 constexpr UINT kRenameEndedMessage = WM_APP + 0x151;
-
-COLORREF ToColorRef(ui::Color color) { return RGB(color.red, color.green, color.blue); }
 
 HINSTANCE InstanceOf(HWND window) {
   return reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(window, GWLP_HINSTANCE));

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/ui/profile_manager/profile_manager_model.h"
-#include "win32/framework/skinned_dialog.h"
+#include "win32/ui/skinned_dialog.h"
 #include "win32/framework/unique_handle.h"
 #include "win32/ui/fonts.h"
 

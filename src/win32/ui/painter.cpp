@@ -3,14 +3,11 @@
 #include <variant>
 
 #include "win32/ui/back_buffer.h"
+#include "win32/framework/win32_conversions.h"
 
 namespace quendar::win32 {
 
 namespace {
-
-COLORREF ToColorRef(ui::Color color) { return RGB(color.red, color.green, color.blue); }
-
-RECT ToRect(const ui::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 UINT TextFormat(const ui::TextOp& text) {
   // A text longer than its box ends with an ellipsis inside it: centred text would otherwise lose both

@@ -20,6 +20,7 @@
 #include "core/ui/draw/thumb_drag.h"
 #include "win32/framework/mouse_tracking.h"
 #include "win32/framework/window.h"
+#include "win32/res/resource_ids.h"
 #include "win32/ui/dib.h"
 #include "win32/ui/resource_image.h"
 
@@ -27,7 +28,7 @@ namespace quendar::win32 {
 
 // wParam: the thumb's new top in the parent's client pixels.
 inline constexpr UINT kThumbMovedMessage = WM_USER + 0x720;
-inline constexpr int kThumbImageResource = 184;
+inline constexpr int kThumbImageResource = IDR_SCROLL_THUMB_PNG;
 
 class ScrollThumb : public Window {
  public:

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/ui/skin_manifest.h"
-#include "win32/app/resource_ids.h"
+#include "win32/res/resource_ids.h"
 #include "wine/harness/program.h"
 
 namespace quendar::test {

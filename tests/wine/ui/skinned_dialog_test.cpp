@@ -13,7 +13,7 @@
 
 #include "core/ui/skin_manifest.h"
 #include "win32/framework/gdiplus_session.h"
-#include "win32/framework/skinned_dialog.h"
+#include "win32/ui/skinned_dialog.h"
 #include "wine/harness/input.h"
 #include "wine/harness/screen.h"
 

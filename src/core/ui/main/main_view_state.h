@@ -31,8 +31,6 @@ inline constexpr std::size_t kHotButtonCount = 7;
 enum class DropdownLook { Normal, Over, Committed };
 inline constexpr int kDropdownRowCount = 7;
 
-inline constexpr int kButtonCount = 12;
-
 // The scroll thumb's place on the right column's track when the upper page is laid out afresh.
 inline constexpr Rect kInitialThumb{984, 32, 991, 146};
 

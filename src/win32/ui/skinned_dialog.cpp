@@ -1,4 +1,4 @@
-#include "win32/framework/skinned_dialog.h"
+#include "win32/ui/skinned_dialog.h"
 
 #include <windowsx.h>
 
@@ -6,6 +6,7 @@
 #include "win32/framework/left_press.h"
 #include "win32/ui/load_png.h"
 #include "win32/ui/painter.h"
+#include "win32/framework/win32_conversions.h"
 
 namespace quendar::win32 {
 
@@ -17,8 +18,6 @@ std::vector<ui::Rect> RectsOf(const std::vector<ui::ImageButton>& buttons) {
   for (const ui::ImageButton& button : buttons) rects.push_back(button.rect);
   return rects;
 }
-
-ui::Point PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 }  // namespace
 
