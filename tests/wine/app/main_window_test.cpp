@@ -27,6 +27,8 @@ class DemoMainWindow : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(demo_.ready());
     window_ = demo_.mainWindow();
+    // The pointer rests away from the window, whatever an earlier test left it on: nothing is lit.
+    SendPointerAt({::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1});
     ASSERT_TRUE(demo_.Show());
     RECT client{};
     ::GetClientRect(window_, &client);
