@@ -168,9 +168,14 @@ std::wstring TextOf(HWND window) {
 
 std::vector<std::wstring> ListItems(HWND list) {
   std::vector<std::wstring> items;
+  // The list may change while it is read (the program handles input meanwhile): an entry gone is the end.
   for (LRESULT i = 0, count = ::SendMessageW(list, LB_GETCOUNT, 0, 0); i < count; ++i) {
-    std::wstring text(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+    const LRESULT length = ::SendMessageW(list, LB_GETTEXTLEN, i, 0);
+    if (length < 0) break;
+    std::wstring text(static_cast<std::size_t>(length) + 256, L'\0');  // room for an entry that grew
+    const LRESULT copied = ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    if (copied < 0 || copied >= static_cast<LRESULT>(text.size())) break;
+    text.resize(static_cast<std::size_t>(copied));
     items.push_back(text);
   }
   return items;
