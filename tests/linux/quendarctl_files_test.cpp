@@ -12,14 +12,11 @@
 #include "platform/platform_file_system.h"
 
 namespace quendar::ctl {
-namespace testing {
-using quendar::testing::TempFolder;
-using quendar::testing::ReadBytes;
-using quendar::testing::WriteBytes;
-}  // namespace testing
 namespace {
 
 using ::testing::HasSubstr;
+using quendar::testing::ReadBytes;
+using quendar::testing::WriteBytes;
 using testing::Outcome;
 using testing::RunCtl;
 
@@ -31,7 +28,7 @@ std::string Utf8(const std::filesystem::path& path) {
 }
 
 TEST(QuendarctlFiles, ExportThenImportRebuildsTheFileAndItsCaptionsUnderAnyName) {
-  const testing::TempFolder folder;
+  const quendar::testing::TempFolder folder;
   const std::filesystem::path bin = folder / std::filesystem::path(u8"профиль é.bin");
   std::filesystem::copy_file(kRuntime / "config1.bin", bin);
   std::filesystem::copy_file(kRuntime / "str1.ini", folder / std::filesystem::path(u8"профиль é.ini"));
@@ -39,20 +36,20 @@ TEST(QuendarctlFiles, ExportThenImportRebuildsTheFileAndItsCaptionsUnderAnyName)
   const Outcome exported = RunCtl({"export", Utf8(bin)});
   ASSERT_EQ(exported.exitCode, 0) << exported.err;
   const std::filesystem::path json = folder / "profile.json";
-  testing::WriteBytes(json, exported.out);
+  WriteBytes(json, exported.out);
   const std::filesystem::path rebuilt = folder / std::filesystem::path(u8"новый.bin");
   const Outcome imported = RunCtl({"import", Utf8(json), "-o", Utf8(rebuilt)});
   ASSERT_EQ(imported.exitCode, 0) << imported.err;
 
-  EXPECT_EQ(testing::ReadBytes(rebuilt), testing::ReadBytes(bin));
+  EXPECT_EQ(ReadBytes(rebuilt), ReadBytes(bin));
   platform::PlatformFileSystem disk;
   EXPECT_EQ(ini::ReadString(disk, folder / std::filesystem::path(u8"новый.ini"), L"Setting-EN", L"Item3"),
             L"Mouse M Button");
 }
 
 TEST(QuendarctlFiles, ARefusedDocumentWritesNothingAndNamesEachFault) {
-  const testing::TempFolder folder;
-  testing::WriteBytes(folder / "bad.json", R"({"reportRateHz": 333})");
+  const quendar::testing::TempFolder folder;
+  WriteBytes(folder / "bad.json", R"({"reportRateHz": 333})");
   const Outcome imported = RunCtl({"import", Utf8(folder / "bad.json"), "-o", Utf8(folder / "out.bin"), "--from",
                                 Utf8(kRuntime / "config0.bin")});
   EXPECT_EQ(imported.exitCode, 1);

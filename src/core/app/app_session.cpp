@@ -1,5 +1,6 @@
 #include "core/app/app_session.h"
 
+#include "core/app/app_messages.h"
 #include "core/device/command_set.h"
 #include "core/device/profile_download.h"
 #include "core/profiles/file_problem_texts.h"
@@ -78,6 +79,25 @@ bool AppSession::ImportProfile(std::uint8_t slot) {
   const bool replaced = files_.ImportProfile(slot, *chosen);
   CollectFileProblems();
   return replaced;
+}
+
+PageUpdate AppSession::OnProfileRequest(unsigned request, std::intptr_t slot) {
+  switch (request) {
+    case kProfileImport:
+      // The manager names the slot; it becomes current only if a file is really imported, and the page
+      // shows the imported settings at once, not only after the manager closes.
+      if (slot < 0 || static_cast<std::size_t>(slot) >= profiles::kMaxProfiles) return PageUpdate::None;
+      return ImportProfile(static_cast<std::uint8_t>(slot)) ? PageUpdate::Redraw : PageUpdate::None;
+    case kProfileExport:
+      ExportProfile();
+      return PageUpdate::None;
+    case kProfileReload:
+      LoadProfile();
+      ReadProfileTexts();
+      return PageUpdate::CloseListsAndRedraw;
+    default:
+      return PageUpdate::None;
+  }
 }
 
 void AppSession::ExportProfile() {

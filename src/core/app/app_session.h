@@ -20,6 +20,9 @@
 
 namespace quendar::app {
 
+// What the main window does after a profile request ran.
+enum class PageUpdate { None, Redraw, CloseListsAndRedraw };
+
 class AppSession final : public ProfilePort, public DevicePort {
  public:
   struct Dependencies {
@@ -59,6 +62,8 @@ class AppSession final : public ProfilePort, public DevicePort {
   // that name is replaced, and only then the operation.
   bool ImportProfile(std::uint8_t slot);
   void ExportProfile();
+  // The profile manager's request (kProfileImport with its slot, kProfileExport, kProfileReload).
+  PageUpdate OnProfileRequest(unsigned request, std::intptr_t slot);
   // While the profile's data file was never saved: the default captions, stored at once.
   void ApplyFirstRunCaptions();
   // Removes the temporary files that a save killed half-way left beside the executable.

@@ -49,7 +49,7 @@ constexpr std::array<Texts, 3> kTexts{{
      L"無法讀取「{file}」，沒有匯入任何內容。"},
 }};
 
-const Texts& TextsFor(Language language) { return kTexts[static_cast<std::size_t>(language)]; }
+const Texts& TextsFor(Language language) { return text::ForLanguage(language, kTexts[0], kTexts[1], kTexts[2]); }
 
 std::wstring Fill(std::wstring_view pattern, std::wstring_view name, std::wstring_view value, std::wstring text = {}) {
   std::wstring result = text.empty() ? std::wstring(pattern) : std::move(text);

@@ -6,12 +6,13 @@
 #include <string_view>
 
 #include "core/profiles/profile_record.h"
+#include "core/text/translated.h"
 
 namespace quendar::profiles {
 
 using ButtonCaptions = std::array<std::wstring, kButtonCount>;
 
-enum class Language { English, SimplifiedChinese, TraditionalChinese };
+using Language = text::Language;
 
 // "CHS" and "CHT" by exact comparison; anything else is English.
 Language ClassifyLanguage(std::wstring_view code);

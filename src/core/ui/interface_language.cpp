@@ -2,15 +2,15 @@
 
 #include <utility>
 
+#include "core/text/translated.h"
+
 namespace quendar::ui {
 
 namespace {
 
 struct SlotTexts {
   TextSlot slot;  // checked against the position at compile time
-  const wchar_t* english;
-  const wchar_t* simplified;
-  const wchar_t* traditional;
+  text::Translated texts;
 };
 
 constexpr const wchar_t* kWindowTitleText = L"VELMARK QUENDAR 2017";
@@ -24,7 +24,7 @@ constexpr SlotTexts kTable[] = {
     {TextSlot::WindowTitle, kWindowTitleText, kWindowTitleText, kWindowTitleText},
 
     {TextSlot::Reset, L"Reset", L"恢复", L"恢復"},
-    {TextSlot::Cancel, L"Cancel", L"取消", L"取消"},
+    {TextSlot::Cancel, text::kCancelCaption},
     {TextSlot::Save, L"Save", L"保存", L"儲存"},
     {TextSlot::Config, L"Config", L"配置", L"設定"},
     {TextSlot::Top, L"Top", L"正面", L"正面"},
@@ -159,16 +159,7 @@ constexpr TextSlot Offset(TextSlot first, int steps) {
 std::wstring_view Text(LanguageClass language, TextSlot slot) {
   const auto index = static_cast<std::size_t>(slot);
   if (index >= kTextSlotCount) return {};
-  const SlotTexts& row = kTable[index];
-  switch (language) {
-    case LanguageClass::SimplifiedChinese:
-      return row.simplified;
-    case LanguageClass::TraditionalChinese:
-      return row.traditional;
-    case LanguageClass::English:
-      break;
-  }
-  return row.english;
+  return kTable[index].texts.In(language);
 }
 
 std::wstring_view CpiStageText(LanguageClass language, int stage) {

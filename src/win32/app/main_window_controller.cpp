@@ -146,14 +146,23 @@ void MainWindowController::Repaint(const ui::Rect& area) {
   }
   // Changes of a click or a hover go straight to the window through one back buffer.
   RefreshContent();
-  HDC dc = ::GetDC(window_);
-  if (dc == nullptr) {
+  const WindowDc dc(window_);
+  if (!dc) {
     const RECT rect = ToRect(area);
     ::InvalidateRect(window_, &rect, FALSE);
     return;
   }
-  PaintNow(dc, area);
-  ::ReleaseDC(window_, dc);
+  PaintNow(dc.get(), area);
+}
+
+void MainWindowController::OnApplyTimer(app::AppTimer timer) {
+  session_.apply().OnTimer(timer);
+  LetSaveThroughWhenIdle();
+}
+
+// The main view lets "Save" through again once the apply's debounce period is over.
+void MainWindowController::LetSaveThroughWhenIdle() {
+  if (!session_.apply().applyDebounce()) view_.SaveFinished();
 }
 
 void MainWindowController::DrawMainPage() {
@@ -290,7 +299,7 @@ void MainWindowController::Run(Command command) {
       break;
     case Command::Save:
       session_.apply().OnSaveClicked();
-      if (!session_.apply().applyDebounce()) view_.SaveFinished();
+      LetSaveThroughWhenIdle();
       break;
     case Command::OpenHelp: call(dialogs_.openHelp); break;
     case Command::CloseHelp: call(dialogs_.closeHelp); break;

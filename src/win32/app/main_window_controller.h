@@ -80,7 +80,8 @@ class MainWindowController {
   // The window went to the notification area: the decoded images go (the first paint after showing
   // decodes again) and the process's pages are offered back to the system.
   void ReleaseWhileHidden();
-  void SaveFinished() { view_.SaveFinished(); }
+  // The apply's one-shot timers: the debounce period and the wait cursor.
+  void OnApplyTimer(app::AppTimer timer);
   bool mainPageDrawn() const { return view_.state().mainPageDrawn; }
   // Windows this one opened report that they closed.
   void HelpClosed() { view_.HelpClosed(); }
@@ -90,6 +91,7 @@ class MainWindowController {
   const ui::main::MainView& view() const { return view_; }
 
  private:
+  void LetSaveThroughWhenIdle();
   void Carry(const ui::main::Effects& effects);
   void Run(ui::main::Command command);
   void Repaint(const ui::Rect& area);

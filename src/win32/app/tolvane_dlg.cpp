@@ -6,6 +6,7 @@
 #include "core/device/device_change.h"
 #include "core/ui/interface_language.h"
 #include "win32/res/resource_ids.h"
+#include "win32/app/startup_steps.h"
 #include "win32/app/win32_host_services.h"
 #include "win32/framework/left_press.h"
 #include "win32/ui/load_png.h"
@@ -111,13 +112,14 @@ bool CTolvaneDlg::Initialize() {
 
   hostServices_ = std::make_unique<Win32HostServices>(window_);
   CreateDeviceLink();
-  controller_ = std::make_unique<MainWindowController>(window_, *session_, language_, PlatformVersion());
+  controller_ = std::make_unique<MainWindowController>(window_, *session_, language_, ReportedPlatformVersion());
   CreateProfilesUi();
   bridge_ = std::make_unique<ReaderBridge>(window_, app::kDeviceNoticeMessage,
                                            ReaderBridge::WindowWork{[this] { Hide(); }, [this] { RunConnectionSteps(); }});
   if (environment_.createCompanion) companion_ = environment_.createCompanion(instance_, window_);
 
-  startupComplete_ = app::RunStartupSequence(*this, *session_, *this, language_);
+  StartupSteps steps({window_, smallIcon_, *link_, *bridge_, *session_, *controller_, trayIcon_, language_});
+  startupComplete_ = app::RunStartupSequence(steps, *session_, *this, language_);
   RefreshCompanion();
   WireMacroManager();
   return startupComplete_;
@@ -182,59 +184,6 @@ void CTolvaneDlg::BecomeToolWindow() {
   LONG_PTR style = ::GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
   style = (style & ~kAppWindowStyleBit) | kToolWindowStyleBit;
   ::SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, style);
-}
-
-// --- Start-up steps ---------------------------------------------------------------------------
-
-bool CTolvaneDlg::DiscoverDevice() { return link_->DiscoverDevice().ok(); }
-
-void CTolvaneDlg::ConnectSequence() { session_->ConnectSequence(); }
-
-bool CTolvaneDlg::HasReaderEvent() {
-  // The link made its event through the HID stack when it was created.
-  return link_ != nullptr && link_->HasReaderEvent();
-}
-
-void CTolvaneDlg::CreateHeldReader() {
-  bridge_->CreateHeldReader(*link_);
-}
-
-void CTolvaneDlg::ReleaseReader() { link_->ReleaseReader(); }
-
-bool CTolvaneDlg::RegisterDeviceNotices() {
-  return bridge_->RegisterDeviceNotices();
-}
-
-std::wstring CTolvaneDlg::ReadLanguageCode() { return session_->ReadLanguageCode(); }
-
-bool CTolvaneDlg::LoadBackground(const std::wstring& skinFolder) {
-  return controller_->LoadSkin(skinFolder);
-}
-
-void CTolvaneDlg::SetTextColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  controller_->SetTextColor({red, green, blue});
-}
-
-ui::PlatformVersion CTolvaneDlg::PlatformVersion() const {
-  // The version the platform reports to this program (its manifest names the systems it knows).
-  OSVERSIONINFOW info{};
-  info.dwOSVersionInfoSize = sizeof(info);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  if (!::GetVersionExW(&info)) return {};
-#pragma GCC diagnostic pop
-  return {info.dwMajorVersion, info.dwMinorVersion};
-}
-
-void CTolvaneDlg::CreateFonts(const ui::MainWindowFonts& fonts) { controller_->CreateFonts(fonts); }
-
-void CTolvaneDlg::AddTrayIcon(std::wstring_view tooltip) {
-  trayIcon_.Add(hwnd(), app::kTrayCallbackMessage, smallIcon_, tooltip);
-}
-
-void CTolvaneDlg::ShowMessage(std::wstring_view text) {
-  // Owed: shown once the dialog's initialisation is over, not from inside it.
-  session_->messages().Add({std::wstring(text), std::wstring(language_.text(ui::TextSlot::WindowTitle))});
 }
 
 // --- The window as the core sees it -----------------------------------------------------------
@@ -322,24 +271,15 @@ MessageResult CTolvaneDlg::OnShowMessages(WPARAM, LPARAM) {
 }
 
 MessageResult CTolvaneDlg::OnProfileRequest(WPARAM request, LPARAM slot) {
-  switch (request) {
-    case app::kProfileImport:
-      // The profile manager names the slot; it becomes current only if a file is really imported.
-      if (slot >= 0 && static_cast<std::size_t>(slot) < profiles::kMaxProfiles) {
-        // The page shows the imported settings at once, not only after the manager closes.
-        if (session_->ImportProfile(static_cast<std::uint8_t>(slot))) RedrawCurrentPage();
-      }
-      break;
-    case app::kProfileExport:
-      session_->ExportProfile();
-      break;
-    case app::kProfileReload:
-      session_->LoadProfile();
-      session_->ReadProfileTexts();
+  switch (session_->OnProfileRequest(static_cast<unsigned>(request), static_cast<std::intptr_t>(slot))) {
+    case app::PageUpdate::CloseListsAndRedraw:
       ClosePopupLists();
       RedrawCurrentPage();
       break;
-    default:
+    case app::PageUpdate::Redraw:
+      RedrawCurrentPage();
+      break;
+    case app::PageUpdate::None:
       break;
   }
   return 0;
@@ -442,9 +382,7 @@ MessageResult CTolvaneDlg::OnTimer(WPARAM timerId, LPARAM) {
     case app::AppTimer::ApplyDebounce:
     case app::AppTimer::ResetWaitCursor:
     case app::AppTimer::ApplyWaitCursor:
-      session_->apply().OnTimer(static_cast<app::AppTimer>(timerId));
-      // The main view lets "Save" through again once the apply's debounce period is over.
-      if (!session_->apply().applyDebounce()) controller_->SaveFinished();
+      controller_->OnApplyTimer(static_cast<app::AppTimer>(timerId));
       break;
     default:
       return std::nullopt;

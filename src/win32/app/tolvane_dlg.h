@@ -1,7 +1,8 @@
 #pragma once
-// The main dialog: the program's one window. It owns the start-up order, the exit rules and the message
-// table, and translates messages: the application core's go to the portable session, the drawing and
-// pointer messages to the main window controller, the mouse's notices arrive through the reader bridge.
+// The main dialog: the program's one window. It makes the parts in their order, hands the start-up
+// sequence its port (StartupSteps), keeps the exit rules and translates messages: the application core's
+// go to the portable session, the drawing and pointer messages to the main window controller, the mouse's
+// notices arrive through the reader bridge.
 #include <windows.h>
 
 #include <memory>
@@ -30,9 +31,7 @@
 
 namespace quendar::win32 {
 
-class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
-                    private app::MainWindowPort,
-                    private app::StartupPort {
+class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>, private app::MainWindowPort {
  public:
   CTolvaneDlg(HINSTANCE instance, AppEnvironment environment);
   ~CTolvaneDlg() override;
@@ -99,21 +98,6 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>,
   void ShowBalloon(const app::BalloonRecord& balloon) override;
   // Any thread: the reader's stage notices come through here too.
   void SendDeviceNotice(unsigned code, std::intptr_t argument) override;
-
-  // app::StartupPort
-  bool DiscoverDevice() override;
-  void ConnectSequence() override;
-  bool HasReaderEvent() override;
-  void CreateHeldReader() override;
-  void ReleaseReader() override;
-  bool RegisterDeviceNotices() override;
-  std::wstring ReadLanguageCode() override;
-  bool LoadBackground(const std::wstring& skinFolder) override;
-  void SetTextColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
-  ui::PlatformVersion PlatformVersion() const override;
-  void CreateFonts(const ui::MainWindowFonts& fonts) override;
-  void AddTrayIcon(std::wstring_view tooltip) override;
-  void ShowMessage(std::wstring_view text) override;
 
   // The device link's work on the window's thread after an arrival.
   void RunConnectionSteps();

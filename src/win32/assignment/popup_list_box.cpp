@@ -29,15 +29,15 @@ std::unique_ptr<PopupListBox> PopupListBox::Create(HWND parent, int id, const ui
   std::unique_ptr<PopupListBox> box(new PopupListBox(look));
   box->id_ = id;
   box->brush_.reset(::CreateSolidBrush(look.background));
-  box->host_ = ::CreateWindowExW(0, kHostClass, L"", WS_CHILD | WS_CLIPCHILDREN, rect.left, rect.top, rect.Width(),
-                                 rect.Height(), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                                 box.get());
-  if (box->host_ == nullptr) {
+  box->host_.reset(::CreateWindowExW(0, kHostClass, L"", WS_CHILD | WS_CLIPCHILDREN, rect.left, rect.top,
+                                     rect.Width(), rect.Height(), parent,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, box.get()));
+  if (!box->host_) {
     error = ::GetLastError();
     return nullptr;
   }
   box->list_ = ::CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                                 0, 0, rect.Width(), rect.Height(), box->host_,
+                                 0, 0, rect.Width(), rect.Height(), box->host_.get(),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   if (box->list_ == nullptr) {
     error = ::GetLastError();
@@ -49,7 +49,7 @@ std::unique_ptr<PopupListBox> PopupListBox::Create(HWND parent, int id, const ui
   box->listProc_ = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrW(box->list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PopupListBox::ListProc)));
   // Above the parent's other children (colour boxes, the scroll thumb), without taking the focus.
-  ::SetWindowPos(box->host_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  ::SetWindowPos(box->host_.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   return box;
 }
 
@@ -57,10 +57,6 @@ PopupListBox::~PopupListBox() {
   if (list_ != nullptr && listProc_ != nullptr) {
     ::SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProc_));
     ::SetWindowLongPtrW(list_, GWLP_USERDATA, 0);
-  }
-  if (host_ != nullptr) {
-    ::SetWindowLongPtrW(host_, GWLP_USERDATA, 0);
-    ::DestroyWindow(host_);
   }
 }
 

@@ -54,7 +54,7 @@ class PopupListBox {
 
   PopupListLook look_;
   UniqueBrush brush_;
-  HWND host_ = nullptr;
+  UniqueCallbackWindow host_;
   HWND list_ = nullptr;
   WNDPROC listProc_ = nullptr;
   int id_ = 0;

@@ -33,15 +33,9 @@ Win32AssignmentPlatform::Win32AssignmentPlatform(HWND mainWindow, Skin& skin, Ma
     lastError_ = AssignmentPlatformError{"RegisterClassExW(notices)", ::GetLastError()};
     return;
   }
-  noticeWindow_ = ::CreateWindowExW(0, kNoticeClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance(), this);
-  if (noticeWindow_ == nullptr) lastError_ = AssignmentPlatformError{"CreateWindowExW(notices)", ::GetLastError()};
-}
-
-Win32AssignmentPlatform::~Win32AssignmentPlatform() {
-  if (noticeWindow_ != nullptr) {
-    ::SetWindowLongPtrW(noticeWindow_, GWLP_USERDATA, 0);
-    ::DestroyWindow(noticeWindow_);
-  }
+  noticeWindow_.reset(
+      ::CreateWindowExW(0, kNoticeClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance(), this));
+  if (!noticeWindow_) lastError_ = AssignmentPlatformError{"CreateWindowExW(notices)", ::GetLastError()};
 }
 
 LRESULT CALLBACK Win32AssignmentPlatform::NoticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,7 +88,7 @@ HWND Win32AssignmentPlatform::listWindow(ua::PopupList list) const {
 
 void Win32AssignmentPlatform::ShowWarning(std::wstring_view text, std::wstring_view caption) {
   warnings_.push_back({std::wstring(text), std::wstring(caption)});
-  if (noticeWindow_ == nullptr || !::PostMessageW(noticeWindow_, kShowWarningMessage, 0, 0)) ShowPendingWarning();
+  if (!noticeWindow_ || !::PostMessageW(noticeWindow_.get(), kShowWarningMessage, 0, 0)) ShowPendingWarning();
 }
 
 void Win32AssignmentPlatform::ShowPendingWarning() {

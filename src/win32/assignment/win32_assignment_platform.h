@@ -11,6 +11,7 @@
 
 #include "core/ui/assignment/button_function_lists.h"
 #include "win32/assignment/popup_list_box.h"
+#include "win32/framework/unique_handle.h"
 #include "win32/ui/skin.h"
 
 namespace quendar::win32 {
@@ -29,7 +30,6 @@ class Win32AssignmentPlatform final : public ui::assignment::AssignmentPlatform 
 
   // `mainWindow` owns the lists; `macroNames` lists the store's macros when the macro dialog opens.
   Win32AssignmentPlatform(HWND mainWindow, Skin& skin, MacroNames macroNames);
-  ~Win32AssignmentPlatform() override;
   Win32AssignmentPlatform(const Win32AssignmentPlatform&) = delete;
   Win32AssignmentPlatform& operator=(const Win32AssignmentPlatform&) = delete;
 
@@ -69,7 +69,7 @@ class Win32AssignmentPlatform final : public ui::assignment::AssignmentPlatform 
   HoverSink hoverSink_;
   // Warnings wait here until the main window's current event is over: a message box is never shown in
   // the middle of the main view's handling of a press.
-  HWND noticeWindow_ = nullptr;
+  UniqueCallbackWindow noticeWindow_;
   std::deque<Warning> warnings_;
   std::optional<AssignmentPlatformError> lastError_;
 };

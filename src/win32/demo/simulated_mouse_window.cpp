@@ -22,8 +22,7 @@ constexpr std::size_t kWireLogLimit = 20000;
 
 std::wstring Hex(std::span<const std::uint8_t> bytes) { return text::WideHexBytes(bytes); }
 
-std::wstring DescribeState(const sim::MouseState& state, bool plugged,
-                           const std::optional<std::chrono::microseconds>& lastDownload, int downloadPackets) {
+std::wstring DescribeState(const sim::MouseState& state, bool plugged, const std::optional<DownloadSpan>& lastDownload) {
   std::wstring text = plugged ? L"Plugged in" : L"Unplugged";
   text += L"\r\nSensor (type, rate, option 1, option 2): " + Hex(state.sensorSettings);
   text += L"\r\nReport rate code: " + std::to_wstring(state.reportRateCode);
@@ -41,9 +40,11 @@ std::wstring DescribeState(const sim::MouseState& state, bool plugged,
   for (const auto& block : state.macroBlocks) text += L" | " + Hex(std::span(block).first(8));
   text += L"\r\nLast download: ";
   if (lastDownload) {
-    wchar_t ms[32];
-    std::swprintf(ms, 32, L"%.1f ms", static_cast<double>(lastDownload->count()) / 1000.0);
-    text += std::to_wstring(downloadPackets) + L" exchanges, " + ms;
+    wchar_t figures[96];
+    std::swprintf(figures, 96, L" exchanges, %.1f ms, ended at %lld us",
+                  static_cast<double>(lastDownload->duration.count()) / 1000.0,
+                  static_cast<long long>(lastDownload->end.count()));
+    text += std::to_wstring(lastDownload->packets) + figures;
   } else {
     text += L"none";
   }
@@ -201,9 +202,9 @@ void SimulatedMouseWindow::UpdateDownloadDuration() {
     std::size_t end = *lastMatrix;
     while (end + 1 < log.size() && log[end + 1].kind != sim::WireKind::FeatureOut) ++end;
     const auto& last = log[end];
-    lastDownload_ = last.at + last.pause - log[*completeStart].at;
-    lastDownloadPackets_ = 0;
-    for (std::size_t i = *completeStart; i <= end; ++i) lastDownloadPackets_ += log[i].kind == sim::WireKind::FeatureOut;
+    DownloadSpan span{0, last.at + last.pause - log[*completeStart].at, last.at + last.pause};
+    for (std::size_t i = *completeStart; i <= end; ++i) span.packets += log[i].kind == sim::WireKind::FeatureOut;
+    lastDownload_ = span;
   }
   if (log.size() > kWireLogLimit) mouse_->ClearWireLog();
 }
@@ -212,7 +213,7 @@ void SimulatedMouseWindow::Refresh() {
   if (stateView_ == nullptr) return;
   UpdateDownloadDuration();
   const std::wstring text =
-      DescribeState(mouse_->State(), mouse_->Plugged(), lastDownload_, lastDownloadPackets_) + DescribeHostSettings();
+      DescribeState(mouse_->State(), mouse_->Plugged(), lastDownload_) + DescribeHostSettings();
   std::vector<wchar_t> shown(static_cast<std::size_t>(::GetWindowTextLengthW(stateView_)) + 1);
   ::GetWindowTextW(stateView_, shown.data(), static_cast<int>(shown.size()));
   if (text != shown.data()) ::SetWindowTextW(stateView_, text.c_str());

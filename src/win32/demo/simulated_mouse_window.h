@@ -26,6 +26,15 @@ enum SimulatedMouseControl : int {
 };
 inline constexpr const wchar_t* kSimulatedMouseWindowClass = L"QuendarSimulatedMouse";
 
+// The latest complete profile download on the wire: its exchanges, how long it took from its first packet
+// to the end of its last pause, and when it ended on the monotonic clock the pacer also reads (the
+// benchmark compares that with the moment it pressed "Save").
+struct DownloadSpan {
+  int packets = 0;
+  std::chrono::microseconds duration{0};
+  std::chrono::microseconds end{0};
+};
+
 class SimulatedMouseWindow final : public AppCompanion {
  public:
   // Creates the window beside `mainWindow` and routes the mouse's arrival and removal notices to it.
@@ -53,8 +62,7 @@ class SimulatedMouseWindow final : public AppCompanion {
   HWND stateView_ = nullptr;
   HWND lastBalloon_ = nullptr;
   UniqueFont font_;
-  std::optional<std::chrono::microseconds> lastDownload_;
-  int lastDownloadPackets_ = 0;
+  std::optional<DownloadSpan> lastDownload_;
   std::wstring lastBalloonText_ = L"Last balloon: none";
 };
 

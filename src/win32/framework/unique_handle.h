@@ -92,6 +92,19 @@ struct WindowTraits {
   }
 };
 
+// Windows of this code whose procedure finds its object through GWLP_USERDATA: the link is cut before the
+// window goes, so the messages of its destruction never reach an object that is itself going away.
+struct CallbackWindowTraits {
+  using Type = HWND;
+  static Type Invalid() { return nullptr; }
+  static bool IsValid(Type h) { return h != nullptr; }
+  static void Close(Type h) {
+    if (!::IsWindow(h)) return;
+    ::SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+    ::DestroyWindow(h);
+  }
+};
+
 // Global memory blocks (GlobalAlloc), e.g. under a stream.
 struct GlobalMemoryTraits {
   using Type = HGLOBAL;
@@ -109,6 +122,7 @@ using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueCallbackWindow = UniqueHandle<CallbackWindowTraits>;
 using UniqueGlobalMemory = UniqueHandle<GlobalMemoryTraits>;
 using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
 

@@ -5,6 +5,8 @@
 // target directly.
 #include <windows.h>
 
+#include <optional>
+
 #include "core/ui/geometry.h"
 #include "win32/framework/unique_handle.h"
 
@@ -24,9 +26,10 @@ class BackBuffer {
  private:
   HDC target_;
   ui::Rect area_;
+  // Declared in the order they are made: the selection is undone before the bitmap and the context go.
   UniqueMemoryDc memory_;
   UniqueBitmap bitmap_;
-  HGDIOBJ previous_ = nullptr;
+  std::optional<ScopedSelectObject> selection_;
 };
 
 }  // namespace quendar::win32

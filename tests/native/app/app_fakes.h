@@ -1,6 +1,7 @@
 #pragma once
-// A recording stand-in for every seam of the application core: each call appends its name to one
-// shared log, so tests read the order of steps across window, profile, device and platform.
+// A recording stand-in for every seam of the application core: the calls whose order or count matter
+// append their name to one log; the answers are fields the test sets.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -30,46 +31,38 @@ class RecordingPorts : public MainWindowPort,
   profiles::HostPointerSettings hostSettings{10, 550, {false, 3}, {6, 10, 1}};
   SpiAction refusedAction{};  // a refused setting; SpiAction{} refuses none
   std::optional<device::DownloadFailure> downloadFailure;
+  bool stored = true;  // what the next download's file writes achieve
   device::ExchangeOutcome stageReadFailure;
   bool readerEventCreated = true;
   bool noticesRegistered = true;
   std::wstring languageCode;
-  ProfileTexts texts{L"C:/Q/Skins/Default", 10, 200, 30};
+
+  int Count(const std::string& entry) const { return static_cast<int>(std::ranges::count(log, entry)); }
 
   // MainWindowPort
-  void ShowWaitCursor() override { log.push_back("wait cursor"); }
+  void ShowWaitCursor() override {}
   void RestoreArrowCursor() override { log.push_back("arrow cursor"); }
-  void StartTimer(AppTimer timer, unsigned ms) override {
-    log.push_back("timer " + std::to_string(static_cast<unsigned>(timer)) + " " + std::to_string(ms));
-  }
-  void ClosePopupLists() override { log.push_back("close popups"); }
+  void StartTimer(AppTimer, unsigned) override {}
+  void ClosePopupLists() override {}
   bool MainPageDrawn() const override { return mainPageDrawn; }
-  void DrawMainPage() override {
-    mainPageDrawn = true;
-    log.push_back("draw main page");
-  }
-  void RedrawCurrentPage() override { log.push_back("redraw"); }
+  void DrawMainPage() override { mainPageDrawn = true; }
+  void RedrawCurrentPage() override {}
   void Hide() override { log.push_back("hide"); }
   void ShowInForeground() override { log.push_back("show"); }
-  void ShowTrayMenu(std::wstring_view exitText) override { log.push_back("menu " + Narrow(exitText)); }
-  void ShowBalloon(const BalloonRecord& balloon) override {
-    balloons.push_back(balloon);
-    log.push_back("balloon");
-  }
-  void SendDeviceNotice(unsigned code, std::intptr_t argument) override {
-    log.push_back("notice " + std::to_string(code) + " " + std::to_string(argument));
-  }
+  void ShowTrayMenu(std::wstring_view) override { log.push_back("menu"); }
+  void ShowBalloon(const BalloonRecord& balloon) override { balloons.push_back(balloon); }
+  void SendDeviceNotice(unsigned code, std::intptr_t) override { log.push_back("notice " + std::to_string(code)); }
 
   // ProfilePort
   void LoadProfile() override { log.push_back("load profile"); }
+  ProfileTexts ReadProfileTexts() override { return {L"C:/Q/Skins/Default", 10, 200, 30}; }
   void LoadDefaultSettings() override { log.push_back("load defaults"); }
-  void SnapshotRecord() override { log.push_back("snapshot"); }
-  void RevertToSnapshot() override { log.push_back("revert"); }
+  void SnapshotRecord() override {}
+  void RevertToSnapshot() override {}
   profiles::HostPointerSettings HostSettings() const override { return hostSettings; }
 
   // DevicePort
   bool DevicePresent() const override { return present; }
-  bool stored = true;  // what the next download's file writes achieve
   SaveOutcome DownloadProfile() override {
     log.push_back("download");
     return {{device::kDownloadExchangeCount, downloadFailure}, stored};
@@ -84,58 +77,24 @@ class RecordingPorts : public MainWindowPort,
   // SystemParametersPort, WarningPort
   bool Apply(const SystemParameterCall& call) override {
     spiCalls.push_back(call);
-    log.push_back("spi " + std::to_string(static_cast<unsigned>(call.action)));
     return call.action != refusedAction;
   }
-  void Warn(std::wstring_view text) override {
-    warnings.emplace_back(text);
-    log.push_back("warn " + Narrow(text));
-  }
+  void Warn(std::wstring_view text) override { warnings.emplace_back(text); }
 
   // StartupPort
-  bool DiscoverDevice() override {
-    log.push_back("discover");
-    return present;
-  }
+  bool DiscoverDevice() override { return present; }
   void ConnectSequence() override { log.push_back("connect"); }
-  bool HasReaderEvent() override {
-    log.push_back("reader event");
-    return readerEventCreated;
-  }
+  bool HasReaderEvent() override { return readerEventCreated; }
   void CreateHeldReader() override { log.push_back("create held reader"); }
   void ReleaseReader() override { log.push_back("release reader"); }
-  bool RegisterDeviceNotices() override {
-    log.push_back("register notices");
-    return noticesRegistered;
-  }
-  std::wstring ReadLanguageCode() override {
-    log.push_back("read language");
-    return languageCode;
-  }
-  ProfileTexts ReadProfileTexts() override {
-    log.push_back("read texts");
-    return texts;
-  }
-  bool LoadBackground(const std::wstring& folder) override {
-    log.push_back("background " + Narrow(folder));
-    return true;
-  }
-  void SetTextColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) override {
-    log.push_back("text colour " + std::to_string(r) + "," + std::to_string(g) + "," + std::to_string(b));
-  }
+  bool RegisterDeviceNotices() override { return noticesRegistered; }
+  std::wstring ReadLanguageCode() override { return languageCode; }
+  bool LoadBackground(const std::wstring&) override { return true; }
+  void SetTextColor(std::uint8_t, std::uint8_t, std::uint8_t) override {}
   ui::PlatformVersion PlatformVersion() const override { return {6, 1}; }
-  void CreateFonts(const ui::MainWindowFonts& fonts) override { log.push_back("fonts " + Narrow(fonts.label.face)); }
-  void AddTrayIcon(std::wstring_view tooltip) override { log.push_back("tray icon " + Narrow(tooltip)); }
-  void ShowMessage(std::wstring_view text) override {
-    messages.emplace_back(text);
-    log.push_back("message");
-  }
-
-  static std::string Narrow(std::wstring_view text) {
-    std::string out;
-    for (wchar_t c : text) out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
-    return out;
-  }
+  void CreateFonts(const ui::MainWindowFonts&) override {}
+  void AddTrayIcon(std::wstring_view) override { log.push_back("tray icon"); }
+  void ShowMessage(std::wstring_view text) override { messages.emplace_back(text); }
 };
 
 }  // namespace quendar::app::test

@@ -1,42 +1,23 @@
 // The session over the real profile files (the installed defaults, copied into a scratch folder) and a
 // simulated mouse: what Save, Reset, Cancel and the stage balloon do to the files, the record, the
 // mouse and the host settings.
-#include "core/app/app_session.h"
-
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
-#include "app_fakes.h"
-#include "native/device/sim_machine.h"
-#include "native/ini/temp_folder.h"
-#include "native/profiles/fake_host.h"
-#include "platform/platform_file_system.h"
+#include "session_fixture.h"
 
 namespace quendar::app {
 namespace {
 
-namespace fs = std::filesystem;
+using quendar::testing::ReadBytes;
 
 std::vector<std::uint8_t> Bytes(const profiles::ProfileRecord& record) {
   return {record.bytes().begin(), record.bytes().end()};
 }
 
-using quendar::testing::ReadBytes;
-
-class AppSessionTest : public ::testing::Test {
+class AppSessionTest : public test::SessionTest {
  protected:
-  void SetUp() override {
-    for (const auto& entry : fs::directory_iterator(QUENDAR_RUNTIME_DIR)) {
-      if (entry.is_regular_file()) fs::copy_file(entry.path(), folder_ / entry.path().filename());
-    }
-    session_ = std::make_unique<AppSession>(
-        AppSession::Dependencies{machine_.link, disk_, host_, ports_, ports_, ports_, language_, [this] { ++reminders_; }},
-        folder_ / L"QUENDAR 2017.exe");
-  }
-
   // The start-up part that matters here: the mouse, the profile and its snapshot.
   void Start(bool withMouse) {
     if (withMouse) {
@@ -48,24 +29,6 @@ class AppSessionTest : public ::testing::Test {
     session_->ReadProfileTexts();
     mouse_->ClearWireLog();
   }
-
-  int PacketsSent() const {
-    int count = 0;
-    for (const auto& entry : mouse_->WireLog()) count += entry.kind == sim::WireKind::FeatureOut;
-    return count;
-  }
-
-  profiles::ProfileRecord& record() { return session_->state().record; }
-
-  quendar::testing::TempFolder folder_;
-  quendar::testing::FakeHost host_;
-  platform::PlatformFileSystem disk_;
-  test::RecordingPorts ports_;
-  ui::InterfaceLanguage language_;
-  int reminders_ = 0;
-  device::testing::SimMachine machine_;
-  std::shared_ptr<sim::SimulatedMouse> mouse_ = machine_.mouse;
-  std::unique_ptr<AppSession> session_;
 };
 
 TEST_F(AppSessionTest, SaveSendsTheProfileStoresItSnapshotsAndAppliesHostSettings) {
@@ -83,25 +46,6 @@ TEST_F(AppSessionTest, SaveSendsTheProfileStoresItSnapshotsAndAppliesHostSetting
   ASSERT_EQ(ports_.spiCalls.size(), 4u);
   EXPECT_EQ(ports_.spiCalls[1].value, 20u);
   EXPECT_TRUE(host_.messages.empty());
-}
-
-TEST_F(AppSessionTest, SaveThatDoesNotReachTheMouseStillStoresTheFilesAndSaysSo) {
-  Start(true);
-  record().SensitivityX() = 9;
-  mouse_->InjectFault(sim::Fault::RejectedPacket, 1, 16);
-  session_->apply().OnSaveClicked();
-
-  EXPECT_EQ(PacketsSent(), 17);
-  EXPECT_EQ(ReadBytes(folder_ / "config0.bin").at(1 + 0x3D), 9);
-  ASSERT_TRUE(session_->apply().lastDownloadFailure().has_value());
-  EXPECT_EQ(session_->apply().lastDownloadFailure()->exchange, 17);
-  EXPECT_TRUE(session_->apply().mouseHoldsPartOfTheSettings());
-  // Refused at the first packet, nothing of the new settings is on the mouse.
-  session_->apply().OnTimer(AppTimer::ApplyDebounce);
-  mouse_->InjectFault(sim::Fault::RejectedPacket, 1, 0);
-  session_->apply().OnSaveClicked();
-  EXPECT_FALSE(session_->apply().mouseHoldsPartOfTheSettings());
-  EXPECT_EQ(ports_.warnings.back(), L"The settings were saved but did not reach the mouse.");
 }
 
 // Edits made while the mouse was away survive its arrival and go out with the next Save; a Save that
@@ -126,15 +70,23 @@ TEST_F(AppSessionTest, AnArrivalKeepsUnsavedEditsAndAPartlySentSaveSaysSo) {
   session_->apply().OnSaveClicked();
   session_->apply().OnTimer(AppTimer::ApplyDebounce);
   EXPECT_EQ(ports_.warnings, std::vector<std::wstring>{partly});
-  EXPECT_EQ(ReadBytes(folder_ / "config0.bin").at(1 + 0x3D), edited);
+  EXPECT_EQ(session_->apply().lastDownloadFailure()->exchange, 6);
+  EXPECT_EQ(ReadBytes(folder_ / "config0.bin").at(1 + 0x3D), edited) << "the files hold the settings anyway";
   session_->RunConnectionSteps();
   EXPECT_EQ(session_->messages().Take(), (std::vector<UserMessage>{{partly, L"VELMARK QUENDAR 2017"}}));
+
+  // Refused at the first packet: nothing of the new settings is on the mouse, so no mix is claimed.
+  mouse_->InjectFault(sim::Fault::RejectedPacket, 1, 0);
+  session_->apply().OnSaveClicked();
+  session_->apply().OnTimer(AppTimer::ApplyDebounce);
+  EXPECT_FALSE(session_->apply().mouseHoldsPartOfTheSettings());
+  EXPECT_EQ(ports_.warnings.back(), L"The settings were saved but did not reach the mouse.");
 
   mouse_->ClearWireLog();
   session_->apply().OnSaveClicked();
   EXPECT_EQ(PacketsSent(), 31);
-  EXPECT_FALSE(session_->apply().mouseHoldsPartOfTheSettings());
-  EXPECT_EQ(ports_.warnings.size(), 1u);
+  EXPECT_FALSE(session_->apply().lastDownloadFailure());
+  EXPECT_EQ(ports_.warnings.size(), 2u);
 }
 
 TEST_F(AppSessionTest, FileProblemsAreOwedToTheUserAndNeverShownInsideTheOperation) {
@@ -149,29 +101,20 @@ TEST_F(AppSessionTest, FileProblemsAreOwedToTheUserAndNeverShownInsideTheOperati
   EXPECT_TRUE(session_->messages().Take().empty());
 }
 
-TEST_F(AppSessionTest, WithoutTheMouseSaveDoesNothingAndResetOnlyLoadsDefaultsKeepingMacrosAndNumber) {
+// Reset's rule (defaults but the macros and number) is the profile files' test; here that a session
+// without the mouse sends, stores and snapshots nothing for either button.
+TEST_F(AppSessionTest, WithoutTheMouseSaveAndResetTouchNeitherTheMouseNorTheFiles) {
   Start(false);
-  record().ProfileNumber() = 4;
   record().SensitivityX() = 1;
-  for (std::size_t i = 0; i < profiles::kMacroTableSize; ++i) record().MacroTable()[i] = static_cast<std::uint8_t>(i);
-  const auto macros = std::vector<std::uint8_t>(record().MacroTable().begin(), record().MacroTable().end());
-  const auto savedBefore = session_->state().savedRecord;
-  const auto defaults = ReadBytes(folder_ / "config.bin");
+  const auto savedBefore = Bytes(session_->state().savedRecord);
   const auto stored = ReadBytes(folder_ / "config0.bin");
-
-  session_->apply().OnSaveClicked();  // without the mouse: nothing at all
+  session_->apply().OnSaveClicked();
   session_->apply().ResetProfile();
-
-  EXPECT_EQ(record().ProfileNumber(), 4);
-  EXPECT_EQ(std::vector<std::uint8_t>(record().MacroTable().begin(), record().MacroTable().end()), macros);
-  EXPECT_TRUE(std::equal(record().bytes().begin() + 1, record().bytes().begin() + profiles::kSettingsPartSize,
-                         defaults.begin() + 2))
-      << "every settings byte but the number comes from the default profile";
+  EXPECT_NE(record().SensitivityX(), 1) << "the defaults were loaded";
   EXPECT_EQ(PacketsSent(), 0);
   EXPECT_EQ(ReadBytes(folder_ / "config0.bin"), stored);
   EXPECT_TRUE(ports_.spiCalls.empty());
-  EXPECT_EQ(Bytes(session_->state().savedRecord), Bytes(savedBefore)) << "no snapshot without an apply";
-  EXPECT_FALSE(session_->state().defaultsMode);
+  EXPECT_EQ(Bytes(session_->state().savedRecord), savedBefore) << "no snapshot without an apply";
 }
 
 TEST_F(AppSessionTest, CancelRestoresTheSnapshotExactlyAndTheNextShowReloadsTheFiles) {

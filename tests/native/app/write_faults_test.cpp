@@ -7,15 +7,10 @@
 #include <functional>
 #include <map>
 
-#include "app_fakes.h"
-#include "core/app/app_session.h"
 #include "core/ui/macro_manager/macro_manager_layout.h"
 #include "core/ui/macro_manager/macro_manager_model.h"
 #include "core/ui/profile_manager/profile_manager_model.h"
-#include "native/device/sim_machine.h"
-#include "native/files/faulty_file_system.h"
-#include "native/ini/temp_folder.h"
-#include "native/profiles/fake_host.h"
+#include "session_fixture.h"
 
 namespace quendar::app {
 namespace {
@@ -32,20 +27,11 @@ class AlwaysInstalls : public ui::macro_manager::RecordingHook {
 
 ui::Point Centre(ui::Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-class WriteFaultsTest : public ::testing::Test {
+class WriteFaultsTest : public test::SessionTest {
  protected:
-  // A fresh program folder and session for each case.
-  void Fresh() {
-    session_.reset();
-    for (const auto& entry : fs::directory_iterator(folder_.path())) fs::remove_all(entry.path());
-    for (const auto& entry : fs::directory_iterator(QUENDAR_RUNTIME_DIR)) {
-      if (entry.is_regular_file()) fs::copy_file(entry.path(), folder_ / entry.path().filename());
-    }
+  void FreshLoaded() {
+    Fresh();
     fs::create_directories(folder_ / "elsewhere");
-    disk_.Arm(Fault::None);
-    session_ = std::make_unique<AppSession>(
-        AppSession::Dependencies{machine_.link, disk_, host_, ports_, ports_, ports_, language_},
-        folder_ / L"QUENDAR 2017.exe");
     session_->LoadProfile();
     session_->ReadProfileTexts();
     session_->messages().Take();
@@ -72,19 +58,10 @@ class WriteFaultsTest : public ::testing::Test {
   }
 
   bool ToldAboutAFile() {
-    const auto messages = session_->messages().Take();
-    return std::ranges::any_of(messages, [&](const UserMessage& m) {
+    return std::ranges::any_of(session_->messages().Take(), [&](const UserMessage& m) {
       return m.text.find(folder_.path().wstring()) != std::wstring::npos;
     });
   }
-
-  quendar::testing::TempFolder folder_;
-  quendar::testing::FaultyFileSystem disk_;
-  quendar::testing::FakeHost host_;
-  test::RecordingPorts ports_;
-  ui::InterfaceLanguage language_;
-  device::testing::SimMachine machine_;
-  std::unique_ptr<AppSession> session_;
 };
 
 TEST_F(WriteFaultsTest, NothingIsLostAndTheUserIsToldWhateverTheDiskRefuses) {
@@ -136,7 +113,9 @@ TEST_F(WriteFaultsTest, NothingIsLostAndTheUserIsToldWhateverTheDiskRefuses) {
          tell(model.Click(Centre(ui::macro_manager::kRecordRect)));
          const bool selected = model.state().SelectedName() != nullptr;
          const auto ok = tell(model.Click(Centre(ui::macro_manager::kOkRect)));
-         if (selected) EXPECT_FALSE(ok.end.has_value()) << "OK after a failed store write keeps the dialog open";
+         if (selected) {
+           EXPECT_FALSE(ok.end.has_value()) << "OK after a failed store write keeps the dialog open";
+         }
          tell(model.Click(Centre(ui::macro_manager::kDeleteRect)));
          return told > 0;
        }},
@@ -155,7 +134,7 @@ TEST_F(WriteFaultsTest, NothingIsLostAndTheUserIsToldWhateverTheDiskRefuses) {
   for (const Fault fault : {Fault::RefuseRead, Fault::RefuseCreate, Fault::DiskFull, Fault::RefuseReplace}) {
     for (const Operation& operation : operations) {
       const std::string where = std::string(operation.name) + " under fault " + std::to_string(int(fault));
-      Fresh();
+      FreshLoaded();
       session_->state().record.SensitivityX() = 3;  // something to store
       const auto before = Snapshot();
       disk_.Arm(fault);

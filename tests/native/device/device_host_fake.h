@@ -1,7 +1,5 @@
 #pragma once
-// Records what the device link asks of the application shell.
-#include <gtest/gtest.h>
-
+// Records what the device link asks of the application shell; safe to call from the reader thread.
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -22,30 +20,21 @@ inline constexpr Notice kNotDetected{NoticeKind::NotDetected};
 constexpr Notice StageNotice(int stage) { return {NoticeKind::StageSwitched, stage}; }
 
 class DeviceHostFake final : public DeviceHost {
+  template <class Action>
+  auto Locked(Action action) const {
+    std::lock_guard lock(mutex_);
+    return action();
+  }
+
  public:
   void OnStageSwitched(std::uint8_t stage) override { Record({NoticeKind::StageSwitched, stage}); }
   void OnMouseNotDetected() override { Record({NoticeKind::NotDetected}); }
-  void HideWindow() override {
-    std::lock_guard lock(mutex_);
-    ++hides_;
-  }
-  void RunConnectionSteps() override {
-    std::lock_guard lock(mutex_);
-    ++connections_;
-  }
+  void HideWindow() override { Locked([&] { return ++hides_; }); }
+  void RunConnectionSteps() override { Locked([&] { return ++connections_; }); }
 
-  std::vector<Notice> Notices() const {
-    std::lock_guard lock(mutex_);
-    return notices_;
-  }
-  int Hides() const {
-    std::lock_guard lock(mutex_);
-    return hides_;
-  }
-  int Connections() const {
-    std::lock_guard lock(mutex_);
-    return connections_;
-  }
+  std::vector<Notice> Notices() const { return Locked([&] { return notices_; }); }
+  int Hides() const { return Locked([&] { return hides_; }); }
+  int Connections() const { return Locked([&] { return connections_; }); }
   // Waits until `count` notices arrived or the deadline passed; true when they did.
   bool WaitForNotices(std::size_t count, std::chrono::milliseconds deadline = std::chrono::seconds(5)) const {
     std::unique_lock lock(mutex_);
@@ -54,10 +43,7 @@ class DeviceHostFake final : public DeviceHost {
 
  private:
   void Record(Notice notice) {
-    {
-      std::lock_guard lock(mutex_);
-      notices_.push_back(notice);
-    }
+    Locked([&] { notices_.push_back(notice); return 0; });
     changed_.notify_all();
   }
 

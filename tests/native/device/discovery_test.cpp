@@ -1,3 +1,5 @@
+// Finding the mouse among the HID interfaces: which interfaces are taken, which skipped, which platform
+// failures end the search (and how a user reads them), and a channel whose cancel goes unanswered.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -13,24 +15,12 @@ namespace {
 using sim::InterfaceRole;
 using sim::MakeInterface;
 using sim::SimInterface;
+using Machine = testing::SimMachine;
 
 std::vector<SimInterface> Listing(std::initializer_list<InterfaceRole> roles) {
   std::vector<SimInterface> listing;
   for (InterfaceRole role : roles) listing.push_back(MakeInterface(role));
   return listing;
-}
-
-using Machine = testing::SimMachine;
-
-TEST(DiscoveryTest, NoMouseAmongTheDevicesLeavesTheLinkAbsent) {
-  Machine machine(Listing({InterfaceRole::OtherKeyboard, InterfaceRole::OtherGamepad}));
-  const DeviceStatus found = machine.link.DiscoverDevice();
-  ASSERT_TRUE(found.failed());
-  EXPECT_EQ(found.failure(), (DeviceFailure{DeviceCall::FindMouse, {}, 0}));
-  EXPECT_FALSE(machine.link.DevicePresent());
-  EXPECT_FALSE(machine.link.CommandChannelOpen());
-  EXPECT_EQ(machine.link.EventReader(), nullptr);
-  EXPECT_EQ(machine.mouse->OpenHandles(), 0) << "the list and every probe are released";
 }
 
 TEST(DiscoveryTest, EventInterfaceListedFirstIsOpenedAndSignalsTheReader) {
@@ -42,97 +32,95 @@ TEST(DiscoveryTest, EventInterfaceListedFirstIsOpenedAndSignalsTheReader) {
   EXPECT_EQ(machine.link.CommandLengths(), (ReportLengths{9, 33, 33}));
   EXPECT_EQ(machine.link.EventReportByteLength(), 8);
   EXPECT_NE(machine.link.EventReader(), nullptr);
-  auto& signal = static_cast<PortableReaderSignal&>(machine.link.ReaderEvent());
-  EXPECT_TRUE(signal.IsSet());
+  EXPECT_TRUE(static_cast<PortableReaderSignal&>(machine.link.ReaderEvent()).IsSet());
   EXPECT_EQ(machine.mouse->OpenHandles(), 2) << "only the two channels stay open";
+
+  // The search stops at the command interface: an event interface after it waits for a later run.
+  Machine late(Listing({InterfaceRole::MouseCollection, InterfaceRole::Command, InterfaceRole::Event}));
+  ASSERT_TRUE(late.link.DiscoverDevice());
+  EXPECT_EQ(late.link.EventReader(), nullptr);
+  EXPECT_EQ(late.link.EventReportByteLength(), 0);
+  late.mouse->SetListing(Listing({InterfaceRole::Event, InterfaceRole::Command}));
+  ASSERT_TRUE(late.link.DiscoverDevice());
+  EXPECT_NE(late.link.EventReader(), nullptr);
 }
 
-TEST(DiscoveryTest, SearchStopsAtTheCommandInterfaceUntilALaterRunListsTheEventFirst) {
-  Machine machine(Listing({InterfaceRole::MouseCollection, InterfaceRole::Command, InterfaceRole::Event}));
-  ASSERT_TRUE(machine.link.DiscoverDevice());
-  EXPECT_EQ(machine.link.EventReader(), nullptr);
-  EXPECT_EQ(machine.link.EventReportByteLength(), 0);
-
-  machine.mouse->SetListing(Listing({InterfaceRole::Event, InterfaceRole::Command}));
-  ASSERT_TRUE(machine.link.DiscoverDevice());
-  EXPECT_NE(machine.link.EventReader(), nullptr);
-  EXPECT_EQ(machine.link.EventReportByteLength(), 8);
-}
-
-TEST(DiscoveryFailureTest, AnInterfaceThatCannotBeProbedIsSkippedWhereverItIsListed) {
+// An interface that cannot be probed is skipped wherever it is listed; one whose report lengths exceed
+// the buffers is not the mouse's (an oversized event interface is left out, an oversized command
+// interface means no mouse).
+TEST(DiscoveryTest, UnprobeableOrOversizedInterfacesAreSkipped) {
   SimInterface locked = MakeInterface(InterfaceRole::OtherKeyboard);
   locked.faults.probeOpenFails = true;
-  const std::vector<SimInterface> mouse = Listing({InterfaceRole::MouseCollection, InterfaceRole::Event,
-                                                   InterfaceRole::Command});
-  std::vector<SimInterface> before{locked};
-  before.insert(before.end(), mouse.begin(), mouse.end());
-  std::vector<SimInterface> between = mouse;
-  between.insert(between.begin() + 2, locked);
-  std::vector<SimInterface> after = mouse;
-  after.push_back(locked);
-  for (const auto& listing : {before, between, after}) {
+  const auto mouse = Listing({InterfaceRole::MouseCollection, InterfaceRole::Event, InterfaceRole::Command});
+  const auto with = [](std::vector<SimInterface> listing, std::size_t at, const SimInterface& extra) {
+    listing.insert(listing.begin() + static_cast<long>(at), extra);
+    return listing;
+  };
+  for (std::size_t at : {0, 2, 3}) {
+    Machine machine(with(mouse, at, locked));
+    EXPECT_TRUE(machine.link.DiscoverDevice()) << at;
+    EXPECT_NE(machine.link.EventReader(), nullptr) << at;
+    EXPECT_EQ(machine.mouse->OpenHandles(), 2) << at;
+  }
+  const struct {
+    InterfaceRole role;
+    void (*grow)(HidCaps&);
+    bool found, eventReader;
+  } cases[] = {
+      {InterfaceRole::Event, [](HidCaps& c) { c.inputReportByteLength = 41; }, true, false},
+      {InterfaceRole::Command, [](HidCaps& c) { c.featureReportByteLength = 17; }, false, false},
+      {InterfaceRole::Command, [](HidCaps& c) { c.inputReportByteLength = 41; }, false, false},
+      {InterfaceRole::Command, [](HidCaps& c) { c.outputReportByteLength = 41; }, false, false},
+      {InterfaceRole::Command, [](HidCaps& c) { c.featureReportByteLength = 16, c.inputReportByteLength = 40; }, true, false},
+  };
+  for (const auto& c : cases) {
+    std::vector<SimInterface> listing = Listing({c.role, InterfaceRole::Command});
+    if (c.role == InterfaceRole::Command) listing.pop_back();
+    c.grow(listing[0].caps);
     Machine machine(listing);
-    EXPECT_TRUE(machine.link.DiscoverDevice());
-    EXPECT_NE(machine.link.EventReader(), nullptr);
-    EXPECT_EQ(machine.mouse->OpenHandles(), 2);
+    EXPECT_EQ(machine.link.DiscoverDevice().ok(), c.found) << &c - cases;
+    EXPECT_EQ(machine.link.EventReader() != nullptr, c.eventReader) << &c - cases;
   }
 }
 
-TEST(DiscoveryTest, PlatformFailuresEndTheSearch) {
+TEST(DiscoveryTest, NoMouseOrAPlatformFailureEndsTheSearchWithNothingOpen) {
   struct Case {
     const char* name;
-    InterfaceRole role;
-    sim::InterfaceFaults faults;
+    std::vector<SimInterface> listing;
     DeviceCall call;
     std::uint32_t systemError;
     std::string text;  // how a user reads it
   };
+  const auto failing = [](InterfaceRole role, sim::InterfaceFaults faults) {
+    std::vector<SimInterface> listing = Listing({role});
+    listing[0].faults = faults;
+    if (role != InterfaceRole::Command) listing.push_back(MakeInterface(InterfaceRole::Command));
+    return listing;
+  };
   const Case cases[] = {
-      {"no preparsed data", InterfaceRole::MouseCollection, {.noPreparsedData = true}, DeviceCall::ReadPreparsedData,
-       sim::kGeneralFailure, "reading the report descriptor of the interface "},
-      {"invalid preparsed data", InterfaceRole::MouseCollection, {.invalidPreparsedData = true},
+      {"no mouse", Listing({InterfaceRole::OtherKeyboard, InterfaceRole::OtherGamepad}), DeviceCall::FindMouse, 0, ""},
+      {"no preparsed data", failing(InterfaceRole::MouseCollection, {.noPreparsedData = true}),
+       DeviceCall::ReadPreparsedData, sim::kGeneralFailure, "reading the report descriptor of the interface "},
+      {"invalid preparsed data", failing(InterfaceRole::MouseCollection, {.invalidPreparsedData = true}),
        DeviceCall::ReadCapabilities, kInvalidPreparsedData, "(system error 0xC0110001)"},
-      {"event open", InterfaceRole::Event, {.openFails = true}, DeviceCall::OpenEventInterface, sim::kAccessDenied,
-       "opening the event interface "},
-      {"command open", InterfaceRole::Command, {.openFails = true}, DeviceCall::OpenCommandInterface,
+      {"event open", failing(InterfaceRole::Event, {.openFails = true}), DeviceCall::OpenEventInterface,
+       sim::kAccessDenied, "opening the event interface "},
+      {"command open", failing(InterfaceRole::Command, {.openFails = true}), DeviceCall::OpenCommandInterface,
        sim::kAccessDenied, "failed (system error 5)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    std::vector<SimInterface> listing = Listing({c.role});
-    listing[0].faults = c.faults;
-    if (c.role != InterfaceRole::Command) listing.push_back(MakeInterface(InterfaceRole::Command));
-    Machine machine(listing);
+    Machine machine(c.listing);
     const DeviceStatus found = machine.link.DiscoverDevice();
     ASSERT_TRUE(found.failed());
-    EXPECT_EQ(found.failure(), (DeviceFailure{c.call, listing[0].path, c.systemError}));
+    const std::wstring path = c.call == DeviceCall::FindMouse ? L"" : c.listing[0].path;
+    EXPECT_EQ(found.failure(), (DeviceFailure{c.call, path, c.systemError}));
     EXPECT_NE(Describe(found.failure()).find(c.text), std::string::npos) << Describe(found.failure());
     EXPECT_FALSE(machine.link.DevicePresent()) << "the flag rises only with an open command interface";
     EXPECT_FALSE(machine.link.CommandChannelOpen());
-    EXPECT_EQ(machine.mouse->OpenHandles(), 0);
-  }
-}
-
-TEST(DiscoveryTest, ReportLengthsBeyondTheBuffersMakeAnInterfaceNotTheMouses) {
-  SimInterface event = MakeInterface(InterfaceRole::Event);
-  event.caps.inputReportByteLength = 41;
-  SimInterface command = MakeInterface(InterfaceRole::Command);
-  {
-    Machine machine({event, command});
-    ASSERT_TRUE(machine.link.DiscoverDevice());
     EXPECT_EQ(machine.link.EventReader(), nullptr);
-    EXPECT_EQ(machine.link.EventReportByteLength(), 0);
+    EXPECT_EQ(machine.mouse->OpenHandles(), 0) << "the list and every probe are released";
   }
-  const auto oversize = [&](void (*grow)(HidCaps&)) {
-    SimInterface big = command;
-    grow(big.caps);
-    Machine machine({big});
-    return machine.link.DiscoverDevice();
-  };
-  EXPECT_FALSE(oversize([](HidCaps& caps) { caps.featureReportByteLength = 17; }));
-  EXPECT_FALSE(oversize([](HidCaps& caps) { caps.inputReportByteLength = 41; }));
-  EXPECT_FALSE(oversize([](HidCaps& caps) { caps.outputReportByteLength = 41; }));
-  EXPECT_TRUE(oversize([](HidCaps& caps) { caps.featureReportByteLength = 16; caps.inputReportByteLength = 40; }));
 }
 
 // A driver that ignores the cancel of an unanswered call: the exchange still ends within its deadline

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "core/device/device_change.h"
@@ -88,7 +89,7 @@ TEST(ReaderSoakTest, TwoHundredPlugCyclesLeakNoHandleAndKeepReporting) {
   ReaderMachine machine;
   machine.StartUp();
   ASSERT_TRUE(machine.ReaderWaitsOnARead());
-  std::size_t expectedStageNotices = 0;
+  std::ptrdiff_t expectedStageNotices = 0;
   for (int cycle = 0; cycle < 200; ++cycle) {
     if (cycle % 3 == 0) machine.mouse->InjectFault(sim::Fault::StalledEventRead);
     machine.mouse->Unplug();
@@ -104,13 +105,12 @@ TEST(ReaderSoakTest, TwoHundredPlugCyclesLeakNoHandleAndKeepReporting) {
       machine.mouse->PressCpiButton();
       ++expectedStageNotices;
       ASSERT_TRUE(WaitUntil([&] {
-        std::size_t stageNotices = 0;
-        for (const Notice& notice : machine.host.Notices()) stageNotices += notice.kind == testing::NoticeKind::StageSwitched;
-        return stageNotices == expectedStageNotices;
+        const auto notices = machine.host.Notices();
+        return std::ranges::count(notices, testing::NoticeKind::StageSwitched, &Notice::kind) == expectedStageNotices;
       })) << "cycle " << cycle;
     }
   }
-  EXPECT_EQ(machine.host.Notices().size(), expectedStageNotices + 200 * 4);
+  EXPECT_EQ(machine.host.Notices().size(), static_cast<std::size_t>(expectedStageNotices + 200 * 4));
   machine.link.MarkAbsent();
   EXPECT_TRUE(WaitUntil([&] { return machine.mouse->OpenHandles() == 0; }));
 }

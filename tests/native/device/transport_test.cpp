@@ -117,27 +117,30 @@ INSTANTIATE_TEST_SUITE_P(Lengths, WriteTransferTest,
                          ::testing::Values(WriteCase{0, 0}, WriteCase{24, 1}, WriteCase{32, 1}, WriteCase{33, 2},
                                            WriteCase{64, 2}, WriteCase{128, 4}));
 
-TEST(WriteTransferTest, StatedLengthBeyondTheBufferSendsOnlyTheBufferAndReportsFailure) {
-  Bytes data(32, 0x11);
-  ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x13, 1, 128))},
-                               {Exchange::WriteReport, Report(33, Bytes(32, 0x11))}});
-  CommandPacket packet = MakePacket(0x13, 1, 128);
-  EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), Failed(0x13, ExchangeStep::BlockTooLong));
-}
-
-TEST(WriteTransferTest, AFailedCallEndsTheExchange) {
-  Bytes data(128, 0x11);
-  {
-    // The mouse did not take the packet: its data would be read as another command's.
-    ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x13, 1, 128)), false, 0, 1167}});
-    CommandPacket packet = MakePacket(0x13, 1, 128);
-    EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), Failed(0x13, ExchangeStep::SendPacket, 1167));
+// A stated length beyond the buffer sends only the buffer; a packet the mouse did not take sends no data
+// (it would be read as another command's); a short chunk ends the exchange.
+TEST(WriteTransferTest, AFailedOrImpossibleStepEndsTheExchangeAndIsReported) {
+  const Bytes chunk = Report(33, Bytes(32, 0x11));
+  const auto header = [](std::uint8_t length) { return Sent(MakePacket(0x13, 1, length)); };
+  const struct {
+    std::uint8_t length;
+    std::size_t data;
+    std::vector<testing::ScriptStep> script;
+    ExchangeError error;
+  } cases[] = {
+      {128, 32, {{Exchange::SetFeature, header(128)}, {Exchange::WriteReport, chunk}},
+       Failed(0x13, ExchangeStep::BlockTooLong)},
+      {128, 128, {{Exchange::SetFeature, header(128), false, 0, 1167}}, Failed(0x13, ExchangeStep::SendPacket, 1167)},
+      {128, 128, {{Exchange::SetFeature, header(128)}, {Exchange::WriteReport, chunk}, {Exchange::WriteReport, chunk, true, 20}},
+       Failed(0x13, ExchangeStep::ShortChunk)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.error.step));
+    ScriptedChannelFake channel(c.script);
+    Bytes data(c.data, 0x11);
+    CommandPacket packet = MakePacket(0x13, 1, c.length);
+    EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), c.error);
   }
-  ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x13, 1, 128))},
-                               {Exchange::WriteReport, Report(33, Bytes(32, 0x11))},
-                               {Exchange::WriteReport, Report(33, Bytes(32, 0x11)), true, 20}});
-  CommandPacket packet = MakePacket(0x13, 1, 128);
-  EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), Failed(0x13, ExchangeStep::ShortChunk));
 }
 
 TEST(ReadTransferTest, ChunkCountComesFromTheReplyNotTheRequest) {
@@ -168,8 +171,8 @@ TEST(ReadTransferTest, OversizedReplyIsCutToTheBuffer) {
   EXPECT_EQ(Bytes(data.begin() + 128, data.end()), Bytes(16, 0x77));
 }
 
-// A failed fetch moves no data: the destination keeps its old bytes. A failed or short chunk, and the
-// one after it never asked for, read as zeros: junk of a failed read must not leak.
+// A failed fetch or a refused data length moves no data: the destination keeps its old bytes. A failed
+// or short chunk, and the one after it never asked for, read as zeros: junk of a failed read must not leak.
 TEST(ReadTransferTest, FailedFetchMovesNoDataAndFailedOrShortChunksAreZeroAndReported) {
   const Bytes twoChunks = Report(9, {0x90, 0, 64, 0, 0, 0, 0, 0});
   struct Case {
@@ -177,8 +180,11 @@ TEST(ReadTransferTest, FailedFetchMovesNoDataAndFailedOrShortChunksAreZeroAndRep
     std::size_t size;
     ExchangeError error;
     Bytes after;
+    ReportLengths lengths = kMouseLengths;
   };
   const Case cases[] = {
+      {{{Exchange::GetFeature, Report(9, {0x90, 7, 8, 0, 0, 0, 0, 0})}}, 32, Failed(0x90, ExchangeStep::ReportTooLong),
+       Bytes(32, 0x55), {9, 41, 33}},  // a data report beyond the buffer is refused
       {{{Exchange::GetFeature, {}, false}}, 32, Failed(0x90, ExchangeStep::FetchReply, 31), Bytes(32, 0x55)},
       {{{Exchange::GetFeature, twoChunks}, {Exchange::ReadReport, {}, false, 0, kTimeoutError}}, 64,
        Failed(0x90, ExchangeStep::ReadChunk, kTimeoutError), Bytes(64, 0)},
@@ -192,19 +198,9 @@ TEST(ReadTransferTest, FailedFetchMovesNoDataAndFailedOrShortChunksAreZeroAndRep
     ScriptedChannelFake channel(script);
     Bytes data(c.size, 0x55);
     CommandPacket packet = MakePacket(0x90);
-    EXPECT_EQ(TransferBlock(EndpointOn(channel), packet, data), c.error);
+    EXPECT_EQ(TransferBlock(EndpointOn(channel, nullptr, c.lengths), packet, data), c.error);
     EXPECT_EQ(data, c.after);
   }
-}
-
-TEST(ReadTransferTest, DataReportLengthsBeyondTheBufferAreRefused) {
-  ScriptedChannelFake channel({{Exchange::SetFeature, Sent(MakePacket(0x91))},
-                               {Exchange::GetFeature, Report(9, {0x91, 7, 8, 0, 0, 0, 0, 0})}});
-  Bytes data(32, 0x55);
-  CommandPacket packet = MakePacket(0x91);
-  EXPECT_EQ(TransferBlock(EndpointOn(channel, nullptr, {9, 41, 33}), packet, data),
-            Failed(0x91, ExchangeStep::ReportTooLong));
-  EXPECT_EQ(data, Bytes(32, 0x55));
 }
 
 }  // namespace

@@ -14,7 +14,11 @@ using testing::ReadBytes;
 using testing::WriteBytes;
 using testing::Fault;
 
-class ProfileFilesTest : public ProfileFolderTest {};
+class ProfileFilesTest : public ProfileFolderTest {
+ protected:
+  ProfileFilesTest() { std::filesystem::create_directories(elsewhere); }
+  const std::filesystem::path elsewhere = folder / "elsewhere";
+};
 
 TEST_F(ProfileFilesTest, LoadFollowsTheLastExactMatchOfTheCurrentName) {
   MakeDataFile(folder / "config0.bin", 0x10);
@@ -131,16 +135,19 @@ TEST_F(ProfileFilesTest, ResetLoadsTheDefaultSettingsButKeepsMacrosAndNumber) {
   EXPECT_FALSE(state.defaultsMode);
 }
 
-TEST_F(ProfileFilesTest, ImportReadsTheChosenFileAndWritesTheSlotsOwnFiles) {
-  const auto elsewhere = folder / "elsewhere";
-  std::filesystem::create_directories(elsewhere);
-  MakeDataFile(elsewhere / "mine.bin", 0x33, 0);
-  ASSERT_FALSE(ini::WriteString(disk, elsewhere / "mine.ini", L"Setting-EN", L"Item2", L"Imported").failed());
-  const auto chosenBytes = ReadBytes(elsewhere / "mine.bin");
-  const auto companionBytes = ReadBytes(elsewhere / "mine.ini");
+// The chosen file and its companion are read, never written; the slot's own files take the record, and
+// its captions come only from a companion of the same name (any case of the extension).
+TEST_F(ProfileFilesTest, ImportWritesTheSlotsOwnFilesAndTakesCaptionsOnlyFromACompanion) {
+  MakeDataFile(elsewhere / "MINE.BIN", 0x33, 0);
+  MakeDataFile(elsewhere / "alone.bin", 0x45, 0);
+  ASSERT_FALSE(ini::WriteString(disk, elsewhere / "MINE.ini", L"Setting-EN", L"Item2", L"Imported").failed());
+  ASSERT_FALSE(ini::WriteString(disk, folder / "str3.ini", L"Setting-EN", L"Item1", L"Slot three").failed());
+  const auto chosenBytes = ReadBytes(elsewhere / "MINE.BIN");
+  const auto companionBytes = ReadBytes(elsewhere / "MINE.ini");
+  const auto slotTexts = ReadBytes(folder / "str3.ini");
 
   state.currentProfileIndex = 5;
-  files.ImportProfile(5, elsewhere / "mine.bin");
+  EXPECT_TRUE(files.ImportProfile(5, elsewhere / "MINE.BIN"));
   EXPECT_EQ(state.record.ScrollLines(), 0x33);
   EXPECT_EQ(state.record.ProfileNumber(), 5);
   EXPECT_EQ(files.captions()[1], L"Imported");
@@ -149,8 +156,14 @@ TEST_F(ProfileFilesTest, ImportReadsTheChosenFileAndWritesTheSlotsOwnFiles) {
   EXPECT_EQ(slot.firstRunFlag, 1);
   EXPECT_EQ(slot.record, state.record);
   EXPECT_EQ(ini::ReadString(disk, folder / "str5.ini", L"Setting-EN", L"Item2"), L"Imported");
-  EXPECT_EQ(ReadBytes(elsewhere / "mine.bin"), chosenBytes);
-  EXPECT_EQ(ReadBytes(elsewhere / "mine.ini"), companionBytes);
+  EXPECT_EQ(ReadBytes(elsewhere / "MINE.BIN"), chosenBytes);
+  EXPECT_EQ(ReadBytes(elsewhere / "MINE.ini"), companionBytes);
+
+  // Without a companion the slot keeps its own captions, on disk and on screen.
+  EXPECT_TRUE(files.ImportProfile(3, elsewhere / "alone.bin"));
+  EXPECT_EQ(ReadBytes(folder / "str3.ini"), slotTexts);
+  EXPECT_EQ(files.captions()[0], L"Slot three");
+  EXPECT_EQ(DataFile(folder / "config3.bin").record.ScrollLines(), 0x45);
 }
 
 TEST_F(ProfileFilesTest, ImportOfAnythingButAProfileChangesNothingAndSaysWhy) {
@@ -167,31 +180,7 @@ TEST_F(ProfileFilesTest, ImportOfAnythingButAProfileChangesNothingAndSaysWhy) {
   EXPECT_EQ(Shown()[1].text, L"Config file is not exist.");
 }
 
-TEST_F(ProfileFilesTest, ImportIntoASlotTakesCaptionsOnlyFromACompanion) {
-  const auto elsewhere = folder / "elsewhere";
-  std::filesystem::create_directories(elsewhere);
-  MakeDataFile(elsewhere / "UPPER.BIN", 0x44, 0);
-  MakeDataFile(elsewhere / "alone.bin", 0x45, 0);
-  ASSERT_FALSE(ini::WriteString(disk, elsewhere / "UPPER.ini", L"Setting-EN", L"Item1", L"Upper").failed());
-  ASSERT_FALSE(ini::WriteString(disk, folder / "str3.ini", L"Setting-EN", L"Item1", L"Slot three").failed());
-  const auto slotTexts = ReadBytes(folder / "str3.ini");
-
-  // Without a companion the slot keeps its own captions, on disk and on screen.
-  EXPECT_TRUE(files.ImportProfile(3, elsewhere / "alone.bin"));
-  EXPECT_EQ(ReadBytes(folder / "str3.ini"), slotTexts);
-  EXPECT_EQ(files.captions()[0], L"Slot three");
-  EXPECT_EQ(DataFile(folder / "config3.bin").record.ScrollLines(), 0x45);
-
-  EXPECT_TRUE(files.ImportProfile(4, elsewhere / "UPPER.BIN"));
-  EXPECT_EQ(state.currentProfileIndex, 4);
-  EXPECT_EQ(state.record.ProfileNumber(), 4);
-  EXPECT_EQ(DataFile(folder / "config4.bin").record.ScrollLines(), 0x44);
-  EXPECT_EQ(ini::ReadString(disk, folder / "str4.ini", L"Setting-EN", L"Item1"), L"Upper");
-}
-
-TEST_F(ProfileFilesTest, ExportWithoutExtensionWritesBothCopies) {
-  const auto elsewhere = folder / "elsewhere";
-  std::filesystem::create_directories(elsewhere);
+TEST_F(ProfileFilesTest, ExportWritesBothCopiesButNeverOverTheProgramsOwnFiles) {
   state.record.ScrollLines() = 42;
   state.record.ProfileNumber() = 2;
   files.captions()[0] = L"Exported";
@@ -208,18 +197,14 @@ TEST_F(ProfileFilesTest, ExportWithoutExtensionWritesBothCopies) {
   }
   EXPECT_EQ(files.paths().dataPath, folder / "mine.bin");
   EXPECT_EQ(files.paths().textPath, folder / "str2.ini");
-}
 
-TEST_F(ProfileFilesTest, ExportNeverReplacesTheProgramsOwnFilesBesideIt) {
-  const auto elsewhere = folder / "elsewhere";
-  std::filesystem::create_directories(elsewhere);
+  // The copy beside the program never replaces the program's own files of the same name.
   const auto defaults = ReadBytes(folder / "config.bin");
   const auto list = ReadBytes(folder / "str.ini");
-  state.record.ScrollLines() = 42;
   files.ExportProfile(elsewhere / "config.bin");
   files.ExportProfile(elsewhere / "str.bin");
-  EXPECT_EQ(DataFile(elsewhere / "config.bin").record.ScrollLines(), 42);
-  EXPECT_EQ(DataFile(elsewhere / "str.bin").record.ScrollLines(), 42);
+  EXPECT_EQ(DataFile(elsewhere / "config.bin").record, state.record);
+  EXPECT_EQ(DataFile(elsewhere / "str.bin").record, state.record);
   EXPECT_EQ(ReadBytes(folder / "config.bin"), defaults);
   EXPECT_EQ(ReadBytes(folder / "str.ini"), list);
 }

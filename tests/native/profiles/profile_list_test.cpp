@@ -13,7 +13,7 @@ namespace {
 using testing::ProfileFolderTest;
 
 ProfileListModel List(std::vector<std::wstring> names, std::optional<std::size_t> selection = std::nullopt) {
-  return {std::move(names), selection, true};
+  return {std::move(names), selection, true, {}};
 }
 
 TEST(ProfileListRules, NewNamesContinueTheLastName) {
@@ -95,7 +95,7 @@ class ProfileSlotsTest : public ProfileFolderTest {
   ProfileSlotsTest() {
     for (int slot = 0; slot < 6; ++slot) {
       MakeDataFile(folder / DataFileName(slot), static_cast<std::uint8_t>(0x10 + slot), 1);
-      ini::WriteString(disk, folder / TextFileName(slot), L"Setting-EN", L"Item1", L"caption " + std::to_wstring(slot));
+      EXPECT_FALSE(ini::WriteString(disk, folder / TextFileName(slot), L"Setting-EN", L"Item1", L"caption " + std::to_wstring(slot)).failed());
     }
   }
   std::vector<std::vector<unsigned char>> Snapshot() const {
@@ -104,44 +104,9 @@ class ProfileSlotsTest : public ProfileFolderTest {
     std::ranges::sort(files);
     return files;
   }
-  // Slot `from`'s data file as it reads at slot `to`: the record unchanged but for its profile number.
-  std::vector<unsigned char> MovedData(const std::vector<unsigned char>& data, int to) const {
-    std::vector<unsigned char> moved = data;
-    moved[1] = static_cast<unsigned char>(to);
-    return moved;
-  }
 };
 
-TEST_F(ProfileSlotsTest, RemovalMovesLaterSlotsDownAndTheLastGetsTheDefaults) {
-  std::vector<std::vector<unsigned char>> data, text;
-  for (int slot = 0; slot < 6; ++slot) {
-    data.push_back(testing::ReadBytes(folder / DataFileName(slot)));
-    text.push_back(testing::ReadBytes(folder / TextFileName(slot)));
-  }
-  const SlotPlan plan = SlotFolder(disk, folder.path()).PlanRemoval(1, 6);
-  ASSERT_FALSE(plan.failure);
-  ASSERT_TRUE(Commit(disk, plan.files).ok());
-  EXPECT_EQ(testing::ReadBytes(folder / "config0.bin"), data[0]);
-  for (int slot = 0; slot < 5; ++slot) {
-    const int from = slot < 1 ? slot : slot + 1;
-    if (from != slot) {
-      EXPECT_EQ(testing::ReadBytes(folder / DataFileName(slot)), MovedData(data[from], slot)) << slot;
-    }
-    EXPECT_EQ(testing::ReadBytes(folder / TextFileName(slot)), text[from]) << slot;
-  }
-  EXPECT_EQ(testing::ReadBytes(folder / "config5.bin"), MovedData(testing::ReadBytes(folder / "config.bin"), 5));
-  EXPECT_EQ(ini::ReadString(disk, folder / "str5.ini", L"Setting-EN", L"Item1"), L"Click");
-  EXPECT_EQ(ini::ReadString(disk, folder / "str5.ini", L"Skins", L"Path"), L"Default");
-  const ini::IniDocument freed = ini::IniDocument::Load(disk, folder / "str5.ini");
-  EXPECT_FALSE(freed.Contains(kProfileSection, kItemCountKey));
-
-  // A copy takes both files of its source; defaults take config.bin and the list file's texts.
-  ASSERT_TRUE(Commit(disk, SlotFolder(disk, folder.path()).PlanCopy(2, 5).files).ok());
-  EXPECT_EQ(testing::ReadBytes(folder / "config5.bin"), MovedData(data[3], 5));
-  EXPECT_EQ(testing::ReadBytes(folder / "str5.ini"), text[3]);
-}
-
-TEST_F(ProfileSlotsTest, AFailurePartWayPutsBackEveryFileAndAFailedReadWritesNothing) {
+TEST_F(ProfileSlotsTest, AFailurePartWayPutsBackEveryFileAndAMissingSourceWritesNothing) {
   const auto before = Snapshot();
   const SlotPlan plan = SlotFolder(disk, folder.path()).PlanRemoval(0, 6);
   ASSERT_EQ(plan.files.size(), 12u);
@@ -154,13 +119,7 @@ TEST_F(ProfileSlotsTest, AFailurePartWayPutsBackEveryFileAndAFailedReadWritesNot
     EXPECT_FALSE(result.restoreFailure);
     EXPECT_EQ(Snapshot(), before) << "failing write " << failing;
   }
-  // A source that cannot be read stops the plan before anything is written.
-  std::filesystem::remove(folder / "str4.ini");
-  std::filesystem::create_directory(folder / "str4.ini");
-  const SlotPlan unreadable = SlotFolder(disk, folder.path()).PlanRemoval(1, 6);
-  ASSERT_TRUE(unreadable.failure);
-  EXPECT_EQ(unreadable.failure->file, folder / "str4.ini");
-  EXPECT_TRUE(unreadable.files.empty());
+  // Where each file goes is the profile manager's test; a source that cannot be read writes nothing.
   std::filesystem::remove(folder / "config.bin");
   EXPECT_EQ(SlotFolder(disk, folder.path()).PlanDefaults(3).failure,
             (files::FileFailure{files::FileStep::Read, folder / "config.bin", 2}));

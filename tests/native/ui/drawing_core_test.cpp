@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <tuple>
 #include <variant>
 
 #include "core/ui/draw/pixels.h"
@@ -16,27 +17,17 @@ namespace quendar::ui {
 namespace {
 
 TEST(DrawingPixels, PremultiplyFloorsEachColourAndKeepsAlpha) {
-  struct Case {
-    Argb straight;
-    Argb premultiplied;
-  };
-  const Case cases[] = {
+  const std::pair<Argb, Argb> cases[] = {  // {straight, premultiplied}
       {MakeArgb(128, 255, 0, 0), MakeArgb(128, 128, 0, 0)},  // 255 x 128 / 255 is 128 exactly
-      {MakeArgb(127, 255, 255, 1), MakeArgb(127, 127, 127, 0)},
       {MakeArgb(127, 255, 200, 3), MakeArgb(127, 127, 99, 1)},  // floor(200 x 127 / 255) = 99
-      {MakeArgb(0, 255, 255, 255), MakeArgb(0, 0, 0, 0)},
+      {MakeArgb(127, 255, 255, 1), MakeArgb(127, 127, 127, 0)}, {MakeArgb(0, 255, 255, 255), MakeArgb(0, 0, 0, 0)},
       {MakeArgb(255, 12, 34, 56), MakeArgb(255, 12, 34, 56)},
   };
-  for (const Case& c : cases) EXPECT_EQ(Premultiply(c.straight), c.premultiplied) << std::hex << c.straight;
+  for (const auto& [in, out] : cases) EXPECT_EQ(Premultiply(in), out) << std::hex << in;
 }
 
 TEST(DrawingPixels, ColourMatricesOnSamplePixels) {
-  struct Case {
-    const ColorMatrix* matrix;
-    Argb in;
-    Argb out;
-  };
-  const Case cases[] = {
+  const std::tuple<const ColorMatrix*, Argb, Argb> cases[] = {
       // Hover: x 1.05 + 0.05 (of 255, i.e. + 12.75), clamped at 255; alpha unchanged.
       {&kHoverMatrix, MakeArgb(200, 100, 0, 255), MakeArgb(200, 118, 13, 255)},
       {&kHoverMatrix, MakeArgb(0, 240, 20, 40), MakeArgb(0, 255, 34, 55)},
@@ -45,42 +36,30 @@ TEST(DrawingPixels, ColourMatricesOnSamplePixels) {
       {&kGreyMatrix, MakeArgb(90, 232, 32, 48), MakeArgb(90, 94, 94, 94)},
       {&kGreyMatrix, MakeArgb(255, 255, 255, 255), MakeArgb(255, 255, 255, 255)},
   };
-  for (const Case& c : cases) EXPECT_EQ(ApplyColorMatrix(*c.matrix, c.in), c.out) << std::hex << c.in;
+  for (const auto& [matrix, in, out] : cases) EXPECT_EQ(ApplyColorMatrix(*matrix, in), out) << std::hex << in;
 }
 
-TEST(ThumbDrag, MovesOnlyInsideTheTrack) {
+// The thumb's limits are its track's: a refused move leaves it, and the next move counts from the pointer's
+// last position, not from where the thumb stopped.
+TEST(ThumbDrag, MovesOnlyInsideTheTrackAndFollowsThePointerFromItsLastPosition) {
   const ThumbTrack track;
   const Rect thumb = Rect::At({984, 100}, {8, 114});
-  struct Case {
-    Rect thumb;
-    int dy;
-    std::optional<int> top;
+  const std::tuple<Rect, int, std::optional<int>> moves[] = {
+      {thumb, -68, 32}, {thumb, -69, std::nullopt},   // top 32 allowed, 31 refused
+      {thumb, 381, 481}, {thumb, 382, std::nullopt},  // bottom 595 allowed, 596 refused
+      {thumb.Offset(1, 0), 5, std::nullopt},          // not in the track's column
   };
-  const Case cases[] = {
-      {thumb, -68, 32},                                 // top 32 allowed
-      {thumb, -69, std::nullopt},                       // top 31 refused
-      {thumb, 381, 481},                                // bottom 595 allowed
-      {thumb, 382, std::nullopt},                       // bottom 596 refused
-      {thumb.Offset(1, 0), 5, std::nullopt},            // not in the track's column
-      {Rect::At({984, 32}, {8, 114}), -1, std::nullopt},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ThumbTopAfterMove(track, c.thumb, c.dy), c.top) << "top " << c.thumb.top << " dy " << c.dy;
-  }
-}
+  for (const auto& [from, dy, top] : moves) EXPECT_EQ(ThumbTopAfterMove(track, from, dy), top) << dy;
 
-TEST(ThumbDrag, FollowsThePointerFromItsLastPositionEvenAfterARefusedMove) {
   ThumbDrag drag;
-  Rect thumb = Rect::At({984, 40}, {8, 114});
-  EXPECT_EQ(drag.Move({0, 500}, thumb), std::nullopt) << "no drag before a press";
+  const Rect at40 = Rect::At({984, 40}, {8, 114});
+  EXPECT_EQ(drag.Move({0, 500}, at40), std::nullopt) << "no drag before a press";
   drag.Press({5, 300});
-  EXPECT_EQ(drag.Move({5, 290}, thumb), std::nullopt) << "top 30 is above the track";
-  // The refused move still counts as the last position: 5 more down is 5, not -5.
-  const std::optional<int> top = drag.Move({5, 295}, thumb);
-  ASSERT_EQ(top, 45);
-  thumb = Rect::At({984, *top}, {8, 114});
+  EXPECT_EQ(drag.Move({5, 290}, at40), std::nullopt) << "top 30 is above the track";
+  const std::optional<int> top = drag.Move({5, 295}, at40);
+  EXPECT_EQ(top, 45) << "5 down from the refused position";
   drag.Release();
-  EXPECT_EQ(drag.Move({5, 400}, thumb), std::nullopt) << "released";
+  EXPECT_EQ(drag.Move({5, 400}, Rect::At({984, 45}, {8, 114})), std::nullopt) << "released";
 }
 
 TEST(DrawingPngSize, ReadsTheHeaderAndRefusesWhatIsNoPng) {

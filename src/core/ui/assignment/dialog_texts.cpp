@@ -2,26 +2,17 @@
 
 #include <array>
 
+#include "core/text/translated.h"
+
 namespace quendar::ui::assignment {
 
 namespace {
 
-struct Texts {
-  std::wstring_view english, simplified, traditional;
+using Texts = text::Translated;
 
-  std::wstring_view In(LanguageClass language) const {
-    switch (language) {
-      case LanguageClass::SimplifiedChinese: return simplified;
-      case LanguageClass::TraditionalChinese: return traditional;
-      case LanguageClass::English: break;
-    }
-    return english;
-  }
-};
-
-constexpr Texts kOk{L"Ok", L"确定", L"確定"};
-constexpr Texts kComboOk{L"OK", L"确定", L"確定"};
-constexpr Texts kCancel{L"Cancel", L"取消", L"取消"};
+constexpr const Texts& kOk = text::kOkCaption;
+constexpr const Texts& kComboOk = text::kOkCapitalCaption;
+constexpr const Texts& kCancel = text::kCancelCaption;
 constexpr Texts kPrompt{L"Please enter a key", L"请输入一个按键", L"請輸入一個按鍵"};
 // The label reads the same in every language.
 constexpr Texts kSelectMacro{L"Please select a macro", L"Please select a macro", L"Please select a macro"};

@@ -3,27 +3,16 @@
 #include <algorithm>
 #include <string>
 
+#include "core/text/translated.h"
 #include "core/ui/skin_manifest.h"
 
 namespace quendar::ui::help {
 
 std::wstring_view WebAddress() { return Text(LanguageClass::English, TextSlot::WebSite); }
 
-std::wstring_view OkCaption(LanguageClass language) {
-  switch (language) {
-    case LanguageClass::SimplifiedChinese:
-      return L"确定";
-    case LanguageClass::TraditionalChinese:
-      return L"確定";
-    case LanguageClass::English:
-      break;
-  }
-  return L"Ok";
-}
+std::wstring_view OkCaption(LanguageClass language) { return text::kOkCaption.In(language); }
 
-std::wstring_view CancelCaption(LanguageClass language) {
-  return language == LanguageClass::English ? L"Cancel" : L"取消";
-}
+std::wstring_view CancelCaption(LanguageClass language) { return text::kCancelCaption.In(language); }
 
 Point Placement(Size mainClient, Size panel) {
   return {std::max(0, mainClient.width - panel.width - kRightMargin), kTopMargin};

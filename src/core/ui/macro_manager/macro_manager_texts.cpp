@@ -1,18 +1,18 @@
 #include "core/ui/macro_manager/macro_manager_texts.h"
 
+#include "core/text/translated.h"
+
 namespace quendar::ui {
 namespace {
 
 struct Row {
   MacroText text;  // checked against the position at compile time
-  const wchar_t* english;
-  const wchar_t* simplified;
-  const wchar_t* traditional;
+  text::Translated texts;
 };
 
 constexpr Row kTable[] = {
-    {MacroText::Ok, L"OK", L"确定", L"確定"},
-    {MacroText::Cancel, L"Cancel", L"取消", L"取消"},
+    {MacroText::Ok, text::kOkCapitalCaption},
+    {MacroText::Cancel, text::kCancelCaption},
     {MacroText::Title, L"Macro Manager", L"宏管理器", L"巨集管理器"},
     {MacroText::MacroListLabel, L"Select Macro", L"选择宏", L"選擇巨集"},
     {MacroText::SequenceLabel, L"Key Press Sequence", L"按鍵序列", L"按鍵序列"},
@@ -50,12 +50,7 @@ static_assert(RowsInOrder());
 }  // namespace
 
 std::wstring_view MacroManagerText(LanguageClass language, MacroText text) {
-  const Row& row = kTable[static_cast<std::size_t>(text)];
-  switch (language) {
-    case LanguageClass::SimplifiedChinese: return row.simplified;
-    case LanguageClass::TraditionalChinese: return row.traditional;
-    default: return row.english;
-  }
+  return kTable[static_cast<std::size_t>(text)].texts.In(language);
 }
 
 }  // namespace quendar::ui

@@ -1,5 +1,7 @@
 #include "core/ui/profile_manager/profile_manager_texts.h"
 
+#include "core/text/translated.h"
+
 namespace quendar::ui::profile_manager {
 
 namespace {
@@ -29,15 +31,7 @@ constexpr ManagerTexts kTraditional{
 }  // namespace
 
 const ManagerTexts& TextsFor(LanguageClass language) {
-  switch (language) {
-    case LanguageClass::SimplifiedChinese:
-      return kSimplified;
-    case LanguageClass::TraditionalChinese:
-      return kTraditional;
-    case LanguageClass::English:
-      break;
-  }
-  return kEnglish;
+  return text::ForLanguage(language, kEnglish, kSimplified, kTraditional);
 }
 
 std::wstring FillIn(std::wstring_view pattern, std::initializer_list<std::wstring_view> values) {

@@ -1,15 +1,18 @@
-// The settings panels through the main view's panel interface: where their elements are drawn, what a
-// press changes and repaints, and the child controls they keep on the platform.
+// The settings panels: the pixels where a slider or dial changes value, what they draw for the stored
+// values, what a press changes and repaints, and the number box they keep on the platform.
 #include "core/ui/panels/settings_panels.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include <algorithm>
+#include <map>
 #include <string>
 
+#include "core/ui/panels/click_rules.h"
+#include "core/ui/panels/cpi_panel.h"
 #include "core/ui/panels/scroll_speed_panel.h"
-#include "core/ui/skin_manifest.h"
-#include "native/ui/panels/panel_platform_fake.h"
+#include "native/ui/draw_list_queries.h"
+#include "native/ui/manifest_sizes.h"
 
 namespace quendar::ui::panels {
 namespace {
@@ -17,22 +20,101 @@ namespace {
 using main::DispatchStage;
 using main::PanelFrame;
 using main::PanelSlot;
-using main::RightPage;
+using ui::testing::HasImage;
+
+TEST(PanelClickRules, SlidersMapPixelsToValues) {
+  const std::pair<int, int> cases[] = {  // {value found, value wanted}
+      {StageLevelAt(212, 213), 1},  {StageLevelAt(211, 213), 2},   {StageLevelAt(209, 213), 3},
+      {StageLevelAt(65, 213), 74},  {StageLevelAt(68, 213), 73},   // the top row is capped
+      {SensitivityValueAt(37 + 8, 37), 1},   {SensitivityValueAt(37 + 9, 37), 2},
+      {SensitivityValueAt(37 + 29, 37), 2},  {SensitivityValueAt(37 + 30, 37), 3},
+      {SensitivityValueAt(37 + 207, 37), 11}, {SensitivityValueAt(37 + 197, 37), 10},
+      {LightingValueAt(834 + 3, 834), 1},    {LightingValueAt(834 + 4, 834), 2},
+      {LightingValueAt(834 + 124, 834), 6},  {LightingValueAt(834 + 127, 834), 6},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
+}
+
+TEST(PanelClickRules, ReportRateRingAndQuadrants) {
+  const Point centre{855, 146};
+  struct Case {
+    int dx, dy;
+    std::optional<std::uint8_t> want;
+  };
+  const Case cases[] = {
+      {16, -30, std::nullopt},                                  // 34, inside the ring
+      {21, -28, 1}, {-21, -28, 8}, {-21, 28, 4}, {21, 28, 2},   // 35
+      {1, -63, 1},  {-39, 50, 4},                               // 63.008, 63.4
+      {-1, 64, std::nullopt},                                   // 64.008 (64 itself lies only on the axes)
+      {39, -52, std::nullopt},                                  // 65
+      {0, -35, std::nullopt}, {35, 0, std::nullopt}, {0, 64, std::nullopt}, {-64, 0, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReportRateCodeAt({centre.x + c.dx, centre.y + c.dy}, centre), c.want) << c.dx << "," << c.dy;
+  }
+}
+
+TEST(PanelClickRules, SpeedDialUpperRing) {
+  const Point centre{855, 200};
+  struct Case {
+    int dx, dy;
+    std::optional<int> want;
+  };
+  const Case cases[] = {
+      {0, -50, 7},                              // straight above: 12 - 90/18
+      {50, 0, 12},  {50, -1, 11},               // only the horizontal line to the right gives 12
+      {-50, 0, 2},                              // far left, no division by zero
+      {-45, -45, 4}, {45, -45, 9},              // 135 and 45 degrees
+      {0, -42, std::nullopt}, {0, -43, 7},      // the ring's inner edge
+      {0, -72, std::nullopt},                   // outside
+      {50, 1, std::nullopt}, {0, 50, std::nullopt},  // lower half
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(SpeedLevelAt({centre.x + c.dx, centre.y + c.dy}, centre), c.want) << c.dx << "," << c.dy;
+  }
+}
+
+// The platform's child controls in memory, by id; a call on a control that does not exist fails the test.
+class PanelPlatformFake final : public main::PanelPlatform {
+ public:
+  main::Panel* echoTo = nullptr;  // told of every text write, as the platform's edit control tells its panel
+  std::map<int, main::ChildControl> children;
+  mutable int reads = 0;
+
+  void ShowChild(const main::ChildControl& control) override { children[control.id] = control; }
+  void DestroyChild(int id) override { EXPECT_EQ(children.erase(id), 1u) << id; }
+  std::wstring ChildText(int id) const override {
+    ++reads;
+    EXPECT_TRUE(children.contains(id)) << id;
+    return children.contains(id) ? children.at(id).text : L"";
+  }
+  void SetChildText(int id, std::wstring_view text) override {
+    Child(id).text = text;
+    main::Effects ignored;
+    if (echoTo) echoTo->OnControlNotice(id, kEditChangedNotice, ignored);
+  }
+  void EnableChild(int id, bool enabled) override { Child(id).enabled = enabled; }
+  main::ChildControl& Child(int id) {
+    EXPECT_TRUE(children.contains(id)) << id;
+    return children[id];
+  }
+};
 
 // Each panel where the main view puts it with its section's title at the column's top row (or, for the
 // lower sections, below collapsed titles).
-PanelFrame Frame(Rect area) {
-  PanelFrame frame;
-  frame.area = area;
-  return frame;
+PanelFrame At(Rect area, main::RightPage page = main::RightPage::Upper) {
+  return {area, page, LanguageClass::English, {}};
 }
-const PanelFrame kCpi = Frame({734, 52, 976, 284});
-const PanelFrame kSensitivity = Frame({20, 195, 262, 346});
-const PanelFrame kLightButton = Frame({20, 220, 262, 260});
-const PanelFrame kLighting = Frame({734, 77, 976, 189});
-const PanelFrame kReportRate = Frame({734, 102, 976, 240});
-const PanelFrame kMouseSpeed = Frame({734, 127, 976, 237});
-const PanelFrame kScroll = Frame({734, 177, 976, 249});
+const PanelFrame kCpi = At({734, 52, 976, 284}), kSensitivity = At({20, 195, 262, 346}),
+                 kLightButton = At({20, 220, 262, 260}), kLighting = At({734, 77, 976, 189}),
+                 kReportRate = At({734, 102, 976, 240}), kMouseSpeed = At({734, 127, 976, 237}),
+                 kScroll = At({734, 177, 976, 249});
+
+const std::pair<PanelSlot, PanelFrame> kShown[] = {
+    {PanelSlot::Cpi, kCpi},           {PanelSlot::Sensitivity, kSensitivity}, {PanelSlot::LightButton, kLightButton},
+    {PanelSlot::Lighting, kLighting}, {PanelSlot::ReportRate, kReportRate},   {PanelSlot::MouseSpeed, kMouseSpeed},
+    {PanelSlot::DoubleClickSpeed, kMouseSpeed}, {PanelSlot::ScrollSpeed, kScroll},
+};
 
 struct Panels {
   profiles::ProfileRecord record;
@@ -45,23 +127,17 @@ struct Panels {
     at(slot).Draw(frame, list);
     return list;
   }
+  DrawList DrawAll(LanguageClass language = LanguageClass::English) {
+    DrawList list(Rect{0, 0, 1000, 640});
+    for (auto [slot, frame] : kShown) {
+      frame.language = language;
+      at(slot).Draw(frame, list);
+    }
+    return list;
+  }
 };
 
-bool HasImage(const DrawList& list, std::string_view name, Point at) {
-  for (const DrawOp& op : list.ops()) {
-    if (auto* image = std::get_if<ImageOp>(&op); image && image->name == name && image->at == at) return true;
-  }
-  return false;
-}
-
-bool HasText(const DrawList& list, std::wstring_view text, Rect box) {
-  for (const DrawOp& op : list.ops()) {
-    if (auto* t = std::get_if<TextOp>(&op); t && t->text == text && t->box == box) return true;
-  }
-  return false;
-}
-
-TEST(SettingsPanels, ElementsAreDrawnAtTheirPlaces) {
+TEST(SettingsPanels, StoredValuesAreShownByTheirImagesAndNumbers) {
   Panels p;
   p.record.CpiStageLevel(0) = 49;
   p.record.CpiStageLevel(6) = 50;
@@ -70,76 +146,38 @@ TEST(SettingsPanels, ElementsAreDrawnAtTheirPlaces) {
   p.record.LightingEffect() = 3;
   p.record.ReportRateCode() = 2;
   p.record.PointerSpeed() = 7;
-  const DrawList cpi = p.Draw(PanelSlot::Cpi, kCpi);
-  EXPECT_TRUE(HasImage(cpi, "/DPISetting/DPIStage/49.png", {745, 65}));
-  EXPECT_TRUE(HasImage(cpi, "/DPISetting/DPIStage/50.png", {955, 65}));
-  EXPECT_TRUE(HasImage(cpi, "/DPISetting/BK-DPIValue.png", {735, 235}));
-  EXPECT_TRUE(HasText(cpi, L"5000", {735, 235, 765, 245}));
-  EXPECT_TRUE(HasImage(cpi, "/Disable.png", {742, 250}));
-
-  const DrawList xy = p.Draw(PanelSlot::Sensitivity, kSensitivity);
-  EXPECT_TRUE(HasText(xy, L"X axis", {37, 215, 262, 235}));
-  EXPECT_TRUE(HasImage(xy, "/StageSlider/3.png", {37, 235}));
-  EXPECT_TRUE(HasText(xy, L"10", {233, 252, 254, 272}));
-  EXPECT_TRUE(HasText(xy, L"1", {44, 312, 65, 332}));
-
-  const DrawList light = p.Draw(PanelSlot::LightButton, kLightButton);
-  EXPECT_TRUE(HasImage(light, "/Enable.png", {30, 235}));
-  EXPECT_TRUE(HasText(light, L"OFF", {164, 230, 231, 249}));
-
-  const DrawList lighting = p.Draw(PanelSlot::Lighting, kLighting);
-  EXPECT_TRUE(HasImage(lighting, "/Enable.png", {744, 155}));
-  EXPECT_TRUE(HasText(lighting, L"Multi-color ", {759, 150, 832, 169}));
-  EXPECT_TRUE(HasText(lighting, L"100%", {949, 110, 983, 125}));
-  EXPECT_TRUE(HasText(lighting, L"15S", {954, 168, 988, 183}));
-
-  EXPECT_TRUE(HasImage(p.Draw(PanelSlot::ReportRate, kReportRate), "/USBReportRate/500HZ.png", {791, 107}));
-  const DrawList speed = p.Draw(PanelSlot::MouseSpeed, kMouseSpeed);
-  EXPECT_TRUE(HasImage(speed, "/MouseAttribute/Speed/7.png", {784, 147}));
-  EXPECT_TRUE(HasText(speed, L"Slow", {754, 200, 784, 230}));
-
-  const DrawList scroll = p.Draw(PanelSlot::ScrollSpeed, kScroll);
-  EXPECT_TRUE(HasImage(scroll, "/MouseAttribute/ScrollSpeed/Enable.png", {744, 192}));
-  EXPECT_TRUE(HasImage(scroll, "/MouseAttribute/ScrollSpeed/Disable.png", {744, 227}));
-  EXPECT_TRUE(HasImage(scroll, "/MouseAttribute/ScrollSpeed/ScrollLines.png", {884, 192}));
-
-  PanelFrame chinese = kScroll;
-  chinese.language = LanguageClass::TraditionalChinese;
-  EXPECT_TRUE(HasText(p.Draw(PanelSlot::ScrollSpeed, chinese), L"一次捲動一個畫面", {761, 227, 876, 239}));
+  const DrawList all = p.DrawAll();
+  const std::pair<const char*, Point> images[] = {
+      {"/DPISetting/DPIStage/49.png", {745, 65}}, {"/DPISetting/DPIStage/50.png", {955, 65}},
+      {"/StageSlider/3.png", {37, 235}},         {"/Enable.png", {30, 235}},  {"/Enable.png", {744, 155}},
+      {"/USBReportRate/500HZ.png", {791, 107}},  {"/MouseAttribute/Speed/7.png", {784, 147}},
+  };
+  for (const auto& [name, at] : images) EXPECT_TRUE(HasImage(all, name, at)) << name << " at " << at.x;
+  EXPECT_TRUE(ui::testing::HasText(all, L"5000", Rect{735, 235, 765, 245}));
+  const DrawList chinese = p.DrawAll(LanguageClass::TraditionalChinese);
+  EXPECT_TRUE(ui::testing::HasText(chinese, L"一次捲動一個畫面"));
 }
 
+// Stored bytes come from files and the mouse: any value is drawn with an image the skin has, and drawing
+// changes nothing.
 TEST(SettingsPanels, EveryStoredByteIsDrawnWithAnImageOfTheSkin) {
-  std::set<std::string, std::less<>> skinImages;
-  for (const skin::Image* image : skin::kImages) skinImages.emplace(image->name);
-  for (const skin::Family* family : skin::kFamilies) {
-    for (const skin::FamilyMember& m : family->members) skinImages.insert(skin::MemberName(family->pattern, m.value));
-  }
-  const std::pair<PanelSlot, PanelFrame> shown[] = {
-      {PanelSlot::Cpi, kCpi},           {PanelSlot::Sensitivity, kSensitivity}, {PanelSlot::LightButton, kLightButton},
-      {PanelSlot::Lighting, kLighting}, {PanelSlot::ReportRate, kReportRate},   {PanelSlot::MouseSpeed, kMouseSpeed},
-      {PanelSlot::DoubleClickSpeed, kMouseSpeed}, {PanelSlot::ScrollSpeed, kScroll},
-  };
   for (int byte : {0, 1, 2, 3, 5, 6, 7, 11, 12, 13, 74, 75, 128, 255}) {
     Panels p;
     std::ranges::fill(p.record.settingsPart(), static_cast<std::uint8_t>(byte));
     const profiles::ProfileRecord stored = p.record;
-    for (const auto& [slot, frame] : shown) {
-      const DrawList list = p.Draw(slot, frame);
-      for (const DrawOp& op : list.ops()) {
-        if (auto* image = std::get_if<ImageOp>(&op)) {
-          EXPECT_TRUE(skinImages.contains(image->name)) << image->name;
-        }
-      }
+    const DrawList all = p.DrawAll();
+    for (const DrawOp& op : all.ops()) {
+      const auto* image = std::get_if<ImageOp>(&op);
+      EXPECT_TRUE(!image || ui::testing::ManifestImageSize(image->name)) << image->name;
     }
     EXPECT_EQ(p.record, stored) << "drawing keeps the stored bytes";
   }
 }
 
 TEST(SettingsPanels, PressesChangeOneFieldAndRepaintWhatChanged) {
-  PanelFrame lowerCpi = kCpi;
-  lowerCpi.page = RightPage::Lower;
+  namespace field = profiles::field;
+  using S = PanelSlot;
   struct Case {
-    const char* what;
     PanelSlot slot;
     PanelFrame frame;
     DispatchStage stage;
@@ -148,57 +186,59 @@ TEST(SettingsPanels, PressesChangeOneFieldAndRepaintWhatChanged) {
     std::uint8_t before, after;
     std::vector<Rect> repaints;
   };
-  const std::size_t level2 = profiles::field::kCpiStageLevel.offset + 2;
-  const std::size_t enabled0 = profiles::field::kCpiStageEnabled.offset;
-  const auto B = DispatchStage::BeforeRows;
-  const auto A = DispatchStage::AfterRows;
+  const std::size_t level2 = field::kCpiStageLevel.offset + 2;
+  const auto B = DispatchStage::BeforeRows, A = DispatchStage::AfterRows;
+  const std::vector<Rect> stage{{815, 65, 824, 213}, {805, 235, 835, 245}};
+  const std::vector<Rect> light{{30, 235, 40, 244}, {151, 235, 161, 244}};
+  const Rect rate{791, 107, 919, 235}, dial{784, 147, 926, 230};
   const Case cases[] = {
-      {"stage slider", PanelSlot::Cpi, kCpi, A, {815, 211}, level2, 30, 2, {{815, 65, 824, 213}, {805, 235, 835, 245}}},
-      {"stage slider, same level", PanelSlot::Cpi, kCpi, A, {815, 212}, level2, 1, 1, {}},
-      {"stage slider, stored 0", PanelSlot::Cpi, kCpi, A, {815, 65}, level2, 0, 74,
-       {{815, 65, 824, 213}, {805, 235, 835, 245}}},
-      {"stage slider before the rows", PanelSlot::Cpi, kCpi, B, {815, 211}, level2, 30, 30, {}},
-      {"stage slider on the lower page", PanelSlot::Cpi, lowerCpi, A, {815, 211}, level2, 30, 30, {}},
-      {"stage switch", PanelSlot::Cpi, kCpi, B, {742, 250}, enabled0, 1, 0, {{742, 250, 752, 259}}},
-      {"X slider", PanelSlot::Sensitivity, kSensitivity, B, {37 + 9, 240}, profiles::field::kSensitivityX.offset, 7,
-       2, {{37, 235, 245, 244}}},
-      {"Y slider", PanelSlot::Sensitivity, kSensitivity, B, {37 + 30, 300}, profiles::field::kSensitivityY.offset, 1,
-       3, {{37, 295, 245, 304}}},
-      {"ON", PanelSlot::LightButton, kLightButton, B, {30, 235}, profiles::field::kButtonLightOn.offset, 0, 1,
-       {{30, 235, 40, 244}, {151, 235, 161, 244}}},
-      {"OFF over a stored 2", PanelSlot::LightButton, kLightButton, B, {160, 243},
-       profiles::field::kButtonLightOn.offset, 2, 0, {{30, 235, 40, 244}, {151, 235, 161, 244}}},
-      {"lighting effect 2", PanelSlot::Lighting, kLighting, A, {744, 126}, profiles::field::kLightingEffect.offset, 1,
-       2, {{744, 97, 754, 106}, {744, 126, 754, 135}, {744, 155, 754, 164}}},
-      {"lighting slider 1", PanelSlot::Lighting, kLighting, A, {834 + 124, 97},
-       profiles::field::kLightingSlider.offset, 1, 6, {{834, 97, 962, 105}}},
-      {"report rate, upper right", PanelSlot::ReportRate, kReportRate, A, {855 + 21, 171 - 28},
-       profiles::field::kReportRateCode.offset, 8, 1, {{791, 107, 919, 235}}},
-      {"report rate over a stored 0", PanelSlot::ReportRate, kReportRate, A, {855 - 21, 171 - 28},
-       profiles::field::kReportRateCode.offset, 0, 8, {{791, 107, 919, 235}}},
-      {"report rate, 34 from the centre", PanelSlot::ReportRate, kReportRate, A, {855 + 16, 171 - 30},
-       profiles::field::kReportRateCode.offset, 8, 8, {}},
-      {"mouse speed straight above", PanelSlot::MouseSpeed, kMouseSpeed, A, {855, 218 - 50},
-       profiles::field::kPointerSpeed.offset, 12, 7, {{784, 147, 926, 230}}},
-      {"double-click speed far left", PanelSlot::DoubleClickSpeed, kMouseSpeed, A, {855 - 60, 218},
-       profiles::field::kDoubleClickSpeed.offset, 12, 2, {{784, 147, 926, 230}}},
-      {"mouse speed, lower half", PanelSlot::MouseSpeed, kMouseSpeed, A, {855 + 50, 219},
-       profiles::field::kPointerSpeed.offset, 12, 12, {}},
+      {S::Cpi, kCpi, A, {815, 211}, level2, 30, 2, stage},
+      {S::Cpi, kCpi, A, {815, 212}, level2, 1, 1, {}},  // the same level repaints nothing
+      {S::Cpi, kCpi, A, {815, 65}, level2, 0, 74, stage},
+      {S::Cpi, kCpi, B, {815, 211}, level2, 30, 30, {}},  // the sliders answer after the rows only
+      {S::Cpi, At(kCpi.area, main::RightPage::Lower), A, {815, 211}, level2, 30, 30, {}},
+      {S::Cpi, kCpi, B, {742, 250}, field::kCpiStageEnabled.offset, 1, 0, {{742, 250, 752, 259}}},
+      {S::Sensitivity, kSensitivity, B, {46, 240}, field::kSensitivityX.offset, 7, 2, {{37, 235, 245, 244}}},
+      {S::Sensitivity, kSensitivity, B, {67, 300}, field::kSensitivityY.offset, 1, 3, {{37, 295, 245, 304}}},
+      {S::LightButton, kLightButton, B, {30, 235}, field::kButtonLightOn.offset, 0, 1, light},
+      {S::LightButton, kLightButton, B, {160, 243}, field::kButtonLightOn.offset, 2, 0, light},
+      {S::Lighting, kLighting, A, {744, 126}, field::kLightingEffect.offset, 1, 2,
+       {{744, 97, 754, 106}, {744, 126, 754, 135}, {744, 155, 754, 164}}},
+      {S::Lighting, kLighting, A, {958, 97}, field::kLightingSlider.offset, 1, 6, {{834, 97, 962, 105}}},
+      {S::ReportRate, kReportRate, A, {876, 143}, field::kReportRateCode.offset, 8, 1, {rate}},
+      {S::ReportRate, kReportRate, A, {834, 143}, field::kReportRateCode.offset, 0, 8, {rate}},
+      {S::MouseSpeed, kMouseSpeed, A, {855, 168}, field::kPointerSpeed.offset, 12, 7, {dial}},
+      {S::DoubleClickSpeed, kMouseSpeed, A, {795, 218}, field::kDoubleClickSpeed.offset, 12, 2, {dial}},
   };
-  for (const Case& c : cases) {
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const Case& c = cases[i];
+    SCOPED_TRACE(i);
     Panels p;
     p.record.bytes()[c.offset] = c.before;
-    const profiles::ProfileRecord before = p.record;
+    profiles::ProfileRecord expected = p.record;
+    expected.bytes()[c.offset] = c.after;
     main::Effects out;
     p.at(c.slot).OnPress(c.stage, c.point, c.frame, out);
-    EXPECT_EQ(p.record.bytes()[c.offset], c.after) << c.what;
-    profiles::ProfileRecord expected = before;
-    expected.bytes()[c.offset] = c.after;
-    EXPECT_EQ(p.record, expected) << c.what << ": only its field changes";
+    EXPECT_EQ(p.record, expected) << "only its field changes";
     main::Effects want;
     for (Rect r : c.repaints) want.emplace_back(main::Repaint{r});
-    EXPECT_EQ(out, want) << c.what;
+    EXPECT_EQ(out, want);
   }
+}
+
+// The main view places and removes the panel (its test); the boxes follow a chosen colour and the record.
+TEST(CpiColourBoxes, FollowTheChosenAndTheStoredColoursAndGoWithThePanel) {
+  Panels p;
+  main::Panel& cpi = p.at(PanelSlot::Cpi);
+  cpi.OnPlaced(kCpi);
+  main::Effects out;
+  EXPECT_TRUE(cpi.OnColourChosen(kFirstColourBoxId, {1, 2, 3}, out));
+  EXPECT_EQ(p.record.CpiStageColor(0, 2), 3);
+  p.record.CpiStageColor(6, 2) = 77;  // a Cancel puts the stored colours back
+  cpi.OnRecordChanged();
+  EXPECT_EQ(p.platform.children[kFirstColourBoxId + 6].colour, (Color{0, 0, 77}));
+  cpi.OnPlaced(std::nullopt);
+  EXPECT_TRUE(p.platform.children.empty());
 }
 
 TEST(ScrollNumberBox, TextChoicesAndArrows) {
@@ -207,53 +247,52 @@ TEST(ScrollNumberBox, TextChoicesAndArrows) {
   p.platform.echoTo = &scroll;
   p.record.ScrollLines() = 5;
   scroll.OnPlaced(kScroll);
-  EXPECT_EQ(p.platform.children[kNumberBoxId].text, L"5");
-  EXPECT_TRUE(p.platform.children[kNumberBoxId].enabled);
+  main::ChildControl& box = p.platform.children[kNumberBoxId];
+  EXPECT_EQ(box.text, L"5");
+  EXPECT_TRUE(box.enabled);
 
-  struct Typed {
-    const wchar_t* text;
-    int lines;
-    const wchar_t* shown;
+  const std::tuple<const wchar_t*, int, const wchar_t*> typed[] = {  // {typed, lines, shown}
+      {L"0", 1, L"1"},  {L"101", 1, L"1"},         {L"", 1, L"1"},        {L"abc", 1, L"1"},
+      {L"-5", 1, L"1"}, {L"99999999999", 1, L"1"}, {L"100", 100, L"100"}, {L"12abc", 12, L"12abc"},
   };
-  for (const Typed& t : {Typed{L"0", 1, L"1"}, Typed{L"101", 1, L"1"}, Typed{L"", 1, L"1"}, Typed{L"100", 100, L"100"},
-                         Typed{L"7", 7, L"7"}}) {
+  for (const auto& [text, lines, shown] : typed) {
     p.record.ScrollLines() = 42;
-    p.platform.children[kNumberBoxId].text = t.text;  // what the user typed
+    box.text = text;
     p.platform.reads = 0;
     main::Effects out;
     EXPECT_TRUE(scroll.OnControlNotice(kNumberBoxId, kEditChangedNotice, out));
-    EXPECT_EQ(p.platform.reads, 1) << t.text << ": writing the reset text is not read back as an edit";
-    EXPECT_EQ(p.record.ScrollLines(), t.lines) << t.text;
-    EXPECT_EQ(p.platform.children[kNumberBoxId].text, t.shown) << t.text;
+    EXPECT_EQ(p.platform.reads, 1) << text << ": writing the reset text is not read back as an edit";
+    EXPECT_EQ(p.record.ScrollLines(), lines) << text;
+    EXPECT_EQ(box.text, shown) << text;
   }
   main::Effects out;
-  EXPECT_FALSE(scroll.OnControlNotice(71, kEditChangedNotice, out)) << "a colour box is not the number box";
+  EXPECT_FALSE(scroll.OnControlNotice(kFirstColourBoxId, kEditChangedNotice, out)) << "not the number box";
 
+  // The arrows bring stored values outside 1..100 back in and never read the box.
   p.platform.reads = 0;
-  struct Arrow {
-    Point at;
-    int before, after;
+  const std::tuple<Point, int, int> arrows[] = {  // {press, lines before, after}
+      {{924, 192}, 100, 100}, {{933, 205}, 1, 1}, {{924, 192}, 255, 100}, {{924, 205}, 0, 1},
+      {{924, 197}, 5, 6},     {{924, 200}, 5, 4}, {{924, 198}, 5, 5},  // up, down, the gap between
   };
-  for (const Arrow& a : {Arrow{{924, 192}, 100, 100}, Arrow{{933, 205}, 1, 1}, Arrow{{924, 197}, 5, 6},
-                         Arrow{{924, 200}, 5, 4}, Arrow{{924, 198}, 5, 5}}) {
-    p.record.ScrollLines() = static_cast<std::uint8_t>(a.before);
-    p.platform.children[kNumberBoxId].text = std::to_wstring(a.before);
-    scroll.OnPress(DispatchStage::AfterRows, a.at, kScroll, out);
-    EXPECT_EQ(p.record.ScrollLines(), a.after) << a.at.y;
-    EXPECT_EQ(p.platform.children[kNumberBoxId].text, std::to_wstring(a.after)) << a.at.y;
+  for (const auto& [at, before, after] : arrows) {
+    p.record.ScrollLines() = static_cast<std::uint8_t>(before);
+    box.text = std::to_wstring(before);
+    scroll.OnPress(DispatchStage::AfterRows, at, kScroll, out);
+    EXPECT_EQ(p.record.ScrollLines(), after) << at.y << " from " << before;
+    EXPECT_EQ(box.text, std::to_wstring(after)) << at.y << " from " << before;
   }
   EXPECT_TRUE(out.empty());
   EXPECT_EQ(p.platform.reads, 0);
 
   scroll.OnPress(DispatchStage::AfterRows, {744, 227}, kScroll, out);  // "Scroll one screen"
   EXPECT_EQ(p.record.ScrollOneScreen(), 1);
-  EXPECT_FALSE(p.platform.children[kNumberBoxId].enabled);
+  EXPECT_FALSE(box.enabled);
   EXPECT_EQ(out, (main::Effects{main::Repaint{{744, 192, 756, 204}}, main::Repaint{{744, 227, 756, 239}}}));
   scroll.OnPress(DispatchStage::AfterRows, {924, 197}, kScroll, out);  // the arrows work in both choices
   EXPECT_EQ(p.record.ScrollLines(), 6);
   scroll.OnPress(DispatchStage::AfterRows, {755, 203}, kScroll, out);
   EXPECT_EQ(p.record.ScrollOneScreen(), 0);
-  EXPECT_TRUE(p.platform.children[kNumberBoxId].enabled);
+  EXPECT_TRUE(box.enabled);
 
   scroll.OnPlaced(std::nullopt);
   EXPECT_TRUE(p.platform.children.empty());
