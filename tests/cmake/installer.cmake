@@ -3,7 +3,7 @@
 if(WIN32 AND TARGET windows_package)
   file(GLOB _installer_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../wine/installer/*.cpp)
   add_executable(quendar_installer_tests ${_installer_test_sources}
-    ${CMAKE_CURRENT_LIST_DIR}/../wine/wine_test_support.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/../wine/harness/program.cpp)
   target_include_directories(quendar_installer_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
   target_link_libraries(quendar_installer_tests PRIVATE quendar_core quendar_platform GTest::gtest_main ole32 shell32 uuid advapi32)
   target_compile_definitions(quendar_installer_tests PRIVATE ${QUENDAR_WIN32_DEFS}

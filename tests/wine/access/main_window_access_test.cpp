@@ -8,8 +8,9 @@
 
 #include <string>
 
-#include "wine/demo/demo_program.h"
-#include "wine/demo/host_settings.h"
+#include "wine/harness/demo_program.h"
+#include "wine/harness/input.h"
+#include "wine/harness/host_settings.h"
 #include "win32/framework/com_ptr.h"
 #include "win32/framework/system_library.h"
 
@@ -89,19 +90,11 @@ class Reader {
   win32::ComPtr<IAccessible> client_;
 };
 
-void Key(WORD key) {
-  INPUT input[2]{};
-  input[0].type = input[1].type = INPUT_KEYBOARD;
-  input[0].ki.wVk = input[1].ki.wVk = key;
-  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  ::SendInput(2, input, sizeof(INPUT));
-}
-
 // Presses Tab until the node named `name` has the focus; each press is waited for.
 bool TabTo(const Reader& reader, const std::wstring& name) {
   for (long round = 0, n = reader.Count(); round <= n; ++round) {
     const long before = reader.Focus();
-    Key(VK_TAB);
+    PressKey(VK_TAB);
     if (!WaitFor([&] { return reader.Focus() != before; }, 5s)) return false;
     if (reader.Name(reader.Focus()) == name) return true;
   }
@@ -159,7 +152,7 @@ TEST_F(MainWindowKeyboard, ArrowsMoveACpiLevelAndSpaceOnSaveSendsAndStoresIt) {
   ASSERT_LE(stored, 71) << "room for three steps up";
 
   ASSERT_TRUE(TabTo(reader, L"CPI Setting"));
-  Key(VK_SPACE);
+  PressKey(VK_SPACE);
   const long level = [&] {
     long child = 0;
     WaitFor([&] { return (child = reader.Find(L"CPI stage 2 level")) != 0; });
@@ -169,12 +162,12 @@ TEST_F(MainWindowKeyboard, ArrowsMoveACpiLevelAndSpaceOnSaveSendsAndStoresIt) {
   ASSERT_TRUE(TabTo(reader, L"CPI stage 2 level"));
   for (int step = 0; step < 3; ++step) {
     const std::wstring before = reader.Value(level);
-    Key(VK_UP);
+    PressKey(VK_UP);
     ASSERT_TRUE(WaitFor([&] { return reader.Value(level) != before; }, 5s)) << "step " << step;
   }
 
   ASSERT_TRUE(TabTo(reader, L"Save"));
-  Key(VK_SPACE);
+  PressKey(VK_SPACE);
   EXPECT_TRUE(demo.WaitForState(L"Last download: 31 exchanges")) << demo.MouseState();
   EXPECT_TRUE(WaitFor([&] { return FileBytes(profile).at(kStage2LevelOffset) == stored + 3; }))
       << "stored " << int(FileBytes(profile).at(kStage2LevelOffset));

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/app/app_messages.h"
-#include "wine/demo/demo_program.h"
+#include "wine/harness/demo_program.h"
 
 namespace quendar::test {
 namespace {
@@ -53,8 +53,7 @@ TEST(EarlyStop, AStartUpThatStoppedEarlyEndsWhenItsWindowHidesAndTheNextStartWor
     ASSERT_TRUE(stopped.ready());
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = FindMessageBox(stopped.process(), L"CreateEvent failed.")) != nullptr; }));
-    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }));
+    ASSERT_TRUE(Dismiss(box));
 
     stopped.ClickMain(958, 5);  // "Hide": as the close request, it ends the program
     EXPECT_EQ(stopped.process().WaitForExit(), 0u) << "the hidden window would have been unreachable";

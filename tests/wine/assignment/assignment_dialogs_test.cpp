@@ -11,8 +11,7 @@
 
 #include "win32/assignment/macro_key_dialog.h"
 #include "win32/assignment/single_key_dialog.h"
-#include "wine/assignment/real_input.h"
-#include "wine/wine_test_support.h"
+#include "wine/harness/input.h"
 
 namespace quendar::test {
 namespace {
@@ -21,7 +20,7 @@ namespace ua = ui::assignment;
 
 std::unique_ptr<win32::Skin> DefaultSkin(ui::LanguageClass language) {
   win32::SkinSettings settings;
-  settings.folder = std::filesystem::path(QUENDAR_RUNTIME_DIR).wstring() + L"\\Skins\\Default";
+  settings.folder = SkinFolder();
   settings.language = language;
   settings.platform = {10, 0};
   return std::make_unique<win32::Skin>(settings);
@@ -39,7 +38,7 @@ INT_PTR RunDriven(Dialog& dialog, const wchar_t* title, std::function<void(HWND)
     ::SetForegroundWindow(window);
     drive(window);
     if (!WaitFor([&] { return !::IsWindow(window); }, 10s)) {
-      if (HWND warning = ::FindWindowW(nullptr, L"Warning")) ::PostMessageW(warning, WM_COMMAND, IDOK, 0);
+      for (const ShownBox& box : MessageBoxesOf(::GetWindowThreadProcessId(window, nullptr))) Dismiss(box.window);
       ::PostMessageW(window, WM_CLOSE, 0, 0);
     }
   });
@@ -65,8 +64,8 @@ TEST(AssignmentDialogs, SingleKeyTakesTheLastKeyAndEnterDoesNotCloseIt) {
   // still finds OK.
   win32::CSingleDialog dialog(*skin, ui::LanguageClass::English);
   const INT_PTR result = RunDriven(dialog, L"Single Key", [](HWND window) {
-    PressKey(VK_RETURN, 0x1C);
-    PressKey(VK_ESCAPE, 0x01);
+    PressKey(VK_RETURN);
+    PressKey(VK_ESCAPE);
     PressKey(VK_LWIN, 0x5B, /*extended=*/true);
     ClickAt(window, 260, 260);
   });
@@ -82,9 +81,7 @@ TEST(AssignmentDialogs, MacroDialogRefusesOkWithoutAMacroThenBindsTheChosenOne) 
   const INT_PTR result = RunDriven(dialog, L"Macro Key", [&](HWND window) {
     ClickAt(window, 260, 260);
     HWND warning = FindOwnWindow(L"Warning");
-    refused = warning != nullptr;
-    if (warning) ::PostMessageW(warning, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(warning); }));
+    refused = warning != nullptr && Dismiss(warning);
     ClickAt(window, 60, 135);  // the macro box opens its list
     const HWND list = WaitForPopupList(window, win32::kMacroListId);
     ASSERT_NE(list, nullptr);

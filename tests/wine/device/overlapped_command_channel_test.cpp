@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "wine/device/pipe_mouse_backend.h"
-#include "wine/wine_test_support.h"
+#include "wine/harness/program.h"
 
 namespace quendar::win32 {
 namespace {

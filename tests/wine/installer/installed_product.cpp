@@ -43,15 +43,9 @@ void InstalledProduct::Forget() const {
   ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kRunValue);
 }
 
-DWORD InstalledProduct::Install(const std::wstring& arguments, std::chrono::milliseconds* took) const {
-  const auto start = std::chrono::steady_clock::now();
+DWORD InstalledProduct::Install(const std::wstring& arguments) const {
   ProgramProcess setup(SetupExePath(), arguments);
-  if (!setup.started()) return ::GetLastError();
-  const DWORD code = setup.WaitForExit(60s);
-  if (took != nullptr) {
-    *took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
-  }
-  return code;
+  return setup.started() ? setup.WaitForExit(60s) : ::GetLastError();
 }
 
 bool InstalledProduct::Uninstall(const std::wstring& arguments) const {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "wine/wine_test_support.h"
+#include "wine/harness/program.h"
 
 namespace quendar::test {
 
@@ -33,7 +33,7 @@ class InstalledProduct {
   void Forget() const;
 
   // Runs the installer from QUENDAR_SETUP_EXE with `arguments` and returns its exit code.
-  DWORD Install(const std::wstring& arguments, std::chrono::milliseconds* took = nullptr) const;
+  DWORD Install(const std::wstring& arguments) const;
   // Runs the installed uninstaller with `arguments`; it hands over to a copy of itself and returns at
   // once, so this waits until the copy has taken the uninstall entry away. Returns whether it did.
   bool Uninstall(const std::wstring& arguments) const;

@@ -6,7 +6,7 @@
 
 #include "core/ui/skin_manifest.h"
 #include "win32/res/resource_ids.h"
-#include "wine/wine_test_support.h"
+#include "wine/harness/program.h"
 
 namespace quendar::test {
 namespace {

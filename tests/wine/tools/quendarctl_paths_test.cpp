@@ -10,7 +10,7 @@
 #include <iterator>
 #include <string>
 
-#include "wine/wine_test_support.h"
+#include "wine/harness/program.h"
 
 namespace quendar::test {
 namespace {

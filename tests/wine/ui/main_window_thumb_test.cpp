@@ -6,8 +6,7 @@
 #include <utility>
 
 #include "core/app/app_messages.h"
-#include "wine/demo/demo_program.h"
-#include "wine/wine_test_support.h"
+#include "wine/harness/demo_program.h"
 
 namespace quendar::test {
 namespace {
@@ -49,10 +48,7 @@ TEST(MainWindowThumb, DragsWithinItsTrackAndTheMainWindowKeepsTheTop) {
   DemoProgram demo;
   ASSERT_TRUE(demo.ready());
   HWND main = demo.mainWindow();
-  if (HWND mouse = ::FindWindowW(L"QuendarSimulatedMouse", nullptr))
-    ::SetWindowPos(mouse, nullptr, 0, 880, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ::PostMessageW(main, app::kTrayCallbackMessage, 0, WM_LBUTTONUP);  // the tray's show
-  ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(main) != FALSE; }));
+  ASSERT_TRUE(demo.Show());
   // Only the foreground thread's capture takes the pointer's moves away from the window under it.
   ::SetForegroundWindow(main);
   ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == main; }));

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/ui/draw/draw_list.h"
@@ -12,7 +13,8 @@
 #include "win32/framework/unique_handle.h"
 #include "win32/ui/dib.h"
 #include "win32/ui/painter.h"
-#include "wine/ui/ui_test_support.h"
+#include "wine/harness/program.h"
+#include "wine/harness/screen.h"
 
 namespace quendar::test {
 namespace {
@@ -38,7 +40,7 @@ ui::DrawList SampleList() {
 
 struct PainterTest : ::testing::Test {
   win32::GdiplusSession gdiplus;
-  win32::ImageCache images{SkinFolderForTests()};
+  win32::ImageCache images{SkinFolder()};
   win32::FontTable fonts;
   win32::Painter painter{images, fonts};
 };
@@ -54,15 +56,17 @@ TEST_F(PainterTest, PaintsWhatTheSameImagesBlendToWithinOneStep) {
   ::GdiFlush();
   EXPECT_EQ(outcome.missingImages, std::vector<std::string>{"/not-in-any-skin.png"});
 
+  // The same images composed by hand, in the list's order, the clipped one inside its clip.
   Canvas expected(kWindow.Width(), kWindow.Height());
-  const std::wstring folder = SkinFolderForTests();
-  ASSERT_TRUE(ComposeReference(expected, folder + L"/main.png", 0, 0, kWindow));
-  ASSERT_TRUE(ComposeReference(expected, folder + L"/Mouse/Front/MouseFront.png", 262, 32, kWindow));
-  ASSERT_TRUE(ComposeReference(expected, folder + L"/Mouse/Front/F-1-over.png", 370, 80, kWindow));
-  ASSERT_TRUE(ComposeReference(expected, folder + L"/button-close-over.png", 979, 5, kWindow));
-  ASSERT_TRUE(ComposeReference(expected, folder + L"/MacroManagement/button-new-over.png", 600, 560, kWindow));
-  ASSERT_TRUE(ComposeReference(expected, folder + L"/DPISetting/DPIStage/12.png", 770, 40, kClip));
-  ASSERT_TRUE(ComposeReference(expected, folder + L"/button-close-over.png", 979, 5, kWindow));
+  for (const auto& [file, at, clip] : {std::tuple{L"/main.png", ui::Point{0, 0}, kWindow},
+                                       {L"/Mouse/Front/MouseFront.png", {262, 32}, kWindow},
+                                       {L"/Mouse/Front/F-1-over.png", {370, 80}, kWindow},
+                                       {L"/button-close-over.png", {979, 5}, kWindow},
+                                       {L"/MacroManagement/button-new-over.png", {600, 560}, kWindow},
+                                       {L"/DPISetting/DPIStage/12.png", {770, 40}, kClip},
+                                       {L"/button-close-over.png", {979, 5}, kWindow}}) {
+    ASSERT_TRUE(ComposeReference(expected, SkinFolder() + file, at, clip)) << file;
+  }
   EXPECT_LE(LargestChannelDifference(expected, target.pixels().data()), 1);
 }
 
@@ -94,7 +98,7 @@ TEST_F(PainterTest, PartialPaintTouchesOnlyItsAreaAndDecodesEachFileOnce) {
   EXPECT_EQ(changedOutside, 0);
   EXPECT_EQ(changedInside, button.Width() * button.Height());
 
-  images.ChangeFolder(SkinFolderForTests());
+  images.ChangeFolder(SkinFolder());
   EXPECT_EQ(images.bytesHeld(), 0u) << "another skin drops every image";
 }
 

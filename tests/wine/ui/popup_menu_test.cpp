@@ -6,7 +6,7 @@
 
 #include "win32/framework/popup_menu.h"
 #include "win32/framework/window.h"
-#include "wine/wine_test_support.h"
+#include "wine/harness/program.h"
 
 namespace quendar::test {
 namespace {

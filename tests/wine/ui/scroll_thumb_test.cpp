@@ -10,7 +10,7 @@
 #include "win32/framework/gdiplus_session.h"
 #include "win32/framework/window.h"
 #include "win32/ui/scroll_thumb.h"
-#include "wine/wine_test_support.h"
+#include "wine/harness/program.h"
 
 namespace quendar::test {
 namespace {

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "core/ui/skin_manifest.h"
 #include "win32/framework/gdiplus_session.h"
 #include "win32/ui/skinned_dialog.h"
-#include "win32/ui/dib.h"
-#include "wine/ui/ui_test_support.h"
-#include "wine/wine_test_support.h"
+#include "wine/harness/input.h"
+#include "wine/harness/screen.h"
 
 namespace quendar::test {
 namespace {
@@ -64,7 +64,7 @@ struct Ended {
 };
 
 struct DialogRun {
-  win32::Skin skin{win32::SkinSettings{SkinFolderForTests()}};
+  win32::Skin skin{win32::SkinSettings{SkinFolder()}};
   std::atomic<HWND> window{nullptr};
   std::atomic<DWORD> thread{0};
   std::future<Ended> ended;
@@ -88,12 +88,6 @@ struct DialogRun {
   }
 };
 
-void Click(HWND window, ui::Rect rect) {
-  const LPARAM at = MAKELPARAM(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2);
-  ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  ::PostMessageW(window, WM_LBUTTONUP, 0, at);
-}
-
 // Waits for the thread's one box, checks and closes it.
 void ExpectOneBox(DWORD thread, const std::wstring& caption, const std::wstring& text) {
   ASSERT_TRUE(WaitFor([&] { return !MessageBoxesOf(thread).empty(); })) << "no message box";
@@ -109,7 +103,7 @@ void ExpectOneBox(DWORD thread, const std::wstring& caption, const std::wstring&
 // its close button. Returns the texts of any box that came up before the dialog ended.
 std::vector<std::wstring> RepaintThenClose(DialogRun& run) {
   for (int i = 0; i < 3; ++i) ::RedrawWindow(run.window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  Click(run.window, kCloseButton);
+  PostClick(run.window, kCloseButton);
   std::vector<std::wstring> extra;
   WaitFor([&] {
     for (const ShownBox& box : MessageBoxesOf(run.thread)) {
@@ -125,33 +119,36 @@ struct SkinnedDialogTest : ::testing::Test {
   win32::GdiplusSession gdiplus;
 };
 
-TEST_F(SkinnedDialogTest, MissingBackgroundShowsErrorOnceAndTheCloseButtonStillWorks) {
-  DialogRun run(Layout("/no-such-background.png"));
-  ASSERT_TRUE(WaitFor([&] { return run.window.load() != nullptr; }));
-  ExpectOneBox(run.thread, kErrorCaption, L"error");
-  RECT client{};
-  ::GetClientRect(run.window, &client);
-  EXPECT_EQ(client.right, kCloseButton.right + 8) << "wide enough for the close button";
-  EXPECT_EQ(client.bottom, kOkButton.bottom + 8);
-
-  EXPECT_EQ(RepaintThenClose(run), std::vector<std::wstring>{});
-  const Ended ended = run.ended.get();
-  EXPECT_EQ(ended.result, kCloseId);
-  EXPECT_FALSE(ended.skinnedInit) << "no controls and no hook without a background";
-}
-
-TEST_F(SkinnedDialogTest, MissingButtonImageIsReportedOncePerWindow) {
-  DialogRun run(Layout("/single-key.png", "/no-such-button.png"));
-  ASSERT_TRUE(WaitFor([&] { return run.window.load() != nullptr; }));
-  ExpectOneBox(run.thread, L"", L"LoadPng---Load image failed.");
-  RECT client{};
-  ::GetClientRect(run.window, &client);
-  EXPECT_EQ(ui::Size(client.right, client.bottom), ui::skin::kSingleKeyDialog.size) << "the background's size";
-
-  EXPECT_EQ(RepaintThenClose(run), std::vector<std::wstring>{});
-  const Ended ended = run.ended.get();
-  EXPECT_EQ(ended.result, kCloseId);
-  EXPECT_TRUE(ended.skinnedInit);
+// A missing background says "error" once and leaves a dialog just big enough for its buttons, with no
+// controls and no hook; a missing button image is reported once however often the dialog paints. Either
+// way the close button still ends the dialog.
+TEST_F(SkinnedDialogTest, AMissingImageIsReportedOnceAndTheCloseButtonStillWorks) {
+  const struct {
+    const char* background;
+    const char* okImage;
+    const wchar_t* caption;
+    const wchar_t* text;
+    ui::Size size;
+    bool skinnedInit;
+  } cases[] = {
+      {"/no-such-background.png", "/MacroManagement/button-new-normal.png", kErrorCaption, L"error",
+       {kCloseButton.right + 8, kOkButton.bottom + 8}, false},
+      {"/single-key.png", "/no-such-button.png", L"", L"LoadPng---Load image failed.", ui::skin::kSingleKeyDialog.size,
+       true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.background);
+    DialogRun run(Layout(c.background, c.okImage));
+    ASSERT_TRUE(WaitFor([&] { return run.window.load() != nullptr; }));
+    ExpectOneBox(run.thread, c.caption, c.text);
+    RECT client{};
+    ::GetClientRect(run.window, &client);
+    EXPECT_EQ(ui::Size(client.right, client.bottom), c.size);
+    EXPECT_EQ(RepaintThenClose(run), std::vector<std::wstring>{});
+    const Ended ended = run.ended.get();
+    EXPECT_EQ(ended.result, kCloseId);
+    EXPECT_EQ(ended.skinnedInit, c.skinnedInit);
+  }
 }
 
 TEST_F(SkinnedDialogTest, EnterAndEscapeDoNotEndItAndANestedDialogDisablesItsOwnerUntilItEnds) {
@@ -167,12 +164,12 @@ TEST_F(SkinnedDialogTest, EnterAndEscapeDoNotEndItAndANestedDialogDisablesItsOwn
   ::PostMessageW(outer, WM_KEYDOWN, VK_ESCAPE, 0);
   ::PostMessageW(outer, WM_COMMAND, IDCANCEL, 0);
 
-  Click(outer, kOkButton);
+  PostClick(outer, kOkButton);
   ASSERT_TRUE(WaitFor([&] { return nestedWindow.load() != nullptr; }));
   HWND inner = nestedWindow;
   EXPECT_TRUE(WaitFor([&] { return !::IsWindowEnabled(outer); })) << "the owner waits for the nested dialog";
   ::PostMessageW(inner, WM_KEYDOWN, VK_ESCAPE, 0);
-  Click(inner, kCloseButton);
+  PostClick(inner, kCloseButton);
   // The result is stored after the nested loop has destroyed its window: wait for the store itself.
   ASSERT_TRUE(WaitFor([&] { return nestedResult.load() != -1; })) << "the nested dialog did not end";
   EXPECT_FALSE(::IsWindow(inner));
@@ -180,30 +177,13 @@ TEST_F(SkinnedDialogTest, EnterAndEscapeDoNotEndItAndANestedDialogDisablesItsOwn
   EXPECT_TRUE(::IsWindowEnabled(outer));
   EXPECT_EQ(run.ended.wait_for(0ms), std::future_status::timeout) << "Enter, Escape and IDCANCEL ended the dialog";
 
-  Click(outer, kCloseButton);
+  PostClick(outer, kCloseButton);
   ASSERT_EQ(run.ended.wait_for(15s), std::future_status::ready);
   EXPECT_EQ(run.ended.get().result, kCloseId);
 }
 
-// The pixels of a client rectangle as the screen shows them.
-std::vector<std::uint32_t> ScreenPixels(HWND window, ui::Rect rect) {
-  POINT origin{rect.left, rect.top};
-  ::ClientToScreen(window, &origin);
-  win32::Dib32 copy({rect.Width(), rect.Height()});
-  win32::WindowDc screen(nullptr);
-  win32::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-  {
-    win32::ScopedSelectObject select(memory.get(), copy.handle());
-    ::BitBlt(memory.get(), 0, 0, rect.Width(), rect.Height(), screen.get(), origin.x, origin.y, SRCCOPY);
-  }
-  ::GdiFlush();
-  std::vector<std::uint32_t> pixels(copy.pixels().begin(), copy.pixels().end());
-  for (std::uint32_t& p : pixels) p &= 0xFFFFFF;
-  return pixels;
-}
-
 // The real pointer over the window, and the move the platform would report for it.
-void PointAt(HWND window, ui::Point client) {
+void HoverAt(HWND window, ui::Point client) {
   POINT screen{client.x, client.y};
   ::ClientToScreen(window, &screen);
   ::SetCursorPos(screen.x, screen.y);
@@ -214,14 +194,14 @@ TEST_F(SkinnedDialogTest, PointedAtButtonsLightAfterTheHoverNoticeAndGoBackOnLea
   DialogRun run(Layout("/single-key.png"));
   ASSERT_TRUE(WaitFor([&] { return run.window.load() != nullptr && ::IsWindowVisible(run.window); }));
   HWND window = run.window;
-  PointAt(window, {370, 280});  // on the background, off both buttons
+  HoverAt(window, {370, 280});  // on the background, off both buttons
   ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   const auto okNormal = ScreenPixels(window, kOkButton);
   const auto closeNormal = ScreenPixels(window, kCloseButton);
 
-  PointAt(window, {kOkButton.left + 20, kOkButton.top + 15});
+  HoverAt(window, {kOkButton.left + 20, kOkButton.top + 15});
   EXPECT_TRUE(WaitFor([&] { return ScreenPixels(window, kOkButton) != okNormal; }, 5s)) << "OK never lit";
-  PointAt(window, {kCloseButton.left + 9, kCloseButton.top + 9});
+  HoverAt(window, {kCloseButton.left + 9, kCloseButton.top + 9});
   EXPECT_TRUE(WaitFor([&] {
     return ScreenPixels(window, kCloseButton) != closeNormal && ScreenPixels(window, kOkButton) == okNormal;
   }, 5s)) << "the hover did not move from OK to close";
@@ -232,7 +212,7 @@ TEST_F(SkinnedDialogTest, PointedAtButtonsLightAfterTheHoverNoticeAndGoBackOnLea
   ::SetCursorPos(frame.right + 40, frame.bottom + 40);
   EXPECT_TRUE(WaitFor([&] { return ScreenPixels(window, kCloseButton) == closeNormal; }, 5s))
       << "close stayed lit after the pointer left";
-  Click(window, kCloseButton);
+  PostClick(window, kCloseButton);
 }
 
 }  // namespace

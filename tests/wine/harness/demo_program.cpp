@@ -1,7 +1,10 @@
-#include "wine/demo/demo_program.h"
+#include "wine/harness/demo_program.h"
 
+#include <cstdio>
 #include <sstream>
-#include <vector>
+
+#include "core/app/app_messages.h"
+#include "wine/harness/input.h"
 
 namespace quendar::test {
 
@@ -9,7 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const wchar_t* kMainWindowClass = L"PelidorGMClass";
 constexpr const wchar_t* kMouseWindowClass = L"QuendarSimulatedMouse";
 constexpr int kStateViewControl = 110;
 constexpr int kLastBalloonControl = 111;
@@ -22,8 +24,7 @@ fs::path ScratchFolder() {
 
 }  // namespace
 
-DemoProgram::DemoProgram(const std::wstring& switches, const std::function<void(const fs::path&)>& prepare)
-    : folder_(ScratchFolder()) {
+DemoProgram::DemoProgram(const std::wstring& switches, const Prepare& prepare) : folder_(ScratchFolder()) {
   const fs::path demoExe = DemoExePath();
   if (demoExe.empty()) return;
   std::error_code error;
@@ -33,8 +34,10 @@ DemoProgram::DemoProgram(const std::wstring& switches, const std::function<void(
   if (prepare) prepare(folder_);
   process_ = std::make_unique<ProgramProcess>((folder_ / demoExe.filename()).wstring(), switches);
   if (!process_->started()) return;
-  mainWindow_ = process_->WaitForWindow(kMainWindowClass);
+  mainWindow_ = process_->WaitForWindow(app::kWindowClassName);
   mouseWindow_ = process_->WaitForWindow(kMouseWindowClass);
+  // The mouse window opens over part of the main one: out of the way of real clicks and of the screen.
+  if (mouseWindow_) ::SetWindowPos(mouseWindow_, nullptr, 0, 880, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 DemoProgram::~DemoProgram() {
@@ -43,21 +46,16 @@ DemoProgram::~DemoProgram() {
   fs::remove_all(folder_, error);
 }
 
-std::wstring DemoProgram::ControlText(int control) const {
-  HWND item = ::GetDlgItem(mouseWindow_, control);
-  if (item == nullptr) return {};
-  // WM_GETTEXT, unlike GetWindowText, reads another process's control.
-  std::vector<wchar_t> buffer(4096);
-  DWORD_PTR copied = 0;
-  if (!::SendMessageTimeoutW(item, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
-                             SMTO_ABORTIFHUNG, 5000, &copied)) {
-    return {};
-  }
-  return std::wstring(buffer.data(), copied);
+DemoProgram::Prepare DemoProgram::InLanguage(const std::wstring& code) {
+  return [code](const fs::path& folder) {
+    for (const wchar_t* file : {L"str.ini", L"str0.ini"}) {
+      ::WritePrivateProfileStringW(L"Skins", L"Lan", code.c_str(), (folder / file).c_str());
+    }
+  };
 }
 
-std::wstring DemoProgram::MouseState() const { return ControlText(kStateViewControl); }
-std::wstring DemoProgram::LastBalloon() const { return ControlText(kLastBalloonControl); }
+std::wstring DemoProgram::MouseState() const { return TextOf(::GetDlgItem(mouseWindow_, kStateViewControl)); }
+std::wstring DemoProgram::LastBalloon() const { return TextOf(::GetDlgItem(mouseWindow_, kLastBalloonControl)); }
 
 bool DemoProgram::WaitForState(const std::wstring& text) const {
   return WaitFor([&] { return MouseState().find(text) != std::wstring::npos; });
@@ -88,18 +86,19 @@ void DemoProgram::Click(int control) {
 }
 
 bool DemoProgram::Show() const {
-  ::PostMessageW(mainWindow_, WM_USER + 1, 0, WM_LBUTTONUP);
+  ::PostMessageW(mainWindow_, app::kTrayCallbackMessage, 0, WM_LBUTTONUP);
   return WaitFor([&] { return ::IsWindowVisible(mainWindow_) != FALSE; });
 }
 
-void DemoProgram::ClickMain(int x, int y) {
-  ::PostMessageW(mainWindow_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-  ::PostMessageW(mainWindow_, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
+void DemoProgram::ClickMain(int x, int y) { PostClick(mainWindow_, POINT{x, y}); }
 
 DWORD DemoProgram::Exit() {
-  ::PostMessageW(mainWindow_, WM_COMMAND, 1028, 0);
-  return process_->WaitForExit();
+  ::PostMessageW(mainWindow_, WM_COMMAND, app::kExitCommand, 0);
+  const DWORD code = process_->WaitForExit();
+  if (code == STILL_ACTIVE) {
+    std::fprintf(stderr, "the demo did not end after Exit; its windows:\n%s", process_->DescribeWindows().c_str());
+  }
+  return code;
 }
 
 }  // namespace quendar::test

@@ -1,6 +1,6 @@
 #pragma once
-// The demo build started from a scratch copy of its folder (so saves never touch the build tree),
-// with its main window and its "Simulated mouse" window, driven the way a user would drive them.
+// The demo build started from a scratch copy of its folder (so saves never touch the build tree), with its
+// main window and its "Simulated mouse" window, driven the way a user would drive them.
 #include <windows.h>
 
 #include <filesystem>
@@ -8,19 +8,22 @@
 #include <memory>
 #include <string>
 
-#include "wine/wine_test_support.h"
+#include "wine/harness/program.h"
 
 namespace quendar::test {
 
 class DemoProgram {
  public:
+  using Prepare = std::function<void(const std::filesystem::path& folder)>;
   // Copies the demo's folder and starts it with the demo's switches ("/unplugged", ...). `prepare` may
   // change the copied files before the program starts.
-  explicit DemoProgram(const std::wstring& switches = {},
-                       const std::function<void(const std::filesystem::path&)>& prepare = {});
+  explicit DemoProgram(const std::wstring& switches = {}, const Prepare& prepare = {});
   ~DemoProgram();
   DemoProgram(const DemoProgram&) = delete;
   DemoProgram& operator=(const DemoProgram&) = delete;
+
+  // Sets the interface language (a code such as "CHS"; empty: English) in the copied text files.
+  static Prepare InLanguage(const std::wstring& code);
 
   bool ready() const { return mainWindow_ != nullptr && mouseWindow_ != nullptr; }
   HWND mainWindow() const { return mainWindow_; }
@@ -35,7 +38,7 @@ class DemoProgram {
   // Waits until the live view or the balloon line contains `text`.
   bool WaitForState(const std::wstring& text) const;
   bool WaitForBalloon(const std::wstring& text) const;
-  // A byte of the live view's line that starts with `label`, e.g. ("Sensitivity X, Y", 0).
+  // A byte of the live view's line that starts with `label`, e.g. ("Sensitivity X, Y", 0); -1 if none.
   int StateByte(const std::wstring& label, int index) const;
 
   // Shows the main window with the notification icon's left click (it starts in the background) and
@@ -43,12 +46,11 @@ class DemoProgram {
   bool Show() const;
   // Left click in the main window's client area (posted, as the pointer would).
   void ClickMain(int x, int y);
-  // Ends the program with its "Exit" command; returns its exit code.
+  // Ends the program with its "Exit" command; returns its exit code. A program that does not end names
+  // the windows it still has.
   DWORD Exit();
 
  private:
-  std::wstring ControlText(int control) const;
-
   std::filesystem::path folder_;
   std::unique_ptr<ProgramProcess> process_;
   HWND mainWindow_ = nullptr;
