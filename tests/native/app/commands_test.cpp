@@ -1,7 +1,8 @@
-// "Save", "Reset" and the notification icon over recording ports: what the user is told when the
-// settings missed the mouse or the files, and the balloons of the device notices. (Save's debounce is
-// the demo program's test under Wine.)
+// "Save", "Reset" and the notification icon over recording ports: one Save per debounce period, what the
+// user is told when the settings missed the mouse or the files, and the balloons of the device notices.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "app_fakes.h"
 #include "core/app/apply_commands.h"
@@ -41,6 +42,15 @@ TEST_F(CommandsTest, SaveAndResetTellWhatMissedTheMouseOrTheFiles) {
     EXPECT_EQ(ports.warnings, expected);
     EXPECT_EQ(apply.lastDownloadFailure(), ports.downloadFailure);
   }
+}
+
+// Every press counts once: presses queued while a download blocked the window meet the debounce flag.
+TEST_F(CommandsTest, SaveSendsOncePerDebouncePeriod) {
+  apply.OnSaveClicked();
+  apply.OnSaveClicked();
+  apply.OnTimer(AppTimer::ApplyDebounce);
+  apply.OnSaveClicked();
+  EXPECT_EQ(std::ranges::count(ports.log, std::string("download")), 2);
 }
 
 TEST_F(CommandsTest, ResetLoadsTheDefaultsBeforeSendingAndSendsOnlyToAPresentMouse) {

@@ -87,6 +87,25 @@ class ProfileSlotsTest : public ProfileFolderTest {
   }
 };
 
+// Deleting the second of six moves every later profile down with its settings and captions; the freed
+// last slot starts from the defaults. A copy takes the source's settings and captions.
+TEST_F(ProfileSlotsTest, RemovalMovesLaterSlotsDownAndCopyCopiesTheSlot) {
+  const auto caption = [&](int slot) {
+    return ini::ReadString(disk, folder / TextFileName(slot), L"Setting-EN", L"Item1");
+  };
+  const std::uint8_t defaultByte = DataFile(folder / "config.bin").record.bytes()[100];
+  ASSERT_TRUE(Commit(disk, SlotFolder(disk, folder.path()).PlanRemoval(1, 6).files).ok());
+  for (int slot = 1; slot < 5; ++slot) {
+    EXPECT_EQ(DataFile(folder / DataFileName(slot)).record.bytes()[100], 0x10 + slot + 1) << slot;
+    EXPECT_EQ(caption(slot), L"caption " + std::to_wstring(slot + 1));
+  }
+  EXPECT_EQ(DataFile(folder / DataFileName(5)).record.bytes()[100], defaultByte);
+  EXPECT_NE(caption(5), L"caption 5");
+  ASSERT_TRUE(Commit(disk, SlotFolder(disk, folder.path()).PlanCopy(0, 3).files).ok());
+  EXPECT_EQ(DataFile(folder / DataFileName(3)).record.bytes()[100], 0x10);
+  EXPECT_EQ(caption(3), L"caption 0");
+}
+
 TEST_F(ProfileSlotsTest, AFailurePartWayPutsBackEveryFileAndAMissingSourceWritesNothing) {
   const auto before = Snapshot();
   const SlotPlan plan = SlotFolder(disk, folder.path()).PlanRemoval(0, 6);
@@ -100,7 +119,7 @@ TEST_F(ProfileSlotsTest, AFailurePartWayPutsBackEveryFileAndAMissingSourceWrites
     EXPECT_FALSE(result.restoreFailure);
     EXPECT_EQ(Snapshot(), before) << "failing write " << failing;
   }
-  // Where each file goes is the profile manager's test; a source that cannot be read writes nothing.
+  // A source that cannot be read writes nothing.
   std::filesystem::remove(folder / "config.bin");
   EXPECT_EQ(SlotFolder(disk, folder.path()).PlanDefaults(3).failure,
             (files::FileFailure{files::FileStep::Read, folder / "config.bin", 2}));
