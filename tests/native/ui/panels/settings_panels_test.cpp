@@ -86,11 +86,6 @@ struct Panels {
   main::PanelSet set;
   Panels() { AttachSettingsPanels(set, record, platform); }
   main::Panel& at(PanelSlot slot) { return *set.at(slot); }
-  DrawList Draw(PanelSlot slot, const PanelFrame& frame) {
-    DrawList list(frame.area);
-    at(slot).Draw(frame, list);
-    return list;
-  }
   DrawList DrawAll(LanguageClass language = LanguageClass::English) {
     DrawList list(Rect{0, 0, 1000, 640});
     for (auto [slot, frame] : kShown) {
@@ -252,7 +247,7 @@ TEST(ScrollNumberBox, TextChoicesAndArrows) {
   p.record.ScrollOneScreen() = 2;  // any value but 0 scrolls a screen on the host: shown so, box disabled
   scroll.OnPlaced(kScroll);
   EXPECT_FALSE(p.platform.children[kNumberBoxId].enabled);
-  EXPECT_TRUE(HasImage(p.Draw(PanelSlot::ScrollSpeed, kScroll), "/MouseAttribute/ScrollSpeed/Enable.png", {744, 227}));
+  EXPECT_TRUE(HasImage(p.DrawAll(), "/MouseAttribute/ScrollSpeed/Enable.png", {744, 227}));
 }
 
 }  // namespace
