@@ -124,9 +124,7 @@ TEST_F(DownloadTest, SendsTheProfileAndPassesThroughEverythingElse) {
   const sim::MouseState state = mouse_->State();
 
   EXPECT_EQ(state.reportRateCode, 2);
-  EXPECT_EQ(state.sensorSettings[0], factory.sensorSettings[0]);
-  EXPECT_EQ(state.sensorSettings[1], factory.sensorSettings[1]);
-  EXPECT_EQ(state.sensorSettings[2], factory.sensorSettings[2]);
+  for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(state.sensorSettings[i], factory.sensorSettings[i]) << i;
   EXPECT_EQ(state.sensorSettings[3], factory.sensorSettings[3] | kButtonLightBit);
   EXPECT_EQ(state.sensitivity, (std::array<std::uint8_t, 2>{4, 100}));  // 13 x 20 = 260 wraps to 4
 
@@ -138,7 +136,6 @@ TEST_F(DownloadTest, SendsTheProfileAndPassesThroughEverythingElse) {
 
   EXPECT_EQ(state.colourBlocks[0], factory.colourBlocks[0]);
   EXPECT_TRUE(std::ranges::equal(state.colourBlocks[1], record.Field(profiles::field::kCpiColorBlock)));
-  EXPECT_EQ(state.colourBlocks[1][21], 0xA1);
 
   EXPECT_EQ(state.stageCount, 7);
   EXPECT_EQ(state.stageBytes[0], 10);

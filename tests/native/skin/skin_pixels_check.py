@@ -156,6 +156,10 @@ for rate, expected in quadrant_of_rate.items():
     lit = max(counts, key=counts.get) if counts else None
     check(lit == expected, f"report-rate dial {rate}: lit quadrant {lit}, clicks choose it in {expected}")
 
+for value in (0, 1):  # the angle-snap switch: off and on
+    check((SKIN / families["AngleSnapSwitch"]["pattern"].replace("%d", str(value)).lstrip("/")).exists(),
+          f"angle-snap switch {value}: no image")
+
 for line in failures:
     print(line)
 print(f"skin pixel checks: {len(failures)} failures")
