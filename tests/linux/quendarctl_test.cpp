@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <condition_variable>
 #include <filesystem>
 #include <mutex>
 #include <sstream>
@@ -20,6 +19,7 @@
 #include "core/ini/ini_store.h"
 #include "core/profiles/profile_data_file.h"
 #include "fake_hidapi.h"
+#include "native/device/wait_until.h"
 #include "native/ini/temp_folder.h"
 #include "platform/platform_file_system.h"
 #include "sim/sim_hid_backend.h"
@@ -102,20 +102,14 @@ TEST(QuendarctlHidraw, AMouseThatCannotBeOpenedNamesTheUdevRuleAndItsInstallComm
 class WatchedOutput : public std::stringbuf {
  public:
   bool WaitFor(const std::string& text) {
-    std::unique_lock lock(mutex_);
-    return changed_.wait_for(lock, std::chrono::seconds(5), [&] { return text_.find(text) != std::string::npos; });
+    return device::testing::WaitUntil([&] { std::lock_guard lock(mutex_); return text_.find(text) != std::string::npos; });
   }
 
  protected:
-  int sync() override {
-    { std::lock_guard lock(mutex_); text_ = str(); }
-    changed_.notify_all();
-    return 0;
-  }
+  int sync() override { std::lock_guard lock(mutex_); text_ = str(); return 0; }
 
  private:
   std::mutex mutex_;
-  std::condition_variable changed_;
   std::string text_;
 };
 
