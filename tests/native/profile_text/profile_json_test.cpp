@@ -43,17 +43,6 @@ ProfileDocument RoundTrip(const ProfileDocument& document, ordered_json* exporte
   return imported.document.value_or(ProfileDocument{});
 }
 
-macros::StoredMacro Macro(std::wstring name, long loops, std::vector<std::wstring> items) {
-  macros::StoredMacro macro;
-  macro.name = std::move(name);
-  macro.recordDelays = true;
-  macro.useLoopCount = loops != 1;
-  macro.loopTimes = loops;
-  macro.itemCount = static_cast<long>(items.size());
-  for (std::size_t i = 0; i < items.size(); ++i) macro.items[static_cast<long>(i)] = items[i];
-  return macro;
-}
-
 // As the program saves it: every function a button can take besides the defaults', twelve macros of
 // every delay form, button choices the other functions remember, and a non-zero reserved run.
 ProfileDocument EveryKindProfile() {
@@ -83,9 +72,10 @@ ProfileDocument EveryKindProfile() {
 
   std::vector<macros::StoredMacro> macros;
   for (long k = 0; k < 12; ++k) {
-    macros.push_back(Macro(L"m" + std::to_wstring(k), k + 1,
-                           {L"L-Button   Dn", std::to_wstring(10 * k) + L" ms", L"Shift   Dn", L"1300 ms",
-                            L"A   Up", std::to_wstring(26000 + 700 * k) + L" ms", L"Num Enter   Up", L"40 ms"}));
+    const std::wstring items[] = {L"L-Button   Dn", std::to_wstring(10 * k) + L" ms", L"Shift   Dn", L"1300 ms",
+                                  L"A   Up", std::to_wstring(26000 + 700 * k) + L" ms", L"Num Enter   Up", L"40 ms"};
+    auto& macro = macros.emplace_back(macros::StoredMacro{L"m" + std::to_wstring(k), true, k != 0, k + 1, 8, {}});
+    for (long i = 0; i < 8; ++i) macro.items[i] = items[i];
   }
   const macros::EncodedTable table = macros::EncodeMacroTable(macros);
   std::copy(table.table.begin(), table.table.end(), record.MacroTable().begin());
