@@ -64,8 +64,7 @@ class MainViewTest : public ::testing::Test {
       if (const auto* run = std::get_if<RunCommand>(&e)) result.push_back(run->command);
     return result;
   }
-  // The centre of a rectangle: where a user would click.
-  Effects PressIn(Rect r) { return view.Press({(r.left + r.right) / 2, (r.top + r.bottom) / 2}); }
+  Effects PressIn(Rect r) { return view.Press(r.Centre()); }
   Effects PressLeftTitle(int s) { return PressIn(LayOutLeftColumn(view.state(), view.panelSizes()).title[s]); }
   Effects PressRightTitle(int section) {
     return PressIn(LayOutRightColumn(view.state(), view.panelSizes()).section[section].title);
@@ -93,10 +92,9 @@ using C = Command;
 TEST_F(MainViewTest, FixedRegionsStartTheirCommandsAndOnlyUnclaimedPressesDragTheWindow) {
   const std::pair<Point, std::vector<Command>> cases[] = {
       {{30, 0}, {C::OpenWebAddress}}, {{798, 604}, {C::Reset}}, {{916, 633}, {C::Cancel}}, {{923, 604}, {C::Save}},
-      {{958, 5}, {C::Hide}},          {{993, 19}, {C::Close}},  {{18, 604}, {C::OpenProfileManager}},
-      {{21, 150}, {C::RunMacroManager}},
-      {{300, 500}, {C::DragWindow}}, {{262, 0}, {C::DragWindow}},  // the middle, just right of the web link
-      {{994, 20}, {C::DragWindow}},   // just outside the close button
+      {{958, 5}, {C::Hide}}, {{993, 19}, {C::Close}}, {{18, 604}, {C::OpenProfileManager}},
+      {{21, 150}, {C::RunMacroManager}}, {{300, 500}, {C::DragWindow}},  // the middle, just right of the web link
+      {{262, 0}, {C::DragWindow}}, {{994, 20}, {C::DragWindow}},         // and just outside the close button
   };
   for (const auto& [at, commands] : cases) {
     MainView fresh{panels, testing::ManifestSizes()};
@@ -239,7 +237,7 @@ TEST_F(MainViewTest, EachViewDrawsItsRowsWithSkinImagesAndEveryRegionRepaintsWha
       EXPECT_EQ(testing::HasText(list, L"Mouse M Button"), !side);  // Button 3's caption, a row of the Top view
       for (const DrawOp& op : list.ops()) {
         const auto* image = std::get_if<ImageOp>(&op);
-        EXPECT_TRUE(!image || testing::ManifestImageSize(image->name)) << image->name;
+        EXPECT_TRUE(!image || SkinImageSize(image->name)) << image->name;
       }
       const LeftColumnLayout left = LayOutLeftColumn(view.state(), view.panelSizes());
       for (Rect area : {region::kSave, region::kCancel, region::kMiddle, DropdownBox(3), left.sensitivityPanel,

@@ -115,13 +115,7 @@ TEST(AssignmentMenus, SubListEntriesStoreTheirValueAndCaption) {
 }
 
 TEST(AssignmentMenus, DialogChoicesStoreOnOkAndCancelKeepsEverything) {
-  struct Case {
-    int item;
-    DialogChoice choice;
-    ButtonCode code;
-    std::wstring_view caption;
-  };
-  const Case cases[] = {
+  const struct { int item; DialogChoice choice; ButtonCode code; std::wstring_view caption; } cases[] = {
       {10, SingleKeyChoice{L"F5"}, {0, 0, 0x3E, 0}, L"Single Key-F5"},
       {11, ComboKeyChoice{L"Left Shift", L"A", L""}, {0, 2, 0x04, 0}, L"Combo Key-Left Shift+A"},
       {11, ComboKeyChoice{L"", L"F5", L""}, {0, 0, 0x3E, 0}, L"Combo Key-F5"},
@@ -129,7 +123,7 @@ TEST(AssignmentMenus, DialogChoicesStoreOnOkAndCancelKeepsEverything) {
       {12, MacroChoice{2, L"burst", 2}, {9, 2, 3, 0}, L"Macro Key-burst"},
   };
   const AssignmentDialog runs[] = {AssignmentDialog::SingleKey, AssignmentDialog::ComboKey, AssignmentDialog::MacroKey};
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Fixture f;
     f.Open(3);
     f.menus.CommitSubChoice(SubListKind::Multimedia, 6, f.Target());

@@ -5,14 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <string>
+#include <tuple>
 
 #include "core/ui/panels/click_rules.h"
 #include "core/ui/panels/cpi_panel.h"
 #include "core/ui/panels/scroll_speed_panel.h"
 #include "native/ui/draw_list_queries.h"
 #include "native/ui/manifest_sizes.h"
+#include "native/ui/panel_platform_fake.h"
 
 namespace quendar::ui::panels {
 namespace {
@@ -24,24 +25,19 @@ using ui::testing::HasImage;
 
 TEST(PanelClickRules, SlidersMapPixelsToValues) {
   const std::pair<int, int> cases[] = {  // {value found, value wanted}
-      {StageLevelAt(212, 213), 1},  {StageLevelAt(211, 213), 2},   {StageLevelAt(209, 213), 3},
-      {StageLevelAt(65, 213), 74},  {StageLevelAt(68, 213), 73},   // the top row is capped
-      {SensitivityValueAt(37 + 8, 37), 1},   {SensitivityValueAt(37 + 9, 37), 2},
-      {SensitivityValueAt(37 + 29, 37), 2},  {SensitivityValueAt(37 + 30, 37), 3},
-      {SensitivityValueAt(37 + 207, 37), 11}, {SensitivityValueAt(37 + 197, 37), 10},
-      {LightingValueAt(834 + 3, 834), 1},    {LightingValueAt(834 + 4, 834), 2},
-      {LightingValueAt(834 + 124, 834), 6},  {LightingValueAt(834 + 127, 834), 6},
+      {StageLevelAt(212, 213), 1}, {StageLevelAt(211, 213), 2}, {StageLevelAt(209, 213), 3},
+      {StageLevelAt(65, 213), 74}, {StageLevelAt(68, 213), 73},  // the top row is capped
+      {SensitivityValueAt(37 + 8, 37), 1},  {SensitivityValueAt(37 + 9, 37), 2},  {SensitivityValueAt(37 + 29, 37), 2},
+      {SensitivityValueAt(37 + 30, 37), 3}, {SensitivityValueAt(37 + 207, 37), 11},
+      {SensitivityValueAt(37 + 197, 37), 10}, {LightingValueAt(834 + 3, 834), 1}, {LightingValueAt(834 + 4, 834), 2},
+      {LightingValueAt(834 + 124, 834), 6}, {LightingValueAt(834 + 127, 834), 6},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
 }
 
 TEST(PanelClickRules, ReportRateRingAndQuadrants) {
   const Point centre{855, 146};
-  struct Case {
-    int dx, dy;
-    std::optional<std::uint8_t> want;
-  };
-  const Case cases[] = {
+  const std::tuple<int, int, std::optional<std::uint8_t>> cases[] = {  // {dx, dy, code}
       {16, -30, std::nullopt},                                  // 34, inside the ring
       {21, -28, 1}, {-21, -28, 8}, {-21, 28, 4}, {21, 28, 2},   // 35
       {1, -63, 1},  {-39, 50, 4},                               // 63.008, 63.4
@@ -49,18 +45,13 @@ TEST(PanelClickRules, ReportRateRingAndQuadrants) {
       {39, -52, std::nullopt},                                  // 65
       {0, -35, std::nullopt}, {35, 0, std::nullopt}, {0, 64, std::nullopt}, {-64, 0, std::nullopt},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ReportRateCodeAt({centre.x + c.dx, centre.y + c.dy}, centre), c.want) << c.dx << "," << c.dy;
-  }
+  for (const auto& [dx, dy, want] : cases)
+    EXPECT_EQ(ReportRateCodeAt({centre.x + dx, centre.y + dy}, centre), want) << dx << "," << dy;
 }
 
 TEST(PanelClickRules, SpeedDialUpperRing) {
   const Point centre{855, 200};
-  struct Case {
-    int dx, dy;
-    std::optional<int> want;
-  };
-  const Case cases[] = {
+  const std::tuple<int, int, std::optional<int>> cases[] = {  // {dx, dy, level}
       {0, -50, 7},                              // straight above: 12 - 90/18
       {50, 0, 12},  {50, -1, 11},               // only the horizontal line to the right gives 12
       {-50, 0, 2},                              // far left, no division by zero
@@ -69,36 +60,9 @@ TEST(PanelClickRules, SpeedDialUpperRing) {
       {0, -72, std::nullopt},                   // outside
       {50, 1, std::nullopt}, {0, 50, std::nullopt},  // lower half
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(SpeedLevelAt({centre.x + c.dx, centre.y + c.dy}, centre), c.want) << c.dx << "," << c.dy;
-  }
+  for (const auto& [dx, dy, want] : cases)
+    EXPECT_EQ(SpeedLevelAt({centre.x + dx, centre.y + dy}, centre), want) << dx << "," << dy;
 }
-
-// The platform's child controls in memory, by id; a call on a control that does not exist fails the test.
-class PanelPlatformFake final : public main::PanelPlatform {
- public:
-  main::Panel* echoTo = nullptr;  // told of every text write, as the platform's edit control tells its panel
-  std::map<int, main::ChildControl> children;
-  mutable int reads = 0;
-
-  void ShowChild(const main::ChildControl& control) override { children[control.id] = control; }
-  void DestroyChild(int id) override { EXPECT_EQ(children.erase(id), 1u) << id; }
-  std::wstring ChildText(int id) const override {
-    ++reads;
-    EXPECT_TRUE(children.contains(id)) << id;
-    return children.contains(id) ? children.at(id).text : L"";
-  }
-  void SetChildText(int id, std::wstring_view text) override {
-    Child(id).text = text;
-    main::Effects ignored;
-    if (echoTo) echoTo->OnControlNotice(id, kEditChangedNotice, ignored);
-  }
-  void EnableChild(int id, bool enabled) override { Child(id).enabled = enabled; }
-  main::ChildControl& Child(int id) {
-    EXPECT_TRUE(children.contains(id)) << id;
-    return children[id];
-  }
-};
 
 // Each panel where the main view puts it with its section's title at the column's top row (or, for the
 // lower sections, below collapsed titles).
@@ -118,15 +82,10 @@ const std::pair<PanelSlot, PanelFrame> kShown[] = {
 
 struct Panels {
   profiles::ProfileRecord record;
-  PanelPlatformFake platform;
+  ui::testing::PanelPlatformFake platform;
   main::PanelSet set;
   Panels() { AttachSettingsPanels(set, record, platform); }
   main::Panel& at(PanelSlot slot) { return *set.at(slot); }
-  DrawList Draw(PanelSlot slot, const PanelFrame& frame) {
-    DrawList list(frame.area);
-    at(slot).Draw(frame, list);
-    return list;
-  }
   DrawList DrawAll(LanguageClass language = LanguageClass::English) {
     DrawList list(Rect{0, 0, 1000, 640});
     for (auto [slot, frame] : kShown) {
@@ -139,12 +98,8 @@ struct Panels {
 
 TEST(SettingsPanels, StoredValuesAreShownByTheirImagesAndNumbers) {
   Panels p;
-  p.record.CpiStageLevel(0) = 49;
-  p.record.CpiStageLevel(6) = 50;
-  p.record.SensitivityX() = 3;
-  p.record.ButtonLightOn() = 1;
-  p.record.LightingEffect() = 3;
-  p.record.ReportRateCode() = 2;
+  p.record.CpiStageLevel(0) = 49, p.record.CpiStageLevel(6) = 50, p.record.SensitivityX() = 3;
+  p.record.ButtonLightOn() = 1, p.record.LightingEffect() = 3, p.record.ReportRateCode() = 2;
   p.record.PointerSpeed() = 7;
   const DrawList all = p.DrawAll();
   const std::pair<const char*, Point> images[] = {
@@ -168,7 +123,7 @@ TEST(SettingsPanels, EveryStoredByteIsDrawnWithAnImageOfTheSkin) {
     const DrawList all = p.DrawAll();
     for (const DrawOp& op : all.ops()) {
       const auto* image = std::get_if<ImageOp>(&op);
-      EXPECT_TRUE(!image || ui::testing::ManifestImageSize(image->name)) << image->name;
+      EXPECT_TRUE(!image || SkinImageSize(image->name)) << image->name;
     }
     EXPECT_EQ(p.record, stored) << "drawing keeps the stored bytes";
   }
@@ -177,15 +132,8 @@ TEST(SettingsPanels, EveryStoredByteIsDrawnWithAnImageOfTheSkin) {
 TEST(SettingsPanels, PressesChangeOneFieldAndRepaintWhatChanged) {
   namespace field = profiles::field;
   using S = PanelSlot;
-  struct Case {
-    PanelSlot slot;
-    PanelFrame frame;
-    DispatchStage stage;
-    Point point;
-    std::size_t offset;  // of the byte that may change
-    std::uint8_t before, after;
-    std::vector<Rect> repaints;
-  };
+  struct Case { PanelSlot slot; PanelFrame frame; DispatchStage stage; Point point; std::size_t offset;
+                std::uint8_t before, after; std::vector<Rect> repaints; };  // offset: of the byte that may change
   const std::size_t level2 = field::kCpiStageLevel.offset + 2;
   const auto B = DispatchStage::BeforeRows, A = DispatchStage::AfterRows;
   const std::vector<Rect> stage{{815, 65, 824, 213}, {805, 235, 835, 245}};
@@ -299,7 +247,7 @@ TEST(ScrollNumberBox, TextChoicesAndArrows) {
   p.record.ScrollOneScreen() = 2;  // any value but 0 scrolls a screen on the host: shown so, box disabled
   scroll.OnPlaced(kScroll);
   EXPECT_FALSE(p.platform.children[kNumberBoxId].enabled);
-  EXPECT_TRUE(HasImage(p.Draw(PanelSlot::ScrollSpeed, kScroll), "/MouseAttribute/ScrollSpeed/Enable.png", {744, 227}));
+  EXPECT_TRUE(HasImage(p.DrawAll(), "/MouseAttribute/ScrollSpeed/Enable.png", {744, 227}));
 }
 
 }  // namespace
