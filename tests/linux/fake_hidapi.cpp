@@ -114,11 +114,9 @@ hid_device* hid_open_path(const char* path) {
     if (item.path != wide) continue;
     auto device = std::make_unique<hid_device_>();
     if (item.role == quendar::sim::InterfaceRole::Command) {
-      auto channel = machine.Mouse().OpenCommandChannel(wide);
-      if (channel) device->command = std::move(*channel);
+      if (auto channel = machine.Mouse().OpenCommandChannel(wide)) device->command = std::move(*channel);
     } else if (item.role == quendar::sim::InterfaceRole::Event) {
-      auto channel = machine.Mouse().OpenEventChannel(wide);
-      if (channel) device->event = std::move(*channel);
+      if (auto channel = machine.Mouse().OpenEventChannel(wide)) device->event = std::move(*channel);
     } else {
       ADD_FAILURE() << "hid_open_path on a node that is neither the command nor the event node: " << path;
     }
