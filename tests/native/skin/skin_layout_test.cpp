@@ -30,8 +30,7 @@ TEST(SkinLayout, ImagesCoverTheRectanglesTheyAreDrawnOnAndHoldWhatIsLaidOnThem) 
   // neighbour, which is only 5 pixels (1 for the view buttons) away.
   for (const Image* image : {&kResetCancelButtonNormal, &kSaveButtonOver, &kConfigButtonNormal, &kViewButtonCurrent,
                              &kDropdownNormal, &kDropdownOpen}) {
-    EXPECT_EQ(image->size.width, image->fills[0].Width()) << image->name;
-    EXPECT_EQ(image->size.height, image->fills[0].Height()) << image->name;
+    EXPECT_EQ(image->size, (Size{image->fills[0].Width(), image->fills[0].Height()})) << image->name;
   }
 }
 

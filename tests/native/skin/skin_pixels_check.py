@@ -54,9 +54,8 @@ for picture_id, overlay_families in views.items():
     for fam in overlay_families:
         for member in families[fam + "Normal"]["members"]:
             v, (ax, ay) = member["value"], member["at"]
-            normal = load(families[fam + "Normal"]["pattern"].replace("%d", str(v)))
-            over = load(families[fam + "Over"]["pattern"].replace("%d", str(v)))
             name = families[fam + "Over"]["pattern"].replace("%d", str(v))
+            normal, over = load(families[fam + "Normal"]["pattern"].replace("%d", str(v))), load(name)
             check(normal.size == over.size, f"{name}: normal and over differ in size")
             check(same(normal.getchannel("A"), over.getchannel("A")), f"{name}: normal and over cover different pixels")
             alpha = over.getchannel("A")
