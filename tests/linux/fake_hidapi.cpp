@@ -88,15 +88,11 @@ hid_device_info* hid_enumerate(unsigned short vendor_id, unsigned short product_
     if ((vendor_id && item.attributes.vendorId != vendor_id) || (product_id && item.attributes.productId != product_id)) {
       continue;
     }
-    auto* info = new hid_device_info{};
-    info->path = strdup(quendar::ini::ToUtf8(item.path).c_str());
-    info->vendor_id = item.attributes.vendorId;
-    info->product_id = item.attributes.productId;
-    info->release_number = item.attributes.versionNumber;
-    info->usage_page = item.caps.usagePage;
-    info->usage = item.caps.usage;
-    *next = info;
-    next = &info->next;
+    *next = new hid_device_info{.path = strdup(quendar::ini::ToUtf8(item.path).c_str()),
+                                .vendor_id = item.attributes.vendorId, .product_id = item.attributes.productId,
+                                .release_number = item.attributes.versionNumber,
+                                .usage_page = item.caps.usagePage, .usage = item.caps.usage};
+    next = &(*next)->next;
   }
   return first;
 }
@@ -118,22 +114,16 @@ hid_device* hid_open_path(const char* path) {
     if (item.path != wide) continue;
     auto device = std::make_unique<hid_device_>();
     if (item.role == quendar::sim::InterfaceRole::Command) {
-      auto channel = machine.Mouse().OpenCommandChannel(wide);
-      if (channel) device->command = std::move(*channel);
+      if (auto channel = machine.Mouse().OpenCommandChannel(wide)) device->command = std::move(*channel);
     } else if (item.role == quendar::sim::InterfaceRole::Event) {
-      auto channel = machine.Mouse().OpenEventChannel(wide);
-      if (channel) device->event = std::move(*channel);
+      if (auto channel = machine.Mouse().OpenEventChannel(wide)) device->event = std::move(*channel);
     } else {
       ADD_FAILURE() << "hid_open_path on a node that is neither the command nor the event node: " << path;
     }
-    if (!device->command && !device->event) {
-      errno = ENODEV;
-      return nullptr;
-    }
+    if (!device->command && !device->event) return errno = ENODEV, nullptr;
     return device.release();
   }
-  errno = ENOENT;
-  return nullptr;
+  return errno = ENOENT, nullptr;
 }
 
 void hid_close(hid_device* dev) { delete dev; }

@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <condition_variable>
 #include <filesystem>
 #include <mutex>
 #include <sstream>
@@ -20,9 +19,10 @@
 #include "core/ini/ini_store.h"
 #include "core/profiles/profile_data_file.h"
 #include "fake_hidapi.h"
+#include "native/device/sim_machine.h"
+#include "native/device/wait_until.h"
 #include "native/ini/temp_folder.h"
 #include "platform/platform_file_system.h"
-#include "sim/sim_hid_backend.h"
 #include "stage_watch.h"
 
 namespace quendar::ctl {
@@ -67,26 +67,22 @@ std::vector<std::string> WireLines(const sim::SimulatedMouse& mouse) {
 
 TEST(QuendarctlHidraw, ApplyPutsTheSameExchangesOnTheWireAsTheWindowsPath) {
   // What apply does on the simulated platform of the Windows tests; `trace --mouse` prints this wire.
-  auto windowsMouse = sim::SimulatedMouse::Create();
-  {
-    sim::SimHidBackend backend(windowsMouse);
-    device::DeviceLink link(backend);
-    ASSERT_TRUE(link.DiscoverDevice());
-    device::DeviceImage image;
-    device::CommandSet commands(link.Command(), image);
-    ASSERT_FALSE(commands.ConnectSequence());
-    platform::PlatformFileSystem disk;
-    const auto profile = profiles::ReadDataFile(disk, kProfile);
-    ASSERT_EQ(profile.status, profiles::DataFileStatus::Loaded);
-    ASSERT_EQ(device::SendProfile(profile.contents.record, commands).exchanges, 31);
-  }
+  device::testing::SimMachine windows;
+  ASSERT_TRUE(windows.link.DiscoverDevice());
+  device::DeviceImage image;
+  device::CommandSet commands(windows.link.Command(), image);
+  ASSERT_FALSE(commands.ConnectSequence());
+  platform::PlatformFileSystem disk;
+  const auto profile = profiles::ReadDataFile(disk, kProfile);
+  ASSERT_EQ(profile.status, profiles::DataFileStatus::Loaded);
+  ASSERT_EQ(device::SendProfile(profile.contents.record, commands).exchanges, 31);
 
   FakeHidapiMachine machine(sim::SimulatedMouse::Create());
   const Outcome apply = RunCtl({"apply", kProfile});
   ASSERT_EQ(apply.exitCode, 0) << apply.err;
   EXPECT_THAT(apply.out, HasSubstr(": 31 exchanges"));
-  EXPECT_EQ(WireLines(machine.Mouse()), WireLines(*windowsMouse));
-  EXPECT_EQ(machine.Mouse().State(), windowsMouse->State());
+  EXPECT_EQ(WireLines(machine.Mouse()), WireLines(*windows.mouse));
+  EXPECT_EQ(machine.Mouse().State(), windows.mouse->State());
 }
 
 TEST(QuendarctlHidraw, AMouseThatCannotBeOpenedNamesTheUdevRuleAndItsInstallCommand) {
@@ -102,20 +98,14 @@ TEST(QuendarctlHidraw, AMouseThatCannotBeOpenedNamesTheUdevRuleAndItsInstallComm
 class WatchedOutput : public std::stringbuf {
  public:
   bool WaitFor(const std::string& text) {
-    std::unique_lock lock(mutex_);
-    return changed_.wait_for(lock, std::chrono::seconds(5), [&] { return text_.find(text) != std::string::npos; });
+    return device::testing::WaitUntil([&] { std::lock_guard lock(mutex_); return text_.find(text) != std::string::npos; });
   }
 
  protected:
-  int sync() override {
-    { std::lock_guard lock(mutex_); text_ = str(); }
-    changed_.notify_all();
-    return 0;
-  }
+  int sync() override { std::lock_guard lock(mutex_); text_ = str(); return 0; }
 
  private:
   std::mutex mutex_;
-  std::condition_variable changed_;
   std::string text_;
 };
 

@@ -9,10 +9,6 @@ namespace {
 
 using quendar::testing::ReadBytes;
 
-std::vector<std::uint8_t> Bytes(const profiles::ProfileRecord& record) {
-  return {record.bytes().begin(), record.bytes().end()};
-}
-
 class AppSessionTest : public test::SessionTest {
  protected:
   // The start-up part that matters here: the mouse, the profile and its snapshot.
@@ -47,7 +43,7 @@ TEST_F(AppSessionTest, ASaveRefusedAtOnceClaimsNoMixAndStillStoresTheFiles) {
 TEST_F(AppSessionTest, WithoutTheMouseSaveAndResetTouchNeitherTheMouseNorTheFiles) {
   Start(false);
   record().SensitivityX() = 1;
-  const auto savedBefore = Bytes(session_->state().savedRecord);
+  const auto savedBefore = session_->state().savedRecord;
   const auto stored = ReadBytes(folder_ / "config0.bin");
   session_->apply().OnSaveClicked();
   session_->apply().ResetProfile();
@@ -55,7 +51,7 @@ TEST_F(AppSessionTest, WithoutTheMouseSaveAndResetTouchNeitherTheMouseNorTheFile
   EXPECT_EQ(PacketsSent(), 0);
   EXPECT_EQ(ReadBytes(folder_ / "config0.bin"), stored);
   EXPECT_TRUE(ports_.spiCalls.empty());
-  EXPECT_EQ(Bytes(session_->state().savedRecord), savedBefore) << "no snapshot without an apply";
+  EXPECT_EQ(session_->state().savedRecord, savedBefore) << "no snapshot without an apply";
 }
 
 // Reloading on the next show after a Cancel is the demo program's Save test under Wine.
@@ -64,7 +60,7 @@ TEST_F(AppSessionTest, CancelRestoresTheSnapshotExactly) {
   const auto snapshot = session_->state().savedRecord;
   for (std::size_t i = 0; i < profiles::kRecordSize; i += 3) record().bytes()[i] ^= 0x5A;
   session_->apply().CancelEdits();
-  EXPECT_EQ(Bytes(record()), Bytes(snapshot));
+  EXPECT_EQ(record(), snapshot);
 }
 
 }  // namespace

@@ -24,8 +24,6 @@ struct AlwaysInstalls : ui::macro_manager::RecordingHook {
   void Remove() override {}
 };
 
-ui::Point Centre(ui::Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
 class WriteFaultsTest : public test::SessionTest {
  protected:
   void FreshLoaded() {
@@ -90,17 +88,17 @@ TEST_F(WriteFaultsTest, NothingIsLostAndTheUserIsToldWhateverTheDiskRefuses) {
            return e;
          };
          // A braced list runs its calls in order.
-         for (const mm::Effects& e : {model.Open(), model.Click(Centre(mm::kNewRect)), model.SelectMacro(0),
+         for (const mm::Effects& e : {model.Open(), model.Click(mm::kNewRect.Centre()), model.SelectMacro(0),
                                       model.EditEnded({0, ui::EditTarget::MacroName, true, L"Renamed"}),
-                                      model.LoopTimesChanged(L"5"), model.Click(Centre(mm::kRecordRect)),
-                                      model.KeyEvent(macros::KeyEventKind::Press, 10), model.Click(Centre(mm::kRecordRect))})
+                                      model.LoopTimesChanged(L"5"), model.Click(mm::kRecordRect.Centre()),
+                                      model.KeyEvent(macros::KeyEventKind::Press, 10), model.Click(mm::kRecordRect.Centre())})
            tell(e);
          const bool selected = model.state().SelectedName() != nullptr;
-         const auto ok = tell(model.Click(Centre(mm::kOkRect)));
+         const auto ok = tell(model.Click(mm::kOkRect.Centre()));
          if (selected) {
            EXPECT_FALSE(ok.end.has_value()) << "OK after a failed store write keeps the dialog open";
          }
-         tell(model.Click(Centre(mm::kDeleteRect)));
+         tell(model.Click(mm::kDeleteRect.Centre()));
          return notices > 0;
        }},
       {"profile list",

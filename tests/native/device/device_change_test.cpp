@@ -8,9 +8,8 @@
 namespace quendar::device {
 namespace {
 
-using testing::Notice;
-
 using testing::kNotDetected;
+using testing::Notice;
 
 struct WiredMachine : testing::HostedMachine {
   using HostedMachine::HostedMachine;
@@ -27,12 +26,9 @@ TEST(DeviceChangeTest, OnlyInterfaceNoticesNamingTheMouseInAnyCaseAreHandled) {
     const wchar_t* path;
     bool mouse;
   } paths[] = {
-      {L"\\\\?\\HID#VID_04D9&PID_A165&MI_02#x", true},
-      {L"\\\\?\\hid#vid_04d9&pid_a165&mi_02#x", true},
-      {L"\\\\?\\HID#vId_04D9&PiD_a165&MI_02#x", true},
-      {L"\\\\?\\HID#VID_046D&PID_C31C#x", false},
-      {L"\\\\?\\HID#VID_04D9&PID_A166#x", false},
-      {L"\\\\?\\HID#VID_04D9#PID_A165#x", false},
+      {L"\\\\?\\HID#VID_04D9&PID_A165&MI_02#x", true}, {L"\\\\?\\hid#vid_04d9&pid_a165&mi_02#x", true},
+      {L"\\\\?\\HID#vId_04D9&PiD_a165&MI_02#x", true},  {L"\\\\?\\HID#VID_046D&PID_C31C#x", false},
+      {L"\\\\?\\HID#VID_04D9&PID_A166#x", false},       {L"\\\\?\\HID#VID_04D9#PID_A165#x", false},
   };
   for (const auto& p : paths) EXPECT_EQ(PathNamesTheMouse(p.path), p.mouse) << &p - paths;
 

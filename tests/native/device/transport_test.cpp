@@ -69,10 +69,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 constexpr ReportLengths kMouseLengths{9, 33, 33};
 
-ExchangeError Failed(std::uint8_t opcode, ExchangeStep step, std::uint32_t platformError = 0) {
-  return ExchangeError{opcode, step, platformError};
-}
-
 CommandEndpoint EndpointOn(HidChannel& channel, ReportLengths lengths = kMouseLengths) {
   return CommandEndpoint{&channel, lengths, nullptr};
 }
@@ -98,9 +94,9 @@ TEST(SendCommandTest, FailedOrImpossibleReadsGiveAnAllZeroReplyAndReportFailure)
   };
   const Case cases[] = {
       {{{Exchange::SetFeature, Sent(MakePacket(0x83))}, {Exchange::GetFeature, {}, false}},
-       true, kMouseLengths, Failed(0x83, ExchangeStep::FetchReply, 31)},
-      {{}, false, kMouseLengths, Failed(0x83, ExchangeStep::InterfaceClosed)},
-      {{}, true, {17, 33, 33}, Failed(0x83, ExchangeStep::ReportTooLong)},
+       true, kMouseLengths, ExchangeError{0x83, ExchangeStep::FetchReply, 31}},
+      {{}, false, kMouseLengths, ExchangeError{0x83, ExchangeStep::InterfaceClosed}},
+      {{}, true, {17, 33, 33}, ExchangeError{0x83, ExchangeStep::ReportTooLong}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.error.step));
@@ -124,10 +120,10 @@ TEST(WriteTransferTest, AFailedOrImpossibleStepEndsTheExchangeAndIsReported) {
     ExchangeError error;
   } cases[] = {
       {128, 32, {{Exchange::SetFeature, header(128)}, {Exchange::WriteReport, chunk}},
-       Failed(0x13, ExchangeStep::BlockTooLong)},
-      {128, 128, {{Exchange::SetFeature, header(128), false, 0, 1167}}, Failed(0x13, ExchangeStep::SendPacket, 1167)},
+       ExchangeError{0x13, ExchangeStep::BlockTooLong}},
+      {128, 128, {{Exchange::SetFeature, header(128), false, 0, 1167}}, ExchangeError{0x13, ExchangeStep::SendPacket, 1167}},
       {128, 128, {{Exchange::SetFeature, header(128)}, {Exchange::WriteReport, chunk}, {Exchange::WriteReport, chunk, true, 20}},
-       Failed(0x13, ExchangeStep::ShortChunk)},
+       ExchangeError{0x13, ExchangeStep::ShortChunk}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.error.step));
@@ -166,13 +162,13 @@ TEST(ReadTransferTest, FailedFetchMovesNoDataAndFailedOrShortChunksAreZeroAndRep
     ReportLengths lengths = kMouseLengths;
   };
   const Case cases[] = {
-      {{{Exchange::GetFeature, Report(9, {0x90, 7, 8, 0, 0, 0, 0, 0})}}, 32, Failed(0x90, ExchangeStep::ReportTooLong),
+      {{{Exchange::GetFeature, Report(9, {0x90, 7, 8, 0, 0, 0, 0, 0})}}, 32, ExchangeError{0x90, ExchangeStep::ReportTooLong},
        Bytes(32, 0x55), {9, 41, 33}},  // a data report beyond the buffer is refused
-      {{{Exchange::GetFeature, {}, false}}, 32, Failed(0x90, ExchangeStep::FetchReply, 31), Bytes(32, 0x55)},
+      {{{Exchange::GetFeature, {}, false}}, 32, ExchangeError{0x90, ExchangeStep::FetchReply, 31}, Bytes(32, 0x55)},
       {{{Exchange::GetFeature, twoChunks}, {Exchange::ReadReport, {}, false, 0, kTimeoutError}}, 64,
-       Failed(0x90, ExchangeStep::ReadChunk, kTimeoutError), Bytes(64, 0)},
+       ExchangeError{0x90, ExchangeStep::ReadChunk, kTimeoutError}, Bytes(64, 0)},
       {{{Exchange::GetFeature, twoChunks}, {Exchange::ReadReport, Report(33, Bytes(32, 9)), true, 17}}, 64,
-       Failed(0x90, ExchangeStep::ShortChunk), Bytes(64, 0)},
+       ExchangeError{0x90, ExchangeStep::ShortChunk}, Bytes(64, 0)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.error.step));

@@ -124,9 +124,7 @@ TEST_F(DownloadTest, SendsTheProfileAndPassesThroughEverythingElse) {
   const sim::MouseState state = mouse_->State();
 
   EXPECT_EQ(state.reportRateCode, 2);
-  EXPECT_EQ(state.sensorSettings[0], factory.sensorSettings[0]);
-  EXPECT_EQ(state.sensorSettings[1], factory.sensorSettings[1]);
-  EXPECT_EQ(state.sensorSettings[2], factory.sensorSettings[2]);
+  for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(state.sensorSettings[i], factory.sensorSettings[i]) << i;
   EXPECT_EQ(state.sensorSettings[3], factory.sensorSettings[3] | kButtonLightBit);
   EXPECT_EQ(state.sensitivity, (std::array<std::uint8_t, 2>{4, 100}));  // 13 x 20 = 260 wraps to 4
 
@@ -138,7 +136,6 @@ TEST_F(DownloadTest, SendsTheProfileAndPassesThroughEverythingElse) {
 
   EXPECT_EQ(state.colourBlocks[0], factory.colourBlocks[0]);
   EXPECT_TRUE(std::ranges::equal(state.colourBlocks[1], record.Field(profiles::field::kCpiColorBlock)));
-  EXPECT_EQ(state.colourBlocks[1][21], 0xA1);
 
   EXPECT_EQ(state.stageCount, 7);
   EXPECT_EQ(state.stageBytes[0], 10);
@@ -161,11 +158,10 @@ TEST_F(DownloadTest, SendsTheProfileAndPassesThroughEverythingElse) {
 TEST_F(DownloadTest, ConnectSequenceKeepsTheRestAndTracesTheSensor) {
   const sim::MouseState factory = mouse_->State();
   EXPECT_EQ(commands_->ConnectSequence(), std::nullopt);
-  EXPECT_EQ(image_.sensorSettings[0], factory.sensorSettings[0]) << "the sensor type";
   EXPECT_EQ(mouse_->State().sensorSettings[1], factory.sensorSettings[1]);
   EXPECT_EQ(SentOpcodes(), (std::vector<std::uint8_t>{0x83, 0x03}));
-  ASSERT_FALSE(traces_.empty());
-  EXPECT_EQ(traces_[0], "Sensor Type:03 Rate:08 Option1:11 Option2:24");
+  // The sensor type it read is the trace's first field.
+  EXPECT_EQ(traces_.empty() ? "" : traces_[0], "Sensor Type:03 Rate:08 Option1:11 Option2:24");
 }
 
 // The mouse fails one exchange: the download names it, sends nothing after it (what follows would build

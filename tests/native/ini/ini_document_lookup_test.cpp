@@ -46,14 +46,11 @@ TEST(IniDocumentLookup, FindsTheFirstEntryOfEachNameThroughEveryEdit) {
     SCOPED_TRACE(c.name);
     IniDocument doc = IniDocument::Parse(c.text, TextEncoding::Utf16LeBom);
     c.edit(doc);
+    const IniDocument reread = IniDocument::Parse(doc.Serialize(), TextEncoding::Utf16LeBom);  // reads back the same
     for (const Lookup& lookup : c.expected) {
       SCOPED_TRACE(testing::PrintToString(lookup.section) + " " + testing::PrintToString(lookup.key));
       EXPECT_EQ(doc.Contains(lookup.section, lookup.key), lookup.value.has_value());
       EXPECT_EQ(doc.Get(lookup.section, lookup.key, 1024), lookup.value.value_or(L""));
-    }
-    // What was written reads back the same.
-    const IniDocument reread = IniDocument::Parse(doc.Serialize(), TextEncoding::Utf16LeBom);
-    for (const Lookup& lookup : c.expected) {
       EXPECT_EQ(reread.Get(lookup.section, lookup.key, 1024), lookup.value.value_or(L""));
     }
   }

@@ -56,9 +56,7 @@ TEST_F(IniStoreTest, NewFilesAreUtf16AndAnsiFilesNeverLoseText) {
   const std::wstring caption = L"左摇摆滚轮";
   ASSERT_FALSE(WriteString(disk, file, L"Setting-CHS", L"Item4", caption).failed());
   const auto bytes = ReadBytes(file);
-  ASSERT_GE(bytes.size(), 2u);
-  EXPECT_EQ(bytes[0], 0xFF);
-  EXPECT_EQ(bytes[1], 0xFE);
+  EXPECT_EQ(std::vector(bytes.begin(), bytes.begin() + std::min<std::size_t>(bytes.size(), 2)), (std::vector<unsigned char>{0xFF, 0xFE}));
   EXPECT_EQ(ReadString(disk, file, L"setting-chs", L"item4"), caption);
 
   WriteBytes(file, std::string("\xFE\xFF\0[\0S\0]\0\n\0k\0=\x4E\x2D", 16));

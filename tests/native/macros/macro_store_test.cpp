@@ -117,7 +117,6 @@ TEST_F(MacroStoreTest, SavingKeepsTheMacroInItsPlace) {
   ASSERT_FALSE(store.SaveCurrentMacro(state).failed());
   EXPECT_TRUE(store.LoadMacro(L"Middle").items.empty());
   EXPECT_EQ(store.BuildMacroTable().table[kMacroBlockSize + 2], 0);
-
 }
 
 TEST_F(MacroStoreTest, LoadsFlagsStrictlyAndSkipsMissingItems) {

@@ -72,7 +72,6 @@ TEST_F(ProfileFilesTest, SaveReplacesOnlyAnExistingDataFile) {
   EXPECT_FALSE(std::filesystem::exists(folder / "config3.bin"));
   ASSERT_EQ(Shown().size(), 1u);
   EXPECT_EQ(Shown()[0].text, L"Config file is not exist.");
-
 }
 
 TEST_F(ProfileFilesTest, ADamagedDataFileIsKeptAsideBeforeSaveReplacesIt) {

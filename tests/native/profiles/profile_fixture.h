@@ -72,9 +72,7 @@ class FaultyFileSystem final : public files::FileSystem {
   }
   files::WriteResult Remove(const std::filesystem::path& file) override { return real_.Remove(file); }
   bool Exists(const std::filesystem::path& file) override { return real_.Exists(file); }
-  std::vector<std::filesystem::path> ListFiles(const std::filesystem::path& folder) override {
-    return real_.ListFiles(folder);
-  }
+  std::vector<std::filesystem::path> ListFiles(const std::filesystem::path& dir) override { return real_.ListFiles(dir); }
   std::wstring DescribeError(int systemError) override { return L"platform error " + std::to_wstring(systemError); }
 
  private:

@@ -54,9 +54,8 @@ for picture_id, overlay_families in views.items():
     for fam in overlay_families:
         for member in families[fam + "Normal"]["members"]:
             v, (ax, ay) = member["value"], member["at"]
-            normal = load(families[fam + "Normal"]["pattern"].replace("%d", str(v)))
-            over = load(families[fam + "Over"]["pattern"].replace("%d", str(v)))
             name = families[fam + "Over"]["pattern"].replace("%d", str(v))
+            normal, over = load(families[fam + "Normal"]["pattern"].replace("%d", str(v))), load(name)
             check(normal.size == over.size, f"{name}: normal and over differ in size")
             check(same(normal.getchannel("A"), over.getchannel("A")), f"{name}: normal and over cover different pixels")
             alpha = over.getchannel("A")
@@ -91,27 +90,23 @@ def cpi_level_at(y):  # the stage slider's click rule, y in the slider's own row
     return 1 if d < 0 else min(74, int(d * 0.5 + 2.0))
 
 
-for level in range(1, 75):
-    img = family_image("CpiStageSlider", level)
-    column = [img.getpixel((img.width // 2, y)) for y in range(img.height)]
-    top = next((y for y, px in enumerate(column) if marked(px)), None)
-    ok = top is not None and cpi_level_at(top) == level and (level == 74 or cpi_level_at(top - 1) == level + 1)
-    check(ok, f"CPI stage slider {level}: fill ends at row {top}, which a click maps to "
-              f"{None if top is None else cpi_level_at(top)}")
-
-
-def horizontal_fill_check(fid, values, value_at):
+def fill_check(fid, values, value_at, vertical=False):
+    """The fill's last marked pixel (the top of a vertical fill) maps to the value, the next one beyond to the next."""
     for value in values:
         img = family_image(fid, value)
-        row = [img.getpixel((x, img.height // 2)) for x in range(img.width)]
-        right = max((x for x, px in enumerate(row) if marked(px)), default=None)
-        ok = right is not None and value_at(right) == value and (value == values[-1] or value_at(right + 1) == value + 1)
-        check(ok, f"{fid} {value}: fill ends at x {right}, which a click maps to "
-                  f"{None if right is None else value_at(right)}")
+        if vertical:
+            line = [img.getpixel((img.width // 2, y)) for y in range(img.height)]
+            end, beyond = next((y for y, px in enumerate(line) if marked(px)), None), -1
+        else:
+            line = [img.getpixel((x, img.height // 2)) for x in range(img.width)]
+            end, beyond = max((x for x, px in enumerate(line) if marked(px)), default=None), 1
+        ok = end is not None and value_at(end) == value and (value == values[-1] or value_at(end + beyond) == value + 1)
+        check(ok, f"{fid} {value}: fill ends at {end}, which a click maps to {None if end is None else value_at(end)}")
 
 
-horizontal_fill_check("SensitivitySlider", list(range(1, 12)), lambda x: 1 if x - 9 < 0 else int((x - 9) / 21.0 + 2.0))
-horizontal_fill_check("LightingSlider", list(range(1, 7)), lambda x: 1 if x - 4 < 0 else int((x - 4) / 30.0 + 2.0))
+fill_check("CpiStageSlider", list(range(1, 75)), cpi_level_at, vertical=True)
+fill_check("SensitivitySlider", list(range(1, 12)), lambda x: 1 if x - 9 < 0 else int((x - 9) / 21.0 + 2.0))
+fill_check("LightingSlider", list(range(1, 7)), lambda x: 1 if x - 4 < 0 else int((x - 4) / 30.0 + 2.0))
 
 
 def speed_level(dx, dy):  # the speed dials' click rule (dy <= 0 is the upper half)
@@ -155,6 +150,10 @@ for rate, expected in quadrant_of_rate.items():
                 counts[key] = counts.get(key, 0) + 1
     lit = max(counts, key=counts.get) if counts else None
     check(lit == expected, f"report-rate dial {rate}: lit quadrant {lit}, clicks choose it in {expected}")
+
+for value in (0, 1):  # the angle-snap switch: off and on
+    check((SKIN / families["AngleSnapSwitch"]["pattern"].replace("%d", str(value)).lstrip("/")).exists(),
+          f"angle-snap switch {value}: no image")
 
 for line in failures:
     print(line)
