@@ -104,20 +104,7 @@ bool CTolvaneDlg::TakeKey(MSG& message) {
 bool CTolvaneDlg::PreTranslateMessage(MSG& message) {
   // Tab, Space and the arrows move and use the window's own focus before the dialog manager sees them.
   if (message.message == WM_KEYDOWN && TakeKey(message)) return true;
-  // Enter and Escape never end a skinned window: swallow them before the dialog manager turns them
-  // into IDOK / IDCANCEL.
-  if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
-    if (message.hwnd != hwnd() && !::IsChild(hwnd(), message.hwnd)) return false;
-    // A child that asks for every key (the in-place list editor) gets them itself.
-    if (message.hwnd != hwnd() &&
-        (::SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)) &
-         DLGC_WANTALLKEYS) != 0) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
-    return true;
-  }
-  return false;
+  return KeepEnterAndEscapeFromDialogManager(hwnd(), message);
 }
 
 MessageResult CTolvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

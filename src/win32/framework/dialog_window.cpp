@@ -105,4 +105,17 @@ INT_PTR CALLBACK DialogWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam
   return TRUE;
 }
 
+bool KeepEnterAndEscapeFromDialogManager(HWND dialog, MSG& message) {
+  if (message.message != WM_KEYDOWN || (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE)) return false;
+  if (message.hwnd == dialog) return true;
+  if (!::IsChild(dialog, message.hwnd)) return false;
+  const LRESULT wants =
+      ::SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+  if ((wants & DLGC_WANTALLKEYS) != 0) {
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return true;
+}
+
 }  // namespace quendar::win32

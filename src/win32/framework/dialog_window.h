@@ -48,6 +48,11 @@ class DialogWindow {
   INT_PTR modalResult_ = 0;
 };
 
+// Enter and Escape never end one of our windows: the dialog manager would turn them into IDOK / IDCANCEL.
+// A child that asks for every key (an in-place editor) still gets them. Returns whether `message` was
+// such a key for `dialog` or one of its children, and so is taken.
+bool KeepEnterAndEscapeFromDialogManager(HWND dialog, MSG& message);
+
 // Handler tables. A dialog class lists its handlers once:
 //   std::span<const MessageEntry<MyDlg>> MyDlg::Messages() { static const MessageEntry<MyDlg> t[] = {...}; }
 // and, when it has them, Commands() (menu items, buttons) and Notifications() (control id + code).

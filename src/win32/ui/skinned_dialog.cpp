@@ -68,16 +68,7 @@ ui::DrawList SkinnedDialog::BuildDrawList(const ui::Rect& area) {
 }
 
 bool SkinnedDialog::PreTranslateMessage(MSG& message) {
-  if (message.message != WM_KEYDOWN || (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE)) return false;
-  if (message.hwnd == hwnd()) return true;  // never ends the dialog
-  if (::IsChild(hwnd(), message.hwnd)) {
-    // A child (an in-place editor) gets its Enter and Escape itself; the dialog manager would turn them
-    // into IDOK / IDCANCEL.
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-    return true;
-  }
-  return false;
+  return KeepEnterAndEscapeFromDialogManager(hwnd(), message);
 }
 
 MessageResult SkinnedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
