@@ -15,7 +15,7 @@ done
 
 # The drawing figures need the Windows build, Wine and a display.
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target bench_painter_figures bench_main_window_figures bench_bare_window bench_pacer_figures bench_save_figures \
+cmake --build --preset win64 --target bench_painter_figures bench_main_window_figures bench_bare_window bench_pacer_figures bench_save_figures bench_startup_figures \
   quendar_app quendar_demo
 scripts/wine-prefix.sh >/dev/null
 source scripts/wine-env.sh

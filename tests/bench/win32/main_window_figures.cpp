@@ -7,139 +7,34 @@
 //
 // Runs the program from a scratch copy of build/win64/bin (it writes its captions on a first run).
 #include <windows.h>
-#include <psapi.h>
-#include <tlhelp32.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <functional>
-#include <optional>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "core/app/app_messages.h"
 #include "core/app/tray_commands.h"
 #include "core/ui/draw/skin_image_size.h"
 #include "core/ui/main/main_view.h"
+#include "process_figures.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 using namespace quendar;
+using namespace quendar::bench;
 
 constexpr int kStarts = 5;
 constexpr int kRepaints = 200;
 
-fs::path BenchFolder() {
-  wchar_t path[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  return fs::path(path).parent_path();
-}
-
-double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? 0.0 : values[values.size() / 2];
-}
-
-// The screen pixel at a client point of `window`, 0x00RRGGBB.
-COLORREF ScreenPixel(HWND window, POINT client) {
-  ::ClientToScreen(window, &client);
-  HDC screen = ::GetDC(nullptr);
-  const COLORREF pixel = ::GetPixel(screen, client.x, client.y);
-  ::ReleaseDC(nullptr, screen);
-  return pixel;
-}
-
-bool Near(COLORREF a, COLORREF b) {
-  return std::abs(GetRValue(a) - GetRValue(b)) <= 3 && std::abs(GetGValue(a) - GetGValue(b)) <= 3 &&
-         std::abs(GetBValue(a) - GetBValue(b)) <= 3;
-}
-
-struct Started {
-  PROCESS_INFORMATION process{};
-  HWND window = nullptr;
-  double firstFrameMs = -1;
-};
-
-// Starts `exe` and waits until `painted` holds for its window of `windowClass`.
-Started Start(const fs::path& exe, const std::wstring& arguments, const wchar_t* windowClass,
-              const std::function<bool(HWND)>& painted) {
-  Started started;
-  std::wstring commandLine = L"\"" + exe.wstring() + L"\" " + arguments;
-  STARTUPINFOW startup{sizeof(startup)};
-  const Clock::time_point t0 = Clock::now();
-  if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        exe.parent_path().c_str(), &startup, &started.process)) {
-    return started;
-  }
-  const Clock::time_point deadline = t0 + std::chrono::seconds(30);
-  while (Clock::now() < deadline) {
-    if (!started.window) {
-      HWND found = ::FindWindowW(windowClass, nullptr);
-      DWORD pid = 0;
-      if (found != nullptr) ::GetWindowThreadProcessId(found, &pid);
-      if (pid == started.process.dwProcessId) started.window = found;
-    }
-    if (started.window && ::IsWindowVisible(started.window) && painted(started.window)) {
-      started.firstFrameMs = Milliseconds(Clock::now() - t0);
-      break;
-    }
-    ::Sleep(1);
-  }
-  return started;
-}
-
-void End(Started& started, UINT message, WPARAM wParam) {
-  if (started.window) ::PostMessageW(started.window, message, wParam, 0);
-  if (::WaitForSingleObject(started.process.hProcess, 10000) != WAIT_OBJECT_0)
-    ::TerminateProcess(started.process.hProcess, 1);
-  ::CloseHandle(started.process.hThread);
-  ::CloseHandle(started.process.hProcess);
-}
-
-struct Footprint {
-  double workingSetMb = 0;
-  int threads = 0;
-};
-
-Footprint FootprintOf(HANDLE process, DWORD pid) {
-  Footprint f;
-  PROCESS_MEMORY_COUNTERS memory{};
-  if (::GetProcessMemoryInfo(process, &memory, sizeof(memory))) f.workingSetMb = memory.WorkingSetSize / 1048576.0;
-  HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, pid);
-  if (snapshot != INVALID_HANDLE_VALUE) {
-    THREADENTRY32 thread{sizeof(thread)};
-    for (BOOL more = ::Thread32First(snapshot, &thread); more; more = ::Thread32Next(snapshot, &thread))
-      if (thread.th32OwnerProcessID == pid) ++f.threads;
-    ::CloseHandle(snapshot);
-  }
-  return f;
-}
-
-// Waits until `condition` holds, up to 10 s; the time it took, or -1.
-double MillisecondsUntil(const std::function<bool()>& condition) {
-  const Clock::time_point t0 = Clock::now();
-  while (Clock::now() - t0 < std::chrono::seconds(10)) {
-    if (condition()) return Milliseconds(Clock::now() - t0);
-    ::Sleep(1);
-  }
-  return -1;
-}
-
 struct TrayFigures {
-  Footprint hidden;
+  Footprint firstHidden;
+  Footprint lastHidden;  // after every round's show and full paint: what the rounds left behind
   std::vector<double> showMs;
 };
 
 // Hides the window with its Hide button, lets it settle in the tray, then brings it back with the tray
-// icon's click, `rounds` times; the footprint is the last hidden one.
+// icon's click, `rounds` times.
 TrayFigures HideAndShowFromTray(const Started& p, const std::function<bool(HWND)>& painted, int rounds) {
   TrayFigures figures;
   HWND w = p.window;
@@ -150,7 +45,8 @@ TrayFigures HideAndShowFromTray(const Started& p, const std::function<bool(HWND)
     ::SendMessageW(w, WM_LBUTTONUP, 0, at);
     if (MillisecondsUntil([&] { return !::IsWindowVisible(w); }) < 0) return figures;
     ::Sleep(1500);  // hidden: what stays
-    figures.hidden = FootprintOf(p.process.hProcess, p.process.dwProcessId);
+    figures.lastHidden = FootprintOf(p.process);
+    if (round == 0) figures.firstHidden = figures.lastHidden;
     const Clock::time_point click = Clock::now();
     ::PostMessageW(w, app::kTrayCallbackMessage, 0, app::kTrayLeftButtonUp);
     if (MillisecondsUntil([&] { return ::IsWindowVisible(w) && painted(w); }) < 0) return figures;
@@ -173,21 +69,14 @@ double RoundTrip(int count, const std::function<void(int)>& send) {
   return Median(times);
 }
 
-fs::path ScratchCopy(const fs::path& programFolder) {
-  const fs::path scratch = fs::temp_directory_path() / L"quendar_main_window_figures";
-  std::error_code error;
-  fs::remove_all(scratch, error);
-  fs::copy(programFolder, scratch, fs::copy_options::recursive, error);
-  return scratch;
-}
-
 // What the first paint decodes: every image of the start-up page, at 4 bytes a pixel.
 double FirstPaintImageMb() {
   ui::main::PanelSet panels;
   ui::main::MainView view(panels, &ui::SkinImageSize);
   view.PaintAll();
   std::set<std::string> names;
-  for (const ui::DrawOp& op : view.Draw(ui::main::region::kWindow).ops())
+  const ui::DrawList frame = view.Draw(ui::main::region::kWindow);
+  for (const ui::DrawOp& op : frame.ops())
     if (const auto* image = std::get_if<ui::ImageOp>(&op)) names.insert(image->name);
   double bytes = 0;
   for (const std::string& name : names)
@@ -199,7 +88,7 @@ double FirstPaintImageMb() {
 
 int wmain() {
   const fs::path bench = BenchFolder();
-  const fs::path program = ScratchCopy(bench / L".." / L".." / L"bin") / L"QUENDAR 2017.exe";
+  const fs::path program = ScratchCopy(bench / L".." / L".." / L"bin", L"quendar_main_window_figures") / L"QUENDAR 2017.exe";
   const fs::path bare = bench / L"bench_bare_window.exe";
   if (!fs::exists(program) || !fs::exists(bare)) {
     std::printf("main_window_figures: needs build/win64/bin and bench_bare_window.exe\n");
@@ -217,7 +106,7 @@ int wmain() {
     if (p.firstFrameMs >= 0) programStarts.push_back(p.firstFrameMs);
     if (run == kStarts - 1) {
       ::Sleep(3000);  // idle: what stays
-      programFoot = FootprintOf(p.process.hProcess, p.process.dwProcessId);
+      programFoot = FootprintOf(p.process);
 
       // Repaints of the live window, as the platform asks for them.
       HWND w = p.window;
@@ -246,7 +135,7 @@ int wmain() {
     if (b.firstFrameMs >= 0) bareStarts.push_back(b.firstFrameMs);
     if (run == kStarts - 1) {
       ::Sleep(3000);
-      bareFoot = FootprintOf(b.process.hProcess, b.process.dwProcessId);
+      bareFoot = FootprintOf(b.process);
     }
     End(b, WM_CLOSE, 0);
   }
@@ -259,10 +148,17 @@ int wmain() {
   std::printf("idle after 3 s:\n");
   std::printf("  working set: program %.1f MB, bare window %.1f MB, difference %.1f MB\n", programFoot.workingSetMb,
               bareFoot.workingSetMb, programFoot.workingSetMb - bareFoot.workingSetMb);
+  std::printf("  committed private: program %.1f MB, bare window %.1f MB, difference %.1f MB\n", programFoot.privateMb,
+              bareFoot.privateMb, programFoot.privateMb - bareFoot.privateMb);
   std::printf("  threads: program %d, bare window %d\n", programFoot.threads, bareFoot.threads);
-  std::printf("hidden in the notification area after 1.5 s:\n");
-  std::printf("  working set: program %.1f MB, bare window (shown) %.1f MB, difference %.1f MB\n",
-              tray.hidden.workingSetMb, bareFoot.workingSetMb, tray.hidden.workingSetMb - bareFoot.workingSetMb);
+  std::printf("hidden in the notification area after 1.5 s, next to the bare window (shown):\n");
+  for (const auto& [when, hidden] : {std::pair{"first hide", &tray.firstHidden}, std::pair{"last hide ", &tray.lastHidden}}) {
+    std::printf("  %s: working set %.1f MB (%+.1f MB), committed private %.1f MB (%+.1f MB)\n", when,
+                hidden->workingSetMb, hidden->workingSetMb - bareFoot.workingSetMb, hidden->privateMb,
+                hidden->privateMb - bareFoot.privateMb);
+  }
+  std::printf("  modules the hidden program holds that the bare window has not: %s\n",
+              ModulesOnlyIn(tray.lastHidden, bareFoot).c_str());
   std::printf("  back on screen from the tray's click to the first frame: median %.0f ms of %zu\n",
               Median(tray.showMs), tray.showMs.size());
   std::printf("  decoded skin images of the first paint: %.1f MB\n", FirstPaintImageMb());
