@@ -12,6 +12,7 @@ namespace {
 
 constexpr UINT_PTR kRefreshTimer = 1;
 constexpr UINT kRefreshMs = 500;
+constexpr UINT kOpenDelayMs = 100;
 constexpr int kWidth = 640;
 constexpr int kHeight = 430;
 // Opcodes that open and close a profile download on the wire.
@@ -79,17 +80,35 @@ SimulatedMouseWindow::SimulatedMouseWindow(HINSTANCE instance, HWND mainWindow,
   windowClass.lpszClassName = kSimulatedMouseWindowClass;
   ::RegisterClassExW(&windowClass);  // fails harmlessly when already registered
 
+  mouse_->SetNoticeSink(
+      [this](std::uint32_t eventCode, const std::wstring& path) { ForwardDeviceNotice(eventCode, path); });
+  // The window opens a moment after the main window's first frame: a timer's message comes only when no
+  // paint is pending, and the pause lets the thread go idle first, which is when Wine puts a painted
+  // frame on the screen. The main window does not wait for a second top-level window's creation. The
+  // timer's identifier is this object, the one the callback opens the window of.
+  if (::SetTimer(mainWindow_, OpenTimerId(), kOpenDelayMs, &OpenAfterFirstFrame) == 0) Open();
+}
+
+UINT_PTR SimulatedMouseWindow::OpenTimerId() const { return reinterpret_cast<UINT_PTR>(this); }
+
+void CALLBACK SimulatedMouseWindow::OpenAfterFirstFrame(HWND mainWindow, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(mainWindow, id);
+  reinterpret_cast<SimulatedMouseWindow*>(id)->Open();
+}
+
+void SimulatedMouseWindow::Open() {
+  if (window_ != nullptr) return;
   window_ = ::CreateWindowExW(0, kSimulatedMouseWindowClass, L"Simulated mouse",
                               WS_OVERLAPPED | WS_CAPTION | WS_MINIMIZEBOX | WS_VISIBLE, 20, 20, kWidth, kHeight,
                               nullptr, nullptr, instance_, this);
+  if (window_ == nullptr) return;
   CreateControls();
   ::SetTimer(window_, kRefreshTimer, kRefreshMs, nullptr);
-  mouse_->SetNoticeSink(
-      [this](std::uint32_t eventCode, const std::wstring& path) { ForwardDeviceNotice(eventCode, path); });
   Refresh();
 }
 
 SimulatedMouseWindow::~SimulatedMouseWindow() {
+  ::KillTimer(mainWindow_, OpenTimerId());
   mouse_->SetNoticeSink({});
   if (window_ != nullptr) {
     ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);

@@ -37,7 +37,8 @@ struct DownloadSpan {
 
 class SimulatedMouseWindow final : public AppCompanion {
  public:
-  // Creates the window beside `mainWindow` and routes the mouse's arrival and removal notices to it.
+  // Routes the mouse's arrival and removal notices to `mainWindow`; the window itself opens beside it
+  // once its first frame is painted.
   SimulatedMouseWindow(HINSTANCE instance, HWND mainWindow, std::shared_ptr<sim::SimulatedMouse> mouse);
   ~SimulatedMouseWindow() override;
   SimulatedMouseWindow(const SimulatedMouseWindow&) = delete;
@@ -48,6 +49,9 @@ class SimulatedMouseWindow final : public AppCompanion {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static void CALLBACK OpenAfterFirstFrame(HWND mainWindow, UINT message, UINT_PTR id, DWORD time);
+  UINT_PTR OpenTimerId() const;
+  void Open();
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
   void OnCommand(int control);
