@@ -33,14 +33,6 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
           {}};
 }
 
-HWND CreateChild(HWND parent, const wchar_t* className, DWORD style, const ui::Rect& rect, int id, HFONT font) {
-  HWND child = ::CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, rect.left, rect.top, rect.Width(),
-                                 rect.Height(), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-  if (child != nullptr) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return child;
-}
-
 void FillList(HWND list, const std::vector<std::wstring>& items) {
   ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
@@ -66,11 +58,9 @@ CMacroProgramDialog::~CMacroProgramDialog() {
 void CMacroProgramDialog::OnSkinnedInit() {
   listBrush_.reset(::CreateSolidBrush(kListColour));
   fieldBrush_.reset(::CreateSolidBrush(kFieldColour));
-  macroList_ = CreateChild(hwnd(), L"LISTBOX", LBS_NOTIFY, mm::kMacroListRect, mm::kMacroListId, font());
-  sequenceList_ = CreateChild(hwnd(), L"LISTBOX", LBS_NOTIFY | WS_VSCROLL, mm::kSequenceListRect,
-                              mm::kSequenceListId, font());
-  loopField_ = CreateChild(hwnd(), L"EDIT", ES_NUMBER | ES_CENTER, mm::kLoopTimesFieldRect, mm::kLoopTimesFieldId,
-                           font());
+  macroList_ = CreateControl(L"LISTBOX", LBS_NOTIFY, mm::kMacroListRect, mm::kMacroListId);
+  sequenceList_ = CreateControl(L"LISTBOX", LBS_NOTIFY | WS_VSCROLL, mm::kSequenceListRect, mm::kSequenceListId);
+  loopField_ = CreateControl(L"EDIT", ES_NUMBER | ES_CENTER, mm::kLoopTimesFieldRect, mm::kLoopTimesFieldId);
   hook_ = std::make_unique<ThreadKeyboardHook>(session_.recorder, hwnd());
   model_.emplace(store_, session_, *hook_, skin().settings().language);
   Apply(model_->Open());
@@ -189,7 +179,7 @@ bool CMacroProgramDialog::PreTranslateMessage(MSG& message) {
     } else if (message.message == WM_RBUTTONDOWN && !(editor_ && editor_->open())) {
       POINT point{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
       ::MapWindowPoints(message.hwnd, hwnd(), &point, 1);
-      if (mm::kSequenceListRect.Contains({point.x, point.y})) {
+      if (mm::kSequenceListRect.Contains(scale().ToLogical(ui::Point{point.x, point.y}))) {
         ::ClientToScreen(hwnd(), &point);
         OpenContextMenu(point);  // then the press goes on as usual
       }
