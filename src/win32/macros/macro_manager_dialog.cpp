@@ -1,3 +1,4 @@
+#include "win32/framework/list_box.h"
 #include "win32/macros/macro_manager_dialog.h"
 
 #include <windowsx.h>
@@ -31,13 +32,6 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
           L"Macro Manager Dialog Load background image failed!!!",
           mm::MacroManagerButtons(language),
           {}};
-}
-
-void FillList(HWND list, const std::vector<std::wstring>& items) {
-  ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-  ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  for (const auto& item : items) ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
 }
 
 void SelectInList(HWND list, std::optional<std::size_t> index) {
@@ -216,7 +210,7 @@ void CMacroProgramDialog::OpenContextMenu(POINT screen) {
 
 void CMacroProgramDialog::SyncMacroList() {
   syncing_ = true;
-  FillList(macroList_, model_->state().macroNames);
+  FillListBox(macroList_, model_->state().macroNames);
   SelectInList(macroList_, model_->state().selected);
   syncing_ = false;
 }
@@ -224,7 +218,7 @@ void CMacroProgramDialog::SyncMacroList() {
 void CMacroProgramDialog::SyncSequence() {
   syncing_ = true;
   const LRESULT top = ::SendMessageW(sequenceList_, LB_GETTOPINDEX, 0, 0);
-  FillList(sequenceList_, model_->state().sequence);
+  FillListBox(sequenceList_, model_->state().sequence);
   ::SendMessageW(sequenceList_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
   SelectInList(sequenceList_, model_->sequenceSelection());
   syncing_ = false;

@@ -1,3 +1,4 @@
+#include "win32/framework/list_box.h"
 #include "win32/profiles_ui/profile_manager_dialog.h"
 
 #include <windowsx.h>
@@ -222,14 +223,8 @@ void ProfileManagerDialog::SyncListBox() {
   if (list_ == nullptr) return;
   const profiles::ProfileListModel& list = model_.list();
   if (list.names != shownNames_) {
-    ::SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-    for (const std::wstring& name : list.names) {
-      ::SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    }
+    FillListBox(list_, list.names);
     shownNames_ = list.names;
-    ::SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(list_, nullptr, TRUE);
   }
   const WPARAM wanted = list.selection ? static_cast<WPARAM>(*list.selection) : static_cast<WPARAM>(-1);
   if (static_cast<WPARAM>(::SendMessageW(list_, LB_GETCURSEL, 0, 0)) != wanted) {
