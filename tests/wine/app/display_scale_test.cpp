@@ -1,6 +1,7 @@
 // The demo program at 100, 150 and 200 % display scaling (the system's "LogPixels"): the window keeps its
 // physical size, a real click lands where the scaled picture shows the button, the screen shows the skin's
-// double-size drawings at 200 %, and a dialog opens at its scaled size with its controls inside it.
+// double-size drawings at 200 %, a dialog opens at its scaled size with its controls inside it, and a
+// window moved to a monitor of another scale follows it.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -165,6 +166,20 @@ TEST_P(DemoAtScale, WindowClickPicturesAndDialogFollowTheScale) {
   }
   ::PostMessageW(dialog, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
+
+  if (dpi_ == ui::kBaseDpi) {
+    // Moved to a monitor of twice the scale (no suggested rectangle: it keeps its place): the window takes
+    // the new size and a click at the new place of "Side" brings the side view back.
+    const ui::DisplayScale doubled(2 * ui::kBaseDpi);
+    ::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(doubled.dpi(), doubled.dpi()), 0);
+    ::UpdateWindow(window);  // the top view drawn at the new scale, before the click
+    EXPECT_EQ(ClientSize(window), doubled.ToDevice(ui::Size{region::kWindow.Width(), region::kWindow.Height()}));
+    const ui::Rect doubledPicture = doubled.ToDevice(ui::Rect::At({361, 48}, skin::kMouseTopPicture.size));
+    const std::vector<std::uint32_t> before = ScreenPixels(window, doubledPicture);
+    const POINT sideButton = Centre(doubled.ToDevice(region::kSideView));
+    demo_->ClickMain(sideButton.x, sideButton.y);
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixels(window, doubledPicture) != before; })) << "the Side view is not shown";
+  }
   EXPECT_EQ(demo_->Exit(), 0u);
 }
 
