@@ -87,13 +87,14 @@ bool MainWindowController::LoadSkin(const std::wstring& folder) {
   skin_.ChangeFolder(folder);
   skin_.SetLanguage(language_.language());
   functionLists_->SetLanguage(language_.language());
-  const Dib32* background = skin_.images().Find(ui::skin::kMainBackground.name);
+  // Decoded at the window's scale only: the 1x drawing is not needed above 100 %.
+  const Dib32* background = skin_.images().FindScaled(ui::skin::kMainBackground.name, {0, 0}, scale_);
   backgroundMissing_ = background == nullptr;
   // The window is as large as its background, at the same place and Z order. Without one it keeps the
   // size every region is laid out for, so the bottom commands and close still work, and the user is told
   // once, after start-up.
-  logicalClient_ =
-      background != nullptr ? background->size() : ui::Size{region::kWindow.Width(), region::kWindow.Height()};
+  logicalClient_ = background != nullptr ? skin_.images().LogicalSize(ui::skin::kMainBackground.name).value()
+                                          : ui::Size{region::kWindow.Width(), region::kWindow.Height()};
   if (backgroundMissing_) ::PostMessageW(window_, kLoadImageFailedMessage, 0, 0);
   SetClientSize(window_, scale_.ToDevice(logicalClient_));
   return !backgroundMissing_;

@@ -31,6 +31,9 @@ class ImageCache {
   // The image as drawn at logical `at` on a monitor of `scale` (its device size depends on the place,
   // so neighbouring images meet without a gap). At 100 % the same as Find.
   const Dib32* FindScaled(std::string_view name, ui::Point at, ui::DisplayScale scale);
+  // The image's size in logical pixels, from the 1x file's header (nothing is decoded for it); nullopt
+  // when the file is missing or unreadable.
+  std::optional<ui::Size> LogicalSize(std::string_view name);
 
   // Drops every image (the next Find decodes from the new folder).
   void ChangeFolder(std::wstring skinFolder);
@@ -56,8 +59,6 @@ class ImageCache {
     int height = 0;
     friend auto operator<=>(const ScaledKey&, const ScaledKey&) = default;
   };
-  // The image's size in logical pixels, from the 1x file's header (nothing is decoded for it).
-  std::optional<ui::Size> LogicalSize(std::string_view name);
   Dib32 DecodeScaled(std::string_view name, ui::DisplayScale scale, ui::Size device);
 
   std::map<std::string, Dib32, std::less<>> images_;  // an invalid Dib32 marks a missing file

@@ -154,11 +154,11 @@ void SkinnedDialog::OnInitDialog() {
   scale_ = ScaleOfWindow(hwnd());
   MakeFont();
 
-  const Dib32* background = skin_.images().Find(layout_.background);
-  backgroundLoaded_ = background != nullptr;
+  backgroundLoaded_ = skin_.images().FindScaled(layout_.background, {0, 0}, scale_) != nullptr;
   // Without its background the window would have no size at all: keep one its buttons fit in, so close
   // and Cancel still work.
-  ResizeClient(backgroundLoaded_ ? background->size() : ui::FallbackDialogSize(layout_.buttons));
+  ResizeClient(backgroundLoaded_ ? skin_.images().LogicalSize(layout_.background).value()
+                                 : ui::FallbackDialogSize(layout_.buttons));
   if (layout_.templateId == 0) CenterOnOwner();
   if (!backgroundLoaded_) {
     ::PostMessageW(hwnd(), kBackgroundMissingMessage, 0, 0);
