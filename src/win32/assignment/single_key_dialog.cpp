@@ -80,7 +80,7 @@ bool CSingleDialog::PreTranslateMessage(MSG& message) {
 }
 
 void CSingleDialog::OnLeftPress(LPARAM lParam) {
-  const ua::PressResult result = capture_.OnPress({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  const ua::PressResult result = capture_.OnPress(LogicalPoint(lParam));
   if (result == ua::PressResult::Drag) {
     ::ReleaseCapture();
     ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
