@@ -7,7 +7,6 @@ per logical pixel, so one drawing routine gives the 1x image and a 2x image that
 Images are device-sized; `size_of`, `crop` and `paste` translate for code that handles them directly."""
 import contextlib
 import contextvars
-import functools
 import math
 
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
@@ -229,15 +228,10 @@ def hgradient(w, h, left, right):
     return Image.composite(canvas(w, h, right), canvas(w, h, left), ramp)
 
 
-def radial_ramp(w, h, cx, cy, rx, ry, power=1.0):
+def radial_ramp(w, h, cx, cy, rx, ry, power=1.0, step=4):
     """'L' image: 0 at (cx, cy) rising to 255 at the ellipse (rx, ry) and beyond; computed on a coarse grid
-    and smoothly enlarged (the ramp has no detail worth computing per pixel)."""
-    return _radial_ramp(_scale.get(), w, h, cx, cy, rx, ry, power).copy()
-
-
-@functools.lru_cache(maxsize=64)
-def _radial_ramp(s, w, h, cx, cy, rx, ry, power, step=4):
-    # Cached: a mouse picture is drawn once per button it lights, each time with the same ramps.
+    (step device pixels) and smoothly enlarged (the ramp has no detail worth computing per pixel)."""
+    s = _scale.get()
     gw, gh = dev(w) // step + 2, dev(h) // step + 2
     columns = [(gx * step / s - cx) / rx for gx in range(gw)]
     data = []
