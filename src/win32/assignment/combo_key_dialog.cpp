@@ -36,9 +36,7 @@ void CComboDialog::OnSkinnedInit() {
   // Read-only, so that a typed character never lands in a box: it shows the captured key name only.
   key1_ = CreateControl(L"EDIT", ES_AUTOHSCROLL | ES_READONLY, ua::ComboKeyCapture::kKey1Rect, kKey1BoxId);
   key2_ = CreateControl(L"EDIT", ES_AUTOHSCROLL | ES_READONLY, ua::ComboKeyCapture::kKey2Rect, kKey2BoxId);
-  DWORD error = 0;
-  hook_ = KeyCaptureHook::Install(hwnd(), kComboKeyMessage, error);
-  if (!hook_) ::PostMessageW(hwnd(), kHookFailedMessage, error, 0);
+  hook_ = InstallCaptureHook(hwnd(), kComboKeyMessage);
 }
 
 void CComboDialog::AppendTexts(ui::DrawList& list) {

@@ -37,10 +37,7 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
 CSingleDialog::CSingleDialog(Skin& skin, ui::LanguageClass language) : SkinnedDialog(skin, Layout(language)), language_(language) {}
 
 void CSingleDialog::OnSkinnedInit() {
-  DWORD error = 0;
-  hook_ = KeyCaptureHook::Install(hwnd(), kSingleKeyMessage, error);
-  // Shown once the dialog is up; without the hook it stays open and captures nothing.
-  if (!hook_) ::PostMessageW(hwnd(), kHookFailedMessage, error, 0);
+  hook_ = InstallCaptureHook(hwnd(), kSingleKeyMessage);
 }
 
 void CSingleDialog::AppendTexts(ui::DrawList& list) {
