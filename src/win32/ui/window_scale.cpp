@@ -35,8 +35,18 @@ void SetClientSize(HWND window, ui::Size client) {
   RECT frame{0, 0, client.width, client.height};
   ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE)));
-  ::SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  RECT now{};
+  if ((::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0 || !::GetWindowRect(window, &now)) {
+    ::SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  // A top-level window keeps its centre: one centred on the screen at its first, smaller size stays
+  // centred at the scaled one instead of reaching past the screen's edge.
+  const int left = now.left + ((now.right - now.left) - width) / 2;
+  const int top = now.top + ((now.bottom - now.top) - height) / 2;
+  ::SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace quendar::win32

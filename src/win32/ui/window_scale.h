@@ -15,7 +15,8 @@ inline constexpr UINT kDpiChangedAfterParent = 0x02E3;
 // The new dots per inch a WM_DPICHANGED carries.
 inline ui::DisplayScale ScaleOfDpiChange(WPARAM wParam) { return ui::DisplayScale(HIWORD(wParam)); }
 
-// Sizes `window` so that its client area is `client` device pixels, keeping its place and Z order.
+// Sizes `window` so that its client area is `client` device pixels, keeping its Z order, and its centre
+// (a top-level window) or its top-left corner (a child window).
 void SetClientSize(HWND window, ui::Size client);
 
 }  // namespace quendar::win32
