@@ -23,7 +23,7 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
           0,
           "/combo-key.png",
           std::wstring(ua::BackgroundErrorCaption(ua::CaptureDialog::ComboKey)),
-          AssignmentDialogButtons(ua::CaptureDialog::ComboKey, language),
+          ua::AssignmentDialogButtons(ua::CaptureDialog::ComboKey, language),
           {}};
 }
 

@@ -21,7 +21,7 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
           0,
           "/macro-key.png",
           std::wstring(ua::BackgroundErrorCaption(ua::CaptureDialog::MacroKey)),
-          AssignmentDialogButtons(ua::CaptureDialog::MacroKey, language),
+          ua::AssignmentDialogButtons(ua::CaptureDialog::MacroKey, language),
           {}};
 }
 

@@ -33,7 +33,6 @@ namespace pm = ui::profile_manager;
 
 namespace {
 
-constexpr int kCloseButtonId = 1;
 constexpr int kItemHeight = 24;
 // Posted by the rename editor when its edit ended.
 constexpr UINT kRenameEndedMessage = WM_APP + 0x151;
@@ -51,8 +50,7 @@ SkinnedDialogLayout ProfileManagerDialog::Layout(const Skin& skin) {
   layout.templateId = IDD_PROFILE_MANAGER;
   layout.background = std::string(ui::skin::kProfileManagerDialog.name);
   layout.backgroundErrorCaption = L"Config Dialog Load background image failed!!!";
-  layout.buttons.push_back({kCloseButtonId, pm::kCloseButton, std::string(ui::skin::kCloseButtonNormal.name),
-                          std::string(ui::skin::kCloseButtonOver.name), L""});
+  layout.buttons = pm::ManagerButtons();
   return layout;
 }
 
@@ -106,7 +104,7 @@ void ProfileManagerDialog::AppendTexts(ui::DrawList& list) {
 }
 
 void ProfileManagerDialog::OnImageButton(int id) {
-  if (id == kCloseButtonId) Carry(model_.OnClose());
+  if (id == pm::kCloseButtonId) Carry(model_.OnClose());
 }
 
 void ProfileManagerDialog::OnPress(ui::Point point) {
