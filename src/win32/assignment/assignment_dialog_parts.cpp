@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/ui/assignment/assignment_menus.h"
 #include "core/ui/assignment/capture_dialogs.h"
 
 namespace quendar::win32 {

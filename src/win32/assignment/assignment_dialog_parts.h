@@ -1,5 +1,6 @@
 #pragma once
-// What the single-key, combination and macro assignment dialogs share: their private hook messages and the dark colours of their lists and key boxes.
+// What the single-key, combination and macro assignment dialogs share besides their image buttons (in the
+// core): their private hook messages and the dark colours of their lists and key boxes.
 #include <windows.h>
 
 #include <optional>

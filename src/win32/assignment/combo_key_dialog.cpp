@@ -124,6 +124,7 @@ void CComboDialog::SyncModifierList() {
     DWORD error = 0;
     modifierList_ = PopupListBox::Create(hwnd(), kModifierListId, ua::ComboKeyCapture::kModifierListRect,
                                          {font(), kBoxText, kBoxBackground}, names, error);
+    NameControls();
   } else if (!open && modifierList_) {
     modifierList_.reset();
     for (HWND box : {key1_, key2_}) ::ShowWindow(box, SW_SHOW);

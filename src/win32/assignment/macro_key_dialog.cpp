@@ -106,6 +106,7 @@ void CMacroDialog::SyncList() {
     list_ = PopupListBox::Create(hwnd(), kMacroListId, Macro::kMacroListRect, {font(), kBoxText, kBoxBackground},
                                  assignment_.offered(), error);
     if (list_) list_->SetWheelTarget(hwnd());
+    NameControls();
   } else if (!assignment_.listOpen() && list_) {
     list_.reset();
   }

@@ -36,6 +36,7 @@ bool HelpDialog::Open(HINSTANCE instance) {
   if (CreateModeless(instance, context_.mainWindow) == nullptr) return false;
   ::SetWindowTextW(hwnd(), layout().title.c_str());  // the templates carry no caption
   PlaceInMainWindow();
+  TakeKeyboard();
   return true;
 }
 
@@ -50,6 +51,8 @@ void HelpDialog::PlaceInMainWindow() {
 }
 
 void HelpDialog::AppendTexts(ui::DrawList& list) { help::AppendTexts(list); }
+
+ui::DialogParts HelpDialog::DescribeParts() { return help::HelpParts(skin().settings().language); }
 
 void HelpDialog::OnImageButton(int) { Close(IDCANCEL); }
 

@@ -65,6 +65,7 @@ bool ProfileManagerDialog::Open(HINSTANCE instance) {
   if (CreateModeless(instance, context_.mainWindow) == nullptr) return false;
   ::SetWindowTextW(hwnd(), layout().title.c_str());  // the templates carry no caption
   ::SetWindowPos(hwnd(), HWND_TOP, pm::kPlacement.x, pm::kPlacement.y, 0, 0, SWP_NOSIZE);
+  TakeKeyboard();
   return true;
 }
 
@@ -102,6 +103,8 @@ void ProfileManagerDialog::AppendTexts(ui::DrawList& list) {
   const pm::ManagerTexts& texts = pm::TextsFor(model_.language());
   pm::AppendTexts(list, texts, skin().settings().textColor);
 }
+
+ui::DialogParts ProfileManagerDialog::DescribeParts() { return pm::ManagerParts(pm::TextsFor(model_.language())); }
 
 void ProfileManagerDialog::OnImageButton(int id) {
   if (id == pm::kCloseButtonId) Carry(model_.OnClose());

@@ -39,11 +39,13 @@ DialogParts MacroAssignmentParts(const MacroAssignment& assignment, LanguageClas
   for (int mode = 0; mode < MacroAssignment::kRepeatModeCount; ++mode) {
     const auto at = static_cast<std::size_t>(mode);
     const Rect tick = MacroAssignment::kTickRects[at];
-    access::Node radio = panels::Radio(kDialogPartNodes + 1 + mode, RepeatModeText(language, mode),
-                                       tick.Union(MacroAssignment::kModeTextRects[at]), mode == assignment.repeatMode());
+    const Rect place = tick.Union(MacroAssignment::kModeTextRects[at]);
+    access::Node radio = panels::Radio(kDialogPartNodes + 1 + mode, RepeatModeText(language, mode), place,
+                                       mode == assignment.repeatMode());
     radio.press = tick.Centre();
     parts.nodes.push_back(std::move(radio));
   }
+  parts.controls = {{MacroAssignment::kMacroListId, std::wstring(MacroSelectLabel(language))}};
   return parts;
 }
 
@@ -52,6 +54,9 @@ DialogParts ComboKeyParts(const ComboKeyCapture& capture, LanguageClass language
   parts.nodes.push_back(DropDown(access::NameText(language, access::Name::ModifierKey),
                                  ComboKeyCapture::kModifierBoxRect, capture.modifierListOpen(),
                                  capture.names().modifier));
+  parts.controls = {{ComboKeyCapture::kModifierListId, access::NameText(language, access::Name::ModifierKey)},
+                    {ComboKeyCapture::kKey1BoxId, access::NameText(language, access::Name::FirstKey)},
+                    {ComboKeyCapture::kKey2BoxId, access::NameText(language, access::Name::SecondKey)}};
   return parts;
 }
 

@@ -54,6 +54,9 @@ class SingleKeyCapture {
 
 class ComboKeyCapture {
  public:
+  static constexpr int kModifierListId = 515;
+  static constexpr int kKey1BoxId = 516;
+  static constexpr int kKey2BoxId = 517;
   static constexpr Rect kModifierTextRect{50, 70, 116, 84};
   static constexpr Rect kModifierBoxRect{50, 70, 132, 84};
   static constexpr Rect kModifierListRect{50, 87, 132, 227};
@@ -88,6 +91,7 @@ std::vector<std::wstring_view> ModifierListTexts();
 
 class MacroAssignment {
  public:
+  static constexpr int kMacroListId = 593;
   static constexpr Rect kLabelRect{12, 112, 181, 128};
   static constexpr Rect kMacroBoxRect{42, 128, 136, 144};
   static constexpr Rect kMacroBoxClickRect{42, 128, 151, 144};

@@ -1,6 +1,7 @@
 #include "core/ui/draw/skinned_dialog_access.h"
 
 #include <algorithm>
+#include <span>
 #include <utility>
 #include <variant>
 
@@ -12,8 +13,10 @@ bool ReadsBefore(const Rect& a, const Rect& b) {
   return a.top != b.top ? a.top < b.top : a.left < b.left;
 }
 
-bool Named(const access::Tree& nodes, const TextOp& text) {
-  return std::ranges::any_of(nodes, [&](const access::Node& node) { return node.location.Contains(text.box.Centre()); });
+// A text that lies on a part is that part's name (a caption, a tick box's label), not a text of its own.
+bool OnAPart(std::span<const access::Node> parts, const TextOp& text) {
+  const Point centre = text.box.Centre();
+  return std::ranges::any_of(parts, [&](const access::Node& part) { return part.location.Contains(centre); });
 }
 
 }  // namespace
@@ -30,7 +33,7 @@ access::Tree DescribeSkinnedDialog(const std::vector<ImageButton>& buttons, acce
   const std::vector<DrawOp>& ops = drawn.ops();
   for (std::size_t i = 0; i < ops.size(); ++i) {
     const auto* text = std::get_if<TextOp>(&ops[i]);
-    if (text == nullptr || text->text.empty() || Named({tree.begin(), tree.begin() + static_cast<std::ptrdiff_t>(acting)}, *text)) continue;
+    if (text == nullptr || text->text.empty() || OnAPart({tree.data(), acting}, *text)) continue;
     tree.push_back(access::MakeNode(kDialogTextNodes + static_cast<int>(i), text->text, access::Role::StaticText,
                                     text->box, access::Action::None));
   }
@@ -43,7 +46,8 @@ FocusStop NextFocusStop(const access::Tree& tree, const std::vector<ControlPlace
                         bool forward) {
   std::vector<std::pair<Rect, FocusStop>> stops;
   for (const access::Node& node : tree) {
-    if (node.role != access::Role::StaticText && !node.state.unavailable) stops.push_back({node.location, {node.id, 0}});
+    if (node.role != access::Role::StaticText && !node.state.unavailable)
+      stops.push_back({node.location, {node.id, 0}});
   }
   for (const ControlPlace& control : controls) stops.push_back({control.place, {0, control.control}});
   if (stops.empty()) return {};
