@@ -13,4 +13,14 @@ void ShowRefusal(HWND owner, std::wstring_view text) {
   ::MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(ua::kWarningCaption).c_str(), MB_OK | MB_ICONWARNING);
 }
 
+std::unique_ptr<KeyboardHook> InstallCaptureHook(HWND dialog, UINT keyMessage) {
+  auto hook = std::make_unique<KeyboardHook>(
+      [dialog, keyMessage](WPARAM key, LPARAM flags) { ::SendMessageW(dialog, keyMessage, key, flags); });
+  if (const std::optional<DWORD> error = hook->Install()) {
+    ::PostMessageW(dialog, kHookFailedMessage, *error, 0);
+    return nullptr;
+  }
+  return hook;
+}
+
 }  // namespace quendar::win32

@@ -3,6 +3,7 @@
 // core): their private hook messages and the dark colours of their lists and key boxes.
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -13,6 +14,7 @@
 #include "core/ui/assignment/dialog_texts.h"
 #include "core/ui/draw/skinned_dialog_view.h"
 #include "win32/assignment/popup_list_box.h"
+#include "win32/framework/keyboard_hook.h"
 
 namespace quendar::win32 {
 
@@ -22,6 +24,11 @@ inline constexpr UINT kComboKeyMessage = WM_USER + 0x705;
 
 // Posted to a capture dialog to report that its keyboard hook could not be installed (WPARAM: the error).
 inline constexpr UINT kHookFailedMessage = WM_APP + 0x3A3;
+
+// The capture dialog's keyboard hook, reporting every keystroke to `dialog` as `keyMessage`. When the
+// platform refuses it, kHookFailedMessage is posted to the dialog (shown once it is up; without the hook
+// it stays open and captures nothing).
+std::unique_ptr<KeyboardHook> InstallCaptureHook(HWND dialog, UINT keyMessage);
 
 // White text on dark grey: the key boxes and the lists of the dialogs.
 inline constexpr COLORREF kBoxText = RGB(255, 255, 255);

@@ -8,8 +8,8 @@
 
 #include "core/ui/assignment/assignment_access.h"
 #include "core/ui/assignment/capture_dialogs.h"
-#include "win32/assignment/key_capture_hook.h"
 #include "win32/assignment/popup_list_box.h"
+#include "win32/framework/keyboard_hook.h"
 #include "win32/ui/skinned_dialog.h"
 
 namespace quendar::win32 {
@@ -37,7 +37,7 @@ class CComboDialog final : public SkinnedDialog {
 
   ui::LanguageClass language_;
   ui::assignment::ComboKeyCapture capture_;
-  std::unique_ptr<KeyCaptureHook> hook_;
+  std::unique_ptr<KeyboardHook> hook_;
   std::unique_ptr<PopupListBox> modifierList_;
   HWND key1_ = nullptr;
   HWND key2_ = nullptr;

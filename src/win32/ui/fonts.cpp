@@ -4,9 +4,9 @@
 
 namespace quendar::win32 {
 
-UniqueFont CreateFontFromSpec(const ui::FontSpec& font) {
+UniqueFont CreateFontFromSpec(const ui::FontSpec& font, ui::DisplayScale scale) {
   const std::wstring face(font.face);
-  return UniqueFont(::CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+  return UniqueFont(::CreateFontW(scale.ToDevice(font.height), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
                                   static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                   DEFAULT_QUALITY, static_cast<DWORD>(font.pitchAndFamily), face.c_str()));
 }

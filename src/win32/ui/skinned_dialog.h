@@ -15,7 +15,8 @@
 //
 // The base paints through one back buffer (background, buttons with their captions, then the dialog's own
 // texts), lights the image buttons under the pointer, drags the window by its drag areas and keeps Enter
-// and Escape from ending it. When the background is missing it shows "error" with the dialog's caption
+// and Escape from ending it. Dialogs work in the skin's logical pixels; the base maps them to the
+// window's display scale (its size, painting, pointer positions, the controls made by CreateControl). When the background is missing it shows "error" with the dialog's caption
 // once, skips OnSkinnedInit (no controls, no hook), and keeps a small surface on which the buttons work.
 #include <windows.h>
 
@@ -23,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ui/display_scale.h"
 #include "core/ui/draw/image_button_hover.h"
 #include "core/ui/draw/missing_images.h"
 #include "core/ui/draw/skinned_dialog_access.h"
@@ -68,7 +70,9 @@ class SkinnedDialog : public DialogWindow {
   void Close(INT_PTR result);
 
   bool backgroundLoaded() const { return backgroundLoaded_; }
+  // Logical pixels.
   ui::Size clientSize() const { return clientSize_; }
+  ui::DisplayScale scale() const { return scale_; }
   const SkinnedDialogLayout& layout() const { return layout_; }
 
  protected:
@@ -77,6 +81,11 @@ class SkinnedDialog : public DialogWindow {
   ui::Color textColor() const { return skin_.settings().textColor; }
   // Repaints part of the window (through the next WM_PAINT).
   void Repaint(const ui::Rect& area);
+  // A visible child control at a logical place, in the dialog font, kept at its place when the scale
+  // changes. Null when the platform refuses it.
+  HWND CreateControl(const wchar_t* className, DWORD style, const ui::Rect& rect, int id);
+  // A pointer message's position in logical pixels.
+  ui::Point LogicalPoint(LPARAM lParam) const;
   void RepaintAll();
   // The draw list of the whole window as painted now (also what tests compare).
   ui::DrawList BuildDrawList(const ui::Rect& area);
@@ -137,6 +146,9 @@ class SkinnedDialog : public DialogWindow {
   void ApplyHover(const ui::HoverStep& step);
   void ResizeClient(ui::Size size);
   void CenterOnOwner();
+  void MakeFont();
+  // `suggested`: the platform's new window rectangle, null for a child window (it keeps its place).
+  void OnDpiChanged(ui::DisplayScale scale, const RECT* suggested);
 
   Skin& skin_;
   SkinnedDialogLayout layout_;
@@ -144,6 +156,13 @@ class SkinnedDialog : public DialogWindow {
   std::vector<bool>& hot_;
   ui::ImageButtonHover hover_;
   DialogTemplate builtInTemplate_;
+  struct Control {
+    HWND window;
+    ui::Rect rect;  // logical
+  };
+
+  ui::DisplayScale scale_;
+  std::vector<Control> controls_;
   UniqueFont font_;
   FontTable fonts_;
   ui::MissingImageNotices missingImages_;

@@ -36,7 +36,8 @@ LRESULT SkinnedDialog::OnGetObject(WPARAM wParam, LPARAM lParam) {
   if (!accessible_) {
     if (!apartment_) apartment_.emplace();
     accessible_ = AccessibleWindow::Create(
-        {hwnd(), [this] { return Accessible(); }, skin_.settings().language, kDialogAccessibleActionMessage});
+        {hwnd(), [this] { return Accessible(); }, skin_.settings().language, kDialogAccessibleActionMessage,
+         [this] { return scale_; }});
   }
   return accessible_->Answer(wParam, lParam);
 }
@@ -62,7 +63,8 @@ void SkinnedDialog::Activate(int id) {
 }
 
 void SkinnedDialog::PressAt(ui::Point point) {
-  OnMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+  const ui::Point device = scale_.ToDevice(point);
+  OnMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(device.x, device.y));
 }
 
 bool SkinnedDialog::TakeFocusKey(const MSG& message) {
@@ -88,7 +90,7 @@ bool SkinnedDialog::TakeFocusKey(const MSG& message) {
     ::GetWindowRect(control, &box);
     ::MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&box), 2);
     const int id = ::GetDlgCtrlID(control);
-    places.push_back({id, {box.left, box.top, box.right, box.bottom}});
+    places.push_back({id, scale_.CoveringLogical(ui::Rect{box.left, box.top, box.right, box.bottom})});
     if (::GetFocus() == control) from = {0, id};
   }
   const bool forward = ::GetKeyState(VK_SHIFT) >= 0;

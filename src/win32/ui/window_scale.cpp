@@ -1,0 +1,42 @@
+#include "win32/ui/window_scale.h"
+
+#include "win32/framework/unique_handle.h"
+
+namespace quendar::win32 {
+
+namespace {
+
+using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+
+// Windows 10 1607 and later; user32 is loaded in every GUI process, so the pointer stays good.
+GetDpiForWindowFunction FindGetDpiForWindow() {
+  HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+  if (user32 == nullptr) return nullptr;
+  return reinterpret_cast<GetDpiForWindowFunction>(
+      reinterpret_cast<void*>(::GetProcAddress(user32, "GetDpiForWindow")));
+}
+
+int SystemDpi() {
+  const WindowDc screen(nullptr);
+  return screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : ui::kBaseDpi;
+}
+
+}  // namespace
+
+ui::DisplayScale ScaleOfWindow(HWND window) {
+  static const GetDpiForWindowFunction getDpiForWindow = FindGetDpiForWindow();
+  if (getDpiForWindow != nullptr && window != nullptr) {
+    if (const UINT dpi = getDpiForWindow(window); dpi != 0) return ui::DisplayScale(static_cast<int>(dpi));
+  }
+  return ui::DisplayScale(SystemDpi());
+}
+
+void SetClientSize(HWND window, ui::Size client) {
+  RECT frame{0, 0, client.width, client.height};
+  ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE)));
+  ::SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace quendar::win32
