@@ -23,7 +23,7 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
           0,
           "/combo-key.png",
           std::wstring(ua::BackgroundErrorCaption(ua::CaptureDialog::ComboKey)),
-          AssignmentDialogButtons(ua::CaptureDialog::ComboKey, language),
+          ua::AssignmentDialogButtons(ua::CaptureDialog::ComboKey, language),
           {}};
 }
 
@@ -114,6 +114,7 @@ void CComboDialog::SyncModifierList() {
     DWORD error = 0;
     modifierList_ = PopupListBox::Create(hwnd(), kModifierListId, scale().ToDevice(ua::ComboKeyCapture::kModifierListRect),
                                          {font(), kBoxText, kBoxBackground}, names, error);
+    NameControls();
   } else if (!open && modifierList_) {
     modifierList_.reset();
     for (HWND box : {key1_, key2_}) ::ShowWindow(box, SW_SHOW);

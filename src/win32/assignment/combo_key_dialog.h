@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/ui/assignment/assignment_access.h"
 #include "core/ui/assignment/capture_dialogs.h"
 #include "win32/assignment/popup_list_box.h"
 #include "win32/framework/keyboard_hook.h"
@@ -13,9 +14,9 @@
 
 namespace quendar::win32 {
 
-inline constexpr int kModifierListId = 515;
-inline constexpr int kKey1BoxId = 516;
-inline constexpr int kKey2BoxId = 517;
+inline constexpr int kModifierListId = ui::assignment::ComboKeyCapture::kModifierListId;
+inline constexpr int kKey1BoxId = ui::assignment::ComboKeyCapture::kKey1BoxId;
+inline constexpr int kKey2BoxId = ui::assignment::ComboKeyCapture::kKey2BoxId;
 
 class CComboDialog final : public SkinnedDialog {
  public:
@@ -26,6 +27,7 @@ class CComboDialog final : public SkinnedDialog {
  private:
   void OnSkinnedInit() override;
   void AppendTexts(ui::DrawList& list) override;
+  ui::DialogParts DescribeParts() override { return ui::assignment::ComboKeyParts(capture_, language_); }
   MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnCommand(WPARAM wParam, LPARAM lParam) override;
   void OnKey(LPARAM keystrokeFlags);

@@ -21,7 +21,7 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
           0,
           "/macro-key.png",
           std::wstring(ua::BackgroundErrorCaption(ua::CaptureDialog::MacroKey)),
-          AssignmentDialogButtons(ua::CaptureDialog::MacroKey, language),
+          ua::AssignmentDialogButtons(ua::CaptureDialog::MacroKey, language),
           {}};
 }
 
@@ -107,6 +107,7 @@ void CMacroDialog::SyncList() {
     list_ = PopupListBox::Create(hwnd(), kMacroListId, scale().ToDevice(Macro::kMacroListRect),
                                  {font(), kBoxText, kBoxBackground}, assignment_.offered(), error);
     if (list_) list_->SetWheelTarget(hwnd());
+    NameControls();
   } else if (!assignment_.listOpen() && list_) {
     list_.reset();
   }

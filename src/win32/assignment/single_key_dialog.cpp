@@ -28,7 +28,7 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
           0,
           "/single-key.png",
           std::wstring(ua::BackgroundErrorCaption(ua::CaptureDialog::SingleKey)),
-          AssignmentDialogButtons(ua::CaptureDialog::SingleKey, language),
+          ua::AssignmentDialogButtons(ua::CaptureDialog::SingleKey, language),
           {kWholeWindow}};
 }
 

@@ -60,10 +60,16 @@ void CMacroProgramDialog::OnSkinnedInit() {
   Apply(model_->Open());
 }
 
+mm::MacroManagerLook CMacroProgramDialog::Look() const {
+  return {model_ && model_->recording(), session_.options.recordDelays, session_.options.useLoopCount};
+}
+
 void CMacroProgramDialog::AppendTexts(ui::DrawList& list) {
-  const mm::MacroManagerLook look{model_ && model_->recording(), session_.options.recordDelays,
-                                  session_.options.useLoopCount};
-  mm::AppendMacroManagerElements(list, look, skin().settings().language, textColor());
+  mm::AppendMacroManagerElements(list, Look(), skin().settings().language, textColor());
+}
+
+ui::DialogParts CMacroProgramDialog::DescribeParts() {
+  return mm::MacroManagerParts(Look(), skin().settings().language);
 }
 
 void CMacroProgramDialog::OnImageButton(int id) {

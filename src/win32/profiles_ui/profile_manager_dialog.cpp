@@ -34,7 +34,6 @@ namespace pm = ui::profile_manager;
 
 namespace {
 
-constexpr int kCloseButtonId = 1;
 constexpr int kItemHeight = 24;
 // Posted by the rename editor when its edit ended.
 constexpr UINT kRenameEndedMessage = WM_APP + 0x151;
@@ -52,8 +51,7 @@ SkinnedDialogLayout ProfileManagerDialog::Layout(const Skin& skin) {
   layout.templateId = IDD_PROFILE_MANAGER;
   layout.background = std::string(ui::skin::kProfileManagerDialog.name);
   layout.backgroundErrorCaption = L"Config Dialog Load background image failed!!!";
-  layout.buttons.push_back({kCloseButtonId, pm::kCloseButton, std::string(ui::skin::kCloseButtonNormal.name),
-                          std::string(ui::skin::kCloseButtonOver.name), L""});
+  layout.buttons = pm::ManagerButtons();
   return layout;
 }
 
@@ -69,6 +67,7 @@ bool ProfileManagerDialog::Open(HINSTANCE instance) {
   ::SetWindowTextW(hwnd(), layout().title.c_str());  // the templates carry no caption
   const ui::Point at = scale().ToDevice(pm::kPlacement);
   ::SetWindowPos(hwnd(), HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE);
+  TakeKeyboard();
   return true;
 }
 
@@ -101,8 +100,10 @@ void ProfileManagerDialog::AppendTexts(ui::DrawList& list) {
   pm::AppendTexts(list, texts, skin().settings().textColor);
 }
 
+ui::DialogParts ProfileManagerDialog::DescribeParts() { return pm::ManagerParts(pm::TextsFor(model_.language())); }
+
 void ProfileManagerDialog::OnImageButton(int id) {
-  if (id == kCloseButtonId) Carry(model_.OnClose());
+  if (id == pm::kCloseButtonId) Carry(model_.OnClose());
 }
 
 void ProfileManagerDialog::OnPress(ui::Point point) {

@@ -47,7 +47,9 @@ void SkinnedDialog::Close(INT_PTR result) {
   if (modal()) {
     EndModal(result);
   } else {
+    const HWND keyboardBack = KeyboardReturnsTo();
     ::DestroyWindow(hwnd());
+    if (keyboardBack != nullptr) ::SetFocus(keyboardBack);
   }
 }
 
@@ -79,10 +81,12 @@ ui::DrawList SkinnedDialog::BuildDrawList(const ui::Rect& area) {
   const ui::SkinnedDialogLook look{layout_.background, backgroundLoaded_, clientSize_, skin_.settings().textColor};
   ui::DrawList list = ui::BuildSkinnedDialogList(look, layout_.buttons, hot_, area);
   if (backgroundLoaded_) AppendTexts(list);
+  AppendFocusRing(list);
   return list;
 }
 
 bool SkinnedDialog::PreTranslateMessage(MSG& message) {
+  if (message.message == WM_KEYDOWN && TakeFocusKey(message)) return true;
   return KeepEnterAndEscapeFromDialogManager(hwnd(), message);
 }
 
@@ -126,6 +130,19 @@ MessageResult SkinnedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_CLOSE:
       OnCloseRequest();
       return 0;
+    case WM_GETOBJECT:
+      return OnGetObject(wParam, lParam);
+    case kDialogAccessibleActionMessage:
+      Activate(static_cast<int>(wParam));
+      return 0;
+    case WM_SETFOCUS:
+      // While the ring is on a node the window keeps the keyboard itself (the dialog manager would hand
+      // it to a child control).
+      if (focus_ != 0) return 0;
+      return std::nullopt;
+    case WM_DESTROY:
+      if (accessible_) accessible_->Disconnect();
+      return std::nullopt;
     case WM_DPICHANGED:
       OnDpiChanged(ScaleOfDpiChange(wParam), reinterpret_cast<const RECT*>(lParam));
       return 0;
@@ -165,6 +182,7 @@ void SkinnedDialog::OnInitDialog() {
     return;
   }
   OnSkinnedInit();
+  NameControls();
 }
 
 void SkinnedDialog::OnPaint() {

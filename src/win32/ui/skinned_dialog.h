@@ -27,8 +27,12 @@
 #include "core/ui/display_scale.h"
 #include "core/ui/draw/image_button_hover.h"
 #include "core/ui/draw/missing_images.h"
+#include "core/ui/draw/skinned_dialog_access.h"
 #include "core/ui/draw/skinned_dialog_view.h"
 #include "core/ui/language_fonts.h"
+#include "win32/framework/accessible_window.h"
+#include "win32/framework/com_ptr.h"
+#include "win32/framework/control_names.h"
 #include "win32/framework/dialog_template.h"
 #include "win32/framework/dialog_window.h"
 #include "win32/framework/unique_handle.h"
@@ -52,6 +56,8 @@ inline constexpr ui::Rect kWholeWindow{0, 0, 0x7FFF, 0x7FFF};
 
 // Posted by the base to show its message boxes after the paint or initialisation that found the fault.
 inline constexpr UINT kBackgroundMissingMessage = WM_APP + 0x3A2;
+// Posted by the dialog's accessible object: a screen reader's default action on node WPARAM.
+inline constexpr UINT kDialogAccessibleActionMessage = WM_APP + 0x3A4;
 
 class SkinnedDialog : public DialogWindow {
  public:
@@ -100,9 +106,39 @@ class SkinnedDialog : public DialogWindow {
   // The system's close request (Alt+F4, the task switcher). Cancels by default.
   virtual void OnCloseRequest() { Close(IDCANCEL); }
 
+  // --- Screen readers and the keyboard (skinned_dialog_access.cpp) ---
+  // The parts the dialog draws and acts on itself beyond its image buttons, and its child controls' names.
+  virtual ui::DialogParts DescribeParts() { return {}; }
+  // Dialogs that do not capture keys: Tab and Shift+Tab move a focus ring through the nodes and these
+  // child controls in reading order, Space presses the focused node. Capture dialogs keep every key.
+  virtual bool MovesFocusRing() const { return false; }
+  virtual std::vector<HWND> TabControls() { return {}; }
+  // Gives the child controls their names again (call after creating one).
+  void NameControls();
+  // A panel inside another window takes the keyboard when it opens (a keyboard user could not reach it
+  // otherwise) and hands it back to that window when it goes.
+  void TakeKeyboard();
+  // What the window says to screen readers now.
+  ui::access::Tree Accessible();
+
   bool PreTranslateMessage(MSG& message) override;
 
  private:
+  LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+  // A default action or Space: the focus moves there and the node is pressed where the mouse would press.
+  void Activate(int id);
+  // Exactly what a left press at `point` does.
+  void PressAt(ui::Point point);
+  bool TakeFocusKey(const MSG& message);
+  void MoveFocus(int id);
+  void AppendFocusRing(ui::DrawList& list);
+  // The window a panel that has the keyboard hands it back to when it closes (null: none). Given once the
+  // panel is gone: the parent, a dialog too, would hand it straight back to the panel it remembers.
+  HWND KeyboardReturnsTo() const;
+  // Runs `input` and tells screen readers what it changed.
+  template <class Input>
+  void Announcing(Input input);
+
   MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) final;
   void OnInitDialog();
   void OnPaint();
@@ -132,6 +168,10 @@ class SkinnedDialog : public DialogWindow {
   ui::MissingImageNotices missingImages_;
   bool backgroundLoaded_ = false;
   ui::Size clientSize_;
+  std::optional<ComApartment> apartment_;
+  std::optional<ControlNames> controlNames_;
+  ComPtr<AccessibleWindow> accessible_;
+  int focus_ = 0;  // the focused node; 0: none, or a child control has the keyboard
 };
 
 }  // namespace quendar::win32

@@ -57,6 +57,9 @@ class SingleKeyCapture {
 
 class ComboKeyCapture {
  public:
+  static constexpr int kModifierListId = 515;
+  static constexpr int kKey1BoxId = 516;
+  static constexpr int kKey2BoxId = 517;
   static constexpr Rect kModifierBoxRect = skin::detail::kComboKeyDialogHolds[3];
   // The box without its arrow.
   static constexpr Rect kModifierTextRect{kModifierBoxRect.left, kModifierBoxRect.top, kModifierBoxRect.right - 16,
@@ -93,6 +96,7 @@ std::vector<std::wstring_view> ModifierListTexts();
 
 class MacroAssignment {
  public:
+  static constexpr int kMacroListId = 593;
   static constexpr Rect kLabelRect = skin::detail::kMacroKeyDialogHolds[3];
   static constexpr Rect kMacroBoxClickRect = skin::detail::kMacroKeyDialogHolds[4];
   // The box without its arrow.
