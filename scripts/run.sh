@@ -18,7 +18,7 @@ fi
 
 display=99
 while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$display" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=":$display"
 cleanup() { "$WINESERVER" -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true; }

@@ -3,4 +3,4 @@
 if [ -n "${DISPLAY:-}" ] && [ -z "${QUENDAR_FORCE_XVFB:-}" ]; then
   exec "$@"
 fi
-exec xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+exec xvfb-run -a -s "-screen 0 2560x1600x24" "$@"

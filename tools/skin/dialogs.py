@@ -19,19 +19,19 @@ def _frame(w, h, header=30):
 
 def _well(img, x0, y0, x1, y1, radius=3, border=None):
     """A recessed frame one pixel outside a control's rectangle."""
-    w, h = img.size
+    w, h = p.size_of(img)
     m = p.rect_mask(w, h, x0 - 1, y0 - 1, x1 + 1, y1 + 1, radius)
     p.paint(img, m, p.vgradient(w, h, (7, 8, 10), (13, 14, 17)))
     p.paint(img, p.outline(m, 1), (border or t.BORDER) + (255,))
 
 
 def _footer(img, y):
-    w, h = img.size
+    w, h = p.size_of(img)
     p.paint(img, p.rect_mask(w, h, 12, y, w - 12, y + 1), t.BORDER_SOFT + (255,))
 
 
 def _keycap(img, x, y, size, accent=False):
-    w, h = img.size
+    w, h = p.size_of(img)
     m = p.rect_mask(w, h, x, y, x + size, y + size, 7)
     p.paint(img, p.blur(p.shift(m, 0, 4), 4), (0, 0, 0, 180))
     p.paint(img, m, p.vgradient(w, h, (48, 51, 60), (24, 26, 31)))
@@ -43,7 +43,7 @@ def _keycap(img, x, y, size, accent=False):
 
 
 def _plus(img, cx, cy, r=5, color=t.ACCENT_HIGH):
-    w, h = img.size
+    w, h = p.size_of(img)
     p.paint(img, p.union(p.rect_mask(w, h, cx - r, cy - 0.9, cx + r, cy + 0.9, 0.8),
                          p.rect_mask(w, h, cx - 0.9, cy - r, cx + 0.9, cy + r, 0.8)), color + (255,))
 
@@ -76,7 +76,7 @@ def combo_key(w=384, h=290):
 
 def _repeat_icon(img, cx, cy, r):
     """Two chasing arrows on a ring: a macro that plays again."""
-    w, h = img.size
+    w, h = p.size_of(img)
     for start, colour in ((20, t.ACCENT_HIGH), (200, t.GLYPH)):
         p.paint(img, p.ring_mask(w, h, cx, cy, r, r - 3, start, start + 140), colour + (255,))
         a = math.radians(start + 140)

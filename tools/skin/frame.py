@@ -14,7 +14,7 @@ MID_STAGE_CENTRE = (540, 250)
 
 
 def _card(img, box, radius=6):
-    w, h = img.size
+    w, h = p.size_of(img)
     x0, y0, x1, y1 = box
     m = p.rect_mask(w, h, x0, y0, x1, y1, radius)
     p.paint(img, p.blur(p.shift(m, 0, 3), 6), (0, 0, 0, 150))
@@ -57,7 +57,7 @@ def main_background(width, height):
 def _band(width, height, y0, y1, flipped=False):
     top, bottom = (t.TITLE_BOTTOM, (13, 14, 17)) if flipped else (t.TITLE_TOP, t.TITLE_BOTTOM)
     band = p.canvas(width, height)
-    band.paste(p.vgradient(width, y1 - y0, top, bottom), (0, y0))
+    p.paste(band, p.vgradient(width, y1 - y0, top, bottom), (0, y0))
     return band
 
 
@@ -126,7 +126,7 @@ def panel_base(w, h):
 
 
 def hairline(img, x0, y, x1, alpha=255):
-    w, h = img.size
+    w, h = p.size_of(img)
     p.paint(img, p.rect_mask(w, h, x0, y, x1, y + 1), t.BORDER_SOFT + (alpha,))
 
 

@@ -2,20 +2,25 @@
 """Renders the default skin from assets/skin/manifest.json.
 
 Writes, below the repository root (or below --root):
-  assets/runtime/Skins/<skin_folder>/...   every image of the manifest, families over their whole range
-  src/win32/res/scroll_thumb.png           the scroll thumb built into the executable
+  assets/runtime/Skins/<skin_folder>/...   every image of the manifest, families over their whole range,
+                                           each at 1x and beside it at 2x ("Logo.png", "Logo@2x.png")
+  src/win32/res/scroll_thumb.png           the scroll thumb built into the executable (and its @2x)
   src/core/ui/skin_manifest.h              the manifest as C++ constants
-  docs/skin-contact-sheet.png              every skin file with its name, for review
+  docs/skin-contact-sheet.png              every 1x skin file with its name, for review
 
---verify renders into a temporary folder and compares every output byte for byte with the committed
-files (and reports committed skin files that the manifest no longer names). Output is deterministic:
-the same manifest, Pillow and fonts give the same bytes."""
+Both scales come from the same drawing code, the 2x image drawn at twice the size (shapes, lines, blurs and
+text), not enlarged. --verify renders into a temporary folder and compares every output byte for byte with
+the committed files, checks that each committed 2x image is exactly twice its 1x image, and reports
+committed skin files the generator no longer makes. Output is deterministic: the same manifest, Pillow and
+fonts give the same bytes."""
 import argparse
 import filecmp
 import json
 import pathlib
 import sys
 import tempfile
+
+from PIL import Image
 
 sys.dont_write_bytecode = True
 
@@ -135,7 +140,7 @@ class Skin:
             if e["id"] in crops:
                 x, y = e["at"]
                 w, h = e["size"]
-                self.images[e["name"]] = self.main.crop((x, y, x + w, y + h))
+                self.images[e["name"]] = p.crop(self.main, (x, y, x + w, y + h))
             elif e["id"] in simple:
                 self.images[e["name"]] = simple[e["id"]]()
         self._render_mouse(by_id)
@@ -165,7 +170,7 @@ class Skin:
         def crop_under(entry):
             x, y = entry["at"]
             w, h = entry["size"]
-            return self.main.crop((x, y, x + w, y + h))
+            return p.crop(self.main, (x, y, x + w, y + h))
 
         def at(fid, value):
             return next(tuple(m["at"]) for m in fams[fid]["members"] if m["value"] == value)
@@ -218,14 +223,14 @@ class Skin:
 def record_button():
     """The record button has one image for both states: a red base line marks it as the live control."""
     img = wd.push_button(89, 24, "normal")
-    w, h = img.size
+    w, h = p.size_of(img)
     p.paint(img, p.rect_mask(w, h, 8, h - 3, w - 8, h - 1.5, 1), t.ACCENT + (255,))
     return img
 
 
 def wide_close(state):
     img = wd.push_button(51, 24, "over" if state == "over" else "normal", "primary" if state == "over" else "plain")
-    w, h = img.size
+    w, h = p.size_of(img)
     c = (w / 2, h / 2)
     m = p.union(p.polyline_mask(w, h, [(c[0] - 4, c[1] - 4), (c[0] + 4, c[1] + 4)], 1.7),
                 p.polyline_mask(w, h, [(c[0] + 4, c[1] - 4), (c[0] - 4, c[1] + 4)], 1.7))
@@ -235,7 +240,7 @@ def wide_close(state):
 
 def insert_button(state):
     img = wd.push_button(58, 25, state)
-    w, h = img.size
+    w, h = p.size_of(img)
     c = (w / 2, h / 2)
     ink = (255, 255, 255, 255) if state == "over" else (170, 176, 188, 255)
     p.paint(img, p.union(p.rect_mask(w, h, c[0] - 5, c[1] - 0.9, c[0] + 5, c[1] + 0.9, 0.8),
@@ -248,34 +253,44 @@ def save_png(img, path):
     img.convert("RGBA").save(path, "PNG", optimize=True)
 
 
+def scaled_path(path, scale):
+    """Where a skin file's image at a scale lives: beside it, "@2x" before the extension."""
+    return path if scale == 1 else path.with_name(f"{path.stem}@{scale}x{path.suffix}")
+
+
 def write_all(manifest, root):
-    skin = Skin(manifest)
-    skin.render()
+    """Returns the skin folder, every file written, and each scaled file with its 1x file and its scale."""
     folder = root / "assets/runtime/Skins" / manifest["skin_folder"]
-    written = []
-    for name in skin.all_names():
-        img = skin.images[name]
-        if img.size != skin.expected_size(name):
-            raise SystemExit(f"{name}: rendered {img.size}, manifest says {skin.expected_size(name)}")
-        target = folder / name.lstrip("/")
-        save_png(img, target)
-        written.append(target)
-    for res in manifest["resources"]:
-        img = frame.scroll_thumb(*res["size"])
-        save_png(img, root / res["path"])
-        written.append(root / res["path"])
+    written, doubles = [], []
+    for scale in p.SCALES:
+        with p.at_scale(scale):
+            skin = Skin(manifest)
+            skin.render()
+            outputs = [(folder / n.lstrip("/"), skin.expected_size(n), skin.images[n]) for n in skin.all_names()]
+            outputs += [(root / res["path"], res["size"], frame.scroll_thumb(*res["size"]))
+                        for res in manifest["resources"]]
+        for base, logical_size, img in outputs:
+            target = scaled_path(base, scale)
+            if img.size != tuple(scale * v for v in logical_size):
+                raise SystemExit(f"{target}: rendered {img.size}, the manifest says {logical_size} at {scale}x")
+            save_png(img, target)
+            written.append(target)
+            if scale != 1:
+                doubles.append((base, target, scale))
+        if scale == 1:
+            sheet_entries = [(n, skin.images[n]) for n in skin.all_names()]
     (root / HEADER).parent.mkdir(parents=True, exist_ok=True)
     (root / HEADER).write_text(header.render(manifest, family_members), encoding="utf-8")
     written.append(root / HEADER)
-    save_png(sheet.contact_sheet([(n, skin.images[n]) for n in skin.all_names()]), root / CONTACT_SHEET)
+    save_png(sheet.contact_sheet(sheet_entries), root / CONTACT_SHEET)
     written.append(root / CONTACT_SHEET)
-    return folder, written
+    return folder, written, doubles
 
 
 def verify(manifest):
     with tempfile.TemporaryDirectory(prefix="skin-verify-") as tmp:
         tmp = pathlib.Path(tmp)
-        folder, written = write_all(manifest, tmp)
+        folder, written, doubles = write_all(manifest, tmp)
         problems = []
         for path in written:
             committed = REPO / path.relative_to(tmp)
@@ -283,11 +298,18 @@ def verify(manifest):
                 problems.append(f"missing in the repository: {committed.relative_to(REPO)}")
             elif not filecmp.cmp(path, committed, shallow=False):
                 problems.append(f"differs from a fresh rendering: {committed.relative_to(REPO)}")
+        for one, scaled, scale in doubles:
+            one, scaled = REPO / one.relative_to(tmp), REPO / scaled.relative_to(tmp)
+            if one.exists() and scaled.exists():
+                with Image.open(one) as a, Image.open(scaled) as b:
+                    if b.size != (scale * a.width, scale * a.height):
+                        problems.append(f"not {scale} times the size of its 1x image: {scaled.relative_to(REPO)} "
+                                        f"is {b.size}, {one.name} is {a.size}")
         committed_folder = REPO / folder.relative_to(tmp)
         fresh = {q.relative_to(folder) for q in folder.rglob("*") if q.is_file()}
         for q in committed_folder.rglob("*"):
             if q.is_file() and q.relative_to(committed_folder) not in fresh:
-                problems.append(f"not named by the manifest: {q.relative_to(REPO)}")
+                problems.append(f"not made by the generator: {q.relative_to(REPO)}")
         for line in problems:
             print(line)
         print(f"{len(written)} generated files checked, {len(problems)} problems")
@@ -302,7 +324,7 @@ def main():
     manifest = json.loads(MANIFEST.read_text(encoding="utf-8"))
     if args.verify:
         return verify(manifest)
-    folder, written = write_all(manifest, args.root)
+    folder, written, _ = write_all(manifest, args.root)
     print(f"{len(written)} files written; skin in {folder}")
     return 0
 

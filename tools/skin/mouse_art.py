@@ -17,6 +17,7 @@ class Scene:
         self.w, self.h = size
         self.background = background  # opaque crop of the main window under the picture
         self.parts = []  # (button, draw(img, lit)) in painting order
+        self._unlit_before = None  # the unlit picture before each part, once rendered
 
     def local(self, x, y):
         return x - self.ox, y - self.oy
@@ -25,21 +26,33 @@ class Scene:
         self.parts.append((button, fn))
 
     def render(self, lit=None):
-        img = self.background.copy()
-        for button, fn in self.parts:
-            fn(img, button is not None and button == lit)
+        if self._unlit_before is None:
+            img = self.background.copy()
+            self._unlit_before = []
+            for _, fn in self.parts:
+                self._unlit_before.append(img.copy())
+                fn(img, False)
+            self._unlit_before.append(img)
+        if lit is None:
+            return self._unlit_before[-1].copy()
+        # Everything before the lit button's first part is drawn exactly as in the unlit picture.
+        first = next(i for i, (button, _) in enumerate(self.parts) if button == lit)
+        img = self._unlit_before[first].copy()
+        for button, fn in self.parts[first:]:
+            fn(img, button == lit)
         return img
 
 
 def _shade_button(img, mask, lit, top, bottom, sheen=None):
     """A button surface: gradient, top highlight; lit, a red wash with a bright rim. sheen: (x, y, rx, ry) of
     a soft reflection of the room light on the surface."""
-    p.paint(img, mask, p.vgradient(img.width, img.height, top, bottom))
+    w, h = p.size_of(img)
+    p.paint(img, mask, p.vgradient(w, h, top, bottom))
     if sheen:
-        glow = p.radial_gradient(img.width, img.height, (255, 255, 255, 40), (255, 255, 255, 0), *sheen)
+        glow = p.radial_gradient(w, h, (255, 255, 255, 40), (255, 255, 255, 0), *sheen)
         p.paint(img, mask, glow)
     if lit:
-        p.paint(img, mask, p.vgradient(img.width, img.height, t.ACCENT + (200,), t.ACCENT_LOW + (215,)))
+        p.paint(img, mask, p.vgradient(w, h, t.ACCENT + (200,), t.ACCENT_LOW + (215,)))
         p.paint(img, p.outline(mask, 1), t.ACCENT_HIGH + (255,))
         p.paint(img, p.subtract(mask, p.shift(mask, 0, 2)), (255, 200, 200, 150))
     else:
@@ -49,7 +62,7 @@ def _shade_button(img, mask, lit, top, bottom, sheen=None):
 def _badge(scene, x, y, number, leader=None):
     """A numbered callout: a small disc with the button number and a thin leader ending in a dot."""
     def draw(img, on):
-        w, h = img.size
+        w, h = p.size_of(img)
         bx, by = scene.local(x, y)
         if leader:
             pts = [scene.local(*q) for q in leader]
@@ -75,7 +88,7 @@ def _body_shadow(img, body, dy, strength):
 
 
 def _cable(img, pts, width=5.0):
-    w, h = img.size
+    w, h = p.size_of(img)
     p.paint(img, p.polyline_mask(w, h, pts, width + 2), (4, 4, 6, 255))
     p.paint(img, p.polyline_mask(w, h, pts, width), (38, 40, 46, 255))
     p.paint(img, p.polyline_mask(w, h, pts, width * 0.35), (70, 74, 84, 200))
@@ -281,12 +294,15 @@ def overlays(scene, claims):
     Returns {overlay key: (normal image, over image)}, each spanning from its top-left to the picture's
     bottom-right corner. A pixel that several lit buttons change goes to the button that changes it most;
     a button's pixels go to the first of its overlays whose top-left is above and left of them and whose
-    accept test passes. Raises if a changed pixel has no overlay to go to."""
+    accept test passes. Raises if a changed pixel has no overlay to go to. Ownership is decided per device
+    pixel; claims and accept tests see the logical pixel it belongs to, so a 2x overlay splits where its
+    1x overlay does."""
     normal = scene.render(None)
     buttons = sorted({c[0] for c in claims.values()})
     lit = {b: scene.render(b) for b in buttons}
     strength = {b: _strength(normal, lit[b]) for b in buttons}
-    w, h = scene.w, scene.h
+    s = p.current_scale()
+    w, h = normal.size
     owner = [None] * (w * h)
     best = [0] * (w * h)
     for b in buttons:
@@ -301,7 +317,7 @@ def overlays(scene, claims):
         b = owner[i]
         if b is None:
             continue
-        x, y = i % w + scene.ox, i // w + scene.oy
+        x, y = (i % w) // s + scene.ox, (i // w) // s + scene.oy
         for k in keys_by_button[b]:
             _, (x0, y0), accept = claims[k]
             if x >= x0 and y >= y0 and (accept is None or accept(x, y)):
@@ -315,9 +331,9 @@ def overlays(scene, claims):
         px = mask.load()
         for i in assigned[k]:
             px[i % w, i // w] = 255
-        box = (x0 - scene.ox, y0 - scene.oy, w, h)
-        over, base = p.canvas(w, h), p.canvas(w, h)
+        box = (x0 - scene.ox, y0 - scene.oy, scene.w, scene.h)
+        over, base = p.canvas(scene.w, scene.h), p.canvas(scene.w, scene.h)
         over.paste(lit[b], (0, 0), mask)
         base.paste(normal, (0, 0), mask)
-        result[k] = (base.crop(box), over.crop(box))
+        result[k] = (p.crop(base, box), p.crop(over, box))
     return normal, result

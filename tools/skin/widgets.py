@@ -119,7 +119,7 @@ def dropdown(w, h, state):
 
 
 def _groove(img, mask):
-    w, h = img.size
+    w, h = p.size_of(img)
     p.paint(img, mask, (6, 7, 9, 255))
     p.paint(img, p.outline(mask, 1), (44, 47, 56, 255))
 

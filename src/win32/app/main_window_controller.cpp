@@ -15,6 +15,7 @@
 #include "win32/panels/win32_panel_platform.h"
 #include "win32/ui/load_png.h"
 #include "win32/ui/painter.h"
+#include "win32/ui/window_scale.h"
 #include "win32/framework/win32_conversions.h"
 
 namespace quendar::win32 {
@@ -53,10 +54,12 @@ MainWindowController::MainWindowController(HWND window, app::AppSession& session
       session_(session),
       language_(language),
       skin_(SkinSettings{{}, {0, 255, 0}, language.language(), platform}),
+      scale_(ScaleOfWindow(window)),
       panelPlatform_(std::make_unique<Win32PanelPlatform>(window)),
       view_(panels_, [sizes = std::make_shared<HeaderSizes>(skin_.images())](std::string_view name) {
         return (*sizes)(name);
       }) {
+  panelPlatform_->SetScale(scale_);
   ui::panels::AttachSettingsPanels(panels_, session_.state().record, *panelPlatform_);
   AttachFunctionLists();
   RefreshContent();
@@ -66,6 +69,7 @@ void MainWindowController::AttachFunctionLists() {
   assignmentPlatform_ = std::make_unique<Win32AssignmentPlatform>(window_, skin_, [this] {
     return macros::MacroStore(session_.files().fileSystem(), session_.files().paths().macroStorePath).ListMacroNames();
   });
+  assignmentPlatform_->SetScale(scale_);
   functionLists_ = std::make_unique<ui::assignment::ButtonFunctionLists>(
       ui::assignment::AssignmentTarget{session_.state().record, session_.files().captions(), language_.language()},
       *assignmentPlatform_);
@@ -83,19 +87,16 @@ bool MainWindowController::LoadSkin(const std::wstring& folder) {
   skin_.ChangeFolder(folder);
   skin_.SetLanguage(language_.language());
   functionLists_->SetLanguage(language_.language());
-  const Dib32* background = skin_.images().Find(ui::skin::kMainBackground.name);
+  // Decoded at the window's scale only: the 1x drawing is not needed above 100 %.
+  const Dib32* background = skin_.images().FindScaled(ui::skin::kMainBackground.name, {0, 0}, scale_);
   backgroundMissing_ = background == nullptr;
   // The window is as large as its background, at the same place and Z order. Without one it keeps the
   // size every region is laid out for, so the bottom commands and close still work, and the user is told
   // once, after start-up.
-  const ui::Size size =
-      background != nullptr ? background->size() : ui::Size{region::kWindow.Width(), region::kWindow.Height()};
+  logicalClient_ = background != nullptr ? skin_.images().LogicalSize(ui::skin::kMainBackground.name).value()
+                                          : ui::Size{region::kWindow.Width(), region::kWindow.Height()};
   if (backgroundMissing_) ::PostMessageW(window_, kLoadImageFailedMessage, 0, 0);
-  RECT frame{0, 0, size.width, size.height};
-  ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_EXSTYLE)));
-  ::SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetClientSize(window_, scale_.ToDevice(logicalClient_));
   return !backgroundMissing_;
 }
 
@@ -105,9 +106,14 @@ void MainWindowController::SetTextColor(ui::Color color) {
 }
 
 void MainWindowController::CreateFonts(const ui::MainWindowFonts& fonts) {
-  labelFont_ = CreateFontFromSpec(fonts.label);
-  titleFont_ = CreateFontFromSpec(fonts.title);
-  arialFont_ = CreateFontFromSpec(fonts.arial);
+  fontSpecs_ = fonts;
+  MakeFonts();
+}
+
+void MainWindowController::MakeFonts() {
+  labelFont_ = CreateFontFromSpec(fontSpecs_.label, scale_);
+  titleFont_ = CreateFontFromSpec(fontSpecs_.title, scale_);
+  arialFont_ = CreateFontFromSpec(fontSpecs_.arial, scale_);
   fonts_.Set(ui::FontRole::Label, labelFont_.get());
   fonts_.Set(ui::FontRole::Title, titleFont_.get());
   fonts_.Set(ui::FontRole::Arial, arialFont_.get());
@@ -124,25 +130,25 @@ void MainWindowController::RefreshContent() {
 
 void MainWindowController::OnPaint(HDC dc, const RECT& invalid) {
   RefreshContent();
-  const ui::Rect area{invalid.left, invalid.top, invalid.right, invalid.bottom};
+  const ui::Rect area = scale_.CoveringLogical({invalid.left, invalid.top, invalid.right, invalid.bottom});
   PaintNow(dc, area.Empty() ? region::kWindow : area);
 }
 
 void MainWindowController::PrintClient(HDC dc) {
-  Painter painter(skin_.images(), fonts_);
+  Painter painter(skin_.images(), fonts_, scale_);
   painter.Render(dc, view_.Draw(region::kWindow));
 }
 
 void MainWindowController::PaintNow(HDC dc, const ui::Rect& area) {
   // The main window draws quietly: a missing image leaves its area as it was; only dialogs report one.
-  Painter painter(skin_.images(), fonts_);
+  Painter painter(skin_.images(), fonts_, scale_);
   painter.Paint(dc, view_.Draw(area));
 }
 
 void MainWindowController::Repaint(const ui::Rect& area) {
   // A hidden window, or one that waits for a full paint anyway, paints when it is shown.
   if (area == region::kWindow || !::IsWindowVisible(window_) || ::IsIconic(window_)) {
-    const RECT rect = ToRect(area);
+    const RECT rect = ToRect(scale_.ToDevice(area));
     ::InvalidateRect(window_, &rect, FALSE);
     return;
   }
@@ -150,7 +156,7 @@ void MainWindowController::Repaint(const ui::Rect& area) {
   RefreshContent();
   const WindowDc dc(window_);
   if (!dc) {
-    const RECT rect = ToRect(area);
+    const RECT rect = ToRect(scale_.ToDevice(area));
     ::InvalidateRect(window_, &rect, FALSE);
     return;
   }
@@ -205,7 +211,7 @@ void MainWindowController::Handle(Event event, bool keyboard) {
 }
 
 void MainWindowController::OnPress(ui::Point point) {
-  Handle([&] { return view_.Press(point); });
+  Handle([&] { return view_.Press(Logical(point)); });
 }
 
 void MainWindowController::OnKey(ui::main::Key key) {
@@ -221,16 +227,17 @@ LRESULT MainWindowController::OnGetObject(WPARAM wParam, LPARAM lParam) {
   if (!accessible_) {
     apartment_.emplace();
     accessible_ = AccessibleWindow::Create(
-        {window_, [this] { return view_.Accessible(); }, language_.language(), kAccessibleActionMessage});
+        {window_, [this] { return view_.Accessible(); }, language_.language(), kAccessibleActionMessage,
+         [this] { return scale_; }});
   }
   return accessible_->Answer(wParam, lParam);
 }
 
-void MainWindowController::OnMove(ui::Point point) { CarryInput(view_.Move(point)); }
+void MainWindowController::OnMove(ui::Point point) { CarryInput(view_.Move(Logical(point))); }
 
 void MainWindowController::OnHover(ui::Point point) {
   trackingPointer_ = false;  // a hover notice is one-shot: the next movement asks for another
-  CarryInput(view_.Hover(point));
+  CarryInput(view_.Hover(Logical(point)));
 }
 
 void MainWindowController::OnLeave() {
@@ -240,6 +247,25 @@ void MainWindowController::OnLeave() {
 
 void MainWindowController::OnThumbMoved(int top) {
   Handle([&] { return view_.ThumbMoved(top); });
+}
+
+void MainWindowController::OnDpiChanged(ui::DisplayScale scale, const RECT* suggested) {
+  // Everything that holds device pixels goes or follows: the lists and the thumb close (the repaint puts
+  // the thumb back), the fonts and the children are made again, the images of the old size are dropped.
+  ClosePopupLists();
+  scale_ = scale;
+  MakeFonts();
+  panelPlatform_->SetScale(scale_);
+  assignmentPlatform_->SetScale(scale_);
+  skin_.images().DropDecoded();
+  if (suggested != nullptr) {
+    ::SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // The suggested rectangle keeps the frame's share of the old scale; the client must be exactly the skin's.
+  SetClientSize(window_, scale_.ToDevice(logicalClient_));
+  RedrawCurrentPage();
+  ::InvalidateRect(window_, nullptr, FALSE);
 }
 
 bool MainWindowController::OnChildCommand(WPARAM wParam, LPARAM) {
@@ -306,13 +332,14 @@ void MainWindowController::PlaceThumb(const ui::Rect& box) {
   if (!thumb_) {
     auto thumb = std::make_unique<ScrollThumb>();
     // Without its image the column still pages by its titles; the thumb just is not there.
-    if (thumb->Create(window_, kInitialThumb, ::GetModuleHandleW(nullptr), kScrollThumbId)) return;
+    if (thumb->Create(window_, kInitialThumb, scale_, ::GetModuleHandleW(nullptr), kScrollThumbId)) return;
     thumb_ = std::move(thumb);
   }
   if (box == kInitialThumb) {
     thumb_->MoveToInitial();
-  } else if (thumb_->rectInParent() != box) {
-    ::SetWindowPos(thumb_->hwnd(), nullptr, box.left, box.top, box.Width(), box.Height(),
+  } else if (thumb_->rectInParent() != scale_.ToDevice(box)) {
+    const ui::Rect device = scale_.ToDevice(box);
+    ::SetWindowPos(thumb_->hwnd(), nullptr, device.left, device.top, device.Width(), device.Height(),
                    SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/app/app_session.h"
+#include "core/ui/display_scale.h"
 #include "core/ui/interface_language.h"
 #include "core/ui/language_fonts.h"
 #include "core/ui/main/main_view.h"
@@ -64,7 +65,8 @@ class MainWindowController {
   void SetDialogs(MainWindowDialogs dialogs) { dialogs_ = std::move(dialogs); }
   void SetMacroManager(std::function<void()> run) { dialogs_.runMacroManager = std::move(run); }
 
-  // Messages.
+  // Messages. Points and rectangles arrive in the window's device pixels; the view works in the skin's
+  // logical pixels, and this is where the two meet.
   void OnPaint(HDC dc, const RECT& invalid);
   // WM_PRINTCLIENT: the whole client area into `dc` (what the scroll thumb shows under its edges).
   void PrintClient(HDC dc);
@@ -72,7 +74,11 @@ class MainWindowController {
   void OnMove(ui::Point point);
   void OnHover(ui::Point point);
   void OnLeave();
+  // `top` in logical pixels (the thumb maps its own).
   void OnThumbMoved(int top);
+  // WM_DPICHANGED: the window moved to a monitor of another scale; `suggested` is the platform's new
+  // window rectangle (null: the window keeps its place).
+  void OnDpiChanged(ui::DisplayScale scale, const RECT* suggested);
   // A child control's WM_COMMAND; false when no panel or list owns it.
   bool OnChildCommand(WPARAM wParam, LPARAM lParam);
   // kAfterInputMessage: the modal windows the last input asked for, now that it is fully handled.
@@ -99,10 +105,13 @@ class MainWindowController {
   void ProfileManagerClosed() { view_.ProfileManagerClosed(); }
 
   Skin& skin() { return skin_; }
+  ui::DisplayScale scale() const { return scale_; }
   const ui::main::MainView& view() const { return view_; }
 
  private:
   void LetSaveThroughWhenIdle();
+  void MakeFonts();
+  ui::Point Logical(ui::Point device) const { return scale_.ToLogical(device); }
   void Carry(const ui::main::Effects& effects);
   void Run(ui::main::Command command);
   void Repaint(const ui::Rect& area);
@@ -124,6 +133,9 @@ class MainWindowController {
   app::AppSession& session_;
   const ui::InterfaceLanguage& language_;
   Skin skin_;
+  ui::DisplayScale scale_;
+  ui::Size logicalClient_;
+  ui::MainWindowFonts fontSpecs_;
   FontTable fonts_;
   UniqueFont labelFont_;
   UniqueFont titleFont_;

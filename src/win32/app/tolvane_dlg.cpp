@@ -10,6 +10,7 @@
 #include "win32/app/win32_host_services.h"
 #include "win32/framework/left_press.h"
 #include "win32/ui/load_png.h"
+#include "win32/ui/window_scale.h"
 #include "win32/macros/macro_manager_dialog.h"
 #include "win32/profiles/module_path.h"
 #include "win32/framework/win32_conversions.h"
@@ -57,6 +58,7 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {kLoadImageFailedMessage, &CTolvaneDlg::OnLoadImageFailed},
       {WM_PRINTCLIENT, &CTolvaneDlg::OnPrintClient},
       {WM_SHOWWINDOW, &CTolvaneDlg::OnShowWindow},
+      {WM_DPICHANGED, &CTolvaneDlg::OnDpiChanged},
   };
   return table;
 }
@@ -387,6 +389,11 @@ MessageResult CTolvaneDlg::OnPrintClient(WPARAM dc, LPARAM) {
 MessageResult CTolvaneDlg::OnShowWindow(WPARAM shown, LPARAM) {
   if (!shown && controller_) controller_->ReleaseWhileHidden();
   return std::nullopt;  // the dialog manager's own handling goes on
+}
+
+MessageResult CTolvaneDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested) {
+  if (controller_) controller_->OnDpiChanged(ScaleOfDpiChange(dpi), reinterpret_cast<const RECT*>(suggested));
+  return 0;
 }
 
 MessageResult CTolvaneDlg::OnClose(WPARAM, LPARAM) {

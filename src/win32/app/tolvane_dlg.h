@@ -86,6 +86,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>, private app::MainWin
   MessageResult OnLoadImageFailed(WPARAM, LPARAM);
   MessageResult OnPrintClient(WPARAM, LPARAM);
   MessageResult OnShowWindow(WPARAM, LPARAM);
+  MessageResult OnDpiChanged(WPARAM, LPARAM);
   void OnExit();
 
   // app::MainWindowPort

@@ -1,17 +1,20 @@
 #pragma once
-// What the single-key, combination and macro assignment dialogs share: their three image buttons, their
-// private hook messages and the dark colours of their lists and key boxes.
+// What the single-key, combination and macro assignment dialogs share besides their image buttons (in the
+// core): their private hook messages and the dark colours of their lists and key boxes.
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <variant>
 #include <vector>
 
+#include "core/ui/assignment/assignment_access.h"
 #include "core/ui/assignment/capture_dialogs.h"
 #include "core/ui/assignment/dialog_texts.h"
 #include "core/ui/draw/skinned_dialog_view.h"
 #include "win32/assignment/popup_list_box.h"
+#include "win32/framework/keyboard_hook.h"
 
 namespace quendar::win32 {
 
@@ -19,12 +22,13 @@ namespace quendar::win32 {
 inline constexpr UINT kSingleKeyMessage = WM_USER + 0x704;
 inline constexpr UINT kComboKeyMessage = WM_USER + 0x705;
 
-inline constexpr int kCloseButtonId = 3;
 // Posted to a capture dialog to report that its keyboard hook could not be installed (WPARAM: the error).
 inline constexpr UINT kHookFailedMessage = WM_APP + 0x3A3;
 
-// OK and Cancel with their captions in the language, and the close button.
-std::vector<ui::ImageButton> AssignmentDialogButtons(ui::assignment::CaptureDialog dialog, ui::LanguageClass language);
+// The capture dialog's keyboard hook, reporting every keystroke to `dialog` as `keyMessage`. When the
+// platform refuses it, kHookFailedMessage is posted to the dialog (shown once it is up; without the hook
+// it stays open and captures nothing).
+std::unique_ptr<KeyboardHook> InstallCaptureHook(HWND dialog, UINT keyMessage);
 
 // White text on dark grey: the key boxes and the lists of the dialogs.
 inline constexpr COLORREF kBoxText = RGB(255, 255, 255);

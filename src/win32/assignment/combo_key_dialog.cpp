@@ -23,17 +23,8 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
           0,
           "/combo-key.png",
           std::wstring(ua::BackgroundErrorCaption(ua::CaptureDialog::ComboKey)),
-          AssignmentDialogButtons(ua::CaptureDialog::ComboKey, language),
+          ua::AssignmentDialogButtons(ua::CaptureDialog::ComboKey, language),
           {}};
-}
-
-// Read-only, so that a typed character never lands in the box: the box shows the captured key name only.
-HWND CreateKeyBox(HWND dialog, int id, const ui::Rect& r, HFONT font) {
-  HWND box = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_READONLY, r.left, r.top,
-                               r.Width(), r.Height(), dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(dialog, GWLP_HINSTANCE)), nullptr);
-  if (box != nullptr) ::SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return box;
 }
 
 }  // namespace
@@ -42,11 +33,10 @@ CComboDialog::CComboDialog(Skin& skin, ui::LanguageClass language)
     : SkinnedDialog(skin, Layout(language)), language_(language), boxBrush_(::CreateSolidBrush(kBoxBackground)) {}
 
 void CComboDialog::OnSkinnedInit() {
-  key1_ = CreateKeyBox(hwnd(), kKey1BoxId, ua::ComboKeyCapture::kKey1Rect, font());
-  key2_ = CreateKeyBox(hwnd(), kKey2BoxId, ua::ComboKeyCapture::kKey2Rect, font());
-  DWORD error = 0;
-  hook_ = KeyCaptureHook::Install(hwnd(), kComboKeyMessage, error);
-  if (!hook_) ::PostMessageW(hwnd(), kHookFailedMessage, error, 0);
+  // Read-only, so that a typed character never lands in a box: it shows the captured key name only.
+  key1_ = CreateControl(L"EDIT", ES_AUTOHSCROLL | ES_READONLY, ua::ComboKeyCapture::kKey1Rect, kKey1BoxId);
+  key2_ = CreateControl(L"EDIT", ES_AUTOHSCROLL | ES_READONLY, ua::ComboKeyCapture::kKey2Rect, kKey2BoxId);
+  hook_ = InstallCaptureHook(hwnd(), kComboKeyMessage);
 }
 
 void CComboDialog::AppendTexts(ui::DrawList& list) {
@@ -104,7 +94,7 @@ void CComboDialog::OnKey(LPARAM keystrokeFlags) {
 }
 
 void CComboDialog::OnLeftPress(LPARAM lParam) {
-  const ua::PressResult result = capture_.OnPress({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  const ua::PressResult result = capture_.OnPress(LogicalPoint(lParam));
   SyncModifierList();
   if (result == ua::PressResult::Cancel) {
     Close(IDCANCEL);
@@ -122,8 +112,9 @@ void CComboDialog::SyncModifierList() {
     std::vector<std::wstring> names;
     for (auto name : ua::ModifierListTexts()) names.emplace_back(name);
     DWORD error = 0;
-    modifierList_ = PopupListBox::Create(hwnd(), kModifierListId, ua::ComboKeyCapture::kModifierListRect,
+    modifierList_ = PopupListBox::Create(hwnd(), kModifierListId, scale().ToDevice(ua::ComboKeyCapture::kModifierListRect),
                                          {font(), kBoxText, kBoxBackground}, names, error);
+    NameControls();
   } else if (!open && modifierList_) {
     modifierList_.reset();
     for (HWND box : {key1_, key2_}) ::ShowWindow(box, SW_SHOW);

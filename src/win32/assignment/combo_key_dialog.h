@@ -6,16 +6,17 @@
 #include <memory>
 #include <optional>
 
+#include "core/ui/assignment/assignment_access.h"
 #include "core/ui/assignment/capture_dialogs.h"
-#include "win32/assignment/key_capture_hook.h"
 #include "win32/assignment/popup_list_box.h"
+#include "win32/framework/keyboard_hook.h"
 #include "win32/ui/skinned_dialog.h"
 
 namespace quendar::win32 {
 
-inline constexpr int kModifierListId = 515;
-inline constexpr int kKey1BoxId = 516;
-inline constexpr int kKey2BoxId = 517;
+inline constexpr int kModifierListId = ui::assignment::ComboKeyCapture::kModifierListId;
+inline constexpr int kKey1BoxId = ui::assignment::ComboKeyCapture::kKey1BoxId;
+inline constexpr int kKey2BoxId = ui::assignment::ComboKeyCapture::kKey2BoxId;
 
 class CComboDialog final : public SkinnedDialog {
  public:
@@ -26,6 +27,7 @@ class CComboDialog final : public SkinnedDialog {
  private:
   void OnSkinnedInit() override;
   void AppendTexts(ui::DrawList& list) override;
+  ui::DialogParts DescribeParts() override { return ui::assignment::ComboKeyParts(capture_, language_); }
   MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnCommand(WPARAM wParam, LPARAM lParam) override;
   void OnKey(LPARAM keystrokeFlags);
@@ -35,7 +37,7 @@ class CComboDialog final : public SkinnedDialog {
 
   ui::LanguageClass language_;
   ui::assignment::ComboKeyCapture capture_;
-  std::unique_ptr<KeyCaptureHook> hook_;
+  std::unique_ptr<KeyboardHook> hook_;
   std::unique_ptr<PopupListBox> modifierList_;
   HWND key1_ = nullptr;
   HWND key2_ = nullptr;

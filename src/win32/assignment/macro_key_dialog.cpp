@@ -21,7 +21,7 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
           0,
           "/macro-key.png",
           std::wstring(ua::BackgroundErrorCaption(ua::CaptureDialog::MacroKey)),
-          AssignmentDialogButtons(ua::CaptureDialog::MacroKey, language),
+          ua::AssignmentDialogButtons(ua::CaptureDialog::MacroKey, language),
           {}};
 }
 
@@ -29,13 +29,14 @@ ui::Rect TickColumn() { return Macro::kTickRects.front().Union(Macro::kTickRects
 
 // The part of `box` in which the wrapped text sits centred vertically (wrapped texts are laid out from
 // the top of their box).
-ui::Rect CentredWrappedBox(HWND window, HFONT font, const std::wstring& text, const ui::Rect& box) {
+// The font is the window's, at its scale: the text is measured in device pixels.
+ui::Rect CentredWrappedBox(HWND window, HFONT font, ui::DisplayScale scale, const std::wstring& text, const ui::Rect& box) {
   WindowDc dc(window);
   if (!dc) return box;
   ScopedSelectObject selected(dc.get(), font);
-  RECT measured{0, 0, box.Width(), 0};
+  RECT measured{0, 0, scale.ToDevice(box).Width(), 0};
   ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-  const int height = measured.bottom - measured.top;
+  const int height = scale.CoveringLogical({0, 0, 1, measured.bottom - measured.top}).Height();
   if (height <= 0 || height >= box.Height()) return box;
   const int top = box.top + (box.Height() - height) / 2;
   return {box.left, top, box.right, top + height};
@@ -54,7 +55,7 @@ void CMacroDialog::AppendTexts(ui::DrawList& list) {
     const auto at = static_cast<std::size_t>(mode);
     list.Image(mode == assignment_.repeatMode() ? "/PaneMakingTick.png" : "/Pane.png", Macro::kTickRects[at].TopLeft());
     const std::wstring text(ua::RepeatModeText(language_, mode));
-    list.WrappedText(text, CentredWrappedBox(hwnd(), font(), text, Macro::kModeTextRects[at]), ui::FontRole::Dialog,
+    list.WrappedText(text, CentredWrappedBox(hwnd(), font(), scale(), text, Macro::kModeTextRects[at]), ui::FontRole::Dialog,
                      kWhite);
   }
 }
@@ -89,7 +90,7 @@ bool CMacroDialog::OnCommand(WPARAM wParam, LPARAM) {
 
 void CMacroDialog::OnLeftPress(LPARAM lParam) {
   const std::uint8_t modeBefore = assignment_.repeatMode();
-  const ua::PressResult result = assignment_.OnPress({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  const ua::PressResult result = assignment_.OnPress(LogicalPoint(lParam));
   SyncList();
   if (assignment_.repeatMode() != modeBefore) Repaint(TickColumn());
   if (result == ua::PressResult::Cancel) {
@@ -103,9 +104,10 @@ void CMacroDialog::OnLeftPress(LPARAM lParam) {
 void CMacroDialog::SyncList() {
   if (assignment_.listOpen() && !list_) {
     DWORD error = 0;
-    list_ = PopupListBox::Create(hwnd(), kMacroListId, Macro::kMacroListRect, {font(), kBoxText, kBoxBackground},
-                                 assignment_.offered(), error);
+    list_ = PopupListBox::Create(hwnd(), kMacroListId, scale().ToDevice(Macro::kMacroListRect),
+                                 {font(), kBoxText, kBoxBackground}, assignment_.offered(), error);
     if (list_) list_->SetWheelTarget(hwnd());
+    NameControls();
   } else if (!assignment_.listOpen() && list_) {
     list_.reset();
   }

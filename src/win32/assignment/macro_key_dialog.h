@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "core/ui/assignment/assignment_access.h"
 #include "core/ui/assignment/capture_dialogs.h"
 #include "win32/assignment/popup_list_box.h"
 #include "win32/ui/skinned_dialog.h"
 
 namespace quendar::win32 {
 
-inline constexpr int kMacroListId = 593;
+inline constexpr int kMacroListId = ui::assignment::MacroAssignment::kMacroListId;
 
 class CMacroDialog final : public SkinnedDialog {
  public:
@@ -24,6 +25,7 @@ class CMacroDialog final : public SkinnedDialog {
 
  private:
   void AppendTexts(ui::DrawList& list) override;
+  ui::DialogParts DescribeParts() override { return ui::assignment::MacroAssignmentParts(assignment_, language_); }
   MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnCommand(WPARAM wParam, LPARAM lParam) override;
   void OnLeftPress(LPARAM lParam);

@@ -1,3 +1,4 @@
+#include "win32/framework/list_box.h"
 #include "win32/assignment/popup_list_box.h"
 
 #include <windowsx.h>
@@ -44,7 +45,7 @@ std::unique_ptr<PopupListBox> PopupListBox::Create(HWND parent, int id, const ui
     return nullptr;  // the destructor takes the host down
   }
   if (look.font != nullptr) ::SendMessageW(box->list_, WM_SETFONT, reinterpret_cast<WPARAM>(look.font), FALSE);
-  for (const std::wstring& item : items) ::SendMessageW(box->list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  FillListBox(box->list_, items);
   ::SetWindowLongPtrW(box->list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box.get()));
   box->listProc_ = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrW(box->list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PopupListBox::ListProc)));

@@ -28,7 +28,7 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
           0,
           "/single-key.png",
           std::wstring(ua::BackgroundErrorCaption(ua::CaptureDialog::SingleKey)),
-          AssignmentDialogButtons(ua::CaptureDialog::SingleKey, language),
+          ua::AssignmentDialogButtons(ua::CaptureDialog::SingleKey, language),
           {kWholeWindow}};
 }
 
@@ -37,10 +37,7 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
 CSingleDialog::CSingleDialog(Skin& skin, ui::LanguageClass language) : SkinnedDialog(skin, Layout(language)), language_(language) {}
 
 void CSingleDialog::OnSkinnedInit() {
-  DWORD error = 0;
-  hook_ = KeyCaptureHook::Install(hwnd(), kSingleKeyMessage, error);
-  // Shown once the dialog is up; without the hook it stays open and captures nothing.
-  if (!hook_) ::PostMessageW(hwnd(), kHookFailedMessage, error, 0);
+  hook_ = InstallCaptureHook(hwnd(), kSingleKeyMessage);
 }
 
 void CSingleDialog::AppendTexts(ui::DrawList& list) {
@@ -80,7 +77,7 @@ bool CSingleDialog::PreTranslateMessage(MSG& message) {
 }
 
 void CSingleDialog::OnLeftPress(LPARAM lParam) {
-  const ua::PressResult result = capture_.OnPress({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  const ua::PressResult result = capture_.OnPress(LogicalPoint(lParam));
   if (result == ua::PressResult::Drag) {
     ::ReleaseCapture();
     ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "core/ui/assignment/capture_dialogs.h"
-#include "win32/assignment/key_capture_hook.h"
+#include "win32/framework/keyboard_hook.h"
 #include "win32/ui/skinned_dialog.h"
 
 namespace quendar::win32 {
@@ -29,7 +29,7 @@ class CSingleDialog final : public SkinnedDialog {
 
   ui::LanguageClass language_;
   ui::assignment::SingleKeyCapture capture_;
-  std::unique_ptr<KeyCaptureHook> hook_;
+  std::unique_ptr<KeyboardHook> hook_;
   std::optional<ui::assignment::SingleKeyChoice> choice_;
 };
 

@@ -59,14 +59,14 @@ void Win32AssignmentPlatform::OpenList(ua::PopupList list, const ui::Rect& rect,
   auto& slot = lists_[Index(list)];
   slot.reset();
   DWORD error = 0;
-  slot = PopupListBox::Create(mainWindow_, ua::ListId(list), rect, {listFont_, kListText, kListBackground}, items,
-                              error);
+  slot = PopupListBox::Create(mainWindow_, ua::ListId(list), scale_.ToDevice(rect),
+                              {listFont_, kListText, kListBackground}, items, error);
   if (!slot) {
     lastError_ = AssignmentPlatformError{"CreateWindowExW(popup list)", error};
     return;
   }
   slot->SetHoverHandler([this, list](int item, const ui::Rect& itemRect) {
-    if (hoverSink_) hoverSink_(list, item, itemRect);
+    if (hoverSink_) hoverSink_(list, item, scale_.CoveringLogical(itemRect));
   });
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "core/ui/display_scale.h"
 #include "core/ui/assignment/button_function_lists.h"
 #include "win32/assignment/popup_list_box.h"
 #include "win32/framework/unique_handle.h"
@@ -37,6 +38,8 @@ class Win32AssignmentPlatform final : public ui::assignment::AssignmentPlatform 
   void SetHoverSink(HoverSink sink) { hoverSink_ = std::move(sink); }
   // The main window's label font, which the lists speak in (not owned).
   void SetListFont(HFONT font) { listFont_ = font; }
+  // The main window's display scale: lists open at the device pixels of their logical place.
+  void SetScale(ui::DisplayScale scale) { scale_ = scale; }
 
   void OpenList(ui::assignment::PopupList list, const ui::Rect& rect, const std::vector<std::wstring>& items) override;
   void CloseList(ui::assignment::PopupList list) override;
@@ -65,6 +68,7 @@ class Win32AssignmentPlatform final : public ui::assignment::AssignmentPlatform 
   Skin& skin_;
   MacroNames macroNames_;
   HFONT listFont_ = nullptr;
+  ui::DisplayScale scale_;
   std::array<std::unique_ptr<PopupListBox>, 6> lists_;
   HoverSink hoverSink_;
   // Warnings wait here until the main window's current event is over: a message box is never shown in

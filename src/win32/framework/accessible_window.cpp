@@ -259,7 +259,7 @@ HRESULT AccessibleWindow::accLocation(LONG* left, LONG* top, LONG* width, LONG* 
   if (const HRESULT hr = Resolve(child, tree, node); FAILED(hr)) return hr;
   RECT box{};
   if (node != nullptr) {
-    box = ToRect(node->location);
+    box = ToRect(source_.scale ? source_.scale().ToDevice(node->location) : node->location);
   } else {
     ::GetClientRect(source_.window, &box);
   }
@@ -305,7 +305,8 @@ HRESULT AccessibleWindow::accHitTest(LONG left, LONG top, VARIANT* child) {
   ::GetClientRect(source_.window, &client);
   if (!::PtInRect(&client, point)) return S_FALSE;
   const Tree tree = source_.tree();
-  const int id = ui::access::NodeAt(tree, {point.x, point.y});
+  const ui::Point device{point.x, point.y};
+  const int id = ui::access::NodeAt(tree, source_.scale ? source_.scale().ToLogical(device) : device);
   const Node* node = ui::access::Find(tree, id);
   SetChild(child, node != nullptr ? ChildIdOf(tree, *node) : CHILDID_SELF);
   return S_OK;

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "core/ui/access/accessible.h"
+#include "core/ui/display_scale.h"
 #include "win32/framework/com_ptr.h"
 #include "win32/framework/system_library.h"
 
@@ -22,6 +23,8 @@ struct AccessibleSource {
   std::function<ui::access::Tree()> tree;
   ui::LanguageClass language = ui::LanguageClass::English;
   UINT activateMessage = 0;
+  // The window's display scale (the nodes' locations are its logical pixels); none: 100 %.
+  std::function<ui::DisplayScale()> scale;
 };
 
 // Tells screen readers what changed in `window`'s client area between two builds of its nodes.

@@ -42,7 +42,7 @@ INT_PTR DialogWindow::RunLoop(HWND owner) {
       break;
     }
     if (got < 0) break;
-    if (PreTranslateMessage(message)) continue;
+    if (PreTranslateInChildDialog(message) || PreTranslateMessage(message)) continue;
     if (hwnd_ != nullptr && ::IsDialogMessageW(hwnd_, &message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
@@ -59,6 +59,18 @@ void DialogWindow::EndModal(INT_PTR result) {
   modalResult_ = result;
   inModalLoop_ = false;
   if (hwnd_ != nullptr) ::PostMessageW(hwnd_, WM_NULL, 0, 0);  // wake the loop
+}
+
+// A child dialog inside this one (a panel over part of the window) sees its own keys first, as its own
+// loop would show them to it if it had one.
+bool DialogWindow::PreTranslateInChildDialog(MSG& message) {
+  if (hwnd_ == nullptr || message.hwnd == nullptr || !::IsChild(hwnd_, message.hwnd)) return false;
+  for (HWND window = message.hwnd; window != nullptr && window != hwnd_; window = ::GetParent(window)) {
+    if (::GetWindowLongPtrW(window, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(&DialogProc)) continue;
+    auto* child = reinterpret_cast<DialogWindow*>(::GetWindowLongPtrW(window, DWLP_USER));
+    return child != nullptr && child != this && child->PreTranslateMessage(message);
+  }
+  return false;
 }
 
 bool DialogWindow::ReturnsResultDirectly(UINT message) {

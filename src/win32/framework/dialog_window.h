@@ -42,6 +42,7 @@ class DialogWindow {
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   static bool ReturnsResultDirectly(UINT message);
+  bool PreTranslateInChildDialog(MSG& message);
 
   HWND hwnd_ = nullptr;
   bool inModalLoop_ = false;

@@ -1,3 +1,4 @@
+#include "win32/framework/list_box.h"
 #include "win32/macros/macro_manager_dialog.h"
 
 #include <windowsx.h>
@@ -33,21 +34,6 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
           {}};
 }
 
-HWND CreateChild(HWND parent, const wchar_t* className, DWORD style, const ui::Rect& rect, int id, HFONT font) {
-  HWND child = ::CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, rect.left, rect.top, rect.Width(),
-                                 rect.Height(), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-  if (child != nullptr) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return child;
-}
-
-void FillList(HWND list, const std::vector<std::wstring>& items) {
-  ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-  ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  for (const auto& item : items) ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-}
-
 void SelectInList(HWND list, std::optional<std::size_t> index) {
   ::SendMessageW(list, LB_SETCURSEL, index ? static_cast<WPARAM>(*index) : static_cast<WPARAM>(-1), 0);
 }
@@ -66,20 +52,24 @@ CMacroProgramDialog::~CMacroProgramDialog() {
 void CMacroProgramDialog::OnSkinnedInit() {
   listBrush_.reset(::CreateSolidBrush(kListColour));
   fieldBrush_.reset(::CreateSolidBrush(kFieldColour));
-  macroList_ = CreateChild(hwnd(), L"LISTBOX", LBS_NOTIFY, mm::kMacroListRect, mm::kMacroListId, font());
-  sequenceList_ = CreateChild(hwnd(), L"LISTBOX", LBS_NOTIFY | WS_VSCROLL, mm::kSequenceListRect,
-                              mm::kSequenceListId, font());
-  loopField_ = CreateChild(hwnd(), L"EDIT", ES_NUMBER | ES_CENTER, mm::kLoopTimesFieldRect, mm::kLoopTimesFieldId,
-                           font());
+  macroList_ = CreateControl(L"LISTBOX", LBS_NOTIFY, mm::kMacroListRect, mm::kMacroListId);
+  sequenceList_ = CreateControl(L"LISTBOX", LBS_NOTIFY | WS_VSCROLL, mm::kSequenceListRect, mm::kSequenceListId);
+  loopField_ = CreateControl(L"EDIT", ES_NUMBER | ES_CENTER, mm::kLoopTimesFieldRect, mm::kLoopTimesFieldId);
   hook_ = std::make_unique<ThreadKeyboardHook>(session_.recorder, hwnd());
   model_.emplace(store_, session_, *hook_, skin().settings().language);
   Apply(model_->Open());
 }
 
+mm::MacroManagerLook CMacroProgramDialog::Look() const {
+  return {model_ && model_->recording(), session_.options.recordDelays, session_.options.useLoopCount};
+}
+
 void CMacroProgramDialog::AppendTexts(ui::DrawList& list) {
-  const mm::MacroManagerLook look{model_ && model_->recording(), session_.options.recordDelays,
-                                  session_.options.useLoopCount};
-  mm::AppendMacroManagerElements(list, look, skin().settings().language, textColor());
+  mm::AppendMacroManagerElements(list, Look(), skin().settings().language, textColor());
+}
+
+ui::DialogParts CMacroProgramDialog::DescribeParts() {
+  return mm::MacroManagerParts(Look(), skin().settings().language);
 }
 
 void CMacroProgramDialog::OnImageButton(int id) {
@@ -189,7 +179,7 @@ bool CMacroProgramDialog::PreTranslateMessage(MSG& message) {
     } else if (message.message == WM_RBUTTONDOWN && !(editor_ && editor_->open())) {
       POINT point{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
       ::MapWindowPoints(message.hwnd, hwnd(), &point, 1);
-      if (mm::kSequenceListRect.Contains({point.x, point.y})) {
+      if (mm::kSequenceListRect.Contains(scale().ToLogical(ui::Point{point.x, point.y}))) {
         ::ClientToScreen(hwnd(), &point);
         OpenContextMenu(point);  // then the press goes on as usual
       }
@@ -226,7 +216,7 @@ void CMacroProgramDialog::OpenContextMenu(POINT screen) {
 
 void CMacroProgramDialog::SyncMacroList() {
   syncing_ = true;
-  FillList(macroList_, model_->state().macroNames);
+  FillListBox(macroList_, model_->state().macroNames);
   SelectInList(macroList_, model_->state().selected);
   syncing_ = false;
 }
@@ -234,7 +224,7 @@ void CMacroProgramDialog::SyncMacroList() {
 void CMacroProgramDialog::SyncSequence() {
   syncing_ = true;
   const LRESULT top = ::SendMessageW(sequenceList_, LB_GETTOPINDEX, 0, 0);
-  FillList(sequenceList_, model_->state().sequence);
+  FillListBox(sequenceList_, model_->state().sequence);
   ::SendMessageW(sequenceList_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
   SelectInList(sequenceList_, model_->sequenceSelection());
   syncing_ = false;

@@ -14,6 +14,7 @@
 #include "core/macros/recorder.h"
 #include "core/profiles/profile_record.h"
 #include "core/ui/macro_manager/macro_manager_model.h"
+#include "core/ui/macro_manager/macro_manager_view.h"
 #include "win32/framework/list_box_editor.h"
 #include "win32/ui/skinned_dialog.h"
 #include "win32/macros/recording_hook.h"
@@ -32,6 +33,10 @@ class CMacroProgramDialog final : public SkinnedDialog {
  private:
   void OnSkinnedInit() override;
   void AppendTexts(ui::DrawList& list) override;
+  ui::DialogParts DescribeParts() override;
+  bool MovesFocusRing() const override { return true; }
+  std::vector<HWND> TabControls() override { return {macroList_, sequenceList_, loopField_}; }
+  ui::macro_manager::MacroManagerLook Look() const;
   void OnImageButton(int id) override;
   void OnPress(ui::Point point) override;
   bool OnCommand(WPARAM wParam, LPARAM lParam) override;

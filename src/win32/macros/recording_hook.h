@@ -6,6 +6,7 @@
 
 #include "core/macros/recorder.h"
 #include "core/ui/macro_manager/macro_manager_model.h"
+#include "win32/framework/keyboard_hook.h"
 
 namespace quendar::win32 {
 
@@ -14,21 +15,18 @@ inline constexpr UINT kKeyEventMessage = WM_USER + 0x526;
 
 class ThreadKeyboardHook final : public ui::macro_manager::RecordingHook {
  public:
-  ThreadKeyboardHook(macros::MacroRecorder& recorder, HWND target) : recorder_(recorder), target_(target) {}
-  ~ThreadKeyboardHook() override { Remove(); }
-  ThreadKeyboardHook(const ThreadKeyboardHook&) = delete;
-  ThreadKeyboardHook& operator=(const ThreadKeyboardHook&) = delete;
+  ThreadKeyboardHook(macros::MacroRecorder& recorder, HWND target)
+      : recorder_(recorder), target_(target), hook_([this](WPARAM key, LPARAM flags) { OnKeystroke(key, flags); }) {}
 
-  std::optional<std::uint32_t> Install() override;
-  void Remove() override;
+  std::optional<std::uint32_t> Install() override { return hook_.Install(); }
+  void Remove() override { hook_.Remove(); }
 
  private:
-  static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
-  LRESULT OnKeystroke(WPARAM virtualKey, LPARAM flags);
+  void OnKeystroke(WPARAM virtualKey, LPARAM flags);
 
   macros::MacroRecorder& recorder_;
   HWND target_;
-  HHOOK hook_ = nullptr;
+  KeyboardHook hook_;
 };
 
 }  // namespace quendar::win32

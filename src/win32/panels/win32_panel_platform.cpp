@@ -50,14 +50,27 @@ bool RegisterColourBoxClass(HINSTANCE instance) {
 }
 
 // The number box uses the main window's font for values: 13-pixel Arial.
-HFONT CreateNumberFont() {
-  return ::CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+HFONT CreateNumberFont(ui::DisplayScale scale) {
+  return ::CreateFontW(scale.ToDevice(-13), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, L"Arial");
 }
 
 }  // namespace
 
-Win32PanelPlatform::Win32PanelPlatform(HWND parent) : parent_(parent), numberFont_(CreateNumberFont()) {}
+Win32PanelPlatform::Win32PanelPlatform(HWND parent) : parent_(parent), numberFont_(CreateNumberFont(scale_)) {}
+
+void Win32PanelPlatform::SetScale(ui::DisplayScale scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  numberFont_.reset(CreateNumberFont(scale_));
+  for (auto& [id, child] : children_) {
+    const ui::Rect device = scale_.ToDevice(child.box);
+    ::SetWindowPos(child.window.get(), nullptr, device.left, device.top, device.Width(), device.Height(),
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    // Colour boxes ignore the font.
+    if (numberFont_) ::SendMessageW(child.window.get(), WM_SETFONT, reinterpret_cast<WPARAM>(numberFont_.get()), TRUE);
+  }
+}
 
 Win32PanelPlatform::~Win32PanelPlatform() = default;
 
@@ -65,13 +78,13 @@ void Win32PanelPlatform::Fail(const char* operation) { lastError_ = PanelPlatfor
 
 HWND Win32PanelPlatform::child(int id) const {
   auto it = children_.find(id);
-  return it == children_.end() ? nullptr : it->second.get();
+  return it == children_.end() ? nullptr : it->second.window.get();
 }
 
 void Win32PanelPlatform::ShowChild(const ui::main::ChildControl& control) {
   DestroyChild(control.id);
   HWND window = control.kind == ui::main::ChildKind::ColourBox ? CreateColourBox(control) : CreateNumberBox(control);
-  if (window) children_.emplace(control.id, UniqueChildWindow(window));
+  if (window) children_.emplace(control.id, Child{UniqueChildWindow(window), control.box});
 }
 
 HWND Win32PanelPlatform::CreateColourBox(const ui::main::ChildControl& control) {
@@ -80,7 +93,7 @@ HWND Win32PanelPlatform::CreateColourBox(const ui::main::ChildControl& control) 
     Fail("RegisterClassExW(colour box)");
     return nullptr;
   }
-  const ui::Rect& r = control.box;
+  const ui::Rect r = scale_.ToDevice(control.box);
   HWND box = ::CreateWindowExW(0, kColourBoxClass, L"", WS_CHILD | WS_VISIBLE | WS_DISABLED, r.left, r.top,
                                r.Width(), r.Height(), parent_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
@@ -95,7 +108,7 @@ HWND Win32PanelPlatform::CreateColourBox(const ui::main::ChildControl& control) 
 
 HWND Win32PanelPlatform::CreateNumberBox(const ui::main::ChildControl& control) {
   const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent_, GWLP_HINSTANCE));
-  const ui::Rect& r = control.box;
+  const ui::Rect r = scale_.ToDevice(control.box);
   DWORD style = WS_CHILD | WS_VISIBLE | ES_CENTER | ES_AUTOHSCROLL;
   if (!control.enabled) style |= WS_DISABLED;
   HWND edit = ::CreateWindowExW(0, L"EDIT", control.text.c_str(), style, r.left, r.top, r.Width(), r.Height(),

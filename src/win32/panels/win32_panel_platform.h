@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "core/ui/display_scale.h"
 #include "core/ui/main/panel.h"
 #include "win32/framework/unique_handle.h"
 
@@ -38,6 +39,9 @@ class Win32PanelPlatform final : public ui::main::PanelPlatform {
   // Only ever called once the input that asked for it is handled.
   std::optional<ui::Color> ChooseColour();
 
+  // The main window's display scale: the children move and resize to their places' device pixels.
+  void SetScale(ui::DisplayScale scale);
+
   HWND child(int id) const;
   // The last call that failed, if any.
   const std::optional<PanelPlatformError>& lastError() const { return lastError_; }
@@ -47,8 +51,14 @@ class Win32PanelPlatform final : public ui::main::PanelPlatform {
   HWND CreateNumberBox(const ui::main::ChildControl& control);
   void Fail(const char* operation);
 
+  struct Child {
+    UniqueChildWindow window;
+    ui::Rect box;  // logical
+  };
+
   HWND parent_;
-  std::map<int, UniqueChildWindow> children_;
+  ui::DisplayScale scale_;
+  std::map<int, Child> children_;
   UniqueFont numberFont_;
   // The colour dialog's sixteen custom colours, kept for the window's life as the dialog expects.
   std::array<COLORREF, 16> customColours_{};

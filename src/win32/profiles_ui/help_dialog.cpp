@@ -12,12 +12,6 @@ namespace quendar::win32 {
 
 namespace help = ui::help;
 
-namespace {
-
-constexpr int kCloseButtonId = 3;
-
-}  // namespace
-
 void OpenWebAddress(HWND owner, std::wstring_view address) {
   const std::wstring target(address);
   ::ShellExecuteW(owner, help::kOpenVerb.data(), target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
@@ -25,20 +19,13 @@ void OpenWebAddress(HWND owner, std::wstring_view address) {
 
 SkinnedDialogLayout HelpDialog::Layout(const Skin& skin) {
   const ui::LanguageClass language = skin.settings().language;
-  const std::string normal(ui::skin::kDialogButtonNormal.name);
-  const std::string over(ui::skin::kDialogButtonOver.name);
   SkinnedDialogLayout layout;
   layout.kind = ui::DialogKind::Help;
   layout.title = L"Help";
   layout.templateId = IDD_HELP_DIALOG;
   layout.background = std::string(ui::skin::kHelpDialog.name);
   layout.backgroundErrorCaption = L"Help Dialog Load background image failed!!!";
-  layout.buttons = {
-      {IDOK, help::kOkButton, normal, over, std::wstring(help::OkCaption(language))},
-      {IDCANCEL, help::kCancelButton, normal, over, std::wstring(help::CancelCaption(language))},
-      {kCloseButtonId, help::kCloseButton, std::string(ui::skin::kCloseButtonNormal.name),
-       std::string(ui::skin::kCloseButtonOver.name), L""},
-  };
+  layout.buttons = help::HelpButtons(language);
   return layout;
 }
 
@@ -49,6 +36,7 @@ bool HelpDialog::Open(HINSTANCE instance) {
   if (CreateModeless(instance, context_.mainWindow) == nullptr) return false;
   ::SetWindowTextW(hwnd(), layout().title.c_str());  // the templates carry no caption
   PlaceInMainWindow();
+  TakeKeyboard();
   return true;
 }
 
@@ -63,6 +51,8 @@ void HelpDialog::PlaceInMainWindow() {
 }
 
 void HelpDialog::AppendTexts(ui::DrawList& list) { help::AppendTexts(list); }
+
+ui::DialogParts HelpDialog::DescribeParts() { return help::HelpParts(skin().settings().language); }
 
 void HelpDialog::OnImageButton(int) { Close(IDCANCEL); }
 

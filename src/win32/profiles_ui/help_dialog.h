@@ -27,6 +27,8 @@ class HelpDialog final : public SkinnedDialog {
   static SkinnedDialogLayout Layout(const Skin& skin);
 
   void AppendTexts(ui::DrawList& list) override;
+  ui::DialogParts DescribeParts() override;
+  bool MovesFocusRing() const override { return true; }
   void OnImageButton(int id) override;
   void OnPress(ui::Point point) override;
   MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

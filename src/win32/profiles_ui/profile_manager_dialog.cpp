@@ -1,3 +1,4 @@
+#include "win32/framework/list_box.h"
 #include "win32/profiles_ui/profile_manager_dialog.h"
 
 #include <windowsx.h>
@@ -33,7 +34,6 @@ namespace pm = ui::profile_manager;
 
 namespace {
 
-constexpr int kCloseButtonId = 1;
 constexpr int kItemHeight = 24;
 // Posted by the rename editor when its edit ended.
 constexpr UINT kRenameEndedMessage = WM_APP + 0x151;
@@ -51,8 +51,7 @@ SkinnedDialogLayout ProfileManagerDialog::Layout(const Skin& skin) {
   layout.templateId = IDD_PROFILE_MANAGER;
   layout.background = std::string(ui::skin::kProfileManagerDialog.name);
   layout.backgroundErrorCaption = L"Config Dialog Load background image failed!!!";
-  layout.buttons.push_back({kCloseButtonId, pm::kCloseButton, std::string(ui::skin::kCloseButtonNormal.name),
-                          std::string(ui::skin::kCloseButtonOver.name), L""});
+  layout.buttons = pm::ManagerButtons();
   return layout;
 }
 
@@ -66,7 +65,9 @@ ProfileManagerDialog::~ProfileManagerDialog() = default;
 bool ProfileManagerDialog::Open(HINSTANCE instance) {
   if (CreateModeless(instance, context_.mainWindow) == nullptr) return false;
   ::SetWindowTextW(hwnd(), layout().title.c_str());  // the templates carry no caption
-  ::SetWindowPos(hwnd(), HWND_TOP, pm::kPlacement.x, pm::kPlacement.y, 0, 0, SWP_NOSIZE);
+  const ui::Point at = scale().ToDevice(pm::kPlacement);
+  ::SetWindowPos(hwnd(), HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE);
+  TakeKeyboard();
   return true;
 }
 
@@ -88,14 +89,8 @@ void ProfileManagerDialog::MakeTranslucent() {
 }
 
 void ProfileManagerDialog::CreateListBox() {
-  const ui::Rect& box = pm::kListBox;
-  list_ = ::CreateWindowExW(0, L"LISTBOX", L"",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
-                                LBS_NOINTEGRALHEIGHT,
-                            box.left, box.top, box.Width(), box.Height(), hwnd(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(pm::kListBoxId)), InstanceOf(hwnd()),
-                            nullptr);
-  ::SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
+  list_ = CreateControl(L"LISTBOX", WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+                        pm::kListBox, pm::kListBoxId);
   itemFonts_.Set(ui::FontRole::Dialog, font());
   listBrush_.reset(::CreateSolidBrush(ToColorRef(pm::kItemBackColor)));
 }
@@ -105,8 +100,10 @@ void ProfileManagerDialog::AppendTexts(ui::DrawList& list) {
   pm::AppendTexts(list, texts, skin().settings().textColor);
 }
 
+ui::DialogParts ProfileManagerDialog::DescribeParts() { return pm::ManagerParts(pm::TextsFor(model_.language())); }
+
 void ProfileManagerDialog::OnImageButton(int id) {
-  if (id == kCloseButtonId) Carry(model_.OnClose());
+  if (id == pm::kCloseButtonId) Carry(model_.OnClose());
 }
 
 void ProfileManagerDialog::OnPress(ui::Point point) {
@@ -134,7 +131,7 @@ MessageResult ProfileManagerDialog::OnOtherMessage(UINT message, WPARAM wParam, 
     case WM_MEASUREITEM: {
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       if (measure->CtlID != static_cast<UINT>(pm::kListBoxId)) return std::nullopt;
-      measure->itemHeight = kItemHeight;
+      measure->itemHeight = static_cast<UINT>(scale().ToDevice(kItemHeight));
       return TRUE;
     }
     case WM_DRAWITEM: {
@@ -170,8 +167,8 @@ void ProfileManagerDialog::DrawItem(const DRAWITEMSTRUCT& item) {
   if (item.itemID == static_cast<UINT>(-1)) return;
   const std::size_t index = item.itemID;
   const std::wstring name = index < shownNames_.size() ? shownNames_[index] : std::wstring();
-  const ui::Rect box{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
-  Painter painter(skin().images(), itemFonts_);
+  const ui::Rect box = scale().CoveringLogical({item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom});
+  Painter painter(skin().images(), itemFonts_, scale());
   painter.Render(item.hDC, pm::BuildListItem(name, box, (item.itemState & ODS_SELECTED) != 0));
 }
 
@@ -227,14 +224,8 @@ void ProfileManagerDialog::SyncListBox() {
   if (list_ == nullptr) return;
   const profiles::ProfileListModel& list = model_.list();
   if (list.names != shownNames_) {
-    ::SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-    for (const std::wstring& name : list.names) {
-      ::SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    }
+    FillListBox(list_, list.names);
     shownNames_ = list.names;
-    ::SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(list_, nullptr, TRUE);
   }
   const WPARAM wanted = list.selection ? static_cast<WPARAM>(*list.selection) : static_cast<WPARAM>(-1);
   if (static_cast<WPARAM>(::SendMessageW(list_, LB_GETCURSEL, 0, 0)) != wanted) {

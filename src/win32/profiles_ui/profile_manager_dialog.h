@@ -43,6 +43,9 @@ class ProfileManagerDialog final : public SkinnedDialog {
 
   void OnSkinnedInit() override;
   void AppendTexts(ui::DrawList& list) override;
+  ui::DialogParts DescribeParts() override;
+  bool MovesFocusRing() const override { return true; }
+  std::vector<HWND> TabControls() override { return {list_}; }
   void OnImageButton(int id) override;
   void OnPress(ui::Point point) override;
   bool OnCommand(WPARAM wParam, LPARAM lParam) override;

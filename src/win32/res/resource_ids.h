@@ -3,6 +3,7 @@
 #define IDD_MAIN_DIALOG 700
 #define IDI_APPLICATION_ICON 720
 #define IDR_SCROLL_THUMB_PNG 184
+#define IDR_SCROLL_THUMB_2X_PNG 185
 // The help panel and the profile manager: child windows of the main dialog without controls of their own
 // (the manager creates its list box).
 #define IDD_HELP_DIALOG 721

@@ -4,13 +4,15 @@
 
 #include <array>
 
+#include "core/ui/display_scale.h"
 #include "core/ui/draw/draw_list.h"
 #include "core/ui/language_fonts.h"
 #include "win32/framework/unique_handle.h"
 
 namespace quendar::win32 {
 
-UniqueFont CreateFontFromSpec(const ui::FontSpec& font);
+// The font at the height of `scale` (the spec's height is the skin's logical pixels).
+UniqueFont CreateFontFromSpec(const ui::FontSpec& font, ui::DisplayScale scale = {});
 
 class FontTable {
  public:

@@ -33,4 +33,30 @@ Dib32 PremultipliedDib(Gdiplus::Bitmap& image) {
   return dib;
 }
 
+std::unique_ptr<Gdiplus::Bitmap> Resampled(Gdiplus::Bitmap& image, ui::Size size) {
+  if (size.width <= 0 || size.height <= 0) return nullptr;
+  auto target = std::make_unique<Gdiplus::Bitmap>(size.width, size.height, PixelFormat32bppARGB);
+  if (target->GetLastStatus() != Gdiplus::Ok) return nullptr;
+  Gdiplus::Graphics graphics(target.get());
+  graphics.SetCompositingMode(Gdiplus::CompositingModeSourceCopy);
+  graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+  graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+  Gdiplus::ImageAttributes edges;
+  edges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);  // the filter reads mirrored pixels past the edge
+  const Gdiplus::Rect destination(0, 0, size.width, size.height);
+  if (graphics.DrawImage(&image, destination, 0, 0, static_cast<INT>(image.GetWidth()),
+                         static_cast<INT>(image.GetHeight()), Gdiplus::UnitPixel, &edges) != Gdiplus::Ok) {
+    return nullptr;
+  }
+  return target;
+}
+
+Dib32 ResampledDib(Gdiplus::Bitmap& image, ui::Size size) {
+  if (static_cast<int>(image.GetWidth()) == size.width && static_cast<int>(image.GetHeight()) == size.height) {
+    return PremultipliedDib(image);
+  }
+  std::unique_ptr<Gdiplus::Bitmap> resampled = Resampled(image, size);
+  return resampled ? PremultipliedDib(*resampled) : Dib32{};
+}
+
 }  // namespace quendar::win32

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <gdiplus.h>
 
+#include <memory>
 #include <vector>
 
 #include "core/ui/draw/pixels.h"
@@ -16,5 +17,12 @@ std::vector<ui::Argb> StraightPixels(Gdiplus::Bitmap& image, ui::Size& size);
 
 // The same pixels premultiplied into a DIB section.
 Dib32 PremultipliedDib(Gdiplus::Bitmap& image);
+
+// The image resampled to `size` with high-quality filtering; edge pixels are not darkened by the
+// transparent outside. Null when GDI+ refuses.
+std::unique_ptr<Gdiplus::Bitmap> Resampled(Gdiplus::Bitmap& image, ui::Size size);
+
+// The image at `size` (resampled unless that is its own size) in a DIB section.
+Dib32 ResampledDib(Gdiplus::Bitmap& image, ui::Size size);
 
 }  // namespace quendar::win32

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "win32/framework/left_press.h"
+#include "win32/ui/gdiplus_pixels.h"
 
 #include <algorithm>
 
@@ -36,13 +37,25 @@ void Compose(std::span<ui::Argb> target, ui::Size size, const std::vector<ui::Ar
 
 ScrollThumb::~ScrollThumb() { Destroy(); }
 
-std::optional<ImageLoadError> ScrollThumb::Create(HWND parent, const ui::Rect& rect, HMODULE resources, int id) {
+std::optional<ImageLoadError> ScrollThumb::Create(HWND parent, const ui::Rect& rect, ui::DisplayScale scale,
+                                                  HMODULE resources, int id) {
   ResourceImage resource;
   if (auto failed = resource.Load(resources, kThumbImageResource, L"PNG")) return failed;
   image_ = resource.Pixels(imageSize_);
   if (image_.empty()) return ImageLoadError{"Bitmap::LockBits", 0};
-  initial_ = rect;
-  if (CreateChild(parent, rect, id, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS) == nullptr) {
+  scale_ = scale;
+  if (!scale_.unity()) {
+    // The double-size drawing, brought to this scale; without it the 1x image enlarged.
+    ResourceImage larger;
+    const ResourceImage& source = larger.Load(resources, kThumbDoubleImageResource, L"PNG") ? resource : larger;
+    const ui::Size device = scale_.ToDevice(imageSize_);
+    std::unique_ptr<Gdiplus::Bitmap> resampled = Resampled(*source.bitmap(), device);
+    if (!resampled) return ImageLoadError{"Graphics::DrawImage", 0};
+    image_ = StraightPixels(*resampled, imageSize_);
+    if (image_.empty()) return ImageLoadError{"Bitmap::LockBits", 0};
+  }
+  initial_ = scale_.ToDevice(rect);
+  if (CreateChild(parent, initial_, id, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS) == nullptr) {
     return ImageLoadError{"CreateWindowEx", ::GetLastError()};
   }
   return std::nullopt;
@@ -91,7 +104,7 @@ void ScrollThumb::BuildRenderings() {
   const Recipe recipes[] = {
       {Rendering::Standard, nullptr, 0},          {Rendering::StandardPressed, nullptr, 0},
       {Rendering::StandardHover, &ui::kHoverMatrix, 0}, {Rendering::Alternate, nullptr, 0},
-      {Rendering::AlternatePressed, nullptr, 1},  {Rendering::AlternateHover, &ui::kHoverMatrix, 0},
+      {Rendering::AlternatePressed, nullptr, scale_.ToDevice(1)},  {Rendering::AlternateHover, &ui::kHoverMatrix, 0},
       {Rendering::Disabled, &ui::kGreyMatrix, 0},
   };
   for (const Recipe& recipe : recipes) {
@@ -131,7 +144,7 @@ void ScrollThumb::Press(LPARAM lParam) {
   // One switch per press (a repaint while held does not switch again).
   if (toggle_) alternate_ = !alternate_;
   pressed_ = true;
-  drag_.Press({screen.x, screen.y});
+  drag_.Press(scale_.ToLogical(ui::Point{screen.x, screen.y}));
   ::InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -139,10 +152,11 @@ void ScrollThumb::Drag(LPARAM lParam) {
   if (!drag_.dragging()) return;
   POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   ::ClientToScreen(hwnd(), &screen);
+  // The track is the skin's: the drag rule works in logical pixels.
   const ui::Rect where = rectInParent();
-  const std::optional<int> top = drag_.Move({screen.x, screen.y}, where);
+  const std::optional<int> top = drag_.Move(scale_.ToLogical(ui::Point{screen.x, screen.y}), scale_.CoveringLogical(where));
   if (!top) return;
-  ::SetWindowPos(hwnd(), nullptr, where.left, *top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowPos(hwnd(), nullptr, where.left, scale_.ToDevice(*top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ::PostMessageW(::GetParent(hwnd()), kThumbMovedMessage, static_cast<WPARAM>(*top), 0);
 }
 

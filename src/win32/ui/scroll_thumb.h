@@ -17,6 +17,7 @@
 #include <array>
 #include <optional>
 
+#include "core/ui/display_scale.h"
 #include "core/ui/draw/thumb_drag.h"
 #include "win32/framework/mouse_tracking.h"
 #include "win32/framework/window.h"
@@ -26,9 +27,10 @@
 
 namespace quendar::win32 {
 
-// wParam: the thumb's new top in the parent's client pixels.
+// wParam: the thumb's new top in the parent's logical pixels.
 inline constexpr UINT kThumbMovedMessage = WM_USER + 0x720;
 inline constexpr int kThumbImageResource = IDR_SCROLL_THUMB_PNG;
+inline constexpr int kThumbDoubleImageResource = IDR_SCROLL_THUMB_2X_PNG;
 
 class ScrollThumb : public Window {
  public:
@@ -38,8 +40,10 @@ class ScrollThumb : public Window {
   ScrollThumb() = default;
   ~ScrollThumb() override;
 
-  // Needs a running GDI+; `resources` holds PNG resource 184. `rect` in the parent's client pixels.
-  std::optional<ImageLoadError> Create(HWND parent, const ui::Rect& rect, HMODULE resources, int id);
+  // Needs a running GDI+; `resources` holds PNG resource 184 (and, for scales above 100 %, its double-size
+  // drawing 185 when it has one). `rect` in the parent's logical pixels; the window has its device size.
+  std::optional<ImageLoadError> Create(HWND parent, const ui::Rect& rect, ui::DisplayScale scale,
+                                       HMODULE resources, int id);
 
   void MoveToInitial();
   void Enable(bool enabled);
@@ -48,7 +52,7 @@ class ScrollThumb : public Window {
   // Builds the renderings again on the next paint (the parent's look under the thumb changed).
   void RefreshBackground();
 
-  // Where the thumb is now, in the parent's client pixels.
+  // Where the thumb is now, in the parent's device pixels.
   ui::Rect rectInParent() const;
   Rendering shown() const { return shown_; }
 
@@ -63,8 +67,9 @@ class ScrollThumb : public Window {
   void EndDrag();
   void Paint();
 
-  ui::Rect initial_;
-  ui::Size imageSize_;
+  ui::DisplayScale scale_;
+  ui::Rect initial_;  // device pixels
+  ui::Size imageSize_;  // device pixels
   std::vector<ui::Argb> image_;  // straight alpha, from the resource
   std::array<Dib32, static_cast<std::size_t>(Rendering::Count)> renderings_;
   bool built_ = false;

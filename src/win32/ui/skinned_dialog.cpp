@@ -6,6 +6,7 @@
 #include "win32/framework/left_press.h"
 #include "win32/ui/load_png.h"
 #include "win32/ui/painter.h"
+#include "win32/ui/window_scale.h"
 #include "win32/framework/win32_conversions.h"
 
 namespace quendar::win32 {
@@ -46,15 +47,31 @@ void SkinnedDialog::Close(INT_PTR result) {
   if (modal()) {
     EndModal(result);
   } else {
+    const HWND keyboardBack = KeyboardReturnsTo();
     ::DestroyWindow(hwnd());
+    if (keyboardBack != nullptr) ::SetFocus(keyboardBack);
   }
 }
 
 void SkinnedDialog::Repaint(const ui::Rect& area) {
   if (hwnd() == nullptr) return;
-  const RECT rect{area.left, area.top, area.right, area.bottom};
+  const RECT rect = ToRect(scale_.ToDevice(area));
   ::InvalidateRect(hwnd(), &rect, FALSE);
 }
+
+HWND SkinnedDialog::CreateControl(const wchar_t* className, DWORD style, const ui::Rect& rect, int id) {
+  const ui::Rect device = scale_.ToDevice(rect);
+  HWND control = ::CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, device.left, device.top,
+                                   device.Width(), device.Height(), hwnd(),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(hwnd(), GWLP_HINSTANCE)), nullptr);
+  if (control == nullptr) return nullptr;
+  ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  controls_.push_back({control, rect});
+  return control;
+}
+
+ui::Point SkinnedDialog::LogicalPoint(LPARAM lParam) const { return scale_.ToLogical(PointOf(lParam)); }
 
 void SkinnedDialog::RepaintAll() {
   if (hwnd() != nullptr) ::InvalidateRect(hwnd(), nullptr, FALSE);
@@ -64,10 +81,12 @@ ui::DrawList SkinnedDialog::BuildDrawList(const ui::Rect& area) {
   const ui::SkinnedDialogLook look{layout_.background, backgroundLoaded_, clientSize_, skin_.settings().textColor};
   ui::DrawList list = ui::BuildSkinnedDialogList(look, layout_.buttons, hot_, area);
   if (backgroundLoaded_) AppendTexts(list);
+  AppendFocusRing(list);
   return list;
 }
 
 bool SkinnedDialog::PreTranslateMessage(MSG& message) {
+  if (message.message == WM_KEYDOWN && TakeFocusKey(message)) return true;
   return KeepEnterAndEscapeFromDialogManager(hwnd(), message);
 }
 
@@ -86,22 +105,22 @@ MessageResult SkinnedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
       OnPaint();
       return 0;
     case WM_PRINTCLIENT: {
-      Painter painter(skin_.images(), fonts_);
+      Painter painter(skin_.images(), fonts_, scale_);
       painter.Render(reinterpret_cast<HDC>(wParam), BuildDrawList(ui::Rect::At({0, 0}, clientSize_)));
       return 0;
     }
     case WM_MOUSEMOVE:
-      ApplyHover(hover_.MouseMove(PointOf(lParam)));
+      ApplyHover(hover_.MouseMove(LogicalPoint(lParam)));
       return 0;
     case WM_MOUSEHOVER:
-      ApplyHover(hover_.Hover(PointOf(lParam)));
+      ApplyHover(hover_.Hover(LogicalPoint(lParam)));
       return 0;
     case WM_MOUSELEAVE:
       ApplyHover(hover_.Leave());
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      if (IsLeftPress(message, ui::ClickTarget::Surface)) OnLeftPress(PointOf(lParam));
+      if (IsLeftPress(message, ui::ClickTarget::Surface)) OnLeftPress(LogicalPoint(lParam));
       return 0;
     case WM_COMMAND:
       if (OnCommand(wParam, lParam)) return 0;
@@ -110,6 +129,25 @@ MessageResult SkinnedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
       return std::nullopt;
     case WM_CLOSE:
       OnCloseRequest();
+      return 0;
+    case WM_GETOBJECT:
+      return OnGetObject(wParam, lParam);
+    case kDialogAccessibleActionMessage:
+      Activate(static_cast<int>(wParam));
+      return 0;
+    case WM_SETFOCUS:
+      // While the ring is on a node the window keeps the keyboard itself (the dialog manager would hand
+      // it to a child control).
+      if (focus_ != 0) return 0;
+      return std::nullopt;
+    case WM_DESTROY:
+      if (accessible_) accessible_->Disconnect();
+      return std::nullopt;
+    case WM_DPICHANGED:
+      OnDpiChanged(ScaleOfDpiChange(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case kDpiChangedAfterParent:  // a dialog inside the main window follows it
+      OnDpiChanged(ScaleOfWindow(hwnd()), nullptr);
       return 0;
     case kLoadImageFailedMessage:
       ShowLoadImageFailed(hwnd());
@@ -122,29 +160,35 @@ MessageResult SkinnedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
-void SkinnedDialog::OnInitDialog() {
+void SkinnedDialog::MakeFont() {
   const ui::FontSpec fontSpec = ui::DialogFontFor(layout_.kind, skin_.settings().language, skin_.settings().platform);
-  font_ = CreateFontFromSpec(fontSpec);
+  font_ = CreateFontFromSpec(fontSpec, scale_);
   fonts_.Set(ui::FontRole::Dialog, font_.get());
   ::SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+}
 
-  const Dib32* background = skin_.images().Find(layout_.background);
-  backgroundLoaded_ = background != nullptr;
+void SkinnedDialog::OnInitDialog() {
+  scale_ = ScaleOfWindow(hwnd());
+  MakeFont();
+
+  backgroundLoaded_ = skin_.images().FindScaled(layout_.background, {0, 0}, scale_) != nullptr;
   // Without its background the window would have no size at all: keep one its buttons fit in, so close
   // and Cancel still work.
-  ResizeClient(backgroundLoaded_ ? background->size() : ui::FallbackDialogSize(layout_.buttons));
+  ResizeClient(backgroundLoaded_ ? skin_.images().LogicalSize(layout_.background).value()
+                                 : ui::FallbackDialogSize(layout_.buttons));
   if (layout_.templateId == 0) CenterOnOwner();
   if (!backgroundLoaded_) {
     ::PostMessageW(hwnd(), kBackgroundMissingMessage, 0, 0);
     return;
   }
   OnSkinnedInit();
+  NameControls();
 }
 
 void SkinnedDialog::OnPaint() {
   PaintScope paint(hwnd());
   if (paint.dc() == nullptr) return;
-  Painter painter(skin_.images(), fonts_);
+  Painter painter(skin_.images(), fonts_, scale_);
   const PaintOutcome outcome = painter.Paint(paint.dc(), BuildDrawList(ui::Rect::At({0, 0}, clientSize_)));
   // Without a background the one "error" box is enough.
   if (backgroundLoaded_) ReportMissingImages(hwnd(), missingImages_, outcome);
@@ -175,12 +219,27 @@ void SkinnedDialog::ApplyHover(const ui::HoverStep& step) {
 
 void SkinnedDialog::ResizeClient(ui::Size size) {
   clientSize_ = size;
-  RECT frame{0, 0, size.width, size.height};
-  const auto style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd(), GWL_STYLE));
-  const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd(), GWL_EXSTYLE));
-  ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetClientSize(hwnd(), scale_.ToDevice(size));
+}
+
+void SkinnedDialog::OnDpiChanged(ui::DisplayScale scale, const RECT* suggested) {
+  // The old font stays selected in the controls until they have the new one.
+  UniqueFont old = std::move(font_);
+  scale_ = scale;
+  MakeFont();
+  for (const Control& control : controls_) {
+    const ui::Rect device = scale_.ToDevice(control.rect);
+    ::SetWindowPos(control.window, nullptr, device.left, device.top, device.Width(), device.Height(),
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+  }
+  skin_.images().DropDecoded();
+  if (suggested != nullptr) {
+    ::SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  ResizeClient(clientSize_);
+  RepaintAll();
 }
 
 void SkinnedDialog::CenterOnOwner() {

@@ -15,7 +15,8 @@
 //
 // The base paints through one back buffer (background, buttons with their captions, then the dialog's own
 // texts), lights the image buttons under the pointer, drags the window by its drag areas and keeps Enter
-// and Escape from ending it. When the background is missing it shows "error" with the dialog's caption
+// and Escape from ending it. Dialogs work in the skin's logical pixels; the base maps them to the
+// window's display scale (its size, painting, pointer positions, the controls made by CreateControl). When the background is missing it shows "error" with the dialog's caption
 // once, skips OnSkinnedInit (no controls, no hook), and keeps a small surface on which the buttons work.
 #include <windows.h>
 
@@ -23,10 +24,15 @@
 #include <string>
 #include <vector>
 
+#include "core/ui/display_scale.h"
 #include "core/ui/draw/image_button_hover.h"
 #include "core/ui/draw/missing_images.h"
+#include "core/ui/draw/skinned_dialog_access.h"
 #include "core/ui/draw/skinned_dialog_view.h"
 #include "core/ui/language_fonts.h"
+#include "win32/framework/accessible_window.h"
+#include "win32/framework/com_ptr.h"
+#include "win32/framework/control_names.h"
 #include "win32/framework/dialog_template.h"
 #include "win32/framework/dialog_window.h"
 #include "win32/framework/unique_handle.h"
@@ -50,6 +56,8 @@ inline constexpr ui::Rect kWholeWindow{0, 0, 0x7FFF, 0x7FFF};
 
 // Posted by the base to show its message boxes after the paint or initialisation that found the fault.
 inline constexpr UINT kBackgroundMissingMessage = WM_APP + 0x3A2;
+// Posted by the dialog's accessible object: a screen reader's default action on node WPARAM.
+inline constexpr UINT kDialogAccessibleActionMessage = WM_APP + 0x3A4;
 
 class SkinnedDialog : public DialogWindow {
  public:
@@ -62,7 +70,9 @@ class SkinnedDialog : public DialogWindow {
   void Close(INT_PTR result);
 
   bool backgroundLoaded() const { return backgroundLoaded_; }
+  // Logical pixels.
   ui::Size clientSize() const { return clientSize_; }
+  ui::DisplayScale scale() const { return scale_; }
   const SkinnedDialogLayout& layout() const { return layout_; }
 
  protected:
@@ -71,6 +81,11 @@ class SkinnedDialog : public DialogWindow {
   ui::Color textColor() const { return skin_.settings().textColor; }
   // Repaints part of the window (through the next WM_PAINT).
   void Repaint(const ui::Rect& area);
+  // A visible child control at a logical place, in the dialog font, kept at its place when the scale
+  // changes. Null when the platform refuses it.
+  HWND CreateControl(const wchar_t* className, DWORD style, const ui::Rect& rect, int id);
+  // A pointer message's position in logical pixels.
+  ui::Point LogicalPoint(LPARAM lParam) const;
   void RepaintAll();
   // The draw list of the whole window as painted now (also what tests compare).
   ui::DrawList BuildDrawList(const ui::Rect& area);
@@ -91,9 +106,39 @@ class SkinnedDialog : public DialogWindow {
   // The system's close request (Alt+F4, the task switcher). Cancels by default.
   virtual void OnCloseRequest() { Close(IDCANCEL); }
 
+  // --- Screen readers and the keyboard (skinned_dialog_access.cpp) ---
+  // The parts the dialog draws and acts on itself beyond its image buttons, and its child controls' names.
+  virtual ui::DialogParts DescribeParts() { return {}; }
+  // Dialogs that do not capture keys: Tab and Shift+Tab move a focus ring through the nodes and these
+  // child controls in reading order, Space presses the focused node. Capture dialogs keep every key.
+  virtual bool MovesFocusRing() const { return false; }
+  virtual std::vector<HWND> TabControls() { return {}; }
+  // Gives the child controls their names again (call after creating one).
+  void NameControls();
+  // A panel inside another window takes the keyboard when it opens (a keyboard user could not reach it
+  // otherwise) and hands it back to that window when it goes.
+  void TakeKeyboard();
+  // What the window says to screen readers now.
+  ui::access::Tree Accessible();
+
   bool PreTranslateMessage(MSG& message) override;
 
  private:
+  LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+  // A default action or Space: the focus moves there and the node is pressed where the mouse would press.
+  void Activate(int id);
+  // Exactly what a left press at `point` does.
+  void PressAt(ui::Point point);
+  bool TakeFocusKey(const MSG& message);
+  void MoveFocus(int id);
+  void AppendFocusRing(ui::DrawList& list);
+  // The window a panel that has the keyboard hands it back to when it closes (null: none). Given once the
+  // panel is gone: the parent, a dialog too, would hand it straight back to the panel it remembers.
+  HWND KeyboardReturnsTo() const;
+  // Runs `input` and tells screen readers what it changed.
+  template <class Input>
+  void Announcing(Input input);
+
   MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) final;
   void OnInitDialog();
   void OnPaint();
@@ -101,6 +146,9 @@ class SkinnedDialog : public DialogWindow {
   void ApplyHover(const ui::HoverStep& step);
   void ResizeClient(ui::Size size);
   void CenterOnOwner();
+  void MakeFont();
+  // `suggested`: the platform's new window rectangle, null for a child window (it keeps its place).
+  void OnDpiChanged(ui::DisplayScale scale, const RECT* suggested);
 
   Skin& skin_;
   SkinnedDialogLayout layout_;
@@ -108,11 +156,22 @@ class SkinnedDialog : public DialogWindow {
   std::vector<bool>& hot_;
   ui::ImageButtonHover hover_;
   DialogTemplate builtInTemplate_;
+  struct Control {
+    HWND window;
+    ui::Rect rect;  // logical
+  };
+
+  ui::DisplayScale scale_;
+  std::vector<Control> controls_;
   UniqueFont font_;
   FontTable fonts_;
   ui::MissingImageNotices missingImages_;
   bool backgroundLoaded_ = false;
   ui::Size clientSize_;
+  std::optional<ComApartment> apartment_;
+  std::optional<ControlNames> controlNames_;
+  ComPtr<AccessibleWindow> accessible_;
+  int focus_ = 0;  // the focused node; 0: none, or a child control has the keyboard
 };
 
 }  // namespace quendar::win32

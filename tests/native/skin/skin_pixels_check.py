@@ -7,7 +7,9 @@
   pictures are opaque, so repainting any of them leaves no seam;
 - each mouse overlay lights something, its normal image repeats the picture, drawing "over" then "normal"
   gives the picture back, and the overlays of one view never cover the same pixel, so the program may
-  draw them in any order."""
+  draw them in any order.
+Every check runs on the 1x images and again on the 2x images beside them ("Save.png", "Save@2x.png"), in
+the 2x image's own pixels: a 200 % window paints from those and relies on the same promises."""
 import json
 import math
 import pathlib
@@ -21,8 +23,14 @@ SKIN = REPO / "assets/runtime/Skins" / manifest["skin_folder"]
 failures = []
 
 
-def load(name):
-    return Image.open(SKIN / name.lstrip("/")).convert("RGBA")
+SCALES = (1, 2)
+
+
+def load(name, scale):
+    path = SKIN / name.lstrip("/")
+    if scale != 1:
+        path = path.with_name(f"{path.stem}@{scale}x{path.suffix}")
+    return Image.open(path).convert("RGBA")
 
 
 def same(a, b):
@@ -36,42 +44,51 @@ def check(condition, message):
 
 images = {e["id"]: e for e in manifest["images"]}
 families = {f["id"]: f for f in manifest["families"]}
-main = load("/main.png")
-for key in ("MainLeftBackground", "MainMidBackground", "MainRightBackground", "MouseTopPicture", "MouseSidePicture"):
-    e = images[key]
-    x, y = e["at"]
-    img = load(e["name"])
-    check(img.getchannel("A").getextrema() == (255, 255), f"{e['name']} is not opaque")
-    if key.startswith("Main"):
-        check(same(img, main.crop((x, y, x + img.width, y + img.height))), f"{e['name']} is not main.png's pixels")
 
-views = {"MouseTopPicture": ["FrontOverlay"], "MouseSidePicture": ["SideOverlay", "BackOverlay"]}
-for picture_id, overlay_families in views.items():
-    pe = images[picture_id]
-    picture = load(pe["name"])
-    px, py = pe["at"]
-    covered = Image.new("L", picture.size, 0)
-    for fam in overlay_families:
-        for member in families[fam + "Normal"]["members"]:
-            v, (ax, ay) = member["value"], member["at"]
-            name = families[fam + "Over"]["pattern"].replace("%d", str(v))
-            normal, over = load(families[fam + "Normal"]["pattern"].replace("%d", str(v))), load(name)
-            check(normal.size == over.size, f"{name}: normal and over differ in size")
-            check(same(normal.getchannel("A"), over.getchannel("A")), f"{name}: normal and over cover different pixels")
-            alpha = over.getchannel("A")
-            check(set(alpha.getdata()) <= {0, 255}, f"{name}: partly transparent pixels would not restore exactly")
-            check(alpha.getbbox() is not None and not same(normal, over), f"{name}: lights nothing")
-            pos = (ax - px, ay - py)
-            lit = picture.copy()
-            lit.alpha_composite(over, pos)
-            unlit = lit.copy()
-            unlit.alpha_composite(normal, pos)
-            check(same(unlit, picture), f"{name}: drawing the normal image does not restore the picture")
-            region = Image.new("L", picture.size, 0)
-            region.paste(alpha, pos)
-            overlap = ImageChops.multiply(region, covered).getbbox()
-            check(overlap is None, f"{name}: covers pixels another overlay of its view covers too ({overlap})")
-            covered = ImageChops.lighter(covered, region)
+
+def check_cut_and_opaque(s):
+    main = load("/main.png", s)
+    for key in ("MainLeftBackground", "MainMidBackground", "MainRightBackground", "MouseTopPicture",
+                "MouseSidePicture"):
+        e = images[key]
+        x, y = e["at"][0] * s, e["at"][1] * s
+        img = load(e["name"], s)
+        where = f"{e['name']} at {s}x"
+        check(img.getchannel("A").getextrema() == (255, 255), f"{where} is not opaque")
+        if key.startswith("Main"):
+            check(same(img, main.crop((x, y, x + img.width, y + img.height))), f"{where} is not main.png's pixels")
+
+
+def check_overlays(s):
+    views = {"MouseTopPicture": ["FrontOverlay"], "MouseSidePicture": ["SideOverlay", "BackOverlay"]}
+    for picture_id, overlay_families in views.items():
+        pe = images[picture_id]
+        picture = load(pe["name"], s)
+        px, py = pe["at"]
+        covered = Image.new("L", picture.size, 0)
+        for fam in overlay_families:
+            for member in families[fam + "Normal"]["members"]:
+                v, (ax, ay) = member["value"], member["at"]
+                over_name = families[fam + "Over"]["pattern"].replace("%d", str(v))
+                name = f"{over_name} at {s}x"
+                normal = load(families[fam + "Normal"]["pattern"].replace("%d", str(v)), s)
+                over = load(over_name, s)
+                check(normal.size == over.size, f"{name}: normal and over differ in size")
+                check(same(normal.getchannel("A"), over.getchannel("A")), f"{name}: normal and over cover different pixels")
+                alpha = over.getchannel("A")
+                check(set(alpha.getdata()) <= {0, 255}, f"{name}: partly transparent pixels would not restore exactly")
+                check(alpha.getbbox() is not None and not same(normal, over), f"{name}: lights nothing")
+                pos = ((ax - px) * s, (ay - py) * s)
+                lit = picture.copy()
+                lit.alpha_composite(over, pos)
+                unlit = lit.copy()
+                unlit.alpha_composite(normal, pos)
+                check(same(unlit, picture), f"{name}: drawing the normal image does not restore the picture")
+                region = Image.new("L", picture.size, 0)
+                region.paste(alpha, pos)
+                overlap = ImageChops.multiply(region, covered).getbbox()
+                check(overlap is None, f"{name}: covers pixels another overlay of its view covers too ({overlap})")
+                covered = ImageChops.lighter(covered, region)
 
 
 # ------------------------------------------------------------------------------------- values on show
@@ -81,8 +98,8 @@ def marked(px):
     return a > 128 and max(r, g, b) > 120
 
 
-def family_image(fid, value):
-    return load(families[fid]["pattern"].replace("%d", str(value)))
+def family_image(fid, value, s):
+    return load(families[fid]["pattern"].replace("%d", str(value)), s)
 
 
 def cpi_level_at(y):  # the stage slider's click rule, y in the slider's own rows (top 65, bottom 213)
@@ -90,23 +107,20 @@ def cpi_level_at(y):  # the stage slider's click rule, y in the slider's own row
     return 1 if d < 0 else min(74, int(d * 0.5 + 2.0))
 
 
-def fill_check(fid, values, value_at, vertical=False):
-    """The fill's last marked pixel (the top of a vertical fill) maps to the value, the next one beyond to the next."""
+def fill_check(fid, values, value_at, s, vertical=False):
+    """The fill's last marked pixel (the top of a vertical fill) lies in the layout pixel a click maps to the
+    value, the next pixel beyond it in the next value's."""
     for value in values:
-        img = family_image(fid, value)
+        img = family_image(fid, value, s)
         if vertical:
             line = [img.getpixel((img.width // 2, y)) for y in range(img.height)]
             end, beyond = next((y for y, px in enumerate(line) if marked(px)), None), -1
         else:
             line = [img.getpixel((x, img.height // 2)) for x in range(img.width)]
             end, beyond = max((x for x, px in enumerate(line) if marked(px)), default=None), 1
-        ok = end is not None and value_at(end) == value and (value == values[-1] or value_at(end + beyond) == value + 1)
-        check(ok, f"{fid} {value}: fill ends at {end}, which a click maps to {None if end is None else value_at(end)}")
-
-
-fill_check("CpiStageSlider", list(range(1, 75)), cpi_level_at, vertical=True)
-fill_check("SensitivitySlider", list(range(1, 12)), lambda x: 1 if x - 9 < 0 else int((x - 9) / 21.0 + 2.0))
-fill_check("LightingSlider", list(range(1, 7)), lambda x: 1 if x - 4 < 0 else int((x - 4) / 30.0 + 2.0))
+        got = None if end is None else value_at(end // s)
+        ok = got == value and (value == values[-1] or value_at((end + beyond) // s) == value + 1)
+        check(ok, f"{fid} {value} at {s}x: fill ends at {end}, which a click maps to {got}")
 
 
 def speed_level(dx, dy):  # the speed dials' click rule (dy <= 0 is the upper half)
@@ -119,37 +133,47 @@ def speed_level(dx, dy):  # the speed dials' click rule (dy <= 0 is the upper ha
     return int(12 - theta / 18), theta
 
 
-for level in range(1, 13):
-    img = family_image("SpeedDial", level)
-    cx, cy = 71, 71
-    tips = [(math.hypot(x + 0.5 - cx, y + 0.5 - cy), x + 0.5 - cx, y + 0.5 - cy)
-            for y in range(img.height) for x in range(img.width)
-            if min(img.getpixel((x, y))[:3]) > 200 and img.getpixel((x, y))[3] > 200]
-    if not tips:
-        check(False, f"speed dial {level}: no needle")
-        continue
-    _, dx, dy = max(tips)
-    got, theta = speed_level(dx, dy)
-    if level == 12:
-        check(theta < 4, f"speed dial 12: needle at {theta:.1f} degrees, not at the right end")
-    elif level == 1:
-        check(theta > 176, f"speed dial 1: needle at {theta:.1f} degrees, not at the left end")
-    else:
-        check(got == level, f"speed dial {level}: needle at {theta:.1f} degrees, where a click gives {got}")
+def check_dials(s):
+    for level in range(1, 13):
+        img = family_image("SpeedDial", level, s)
+        cx, cy = 71, 71
+        tips = [(math.hypot(dx, dy), dx, dy) for y in range(img.height) for x in range(img.width)
+                for dx, dy in [((x + 0.5) / s - cx, (y + 0.5) / s - cy)]
+                if min(img.getpixel((x, y))[:3]) > 200 and img.getpixel((x, y))[3] > 200]
+        if not tips:
+            check(False, f"speed dial {level} at {s}x: no needle")
+            continue
+        _, dx, dy = max(tips)
+        got, theta = speed_level(dx, dy)
+        if level == 12:
+            check(theta < 4, f"speed dial 12 at {s}x: needle at {theta:.1f} degrees, not at the right end")
+        elif level == 1:
+            check(theta > 176, f"speed dial 1 at {s}x: needle at {theta:.1f} degrees, not at the left end")
+        else:
+            check(got == level, f"speed dial {level} at {s}x: needle at {theta:.1f} degrees, where a click gives {got}")
 
-quadrant_of_rate = {1000: (1, -1), 125: (-1, -1), 250: (-1, 1), 500: (1, 1)}
-for rate, expected in quadrant_of_rate.items():
-    img = family_image("ReportRateDial", rate)
-    counts = {}
-    for y in range(img.height):
-        for x in range(img.width):
-            dx, dy = x + 0.5 - 64, y + 0.5 - 64
-            r, g, b, a = img.getpixel((x, y))
-            if 38 <= math.hypot(dx, dy) <= 60 and a > 200 and r > g + 80:
-                key = (1 if dx > 0 else -1, 1 if dy > 0 else -1)
-                counts[key] = counts.get(key, 0) + 1
-    lit = max(counts, key=counts.get) if counts else None
-    check(lit == expected, f"report-rate dial {rate}: lit quadrant {lit}, clicks choose it in {expected}")
+    quadrant_of_rate = {1000: (1, -1), 125: (-1, -1), 250: (-1, 1), 500: (1, 1)}
+    for rate, expected in quadrant_of_rate.items():
+        img = family_image("ReportRateDial", rate, s)
+        counts = {}
+        for y in range(img.height):
+            for x in range(img.width):
+                dx, dy = (x + 0.5) / s - 64, (y + 0.5) / s - 64
+                r, g, b, a = img.getpixel((x, y))
+                if 38 <= math.hypot(dx, dy) <= 60 and a > 200 and r > g + 80:
+                    key = (1 if dx > 0 else -1, 1 if dy > 0 else -1)
+                    counts[key] = counts.get(key, 0) + 1
+        lit = max(counts, key=counts.get) if counts else None
+        check(lit == expected, f"report-rate dial {rate} at {s}x: lit quadrant {lit}, clicks choose it in {expected}")
+
+
+for scale in SCALES:
+    check_cut_and_opaque(scale)
+    check_overlays(scale)
+    fill_check("CpiStageSlider", list(range(1, 75)), cpi_level_at, scale, vertical=True)
+    fill_check("SensitivitySlider", list(range(1, 12)), lambda x: 1 if x - 9 < 0 else int((x - 9) / 21.0 + 2.0), scale)
+    fill_check("LightingSlider", list(range(1, 7)), lambda x: 1 if x - 4 < 0 else int((x - 4) / 30.0 + 2.0), scale)
+    check_dials(scale)
 
 for value in (0, 1):  # the angle-snap switch: off and on
     check((SKIN / families["AngleSnapSwitch"]["pattern"].replace("%d", str(value)).lstrip("/")).exists(),

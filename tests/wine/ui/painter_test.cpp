@@ -4,10 +4,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "core/ui/display_scale.h"
 #include "core/ui/draw/draw_list.h"
 #include "win32/framework/gdiplus_session.h"
 #include "win32/framework/unique_handle.h"
@@ -100,6 +102,53 @@ TEST_F(PainterTest, PartialPaintTouchesOnlyItsAreaAndDecodesEachFileOnce) {
 
   images.ChangeFolder(SkinFolder());
   EXPECT_EQ(images.bytesHeld(), 0u) << "another skin drops every image";
+}
+
+// Above 100 % the painter draws the skin's double-size drawings at their scaled places (pixel for pixel at
+// exactly 200 %, clips scaled too), each decoded once; a skin with only 1x images is enlarged to the exact
+// device size of each place instead.
+TEST_F(PainterTest, AtTwiceTheScaleDrawsTheDoubleSizeDrawingsOnceAndEnlargesWhatHasNone) {
+  const ui::DisplayScale doubled(2 * ui::kBaseDpi);
+  const ui::Rect device = doubled.ToDevice(kWindow);
+  win32::Dib32 target({device.Width(), device.Height()});
+  ASSERT_TRUE(target.valid());
+  win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+  win32::ScopedSelectObject select(dc.get(), target.handle());
+  win32::Painter scaled(images, fonts, doubled);
+  for (int frame = 0; frame < 5; ++frame) scaled.Paint(dc.get(), SampleList());
+  ::GdiFlush();
+  EXPECT_EQ(images.decodes(), 7u) << "six distinct files and the missing one, each looked for once";
+
+  Canvas expected(device.Width(), device.Height());
+  for (const auto& [file, at, clip] : {std::tuple{"/main.png", ui::Point{0, 0}, kWindow},
+                                       {"/Mouse/Front/MouseFront.png", {262, 32}, kWindow},
+                                       {"/Mouse/Front/F-1-over.png", {370, 80}, kWindow},
+                                       {"/button-close-over.png", {979, 5}, kWindow},
+                                       {"/MacroManagement/button-new-over.png", {600, 560}, kWindow},
+                                       {"/DPISetting/DPIStage/12.png", {770, 40}, kClip},
+                                       {"/button-close-over.png", {979, 5}, kWindow}}) {
+    const std::string name = ui::ScaledImageName(file, 2);
+    ASSERT_TRUE(ComposeReference(expected, SkinFolder() + std::wstring(name.begin(), name.end()), doubled.ToDevice(at),
+                                 doubled.ToDevice(clip)))
+        << name;
+  }
+  EXPECT_LE(LargestChannelDifference(expected, target.pixels().data()), 1);
+
+  // Only the 1x file: enlarged once per size of place (at 125 % a place's size depends on where it is).
+  const std::filesystem::path onlyOne = std::filesystem::temp_directory_path() / L"quendar-1x-skin";
+  std::filesystem::create_directories(onlyOne);
+  std::filesystem::copy_file(SkinFolder() + L"/button-close-over.png", onlyOne / L"button-close-over.png",
+                             std::filesystem::copy_options::overwrite_existing);
+  win32::ImageCache plain(onlyOne.wstring());
+  const ui::DisplayScale quarter(120);
+  for (const ui::Point at : {ui::Point{979, 5}, ui::Point{979, 5}, ui::Point{980, 6}}) {
+    const win32::Dib32* image = plain.FindScaled("/button-close-over.png", at, quarter);
+    ASSERT_NE(image, nullptr);
+    const ui::Rect place = quarter.ToDevice(ui::Rect::At(at, {18, 18}));
+    EXPECT_EQ(image->size(), (ui::Size{place.Width(), place.Height()}));
+  }
+  EXPECT_EQ(plain.decodes(), 2u) << "22 and 23 device pixels wide: two sizes, each made once";
+  std::filesystem::remove_all(onlyOne);
 }
 
 // A caption longer than its box keeps its beginning and ends inside the box (with an ellipsis); centred,

@@ -54,7 +54,7 @@ class ScrollThumbTest : public ::testing::Test {
     resources = LoadResourceModule(DemoExePath());
     ASSERT_TRUE(resources.valid());
     ASSERT_NE(parent.CreatePopup(nullptr, {0, 0, 1000, 640}), nullptr);
-    const auto failed = thumb.Create(parent.hwnd(), ui::Rect::At({984, 100}, {8, 114}), resources.get(), 7);
+    const auto failed = thumb.Create(parent.hwnd(), ui::Rect::At({984, 100}, {8, 114}), {}, resources.get(), 7);
     ASSERT_FALSE(failed) << failed->operation << " " << failed->error;
     Pump();
   }

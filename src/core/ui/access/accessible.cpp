@@ -10,7 +10,7 @@ namespace quendar::ui::access {
 namespace {
 
 // In the order of `Name`.
-constexpr std::array<text::Translated, 10> kNames{{
+constexpr std::array<text::Translated, 13> kNames{{
     {L"Web site", L"官方网站", L"官方網站"},
     {L"Help", L"帮助", L"說明"},
     {L"Hide to the notification area", L"隐藏到通知区域", L"隱藏到通知區域"},
@@ -21,6 +21,9 @@ constexpr std::array<text::Translated, 10> kNames{{
     {L"CPI stage {} on", L"CPI第{}档启用", L"CPI第{}檔啟用"},
     {L"CPI stage {} colour", L"CPI第{}档颜色", L"CPI第{}檔顏色"},
     {L"{} level", L"{}等级", L"{}等級"},
+    {L"Modifier key", L"修饰键", L"修飾鍵"},
+    {L"First key", L"第一个键", L"第一個鍵"},
+    {L"Second key", L"第二个键", L"第二個鍵"},
 }};
 
 // In the order of `Action`.
@@ -97,6 +100,13 @@ int NextFocus(const Tree& tree, int focus, bool forward) {
     if (Focusable(tree[static_cast<std::size_t>(i)])) return tree[static_cast<std::size_t>(i)].id;
   }
   return 0;
+}
+
+std::array<Rect, 4> FocusRingEdges(Rect r) {
+  return {{{r.left, r.top, r.right, r.top + 1},
+           {r.left, r.bottom - 1, r.right, r.bottom},
+           {r.left, r.top, r.left + 1, r.bottom},
+           {r.right - 1, r.top, r.right, r.bottom}}};
 }
 
 std::vector<Change> Changes(const Tree& before, const Tree& after) {

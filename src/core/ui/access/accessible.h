@@ -4,6 +4,7 @@
 // that acts on it. Views build the nodes from the same layout that places their images, so the spoken
 // window and the drawn one cannot drift apart; the shell serves them through the platform's
 // accessibility interface and moves the keyboard focus through them.
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,7 +60,8 @@ Node MakeNode(int id, std::wstring name, Role role, Rect location, Action action
 // Names of what shows only as an image; "{}" in a name is replaced by `fill` (a stage's number, a row's
 // visible caption).
 enum class Name {
-  WebSite, Help, Hide, Close, TopView, SideView, CpiStageLevel, CpiStageSwitch, CpiStageColour, LightingLevel
+  WebSite, Help, Hide, Close, TopView, SideView, CpiStageLevel, CpiStageSwitch, CpiStageColour, LightingLevel,
+  ModifierKey, FirstKey, SecondKey
 };
 std::wstring NameText(LanguageClass language, Name name, std::wstring_view fill = {});
 std::wstring NameText(LanguageClass language, Name name, int number);
@@ -72,6 +74,10 @@ int NodeAt(const Tree& tree, Point point);
 // The node Tab (forward) or Shift+Tab reaches from `focus` (0: none yet), wrapping at the ends. A node
 // that is unavailable or plain text is passed over. 0 when nothing can take the focus.
 int NextFocus(const Tree& tree, int focus, bool forward);
+
+// The outline that shows the keyboard focus, as four fills: the focused node's outermost pixels, so any
+// repaint of the node's place draws or removes it.
+std::array<Rect, 4> FocusRingEdges(Rect location);
 
 // What a screen reader must hear about between two builds of a window's nodes.
 struct Change {

@@ -13,13 +13,16 @@
 #include "core/ui/assignment/captions.h"
 #include "core/ui/geometry.h"
 #include "core/ui/interface_language.h"
+#include "core/ui/skin_manifest.h"
 
 namespace quendar::ui::assignment {
 
 // Client rectangles shared by the three dialogs.
-inline constexpr Rect kCloseRect{352, 6, 370, 24};
-inline constexpr Rect kOkRect{250, 250, 308, 275};
-inline constexpr Rect kCancelRect{314, 250, 372, 275};
+// Every place below is taken from the skin manifest's list of what each background holds (the skin is
+// drawn around the same rectangles), so the art and the layout cannot drift apart.
+inline constexpr Rect kCloseRect = skin::detail::kMacroKeyDialogHolds[0];
+inline constexpr Rect kOkRect = skin::detail::kMacroKeyDialogHolds[1];
+inline constexpr Rect kCancelRect = skin::detail::kMacroKeyDialogHolds[2];
 
 // What a left-button press on a dialog's background asks for.
 enum class PressResult { Nothing, Ok, Cancel, Drag };
@@ -34,8 +37,8 @@ using Confirmation = std::variant<Choice, Refusal>;
 
 class SingleKeyCapture {
  public:
-  static constexpr Rect kPromptRect{34, 103, 180, 123};
-  static constexpr Rect kKeyNameRect{74, 129, 150, 143};
+  static constexpr Rect kPromptRect = skin::detail::kSingleKeyDialogHolds[4];
+  static constexpr Rect kKeyNameRect = skin::detail::kSingleKeyDialogHolds[3];
 
   // A key-down or key-up the hook saw: the last key touched wins. A scan code no key of the name table
   // sends leaves the name as it was.
@@ -54,11 +57,16 @@ class SingleKeyCapture {
 
 class ComboKeyCapture {
  public:
-  static constexpr Rect kModifierTextRect{50, 70, 116, 84};
-  static constexpr Rect kModifierBoxRect{50, 70, 132, 84};
-  static constexpr Rect kModifierListRect{50, 87, 132, 227};
-  static constexpr Rect kKey1Rect{50, 120, 131, 134};
-  static constexpr Rect kKey2Rect{50, 170, 131, 184};
+  static constexpr int kModifierListId = 515;
+  static constexpr int kKey1BoxId = 516;
+  static constexpr int kKey2BoxId = 517;
+  static constexpr Rect kModifierBoxRect = skin::detail::kComboKeyDialogHolds[3];
+  // The box without its arrow.
+  static constexpr Rect kModifierTextRect{kModifierBoxRect.left, kModifierBoxRect.top, kModifierBoxRect.right - 16,
+                                          kModifierBoxRect.bottom};
+  static constexpr Rect kModifierListRect = skin::detail::kComboKeyDialogHolds[4];
+  static constexpr Rect kKey1Rect = skin::detail::kComboKeyDialogHolds[5];
+  static constexpr Rect kKey2Rect = skin::detail::kComboKeyDialogHolds[6];
 
   // Which edit box has the keyboard focus when a key arrives.
   enum class Field { None, Key1, Key2 };
@@ -88,12 +96,17 @@ std::vector<std::wstring_view> ModifierListTexts();
 
 class MacroAssignment {
  public:
-  static constexpr Rect kLabelRect{12, 112, 181, 128};
-  static constexpr Rect kMacroBoxRect{42, 128, 136, 144};
-  static constexpr Rect kMacroBoxClickRect{42, 128, 151, 144};
-  static constexpr Rect kMacroListRect{42, 146, 151, 286};
-  static constexpr std::array<Rect, 3> kTickRects{{{220, 78, 236, 94}, {220, 128, 236, 144}, {220, 178, 236, 194}}};
-  static constexpr std::array<Rect, 3> kModeTextRects{{{237, 70, 390, 102}, {237, 120, 390, 152}, {237, 170, 390, 202}}};
+  static constexpr int kMacroListId = 593;
+  static constexpr Rect kLabelRect = skin::detail::kMacroKeyDialogHolds[3];
+  static constexpr Rect kMacroBoxClickRect = skin::detail::kMacroKeyDialogHolds[4];
+  // The box without its arrow.
+  static constexpr Rect kMacroBoxRect{kMacroBoxClickRect.left, kMacroBoxClickRect.top, kMacroBoxClickRect.right - 15,
+                                      kMacroBoxClickRect.bottom};
+  static constexpr Rect kMacroListRect = skin::detail::kMacroKeyDialogHolds[5];
+  static constexpr std::array<Rect, 3> kTickRects{
+      {skin::detail::kMacroKeyDialogHolds[6], skin::detail::kMacroKeyDialogHolds[7], skin::detail::kMacroKeyDialogHolds[8]}};
+  static constexpr std::array<Rect, 3> kModeTextRects{
+      {skin::detail::kMacroKeyDialogHolds[9], skin::detail::kMacroKeyDialogHolds[10], skin::detail::kMacroKeyDialogHolds[11]}};
   static constexpr int kRepeatModeCount = 3;
   // Only the first twelve macros of the store reach the mouse.
   static constexpr std::size_t kMaxMacros = 12;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "core/text/translated.h"
 #include "core/ui/skin_manifest.h"
@@ -38,6 +39,26 @@ HelpAction ActionFor(HelpHit hit) {
       break;
   }
   return HelpAction::None;
+}
+
+std::vector<ImageButton> HelpButtons(LanguageClass language) {
+  const std::string normal(skin::kDialogButtonNormal.name);
+  const std::string over(skin::kDialogButtonOver.name);
+  return {
+      {kOkButtonId, kOkButton, normal, over, std::wstring(OkCaption(language))},
+      {kCancelButtonId, kCancelButton, normal, over, std::wstring(CancelCaption(language))},
+      {kCloseButtonId, kCloseButton, std::string(skin::kCloseButtonNormal.name),
+       std::string(skin::kCloseButtonOver.name), L""},
+  };
+}
+
+DialogParts HelpParts(LanguageClass language) {
+  access::Node link = access::MakeNode(kDialogPartNodes, access::NameText(language, access::Name::WebSite),
+                                       access::Role::Link, kAddressBox);
+  link.value = std::wstring(WebAddress());
+  DialogParts parts;
+  parts.nodes.push_back(std::move(link));
+  return parts;
 }
 
 void AppendTexts(DrawList& list) {

@@ -2,8 +2,10 @@
 // The help panel: the maker's web address, the version, and three ways to close it. The main window
 // decides when it opens and closes; this is where its parts sit, what they say and what a click does.
 #include <string_view>
+#include <vector>
 
 #include "core/ui/draw/draw_list.h"
+#include "core/ui/draw/skinned_dialog_access.h"
 #include "core/ui/geometry.h"
 #include "core/ui/interface_language.h"
 
@@ -37,6 +39,13 @@ HelpHit HitTest(Point point);
 enum class HelpAction { None, OpenAddress, Close };
 // What a click on a part does: the address opens and leaves the panel open; the buttons close it.
 HelpAction ActionFor(HelpHit hit);
+
+// OK, Cancel (captions in the language) and the close cross; each closes the panel.
+inline constexpr int kOkButtonId = 1, kCancelButtonId = 2, kCloseButtonId = 3;
+std::vector<ImageButton> HelpButtons(LanguageClass language);
+
+// The address as a link for screen readers and the keyboard.
+DialogParts HelpParts(LanguageClass language);
 
 // The two texts on the background (the buttons are the skinned dialog's image buttons).
 void AppendTexts(DrawList& list);

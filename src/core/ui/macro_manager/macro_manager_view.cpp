@@ -27,6 +27,29 @@ std::vector<ImageButton> MacroManagerButtons(LanguageClass language) {
   };
 }
 
+DialogParts MacroManagerParts(const MacroManagerLook& look, LanguageClass language) {
+  const auto text = [&](MacroText which) { return std::wstring(MacroManagerText(language, which)); };
+  const auto tick = [&](int id, MacroText label, Rect box, Rect labelBox, bool set) {
+    access::Node node = access::MakeNode(id, text(label), access::Role::CheckBox, box.Union(labelBox),
+                                         set ? access::Action::Uncheck : access::Action::Check);
+    node.press = box.Centre();
+    node.state.checked = set;
+    return node;
+  };
+  DialogParts parts;
+  parts.nodes.push_back(access::MakeNode(kDialogPartNodes, text(look.recording ? MacroText::StopRecording
+                                                                               : MacroText::StartRecording),
+                                         access::Role::PushButton, kRecordRect));
+  parts.nodes.push_back(tick(kDialogPartNodes + 1, MacroText::DelayOption, kDelayTickRect, kDelayOptionRect,
+                             look.recordDelays));
+  parts.nodes.push_back(tick(kDialogPartNodes + 2, MacroText::LoopLabel, kLoopTickRect, kLoopLabelRect,
+                             look.useLoopCount));
+  parts.controls = {{kMacroListId, text(MacroText::MacroListLabel)},
+                    {kSequenceListId, text(MacroText::SequenceLabel)},
+                    {kLoopTimesFieldId, text(MacroText::LoopLabel)}};
+  return parts;
+}
+
 Rect ButtonRect(int id) {
   switch (id) {
     case kCloseButton: return kCloseRect;

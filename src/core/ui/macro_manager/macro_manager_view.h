@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/ui/draw/draw_list.h"
+#include "core/ui/draw/skinned_dialog_access.h"
 #include "core/ui/draw/skinned_dialog_view.h"
 #include "core/ui/interface_language.h"
 #include "core/ui/macro_manager/macro_manager_layout.h"
@@ -24,6 +25,10 @@ struct MacroManagerLook {
 // The title, the labels, the record button and the two tick boxes.
 void AppendMacroManagerElements(DrawList& list, const MacroManagerLook& look, LanguageClass language,
                                 Color textColor);
+
+// The record button and the two tick boxes (each with its label) for screen readers and the keyboard,
+// and the names of the two lists and the loop-times field (their drawn labels).
+DialogParts MacroManagerParts(const MacroManagerLook& look, LanguageClass language);
 
 // The rectangle a button id stands for.
 Rect ButtonRect(int id);

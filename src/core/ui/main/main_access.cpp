@@ -1,5 +1,6 @@
 #include "core/ui/main/main_access.h"
 
+#include <array>
 #include <utility>
 
 namespace quendar::ui::main {
@@ -131,13 +132,6 @@ access::Tree BuildMainAccessTree(const MainViewState& state, const PanelSizes& s
   AddRightColumn(b, state, LayOutRightColumn(state, sizes));
   AddCommands(b, state);
   return b.Take();
-}
-
-std::array<Rect, 4> FocusRingEdges(Rect r) {
-  return {{{r.left, r.top, r.right, r.top + 1},
-           {r.left, r.bottom - 1, r.right, r.bottom},
-           {r.left, r.top, r.left + 1, r.bottom},
-           {r.right - 1, r.top, r.right, r.bottom}}};
 }
 
 }  // namespace quendar::ui::main

@@ -3,8 +3,6 @@
 // rows, the panels under open titles), the two view buttons, the right column's shown page, the bottom
 // commands, then the buttons of the title bar. Built from the same layout functions the draw list and the
 // dispatcher use; every node's click is one the dispatcher takes.
-#include <array>
-
 #include "core/ui/access/accessible.h"
 #include "core/ui/main/main_draw.h"
 #include "core/ui/main/main_layout.h"
@@ -27,9 +25,5 @@ inline constexpr int PanelNode(PanelSlot slot, int n) { return kPanelNodes + 100
 // `lists` tells which dropdown rows are expanded; null: none.
 access::Tree BuildMainAccessTree(const MainViewState& state, const PanelSizes& sizes, const MainContent& content,
                                  const PanelSet& panels, const FunctionLists* lists);
-
-// The outline that shows the keyboard focus, as four fills: the focused node's outermost pixels, so any
-// repaint of the node's place draws or removes it.
-std::array<Rect, 4> FocusRingEdges(Rect location);
 
 }  // namespace quendar::ui::main

@@ -209,7 +209,7 @@ void DrawWindow(Builder& b, const MainViewState& state, const PanelSizes& sizes,
   if (state.focus == 0) return;
   const access::Tree tree = BuildMainAccessTree(state, sizes, content, panels, nullptr);
   if (const access::Node* focused = access::Find(tree, state.focus))
-    for (const Rect& edge : FocusRingEdges(focused->location)) b.Fill(edge, content.textColor);
+    for (const Rect& edge : access::FocusRingEdges(focused->location)) b.Fill(edge, content.textColor);
 }
 
 }  // namespace

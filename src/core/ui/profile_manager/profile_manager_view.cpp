@@ -12,6 +12,19 @@ ManagerHit HitTest(Point point) {
   return ManagerHit::None;
 }
 
+std::vector<ImageButton> ManagerButtons() {
+  return {{kCloseButtonId, kCloseButton, std::string(skin::kCloseButtonNormal.name),
+           std::string(skin::kCloseButtonOver.name), L""}};
+}
+
+DialogParts ManagerParts(const ManagerTexts& texts) {
+  DialogParts parts;
+  parts.nodes.push_back(
+      access::MakeNode(kDialogPartNodes, std::wstring(texts.newButton), access::Role::PushButton, kNewButton));
+  parts.controls = {{kListBoxId, std::wstring(texts.title)}};
+  return parts;
+}
+
 void AppendTexts(DrawList& list, const ManagerTexts& texts, Color textColor) {
   list.Text(std::wstring(texts.title), kTitleBox, FontRole::Dialog, textColor, TextAlign::Left);
   list.Image(std::string(skin::kProfileManagerNewIcon.name), kNewIconAt);

@@ -2,8 +2,10 @@
 // Where the profile manager's parts sit and how its background and list items are drawn.
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "core/ui/draw/draw_list.h"
+#include "core/ui/draw/skinned_dialog_access.h"
 #include "core/ui/geometry.h"
 #include "core/ui/profile_manager/profile_manager_texts.h"
 
@@ -32,6 +34,13 @@ ManagerHit HitTest(Point point);
 // What the manager draws on its background besides the close button: the title and the New button's
 // icon and text.
 void AppendTexts(DrawList& list, const ManagerTexts& texts, Color textColor);
+
+// The close cross, the manager's one image button.
+inline constexpr int kCloseButtonId = 1;
+std::vector<ImageButton> ManagerButtons();
+
+// The New button for screen readers and the keyboard, and the list's name (the title).
+DialogParts ManagerParts(const ManagerTexts& texts);
 
 // One list item in its box (list-box coordinates).
 DrawList BuildListItem(std::wstring_view name, Rect box, bool selected);
