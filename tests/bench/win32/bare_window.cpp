@@ -26,7 +26,8 @@ int CountHidInterfaces() {
   HDEVINFO set = ::SetupDiGetClassDevsW(&hid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
   if (set == INVALID_HANDLE_VALUE) return 0;
   int count = 0;
-  SP_DEVICE_INTERFACE_DATA data{sizeof(data)};
+  SP_DEVICE_INTERFACE_DATA data{};
+  data.cbSize = sizeof(data);
   while (::SetupDiEnumDeviceInterfaces(set, nullptr, &hid, static_cast<DWORD>(count), &data)) ++count;
   ::SetupDiDestroyDeviceInfoList(set);
   return count;
@@ -72,7 +73,8 @@ int wmain(int argc, wchar_t** argv) {
   CountHidInterfaces();
 
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  WNDCLASSEXW windowClass{sizeof(windowClass)};
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
