@@ -7,7 +7,10 @@
 #include "app_fakes.h"
 #include "core/app/apply_commands.h"
 #include "core/app/balloon.h"
+#include "core/app/host_pointer_settings.h"
+#include "core/app/startup_sequence.h"
 #include "core/app/tray_commands.h"
+#include "core/profiles/profile_record.h"
 
 namespace quendar::app {
 namespace {
@@ -23,10 +26,7 @@ class CommandsTest : public ::testing::Test {
 // Never "saved" when the files did not take the settings, never silent when the mouse did not; Reset
 // sends the defaults, not the old settings. (Without the mouse nothing is sent: the session's test.)
 TEST_F(CommandsTest, SaveAndResetTellWhatMissedTheMouseOrTheFiles) {
-  const struct {
-    bool reached, stored;
-    const wchar_t* warning;
-  } cases[] = {
+  const struct { bool reached, stored; const wchar_t* warning; } cases[] = {
       {true, true, nullptr},
       {false, true, L"The settings were saved but did not reach the mouse."},
       {true, false, L"The settings reached the mouse but were not saved."},
@@ -78,10 +78,7 @@ TEST_F(CommandsTest, StageBalloonsShowNoStaleValueAndOnlyStagesOneToSeven) {
 }
 
 TEST(CpiCodeText, LevelTableForSensorTypeThreeFixedListOtherwise) {
-  const struct {
-    std::uint8_t code, sensor;
-    const wchar_t* text;
-  } cases[] = {
+  const struct { std::uint8_t code, sensor; const wchar_t* text; } cases[] = {
       {0x0A, 3, L"1100"}, {49, 3, L"5000"}, {89, 3, L"5200"}, {50, 3, L""} /* 50..88 belong to no level */,
       {0x8A, 3, L""} /* a disabled stage */, {0x25, 0, L"2500"}, {0x0A, 0, L""}, {8, 4, L"2000"}, {0x29, 1, L""},
   };
@@ -95,6 +92,78 @@ TEST(BalloonText, NeverExceedsTheRecordFieldAndKeepsSurrogatePairsWhole) {
   EXPECT_EQ(FitToField(pairAtEdge, kBalloonTextCapacity), std::wstring(254, L'x'));
   EXPECT_EQ(FitToField(L"abc", 0), L"");
 }
+
+// The main dialog's initialisation. A start with and without the mouse, and a refused reader event, are
+// the demo program's tests under Wine; here a refused device-notice registration, which stops the start
+// after the reader was released, and the profile's language code.
+TEST(StartupSequenceTest, ARefusedNoticeRegistrationStopsTheStartWithItsMessage) {
+  for (const bool registered : {true, false}) {
+    test::RecordingPorts ports;
+    ports.noticesRegistered = registered;
+    ports.languageCode = L"CHS";
+    ui::InterfaceLanguage language;
+    EXPECT_EQ(RunStartupSequence(ports, ports, ports, language), registered);
+    EXPECT_EQ(ports.Count("release reader"), 1);
+    EXPECT_EQ(ports.Count("tray icon"), registered ? 1 : 0);
+    EXPECT_EQ(ports.messages, registered ? std::vector<std::wstring>{}
+                                         : std::vector<std::wstring>{L"RegisterDeviceNotification failed!!!"});
+    EXPECT_EQ(ports.mainPageDrawn, registered);
+    if (registered) {
+      EXPECT_EQ(language.settingsSection(), L"Setting-CHS") << "the profile's language code is used";
+    }
+  }
+}
+
+// The host settings a profile carries, as the values of the platform calls they become, and the
+// warning of a refused setting.
+TEST(HostPointerCalls, ValuesAtTheEdgesOfEachSetting) {
+  const struct {
+    std::uint8_t precision, speed, oneScreen, lines, doubleClick;
+    std::size_t call;  // 0 mouse (precision), 1 speed, 2 scroll lines, 3 double-click time
+    std::uint64_t value;
+    const char* why;
+  } cases[] = {
+      {1, 6, 0, 3, 6, 0, 1, "precision on: the triple's third value"},
+      {2, 6, 0, 3, 6, 0, 0, "only 1 switches precision on"},
+      {0, 1, 0, 3, 6, 1, 1, ""},
+      {0, 11, 0, 3, 6, 1, 20, ""},
+      {0, 12, 0, 3, 6, 1, 22, "beyond the platform's 1..20: its refusal warns"},
+      {0, 6, 0, 7, 6, 2, 7, ""},
+      {0, 6, 1, 7, 6, 2, 0xFFFFFFFFu, "one screen per notch whatever the lines"},
+      {0, 6, 0, 3, 1, 3, 900, ""},
+      {0, 6, 0, 3, 7, 3, 480, ""},
+      {0, 6, 0, 3, 200, 3, 130, "a damaged byte must not wrap to a huge time"},
+  };
+  for (const auto& c : cases) {
+    profiles::ProfileRecord record;
+    record.PointerPrecision() = c.precision;
+    record.PointerSpeed() = c.speed;
+    record.ScrollOneScreen() = c.oneScreen;
+    record.ScrollLines() = c.lines;
+    record.DoubleClickSpeed() = c.doubleClick;
+    const auto calls = HostPointerCalls(profiles::HostSettingsFrom(record));
+    const SystemParameterCall& call = calls[c.call];
+    const std::uint64_t value = c.call == 0 ? static_cast<std::uint64_t>(call.triple[2])
+                                : c.call == 1 ? call.value
+                                              : call.uiParam;
+    EXPECT_EQ(value, c.value) << &c - cases << " " << c.why;
+  }
+}
+
+TEST(ApplyHostPointerSettings, ARefusedSettingWarnsAndTheRestStillRuns) {
+  for (SpiAction refused : {SpiAction::SetMouse, SpiAction::SetMouseSpeed, SpiAction::SetWheelScrollLines,
+                            SpiAction::SetDoubleClickTime}) {
+    test::RecordingPorts ports;
+    ports.refusedAction = refused;
+    EXPECT_EQ(ApplyHostPointerSettings(ports.hostSettings, ports, ports), 1);
+    ASSERT_EQ(ports.spiCalls.size(), 4u);
+    const auto call = std::ranges::find(ports.spiCalls, refused, &SystemParameterCall::action);
+    ASSERT_NE(call, ports.spiCalls.end());
+    EXPECT_EQ(ports.warnings, std::vector<std::wstring>{std::wstring(call->failureWarning)});
+  }
+}
+
+
 
 }  // namespace
 }  // namespace quendar::app

@@ -36,14 +36,6 @@ class WriteFaultsTest : public test::SessionTest {
     host_.answers.clear();
   }
 
-  std::map<fs::path, std::vector<unsigned char>> Snapshot() const {
-    std::map<fs::path, std::vector<unsigned char>> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder_.path())) {
-      if (entry.is_regular_file()) files[entry.path()] = ReadBytes(entry.path());
-    }
-    return files;
-  }
-
   // Every file keeps its bytes, or (a data file the program could not read) they are kept aside whole.
   void ExpectNothingLost(const std::map<fs::path, std::vector<unsigned char>>& before, const std::string& where) {
     for (const auto& [file, bytes] : before) {
@@ -116,7 +108,7 @@ TEST_F(WriteFaultsTest, NothingIsLostAndTheUserIsToldWhateverTheDiskRefuses) {
       const std::string where = std::string(operation.name) + " under fault " + std::to_string(int(fault));
       FreshLoaded();
       session_->state().record.SensitivityX() = 3;  // something to store
-      const auto before = Snapshot();
+      const auto before = quendar::testing::FolderBytes(folder_.path());
       disk_.Arm(fault);
       const bool told = operation.run();
       const int fired = disk_.faultsFired();
@@ -127,6 +119,65 @@ TEST_F(WriteFaultsTest, NothingIsLostAndTheUserIsToldWhateverTheDiskRefuses) {
     }
   }
 }
+
+// The session over the installed profile files in a scratch folder and a simulated mouse: what Save,
+// Reset and Cancel do to the files, the record and the mouse where the demo program cannot show it.
+using quendar::testing::ReadBytes;
+
+class AppSessionTest : public test::SessionTest {
+ protected:
+  // The start-up part that matters here: the mouse, the profile and its snapshot.
+  void Start(bool withMouse) {
+    if (withMouse) {
+      ASSERT_TRUE(machine_.link.DiscoverDevice());
+      session_->ConnectSequence();
+    }
+    session_->LoadProfile();
+    session_->SnapshotRecord();
+    session_->ReadProfileTexts();
+    mouse_->ClearWireLog();
+  }
+};
+
+// A Save refused at the first packet left nothing new on the mouse, so it claims no mix of old and new
+// settings. (A Save that stops part-way, and edits that survive an arrival, are the demo's tests under
+// Wine.)
+TEST_F(AppSessionTest, ASaveRefusedAtOnceClaimsNoMixAndStillStoresTheFiles) {
+  Start(true);
+  const std::uint8_t edited = record().SensitivityX() == 6 ? 7 : 6;
+  record().SensitivityX() = edited;
+  mouse_->InjectFault(sim::Fault::RejectedPacket, 1, 0);
+  session_->apply().OnSaveClicked();
+  EXPECT_FALSE(session_->apply().mouseHoldsPartOfTheSettings());
+  EXPECT_EQ(ports_.warnings, std::vector<std::wstring>{L"The settings were saved but did not reach the mouse."});
+  EXPECT_EQ(ReadBytes(folder_ / "config0.bin").at(1 + 0x3D), edited);
+}
+
+// Reset's rule (defaults but the macros and number) is the profile files' test; here that a session
+// without the mouse sends, stores and snapshots nothing for either button.
+TEST_F(AppSessionTest, WithoutTheMouseSaveAndResetTouchNeitherTheMouseNorTheFiles) {
+  Start(false);
+  record().SensitivityX() = 1;
+  const auto savedBefore = session_->state().savedRecord;
+  const auto stored = ReadBytes(folder_ / "config0.bin");
+  session_->apply().OnSaveClicked();
+  session_->apply().ResetProfile();
+  EXPECT_NE(record().SensitivityX(), 1) << "the defaults were loaded";
+  EXPECT_EQ(PacketsSent(), 0);
+  EXPECT_EQ(ReadBytes(folder_ / "config0.bin"), stored);
+  EXPECT_TRUE(ports_.spiCalls.empty());
+  EXPECT_EQ(session_->state().savedRecord, savedBefore) << "no snapshot without an apply";
+}
+
+// Reloading on the next show after a Cancel is the demo program's Save test under Wine.
+TEST_F(AppSessionTest, CancelRestoresTheSnapshotExactly) {
+  Start(true);
+  const auto snapshot = session_->state().savedRecord;
+  for (std::size_t i = 0; i < profiles::kRecordSize; i += 3) record().bytes()[i] ^= 0x5A;
+  session_->apply().CancelEdits();
+  EXPECT_EQ(record(), snapshot);
+}
+
 
 }  // namespace
 }  // namespace quendar::app

@@ -50,11 +50,7 @@ TEST(DiscoveryTest, UnprobeableOrOversizedInterfacesAreSkipped) {
     EXPECT_NE(machine.link.EventReader(), nullptr) << at;
     EXPECT_EQ(machine.mouse->OpenHandles(), 2) << at;
   }
-  const struct {
-    InterfaceRole role;
-    void (*grow)(HidCaps&);
-    bool found, eventReader;
-  } cases[] = {
+  const struct { InterfaceRole role; void (*grow)(HidCaps&); bool found, eventReader; } cases[] = {
       {InterfaceRole::Event, [](HidCaps& c) { c.inputReportByteLength = 41; }, true, false},
       {InterfaceRole::Command, [](HidCaps& c) { c.featureReportByteLength = 17; }, false, false},
       {InterfaceRole::Command, [](HidCaps& c) { c.inputReportByteLength = 41; }, false, false},

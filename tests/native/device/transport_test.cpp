@@ -86,12 +86,7 @@ TEST(CommandPacketTest, ChecksumIsComplementOfTheByteSum) {
 // A failed fetch (junk the platform left in the report must not leak), a closed interface, a feature
 // length beyond the 16-byte buffer (never sent). A packet the mouse did not take is the download's test.
 TEST(SendCommandTest, FailedOrImpossibleReadsGiveAnAllZeroReplyAndReportFailure) {
-  struct Case {
-    std::vector<ScriptStep> script;
-    bool open;
-    ReportLengths lengths;
-    ExchangeError error;
-  };
+  struct Case { std::vector<ScriptStep> script; bool open; ReportLengths lengths; ExchangeError error; };
   const Case cases[] = {
       {{{Exchange::SetFeature, Sent(MakePacket(0x83))}, {Exchange::GetFeature, {}, false}},
        true, kMouseLengths, ExchangeError{0x83, ExchangeStep::FetchReply, 31}},

@@ -21,10 +21,7 @@ ButtonAssignment Type(FunctionType type) {
 // "Volume Up", a combination and a macro reach the key matrix in the assignment and macro manager demo
 // tests under Wine.
 TEST(ButtonCode, EncodesEveryFunctionAndSubChoice) {
-  struct Case {
-    ButtonAssignment assignment;
-    ButtonCode code;
-  };
+  struct Case { ButtonAssignment assignment; ButtonCode code; };
   auto with = [](FunctionType type, auto set) {
     ButtonAssignment a = Type(type);
     set(a);
@@ -81,10 +78,7 @@ TEST(ButtonCode, KeyMatrixPlacesButtonsInTheirSlots) {
 }
 
 TEST(KeyNames, ConvertNamedKeysExactlyAndCaseSensitively) {
-  const struct {
-    const wchar_t* name;
-    std::uint8_t usage, macroUsage, modifier;
-  } cases[] = {
+  const struct { const wchar_t* name; std::uint8_t usage, macroUsage, modifier; } cases[] = {
       {L"A", 0x04, 0x04, 0},   {L"a", 0, 0, 0},          {L"", 0, 0, 0},          {L"Strg", 0, 0, 0},
       {L"Enter ", 0, 0, 0},    {L"Ctrl", 0xE0, 0xE0, 0}, {L"Left Win", 0, 0, 0x08}, {L"Right Win", 0, 0, 0x80},
       {L"Application", 0x65, 0, 0},  // the one key a macro cannot send
@@ -112,11 +106,7 @@ TEST(ScanCodeNames, EveryKeyboardKeyOfTheTableHasAScanCode) {
 }
 
 TEST(ScanCodeNames, DistinguishesExtendedTwinsAndIgnoresLayout) {
-  const struct {
-    std::uint8_t code;
-    bool extended;
-    const wchar_t* name;
-  } cases[] = {
+  const struct { std::uint8_t code; bool extended; const wchar_t* name; } cases[] = {
       {0x10, false, L"Q"} /* the same physical key on every layout */, {0x1D, false, L"Ctrl"},
       {0x1D, true, L"Right Ctrl"}, {0x1C, true, L"Num Enter"}, {0x53, false, L"Num Del"}, {0x53, true, L"Delete"},
       {0x37, true, L"Prnt Scrn"}, {0x45, true, L"Num Lock"}, {0x36, true, L"Right Shift"} /* a stray flag */,

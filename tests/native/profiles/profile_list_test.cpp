@@ -17,10 +17,7 @@ ProfileListModel List(std::vector<std::wstring> names, std::optional<std::size_t
 }
 
 TEST(ProfileListRules, NewNamesContinueTheLastName) {
-  const struct {
-    std::vector<std::wstring> names;
-    std::wstring added;
-  } cases[] = {
+  const struct { std::vector<std::wstring> names; std::wstring added; } cases[] = {
       {{}, L"PROFILE_0"},
       {{L"PROFILE_0", L"PROFILE_1"}, L"PROFILE_2"},
       {{L"PROFILE_0", L"Work"}, L"Work_2"},
@@ -79,12 +76,6 @@ class ProfileSlotsTest : public ProfileFolderTest {
       EXPECT_FALSE(ini::WriteString(disk, folder / TextFileName(slot), L"Setting-EN", L"Item1", L"caption " + std::to_wstring(slot)).failed());
     }
   }
-  std::vector<std::vector<unsigned char>> Snapshot() const {
-    std::vector<std::vector<unsigned char>> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) files.push_back(testing::ReadBytes(entry.path()));
-    std::ranges::sort(files);
-    return files;
-  }
 };
 
 // Deleting the second of six moves every later profile down with its settings and captions; the freed
@@ -107,7 +98,7 @@ TEST_F(ProfileSlotsTest, RemovalMovesLaterSlotsDownAndCopyCopiesTheSlot) {
 }
 
 TEST_F(ProfileSlotsTest, AFailurePartWayPutsBackEveryFileAndAMissingSourceWritesNothing) {
-  const auto before = Snapshot();
+  const auto before = testing::FolderBytes(folder.path());
   const SlotPlan plan = SlotFolder(disk, folder.path()).PlanRemoval(0, 6);
   ASSERT_EQ(plan.files.size(), 12u);
   for (std::size_t failing = 0; failing < plan.files.size(); ++failing) {
@@ -117,7 +108,7 @@ TEST_F(ProfileSlotsTest, AFailurePartWayPutsBackEveryFileAndAMissingSourceWrites
     ASSERT_TRUE(result.failure) << failing;
     EXPECT_EQ(*result.failure, (files::FileFailure{files::FileStep::Write, plan.files[failing].file, ENOSPC}));
     EXPECT_FALSE(result.restoreFailure);
-    EXPECT_EQ(Snapshot(), before) << "failing write " << failing;
+    EXPECT_EQ(testing::FolderBytes(folder.path()), before) << "failing write " << failing;
   }
   // A source that cannot be read writes nothing.
   std::filesystem::remove(folder / "config.bin");

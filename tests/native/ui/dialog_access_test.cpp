@@ -19,11 +19,7 @@ namespace {
 using access::Role;
 constexpr Color kText{255, 255, 255};
 
-struct Dialog {
-  std::vector<ImageButton> buttons;
-  DialogParts parts;
-  DrawList drawn;
-};
+struct Dialog { std::vector<ImageButton> buttons; DialogParts parts; DrawList drawn; };
 
 // The draw list starts as the base paints it; `own` adds the dialog's texts.
 template <class Own>
