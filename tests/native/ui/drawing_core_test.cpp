@@ -1,4 +1,5 @@
-// The pixel arithmetic, the thumb's drag rule and the PNG header reader of the drawing layer.
+// The drawing layer's pixel arithmetic, thumb drag rule and PNG header reader; the skinned dialogs' button
+// hover and the help panel's clicks; the language a stored code selects.
 #include <gtest/gtest.h>
 
 #include <array>

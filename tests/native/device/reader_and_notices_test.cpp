@@ -1,3 +1,5 @@
+// The input-report reader on the simulated mouse, its cancel latch, and the device notices that tell the
+// link the mouse came or went.
 #include <gtest/gtest.h>
 
 #include <atomic>
