@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/ini/ini_document.h"
@@ -183,42 +184,32 @@ TEST(MacroItems, ClassifiesBySubstringPressFirst) {
   EXPECT_EQ(MouseClickItem(L"R-Button Click", MacroEventKind::Release), L"R-Button   Up");
 }
 
-TEST(MacroEncoding, WorkedSlotExamples) {
-  auto one = [](std::wstring event, long delay) {
-    return Slots(EncodeMacroBlock(MacroOf({event, DelayItem(delay)})).block);
-  };
-  EXPECT_EQ(one(L"A   Dn", 120), (std::vector<std::uint8_t>{0x0C, 0x04}));
-  EXPECT_EQ(one(L"A   Up", 50), (std::vector<std::uint8_t>{0x85, 0x04}));
-  EXPECT_EQ(one(L"L-Button   Dn", 1350), (std::vector<std::uint8_t>{0x32, 0xF0, 0x0D, 0x03}));
-  EXPECT_EQ(one(L"Right Ctrl   Up", 30000), (std::vector<std::uint8_t>{0x80, 0xE4, 0x00, 0x03, 0x01, 0x2C}));
-}
-
-TEST(MacroEncoding, DelayBoundaries) {
-  auto slotsFor = [](long delay) {
-    const auto block = EncodeMacroBlock(MacroOf({L"B   Dn", DelayItem(delay), L"C   Dn"})).block;
-    return std::vector<std::uint8_t>(block.begin() + 2, block.begin() + 10);
-  };
-  EXPECT_EQ(slotsFor(1270), (std::vector<std::uint8_t>{0x7F, 0x05, 0x00, 0x06, 0, 0, 0, 0}));
-  EXPECT_EQ(slotsFor(1271), (std::vector<std::uint8_t>{0x47, 0x05, 0x0C, 0x03, 0x00, 0x06, 0, 0}));
-  EXPECT_EQ(slotsFor(25500), (std::vector<std::uint8_t>{0x00, 0x05, 0xFF, 0x03, 0x00, 0x06, 0, 0}));
-  EXPECT_EQ(slotsFor(25501), (std::vector<std::uint8_t>{0x01, 0x05, 0x00, 0x03, 0x00, 0xFF, 0x00, 0x06}));
-  // Beyond 16 bits of hundreds the delay saturates instead of wrapping round to a tiny one.
-  EXPECT_EQ(slotsFor(6553500), (std::vector<std::uint8_t>{0x00, 0x05, 0x00, 0x03, 0xFF, 0xFF, 0x00, 0x06}));
-  EXPECT_EQ(slotsFor(6553600 + 200), slotsFor(6553500));
-  // A negative delay never turns a press into a release.
-  EXPECT_EQ(slotsFor(-500)[0], 0x00);
-}
-
-// The worked store example, with delays recorded and not, is checked through the store.
-TEST(MacroEncoding, DelaysWithAndWithoutRecordedDelays) {
-  // Adjacent events without delay items: 50 ms each when delays are off, 0 for the press when on.
+// An event takes two bytes, four with a delay beyond 1.27 s, six beyond 25.5 s; the worked store example,
+// with delays recorded and not, is checked through the store.
+TEST(MacroEncoding, EventsAndDelaysBecomeSlots) {
+  using S = std::vector<std::uint8_t>;
+  const auto between = [](long delay) { return std::vector<std::wstring>{L"B   Dn", DelayItem(delay), L"C   Dn"}; };
   const std::vector<std::wstring> clicks{L"L-Button   Dn", L"L-Button   Up"};
-  EXPECT_EQ(Slots(EncodeMacroBlock(MacroOf(clicks, false)).block), (std::vector<std::uint8_t>{0x05, 0xF0, 0x85, 0xF0}));
-  EXPECT_EQ(Slots(EncodeMacroBlock(MacroOf(clicks, true)).block), (std::vector<std::uint8_t>{0x00, 0xF0, 0x80, 0xF0}));
-
-  // A leading delay item writes nothing; the first event still lands on bytes 2 and 3.
-  const auto leading = EncodeMacroBlock(MacroOf({L"50 ms", L"Z   Dn", L"10 ms"})).block;
-  EXPECT_EQ(Slots(leading), (std::vector<std::uint8_t>{0x01, 0x1D}));
+  const std::tuple<std::vector<std::wstring>, bool, S> cases[] = {  // {items, record delays, slots}
+      {{L"A   Dn", L"120 ms"}, true, {0x0C, 0x04}},
+      {{L"A   Up", L"50 ms"}, true, {0x85, 0x04}},
+      {{L"L-Button   Dn", L"1350 ms"}, true, {0x32, 0xF0, 0x0D, 0x03}},
+      {{L"Right Ctrl   Up", L"30000 ms"}, true, {0x80, 0xE4, 0x00, 0x03, 0x01, 0x2C}},
+      {between(1270), true, {0x7F, 0x05, 0x00, 0x06}},
+      {between(1271), true, {0x47, 0x05, 0x0C, 0x03, 0x00, 0x06}},
+      {between(25500), true, {0x00, 0x05, 0xFF, 0x03, 0x00, 0x06}},
+      {between(25501), true, {0x01, 0x05, 0x00, 0x03, 0x00, 0xFF, 0x00, 0x06}},
+      // Beyond 16 bits of hundreds the delay saturates instead of wrapping round to a tiny one.
+      {between(6553500), true, {0x00, 0x05, 0x00, 0x03, 0xFF, 0xFF, 0x00, 0x06}},
+      {between(6553600 + 200), true, {0x00, 0x05, 0x00, 0x03, 0xFF, 0xFF, 0x00, 0x06}},
+      {between(-500), true, {0x00, 0x05, 0x00, 0x06}},  // a negative delay never turns a press into a release
+      // Adjacent events without delay items: 50 ms each when delays are off, 0 for the press when on.
+      {clicks, false, {0x05, 0xF0, 0x85, 0xF0}},
+      {clicks, true, {0x00, 0xF0, 0x80, 0xF0}},
+      {{L"50 ms", L"Z   Dn", L"10 ms"}, true, {0x01, 0x1D}},  // a leading delay writes nothing
+  };
+  for (const auto& [items, recordDelays, slots] : cases)
+    EXPECT_EQ(Slots(EncodeMacroBlock(MacroOf(items, recordDelays)).block), slots) << ::testing::PrintToString(items);
 }
 
 TEST(MacroEncoding, LoopCountRules) {
