@@ -21,7 +21,7 @@
 namespace quendar::ui {
 namespace {
 
-TEST(DrawingPixels, PremultiplyFloorsEachColourAndKeepsAlpha) {
+TEST(DrawingPixels, PremultiplyFloorsEachColourAndMatricesClampAndKeepAlpha) {
   const std::pair<Argb, Argb> cases[] = {  // {straight, premultiplied}
       {MakeArgb(128, 255, 0, 0), MakeArgb(128, 128, 0, 0)},  // 255 x 128 / 255 is 128 exactly
       {MakeArgb(127, 255, 200, 3), MakeArgb(127, 127, 99, 1)},  // floor(200 x 127 / 255) = 99
@@ -29,10 +29,7 @@ TEST(DrawingPixels, PremultiplyFloorsEachColourAndKeepsAlpha) {
       {MakeArgb(255, 12, 34, 56), MakeArgb(255, 12, 34, 56)},
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(Premultiply(in), out) << std::hex << in;
-}
-
-TEST(DrawingPixels, ColourMatricesOnSamplePixels) {
-  const std::tuple<const ColorMatrix*, Argb, Argb> cases[] = {
+  const std::tuple<const ColorMatrix*, Argb, Argb> matrixCases[] = {
       // Hover: x 1.05 + 0.05 (of 255, i.e. + 12.75), clamped at 255; alpha unchanged.
       {&kHoverMatrix, MakeArgb(200, 100, 0, 255), MakeArgb(200, 118, 13, 255)},
       {&kHoverMatrix, MakeArgb(0, 240, 20, 40), MakeArgb(0, 255, 34, 55)},
@@ -41,7 +38,7 @@ TEST(DrawingPixels, ColourMatricesOnSamplePixels) {
       {&kGreyMatrix, MakeArgb(90, 232, 32, 48), MakeArgb(90, 94, 94, 94)},
       {&kGreyMatrix, MakeArgb(255, 255, 255, 255), MakeArgb(255, 255, 255, 255)},
   };
-  for (const auto& [matrix, in, out] : cases) EXPECT_EQ(ApplyColorMatrix(*matrix, in), out) << std::hex << in;
+  for (const auto& [matrix, in, out] : matrixCases) EXPECT_EQ(ApplyColorMatrix(*matrix, in), out) << std::hex << in;
 }
 
 // The thumb's limits are its track's: a refused move leaves it, and the next move counts from the pointer's
