@@ -336,8 +336,5 @@ TEST_F(AppSessionTest, CancelRestoresTheSnapshotExactly) {
   EXPECT_EQ(record(), snapshot);
 }
 
-
-
-
 }  // namespace
 }  // namespace quendar::app

@@ -297,6 +297,5 @@ TEST(LinkFailureTest, TheNextDiscoveryAfterARetiredChannelWorksAndClosesIt) {
   EXPECT_EQ(machine.mouse->OpenHandles(), 2) << "the retired channel was closed";
 }
 
-
 }  // namespace
 }  // namespace quendar::device

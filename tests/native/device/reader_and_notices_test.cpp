@@ -193,7 +193,5 @@ TEST(DeviceChangeTest, ArrivalBeforeTheCommandInterfaceIsListedWarnsAndHides) {
   EXPECT_TRUE(machine.link.DevicePresent());
 }
 
-
-
 }  // namespace
 }  // namespace quendar::device

@@ -142,6 +142,5 @@ TEST(IniDocumentLookup, FindsTheFirstEntryOfEachNameThroughEveryEdit) {
   }
 }
 
-
 }  // namespace
 }  // namespace quendar::ini

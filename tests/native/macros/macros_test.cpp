@@ -298,6 +298,5 @@ TEST(MacroRecorderTest, TurnsKeystrokesIntoItems) {
   for (const auto& c : cases) EXPECT_EQ(Record(c.steps), c.items) << c.name;
 }
 
-
 }  // namespace
 }  // namespace quendar::macros

@@ -224,9 +224,7 @@ TEST(SkinFolderTest, ThePathKeyNamesOneFolderInsideSkinsOrTheBundledSkinIsUsed) 
 }
 
 // The installed default files must load through the program's own code into a usable profile.
-using InstalledDefaultsTest = testing::ProfileFolderTest;
-
-TEST_F(InstalledDefaultsTest, EverySlotLoadsTheDefaultSettingsWithItsCaptionsAndALegibleSkin) {
+TEST_F(ProfileFilesTest, EverySlotLoadsTheDefaultSettingsWithItsCaptionsAndALegibleSkin) {
   // Each slot's own number and never-saved flag are the profile manager's and the demo's tests under Wine.
   for (std::uint8_t slot = 0; slot < kMaxProfiles; ++slot) {
     EXPECT_TRUE(std::ranges::equal(DataFile(folder / DataFileName(slot)).record.bytes().subspan(1),
@@ -291,8 +289,6 @@ TEST(CpiLevels, LevelsOutsideTheTableAreClamped) {
   EXPECT_EQ(CpiLevelText(200), L"10000");
 }
 
-using testing::ProfileFolderTest;
-
 ProfileListModel List(std::vector<std::wstring> names, std::optional<std::size_t> selection = std::nullopt) {
   return {std::move(names), selection, true, {}};
 }
@@ -328,9 +324,9 @@ TEST(ProfileListRules, DeleteAndRenameRespectTheLimits) {
   EXPECT_FALSE(RenameProfile(three, 2, L"x"));
 }
 
-class ProfileListFileTest : public ProfileFolderTest {};
-
-TEST_F(ProfileListFileTest, ManagerLookupIgnoresCaseAndStartsAtItemOne) {
+// The manager finds the current name ignoring case and starts at item 1; closing without a selection makes
+// the first name current.
+TEST_F(ProfileFilesTest, TheManagersListFindsTheCurrentNameIgnoringCaseAndClosesOnTheFirstName) {
   SetList({L"a", L"A"}, L"a");
   std::uint8_t index = 5;
   ProfileListModel list = ReadProfileList(disk, folder / "str.ini", index);
@@ -346,6 +342,18 @@ TEST_F(ProfileListFileTest, ManagerLookupIgnoresCaseAndStartsAtItemOne) {
 
   std::filesystem::remove(folder / "str.ini");
   EXPECT_TRUE(ReadProfileList(disk, folder / "str.ini", index).names.empty());
+
+  index = 4;
+  SetList({L"x"}, L"x");
+  ASSERT_FALSE(WriteProfileList(disk, folder / "str.ini", List({L"one", L"two"}), index).failed());
+  EXPECT_EQ(index, 0);
+  EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Profile", L"CurProfileName"), L"one");
+
+  // A list that was never read is never written: the profile manager's test under Wine. Nor is a
+  // list file that went away in the meantime created again.
+  std::filesystem::remove(folder / "str.ini");
+  EXPECT_TRUE(WriteProfileList(disk, folder / "str.ini", List({L"one"}, 0), index).failed());
+  EXPECT_FALSE(std::filesystem::exists(folder / "str.ini"));
 }
 
 // Six slots whose files all differ, so every byte that lands in the wrong slot shows.
@@ -396,22 +404,6 @@ TEST_F(ProfileSlotsTest, AFailurePartWayPutsBackEveryFileAndAMissingSourceWrites
   EXPECT_EQ(SlotFolder(disk, folder.path()).PlanDefaults(3).failure,
             (files::FileFailure{files::FileStep::Read, folder / "config.bin", 2}));
 }
-
-TEST_F(ProfileListFileTest, ClosingWithoutSelectionMakesTheFirstNameCurrent) {
-  std::uint8_t index = 4;
-  ASSERT_FALSE(WriteProfileList(disk, folder / "str.ini", List({L"one", L"two"}), index).failed());
-  EXPECT_EQ(index, 0);
-  EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Profile", L"CurProfileName"), L"one");
-
-  // A list that was never read is never written: the profile manager's test under Wine. Nor is a
-  // list file that went away in the meantime created again.
-  std::filesystem::remove(folder / "str.ini");
-  EXPECT_TRUE(WriteProfileList(disk, folder / "str.ini", List({L"one"}, 0), index).failed());
-  EXPECT_FALSE(std::filesystem::exists(folder / "str.ini"));
-}
-
-
-
 
 }  // namespace
 }  // namespace quendar::profiles

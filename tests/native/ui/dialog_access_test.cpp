@@ -90,7 +90,7 @@ TEST(DialogAccess, EveryKindSaysItsButtonsAndPartsInTheLanguageWhereTheyAre) {
   }
 }
 
-TEST(DialogAccess, DrawnTextsArePlainTextUnlessTheyNameAPart) {
+TEST(DialogAccess, DrawnTextsArePlainTextUnlessTheyNameAPartAndTabVisitsPartsAndControlsInReadingOrder) {
   Dialog d = MacroManager(LanguageClass::English);
   const access::Tree tree = DescribeSkinnedDialog(d.buttons, d.parts.nodes, d.drawn, LanguageClass::English, 0);
   // The title and the three column labels; captions and tick labels are their parts' names, not said twice.
@@ -99,11 +99,8 @@ TEST(DialogAccess, DrawnTextsArePlainTextUnlessTheyNameAPart) {
   ASSERT_NE(delays, nullptr);
   EXPECT_EQ(std::tuple(delays->role, delays->state.checked, delays->press),
             std::tuple(Role::CheckBox, true, macro_manager::kDelayTickRect.Centre()));
-}
 
-TEST(DialogAccess, TabMergesPartsAndControlsInReadingOrderAndWraps) {
-  Dialog d = MacroManager(LanguageClass::English);
-  const access::Tree tree = DescribeSkinnedDialog(d.buttons, d.parts.nodes, d.drawn, LanguageClass::English, 0);
+  // Tab merges the parts and the child controls in reading order and wraps.
   const std::vector<ControlPlace> controls{{macro_manager::kMacroListId, macro_manager::kMacroListRect},
                                            {macro_manager::kSequenceListId, macro_manager::kSequenceListRect},
                                            {macro_manager::kLoopTimesFieldId, macro_manager::kLoopTimesFieldRect}};

@@ -143,6 +143,5 @@ TEST(ClassifyLanguage, OnlyTheExactCodesAreChinese) {
   EXPECT_EQ(InterfaceLanguage(L"cht").settingsSection(), L"Setting-EN");
 }
 
-
 }  // namespace
 }  // namespace quendar::ui
