@@ -18,8 +18,9 @@ ButtonAssignment Type(FunctionType type) {
   return a;
 }
 
-// "Volume Up", a combination and a macro reach the key matrix in the assignment and macro manager demo
-// tests under Wine.
+// A CPI cycle, a media key, a Windows shortcut, a single key, combinations and a macro are encoded through
+// the menus in the assignment tests; "Volume Up", a combination and a macro reach the key matrix in the
+// assignment and macro manager demo tests under Wine.
 TEST(ButtonCode, EncodesEveryFunctionAndSubChoice) {
   struct Case { ButtonAssignment assignment; ButtonCode code; };
   auto with = [](FunctionType type, auto set) {
@@ -35,15 +36,10 @@ TEST(ButtonCode, EncodesEveryFunctionAndSubChoice) {
       {Type(FunctionType::IeForward), {0x01, 0x00, 0xF4, 0x00}},
       {Type(FunctionType::IeBackward), {0x01, 0x00, 0xF3, 0x00}},
       {Type(FunctionType::DoubleClick), {0x0A, 0xF0, 0x1E, 0x02}},
-      {with(FunctionType::CpiCycle, [](auto& a) { a.cpiChoice = 3; }), {0x07, 0x00, 0x03, 0x00}},
-      {with(FunctionType::Multimedia, [](auto& a) { a.mediaUsage = SubListValueAt(MultimediaSubList(), 0); }),
-       {0x03, 0x00, 0x83, 0x01}},  // "Media player"
       {with(FunctionType::HotKey, [](auto& a) { a.hotkeyLetter = SubListValueAt(HotKeySubList(), 2); }),
        {0x00, 0x00, 0xE0, 0x06}},  // "Copy"
       {with(FunctionType::Windows, [](auto& a) { a.windowsChoice = 0; }), {0x03, 0x00, 0x94, 0x01}},
-      {with(FunctionType::Windows, [](auto& a) { a.windowsChoice = 3; }), {0x00, 0x04, 0x2C, 0x1B}},
       {with(FunctionType::Windows, [](auto& a) { a.windowsChoice = 6; }), {0x00, 0x00, 0xE3, 0x15}},
-      {with(FunctionType::SingleKey, [](auto& a) { a.singleKey = KeyNameToUsage(L"F5"); }), {0x00, 0x00, 0x3E, 0x00}},
       {Type(FunctionType::ButtonOff), {}},
       // Out-of-range types and sub-choices do nothing.
       {with(FunctionType::ScrollSelect, [](auto& a) { a.scrollChoice = 4; }), {}},
