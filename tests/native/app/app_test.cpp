@@ -280,8 +280,6 @@ TEST_F(WriteFaultsTest, NothingIsLostAndTheUserIsToldWhateverTheDiskRefuses) {
 
 // The session over the installed profile files in a scratch folder and a simulated mouse: what Save,
 // Reset and Cancel do to the files, the record and the mouse where the demo program cannot show it.
-using quendar::testing::ReadBytes;
-
 class AppSessionTest : public test::SessionTest {
  protected:
   // The start-up part that matters here: the mouse, the profile and its snapshot.

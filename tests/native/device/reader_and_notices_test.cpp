@@ -127,7 +127,6 @@ TEST(ReaderCancelRaceTest, ACancelBetweenArmingAndIssuingIsNeverLost) {
 }
 
 using testing::kNotDetected;
-using testing::Notice;
 
 struct WiredMachine : testing::HostedMachine {
   using HostedMachine::HostedMachine;

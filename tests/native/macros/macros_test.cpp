@@ -56,7 +56,7 @@ TEST_F(MacroStoreTest, MissingStoreGivesAnEmptyTableAndIsNeverCreatedBySaving) {
 }
 
 // Each block as its section says: loop count, the delay rule of its flag (a lone press is 0 ms with
-// recorded delays, 50 ms without), the key. The worked encodings are the macro block's tests.
+// recorded delays, 50 ms without), the key. The worked encodings are the encoding tests'.
 TEST_F(MacroStoreTest, OnlyTheFirstTwelveOfFourteenSectionsFillBlocks) {
   for (int k = 0; k < 14; ++k) {
     WriteMacro(L"M" + std::to_wstring(k), k % 2 ? L"0" : L"1", L"1", std::to_wstring(k + 1), {L"B   Dn"});
