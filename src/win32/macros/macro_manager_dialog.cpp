@@ -42,7 +42,7 @@ void SelectInList(HWND list, std::optional<std::size_t> index) {
 
 CMacroProgramDialog::CMacroProgramDialog(Skin& skin, macros::MacroSession& session, files::FileSystem& files,
                                          std::filesystem::path storeFile)
-    : SkinnedDialog(skin, Layout(skin.settings().language)), session_(session), store_(files, std::move(storeFile)) {}
+    : SkinnedTableDialog(skin, Layout(skin.settings().language)), session_(session), store_(files, std::move(storeFile)) {}
 
 CMacroProgramDialog::~CMacroProgramDialog() {
   editor_.reset();
@@ -98,66 +98,80 @@ std::optional<std::size_t> CMacroProgramDialog::Selection(HWND list) {
   return static_cast<std::size_t>(index);
 }
 
-bool CMacroProgramDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
-  if (!model_ || syncing_) return false;
-  const int id = LOWORD(wParam);
-  const int code = HIWORD(wParam);
-  if (id == mm::kMacroListId && code == LBN_SELCHANGE) {
-    Apply(model_->SelectMacro(Selection(macroList_)));
-  } else if (id == mm::kMacroListId && code == LBN_DBLCLK) {
-    if (const auto index = Selection(macroList_)) Apply(model_->DoubleClickMacro(*index));
-  } else if (id == mm::kSequenceListId && (code == LBN_SELCHANGE || code == LBN_DBLCLK)) {
-    Apply(model_->SelectSequenceItem(Selection(sequenceList_)));
-  } else if (id == mm::kLoopTimesFieldId && code == EN_CHANGE) {
-    Apply(model_->LoopTimesChanged(WindowText(loopField_)));
-  } else {
-    return false;
-  }
-  return true;
+std::span<const NotificationEntry<CMacroProgramDialog>> CMacroProgramDialog::Notifications() {
+  static const NotificationEntry<CMacroProgramDialog> table[] = {
+      {static_cast<WORD>(mm::kMacroListId), LBN_SELCHANGE, &CMacroProgramDialog::OnMacroSelected},
+      {static_cast<WORD>(mm::kMacroListId), LBN_DBLCLK, &CMacroProgramDialog::OnMacroDoubleClicked},
+      {static_cast<WORD>(mm::kSequenceListId), LBN_SELCHANGE, &CMacroProgramDialog::OnSequenceItemSelected},
+      {static_cast<WORD>(mm::kSequenceListId), LBN_DBLCLK, &CMacroProgramDialog::OnSequenceItemSelected},
+      {static_cast<WORD>(mm::kLoopTimesFieldId), EN_CHANGE, &CMacroProgramDialog::OnLoopTimesEdited},
+  };
+  return table;
 }
 
-std::optional<MessageResult> CMacroProgramDialog::ControlColour(UINT message, HDC dc, HWND control) {
-  const bool list = control == macroList_ || control == sequenceList_;
-  if (!list && control != loopField_) return std::nullopt;
-  ::SetTextColor(dc, ToColorRef(textColor()));
-  ::SetBkColor(dc, list ? kListColour : kFieldColour);
-  return MessageResult(reinterpret_cast<INT_PTR>(list ? listBrush_.get() : fieldBrush_.get()));
+void CMacroProgramDialog::OnMacroSelected(HWND) {
+  if (TakesNotifications()) Apply(model_->SelectMacro(Selection(macroList_)));
 }
 
-MessageResult CMacroProgramDialog::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-      if (auto answer = ControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
-        return *answer;
-      }
-      return std::nullopt;
-    case kKeyEventMessage:
-      if (model_) Apply(model_->KeyEvent(static_cast<macros::KeyEventKind>(wParam), ::GetTickCount()));
-      return 0;
-    case kEditEndedMessage:
-      if (editor_) {
-        if (auto end = editor_->TakeEnd()) {
-          editor_.reset();
-          if (model_) Apply(model_->EditEnded(*end));
-        }
-      }
-      return 0;
-    case kShowNoticesMessage: {
-      const auto notices = std::exchange(pendingNotices_, {});
-      for (const mm::Notice& notice : notices) {
-        ::MessageBoxW(hwnd(), notice.text.c_str(), notice.caption.c_str(), MB_OK);
-      }
-      return 0;
-    }
-    case WM_DESTROY:
-      editor_.reset();
-      if (model_) model_->Close();
-      return std::nullopt;
-    default:
-      return std::nullopt;
+void CMacroProgramDialog::OnMacroDoubleClicked(HWND) {
+  if (!TakesNotifications()) return;
+  if (const auto index = Selection(macroList_)) Apply(model_->DoubleClickMacro(*index));
+}
+
+void CMacroProgramDialog::OnSequenceItemSelected(HWND) {
+  if (TakesNotifications()) Apply(model_->SelectSequenceItem(Selection(sequenceList_)));
+}
+
+void CMacroProgramDialog::OnLoopTimesEdited(HWND) {
+  if (TakesNotifications()) Apply(model_->LoopTimesChanged(WindowText(loopField_)));
+}
+
+MessageResult CMacroProgramDialog::OnControlColour(WPARAM dc, LPARAM control) {
+  const auto window = reinterpret_cast<HWND>(control);
+  const bool list = window == macroList_ || window == sequenceList_;
+  if (!list && window != loopField_) return std::nullopt;
+  ::SetTextColor(reinterpret_cast<HDC>(dc), ToColorRef(textColor()));
+  ::SetBkColor(reinterpret_cast<HDC>(dc), list ? kListColour : kFieldColour);
+  return reinterpret_cast<INT_PTR>(list ? listBrush_.get() : fieldBrush_.get());
+}
+
+std::span<const MessageEntry<CMacroProgramDialog>> CMacroProgramDialog::Messages() {
+  static const MessageEntry<CMacroProgramDialog> table[] = {
+      {WM_CTLCOLORLISTBOX, &CMacroProgramDialog::OnControlColour},
+      {WM_CTLCOLOREDIT, &CMacroProgramDialog::OnControlColour},
+      {WM_CTLCOLORSTATIC, &CMacroProgramDialog::OnControlColour},
+      {kKeyEventMessage, &CMacroProgramDialog::OnKeyEvent},
+      {kEditEndedMessage, &CMacroProgramDialog::OnEditEnded},
+      {kShowNoticesMessage, &CMacroProgramDialog::OnShowNotices},
+      {WM_DESTROY, &CMacroProgramDialog::OnDestroy},
+  };
+  return table;
+}
+
+MessageResult CMacroProgramDialog::OnKeyEvent(WPARAM kind, LPARAM) {
+  if (model_) Apply(model_->KeyEvent(static_cast<macros::KeyEventKind>(kind), ::GetTickCount()));
+  return 0;
+}
+
+MessageResult CMacroProgramDialog::OnEditEnded(WPARAM, LPARAM) {
+  if (std::optional<ui::ListEditEnd> end = editor_ ? editor_->TakeEnd() : std::nullopt) {
+    editor_.reset();
+    if (model_) Apply(model_->EditEnded(*end));
   }
+  return 0;
+}
+
+MessageResult CMacroProgramDialog::OnShowNotices(WPARAM, LPARAM) {
+  for (const mm::Notice& notice : std::exchange(pendingNotices_, {})) {
+    ::MessageBoxW(hwnd(), notice.text.c_str(), notice.caption.c_str(), MB_OK);
+  }
+  return 0;
+}
+
+MessageResult CMacroProgramDialog::OnDestroy(WPARAM, LPARAM) {
+  editor_.reset();
+  if (model_) model_->Close();
+  return std::nullopt;
 }
 
 bool CMacroProgramDialog::PreTranslateMessage(MSG& message) {
