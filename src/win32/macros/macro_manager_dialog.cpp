@@ -79,7 +79,8 @@ void CMacroProgramDialog::OnImageButton(int id) {
   }
   const ui::Rect rect = mm::ButtonRect(id);
   mm::Effects effects = model_->Click({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
-  effects.dragWindow = false;  // the base keeps a press on a button from moving the window
+  // The base keeps a press on a button from moving the window.
+  std::erase_if(effects, [](const mm::Effect& effect) { return std::holds_alternative<mm::DragWindow>(effect); });
   Apply(effects);
 }
 
@@ -262,28 +263,37 @@ void CMacroProgramDialog::OpenEditor(const mm::EditorRequest& request) {
 }
 
 void CMacroProgramDialog::Apply(const mm::Effects& effects) {
-  if (effects.macroList) SyncMacroList();
-  if (effects.sequence) SyncSequence();
-  if (effects.options) SyncOptions();
-  if (effects.recording) {
+  // The parts first, in the order the controls depend on each other, then the rest as the model says.
+  if (mm::Refreshes(effects, mm::Part::MacroList)) SyncMacroList();
+  if (mm::Refreshes(effects, mm::Part::Sequence)) SyncSequence();
+  if (mm::Refreshes(effects, mm::Part::Options)) SyncOptions();
+  if (mm::Refreshes(effects, mm::Part::Recording)) {
     Repaint(mm::kRecordRect);
     ::SetWindowTextW(hwnd(), model_->windowText().c_str());
   }
-  if (effects.focusSequence) ::SetFocus(sequenceList_);
-  if (effects.notice && effects.end) {
-    ::MessageBoxW(hwnd(), effects.notice->text.c_str(), effects.notice->caption.c_str(), MB_OK);
-  } else if (effects.notice) {
-    pendingNotices_.push_back(*effects.notice);
-    ::PostMessageW(hwnd(), kShowNoticesMessage, 0, 0);
-  }
-  if (effects.editor) OpenEditor(*effects.editor);
-  if (effects.end) {
-    editor_.reset();
-    if (*effects.end == mm::DialogEnd::Ok) table_ = model_->table();
-    Close(*effects.end == mm::DialogEnd::Ok ? IDOK : IDCANCEL);
-  } else if (effects.dragWindow) {
-    ::ReleaseCapture();
-    ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  const bool ends = mm::Find<mm::DialogEnd>(effects).has_value();
+  for (const mm::Effect& effect : effects) {
+    if (std::holds_alternative<mm::FocusSequence>(effect)) {
+      ::SetFocus(sequenceList_);
+    } else if (const auto* notice = std::get_if<mm::Notice>(&effect)) {
+      // A notice the dialog ends with is shown before it goes; others once the event is handled.
+      if (ends) {
+        ::MessageBoxW(hwnd(), notice->text.c_str(), notice->caption.c_str(), MB_OK);
+      } else {
+        pendingNotices_.push_back(*notice);
+        ::PostMessageW(hwnd(), kShowNoticesMessage, 0, 0);
+      }
+    } else if (const auto* editor = std::get_if<mm::EditorRequest>(&effect)) {
+      OpenEditor(*editor);
+    } else if (const auto* end = std::get_if<mm::DialogEnd>(&effect)) {
+      editor_.reset();
+      if (*end == mm::DialogEnd::Ok) table_ = model_->table();
+      Close(*end == mm::DialogEnd::Ok ? IDOK : IDCANCEL);
+      return;
+    } else if (std::holds_alternative<mm::DragWindow>(effect)) {
+      ::ReleaseCapture();
+      ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    }
   }
 }
 
