@@ -234,7 +234,7 @@ TEST_F(WriteFaultsTest, NothingIsLostAndTheUserIsToldWhateverTheDiskRefuses) {
          mm::MacroManagerModel model(store, macroSession, hook, ui::LanguageClass::English);
          int notices = 0;
          const auto tell = [&](const mm::Effects& e) {
-           notices += e.notice && e.notice->text.find(L"record.ini") != std::wstring::npos;
+           notices += mm::Find<mm::Notice>(e) && mm::Find<mm::Notice>(e)->text.find(L"record.ini") != std::wstring::npos;
            return e;
          };
          // A braced list runs its calls in order.
@@ -246,7 +246,7 @@ TEST_F(WriteFaultsTest, NothingIsLostAndTheUserIsToldWhateverTheDiskRefuses) {
          const bool selected = model.state().SelectedName() != nullptr;
          const auto ok = tell(model.Click(mm::kOkRect.Centre()));
          if (selected) {
-           EXPECT_FALSE(ok.end.has_value()) << "OK after a failed store write keeps the dialog open";
+           EXPECT_FALSE(mm::Find<mm::DialogEnd>(ok).has_value()) << "OK after a failed store write keeps the dialog open";
          }
          tell(model.Click(mm::kDeleteRect.Centre()));
          return notices > 0;
