@@ -97,8 +97,8 @@ TEST(ReaderSoakTest, TwoHundredPlugCyclesLeakNoHandleAndKeepReporting) {
 // A cancel that lands after the reader armed its read but before the platform had it must still end
 // the read: the reader checks the latch once the read is issued.
 void Spin(unsigned rounds) {
-  for (volatile unsigned i = 0; i < rounds; i = i + 1) {
-  }
+  volatile unsigned sink = 0;
+  for (unsigned i = 0; i < rounds; ++i) sink = i;
 }
 
 TEST(ReaderCancelRaceTest, ACancelBetweenArmingAndIssuingIsNeverLost) {
