@@ -33,11 +33,7 @@ using linux_hid::testing::FakeHidapiMachine;
 using quendar::testing::ReadBytes;
 using quendar::testing::WriteBytes;
 
-struct Outcome {
-  int exitCode = 0;
-  std::string out;
-  std::string err;
-};
+struct Outcome { int exitCode = 0; std::string out; std::string err; };
 
 // Runs `quendarctl ARGS...` in the test's process; `outBuffer` takes standard output instead of `out`.
 Outcome RunCtl(std::vector<std::string> args, std::streambuf* outBuffer = nullptr) {

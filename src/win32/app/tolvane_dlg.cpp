@@ -59,6 +59,7 @@ std::span<const MessageEntry<CTolvaneDlg>> CTolvaneDlg::Messages() {
       {WM_PRINTCLIENT, &CTolvaneDlg::OnPrintClient},
       {WM_SHOWWINDOW, &CTolvaneDlg::OnShowWindow},
       {WM_DPICHANGED, &CTolvaneDlg::OnDpiChanged},
+      {WM_SETFOCUS, &CTolvaneDlg::OnSetFocus},
   };
   return table;
 }
@@ -393,6 +394,12 @@ MessageResult CTolvaneDlg::OnShowWindow(WPARAM shown, LPARAM) {
 
 MessageResult CTolvaneDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested) {
   if (controller_) controller_->OnDpiChanged(ScaleOfDpiChange(dpi), reinterpret_cast<const RECT*>(suggested));
+  return 0;
+}
+
+MessageResult CTolvaneDlg::OnSetFocus(WPARAM, LPARAM) {
+  // The window's own focus ring takes the keyboard: the dialog manager would hand it on to the first
+  // child (the scroll thumb, which a reload replaces), and then no window would have it.
   return 0;
 }
 

@@ -87,6 +87,7 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>, private app::MainWin
   MessageResult OnPrintClient(WPARAM, LPARAM);
   MessageResult OnShowWindow(WPARAM, LPARAM);
   MessageResult OnDpiChanged(WPARAM, LPARAM);
+  MessageResult OnSetFocus(WPARAM, LPARAM);
   void OnExit();
 
   // app::MainWindowPort

@@ -23,4 +23,8 @@ std::unique_ptr<KeyboardHook> InstallCaptureHook(HWND dialog, UINT keyMessage) {
   return hook;
 }
 
+void ShowHookFailure(HWND dialog, ui::assignment::CaptureDialog which, WPARAM error) {
+  ::MessageBoxW(dialog, ui::assignment::HookInstallErrorText(which, static_cast<DWORD>(error)).c_str(), nullptr, MB_OK);
+}
+
 }  // namespace quendar::win32

@@ -29,6 +29,8 @@ inline constexpr UINT kHookFailedMessage = WM_APP + 0x3A3;
 // platform refuses it, kHookFailedMessage is posted to the dialog (shown once it is up; without the hook
 // it stays open and captures nothing).
 std::unique_ptr<KeyboardHook> InstallCaptureHook(HWND dialog, UINT keyMessage);
+// The box that says the hook could not be installed (`error`: the platform's).
+void ShowHookFailure(HWND dialog, ui::assignment::CaptureDialog which, WPARAM error);
 
 // White text on dark grey: the key boxes and the lists of the dialogs.
 inline constexpr COLORREF kBoxText = RGB(255, 255, 255);

@@ -30,7 +30,7 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
 }  // namespace
 
 CComboDialog::CComboDialog(Skin& skin, ui::LanguageClass language)
-    : SkinnedDialog(skin, Layout(language)), language_(language), boxBrush_(::CreateSolidBrush(kBoxBackground)) {}
+    : SkinnedTableDialog(skin, Layout(language)), language_(language), boxBrush_(::CreateSolidBrush(kBoxBackground)) {}
 
 void CComboDialog::OnSkinnedInit() {
   // Read-only, so that a typed character never lands in a box: it shows the captured key name only.
@@ -44,43 +44,63 @@ void CComboDialog::AppendTexts(ui::DrawList& list) {
             ui::TextAlign::Left);
 }
 
-MessageResult CComboDialog::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case kComboKeyMessage:
-      OnKey(lParam);
-      return 0;
-    case kHookFailedMessage:
-      ::MessageBoxW(hwnd(), ua::HookInstallErrorText(ua::CaptureDialog::ComboKey, static_cast<DWORD>(wParam)).c_str(),
-                    nullptr, MB_OK);
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (IsLeftPress(message, ui::ClickTarget::Surface)) OnLeftPress(lParam);
-      return 0;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC: {  // read-only edit boxes ask for the static colours
-      const auto dc = reinterpret_cast<HDC>(wParam);
-      ::SetTextColor(dc, kBoxText);
-      ::SetBkColor(dc, kBoxBackground);
-      return reinterpret_cast<INT_PTR>(boxBrush_.get());
-    }
-    case WM_DESTROY:
-      hook_.reset();
-      modifierList_.reset();
-      return std::nullopt;
-    default:
-      return std::nullopt;
-  }
+std::span<const MessageEntry<CComboDialog>> CComboDialog::Messages() {
+  static const MessageEntry<CComboDialog> table[] = {
+      {kComboKeyMessage, &CComboDialog::OnKeyMessage},
+      {kHookFailedMessage, &CComboDialog::OnHookFailed},
+      {WM_LBUTTONDOWN, &CComboDialog::OnLeftButtonDown},
+      {WM_LBUTTONDBLCLK, &CComboDialog::OnLeftButtonDoubleClick},
+      {WM_CTLCOLOREDIT, &CComboDialog::OnBoxColour},
+      {WM_CTLCOLORSTATIC, &CComboDialog::OnBoxColour},  // read-only edit boxes ask for the static colours
+      {WM_DESTROY, &CComboDialog::OnDestroy},
+  };
+  return table;
 }
 
-bool CComboDialog::OnCommand(WPARAM wParam, LPARAM) {
-  if (LOWORD(wParam) != kModifierListId) return false;
-  const WORD code = HIWORD(wParam);
-  if ((code == LBN_SELCHANGE || code == LBN_DBLCLK) && modifierList_) {
-    capture_.ChooseModifier(modifierList_->selected());
-    SyncModifierList();
-  }
-  return true;
+std::span<const NotificationEntry<CComboDialog>> CComboDialog::Notifications() {
+  static const NotificationEntry<CComboDialog> table[] = {
+      {static_cast<WORD>(kModifierListId), LBN_SELCHANGE, &CComboDialog::OnModifierChosen},
+      {static_cast<WORD>(kModifierListId), LBN_DBLCLK, &CComboDialog::OnModifierChosen},
+  };
+  return table;
+}
+
+MessageResult CComboDialog::OnKeyMessage(WPARAM, LPARAM keystrokeFlags) {
+  OnKey(keystrokeFlags);
+  return 0;
+}
+
+MessageResult CComboDialog::OnHookFailed(WPARAM error, LPARAM) {
+  ShowHookFailure(hwnd(), ua::CaptureDialog::ComboKey, error);
+  return 0;
+}
+
+MessageResult CComboDialog::OnLeftButtonDown(WPARAM, LPARAM point) {
+  OnLeftPress(point);
+  return 0;
+}
+
+MessageResult CComboDialog::OnLeftButtonDoubleClick(WPARAM, LPARAM point) {
+  if (IsLeftPress(WM_LBUTTONDBLCLK, ui::ClickTarget::Surface)) OnLeftPress(point);
+  return 0;
+}
+
+MessageResult CComboDialog::OnBoxColour(WPARAM dc, LPARAM) {
+  ::SetTextColor(reinterpret_cast<HDC>(dc), kBoxText);
+  ::SetBkColor(reinterpret_cast<HDC>(dc), kBoxBackground);
+  return reinterpret_cast<INT_PTR>(boxBrush_.get());
+}
+
+MessageResult CComboDialog::OnDestroy(WPARAM, LPARAM) {
+  hook_.reset();
+  modifierList_.reset();
+  return std::nullopt;
+}
+
+void CComboDialog::OnModifierChosen(HWND) {
+  if (!modifierList_) return;
+  capture_.ChooseModifier(modifierList_->selected());
+  SyncModifierList();
 }
 
 void CComboDialog::OnKey(LPARAM keystrokeFlags) {

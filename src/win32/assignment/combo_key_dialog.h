@@ -18,9 +18,11 @@ inline constexpr int kModifierListId = ui::assignment::ComboKeyCapture::kModifie
 inline constexpr int kKey1BoxId = ui::assignment::ComboKeyCapture::kKey1BoxId;
 inline constexpr int kKey2BoxId = ui::assignment::ComboKeyCapture::kKey2BoxId;
 
-class CComboDialog final : public SkinnedDialog {
+class CComboDialog final : public SkinnedTableDialog<CComboDialog> {
  public:
   CComboDialog(Skin& skin, ui::LanguageClass language);
+  static std::span<const MessageEntry<CComboDialog>> Messages();
+  static std::span<const NotificationEntry<CComboDialog>> Notifications();
 
   const std::optional<ui::assignment::ComboKeyChoice>& choice() const { return choice_; }
 
@@ -28,8 +30,13 @@ class CComboDialog final : public SkinnedDialog {
   void OnSkinnedInit() override;
   void AppendTexts(ui::DrawList& list) override;
   ui::DialogParts DescribeParts() override { return ui::assignment::ComboKeyParts(capture_, language_); }
-  MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+  MessageResult OnKeyMessage(WPARAM, LPARAM keystrokeFlags);
+  MessageResult OnHookFailed(WPARAM error, LPARAM);
+  MessageResult OnLeftButtonDown(WPARAM, LPARAM point);
+  MessageResult OnLeftButtonDoubleClick(WPARAM, LPARAM point);
+  MessageResult OnBoxColour(WPARAM dc, LPARAM);
+  MessageResult OnDestroy(WPARAM, LPARAM);
+  void OnModifierChosen(HWND);
   void OnKey(LPARAM keystrokeFlags);
   void OnLeftPress(LPARAM lParam);
   // Creates or removes the modifier list as the capture's state says; the key boxes hide under it.

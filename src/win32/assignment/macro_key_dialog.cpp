@@ -45,7 +45,7 @@ ui::Rect CentredWrappedBox(HWND window, HFONT font, ui::DisplayScale scale, cons
 }  // namespace
 
 CMacroDialog::CMacroDialog(Skin& skin, ui::LanguageClass language, std::vector<std::wstring> macroNames)
-    : SkinnedDialog(skin, Layout(language)), language_(language), assignment_(std::move(macroNames)) {}
+    : SkinnedTableDialog(skin, Layout(language)), language_(language), assignment_(std::move(macroNames)) {}
 
 void CMacroDialog::AppendTexts(ui::DrawList& list) {
   list.Text(std::wstring(ua::MacroSelectLabel(language_)), Macro::kLabelRect, ui::FontRole::Dialog, kWhite);
@@ -60,32 +60,49 @@ void CMacroDialog::AppendTexts(ui::DrawList& list) {
   }
 }
 
-MessageResult CMacroDialog::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (IsLeftPress(message, ui::ClickTarget::Surface)) OnLeftPress(lParam);
-      return 0;
-    case WM_MOUSEWHEEL:
-      if (list_) list_->SetTopLine(assignment_.ScrolledTopLine(list_->topLine(), GET_WHEEL_DELTA_WPARAM(wParam)));
-      return 0;
-    case WM_DESTROY:
-      list_.reset();
-      return std::nullopt;
-    default:
-      return std::nullopt;
-  }
+std::span<const MessageEntry<CMacroDialog>> CMacroDialog::Messages() {
+  static const MessageEntry<CMacroDialog> table[] = {
+      {WM_LBUTTONDOWN, &CMacroDialog::OnLeftButtonDown},
+      {WM_LBUTTONDBLCLK, &CMacroDialog::OnLeftButtonDoubleClick},
+      {WM_MOUSEWHEEL, &CMacroDialog::OnMouseWheel},
+      {WM_DESTROY, &CMacroDialog::OnDestroy},
+  };
+  return table;
 }
 
-bool CMacroDialog::OnCommand(WPARAM wParam, LPARAM) {
-  if (LOWORD(wParam) != kMacroListId) return false;
-  const WORD code = HIWORD(wParam);
-  if ((code == LBN_SELCHANGE || code == LBN_DBLCLK) && list_) {
-    assignment_.Choose(list_->selected());
-    SyncList();
-    Repaint(Macro::kMacroBoxRect);
-  }
-  return true;
+std::span<const NotificationEntry<CMacroDialog>> CMacroDialog::Notifications() {
+  static const NotificationEntry<CMacroDialog> table[] = {
+      {static_cast<WORD>(kMacroListId), LBN_SELCHANGE, &CMacroDialog::OnMacroChosen},
+      {static_cast<WORD>(kMacroListId), LBN_DBLCLK, &CMacroDialog::OnMacroChosen},
+  };
+  return table;
+}
+
+MessageResult CMacroDialog::OnLeftButtonDown(WPARAM, LPARAM point) {
+  OnLeftPress(point);
+  return 0;
+}
+
+MessageResult CMacroDialog::OnLeftButtonDoubleClick(WPARAM, LPARAM point) {
+  if (IsLeftPress(WM_LBUTTONDBLCLK, ui::ClickTarget::Surface)) OnLeftPress(point);
+  return 0;
+}
+
+MessageResult CMacroDialog::OnMouseWheel(WPARAM wheel, LPARAM) {
+  if (list_) list_->SetTopLine(assignment_.ScrolledTopLine(list_->topLine(), GET_WHEEL_DELTA_WPARAM(wheel)));
+  return 0;
+}
+
+MessageResult CMacroDialog::OnDestroy(WPARAM, LPARAM) {
+  list_.reset();
+  return std::nullopt;
+}
+
+void CMacroDialog::OnMacroChosen(HWND) {
+  if (!list_) return;
+  assignment_.Choose(list_->selected());
+  SyncList();
+  Repaint(Macro::kMacroBoxRect);
 }
 
 void CMacroDialog::OnLeftPress(LPARAM lParam) {

@@ -16,18 +16,23 @@ namespace quendar::win32 {
 
 inline constexpr int kMacroListId = ui::assignment::MacroAssignment::kMacroListId;
 
-class CMacroDialog final : public SkinnedDialog {
+class CMacroDialog final : public SkinnedTableDialog<CMacroDialog> {
  public:
   // `macroNames`: the store's macros in store order.
   CMacroDialog(Skin& skin, ui::LanguageClass language, std::vector<std::wstring> macroNames);
+  static std::span<const MessageEntry<CMacroDialog>> Messages();
+  static std::span<const NotificationEntry<CMacroDialog>> Notifications();
 
   const std::optional<ui::assignment::MacroChoice>& choice() const { return choice_; }
 
  private:
   void AppendTexts(ui::DrawList& list) override;
   ui::DialogParts DescribeParts() override { return ui::assignment::MacroAssignmentParts(assignment_, language_); }
-  MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+  MessageResult OnLeftButtonDown(WPARAM, LPARAM point);
+  MessageResult OnLeftButtonDoubleClick(WPARAM, LPARAM point);
+  MessageResult OnMouseWheel(WPARAM wheel, LPARAM);
+  MessageResult OnDestroy(WPARAM, LPARAM);
+  void OnMacroChosen(HWND);
   void OnLeftPress(LPARAM lParam);
   void SyncList();
 

@@ -34,7 +34,19 @@ SkinnedDialogLayout Layout(ui::LanguageClass language) {
 
 }  // namespace
 
-CSingleDialog::CSingleDialog(Skin& skin, ui::LanguageClass language) : SkinnedDialog(skin, Layout(language)), language_(language) {}
+CSingleDialog::CSingleDialog(Skin& skin, ui::LanguageClass language)
+    : SkinnedTableDialog(skin, Layout(language)), language_(language) {}
+
+std::span<const MessageEntry<CSingleDialog>> CSingleDialog::Messages() {
+  static const MessageEntry<CSingleDialog> table[] = {
+      {kSingleKeyMessage, &CSingleDialog::OnKeyMessage},
+      {kHookFailedMessage, &CSingleDialog::OnHookFailed},
+      {WM_LBUTTONDOWN, &CSingleDialog::OnLeftButtonDown},
+      {WM_LBUTTONDBLCLK, &CSingleDialog::OnLeftButtonDoubleClick},
+      {WM_DESTROY, &CSingleDialog::OnDestroy},
+  };
+  return table;
+}
 
 void CSingleDialog::OnSkinnedInit() {
   hook_ = InstallCaptureHook(hwnd(), kSingleKeyMessage);
@@ -47,26 +59,30 @@ void CSingleDialog::AppendTexts(ui::DrawList& list) {
       .Text(capture_.keyName(), ua::SingleKeyCapture::kKeyNameRect, ui::FontRole::Dialog, kBlack);
 }
 
-MessageResult CSingleDialog::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case kSingleKeyMessage:
-      capture_.OnKey(keys::ScanCodeFromKeystrokeFlags(static_cast<std::uint32_t>(lParam)));
-      Repaint(ua::SingleKeyCapture::kKeyNameRect);
-      return 0;
-    case kHookFailedMessage:
-      ::MessageBoxW(hwnd(), ua::HookInstallErrorText(ua::CaptureDialog::SingleKey, static_cast<DWORD>(wParam)).c_str(),
-                    nullptr, MB_OK);
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (IsLeftPress(message, ui::ClickTarget::Surface)) OnLeftPress(lParam);
-      return 0;
-    case WM_DESTROY:
-      hook_.reset();
-      return std::nullopt;
-    default:
-      return std::nullopt;
-  }
+MessageResult CSingleDialog::OnKeyMessage(WPARAM, LPARAM keystrokeFlags) {
+  capture_.OnKey(keys::ScanCodeFromKeystrokeFlags(static_cast<std::uint32_t>(keystrokeFlags)));
+  Repaint(ua::SingleKeyCapture::kKeyNameRect);
+  return 0;
+}
+
+MessageResult CSingleDialog::OnHookFailed(WPARAM error, LPARAM) {
+  ShowHookFailure(hwnd(), ua::CaptureDialog::SingleKey, error);
+  return 0;
+}
+
+MessageResult CSingleDialog::OnLeftButtonDown(WPARAM, LPARAM point) {
+  OnLeftPress(point);
+  return 0;
+}
+
+MessageResult CSingleDialog::OnLeftButtonDoubleClick(WPARAM, LPARAM point) {
+  if (IsLeftPress(WM_LBUTTONDBLCLK, ui::ClickTarget::Surface)) OnLeftPress(point);
+  return 0;
+}
+
+MessageResult CSingleDialog::OnDestroy(WPARAM, LPARAM) {
+  hook_.reset();
+  return std::nullopt;
 }
 
 bool CSingleDialog::PreTranslateMessage(MSG& message) {

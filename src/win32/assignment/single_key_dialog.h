@@ -12,9 +12,10 @@
 
 namespace quendar::win32 {
 
-class CSingleDialog final : public SkinnedDialog {
+class CSingleDialog final : public SkinnedTableDialog<CSingleDialog> {
  public:
   CSingleDialog(Skin& skin, ui::LanguageClass language);
+  static std::span<const MessageEntry<CSingleDialog>> Messages();
 
   // The captured key once the dialog ended with OK.
   const std::optional<ui::assignment::SingleKeyChoice>& choice() const { return choice_; }
@@ -22,7 +23,11 @@ class CSingleDialog final : public SkinnedDialog {
  private:
   void OnSkinnedInit() override;
   void AppendTexts(ui::DrawList& list) override;
-  MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  MessageResult OnKeyMessage(WPARAM, LPARAM keystrokeFlags);
+  MessageResult OnHookFailed(WPARAM error, LPARAM);
+  MessageResult OnLeftButtonDown(WPARAM, LPARAM point);
+  MessageResult OnLeftButtonDoubleClick(WPARAM, LPARAM point);
+  MessageResult OnDestroy(WPARAM, LPARAM);
   bool PreTranslateMessage(MSG& message) override;
   void OnLeftPress(LPARAM lParam);
   void Finish(ui::assignment::PressResult result);

@@ -42,7 +42,7 @@ void SelectInList(HWND list, std::optional<std::size_t> index) {
 
 CMacroProgramDialog::CMacroProgramDialog(Skin& skin, macros::MacroSession& session, files::FileSystem& files,
                                          std::filesystem::path storeFile)
-    : SkinnedDialog(skin, Layout(skin.settings().language)), session_(session), store_(files, std::move(storeFile)) {}
+    : SkinnedTableDialog(skin, Layout(skin.settings().language)), session_(session), store_(files, std::move(storeFile)) {}
 
 CMacroProgramDialog::~CMacroProgramDialog() {
   editor_.reset();
@@ -79,7 +79,8 @@ void CMacroProgramDialog::OnImageButton(int id) {
   }
   const ui::Rect rect = mm::ButtonRect(id);
   mm::Effects effects = model_->Click({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
-  effects.dragWindow = false;  // the base keeps a press on a button from moving the window
+  // The base keeps a press on a button from moving the window.
+  std::erase_if(effects, [](const mm::Effect& effect) { return std::holds_alternative<mm::DragWindow>(effect); });
   Apply(effects);
 }
 
@@ -98,66 +99,80 @@ std::optional<std::size_t> CMacroProgramDialog::Selection(HWND list) {
   return static_cast<std::size_t>(index);
 }
 
-bool CMacroProgramDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
-  if (!model_ || syncing_) return false;
-  const int id = LOWORD(wParam);
-  const int code = HIWORD(wParam);
-  if (id == mm::kMacroListId && code == LBN_SELCHANGE) {
-    Apply(model_->SelectMacro(Selection(macroList_)));
-  } else if (id == mm::kMacroListId && code == LBN_DBLCLK) {
-    if (const auto index = Selection(macroList_)) Apply(model_->DoubleClickMacro(*index));
-  } else if (id == mm::kSequenceListId && (code == LBN_SELCHANGE || code == LBN_DBLCLK)) {
-    Apply(model_->SelectSequenceItem(Selection(sequenceList_)));
-  } else if (id == mm::kLoopTimesFieldId && code == EN_CHANGE) {
-    Apply(model_->LoopTimesChanged(WindowText(loopField_)));
-  } else {
-    return false;
-  }
-  return true;
+std::span<const NotificationEntry<CMacroProgramDialog>> CMacroProgramDialog::Notifications() {
+  static const NotificationEntry<CMacroProgramDialog> table[] = {
+      {static_cast<WORD>(mm::kMacroListId), LBN_SELCHANGE, &CMacroProgramDialog::OnMacroSelected},
+      {static_cast<WORD>(mm::kMacroListId), LBN_DBLCLK, &CMacroProgramDialog::OnMacroDoubleClicked},
+      {static_cast<WORD>(mm::kSequenceListId), LBN_SELCHANGE, &CMacroProgramDialog::OnSequenceItemSelected},
+      {static_cast<WORD>(mm::kSequenceListId), LBN_DBLCLK, &CMacroProgramDialog::OnSequenceItemSelected},
+      {static_cast<WORD>(mm::kLoopTimesFieldId), EN_CHANGE, &CMacroProgramDialog::OnLoopTimesEdited},
+  };
+  return table;
 }
 
-std::optional<MessageResult> CMacroProgramDialog::ControlColour(UINT message, HDC dc, HWND control) {
-  const bool list = control == macroList_ || control == sequenceList_;
-  if (!list && control != loopField_) return std::nullopt;
-  ::SetTextColor(dc, ToColorRef(textColor()));
-  ::SetBkColor(dc, list ? kListColour : kFieldColour);
-  return MessageResult(reinterpret_cast<INT_PTR>(list ? listBrush_.get() : fieldBrush_.get()));
+void CMacroProgramDialog::OnMacroSelected(HWND) {
+  if (TakesNotifications()) Apply(model_->SelectMacro(Selection(macroList_)));
 }
 
-MessageResult CMacroProgramDialog::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-      if (auto answer = ControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
-        return *answer;
-      }
-      return std::nullopt;
-    case kKeyEventMessage:
-      if (model_) Apply(model_->KeyEvent(static_cast<macros::KeyEventKind>(wParam), ::GetTickCount()));
-      return 0;
-    case kEditEndedMessage:
-      if (editor_) {
-        if (auto end = editor_->TakeEnd()) {
-          editor_.reset();
-          if (model_) Apply(model_->EditEnded(*end));
-        }
-      }
-      return 0;
-    case kShowNoticesMessage: {
-      const auto notices = std::exchange(pendingNotices_, {});
-      for (const mm::Notice& notice : notices) {
-        ::MessageBoxW(hwnd(), notice.text.c_str(), notice.caption.c_str(), MB_OK);
-      }
-      return 0;
-    }
-    case WM_DESTROY:
-      editor_.reset();
-      if (model_) model_->Close();
-      return std::nullopt;
-    default:
-      return std::nullopt;
+void CMacroProgramDialog::OnMacroDoubleClicked(HWND) {
+  if (!TakesNotifications()) return;
+  if (const auto index = Selection(macroList_)) Apply(model_->DoubleClickMacro(*index));
+}
+
+void CMacroProgramDialog::OnSequenceItemSelected(HWND) {
+  if (TakesNotifications()) Apply(model_->SelectSequenceItem(Selection(sequenceList_)));
+}
+
+void CMacroProgramDialog::OnLoopTimesEdited(HWND) {
+  if (TakesNotifications()) Apply(model_->LoopTimesChanged(WindowText(loopField_)));
+}
+
+MessageResult CMacroProgramDialog::OnControlColour(WPARAM dc, LPARAM control) {
+  const auto window = reinterpret_cast<HWND>(control);
+  const bool list = window == macroList_ || window == sequenceList_;
+  if (!list && window != loopField_) return std::nullopt;
+  ::SetTextColor(reinterpret_cast<HDC>(dc), ToColorRef(textColor()));
+  ::SetBkColor(reinterpret_cast<HDC>(dc), list ? kListColour : kFieldColour);
+  return reinterpret_cast<INT_PTR>(list ? listBrush_.get() : fieldBrush_.get());
+}
+
+std::span<const MessageEntry<CMacroProgramDialog>> CMacroProgramDialog::Messages() {
+  static const MessageEntry<CMacroProgramDialog> table[] = {
+      {WM_CTLCOLORLISTBOX, &CMacroProgramDialog::OnControlColour},
+      {WM_CTLCOLOREDIT, &CMacroProgramDialog::OnControlColour},
+      {WM_CTLCOLORSTATIC, &CMacroProgramDialog::OnControlColour},
+      {kKeyEventMessage, &CMacroProgramDialog::OnKeyEvent},
+      {kEditEndedMessage, &CMacroProgramDialog::OnEditEnded},
+      {kShowNoticesMessage, &CMacroProgramDialog::OnShowNotices},
+      {WM_DESTROY, &CMacroProgramDialog::OnDestroy},
+  };
+  return table;
+}
+
+MessageResult CMacroProgramDialog::OnKeyEvent(WPARAM kind, LPARAM) {
+  if (model_) Apply(model_->KeyEvent(static_cast<macros::KeyEventKind>(kind), ::GetTickCount()));
+  return 0;
+}
+
+MessageResult CMacroProgramDialog::OnEditEnded(WPARAM, LPARAM) {
+  if (std::optional<ui::ListEditEnd> end = editor_ ? editor_->TakeEnd() : std::nullopt) {
+    editor_.reset();
+    if (model_) Apply(model_->EditEnded(*end));
   }
+  return 0;
+}
+
+MessageResult CMacroProgramDialog::OnShowNotices(WPARAM, LPARAM) {
+  for (const mm::Notice& notice : std::exchange(pendingNotices_, {})) {
+    ::MessageBoxW(hwnd(), notice.text.c_str(), notice.caption.c_str(), MB_OK);
+  }
+  return 0;
+}
+
+MessageResult CMacroProgramDialog::OnDestroy(WPARAM, LPARAM) {
+  editor_.reset();
+  if (model_) model_->Close();
+  return std::nullopt;
 }
 
 bool CMacroProgramDialog::PreTranslateMessage(MSG& message) {
@@ -248,28 +263,37 @@ void CMacroProgramDialog::OpenEditor(const mm::EditorRequest& request) {
 }
 
 void CMacroProgramDialog::Apply(const mm::Effects& effects) {
-  if (effects.macroList) SyncMacroList();
-  if (effects.sequence) SyncSequence();
-  if (effects.options) SyncOptions();
-  if (effects.recording) {
+  // The parts first, in the order the controls depend on each other, then the rest as the model says.
+  if (mm::Refreshes(effects, mm::Part::MacroList)) SyncMacroList();
+  if (mm::Refreshes(effects, mm::Part::Sequence)) SyncSequence();
+  if (mm::Refreshes(effects, mm::Part::Options)) SyncOptions();
+  if (mm::Refreshes(effects, mm::Part::Recording)) {
     Repaint(mm::kRecordRect);
     ::SetWindowTextW(hwnd(), model_->windowText().c_str());
   }
-  if (effects.focusSequence) ::SetFocus(sequenceList_);
-  if (effects.notice && effects.end) {
-    ::MessageBoxW(hwnd(), effects.notice->text.c_str(), effects.notice->caption.c_str(), MB_OK);
-  } else if (effects.notice) {
-    pendingNotices_.push_back(*effects.notice);
-    ::PostMessageW(hwnd(), kShowNoticesMessage, 0, 0);
-  }
-  if (effects.editor) OpenEditor(*effects.editor);
-  if (effects.end) {
-    editor_.reset();
-    if (*effects.end == mm::DialogEnd::Ok) table_ = model_->table();
-    Close(*effects.end == mm::DialogEnd::Ok ? IDOK : IDCANCEL);
-  } else if (effects.dragWindow) {
-    ::ReleaseCapture();
-    ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  const bool ends = mm::Find<mm::DialogEnd>(effects).has_value();
+  for (const mm::Effect& effect : effects) {
+    if (std::holds_alternative<mm::FocusSequence>(effect)) {
+      ::SetFocus(sequenceList_);
+    } else if (const auto* notice = std::get_if<mm::Notice>(&effect)) {
+      // A notice the dialog ends with is shown before it goes; others once the event is handled.
+      if (ends) {
+        ::MessageBoxW(hwnd(), notice->text.c_str(), notice->caption.c_str(), MB_OK);
+      } else {
+        pendingNotices_.push_back(*notice);
+        ::PostMessageW(hwnd(), kShowNoticesMessage, 0, 0);
+      }
+    } else if (const auto* editor = std::get_if<mm::EditorRequest>(&effect)) {
+      OpenEditor(*editor);
+    } else if (const auto* end = std::get_if<mm::DialogEnd>(&effect)) {
+      editor_.reset();
+      if (*end == mm::DialogEnd::Ok) table_ = model_->table();
+      Close(*end == mm::DialogEnd::Ok ? IDOK : IDCANCEL);
+      return;
+    } else if (std::holds_alternative<mm::DragWindow>(effect)) {
+      ::ReleaseCapture();
+      ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    }
   }
 }
 

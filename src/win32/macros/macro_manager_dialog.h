@@ -21,11 +21,13 @@
 
 namespace quendar::win32 {
 
-class CMacroProgramDialog final : public SkinnedDialog {
+class CMacroProgramDialog final : public SkinnedTableDialog<CMacroProgramDialog> {
  public:
   CMacroProgramDialog(Skin& skin, macros::MacroSession& session, files::FileSystem& files,
                       std::filesystem::path storeFile);
   ~CMacroProgramDialog() override;
+  static std::span<const MessageEntry<CMacroProgramDialog>> Messages();
+  static std::span<const NotificationEntry<CMacroProgramDialog>> Notifications();
 
   // The table built by OK; all zero otherwise.
   const macros::MacroTable& table() const { return table_; }
@@ -39,8 +41,17 @@ class CMacroProgramDialog final : public SkinnedDialog {
   ui::macro_manager::MacroManagerLook Look() const;
   void OnImageButton(int id) override;
   void OnPress(ui::Point point) override;
-  bool OnCommand(WPARAM wParam, LPARAM lParam) override;
-  MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  MessageResult OnControlColour(WPARAM dc, LPARAM control);
+  MessageResult OnKeyEvent(WPARAM kind, LPARAM);
+  MessageResult OnEditEnded(WPARAM, LPARAM);
+  MessageResult OnShowNotices(WPARAM, LPARAM);
+  MessageResult OnDestroy(WPARAM, LPARAM);
+  // The lists' and the loop field's notifications; none while the dialog fills them itself.
+  void OnMacroSelected(HWND);
+  void OnMacroDoubleClicked(HWND);
+  void OnSequenceItemSelected(HWND);
+  void OnLoopTimesEdited(HWND);
+  bool TakesNotifications() const { return model_ && !syncing_; }
   void OnCloseRequest() override;
   bool PreTranslateMessage(MSG& message) override;
 
@@ -50,7 +61,6 @@ class CMacroProgramDialog final : public SkinnedDialog {
   void SyncOptions();
   void OpenEditor(const ui::macro_manager::EditorRequest& request);
   void OpenContextMenu(POINT screen);
-  std::optional<MessageResult> ControlColour(UINT message, HDC dc, HWND control);
   static std::optional<std::size_t> Selection(HWND list);
 
   macros::MacroSession& session_;

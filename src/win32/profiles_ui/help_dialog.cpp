@@ -30,7 +30,12 @@ SkinnedDialogLayout HelpDialog::Layout(const Skin& skin) {
 }
 
 HelpDialog::HelpDialog(Skin& skin, HelpDialogContext context)
-    : SkinnedDialog(skin, Layout(skin)), context_(std::move(context)) {}
+    : SkinnedTableDialog(skin, Layout(skin)), context_(std::move(context)) {}
+
+std::span<const MessageEntry<HelpDialog>> HelpDialog::Messages() {
+  static const MessageEntry<HelpDialog> table[] = {{WM_DESTROY, &HelpDialog::OnDestroy}};
+  return table;
+}
 
 bool HelpDialog::Open(HINSTANCE instance) {
   if (CreateModeless(instance, context_.mainWindow) == nullptr) return false;
@@ -65,8 +70,8 @@ void HelpDialog::OnPress(ui::Point point) {
   }
 }
 
-MessageResult HelpDialog::OnOtherMessage(UINT message, WPARAM, LPARAM) {
-  if (message == WM_DESTROY && context_.onClosed) context_.onClosed();
+MessageResult HelpDialog::OnDestroy(WPARAM, LPARAM) {
+  if (context_.onClosed) context_.onClosed();
   return std::nullopt;
 }
 

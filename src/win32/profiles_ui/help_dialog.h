@@ -16,9 +16,10 @@ struct HelpDialogContext {
   std::function<void(std::wstring_view)> openAddress;
 };
 
-class HelpDialog final : public SkinnedDialog {
+class HelpDialog final : public SkinnedTableDialog<HelpDialog> {
  public:
   HelpDialog(Skin& skin, HelpDialogContext context);
+  static std::span<const MessageEntry<HelpDialog>> Messages();
 
   bool Open(HINSTANCE instance);
   bool IsOpen() const { return hwnd() != nullptr; }
@@ -31,7 +32,7 @@ class HelpDialog final : public SkinnedDialog {
   bool MovesFocusRing() const override { return true; }
   void OnImageButton(int id) override;
   void OnPress(ui::Point point) override;
-  MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  MessageResult OnDestroy(WPARAM, LPARAM);
 
   void PlaceInMainWindow();
 

@@ -56,7 +56,7 @@ SkinnedDialogLayout ProfileManagerDialog::Layout(const Skin& skin) {
 }
 
 ProfileManagerDialog::ProfileManagerDialog(Skin& skin, ProfileManagerContext context)
-    : SkinnedDialog(skin, Layout(skin)),
+    : SkinnedTableDialog(skin, Layout(skin)),
       context_(std::move(context)),
       model_(*context_.files, context_.listFile, skin.settings().language, *context_.currentProfileIndex) {}
 
@@ -115,52 +115,71 @@ void ProfileManagerDialog::OnCloseRequest() {
   Carry(model_.OnClose());
 }
 
-bool ProfileManagerDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
-  if (LOWORD(wParam) != pm::kListBoxId || reinterpret_cast<HWND>(lParam) != list_) return false;
-  // The list box reports every button release as a selection change, also on the item already
-  // selected: that is the second click that renames.
-  if (HIWORD(wParam) == LBN_SELCHANGE && !editor_) {
-    const LRESULT selected = ::SendMessageW(list_, LB_GETCURSEL, 0, 0);
-    if (selected != LB_ERR) Carry(model_.OnItemClicked(static_cast<std::size_t>(selected)));
-  }
-  return true;
+std::span<const NotificationEntry<ProfileManagerDialog>> ProfileManagerDialog::Notifications() {
+  static const NotificationEntry<ProfileManagerDialog> table[] = {
+      {static_cast<WORD>(pm::kListBoxId), LBN_SELCHANGE, &ProfileManagerDialog::OnListSelection},
+  };
+  return table;
 }
 
-MessageResult ProfileManagerDialog::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_MEASUREITEM: {
-      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      if (measure->CtlID != static_cast<UINT>(pm::kListBoxId)) return std::nullopt;
-      measure->itemHeight = static_cast<UINT>(scale().ToDevice(kItemHeight));
-      return TRUE;
-    }
-    case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (item->hwndItem != list_) return std::nullopt;
-      DrawItem(*item);
-      return TRUE;
-    }
-    case WM_CTLCOLORLISTBOX:
-      if (reinterpret_cast<HWND>(lParam) != list_) return std::nullopt;
-      return reinterpret_cast<INT_PTR>(listBrush_.get());
-    case WM_CONTEXTMENU:
-      // Sent when the right button is released over the list box; the selection stays as it is.
-      if (reinterpret_cast<HWND>(wParam) != list_ || editor_) return std::nullopt;
-      ShowContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      return 0;
-    case kRenameEndedMessage:
-      if (auto end = editor_ ? editor_->TakeEnd() : std::nullopt) {
-        editor_.reset();
-        if (end->commit) Carry(model_.OnRenameCommitted(end->index, end->text));
-      }
-      return 0;
-    case WM_DESTROY:
-      editor_.reset();
-      if (context_.onClosed) context_.onClosed();
-      return std::nullopt;
-    default:
-      return std::nullopt;
+void ProfileManagerDialog::OnListSelection(HWND list) {
+  // The list box reports every button release as a selection change, also on the item already
+  // selected: that is the second click that renames.
+  if (list != list_ || editor_) return;
+  const LRESULT selected = ::SendMessageW(list_, LB_GETCURSEL, 0, 0);
+  if (selected != LB_ERR) Carry(model_.OnItemClicked(static_cast<std::size_t>(selected)));
+}
+
+std::span<const MessageEntry<ProfileManagerDialog>> ProfileManagerDialog::Messages() {
+  static const MessageEntry<ProfileManagerDialog> table[] = {
+      {WM_MEASUREITEM, &ProfileManagerDialog::OnMeasureItem},
+      {WM_DRAWITEM, &ProfileManagerDialog::OnDrawItem},
+      {WM_CTLCOLORLISTBOX, &ProfileManagerDialog::OnListColour},
+      {WM_CONTEXTMENU, &ProfileManagerDialog::OnContextMenu},
+      {kRenameEndedMessage, &ProfileManagerDialog::OnRenameEnded},
+      {WM_DESTROY, &ProfileManagerDialog::OnDestroy},
+  };
+  return table;
+}
+
+MessageResult ProfileManagerDialog::OnMeasureItem(WPARAM, LPARAM measure) {
+  auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(measure);
+  if (item->CtlID != static_cast<UINT>(pm::kListBoxId)) return std::nullopt;
+  item->itemHeight = static_cast<UINT>(scale().ToDevice(kItemHeight));
+  return TRUE;
+}
+
+MessageResult ProfileManagerDialog::OnDrawItem(WPARAM, LPARAM item) {
+  const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(item);
+  if (draw->hwndItem != list_) return std::nullopt;
+  DrawItem(*draw);
+  return TRUE;
+}
+
+MessageResult ProfileManagerDialog::OnListColour(WPARAM, LPARAM list) {
+  if (reinterpret_cast<HWND>(list) != list_) return std::nullopt;
+  return reinterpret_cast<INT_PTR>(listBrush_.get());
+}
+
+MessageResult ProfileManagerDialog::OnContextMenu(WPARAM window, LPARAM screen) {
+  // Sent when the right button is released over the list box; the selection stays as it is.
+  if (reinterpret_cast<HWND>(window) != list_ || editor_) return std::nullopt;
+  ShowContextMenu({GET_X_LPARAM(screen), GET_Y_LPARAM(screen)});
+  return 0;
+}
+
+MessageResult ProfileManagerDialog::OnRenameEnded(WPARAM, LPARAM) {
+  if (auto end = editor_ ? editor_->TakeEnd() : std::nullopt) {
+    editor_.reset();
+    if (end->commit) Carry(model_.OnRenameCommitted(end->index, end->text));
   }
+  return 0;
+}
+
+MessageResult ProfileManagerDialog::OnDestroy(WPARAM, LPARAM) {
+  editor_.reset();
+  if (context_.onClosed) context_.onClosed();
+  return std::nullopt;
 }
 
 void ProfileManagerDialog::DrawItem(const DRAWITEMSTRUCT& item) {

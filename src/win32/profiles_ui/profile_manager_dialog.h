@@ -27,10 +27,12 @@ struct ProfileManagerContext {
   std::function<void()> onClosed;               // the window is gone (close button or destruction)
 };
 
-class ProfileManagerDialog final : public SkinnedDialog {
+class ProfileManagerDialog final : public SkinnedTableDialog<ProfileManagerDialog> {
  public:
   ProfileManagerDialog(Skin& skin, ProfileManagerContext context);
   ~ProfileManagerDialog() override;
+  static std::span<const MessageEntry<ProfileManagerDialog>> Messages();
+  static std::span<const NotificationEntry<ProfileManagerDialog>> Notifications();
 
   // Creates the dialog at the main window's top-left corner and shows it. False when it could not be
   // created.
@@ -48,8 +50,13 @@ class ProfileManagerDialog final : public SkinnedDialog {
   std::vector<HWND> TabControls() override { return {list_}; }
   void OnImageButton(int id) override;
   void OnPress(ui::Point point) override;
-  bool OnCommand(WPARAM wParam, LPARAM lParam) override;
-  MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnListSelection(HWND list);
+  MessageResult OnMeasureItem(WPARAM, LPARAM measure);
+  MessageResult OnDrawItem(WPARAM, LPARAM item);
+  MessageResult OnListColour(WPARAM, LPARAM list);
+  MessageResult OnContextMenu(WPARAM window, LPARAM screen);
+  MessageResult OnRenameEnded(WPARAM, LPARAM);
+  MessageResult OnDestroy(WPARAM, LPARAM);
   void OnCloseRequest() override;
 
   void CreateListBox();

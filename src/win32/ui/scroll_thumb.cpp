@@ -167,43 +167,70 @@ void ScrollThumb::EndDrag() {
   ::InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-MessageResult ScrollThumb::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      return TRUE;  // the renderings cover the whole thumb
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (IsLeftPress(message, ui::ClickTarget::ScrollThumb)) Press(lParam);
-      return 0;
-    case WM_MOUSEMOVE:
-      tracking_.OnMouseMove(hwnd(), 1);
-      Drag(lParam);
-      return 0;
-    case WM_LBUTTONUP:
-      if (::GetCapture() == hwnd()) ::ReleaseCapture();  // WM_CAPTURECHANGED ends the drag
-      EndDrag();
-      return 0;
-    case WM_CAPTURECHANGED:
-      EndDrag();
-      return 0;
-    case WM_MOUSEHOVER:
-      hovering_ = true;
-      ::InvalidateRect(hwnd(), nullptr, FALSE);
-      return 0;
-    case WM_MOUSELEAVE:
-      tracking_.OnLeave();
-      hovering_ = false;
-      ::InvalidateRect(hwnd(), nullptr, FALSE);
-      return 0;
-    case WM_ENABLE:
-      ::InvalidateRect(hwnd(), nullptr, FALSE);
-      return 0;
-    default:
-      return std::nullopt;
-  }
+std::span<const MessageEntry<ScrollThumb>> ScrollThumb::Messages() {
+  static const MessageEntry<ScrollThumb> table[] = {
+      {WM_ERASEBKGND, &ScrollThumb::OnEraseBackground},
+      {WM_PAINT, &ScrollThumb::OnPaint},
+      {WM_LBUTTONDOWN, &ScrollThumb::OnLeftButtonDown},
+      {WM_LBUTTONDBLCLK, &ScrollThumb::OnLeftButtonDoubleClick},
+      {WM_MOUSEMOVE, &ScrollThumb::OnMouseMove},
+      {WM_LBUTTONUP, &ScrollThumb::OnLeftButtonUp},
+      {WM_CAPTURECHANGED, &ScrollThumb::OnCaptureChanged},
+      {WM_MOUSEHOVER, &ScrollThumb::OnMouseHover},
+      {WM_MOUSELEAVE, &ScrollThumb::OnMouseLeave},
+      {WM_ENABLE, &ScrollThumb::OnEnable},
+  };
+  return table;
+}
+
+MessageResult ScrollThumb::OnPaint(WPARAM, LPARAM) {
+  Paint();
+  return 0;
+}
+
+MessageResult ScrollThumb::OnLeftButtonDown(WPARAM, LPARAM point) {
+  Press(point);
+  return 0;
+}
+
+MessageResult ScrollThumb::OnLeftButtonDoubleClick(WPARAM, LPARAM point) {
+  if (IsLeftPress(WM_LBUTTONDBLCLK, ui::ClickTarget::ScrollThumb)) Press(point);
+  return 0;
+}
+
+MessageResult ScrollThumb::OnMouseMove(WPARAM, LPARAM point) {
+  tracking_.OnMouseMove(hwnd(), 1);
+  Drag(point);
+  return 0;
+}
+
+MessageResult ScrollThumb::OnLeftButtonUp(WPARAM, LPARAM) {
+  if (::GetCapture() == hwnd()) ::ReleaseCapture();  // WM_CAPTURECHANGED ends the drag
+  EndDrag();
+  return 0;
+}
+
+MessageResult ScrollThumb::OnCaptureChanged(WPARAM, LPARAM) {
+  EndDrag();
+  return 0;
+}
+
+MessageResult ScrollThumb::OnMouseHover(WPARAM, LPARAM) {
+  hovering_ = true;
+  ::InvalidateRect(hwnd(), nullptr, FALSE);
+  return 0;
+}
+
+MessageResult ScrollThumb::OnMouseLeave(WPARAM, LPARAM) {
+  tracking_.OnLeave();
+  hovering_ = false;
+  ::InvalidateRect(hwnd(), nullptr, FALSE);
+  return 0;
+}
+
+MessageResult ScrollThumb::OnEnable(WPARAM, LPARAM) {
+  ::InvalidateRect(hwnd(), nullptr, FALSE);
+  return 0;
 }
 
 }  // namespace quendar::win32

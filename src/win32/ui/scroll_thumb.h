@@ -16,6 +16,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 
 #include "core/ui/display_scale.h"
 #include "core/ui/draw/thumb_drag.h"
@@ -32,7 +33,7 @@ inline constexpr UINT kThumbMovedMessage = WM_USER + 0x720;
 inline constexpr int kThumbImageResource = IDR_SCROLL_THUMB_PNG;
 inline constexpr int kThumbDoubleImageResource = IDR_SCROLL_THUMB_2X_PNG;
 
-class ScrollThumb : public Window {
+class ScrollThumb : public MessageTableWindow<ScrollThumb> {
  public:
   enum class Rendering { Background, Standard, StandardPressed, StandardHover, Alternate, AlternatePressed,
                          AlternateHover, Disabled, Count };
@@ -56,10 +57,19 @@ class ScrollThumb : public Window {
   ui::Rect rectInParent() const;
   Rendering shown() const { return shown_; }
 
- protected:
-  MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  static std::span<const MessageEntry<ScrollThumb>> Messages();
 
  private:
+  MessageResult OnEraseBackground(WPARAM, LPARAM) { return TRUE; }  // the renderings cover the whole thumb
+  MessageResult OnPaint(WPARAM, LPARAM);
+  MessageResult OnLeftButtonDown(WPARAM, LPARAM point);
+  MessageResult OnLeftButtonDoubleClick(WPARAM, LPARAM point);
+  MessageResult OnMouseMove(WPARAM, LPARAM point);
+  MessageResult OnLeftButtonUp(WPARAM, LPARAM);
+  MessageResult OnCaptureChanged(WPARAM, LPARAM);
+  MessageResult OnMouseHover(WPARAM, LPARAM);
+  MessageResult OnMouseLeave(WPARAM, LPARAM);
+  MessageResult OnEnable(WPARAM, LPARAM);
   void BuildRenderings();
   Rendering Choose() const;
   void Press(LPARAM lParam);

@@ -91,73 +91,128 @@ bool SkinnedDialog::PreTranslateMessage(MSG& message) {
 }
 
 MessageResult SkinnedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The dialog's own handlers first; its initialisation comes after the base's (controls need the font).
   if (message != WM_INITDIALOG) {
     if (MessageResult answer = OnOtherMessage(message, wParam, lParam)) return answer;
   }
-  switch (message) {
-    case WM_INITDIALOG:
-      OnInitDialog();
-      if (MessageResult answer = OnOtherMessage(message, wParam, lParam)) return answer;
-      return TRUE;
-    case WM_ERASEBKGND:
-      return TRUE;  // the paint covers everything
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_PRINTCLIENT: {
-      Painter painter(skin_.images(), fonts_, scale_);
-      painter.Render(reinterpret_cast<HDC>(wParam), BuildDrawList(ui::Rect::At({0, 0}, clientSize_)));
-      return 0;
-    }
-    case WM_MOUSEMOVE:
-      ApplyHover(hover_.MouseMove(LogicalPoint(lParam)));
-      return 0;
-    case WM_MOUSEHOVER:
-      ApplyHover(hover_.Hover(LogicalPoint(lParam)));
-      return 0;
-    case WM_MOUSELEAVE:
-      ApplyHover(hover_.Leave());
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (IsLeftPress(message, ui::ClickTarget::Surface)) OnLeftPress(LogicalPoint(lParam));
-      return 0;
-    case WM_COMMAND:
-      if (OnCommand(wParam, lParam)) return 0;
-      // The dialog manager's Enter / Escape and stray IDOK / IDCANCEL never end a skinned window.
-      if (lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) return 0;
-      return std::nullopt;
-    case WM_CLOSE:
-      OnCloseRequest();
-      return 0;
-    case WM_GETOBJECT:
-      return OnGetObject(wParam, lParam);
-    case kDialogAccessibleActionMessage:
-      Activate(static_cast<int>(wParam));
-      return 0;
-    case WM_SETFOCUS:
-      // While the ring is on a node the window keeps the keyboard itself (the dialog manager would hand
-      // it to a child control).
-      if (focus_ != 0) return 0;
-      return std::nullopt;
-    case WM_DESTROY:
-      if (accessible_) accessible_->Disconnect();
-      return std::nullopt;
-    case WM_DPICHANGED:
-      OnDpiChanged(ScaleOfDpiChange(wParam), reinterpret_cast<const RECT*>(lParam));
-      return 0;
-    case kDpiChangedAfterParent:  // a dialog inside the main window follows it
-      OnDpiChanged(ScaleOfWindow(hwnd()), nullptr);
-      return 0;
-    case kLoadImageFailedMessage:
-      ShowLoadImageFailed(hwnd());
-      return 0;
-    case kBackgroundMissingMessage:
-      ::MessageBoxW(hwnd(), L"error", layout_.backgroundErrorCaption.c_str(), MB_OK);
-      return 0;
-    default:
-      return std::nullopt;
-  }
+  return DispatchMessageTable(*this, message, wParam, lParam);
+}
+
+std::span<const MessageEntry<SkinnedDialog>> SkinnedDialog::Messages() {
+  static const MessageEntry<SkinnedDialog> table[] = {
+      {WM_INITDIALOG, &SkinnedDialog::OnInitDialogMessage},
+      {WM_ERASEBKGND, &SkinnedDialog::OnEraseBackground},
+      {WM_PAINT, &SkinnedDialog::OnPaintMessage},
+      {WM_PRINTCLIENT, &SkinnedDialog::OnPrintClient},
+      {WM_MOUSEMOVE, &SkinnedDialog::OnMouseMove},
+      {WM_MOUSEHOVER, &SkinnedDialog::OnMouseHover},
+      {WM_MOUSELEAVE, &SkinnedDialog::OnMouseLeave},
+      {WM_LBUTTONDOWN, &SkinnedDialog::OnLeftButtonDown},
+      {WM_LBUTTONDBLCLK, &SkinnedDialog::OnLeftButtonDoubleClick},
+      {WM_COMMAND, &SkinnedDialog::OnCommandMessage},
+      {WM_CLOSE, &SkinnedDialog::OnCloseMessage},
+      {WM_GETOBJECT, &SkinnedDialog::OnGetObjectMessage},
+      {kDialogAccessibleActionMessage, &SkinnedDialog::OnAccessibleAction},
+      {WM_SETFOCUS, &SkinnedDialog::OnSetFocus},
+      {WM_DESTROY, &SkinnedDialog::OnDestroy},
+      {WM_DPICHANGED, &SkinnedDialog::OnDpiChangedMessage},
+      {kDpiChangedAfterParent, &SkinnedDialog::OnDpiChangedAfterParent},
+      {kLoadImageFailedMessage, &SkinnedDialog::OnLoadImageFailed},
+      {kBackgroundMissingMessage, &SkinnedDialog::OnBackgroundMissing},
+  };
+  return table;
+}
+
+MessageResult SkinnedDialog::OnInitDialogMessage(WPARAM wParam, LPARAM lParam) {
+  OnInitDialog();
+  if (MessageResult answer = OnOtherMessage(WM_INITDIALOG, wParam, lParam)) return answer;
+  return TRUE;
+}
+
+MessageResult SkinnedDialog::OnPaintMessage(WPARAM, LPARAM) {
+  OnPaint();
+  return 0;
+}
+
+MessageResult SkinnedDialog::OnPrintClient(WPARAM dc, LPARAM) {
+  Painter painter(skin_.images(), fonts_, scale_);
+  painter.Render(reinterpret_cast<HDC>(dc), BuildDrawList(ui::Rect::At({0, 0}, clientSize_)));
+  return 0;
+}
+
+MessageResult SkinnedDialog::OnMouseMove(WPARAM, LPARAM point) {
+  ApplyHover(hover_.MouseMove(LogicalPoint(point)));
+  return 0;
+}
+
+MessageResult SkinnedDialog::OnMouseHover(WPARAM, LPARAM point) {
+  ApplyHover(hover_.Hover(LogicalPoint(point)));
+  return 0;
+}
+
+MessageResult SkinnedDialog::OnMouseLeave(WPARAM, LPARAM) {
+  ApplyHover(hover_.Leave());
+  return 0;
+}
+
+MessageResult SkinnedDialog::OnLeftButtonDown(WPARAM, LPARAM point) {
+  OnLeftPress(LogicalPoint(point));
+  return 0;
+}
+
+MessageResult SkinnedDialog::OnLeftButtonDoubleClick(WPARAM, LPARAM point) {
+  if (IsLeftPress(WM_LBUTTONDBLCLK, ui::ClickTarget::Surface)) OnLeftPress(LogicalPoint(point));
+  return 0;
+}
+
+MessageResult SkinnedDialog::OnCommandMessage(WPARAM command, LPARAM control) {
+  // The dialog manager's Enter / Escape and stray IDOK / IDCANCEL never end a skinned window.
+  if (control == 0 && (LOWORD(command) == IDOK || LOWORD(command) == IDCANCEL)) return 0;
+  return std::nullopt;
+}
+
+MessageResult SkinnedDialog::OnCloseMessage(WPARAM, LPARAM) {
+  OnCloseRequest();
+  return 0;
+}
+
+MessageResult SkinnedDialog::OnGetObjectMessage(WPARAM wParam, LPARAM lParam) { return OnGetObject(wParam, lParam); }
+
+MessageResult SkinnedDialog::OnAccessibleAction(WPARAM id, LPARAM) {
+  Activate(static_cast<int>(id));
+  return 0;
+}
+
+MessageResult SkinnedDialog::OnSetFocus(WPARAM, LPARAM) {
+  // While the ring is on a node the window keeps the keyboard itself (the dialog manager would hand it
+  // to a child control).
+  if (focus_ != 0) return 0;
+  return std::nullopt;
+}
+
+MessageResult SkinnedDialog::OnDestroy(WPARAM, LPARAM) {
+  if (accessible_) accessible_->Disconnect();
+  return std::nullopt;
+}
+
+MessageResult SkinnedDialog::OnDpiChangedMessage(WPARAM dpi, LPARAM suggested) {
+  OnDpiChanged(ScaleOfDpiChange(dpi), reinterpret_cast<const RECT*>(suggested));
+  return 0;
+}
+
+MessageResult SkinnedDialog::OnDpiChangedAfterParent(WPARAM, LPARAM) {
+  OnDpiChanged(ScaleOfWindow(hwnd()), nullptr);  // a dialog inside the main window follows it
+  return 0;
+}
+
+MessageResult SkinnedDialog::OnLoadImageFailed(WPARAM, LPARAM) {
+  ShowLoadImageFailed(hwnd());
+  return 0;
+}
+
+MessageResult SkinnedDialog::OnBackgroundMissing(WPARAM, LPARAM) {
+  ::MessageBoxW(hwnd(), L"error", layout_.backgroundErrorCaption.c_str(), MB_OK);
+  return 0;
 }
 
 void SkinnedDialog::MakeFont() {

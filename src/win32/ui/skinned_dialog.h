@@ -1,10 +1,12 @@
 #pragma once
 // The base of every skinned dialog (profile manager, key capture, macro manager, macro assignment, help).
-// The dialog supplies what it looks like (a SkinnedDialogLayout) and overrides the hooks it needs:
+// The dialog supplies what it looks like (a SkinnedDialogLayout), overrides the hooks it needs and lists
+// its own message handlers in tables (SkinnedTableDialog, below):
 //
-//   class CSingleDialog : public SkinnedDialog {
+//   class CSingleDialog : public SkinnedTableDialog<CSingleDialog> {
 //    public:
-//     explicit CSingleDialog(Skin& skin) : SkinnedDialog(skin, Layout()) {}
+//     explicit CSingleDialog(Skin& skin) : SkinnedTableDialog(skin, Layout()) {}
+//     static std::span<const MessageEntry<CSingleDialog>> Messages();   // {kSingleKeyMessage, &OnKey}, ...
 //    private:
 //     static SkinnedDialogLayout Layout();                        // kind, background, buttons, drag areas
 //     void OnSkinnedInit() override;                          // controls, the keyboard hook
@@ -15,12 +17,14 @@
 //
 // The base paints through one back buffer (background, buttons with their captions, then the dialog's own
 // texts), lights the image buttons under the pointer, drags the window by its drag areas and keeps Enter
-// and Escape from ending it. Dialogs work in the skin's logical pixels; the base maps them to the
-// window's display scale (its size, painting, pointer positions, the controls made by CreateControl). When the background is missing it shows "error" with the dialog's caption
-// once, skips OnSkinnedInit (no controls, no hook), and keeps a small surface on which the buttons work.
+// and Escape from ending it. Dialogs work in the skin's logical pixels; the base maps them to the window's
+// display scale (its size, painting, pointer positions, the controls made by CreateControl). When the
+// background is missing it shows "error" with the dialog's caption once, skips OnSkinnedInit (no
+// controls, no hook), and keeps a small surface on which the buttons work.
 #include <windows.h>
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,6 +37,7 @@
 #include "win32/framework/accessible_window.h"
 #include "win32/framework/com_ptr.h"
 #include "win32/framework/control_names.h"
+#include "win32/framework/command_routing.h"
 #include "win32/framework/dialog_template.h"
 #include "win32/framework/dialog_window.h"
 #include "win32/framework/unique_handle.h"
@@ -99,9 +104,8 @@ class SkinnedDialog : public DialogWindow {
   virtual void OnImageButton(int id) {}
   // A left press elsewhere that does not drag the window.
   virtual void OnPress(ui::Point point) {}
-  // WM_COMMAND from controls and menus; return true when handled (see RouteCommand for tables).
-  virtual bool OnCommand(WPARAM wParam, LPARAM lParam) { return false; }
-  // First look at every message; an answer ends its handling.
+  // First look at every message (SkinnedTableDialog routes it through the dialog's tables); an answer
+  // ends its handling.
   virtual MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) { return std::nullopt; }
   // The system's close request (Alt+F4, the task switcher). Cancels by default.
   virtual void OnCloseRequest() { Close(IDCANCEL); }
@@ -140,6 +144,28 @@ class SkinnedDialog : public DialogWindow {
   void Announcing(Input input);
 
   MessageResult OnMessage(UINT message, WPARAM wParam, LPARAM lParam) final;
+  // The base's own handlers, after the dialog's.
+  static std::span<const MessageEntry<SkinnedDialog>> Messages();
+  friend MessageResult DispatchMessageTable<SkinnedDialog>(SkinnedDialog&, UINT, WPARAM, LPARAM);
+  MessageResult OnInitDialogMessage(WPARAM wParam, LPARAM lParam);
+  MessageResult OnEraseBackground(WPARAM, LPARAM) { return TRUE; }  // the paint covers everything
+  MessageResult OnPaintMessage(WPARAM, LPARAM);
+  MessageResult OnPrintClient(WPARAM dc, LPARAM);
+  MessageResult OnMouseMove(WPARAM, LPARAM point);
+  MessageResult OnMouseHover(WPARAM, LPARAM point);
+  MessageResult OnMouseLeave(WPARAM, LPARAM);
+  MessageResult OnLeftButtonDown(WPARAM, LPARAM point);
+  MessageResult OnLeftButtonDoubleClick(WPARAM, LPARAM point);
+  MessageResult OnCommandMessage(WPARAM command, LPARAM control);
+  MessageResult OnCloseMessage(WPARAM, LPARAM);
+  MessageResult OnGetObjectMessage(WPARAM wParam, LPARAM lParam);
+  MessageResult OnAccessibleAction(WPARAM id, LPARAM);
+  MessageResult OnSetFocus(WPARAM, LPARAM);
+  MessageResult OnDestroy(WPARAM, LPARAM);
+  MessageResult OnDpiChangedMessage(WPARAM dpi, LPARAM suggested);
+  MessageResult OnDpiChangedAfterParent(WPARAM, LPARAM);
+  MessageResult OnLoadImageFailed(WPARAM, LPARAM);
+  MessageResult OnBackgroundMissing(WPARAM, LPARAM);
   void OnInitDialog();
   void OnPaint();
   void OnLeftPress(ui::Point point);
@@ -172,6 +198,24 @@ class SkinnedDialog : public DialogWindow {
   std::optional<ControlNames> controlNames_;
   ComPtr<AccessibleWindow> accessible_;
   int focus_ = 0;  // the focused node; 0: none, or a child control has the keyboard
+};
+
+// A skinned dialog whose own messages go through its handler tables, as every window's do: Messages(),
+// and Commands() / Notifications() (control id and code) when it has them, looked at before the base's.
+//   class CSingleDialog final : public SkinnedTableDialog<CSingleDialog> {
+//     friend SkinnedTableDialog;
+//     static std::span<const MessageEntry<CSingleDialog>> Messages();
+//     MessageResult OnKeyMessage(WPARAM, LPARAM flags);
+//   };
+template <class Derived>
+class SkinnedTableDialog : public SkinnedDialog {
+ protected:
+  using SkinnedDialog::SkinnedDialog;
+
+ private:
+  MessageResult OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) final {
+    return DispatchMessageTable(*static_cast<Derived*>(this), message, wParam, lParam);
+  }
 };
 
 }  // namespace quendar::win32

@@ -67,7 +67,7 @@ class DownloadTest : public ::testing::Test {
   std::unique_ptr<CommandSet> commands_;
 };
 
-TEST_F(DownloadTest, ThirtyOneExchangesInTheFixedOrder) {
+TEST_F(DownloadTest, ThirtyOneExchangesInTheFixedOrderWithTheirPauses) {
   const auto record = SampleRecord();
   std::size_t packetsWhenStored = 0;
   const DownloadResult result = DownloadProfile(record, *commands_, [&] { packetsWhenStored = SentOpcodes().size(); });
@@ -87,12 +87,10 @@ TEST_F(DownloadTest, ThirtyOneExchangesInTheFixedOrder) {
   for (int m = 0; m < 4; ++m) EXPECT_EQ(packets[27 + m][1], m + 1);
   EXPECT_EQ(packets[5][1], 0);
   EXPECT_EQ(packets[6][1], 1);
-}
 
-TEST_F(DownloadTest, PausesFollowIndexedExchangesAndWrittenChunks) {
+  // Pauses follow the indexed exchanges and every written chunk.
   using std::chrono::milliseconds;
   using sim::WireKind;
-  DownloadProfile(SampleRecord(), *commands_, {});
   const auto log = mouse_->WireLog();
   int twoMs = 0, chunksOut = 0;
   std::uint8_t exchange = 0;  // opcode of the exchange in progress, read bit cleared

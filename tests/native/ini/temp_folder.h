@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,14 @@ inline std::vector<unsigned char> ReadBytes(const std::filesystem::path& file) {
 inline void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Every file below `folder` with its bytes: what an operation that must change nothing is compared by.
+inline std::map<std::filesystem::path, std::vector<unsigned char>> FolderBytes(const std::filesystem::path& folder) {
+  std::map<std::filesystem::path, std::vector<unsigned char>> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+    if (entry.is_regular_file()) files[entry.path()] = ReadBytes(entry.path());
+  return files;
 }
 
 }  // namespace quendar::testing

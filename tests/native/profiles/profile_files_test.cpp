@@ -1,9 +1,16 @@
+// The profile files beside the program: loading, saving, Reset, import and export, the profile list and the
+// six slots, and the installed defaults as the program reads them.
 #include "core/profiles/profile_files.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
+#include "core/profiles/cpi_levels.h"
+#include "core/profiles/profile_list.h"
+#include "core/profiles/profile_record.h"
+#include "core/profiles/profile_slots.h"
 #include "native/profiles/profile_fixture.h"
 
 namespace quendar::profiles {
@@ -214,6 +221,188 @@ TEST(SkinFolderTest, ThePathKeyNamesOneFolderInsideSkinsOrTheBundledSkinIsUsed) 
   for (const wchar_t* escape : {L"", L"..", L".", L"../../etc", L"/etc", L"C:\\Windows", L"C:evil", L"a/b", L"a\\b"}) {
     EXPECT_EQ(SkinFolder(program, escape), std::filesystem::path("/opt/q/Skins/Default")) << escape;
   }
+}
+
+// The installed default files must load through the program's own code into a usable profile.
+TEST_F(ProfileFilesTest, EverySlotLoadsTheDefaultSettingsWithItsCaptionsAndALegibleSkin) {
+  // Each slot's own number and never-saved flag are the profile manager's and the demo's tests under Wine.
+  for (std::uint8_t slot = 0; slot < kMaxProfiles; ++slot) {
+    EXPECT_TRUE(std::ranges::equal(DataFile(folder / DataFileName(slot)).record.bytes().subspan(1),
+                                   DataFile(folder / "config.bin").record.bytes().subspan(1))) << int(slot);
+  }
+  ASSERT_EQ(files.LoadProfile(), LoadResult::Loaded);
+  const ProfileRecord& r = state.record;
+  std::set<int> values;
+  std::set<std::array<int, 3>> colours;
+  for (std::size_t stage = 0; stage < kCpiStageCount; ++stage) {
+    EXPECT_EQ(r.CpiStageEnabled(stage), 1);
+    EXPECT_TRUE(r.CpiStageLevel(stage) >= 1 && r.CpiStageLevel(stage) <= kCpiLevelCount) << stage;
+    values.insert(CpiLevelValue(r.CpiStageLevel(stage)));
+    colours.insert({r.CpiStageColor(stage, 0), r.CpiStageColor(stage, 1), r.CpiStageColor(stage, 2)});
+  }
+  EXPECT_EQ(values.size(), kCpiStageCount);
+  EXPECT_EQ(colours.size(), kCpiStageCount);
+
+  for (Language language : {Language::English, Language::SimplifiedChinese, Language::TraditionalChinese}) {
+    files.SetLanguage(language);
+    files.ReadProfileTexts();
+    EXPECT_EQ(files.captions(), DefaultCaptions(language));
+  }
+  const TextColor colour = SkinTextColorFrom(files.skinKeys());
+  EXPECT_GT(colour.red + colour.green + colour.blue, 3 * 128);  // legible on the dark skin
+  EXPECT_EQ(files.ReadLanguageCode(), L"");
+}
+
+// Each accessor must land on its stored offset; a swapped or shifted field would corrupt every file. The
+// host settings and sensitivities are also placed by the demo's Save tests under Wine, from file bytes.
+TEST(ProfileRecord, AccessorsWriteTheirStoredOffsets) {
+  struct Probe { std::size_t offset; std::uint8_t& (*slot)(ProfileRecord&); };
+  const Probe probes[] = {
+      {0x005, [](ProfileRecord& r) -> std::uint8_t& { return r.ReportRateCode(); }},
+      {0x00D, [](ProfileRecord& r) -> std::uint8_t& { return r.CpiStageLevel(6); }},
+      {0x015, [](ProfileRecord& r) -> std::uint8_t& { return r.CpiStageEnabled(6); }},
+      {0x02B, [](ProfileRecord& r) -> std::uint8_t& { return r.CpiStageColor(6, 2); }},
+      {0x032, [](ProfileRecord& r) -> std::uint8_t& { return r.LightingSlider(2); }},
+      {0x034, [](ProfileRecord& r) -> std::uint8_t& { return r.LightingVariant(); }},
+      {0x03B, [](ProfileRecord& r) -> std::uint8_t& { return r.AngleSnap(); }},
+      {0x04A, [](ProfileRecord& r) -> std::uint8_t& { return r.FunctionType(11); }},
+      {0x071, [](ProfileRecord& r) -> std::uint8_t& { return r.MediaUsage(2); }},
+      {0x0AB, [](ProfileRecord& r) -> std::uint8_t& { return r.HotkeyLetter(0); }},
+      {0x0E6, [](ProfileRecord& r) -> std::uint8_t& { return r.ComboKey2(11); }},
+      {0x12E, [](ProfileRecord& r) -> std::uint8_t& { return r.MacroRepeatMode(11); }},
+      {0x12F, [](ProfileRecord& r) -> std::uint8_t& { return r.MacroBlock(0)[0]; }},
+      {0x12F + 11 * 128 + 127, [](ProfileRecord& r) -> std::uint8_t& { return r.MacroBlock(11)[127]; }},
+  };
+  for (const Probe& probe : probes) {
+    ProfileRecord record;
+    probe.slot(record) = 0xA5;
+    for (std::size_t i = 0; i < kRecordSize; ++i) {
+      ASSERT_EQ(record.bytes()[i], i == probe.offset ? 0xA5 : 0) << "offset " << probe.offset;
+    }
+  }
+}
+
+// The step at level 50 shows through the balloon's text and the download's stage bytes; here that
+// stored levels outside the table stay inside it.
+TEST(CpiLevels, LevelsOutsideTheTableAreClamped) {
+  EXPECT_EQ(CpiLevelCode(0), 1);
+  EXPECT_EQ(CpiLevelText(200), L"10000");
+}
+
+ProfileListModel List(std::vector<std::wstring> names, std::optional<std::size_t> selection = std::nullopt) {
+  return {std::move(names), selection, true, {}};
+}
+
+TEST(ProfileListRules, NewNamesContinueTheLastName) {
+  const struct { std::vector<std::wstring> names; std::wstring added; } cases[] = {
+      {{}, L"PROFILE_0"},
+      {{L"PROFILE_0", L"PROFILE_1"}, L"PROFILE_2"},
+      {{L"PROFILE_0", L"Work"}, L"Work_2"},
+      {{L"A_x"}, L"PROFILE_1"},
+      {{L"My_7_b"}, L"PROFILE_8"},
+      {{L"PROFILE_1", L"PROFILE_0"}, L"PROFILE_2"},  // never a name the list already has
+      {{L"Work_2", L"Work"}, L"Work_3"},
+  };
+  for (const auto& c : cases) {
+    ProfileListModel list = List(c.names);
+    ASSERT_EQ(AddProfile(list), AddResult::Added);
+    EXPECT_EQ(list.names.back(), c.added);
+    EXPECT_EQ(list.selection, list.names.size() - 1);
+  }
+}
+
+// A full list refusing New and Copy, and Copy's name, are the profile manager's tests.
+TEST(ProfileListRules, DeleteAndRenameRespectTheLimits) {
+  ProfileListModel one = List({L"only"}, 0);
+  EXPECT_FALSE(DeleteProfile(one));
+  EXPECT_EQ(one.names.size(), 1u);
+  ProfileListModel three = List({L"a", L"b", L"c"}, 1);
+  EXPECT_TRUE(DeleteProfile(three));
+  EXPECT_EQ(three.names, (std::vector<std::wstring>{L"a", L"c"}));
+  EXPECT_FALSE(DeleteProfile(three));  // nothing selected
+  EXPECT_FALSE(CopyProfile(three, L"Copy"));
+  EXPECT_FALSE(RenameProfile(three, 2, L"x"));
+}
+
+// The manager finds the current name ignoring case and starts at item 1; closing without a selection makes
+// the first name current.
+TEST_F(ProfileFilesTest, TheManagersListFindsTheCurrentNameIgnoringCaseAndClosesOnTheFirstName) {
+  SetList({L"a", L"A"}, L"a");
+  std::uint8_t index = 5;
+  ProfileListModel list = ReadProfileList(disk, folder / "str.ini", index);
+  EXPECT_EQ(list.selection, 1u);
+  EXPECT_EQ(index, 1);
+  // The loader, comparing exactly, takes item 0 for the same file.
+  EXPECT_EQ(CurrentIndexFromList(disk, folder / "str.ini").matched, 0);
+
+  SetList({L"x", L"y"}, L"zzz");
+  list = ReadProfileList(disk, folder / "str.ini", index);
+  EXPECT_FALSE(list.selection);
+  EXPECT_EQ(index, 1);
+
+  std::filesystem::remove(folder / "str.ini");
+  EXPECT_TRUE(ReadProfileList(disk, folder / "str.ini", index).names.empty());
+
+  index = 4;
+  SetList({L"x"}, L"x");
+  ASSERT_FALSE(WriteProfileList(disk, folder / "str.ini", List({L"one", L"two"}), index).failed());
+  EXPECT_EQ(index, 0);
+  EXPECT_EQ(ini::ReadString(disk, folder / "str.ini", L"Profile", L"CurProfileName"), L"one");
+
+  // A list that was never read is never written: the profile manager's test under Wine. Nor is a
+  // list file that went away in the meantime created again.
+  std::filesystem::remove(folder / "str.ini");
+  EXPECT_TRUE(WriteProfileList(disk, folder / "str.ini", List({L"one"}, 0), index).failed());
+  EXPECT_FALSE(std::filesystem::exists(folder / "str.ini"));
+}
+
+// Six slots whose files all differ, so every byte that lands in the wrong slot shows.
+class ProfileSlotsTest : public ProfileFolderTest {
+ protected:
+  ProfileSlotsTest() {
+    for (int slot = 0; slot < 6; ++slot) {
+      MakeDataFile(folder / DataFileName(slot), static_cast<std::uint8_t>(0x10 + slot), 1);
+      EXPECT_FALSE(ini::WriteString(disk, folder / TextFileName(slot), L"Setting-EN", L"Item1", L"caption " + std::to_wstring(slot)).failed());
+    }
+  }
+};
+
+// Deleting the second of six moves every later profile down with its settings and captions; the freed
+// last slot starts from the defaults. A copy takes the source's settings and captions.
+TEST_F(ProfileSlotsTest, RemovalMovesLaterSlotsDownAndCopyCopiesTheSlot) {
+  const auto caption = [&](int slot) {
+    return ini::ReadString(disk, folder / TextFileName(slot), L"Setting-EN", L"Item1");
+  };
+  const std::uint8_t defaultByte = DataFile(folder / "config.bin").record.bytes()[100];
+  ASSERT_TRUE(Commit(disk, SlotFolder(disk, folder.path()).PlanRemoval(1, 6).files).ok());
+  for (int slot = 1; slot < 5; ++slot) {
+    EXPECT_EQ(DataFile(folder / DataFileName(slot)).record.bytes()[100], 0x10 + slot + 1) << slot;
+    EXPECT_EQ(caption(slot), L"caption " + std::to_wstring(slot + 1));
+  }
+  EXPECT_EQ(DataFile(folder / DataFileName(5)).record.bytes()[100], defaultByte);
+  EXPECT_NE(caption(5), L"caption 5");
+  ASSERT_TRUE(Commit(disk, SlotFolder(disk, folder.path()).PlanCopy(0, 3).files).ok());
+  EXPECT_EQ(DataFile(folder / DataFileName(3)).record.bytes()[100], 0x10);
+  EXPECT_EQ(caption(3), L"caption 0");
+}
+
+TEST_F(ProfileSlotsTest, AFailurePartWayPutsBackEveryFileAndAMissingSourceWritesNothing) {
+  const auto before = testing::FolderBytes(folder.path());
+  const SlotPlan plan = SlotFolder(disk, folder.path()).PlanRemoval(0, 6);
+  ASSERT_EQ(plan.files.size(), 12u);
+  for (std::size_t failing = 0; failing < plan.files.size(); ++failing) {
+    disk.ArmNthReplace(static_cast<int>(failing));
+    const CommitResult result = Commit(disk, plan.files);
+    disk.Arm(testing::Fault::None);
+    ASSERT_TRUE(result.failure) << failing;
+    EXPECT_EQ(*result.failure, (files::FileFailure{files::FileStep::Write, plan.files[failing].file, ENOSPC}));
+    EXPECT_FALSE(result.restoreFailure);
+    EXPECT_EQ(testing::FolderBytes(folder.path()), before) << "failing write " << failing;
+  }
+  // A source that cannot be read writes nothing.
+  std::filesystem::remove(folder / "config.bin");
+  EXPECT_EQ(SlotFolder(disk, folder.path()).PlanDefaults(3).failure,
+            (files::FileFailure{files::FileStep::Read, folder / "config.bin", 2}));
 }
 
 }  // namespace

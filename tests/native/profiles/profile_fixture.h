@@ -90,10 +90,7 @@ class FaultyFileSystem final : public files::FileSystem {
 };
 
 // A dialog or a question nobody scripted fails the test.
-struct ShownMessage {
-  std::wstring text;
-  std::wstring caption;
-};
+struct ShownMessage { std::wstring text; std::wstring caption; };
 
 class FakeHost : public app::HostServices {
  public:

@@ -21,8 +21,6 @@ REPO = pathlib.Path(__file__).resolve().parents[3]
 manifest = json.loads((REPO / "assets/skin/manifest.json").read_text(encoding="utf-8"))
 SKIN = REPO / "assets/runtime/Skins" / manifest["skin_folder"]
 failures = []
-
-
 SCALES = (1, 2)
 
 
@@ -174,10 +172,6 @@ for scale in SCALES:
     fill_check("SensitivitySlider", list(range(1, 12)), lambda x: 1 if x - 9 < 0 else int((x - 9) / 21.0 + 2.0), scale)
     fill_check("LightingSlider", list(range(1, 7)), lambda x: 1 if x - 4 < 0 else int((x - 4) / 30.0 + 2.0), scale)
     check_dials(scale)
-
-for value in (0, 1):  # the angle-snap switch: off and on
-    check((SKIN / families["AngleSnapSwitch"]["pattern"].replace("%d", str(value)).lstrip("/")).exists(),
-          f"angle-snap switch {value}: no image")
 
 for line in failures:
     print(line)

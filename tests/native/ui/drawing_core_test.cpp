@@ -1,4 +1,5 @@
-// The pixel arithmetic, the thumb's drag rule and the PNG header reader of the drawing layer.
+// The drawing layer's pixel arithmetic, thumb drag rule and PNG header reader; the skinned dialogs' button
+// hover and the help panel's clicks; the language a stored code selects.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -6,17 +7,21 @@
 #include <optional>
 #include <tuple>
 #include <variant>
+#include <vector>
 
+#include "core/ui/draw/image_button_hover.h"
 #include "core/ui/draw/pixels.h"
 #include "core/ui/draw/png_size.h"
 #include "core/ui/draw/skin_image_size.h"
 #include "core/ui/draw/thumb_drag.h"
+#include "core/ui/help/help_panel.h"
+#include "core/ui/interface_language.h"
 #include "core/ui/skin_manifest.h"
 
 namespace quendar::ui {
 namespace {
 
-TEST(DrawingPixels, PremultiplyFloorsEachColourAndKeepsAlpha) {
+TEST(DrawingPixels, PremultiplyFloorsEachColourAndMatricesClampAndKeepAlpha) {
   const std::pair<Argb, Argb> cases[] = {  // {straight, premultiplied}
       {MakeArgb(128, 255, 0, 0), MakeArgb(128, 128, 0, 0)},  // 255 x 128 / 255 is 128 exactly
       {MakeArgb(127, 255, 200, 3), MakeArgb(127, 127, 99, 1)},  // floor(200 x 127 / 255) = 99
@@ -24,10 +29,7 @@ TEST(DrawingPixels, PremultiplyFloorsEachColourAndKeepsAlpha) {
       {MakeArgb(255, 12, 34, 56), MakeArgb(255, 12, 34, 56)},
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(Premultiply(in), out) << std::hex << in;
-}
-
-TEST(DrawingPixels, ColourMatricesOnSamplePixels) {
-  const std::tuple<const ColorMatrix*, Argb, Argb> cases[] = {
+  const std::tuple<const ColorMatrix*, Argb, Argb> matrixCases[] = {
       // Hover: x 1.05 + 0.05 (of 255, i.e. + 12.75), clamped at 255; alpha unchanged.
       {&kHoverMatrix, MakeArgb(200, 100, 0, 255), MakeArgb(200, 118, 13, 255)},
       {&kHoverMatrix, MakeArgb(0, 240, 20, 40), MakeArgb(0, 255, 34, 55)},
@@ -36,7 +38,7 @@ TEST(DrawingPixels, ColourMatricesOnSamplePixels) {
       {&kGreyMatrix, MakeArgb(90, 232, 32, 48), MakeArgb(90, 94, 94, 94)},
       {&kGreyMatrix, MakeArgb(255, 255, 255, 255), MakeArgb(255, 255, 255, 255)},
   };
-  for (const auto& [matrix, in, out] : cases) EXPECT_EQ(ApplyColorMatrix(*matrix, in), out) << std::hex << in;
+  for (const auto& [matrix, in, out] : matrixCases) EXPECT_EQ(ApplyColorMatrix(*matrix, in), out) << std::hex << in;
 }
 
 // The thumb's limits are its track's: a refused move leaves it, and the next move counts from the pointer's
@@ -82,6 +84,63 @@ TEST(DrawingPngSize, SkinFilesMeasureWhatTheirNamesAreKnownBy) {
   }
   EXPECT_EQ(SkinImageSize("/DPISetting/DPIStage/999.png"), std::nullopt);
   EXPECT_EQ(SkinImageSize("/nothing.png"), std::nullopt);
+}
+
+// The skinned dialogs' image-button hover (the lit images on screen are the skinned dialog's Wine test), and
+// the help panel's clicks.
+const std::vector<Rect> kButtons{Rect::At({100, 200}, {57, 30}), Rect::At({200, 200}, {57, 30})};
+constexpr Point kOff{10, 10}, kOnFirst{110, 210}, kOnSecond{210, 210};
+
+TEST(ImageButtonHover, LightsOnHoverAndPutsBackOnMoveOffOrLeave) {
+  DialogHotFlags flags;
+  ImageButtonHover hover(kButtons, flags.For(DialogKind::SingleKeyCapture, kButtons.size()));
+  const std::tuple<const char*, HoverStep, HoverStep> steps[] = {  // {what, actual, expected}
+      {"move off the buttons", hover.MouseMove(kOff), {}},
+      {"move onto a button asks for the hover notice", hover.MouseMove(kOnFirst), {true, std::nullopt, {}}},
+      {"hover lights it", hover.Hover(kOnFirst), {false, 0, {}}},
+      {"moving to the other button only asks", hover.MouseMove(kOnSecond), {true, std::nullopt, {}}},
+      {"hover there swaps the lit button", hover.Hover(kOnSecond), {false, 1, {0}}},
+      {"move off puts it back", hover.MouseMove(kOff), {false, std::nullopt, {1}}},
+      {"nothing left to put back", hover.MouseMove(kOff), {}},
+      {"hover again", hover.Hover(kOnFirst), {false, 0, {}}},
+      {"leaving the window puts it back", hover.Leave(), {false, std::nullopt, {0}}},
+  };
+  for (const auto& [what, actual, expected] : steps) EXPECT_EQ(actual, expected) << what;
+}
+
+TEST(ImageButtonHover, DialogsOfOneKindShareTheirFlags) {
+  DialogHotFlags flags;
+  ImageButtonHover first(kButtons, flags.For(DialogKind::ComboKeyCapture, kButtons.size()));
+  ImageButtonHover second(kButtons, flags.For(DialogKind::ComboKeyCapture, kButtons.size()));
+  ImageButtonHover other(kButtons, flags.For(DialogKind::Help, kButtons.size()));
+  first.Hover(kOnSecond);
+  EXPECT_TRUE(second.hot(1));
+  EXPECT_FALSE(other.hot(1)) << "another kind has flags of its own";
+  // The second window never showed the lit image, so its hover lights the button although the flag is set.
+  EXPECT_EQ(second.Hover(kOnSecond), (HoverStep{false, 1, {}}));
+  EXPECT_EQ(second.MouseMove(kOff), (HoverStep{false, std::nullopt, {1}}));
+  EXPECT_FALSE(first.hot(1));
+}
+
+TEST(HelpPanel, TheAddressStaysOpenEveryButtonCloses) {
+  using A = help::HelpAction;
+  const std::pair<Point, A> clicks[] = {
+      {{0, 0}, A::OpenAddress}, {{165, 24}, A::OpenAddress}, {{166, 10}, A::None},    {{80, 60}, A::None},
+      {{250, 250}, A::Close},   {{371, 274}, A::Close},      {{360, 10}, A::Close},   {{372, 262}, A::None},
+      {{200, 200}, A::None},
+  };
+  for (const auto& [point, action] : clicks) EXPECT_EQ(help::ActionFor(help::HitTest(point)), action) << point.x;
+}
+
+// Which language the stored code selects.
+TEST(ClassifyLanguage, OnlyTheExactCodesAreChinese) {
+  EXPECT_EQ(ClassifyLanguage(L"CHS"), LanguageClass::SimplifiedChinese);
+  EXPECT_EQ(ClassifyLanguage(L"CHT"), LanguageClass::TraditionalChinese);
+  for (const wchar_t* other : {L"", L"chs", L"CHS ", L" CHS", L"Cht", L"CHT\t", L"EN", L"CH"}) {
+    EXPECT_EQ(ClassifyLanguage(other), LanguageClass::English) << std::wstring(other).size();
+  }
+  EXPECT_EQ(ClassifyLanguage(std::wstring_view(L"CHS\0x", 5)), LanguageClass::English);
+  EXPECT_EQ(InterfaceLanguage(L"cht").settingsSection(), L"Setting-EN");
 }
 
 }  // namespace

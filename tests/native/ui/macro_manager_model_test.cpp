@@ -66,7 +66,7 @@ TEST_F(MacroManagerModelTest, NewRefusesTheThirteenthAndCreatesTheSection) {
   auto& model = Open();
   for (int i = 0; i < 12; ++i) model.Click(kNewRect.Centre());
   const Effects refused = model.Click(kNewRect.Centre());
-  EXPECT_EQ(refused.notice, (Notice{L"Macro numbers up to 12.", L"Warning"}));
+  EXPECT_EQ(Find<Notice>(refused), (Notice{L"Macro numbers up to 12.", L"Warning"}));
   EXPECT_EQ(model.state().macroNames.size(), 12u);
   EXPECT_EQ(store_.ListMacroNames().size(), 12u);
 }
@@ -110,20 +110,20 @@ TEST_F(MacroManagerModelTest, RenameKeepsItemsAndPositionAndRefusesBadNames) {
   auto& model = Open();
   model.SelectMacro(1);
   model.DoubleClickMacro(1);
-  const auto request = model.DoubleClickMacro(1).editor;
+  const auto request = Find<EditorRequest>(model.DoubleClickMacro(1));
   ASSERT_TRUE(request && request->target == EditTarget::MacroName);
   EXPECT_EQ(store_.ListMacroNames().size(), 3u) << "opening the editor keeps the section";
 
-  EXPECT_EQ(model.EditEnded({1, EditTarget::MacroName, true, L"  "}).notice->text, L"Macro name is blank");
-  EXPECT_EQ(model.EditEnded({1, EditTarget::MacroName, true, L"MACRO_2"}).notice->text, L"Macro name already exists");
-  EXPECT_FALSE(model.EditEnded({1, EditTarget::MacroName, false, L"Jump"}).macroList);
+  EXPECT_EQ(Find<Notice>(model.EditEnded({1, EditTarget::MacroName, true, L"  "}))->text, L"Macro name is blank");
+  EXPECT_EQ(Find<Notice>(model.EditEnded({1, EditTarget::MacroName, true, L"MACRO_2"}))->text, L"Macro name already exists");
+  EXPECT_TRUE(model.EditEnded({1, EditTarget::MacroName, false, L"Jump"}).empty());
   model.EditEnded({1, EditTarget::MacroName, true, L"Jump"});
 
   EXPECT_EQ(store_.ListMacroNames(), (std::vector<std::wstring>{L"Macro_0", L"Jump", L"Macro_2"}));
   EXPECT_EQ(StoredItems(L"Jump"), (std::vector<std::wstring>{L"B   Dn", L"B   Up"}));
   EXPECT_EQ(store_.LoadMacro(L"Jump").loopCountText, L"7");
   // Cancel after the rename: nothing is lost and no table is built.
-  EXPECT_EQ(model.Click(kCancelRect.Centre()).end, DialogEnd::Cancel);
+  EXPECT_EQ(Find<DialogEnd>(model.Click(kCancelRect.Centre())), DialogEnd::Cancel);
   EXPECT_EQ(model.table(), macros::MacroTable{});
   EXPECT_EQ(StoredItems(L"Jump").size(), 2u);
 }
@@ -139,7 +139,7 @@ TEST_F(MacroManagerModelTest, RecordingThroughTheDialog) {
   model.Click(kLoopTickRect.Centre());
   ASSERT_TRUE(model.loopFieldEnabled());
   const Effects failed = model.Click(kRecordRect.Centre());
-  EXPECT_EQ(failed.notice->text, L"JournalRecordHook Install error code :7\n");
+  EXPECT_EQ(Find<Notice>(failed)->text, L"JournalRecordHook Install error code :7\n");
   EXPECT_TRUE(model.loopFieldEnabled());
   EXPECT_FALSE(model.recording());
 
@@ -153,12 +153,12 @@ TEST_F(MacroManagerModelTest, RecordingThroughTheDialog) {
     const auto kind = session_.recorder.Report({i % 2 ? L"B" : L"A", false, false});
     ASSERT_TRUE(kind);
     const Effects effects = model.KeyEvent(*kind, 1000 + i * 100);
-    if (effects.notice) notice = effects.notice;
+    if (const auto found = Find<Notice>(effects)) notice = found;
     if (i != 1) continue;
     for (int hit = 0; hit < 2; ++hit) {  // a click on the delay item "100 ms", twice
       const Effects selected = model.SelectSequenceItem(1);
-      EXPECT_FALSE(selected.editor) << "no delay editor while recording";
-      EXPECT_TRUE(selected.sequence) << "the list shows the recorder's selection again";
+      EXPECT_FALSE(Find<EditorRequest>(selected)) << "no delay editor while recording";
+      EXPECT_TRUE(Refreshes(selected, Part::Sequence)) << "the list shows the recorder's selection again";
     }
     EXPECT_EQ(model.sequenceSelection(), model.state().sequence.size() - 1);
   }

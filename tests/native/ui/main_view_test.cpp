@@ -256,9 +256,8 @@ TEST_F(MainViewTest, HoverMovesTheHotElementAndAMoveOffOrALeaveCoolsIt) {
   EXPECT_EQ(view.Leave(), Effects{Repaint{region::kCancel}});
   view.Hover({950, 620});
   EXPECT_EQ(view.Move({300, 500}), (Effects{TrackPointer{}, Repaint{region::kSave}}));
-}
 
-TEST_F(MainViewTest, HoveringADropdownLightsItsButtonUntilThePointerLeavesUnlessItsListIsOpen) {
+  // A dropdown lights its button until the pointer leaves, unless its list is open.
   PressIn(kAssignmentTitle);
   view.Hover({130, 160});  // row 0 of the Side view: Button 8
   EXPECT_EQ(view.state().rowLook[0], DropdownLook::Over);

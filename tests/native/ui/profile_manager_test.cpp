@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <tuple>
 
 #include "core/ini/ini_store.h"
@@ -92,22 +91,16 @@ TEST_F(ProfileManagerTest, DeleteConfirmsFollowsTheCurrentProfileAndStopsWhenAFi
   EXPECT_TRUE(model.OnDeleteConfirmed(1, L"P1").empty()) << "the name at that place changed: nothing is deleted";
   EXPECT_EQ(model.list().names.size(), 3u);
 
-  const auto files = [&] {
-    std::map<std::filesystem::path, std::vector<unsigned char>> all;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-      if (entry.is_regular_file()) all[entry.path()] = testing::ReadBytes(entry.path());
-    return all;
-  };
   std::filesystem::remove(folder / "config2.bin");
   std::filesystem::create_directory(folder / "config2.bin");
-  const auto untouched = files();
+  const auto untouched = testing::FolderBytes(folder.path());
   model.OnItemClicked(0);
   ASSERT_EQ(model.OnMenuCommand(Id(MenuCommand::Delete)).size(), 1u);
   const Effects refused = model.OnDeleteConfirmed(0, L"P0");
   ASSERT_EQ(refused.size(), 1u);
   EXPECT_TRUE(std::get<ShowWarning>(refused[0]).text.starts_with(
       L"The profiles were left as they were: the file \"config2.bin\" could not be read or written (error "));
-  EXPECT_EQ(files(), untouched);
+  EXPECT_EQ(testing::FolderBytes(folder.path()), untouched);
   EXPECT_EQ(model.list().names, (std::vector<std::wstring>{L"P0", L"P2", L"P3"}));
 }
 

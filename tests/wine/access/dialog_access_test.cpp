@@ -101,6 +101,12 @@ TEST(DialogAccess, ProfileManagerTakesTheKeyboardAndSpaceOnCloseClosesIt) {
   ASSERT_TRUE(TabTo(reader, manager, L"Close"));
   PressKey(VK_SPACE);
   EXPECT_TRUE(WaitFor([&] { return !::IsWindow(manager); }));
+  // The keyboard is back on the main window: Tab moves its focus ring.
+  EXPECT_TRUE(WaitFor([&] { return KeyboardFocus(demo.mainWindow()) == demo.mainWindow(); }));
+  const Reader main(demo.mainWindow());
+  const long before = main.Focus();
+  PressKey(VK_TAB);
+  EXPECT_TRUE(WaitFor([&] { return main.Focus() != before; })) << "Tab after the manager closed";
   EXPECT_EQ(demo.Exit(), 0u);
 }
 

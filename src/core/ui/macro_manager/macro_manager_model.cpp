@@ -10,6 +10,24 @@
 namespace quendar::ui::macro_manager {
 namespace {
 
+// Adds the refreshes of `parts` that `effects` does not hold yet.
+void Show(Effects& effects, std::initializer_list<Part> parts) {
+  for (const Part part : parts) {
+    if (!Refreshes(effects, part)) effects.push_back(Refresh{part});
+  }
+}
+
+// One notice per event: a later one (a failed store write) takes the place of an earlier one.
+void SetNotice(Effects& effects, Notice notice) {
+  for (Effect& effect : effects) {
+    if (std::holds_alternative<Notice>(effect)) {
+      effect = std::move(notice);
+      return;
+    }
+  }
+  effects.push_back(std::move(notice));
+}
+
 using macros::MacroEventKind;
 
 // Section names are compared without regard to case, so macro names are too.
@@ -81,16 +99,16 @@ bool MacroManagerModel::Check(const files::WriteResult& written, Effects& effect
   if (!written.failed()) return true;
   // A failed store write outweighs any other notice: the user must know the macro was not kept.
   files::FileSystem& files = store_.fileSystem();
-  effects.notice = Notice{profiles::FailureText(written.failure(), language_,
-                                                [&files](int error) { return files.DescribeError(error); }),
-                          std::wstring(text(MacroText::WarningCaption))};
+  SetNotice(effects, Notice{profiles::FailureText(written.failure(), language_,
+                                                   [&files](int error) { return files.DescribeError(error); }),
+                             std::wstring(text(MacroText::WarningCaption))});
   return false;
 }
 
 Effects MacroManagerModel::Open() {
   windowText_ = L"Macro Manager";
   state_.macroNames = store_.ListMacroNames();
-  Effects effects{.macroList = true, .sequence = true, .options = true, .recording = true};
+  Effects effects{Refresh{Part::MacroList}, Refresh{Part::Sequence}, Refresh{Part::Options}, Refresh{Part::Recording}};
   if (!Check(store_.CheckReadable(), effects)) return effects;
   loopFieldEnabled_ = state_.useLoopCount;
   if (state_.macroNames.empty()) {
@@ -116,37 +134,37 @@ Effects MacroManagerModel::Click(Point point) {
       case Hit::Cancel:
       case Hit::Close:
         Close();
-        effects.end = DialogEnd::Cancel;
+        effects.push_back(DialogEnd::Cancel);
         break;
       case Hit::Record: return recording() ? StopRecording() : StartRecording();
       case Hit::DelayTick:
         SetFlags(!state_.recordDelays, state_.useLoopCount);
-        effects.options = true;
+        Show(effects, {Part::Options});
         break;
       case Hit::LoopTick:
         SetFlags(state_.recordDelays, !state_.useLoopCount);
         loopFieldEnabled_ = state_.useLoopCount;
-        effects.options = true;
+        Show(effects, {Part::Options});
         break;
       case Hit::New: effects = NewMacro(); break;
       case Hit::Delete: effects = DeleteMacro(); break;
     }
   }
   // A press anywhere else moves the window, as a press on a caption would.
-  effects.dragWindow = !effects.end && !effects.notice;
+  if (!Find<DialogEnd>(effects) && !Find<Notice>(effects)) effects.push_back(DragWindow{});
   return effects;
 }
 
 Effects MacroManagerModel::Ok() {
   Close();
-  Effects effects{.recording = true};
+  Effects effects{Refresh{Part::Recording}};
   // A macro that could not be stored keeps the dialog open with the reason, so nothing recorded is
   // thrown away by a close that looks like success.
   if (!Check(store_.SaveCurrentMacro(state_), effects)) return effects;
   const macros::BuiltMacroTable built = store_.BuildMacroTable();
   table_ = built.table;
-  if (!built.cutMacros.empty()) effects.notice = CutNotice(built.cutMacros);
-  effects.end = DialogEnd::Ok;
+  if (!built.cutMacros.empty()) SetNotice(effects, CutNotice(built.cutMacros));
+  effects.push_back(DialogEnd::Ok);
   return effects;
 }
 
@@ -160,9 +178,9 @@ void MacroManagerModel::Close() {
 Effects MacroManagerModel::StartRecording() {
   // A recording needs a macro to be saved into.
   if (state_.SelectedName() == nullptr) return {};
-  Effects effects{.options = true};
+  Effects effects{Refresh{Part::Options}};
   if (const auto error = hook_.Install()) {
-    effects.notice = Notice{L"JournalRecordHook Install error code :" + std::to_wstring(*error) + L"\n", L""};
+    SetNotice(effects, Notice{L"JournalRecordHook Install error code :" + std::to_wstring(*error) + L"\n", L""});
     return effects;
   }
   hookInstalled_ = true;
@@ -172,7 +190,8 @@ Effects MacroManagerModel::StartRecording() {
   lastClickedDelay_.reset();  // a new sequence: a first click on a delay only selects it
   session_.recorder.Start();
   windowText_ = text(MacroText::RecordingWindowText);
-  effects.sequence = effects.focusSequence = effects.recording = true;
+  Show(effects, {Part::Sequence, Part::Recording});
+  effects.push_back(FocusSequence{});
   return effects;
 }
 
@@ -182,7 +201,7 @@ Effects MacroManagerModel::StopRecording() {
   if (hookInstalled_) hook_.Remove();
   hookInstalled_ = false;
   loopFieldEnabled_ = true;
-  effects.recording = effects.options = true;
+  Show(effects, {Part::Recording, Part::Options});
   SaveAfterChange(false, effects);
   return effects;
 }
@@ -198,12 +217,12 @@ Effects MacroManagerModel::KeyEvent(macros::KeyEventKind kind, std::uint32_t now
   if (recorded.limitReached) return StopRecording();
   for (auto& item : recorded.items) state_.sequence.push_back(std::move(item));
   sequenceSelection_ = state_.sequence.size() - 1;
-  effects.sequence = true;
+  Show(effects, {Part::Sequence});
   return effects;
 }
 
 Effects MacroManagerModel::NewMacro() {
-  if (state_.macroNames.size() >= macros::kMacroCount) return Effects{.notice = Warning(MacroText::TooManyMacros)};
+  if (state_.macroNames.size() >= macros::kMacroCount) return Effects{Warning(MacroText::TooManyMacros)};
   Effects effects;
   if (recording()) effects = StopRecording();
   state_.macroNames.push_back(NewMacroName(state_.macroNames, text(MacroText::NewMacroBaseName)));
@@ -213,9 +232,9 @@ Effects MacroManagerModel::NewMacro() {
   lastClickedDelay_.reset();
   // Storing the count is what creates the new macro's section (and the store, when there is none); a
   // macro that could not be created leaves the list as it was.
-  effects.macroList = effects.sequence = effects.options = true;
+  Show(effects, {Part::MacroList, Part::Sequence, Part::Options});
   SetLoopTimes(L"1", effects);
-  if (effects.notice && store_.fileSystem().Exists(store_.file())) {
+  if (Find<Notice>(effects) && store_.fileSystem().Exists(store_.file())) {
     state_.macroNames = store_.ListMacroNames();
     state_.selected.reset();
   }
@@ -235,7 +254,7 @@ Effects MacroManagerModel::DeleteMacro() {
   sequenceSelection_.reset();
   lastClickedDelay_.reset();
   lastDoubleClickedMacro_.reset();
-  effects.macroList = effects.sequence = true;
+  Show(effects, {Part::MacroList, Part::Sequence});
   return effects;
 }
 
@@ -246,7 +265,7 @@ Effects MacroManagerModel::SelectMacro(std::optional<std::size_t> index) {
   state_.selected = index;
   sequenceSelection_.reset();
   lastClickedDelay_.reset();
-  effects.sequence = true;
+  Show(effects, {Part::Sequence});
   const std::wstring* name = state_.SelectedName();
   if (name == nullptr) {
     state_.selected.reset();
@@ -260,7 +279,7 @@ Effects MacroManagerModel::SelectMacro(std::optional<std::size_t> index) {
   const auto flag = [](long value, bool current) { return value == 1 ? true : value == 0 ? false : current; };
   SetFlags(flag(loaded.recordDelaysValue, state_.recordDelays), flag(loaded.useLoopCountValue, state_.useLoopCount));
   loopFieldEnabled_ = state_.useLoopCount;
-  effects.options = true;
+  Show(effects, {Part::Options});
   return effects;
 }
 
@@ -270,13 +289,13 @@ Effects MacroManagerModel::DoubleClickMacro(std::size_t index) {
     lastDoubleClickedMacro_ = index;
     return {};
   }
-  return Effects{.editor = EditorRequest{EditedList::Macros, index, EditTarget::MacroName}};
+  return Effects{EditorRequest{EditedList::Macros, index, EditTarget::MacroName}};
 }
 
 Effects MacroManagerModel::SelectSequenceItem(std::optional<std::size_t> index) {
   // While a recording runs the list shows what is recorded: a click or a typed letter selects nothing
   // (and never opens the delay editor, which would take the press meant for the stop button).
-  if (recording()) return Effects{.sequence = true};
+  if (recording()) return Effects{Refresh{Part::Sequence}};
   sequenceSelection_ = index;
   if (!index || *index >= state_.sequence.size()) {
     sequenceSelection_.reset();
@@ -287,14 +306,14 @@ Effects MacroManagerModel::SelectSequenceItem(std::optional<std::size_t> index) 
     lastClickedDelay_ = index;
     return {};
   }
-  return Effects{.editor = EditorRequest{EditedList::Sequence, *index, EditTarget::DelayItem}};
+  return Effects{EditorRequest{EditedList::Sequence, *index, EditTarget::DelayItem}};
 }
 
 Effects MacroManagerModel::LoopTimesChanged(std::wstring text) {
   const std::wstring typed = text;
   Effects effects;
   SetLoopTimes(std::move(text), effects);
-  effects.options = state_.loopTimesText != typed;
+  if (state_.loopTimesText != typed) Show(effects, {Part::Options});
   return effects;
 }
 
@@ -314,7 +333,7 @@ Effects MacroManagerModel::DeleteItem() {
   const bool wasCut = SelectedMacroCut();
   state_.sequence.erase(state_.sequence.begin() + static_cast<std::ptrdiff_t>(*sequenceSelection_));
   sequenceSelection_.reset();
-  Effects effects{.sequence = true};
+  Effects effects{Refresh{Part::Sequence}};
   SaveAfterChange(wasCut, effects);
   return effects;
 }
@@ -329,10 +348,10 @@ Effects MacroManagerModel::InsertClick(std::wstring_view clickLabel) {
     const std::size_t at = *sequenceSelection_ + 1;
     items.insert(items.begin() + static_cast<std::ptrdiff_t>(at), {std::move(press), std::move(release)});
     sequenceSelection_ = at;
-    effects.sequence = true;
+    Show(effects, {Part::Sequence});
   } else if (items.empty()) {
     items = {std::move(press), std::move(release)};
-    effects.sequence = true;
+    Show(effects, {Part::Sequence});
   }
   SaveAfterChange(wasCut, effects);
   return effects;
@@ -346,7 +365,7 @@ Effects MacroManagerModel::InsertDelay() {
   const bool wasCut = SelectedMacroCut();
   state_.sequence.insert(state_.sequence.begin() + static_cast<std::ptrdiff_t>(at),
                          macros::DelayItem(macros::kDefaultDelayMs));
-  Effects effects{.sequence = true};
+  Effects effects{Refresh{Part::Sequence}};
   SaveAfterChange(wasCut, effects);
   return effects;
 }
@@ -367,7 +386,7 @@ Effects MacroManagerModel::CommitDelay(std::size_t index, std::wstring_view type
   const bool wasCut = SelectedMacroCut();
   state_.sequence[index] = *item;
   sequenceSelection_ = index;
-  Effects effects{.sequence = true};
+  Effects effects{Refresh{Part::Sequence}};
   SaveAfterChange(wasCut, effects);
   return effects;
 }
@@ -377,13 +396,13 @@ Effects MacroManagerModel::RenameMacro(std::size_t index, std::wstring typed) {
   if (index >= names.size()) return {};
   const std::wstring name = TrimBlanks(typed);
   if (name == names[index]) return {};
-  if (name.empty()) return Effects{.notice = Warning(MacroText::NameBlank)};
+  if (name.empty()) return Effects{Warning(MacroText::NameBlank)};
   for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i != index && SameName(names[i], name)) return Effects{.notice = Warning(MacroText::NameExists)};
+    if (i != index && SameName(names[i], name)) return Effects{Warning(MacroText::NameExists)};
   }
   const macros::MacroStore::Renamed renamed = store_.RenameMacroSection(names[index], name);
   switch (renamed.outcome) {
-    case macros::MacroStore::RenameOutcome::NameTaken: return Effects{.notice = Warning(MacroText::NameExists)};
+    case macros::MacroStore::RenameOutcome::NameTaken: return Effects{Warning(MacroText::NameExists)};
     case macros::MacroStore::RenameOutcome::NotWritten: {
       Effects effects;
       Check(renamed.written, effects);
@@ -393,7 +412,7 @@ Effects MacroManagerModel::RenameMacro(std::size_t index, std::wstring typed) {
     case macros::MacroStore::RenameOutcome::NoSection: break;
   }
   names[index] = name;
-  return Effects{.macroList = true};
+  return Effects{Refresh{Part::MacroList}};
 }
 
 bool MacroManagerModel::SelectedMacroCut() const {
@@ -411,7 +430,7 @@ bool MacroManagerModel::SelectedMacroCut() const {
 
 void MacroManagerModel::SaveAfterChange(bool wasCut, Effects& effects) {
   if (!Check(store_.SaveCurrentMacro(state_), effects)) return;
-  if (!wasCut && SelectedMacroCut()) effects.notice = CutNotice({*state_.SelectedName()});
+  if (!wasCut && SelectedMacroCut()) SetNotice(effects, CutNotice({*state_.SelectedName()}));
 }
 
 KeyVerdict MacroManagerModel::FilterKey(KeyMessageKind kind, std::uint32_t virtualKey, bool editorOpen) const {

@@ -3,10 +3,12 @@
 // keeps its lists, tick boxes and fields in step with the state after each event; the store is written
 // as the user edits, as the dialog always has.
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "core/macros/macro_block.h"
@@ -46,19 +48,42 @@ struct EditorRequest {
 
 enum class DialogEnd { Ok, Cancel };
 
-// What an event changed and what the shell does next, in this order: refresh the named parts, show the
-// notice, open the editor, end the dialog, or start moving the window.
-struct Effects {
-  bool macroList = false;     // names and selection
-  bool sequence = false;      // items, selection (scrolled into view)
-  bool options = false;       // tick boxes, loop-times field text and whether it is enabled
-  bool recording = false;     // record button text, window text
-  bool focusSequence = false;
-  std::optional<Notice> notice{};
-  std::optional<EditorRequest> editor{};
-  std::optional<DialogEnd> end{};
-  bool dragWindow = false;
+// The parts of the dialog the shell shows afresh from the model's state.
+enum class Part {
+  MacroList,  // names and selection
+  Sequence,   // items, selection (scrolled into view)
+  Options,    // tick boxes, loop-times field text and whether it is enabled
+  Recording,  // record button text, window text
 };
+struct Refresh {
+  Part part = Part::MacroList;
+  friend bool operator==(const Refresh&, const Refresh&) = default;
+};
+struct FocusSequence {
+  friend bool operator==(const FocusSequence&, const FocusSequence&) = default;
+};
+// Start moving the window, as a press on a caption would.
+struct DragWindow {
+  friend bool operator==(const DragWindow&, const DragWindow&) = default;
+};
+
+// What an event asks of the shell, as every model of the program answers: a list of typed effects. The
+// shell refreshes the named parts, then shows the notice (at once when the dialog ends with it), opens the
+// editor, ends the dialog or starts moving the window.
+using Effect = std::variant<Refresh, FocusSequence, Notice, EditorRequest, DialogEnd, DragWindow>;
+using Effects = std::vector<Effect>;
+
+// The first effect of its kind in `effects`, if any.
+template <class Kind>
+std::optional<Kind> Find(const Effects& effects) {
+  for (const Effect& effect : effects) {
+    if (const auto* found = std::get_if<Kind>(&effect)) return *found;
+  }
+  return std::nullopt;
+}
+inline bool Refreshes(const Effects& effects, Part part) {
+  return std::find(effects.begin(), effects.end(), Effect{Refresh{part}}) != effects.end();
+}
 
 // The keyboard filter's verdict on a message before the dialog sees it.
 enum class KeyVerdict { Pass, Consume, ActAsOk };

@@ -91,8 +91,7 @@ TEST(AssignmentMenus, SubListParentsAndStrayCommitsChangeNothing) {
   EXPECT_EQ(f.captions[4], L"before");
 }
 
-// One entry of each sub-list (the complete values reach the mouse in the demo's assignment test), and the
-// labels found by function type, not by the list's order.
+// One entry of each sub-list (the complete values reach the mouse in the demo's assignment test).
 TEST(AssignmentMenus, SubListEntriesStoreTheirValueAndCaption) {
   using K = SubListKind;
   const std::tuple<SubListKind, int, ButtonCode, std::wstring_view> cases[] = {
@@ -108,9 +107,6 @@ TEST(AssignmentMenus, SubListEntriesStoreTheirValueAndCaption) {
     EXPECT_EQ(f.Code(3), code) << item;
     EXPECT_EQ(f.captions[2], caption);
     EXPECT_FALSE(f.menus.openButton());
-  }
-  for (int type = 0; type < keys::kFunctionCount; ++type) {
-    EXPECT_EQ(FunctionLabel(LanguageClass::English, static_cast<FunctionType>(type)), keys::FunctionList()[type]);
   }
 }
 
