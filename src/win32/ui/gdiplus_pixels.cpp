@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/ui/draw/shrink.h"
+
 namespace quendar::win32 {
 
 std::vector<ui::Argb> StraightPixels(Gdiplus::Bitmap& image, ui::Size& size) {
@@ -21,16 +23,24 @@ std::vector<ui::Argb> StraightPixels(Gdiplus::Bitmap& image, ui::Size& size) {
   return pixels;
 }
 
+namespace {
+
+Dib32 DibOf(const std::vector<ui::Argb>& premultiplied, ui::Size size) {
+  Dib32 dib(size);
+  if (!dib.valid() || premultiplied.size() != dib.pixels().size()) return {};
+  std::copy(premultiplied.begin(), premultiplied.end(), dib.pixels().begin());
+  dib.MarkOpaque(std::all_of(premultiplied.begin(), premultiplied.end(), [](ui::Argb p) { return ui::AlphaOf(p) == 255; }));
+  return dib;
+}
+
+}  // namespace
+
 Dib32 PremultipliedDib(Gdiplus::Bitmap& image) {
   ui::Size size;
   std::vector<ui::Argb> pixels = StraightPixels(image, size);
   if (pixels.empty()) return {};
-  Dib32 dib(size);
-  if (!dib.valid()) return {};
   ui::PremultiplyAll(pixels);
-  std::copy(pixels.begin(), pixels.end(), dib.pixels().begin());
-  dib.MarkOpaque(std::all_of(pixels.begin(), pixels.end(), [](ui::Argb p) { return ui::AlphaOf(p) == 255; }));
-  return dib;
+  return DibOf(pixels, size);
 }
 
 std::unique_ptr<Gdiplus::Bitmap> Resampled(Gdiplus::Bitmap& image, ui::Size size) {
@@ -52,8 +62,16 @@ std::unique_ptr<Gdiplus::Bitmap> Resampled(Gdiplus::Bitmap& image, ui::Size size
 }
 
 Dib32 ResampledDib(Gdiplus::Bitmap& image, ui::Size size) {
-  if (static_cast<int>(image.GetWidth()) == size.width && static_cast<int>(image.GetHeight()) == size.height) {
-    return PremultipliedDib(image);
+  const ui::Size own{static_cast<int>(image.GetWidth()), static_cast<int>(image.GetHeight())};
+  if (own == size) return PremultipliedDib(image);
+  if (size.width <= own.width && size.height <= own.height) {
+    // Shrinking (a double-size drawing at 125 or 150 %): the mean of the area each pixel covers, which is
+    // what a shrink should be and far quicker than the platform's filter.
+    ui::Size read;
+    std::vector<ui::Argb> pixels = StraightPixels(image, read);
+    if (pixels.empty()) return {};
+    ui::PremultiplyAll(pixels);
+    return DibOf(ui::ShrinkByArea(pixels, read, size), size);
   }
   std::unique_ptr<Gdiplus::Bitmap> resampled = Resampled(image, size);
   return resampled ? PremultipliedDib(*resampled) : Dib32{};

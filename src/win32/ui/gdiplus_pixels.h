@@ -22,7 +22,8 @@ Dib32 PremultipliedDib(Gdiplus::Bitmap& image);
 // transparent outside. Null when GDI+ refuses.
 std::unique_ptr<Gdiplus::Bitmap> Resampled(Gdiplus::Bitmap& image, ui::Size size);
 
-// The image at `size` (resampled unless that is its own size) in a DIB section.
+// The image at `size` in a DIB section: as it is at its own size, shrunk by area averaging when smaller,
+// enlarged with the platform's high-quality filter (a skin without double-size drawings) when larger.
 Dib32 ResampledDib(Gdiplus::Bitmap& image, ui::Size size);
 
 }  // namespace quendar::win32

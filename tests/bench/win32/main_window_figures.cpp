@@ -38,8 +38,8 @@ struct TrayFigures {
 TrayFigures HideAndShowFromTray(const Started& p, const std::function<bool(HWND)>& painted, int rounds) {
   TrayFigures figures;
   HWND w = p.window;
-  const ui::Rect hide = ui::main::region::kHide;
-  const LPARAM at = MAKELPARAM((hide.left + hide.right) / 2, (hide.top + hide.bottom) / 2);
+  const POINT hide = DevicePoint(w, ui::main::region::kHide.Centre());
+  const LPARAM at = MAKELPARAM(hide.x, hide.y);
   for (int round = 0; round < rounds; ++round) {
     ::SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, at);
     ::SendMessageW(w, WM_LBUTTONUP, 0, at);
@@ -95,9 +95,11 @@ int wmain() {
     return 1;
   }
   // The first frame of the program shows the Save button's red; the bare window clears to one colour.
-  const auto programPainted = [](HWND w) { return Near(ScreenPixel(w, {928, 609}), RGB(213, 29, 44)); };
+  const auto programPainted = [](HWND w) { return Near(ScreenPixel(w, DevicePoint(w, {928, 609})), RGB(213, 29, 44)); };
   const auto barePainted = [](HWND w) { return Near(ScreenPixel(w, {500, 320}), RGB(12, 34, 56)); };
 
+  ReadDevicePixels();
+  ui::DisplayScale scale;
   std::vector<double> programStarts, bareStarts;
   Footprint programFoot, bareFoot;
   TrayFigures tray;
@@ -115,17 +117,21 @@ int wmain() {
         ::InvalidateRect(w, nullptr, FALSE);
         ::SendMessageW(w, WM_PAINT, 0, 0);
       });
+      const POINT save = DevicePoint(w, {950, 620});
       const double hover = RoundTrip(kRepaints, [&](int i) {
         // Alternately lit and restored: every round trip repaints Save's 57 x 30 pixels once.
         if (i % 2 == 0) {
-          ::SendMessageW(w, WM_MOUSEHOVER, 0, MAKELPARAM(950, 620));
+          ::SendMessageW(w, WM_MOUSEHOVER, 0, MAKELPARAM(save.x, save.y));
         } else {
           ::SendMessageW(w, WM_MOUSELEAVE, 0, 0);
         }
       });
       std::printf("repaint of the real main window (median of %d synchronous round trips; an empty one %.3f ms):\n",
                   kRepaints, nothing);
-      std::printf("  full 1000 x 640 repaint  %.3f ms (%.3f ms net)\n", full, full - nothing);
+      scale = ScaleOfMainWindow(w);
+      const ui::Size client = scale.ToDevice(ui::Size{1000, 640});
+      std::printf("  full %d x %d repaint  %.3f ms (%.3f ms net) at %d dpi\n", client.width, client.height, full,
+                  full - nothing, scale.dpi());
       std::printf("  hover repaint of Save    %.3f ms (%.3f ms net)\n", hover, hover - nothing);
       tray = HideAndShowFromTray(p, programPainted, 5);
     }
@@ -161,6 +167,8 @@ int wmain() {
               ModulesOnlyIn(tray.lastHidden, bareFoot).c_str());
   std::printf("  back on screen from the tray's click to the first frame: median %.0f ms of %zu\n",
               Median(tray.showMs), tray.showMs.size());
-  std::printf("  decoded skin images of the first paint: %.1f MB\n", FirstPaintImageMb());
+  const double factor = scale.dpi() / static_cast<double>(ui::kBaseDpi);
+  std::printf("  decoded skin images of the first paint: %.1f MB at %d dpi\n", FirstPaintImageMb() * factor * factor,
+              scale.dpi());
   return 0;
 }

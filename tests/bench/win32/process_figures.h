@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "core/ui/display_scale.h"
+
 namespace quendar::bench {
 
 namespace fs = std::filesystem;
@@ -34,6 +36,27 @@ inline double Milliseconds(Clock::duration d) { return std::chrono::duration<dou
 inline double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+// This thread reads other windows in their own device pixels, not in pixels the platform scales for a
+// program that does not know display scaling.
+inline void ReadDevicePixels() {
+  using SetContext = HANDLE(WINAPI*)(HANDLE);
+  const auto set = reinterpret_cast<SetContext>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+  if (set != nullptr) set(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4)));  // per-monitor aware v2
+}
+
+// The scale the program's main window is drawn at, from its client width (the skin is 1000 pixels wide).
+inline ui::DisplayScale ScaleOfMainWindow(HWND window) {
+  RECT client{};
+  ::GetClientRect(window, &client);
+  return ui::DisplayScale(client.right * ui::kBaseDpi / 1000);
+}
+
+inline POINT DevicePoint(HWND mainWindow, ui::Point logical) {
+  const ui::Point device = ScaleOfMainWindow(mainWindow).ToDevice(logical);
+  return {device.x, device.y};
 }
 
 // The screen pixel at a client point of `window`, 0x00BBGGRR.

@@ -12,6 +12,7 @@
 #include "core/ui/draw/image_button_hover.h"
 #include "core/ui/draw/pixels.h"
 #include "core/ui/draw/png_size.h"
+#include "core/ui/draw/shrink.h"
 #include "core/ui/draw/skin_image_size.h"
 #include "core/ui/draw/thumb_drag.h"
 #include "core/ui/help/help_panel.h"
@@ -43,6 +44,30 @@ TEST(DrawingPixels, PremultiplyFloorsEachColourAndMatricesClampAndKeepAlpha) {
 
 // The thumb's limits are its track's: a refused move leaves it, and the next move counts from the pointer's
 // last position, not from where the thumb stopped.
+// A double-size drawing shrunk to 150 % or 125 %: each pixel the mean of the area it covers, a source pixel
+// cut in two shared by its share; transparent stays transparent, opaque stays opaque.
+TEST(DrawingPixels, ShrinkByAreaAveragesWhatEachPixelCovers) {
+  const Argb white = MakeArgb(255, 255, 255, 255);
+  const Argb black = MakeArgb(255, 0, 0, 0);
+  const Argb clear = 0;
+  // 3 -> 2 across: the middle source pixel is shared half and half; down the rows 2 -> 2 copies.
+  const std::vector<Argb> row = {white, black, white, clear, white, clear};
+  EXPECT_EQ(ShrinkByArea(row, {3, 2}, {2, 2}),
+            (std::vector<Argb>{MakeArgb(255, 170, 170, 170), MakeArgb(255, 170, 170, 170),  // (255 + 127.5) / 1.5
+                               MakeArgb(85, 85, 85, 85), MakeArgb(85, 85, 85, 85)}));         // premultiplied mean
+  // 4 x 4 -> 2 x 2: block means.
+  std::vector<Argb> blocks(16, white);
+  for (int y = 2; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) blocks[static_cast<std::size_t>(y * 4 + x)] = x < 2 ? black : clear;
+  EXPECT_EQ(ShrinkByArea(blocks, {4, 4}, {2, 2}), (std::vector<Argb>{white, white, black, clear}));
+  // 5 -> 4 (125 % of a 2x drawing at 160 %): weights 0.8/0.2, 0.6/0.4, ... sum to one, so a flat image stays flat.
+  const std::vector<Argb> flat(5, MakeArgb(200, 100, 50, 10));
+  EXPECT_EQ(ShrinkByArea(flat, {5, 1}, {4, 1}), std::vector<Argb>(4, MakeArgb(200, 100, 50, 10)));
+  EXPECT_EQ(ShrinkByArea(flat, {5, 1}, {5, 1}), flat);
+  EXPECT_TRUE(ShrinkByArea(flat, {5, 1}, {6, 1}).empty()) << "never enlarges";
+  EXPECT_TRUE(ShrinkByArea(flat, {4, 1}, {2, 1}).empty()) << "the pixels must be the size they claim";
+}
+
 TEST(ThumbDrag, MovesOnlyInsideTheTrackAndFollowsThePointerFromItsLastPosition) {
   const ThumbTrack track;
   const Rect thumb = Rect::At({984, 100}, {8, 114});
