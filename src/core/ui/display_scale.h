@@ -23,8 +23,6 @@ class DisplayScale {
 
   constexpr int dpi() const { return dpi_; }
   constexpr bool unity() const { return dpi_ == kBaseDpi; }
-  // Percent of 100 %, rounded down (125, 150, 200).
-  constexpr int percent() const { return dpi_ * 100 / kBaseDpi; }
 
   constexpr int ToDevice(int logical) const { return FloorDiv(logical * dpi_ * 2 + kBaseDpi, kBaseDpi * 2); }
   constexpr Point ToDevice(Point p) const { return {ToDevice(p.x), ToDevice(p.y)}; }
