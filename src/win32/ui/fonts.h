@@ -11,7 +11,7 @@
 
 namespace quendar::win32 {
 
-// The font at the height of `scale` (the spec's height is the skin's logical pixels).
+// The font at the height of `scale` (the font's own height is in the skin's logical pixels).
 UniqueFont CreateFontFromSpec(const ui::FontSpec& font, ui::DisplayScale scale = {});
 
 class FontTable {
