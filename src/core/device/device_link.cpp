@@ -148,21 +148,15 @@ std::shared_ptr<EventChannel> DeviceLink::EventReader() const {
 }
 
 void DeviceLink::ReleaseReader() {
-  {
-    std::lock_guard lock(gateMutex_);
-    readerReleased_.store(true);
-  }
-  gateChanged_.notify_all();
+  std::lock_guard lock(gateMutex_);
+  if (readerReleased_.exchange(true)) return;
+  if (readerStart_) readerStart_();
 }
 
-void DeviceLink::WaitForReaderRelease(const std::atomic<bool>& abandon) {
-  std::unique_lock lock(gateMutex_);
-  gateChanged_.wait(lock, [&] { return readerReleased_.load() || abandon.load(); });
-}
-
-void DeviceLink::WakeReaderGate() {
-  { std::lock_guard lock(gateMutex_); }
-  gateChanged_.notify_all();
+void DeviceLink::OnReaderRelease(std::function<void()> start) {
+  std::lock_guard lock(gateMutex_);
+  readerStart_ = std::move(start);
+  if (readerStart_ && readerReleased_.load()) readerStart_();
 }
 
 }  // namespace quendar::device

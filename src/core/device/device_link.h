@@ -4,8 +4,8 @@
 // sensor type the connection reads. The dialog thread discovers and talks; InputReportThread only
 // reads the words marked as shared, all of which are atomic or behind the link's own lock.
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -58,12 +58,14 @@ class DeviceLink {
   bool HasReaderEvent() const { return readerEvent_.ok(); }
   ReaderSignal& ReaderEvent() { return **readerEvent_; }
 
-  // The reader's gate: held until the mouse is first found; later releases change nothing.
+  // The reader's gate: held until the mouse is first found; later releases change nothing. The reader
+  // leaves its start here rather than waiting in a thread of its own: a tray program without its mouse
+  // should not keep a thread (and its memory) for a mouse that may never come.
   void ReleaseReader();
   bool ReaderReleased() const { return readerReleased_.load(); }
-  // Returns once released or once `abandon` is set and WakeReaderGate has been called.
-  void WaitForReaderRelease(const std::atomic<bool>& abandon);
-  void WakeReaderGate();
+  // `start` runs at the release, on the releasing thread, or here at once when released already. An
+  // empty function takes it back: once this returns, a start that had not run will not run.
+  void OnReaderRelease(std::function<void()> start);
 
   std::uint8_t SensorType() const { return sensorType_.load(); }
   void SetSensorType(std::uint8_t type) { sensorType_.store(type); }
@@ -102,8 +104,8 @@ class DeviceLink {
   std::shared_ptr<EventChannel> eventChannel_;
   std::atomic<std::uint16_t> eventReportByteLength_{0};
 
-  std::mutex gateMutex_;
-  std::condition_variable gateChanged_;
+  std::mutex gateMutex_;  // guards readerStart_ and orders it with the release
+  std::function<void()> readerStart_;
   std::atomic<bool> readerReleased_{false};
 
   std::atomic<std::uint8_t> sensorType_{0};

@@ -7,19 +7,24 @@
 
 namespace quendar::device {
 
-InputReportThread::InputReportThread(DeviceLink& link, DeviceHost& host)
-    : link_(link), host_(host), thread_([this] { Run(); }) {}
+InputReportThread::InputReportThread(DeviceLink& link, DeviceHost& host) : link_(link), host_(host) {
+  link_.OnReaderRelease([this] {
+    thread_ = std::thread([this] { Run(); });
+    started_.store(true);
+  });
+}
 
 InputReportThread::~InputReportThread() {
+  // After this no release can start the thread, and one it started is seen here.
+  link_.OnReaderRelease({});
+  if (!thread_.joinable()) return;
   stopping_.store(true);
-  link_.WakeReaderGate();
   link_.ReaderEvent().Set();
   link_.CancelPendingEventRead();
   thread_.join();
 }
 
 void InputReportThread::Run() {
-  link_.WaitForReaderRelease(stopping_);
   ReaderSignal& readerEvent = link_.ReaderEvent();
   while (!stopping_.load()) {
     readerEvent.Reset();

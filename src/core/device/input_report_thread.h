@@ -1,8 +1,9 @@
 #pragma once
 // The background reader of the mouse's event interface. It is held until the mouse is first found
-// (DeviceLink::ReleaseReader), then waits on the link's ReaderEvent, reads one event report at a time
-// and turns a CPI stage report (06 07 xx n) into the host's OnStageSwitched(n). It never touches the
-// command channel. Destroying it stops and joins the thread (the program itself never does).
+// (DeviceLink::ReleaseReader): its thread starts only then. It waits on the link's ReaderEvent, reads
+// one event report at a time and turns a CPI stage report (06 07 xx n) into the host's
+// OnStageSwitched(n). It never touches the command channel. Destroying it stops and joins the thread
+// (the program itself never does).
 #include <atomic>
 #include <thread>
 
@@ -20,6 +21,7 @@ class InputReportThread {
 
   // Completed event reads, CPI or not (for tests and diagnostics).
   unsigned long long ReportsRead() const { return reportsRead_.load(); }
+  bool Started() const { return started_.load(); }
 
  private:
   void Run();
@@ -31,7 +33,8 @@ class InputReportThread {
   DeviceHost& host_;
   std::atomic<bool> stopping_{false};
   std::atomic<unsigned long long> reportsRead_{0};
-  std::thread thread_;
+  std::atomic<bool> started_{false};
+  std::thread thread_;  // set once, under the link's gate
 };
 
 }  // namespace quendar::device

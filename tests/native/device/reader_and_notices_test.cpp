@@ -56,6 +56,22 @@ TEST(InputReportThreadTest, OnlyCpiStageReportsBecomeNotices) {
   EXPECT_EQ(machine.host.Notices(), std::vector<Notice>{StageNotice(6)});
 }
 
+TEST(InputReportThreadTest, WithoutTheMouseNoThreadRunsUntilItArrives) {
+  ReaderMachine machine;
+  machine.mouse->SetNoticeSink(nullptr);
+  machine.mouse->Unplug();
+  machine.RouteNoticesTo(machine.host);
+  machine.StartUp();
+  EXPECT_FALSE(machine.reader->Started());
+  machine.mouse->Plug();
+  EXPECT_TRUE(machine.reader->Started());
+  ASSERT_TRUE(machine.ReaderWaitsOnARead());
+  machine.ExpectPressReported();
+  machine.mouse->Unplug();
+  machine.mouse->Plug();
+  ASSERT_TRUE(machine.ReaderWaitsOnARead()) << "a second arrival finds the same reader";
+}
+
 TEST(InputReportThreadTest, ARemovalThatLeavesTheMouseRestartsTheStalledRead) {
   ReaderMachine machine;
   machine.StartUp();
