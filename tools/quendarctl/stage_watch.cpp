@@ -63,7 +63,8 @@ int WatchStages(ConnectedMouse& mouse, CommandIo& io, const std::function<void()
   }
   StagePrinter printer(io.out, image);
   {
-    device::InputReportThread reader(*mouse.link, printer);
+    threads::JobThread jobs;
+    device::InputReportThread reader(*mouse.link, printer, jobs);
     mouse.link->ReleaseReader();
     waitUntilStopped();
   }

@@ -51,8 +51,9 @@ struct MainWindowDialogs {
 
 class MainWindowController {
  public:
+  // `images` may already be decoding the first frame (ImageCache::DecodeAhead); null makes a new cache.
   MainWindowController(HWND window, app::AppSession& session, const ui::InterfaceLanguage& language,
-                       ui::PlatformVersion platform);
+                       ui::PlatformVersion platform, std::unique_ptr<ImageCache> images = nullptr);
   ~MainWindowController();
   MainWindowController(const MainWindowController&) = delete;
   MainWindowController& operator=(const MainWindowController&) = delete;

@@ -11,6 +11,7 @@
 #include "core/device/device_host.h"
 #include "core/device/device_link.h"
 #include "core/device/input_report_thread.h"
+#include "core/threads/job_thread.h"
 #include "win32/app/notice_gate.h"
 #include "win32/device/device_notification.h"
 
@@ -23,7 +24,8 @@ class ReaderBridge final : public device::DeviceHost {
     std::function<void()> hide;
     std::function<void()> runConnectionSteps;
   };
-  ReaderBridge(HWND window, UINT noticeMessage, WindowWork work);
+  // The reader's loop runs on `jobs`, which outlives the bridge.
+  ReaderBridge(HWND window, UINT noticeMessage, WindowWork work, threads::JobThread& jobs);
   ~ReaderBridge() override;
   ReaderBridge(const ReaderBridge&) = delete;
   ReaderBridge& operator=(const ReaderBridge&) = delete;
@@ -47,6 +49,7 @@ class ReaderBridge final : public device::DeviceHost {
   HWND window_;
   UINT noticeMessage_;
   WindowWork work_;
+  threads::JobThread& jobs_;
   NoticeGate gate_;
   std::unique_ptr<device::InputReportThread> reader_;
   std::unique_ptr<DeviceNotificationRegistration> deviceNotices_;

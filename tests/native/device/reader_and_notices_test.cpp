@@ -25,7 +25,7 @@ struct ReaderMachine : testing::HostedMachine {
   // Start-up order: discovery, the held reader, its release when the mouse was found.
   void StartUp() {
     const bool found = link.DiscoverDevice().ok();
-    reader.emplace(link, host);
+    reader.emplace(link, host, jobs);
     if (found) link.ReleaseReader();
   }
   bool ReaderWaitsOnARead() {
@@ -39,6 +39,7 @@ struct ReaderMachine : testing::HostedMachine {
     EXPECT_EQ(host.Notices().back(), StageNotice(stage));
   }
 
+  threads::JobThread jobs;
   std::optional<InputReportThread> reader;
 };
 
@@ -62,9 +63,9 @@ TEST(InputReportThreadTest, WithoutTheMouseNoThreadRunsUntilItArrives) {
   machine.mouse->Unplug();
   machine.RouteNoticesTo(machine.host);
   machine.StartUp();
-  EXPECT_FALSE(machine.reader->Started());
+  EXPECT_FALSE(machine.jobs.Started());
   machine.mouse->Plug();
-  EXPECT_TRUE(machine.reader->Started());
+  EXPECT_TRUE(machine.jobs.Started());
   ASSERT_TRUE(machine.ReaderWaitsOnARead());
   machine.ExpectPressReported();
   machine.mouse->Unplug();
