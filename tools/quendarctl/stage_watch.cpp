@@ -63,8 +63,7 @@ int WatchStages(ConnectedMouse& mouse, CommandIo& io, const std::function<void()
   }
   StagePrinter printer(io.out, image);
   {
-    threads::JobThread jobs;
-    device::InputReportThread reader(*mouse.link, printer, jobs);
+    device::InputReportThread reader(*mouse.link, printer);
     mouse.link->ReleaseReader();
     waitUntilStopped();
   }

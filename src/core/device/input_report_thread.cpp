@@ -7,21 +7,21 @@
 
 namespace quendar::device {
 
-InputReportThread::InputReportThread(DeviceLink& link, DeviceHost& host, threads::JobThread& jobs)
-    : link_(link), host_(host) {
-  link_.OnReaderRelease([this, &jobs] {
-    ended_ = jobs.Post([this] { Run(); });
+InputReportThread::InputReportThread(DeviceLink& link, DeviceHost& host) : link_(link), host_(host) {
+  link_.OnReaderRelease([this] {
+    thread_ = std::thread([this] { Run(); });
+    started_.store(true);
   });
 }
 
 InputReportThread::~InputReportThread() {
-  // After this no release can start the loop, and one it started is seen here.
+  // After this no release can start the thread, and one it started is seen here.
   link_.OnReaderRelease({});
-  if (!ended_.valid()) return;
+  if (!thread_.joinable()) return;
   stopping_.store(true);
   link_.ReaderEvent().Set();
   link_.CancelPendingEventRead();
-  ended_.wait();
+  thread_.join();
 }
 
 void InputReportThread::Run() {

@@ -49,13 +49,11 @@ constexpr int kScrollThumbId = 1101;
 }  // namespace
 
 MainWindowController::MainWindowController(HWND window, app::AppSession& session,
-                                           const ui::InterfaceLanguage& language, ui::PlatformVersion platform,
-                                           std::unique_ptr<ImageCache> images)
+                                           const ui::InterfaceLanguage& language, ui::PlatformVersion platform)
     : window_(window),
       session_(session),
       language_(language),
-      skin_(SkinSettings{images ? images->folder() : std::wstring(), {0, 255, 0}, language.language(), platform},
-            std::move(images)),
+      skin_(SkinSettings{{}, {0, 255, 0}, language.language(), platform}),
       scale_(ScaleOfWindow(window)),
       panelPlatform_(std::make_unique<Win32PanelPlatform>(window)),
       view_(panels_, [sizes = std::make_shared<HeaderSizes>(skin_.images())](std::string_view name) {

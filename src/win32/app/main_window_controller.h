@@ -51,9 +51,8 @@ struct MainWindowDialogs {
 
 class MainWindowController {
  public:
-  // `images` may already be decoding the first frame (ImageCache::DecodeAhead); null makes a new cache.
   MainWindowController(HWND window, app::AppSession& session, const ui::InterfaceLanguage& language,
-                       ui::PlatformVersion platform, std::unique_ptr<ImageCache> images = nullptr);
+                       ui::PlatformVersion platform);
   ~MainWindowController();
   MainWindowController(const MainWindowController&) = delete;
   MainWindowController& operator=(const MainWindowController&) = delete;

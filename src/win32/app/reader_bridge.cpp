@@ -6,13 +6,13 @@
 
 namespace quendar::win32 {
 
-ReaderBridge::ReaderBridge(HWND window, UINT noticeMessage, WindowWork work, threads::JobThread& jobs)
-    : window_(window), noticeMessage_(noticeMessage), work_(std::move(work)), jobs_(jobs) {}
+ReaderBridge::ReaderBridge(HWND window, UINT noticeMessage, WindowWork work)
+    : window_(window), noticeMessage_(noticeMessage), work_(std::move(work)) {}
 
 ReaderBridge::~ReaderBridge() { Stop(); }
 
 void ReaderBridge::CreateHeldReader(device::DeviceLink& link) {
-  reader_ = std::make_unique<device::InputReportThread>(link, *this, jobs_);
+  reader_ = std::make_unique<device::InputReportThread>(link, *this);
 }
 
 bool ReaderBridge::RegisterDeviceNotices() {

@@ -11,7 +11,6 @@
 #include "core/device/device_host.h"
 #include "core/device/device_link.h"
 #include "core/device/input_report_thread.h"
-#include "core/threads/job_thread.h"
 #include "win32/app/notice_gate.h"
 #include "win32/device/device_notification.h"
 
@@ -24,8 +23,7 @@ class ReaderBridge final : public device::DeviceHost {
     std::function<void()> hide;
     std::function<void()> runConnectionSteps;
   };
-  // The reader's loop runs on `jobs`, which outlives the bridge.
-  ReaderBridge(HWND window, UINT noticeMessage, WindowWork work, threads::JobThread& jobs);
+  ReaderBridge(HWND window, UINT noticeMessage, WindowWork work);
   ~ReaderBridge() override;
   ReaderBridge(const ReaderBridge&) = delete;
   ReaderBridge& operator=(const ReaderBridge&) = delete;
@@ -49,7 +47,6 @@ class ReaderBridge final : public device::DeviceHost {
   HWND window_;
   UINT noticeMessage_;
   WindowWork work_;
-  threads::JobThread& jobs_;
   NoticeGate gate_;
   std::unique_ptr<device::InputReportThread> reader_;
   std::unique_ptr<DeviceNotificationRegistration> deviceNotices_;

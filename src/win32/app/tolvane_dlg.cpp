@@ -5,8 +5,6 @@
 #include "core/ui/main/main_layout.h"
 #include "core/device/device_change.h"
 #include "core/ui/interface_language.h"
-#include "core/ui/skin_manifest.h"
-#include "core/profiles/profile_paths.h"
 #include "win32/res/resource_ids.h"
 #include "win32/app/startup_steps.h"
 #include "win32/app/win32_host_services.h"
@@ -23,22 +21,10 @@ namespace {
 
 constexpr LONG_PTR kAppWindowStyleBit = WS_EX_APPWINDOW;   // 0x40000
 constexpr LONG_PTR kToolWindowStyleBit = WS_EX_TOOLWINDOW;  // 0x80
-
-// The bundled skin's background is the largest image of the first frame, and the first decode also
-// pays for loading the decoder: both happen on the background thread while the dialog is being made
-// (the thread the mouse's reader then runs on). A profile with another skin decodes its own as before
-// (the cache changes folder and drops this one).
-std::unique_ptr<ImageCache> DecodeBackgroundAhead(threads::JobThread& jobs) {
-  auto images =
-      std::make_unique<ImageCache>(profiles::SkinFolder(ModulePath(), profiles::kBundledSkinName).wstring());
-  images->DecodeAhead(jobs, std::string(ui::skin::kMainBackground.name), {0, 0}, ScaleOfWindow(nullptr));
-  return images;
-}
-
 }  // namespace
 
 CTolvaneDlg::CTolvaneDlg(HINSTANCE instance, AppEnvironment environment)
-    : instance_(instance), environment_(std::move(environment)), imagesAhead_(DecodeBackgroundAhead(background_)) {}
+    : instance_(instance), environment_(std::move(environment)) {}
 
 CTolvaneDlg::~CTolvaneDlg() {
   if (hwnd() != nullptr) ::DestroyWindow(hwnd());
@@ -153,12 +139,10 @@ bool CTolvaneDlg::Initialize() {
 
   hostServices_ = std::make_unique<Win32HostServices>(window_);
   CreateDeviceLink();
-  controller_ = std::make_unique<MainWindowController>(window_, *session_, language_, ReportedPlatformVersion(),
-                                                       std::move(imagesAhead_));
+  controller_ = std::make_unique<MainWindowController>(window_, *session_, language_, ReportedPlatformVersion());
   CreateProfilesUi();
   bridge_ = std::make_unique<ReaderBridge>(window_, app::kDeviceNoticeMessage,
-                                           ReaderBridge::WindowWork{[this] { Hide(); }, [this] { RunConnectionSteps(); }},
-                                           background_);
+                                           ReaderBridge::WindowWork{[this] { Hide(); }, [this] { RunConnectionSteps(); }});
   if (environment_.createCompanion) companion_ = environment_.createCompanion(instance_, window_);
 
   StartupSteps steps({window_, smallIcon_, *link_, *bridge_, *session_, *controller_, trayIcon_, language_});

@@ -112,10 +112,6 @@ class CTolvaneDlg : public MessageTableDialog<CTolvaneDlg>, private app::MainWin
 
   HINSTANCE instance_;
   AppEnvironment environment_;
-  // The program's one thread besides the window's: the background decoded ahead, then the mouse's reader.
-  threads::JobThread background_;
-  // The first frame's background, decoding while the dialog is made; the main window takes it over.
-  std::unique_ptr<ImageCache> imagesAhead_;
   HWND window_ = nullptr;
   UniqueKernelHandle instanceMutex_;
   HICON bigIcon_ = nullptr;  // shared resource icons: not destroyed

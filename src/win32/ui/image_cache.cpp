@@ -32,27 +32,7 @@ Dib32 DecodeImageFile(const std::wstring& path, ui::Size size) {
   return ResampledDib(*image, size);
 }
 
-void ImageCache::DecodeAhead(threads::JobThread& jobs, std::string name, ui::Point at, ui::DisplayScale scale) {
-  Settle();
-  ahead_ = jobs.Post([this, name = std::move(name), at, scale] { FindScaledNow(name, at, scale); });
-}
-
 const Dib32* ImageCache::Find(std::string_view name) {
-  Settle();
-  return FindNow(name);
-}
-
-const Dib32* ImageCache::FindScaled(std::string_view name, ui::Point at, ui::DisplayScale scale) {
-  Settle();
-  return FindScaledNow(name, at, scale);
-}
-
-std::optional<ui::Size> ImageCache::LogicalSize(std::string_view name) {
-  Settle();
-  return LogicalSizeNow(name);
-}
-
-const Dib32* ImageCache::FindNow(std::string_view name) {
   auto found = images_.find(name);
   if (found == images_.end()) {
     ++decodes_;
@@ -61,9 +41,9 @@ const Dib32* ImageCache::FindNow(std::string_view name) {
   return found->second.valid() ? &found->second : nullptr;
 }
 
-const Dib32* ImageCache::FindScaledNow(std::string_view name, ui::Point at, ui::DisplayScale scale) {
-  if (scale.unity()) return FindNow(name);
-  const std::optional<ui::Size> logical = LogicalSizeNow(name);
+const Dib32* ImageCache::FindScaled(std::string_view name, ui::Point at, ui::DisplayScale scale) {
+  if (scale.unity()) return Find(name);
+  const std::optional<ui::Size> logical = LogicalSize(name);
   if (!logical) return nullptr;
   const ui::Rect device = scale.ToDevice(ui::Rect::At(at, *logical));
   ScaledKey key{std::string(name), device.Width(), device.Height()};
@@ -76,14 +56,14 @@ const Dib32* ImageCache::FindScaledNow(std::string_view name, ui::Point at, ui::
   return found->second.valid() ? &found->second : nullptr;
 }
 
-std::optional<ui::Size> ImageCache::LogicalSizeNow(std::string_view name) {
+std::optional<ui::Size> ImageCache::LogicalSize(std::string_view name) {
   auto found = logicalSizes_.find(name);
   if (found == logicalSizes_.end()) {
     std::optional<ui::Size> size;
     const ui::PngSizeResult header = ui::ReadPngSize(std::filesystem::path(PathOf(name)));
     if (const auto* read = std::get_if<ui::Size>(&header)) {
       size = *read;
-    } else if (const Dib32* image = FindNow(name)) {  // not a PNG: GDI+ may still read it
+    } else if (const Dib32* image = Find(name)) {  // not a PNG: GDI+ may still read it
       size = image->size();
     }
     found = logicalSizes_.emplace(std::string(name), size).first;
@@ -101,8 +81,6 @@ Dib32 ImageCache::DecodeScaled(std::string_view name, ui::DisplayScale scale, ui
 }
 
 void ImageCache::ChangeFolder(std::wstring skinFolder) {
-  Settle();
-  if (skinFolder == folder_) return;
   folder_ = std::move(skinFolder);
   logicalSizes_.clear();
   DropDecoded();
@@ -115,7 +93,6 @@ std::wstring ImageCache::PathOf(std::string_view name) const {
 }
 
 std::size_t ImageCache::bytesHeld() const {
-  Settle();
   std::size_t total = 0;
   for (const auto& [name, image] : images_) total += image.bytes();
   for (const auto& [key, image] : scaled_) total += image.bytes();
@@ -123,7 +100,6 @@ std::size_t ImageCache::bytesHeld() const {
 }
 
 std::size_t ImageCache::imagesHeld() const {
-  Settle();
   std::size_t count = 0;
   for (const auto& [name, image] : images_) count += image.valid() ? 1 : 0;
   for (const auto& [key, image] : scaled_) count += image.valid() ? 1 : 0;

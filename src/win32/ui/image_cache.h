@@ -12,11 +12,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <future>
 
 #include "core/ui/display_scale.h"
 #include "core/ui/geometry.h"
-#include "core/threads/job_thread.h"
 #include "win32/ui/dib.h"
 
 namespace quendar::win32 {
@@ -25,14 +23,8 @@ class ImageCache {
  public:
   // `skinFolder` is the folder the names are appended to ("...\Skins/Default"); names begin with "/".
   explicit ImageCache(std::wstring skinFolder = {}) : folder_(std::move(skinFolder)) {}
-  ~ImageCache() { Settle(); }
   ImageCache(const ImageCache&) = delete;
   ImageCache& operator=(const ImageCache&) = delete;
-
-  // Decodes `name` as FindScaled(name, at, scale) will want it on `jobs`, so that the decoding overlaps
-  // other work (the window's background while the main dialog is being made). The next use of the cache
-  // waits for it. GDI+ must be running until then.
-  void DecodeAhead(threads::JobThread& jobs, std::string name, ui::Point at, ui::DisplayScale scale);
 
   // Needs a running GDI+. Null when the image is missing or cannot be decoded.
   const Dib32* Find(std::string_view name);
@@ -43,11 +35,10 @@ class ImageCache {
   // when the file is missing or unreadable.
   std::optional<ui::Size> LogicalSize(std::string_view name);
 
-  // Another folder drops every image (the next Find decodes from the new folder); the same keeps them.
+  // Drops every image (the next Find decodes from the new folder).
   void ChangeFolder(std::wstring skinFolder);
   // Frees every decoded image; the next Find decodes again (what a hidden window gives back).
   void DropDecoded() {
-    Settle();
     images_.clear();
     scaled_.clear();
   }
@@ -56,10 +47,7 @@ class ImageCache {
   std::wstring PathOf(std::string_view name) const;
 
   // Figures for tests and benchmarks.
-  std::size_t decodes() const {
-    Settle();
-    return decodes_;
-  }
+  std::size_t decodes() const { return decodes_; }
   std::size_t bytesHeld() const;
   std::size_t imagesHeld() const;
 
@@ -71,22 +59,12 @@ class ImageCache {
     int height = 0;
     friend auto operator<=>(const ScaledKey&, const ScaledKey&) = default;
   };
-  // What the public lookups do once no decode ahead is running (and what the decoding thread runs).
-  const Dib32* FindNow(std::string_view name);
-  const Dib32* FindScaledNow(std::string_view name, ui::Point at, ui::DisplayScale scale);
-  std::optional<ui::Size> LogicalSizeNow(std::string_view name);
   Dib32 DecodeScaled(std::string_view name, ui::DisplayScale scale, ui::Size device);
-  // Waits for a decode ahead; its writes to the maps are seen once it has ended.
-  void Settle() const {
-    if (ahead_.valid()) ahead_.get();
-  }
 
   std::map<std::string, Dib32, std::less<>> images_;  // an invalid Dib32 marks a missing file
   std::map<ScaledKey, Dib32> scaled_;
   std::map<std::string, std::optional<ui::Size>, std::less<>> logicalSizes_;
   std::size_t decodes_ = 0;
-  // Waiting for it changes nothing a caller sees, so the const figures may wait for it too.
-  mutable std::future<void> ahead_;
 };
 
 // Decodes a PNG (or any format GDI+ reads) into premultiplied pixels. Invalid when it does not load.

@@ -2,7 +2,6 @@
 // What every skinned window of one run shares: the skin folder, its text colour, the interface language,
 // the platform version the fonts depend on, the decoded images and the image buttons' hot flags. The main
 // window owns one and hands it to each dialog it opens.
-#include <memory>
 #include <string>
 
 #include "core/ui/draw/draw_list.h"
@@ -22,29 +21,25 @@ struct SkinSettings {
 
 class Skin {
  public:
-  explicit Skin(SkinSettings settings) : Skin(std::move(settings), nullptr) {}
-  // With images already decoding (ImageCache::DecodeAhead); a null cache is made for the settings' folder.
-  Skin(SkinSettings settings, std::unique_ptr<ImageCache> images)
-      : settings_(std::move(settings)),
-        images_(images ? std::move(images) : std::make_unique<ImageCache>(settings_.folder)) {}
+  explicit Skin(SkinSettings settings) : settings_(std::move(settings)), images_(settings_.folder) {}
   Skin(const Skin&) = delete;
   Skin& operator=(const Skin&) = delete;
 
   const SkinSettings& settings() const { return settings_; }
-  ImageCache& images() { return *images_; }
+  ImageCache& images() { return images_; }
   ui::DialogHotFlags& hotFlags() { return hotFlags_; }
 
   // Another skin folder: every decoded image is dropped.
   void ChangeFolder(std::wstring folder) {
     settings_.folder = folder;
-    images_->ChangeFolder(std::move(folder));
+    images_.ChangeFolder(std::move(folder));
   }
   void SetTextColor(ui::Color color) { settings_.textColor = color; }
   void SetLanguage(ui::LanguageClass language) { settings_.language = language; }
 
  private:
   SkinSettings settings_;
-  std::unique_ptr<ImageCache> images_;
+  ImageCache images_;
   ui::DialogHotFlags hotFlags_;
 };
 

@@ -25,7 +25,7 @@ struct ReaderMachine : testing::HostedMachine {
   // Start-up order: discovery, the held reader, its release when the mouse was found.
   void StartUp() {
     const bool found = link.DiscoverDevice().ok();
-    reader.emplace(link, host, jobs);
+    reader.emplace(link, host);
     if (found) link.ReleaseReader();
   }
   bool ReaderWaitsOnARead() {
@@ -39,7 +39,6 @@ struct ReaderMachine : testing::HostedMachine {
     EXPECT_EQ(host.Notices().back(), StageNotice(stage));
   }
 
-  threads::JobThread jobs;
   std::optional<InputReportThread> reader;
 };
 
@@ -63,9 +62,9 @@ TEST(InputReportThreadTest, WithoutTheMouseNoThreadRunsUntilItArrives) {
   machine.mouse->Unplug();
   machine.RouteNoticesTo(machine.host);
   machine.StartUp();
-  EXPECT_FALSE(machine.jobs.Started());
+  EXPECT_FALSE(machine.reader->Started());
   machine.mouse->Plug();
-  EXPECT_TRUE(machine.jobs.Started());
+  EXPECT_TRUE(machine.reader->Started());
   ASSERT_TRUE(machine.ReaderWaitsOnARead());
   machine.ExpectPressReported();
   machine.mouse->Unplug();

@@ -33,8 +33,7 @@ TEST(Win32EventReaderThreadTest, StageReportBecomesANoticeAndClosingTheMouseFree
   device::DeviceLink link(backend);
   DeviceHostFake host;
   ASSERT_TRUE(link.DiscoverDevice());
-  threads::JobThread jobs;
-  device::InputReportThread reader(link, host, jobs);
+  device::InputReportThread reader(link, host);
   link.ReleaseReader();
 
   const std::uint8_t otherReport[8] = {0x06, 0x08, 0x00, 0x02};
