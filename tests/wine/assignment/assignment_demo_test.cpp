@@ -54,9 +54,8 @@ TEST(AssignmentDemo, SubListAndCombinationReachTheKeyMatrixOnSave) {
   const ui::Rect bottomRow{0, client.bottom - 1, 1, client.bottom};
   EXPECT_TRUE(WaitFor([&] { return ScreenPixels(functions, bottomRow)[0] == 0x500000; }));
   const POINT multimedia = ListEntry(functions, 7);
-  PointAt(functions, multimedia.x, multimedia.y);
-  HWND media = WaitForPopupList(main, kMultimediaList);
-  ASSERT_NE(media, nullptr);
+  HWND media = nullptr;
+  ASSERT_TRUE(HoverUntil(functions, multimedia, [&] { return (media = PopupList(main, kMultimediaList)) != nullptr; }));
   ClickEntry(media, 6);
   ASSERT_TRUE(WaitFor([&] { return PopupList(main, kFunctionList) == nullptr; }));
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cwchar>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,16 @@ inline void SendPointer(HWND window, POINT at, int clicks) {
   ::SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
 }
 inline void PointAt(HWND window, int x, int y) { SendPointer(window, {x, y}, 0); }
+// The pointer held over a client point of `window` until `happened` holds, moving within a pixel there as a
+// hand does: under Wine and Xvfb a single injected move is now and then lost, and a real pointer never
+// sends just one.
+inline bool HoverUntil(HWND window, POINT at, const std::function<bool()>& happened) {
+  int moves = 0;
+  return WaitFor([&] {
+    PointAt(window, at.x + moves++ % 2, at.y);
+    return happened();
+  });
+}
 inline void ClickAt(HWND window, int x, int y) { SendPointer(window, {x, y}, 1); }
 inline void DoubleClickAt(HWND window, POINT at) { SendPointer(window, at, 2); }
 
