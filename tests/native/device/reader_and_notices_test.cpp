@@ -58,8 +58,7 @@ TEST(InputReportThreadTest, OnlyCpiStageReportsBecomeNotices) {
 
 TEST(InputReportThreadTest, WithoutTheMouseNoThreadRunsUntilItArrives) {
   ReaderMachine machine;
-  machine.mouse->SetNoticeSink(nullptr);
-  machine.mouse->Unplug();
+  machine.UnplugSilently();
   machine.RouteNoticesTo(machine.host);
   machine.StartUp();
   EXPECT_FALSE(machine.reader->Started());
